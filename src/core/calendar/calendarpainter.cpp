@@ -1,0 +1,178 @@
+#include "calendarpainter.h"
+
+#include "graphics/metafile.h"
+#include "richtext/cellcontentpainter.h"
+#include "richtext/wprtfstorage.h"
+
+#include <QPainter>
+
+namespace CalendarPainter {
+
+namespace {
+
+void fill(QPainter &p, const TRect &r, TColor color)
+{
+    if (!r.isEmpty())
+        p.fillRect(r.toQRect(), toQColor(color));
+}
+
+// Lines are filled one-pixel runs, so they land on exact pixels at any zoom
+// and on any device.
+void horizontalLine(QPainter &p, int x1, int x2, int y)
+{
+    if (x2 > x1)
+        p.fillRect(x1, y, x2 - x1, 1, Qt::black);
+}
+
+void verticalLine(QPainter &p, int x, int y1, int y2)
+{
+    if (y2 > y1)
+        p.fillRect(x, y1, 1, y2 - y1, Qt::black);
+}
+
+void drawText(QPainter &p, const TRect &box, int alignment, const QString &text, const CalendarFont &font,
+              float zoom)
+{
+    if (text.isEmpty() || box.isEmpty())
+        return;
+    p.setFont(font.toQFont(zoom));
+    p.setPen(toQColor(font.color));
+    p.drawText(box.toQRect(), alignment | Qt::TextSingleLine, text);
+}
+
+// The outline a rectangle primitive draws: inside (L, T, R, B), exclusive.
+void rectangleOutline(QPainter &p, const TRect &r)
+{
+    paintBorderLines(p, {r.left, r.top, r.right - 1, r.bottom - 1}, cbAll);
+}
+
+void paintHeaders(QPainter &p, const MonthGridFrame &f, const GridStyle &s, float zoom)
+{
+    const TRect &row = f.headerRow;
+    fill(p, {row.left, row.top, row.right, row.bottom + 1}, s.headerBackground);
+    paintBorderLines(p, row, s.headerBorder);
+    for (int j = 0; j < 7; ++j) {
+        const QString name = CalendarTexts::nameAt(s.dayNames, CalendarTexts::weekdayOfColumn(j, s.startOfWeek));
+        drawText(p, f.headerBoxes[size_t(j)], Qt::AlignCenter, CalendarTexts::shortenedDayName(name, s.headerStyle),
+                 s.headerFont, zoom);
+    }
+}
+
+void paintCellLines(QPainter &p, const MonthGridFrame &f, TCalBorderStyle style)
+{
+    const int x0 = f.bounds.left, x1 = f.bounds.right, y1 = f.bounds.bottom;
+    int first = 0, last = 6;
+    switch (style) {
+    case cbNone: return;
+    case cbAll: case cbTopBottom: break;
+    case cbTop: last = 5; break;
+    case cbBottom: first = 1; break;
+    }
+    for (int i = first; i <= last; ++i)
+        horizontalLine(p, x0, x1 - 1, i == 6 ? y1 - 1 : f.daysTop + i * f.rowHeight);
+    if (style != cbAll)
+        return;
+    for (int j = 0; j <= 7; ++j)
+        verticalLine(p, j == 7 ? x1 - 1 : x0 + j * f.columnWidth, f.daysTop, y1 - 1);
+}
+
+void paintDayNumbers(QPainter &p, const MonthGridFrame &f, const GridStyle &s, float zoom)
+{
+    const int alignment = s.numberPosition == cnpCenter ? int(Qt::AlignCenter)
+                                                        : int(Qt::AlignRight | Qt::AlignTop);
+    for (const DayCell &cell : f.cells) {
+        if (cell.day > 0)
+            drawText(p, cell.rect, alignment, QString::number(cell.day), s.cellFont, zoom);
+    }
+}
+
+} // namespace
+
+void paintBorderLines(QPainter &p, const TRect &r, TCalBorderStyle style)
+{
+    const bool top = style == cbAll || style == cbTop || style == cbTopBottom;
+    const bool bottom = style == cbAll || style == cbBottom || style == cbTopBottom;
+    if (top)
+        horizontalLine(p, r.left, r.right, r.top);
+    if (bottom)
+        horizontalLine(p, r.left + (style == cbAll ? 1 : 0), r.right + (style == cbAll ? 1 : 0), r.bottom);
+    if (style == cbAll) {
+        verticalLine(p, r.right, r.top, r.bottom);
+        verticalLine(p, r.left, r.top + 1, r.bottom + 1);
+    }
+}
+
+void paintMonthGrid(QPainter &p, const MonthGridFrame &f, const GridStyle &s, float zoom)
+{
+    const TRect &b = f.bounds;
+    fill(p, b, s.background);
+    fill(p, {b.left, b.top + 1, b.right - 1, f.titleBand.bottom + 1}, s.titleBackground);
+    drawText(p, f.titleBand, Qt::AlignCenter,
+             CalendarTexts::monthGridTitle(s.userTitle, s.monthNames, s.month, s.year, s.showYear), s.titleFont,
+             zoom);
+    paintHeaders(p, f, s, zoom);
+    paintCellLines(p, f, s.cellBorder);
+    paintDayNumbers(p, f, s, zoom);
+    paintBorderLines(p, f.working, s.outerBorder);
+}
+
+void paintPlanner(QPainter &p, const PageFrame &page)
+{
+    const PlannerFrame &f = *page.planner;
+    const GridStyle &s = page.mainStyle;
+    fill(p, f.bounds, clWhite);
+    drawText(p, f.titleBand, Qt::AlignCenter, page.plannerTitle, s.titleFont, page.zoom);
+    fill(p, f.box, clWhite);
+    rectangleOutline(p, f.box);
+    fill(p, {f.box.left + 1, f.box.top + 1, f.labelRight, f.box.bottom - 1}, s.headerBackground);
+    for (size_t q = 0; q < f.rows.size() && q < page.plannerLabels.size(); ++q) {
+        drawText(p, f.rows[q].upperLabel, Qt::AlignHCenter | Qt::AlignBottom, page.plannerLabels[q].first,
+                 s.headerFont, page.zoom);
+        drawText(p, f.rows[q].lowerLabel, Qt::AlignHCenter | Qt::AlignTop, page.plannerLabels[q].second,
+                 s.headerFont, page.zoom);
+    }
+    verticalLine(p, f.labelRight, f.box.top, f.box.bottom);
+    for (size_t q = 1; q < f.rows.size(); ++q)
+        horizontalLine(p, f.box.left, f.box.right, f.box.top + int(q) * f.rowHeight);
+}
+
+void paintCellContents(QPainter &p, const PageFrame &page, const CellTable &table, const CellSource &source)
+{
+    if (!source.cells)
+        return;
+    const int zoomPercent = int(page.zoom * 100);
+    for (size_t i = 0; i < table.size(); ++i) {
+        const TWPRtfStorage &storage = (*source.cells)[i];
+        if (page.planner && page.isWeekPlanner && storage.isEmpty())
+            continue;
+        const TRect &r = table[i].free;
+        if (r.isNull() || r.right < r.left || r.bottom < r.top)
+            continue;
+        // The free rectangle's right and bottom edges belong to the cell here.
+        const QRect target(r.left, r.top, r.right - r.left + 1, r.bottom - r.top + 1);
+        p.fillRect(target, Qt::white);
+        if (source.painter && !storage.isEmpty()) {
+            p.save();
+            p.setClipRect(target);
+            source.painter->paint(p, storage, target, zoomPercent);
+            p.restore();
+        }
+    }
+}
+
+void paintPage(QPainter &p, const PageFrame &page, const Metafile *border, const CellTable &table,
+               const CellSource &source)
+{
+    if (border && !border->isEmpty())
+        border->draw(p, page.pageRect.toQRect());
+    if (page.planner)
+        paintPlanner(p, page);
+    else if (page.grid)
+        paintMonthGrid(p, *page.grid, page.mainStyle, page.zoom);
+    if (page.planner || page.grid)
+        paintCellContents(p, page, table, source);
+    for (const PageFrame::Mini &mini : page.minis)
+        paintMonthGrid(p, mini.frame, mini.style, page.zoom);
+}
+
+} // namespace CalendarPainter

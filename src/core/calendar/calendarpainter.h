@@ -1,0 +1,36 @@
+#pragma once
+
+#include "calendartexts.h"
+#include "gridframe.h"
+#include "pageframe.h"
+
+#include <array>
+
+class CellContentPainter;
+class Metafile;
+class QPainter;
+class TWPRtfStorage;
+
+// Draws the boxes a PageFrame describes. Every routine draws into the
+// rectangles it is given and invents no coordinate of its own.
+namespace CalendarPainter {
+
+// One-pixel black lines along the sides the style names; a line stops one
+// pixel short of its end point, so an outline covers (L..R, T..B) exactly.
+void paintBorderLines(QPainter &painter, const TRect &rect, TCalBorderStyle style);
+void paintMonthGrid(QPainter &painter, const MonthGridFrame &frame, const GridStyle &style, float zoom);
+void paintPlanner(QPainter &painter, const PageFrame &page);
+
+struct CellSource
+{
+    const std::array<TWPRtfStorage, 42> *cells = nullptr;
+    const CellContentPainter *painter = nullptr;
+};
+void paintCellContents(QPainter &painter, const PageFrame &page, const CellTable &table,
+                       const CellSource &source);
+
+// The whole page: background, border picture, main calendar, cells, minis.
+void paintPage(QPainter &painter, const PageFrame &page, const Metafile *border, const CellTable &table,
+               const CellSource &source);
+
+} // namespace CalendarPainter

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "calendartexts.h"
+#include "daycell.h"
+#include "gridstyle.h"
+
+#include <array>
+#include <vector>
+
+// The boxes a month grid is cut into, in control pixels at the drawing zoom.
+// Hit testing, drawing and the command-line geometry report all read these.
+struct MonthGridFrame
+{
+    TRect bounds;    // the calendar or mini rectangle after zoom
+    TRect working;   // bounds less one pixel on the right and at the bottom
+    TRect titleBand; // at least the minimum title height
+    TRect titleHit;  // the band before the minimum was applied
+    TRect headerRow; // weekday names; also the days-area hit rectangle
+    std::array<TRect, 7> headerBoxes {};
+    int daysTop = 0; // D0
+    int columnWidth = 0;
+    int rowHeight = 0;
+    CellTable cells {};
+};
+
+[[nodiscard]] MonthGridFrame monthGridFrame(const TRect &bounds, const GridStyle &style, float zoom);
+
+// The boxes of a week or day planner page.
+struct PlannerFrame
+{
+    TRect bounds;
+    TRect titleBand; // also the title hit rectangle
+    TRect box;
+    int labelRight = 0;
+    int rowHeight = 0;
+    struct Row
+    {
+        TRect upperLabel; // first label sits on this box's bottom
+        TRect lowerLabel; // second label hangs from this box's top
+    };
+    std::vector<Row> rows;       // days or hours, then "Notes"
+    std::vector<DayCell> cells;  // one per row, cell q + 1 for row q
+};
+
+[[nodiscard]] PlannerFrame plannerFrame(const TRect &bounds, int rowCount,
+                                        const CalendarFont &titleFont, float zoom,
+                                        const CalendarTexts::RowLabels &labels);
+
+// Text height (line height) of a font at zoom, as the geometry rules measure it.
+[[nodiscard]] int textHeight(const CalendarFont &font, float zoom);

@@ -1,0 +1,100 @@
+#include "calendarmain.h"
+
+#include "surface/calendarpanel32.h"
+#include "zoomsteps.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+// Holds the page at (5, 5) inside the scroll area.
+QWidget *pageHolder(QWidget *page)
+{
+    auto *holder = new QWidget;
+    holder->setAutoFillBackground(true);
+    holder->setBackgroundRole(QPalette::Dark);
+    auto *layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(5, 5, 5, 5);
+    layout->addWidget(page, 0, Qt::AlignLeft | Qt::AlignTop);
+    return holder;
+}
+
+} // namespace
+
+TCalendarMain::TCalendarMain(QWidget *parent)
+    : QMainWindow(parent)
+    , CalendarPanel(new TCalendarPanel32)
+    , m_scrollBox(new QScrollArea(this))
+{
+    CalendarPanel->setObjectName(QStringLiteral("CalendarPanel"));
+    CalendarPanel->page().resetToDefaultStyle();
+    CalendarPanel->SetScale(PercentToZoom(60));
+    m_scrollBox->setWidget(pageHolder(CalendarPanel));
+    m_scrollBox->setWidgetResizable(false);
+    setCentralWidget(m_scrollBox);
+    connect(CalendarPanel, &TVBasePanel::scaleChanged, this, [this] { m_scrollBox->widget()->adjustSize(); });
+    setupZoomActions();
+    resize(1000, 760);
+    SetCaption();
+}
+
+void TCalendarMain::setupZoomActions()
+{
+    ZoomPlusButton = new QAction(QIcon::fromTheme(QStringLiteral("zoom-in")), tr("Zoom &In"), this);
+    ZoomPlusButton->setToolTip(QStringLiteral("Zoom In"));
+    ZoomPlusButton->setShortcut(Qt::Key_PageDown);
+    connect(ZoomPlusButton, &QAction::triggered, this, &TCalendarMain::ZoomPlusButtonClick);
+
+    ZoomMinusButton = new QAction(QIcon::fromTheme(QStringLiteral("zoom-out")), tr("Zoom &Out"), this);
+    ZoomMinusButton->setToolTip(QStringLiteral("Zoom Out"));
+    ZoomMinusButton->setShortcut(Qt::Key_PageUp);
+    connect(ZoomMinusButton, &QAction::triggered, this, &TCalendarMain::ZoomMinusButtonClick);
+
+    QMenu *view = menuBar()->addMenu(tr("&View"));
+    view->addAction(ZoomPlusButton);
+    view->addAction(ZoomMinusButton);
+    QToolBar *tools = addToolBar(tr("Tools"));
+    tools->setObjectName(QStringLiteral("Panel3"));
+    tools->addAction(ZoomPlusButton);
+    tools->addAction(ZoomMinusButton);
+}
+
+void TCalendarMain::ZoomPlusButtonClick()
+{
+    if (m_zoomBusy)
+        return;
+    m_zoomBusy = true;
+    const float scale = CalendarPanel->scale();
+    if (scale <= 0.95f) {
+        CalendarPanel->SetScale(scale + 0.1f);
+        SetCaption();
+    }
+    m_zoomBusy = false;
+}
+
+void TCalendarMain::ZoomMinusButtonClick()
+{
+    if (m_zoomBusy)
+        return;
+    m_zoomBusy = true;
+    const float scale = CalendarPanel->scale();
+    if (scale > 0.6f) {
+        CalendarPanel->SetScale(scale - 0.1f);
+        SetCaption();
+    }
+    m_zoomBusy = false;
+}
+
+void TCalendarMain::SetCaption()
+{
+    const double percent = std::nearbyint(double(CalendarPanel->scale()) * 100.0); // ties to even
+    setWindowTitle(QStringLiteral("Datewright    [%1%]").arg(int(percent)));
+    QCoreApplication::processEvents();
+}

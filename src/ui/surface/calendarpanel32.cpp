@@ -1,0 +1,77 @@
+#include "calendarpanel32.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+TCalendarPanel32::TCalendarPanel32(QWidget *parent)
+    : TVBasePanel(parent)
+    , m_page(new CalendarPage(this))
+{
+    connect(m_page, &CalendarPage::redrawRequested, this, qOverload<>(&QWidget::update));
+    connect(m_page, &CalendarPage::layoutChanged, this, &TCalendarPanel32::fitToPage);
+    connect(m_page, &CalendarPage::panelStateChanged, this, &TCalendarPanel32::applyPanelState);
+    fitToPage();
+}
+
+void TCalendarPanel32::SetScale(float scale)
+{
+    TVBasePanel::SetScale(scale);
+    m_page->setDisplayScale(this->scale());
+}
+
+bool TCalendarPanel32::HasDayCells() const
+{
+    return isVisible() && m_page->layoutHasDayCells();
+}
+
+void TCalendarPanel32::fitToPage()
+{
+    setFixedSize(m_page->controlSize());
+    update();
+}
+
+void TCalendarPanel32::applyPanelState(TLPanelState state)
+{
+    setPointing(state == psPointing);
+    // The placing cursor shows wherever the mouse goes until the tool is put down.
+    if (state != psPointing && !m_overrideCursor) {
+        QGuiApplication::setOverrideCursor(Qt::DragCopyCursor);
+        m_overrideCursor = true;
+    } else if (state == psPointing && m_overrideCursor) {
+        QGuiApplication::restoreOverrideCursor();
+        m_overrideCursor = false;
+    }
+}
+
+void TCalendarPanel32::paintEvent(QPaintEvent *)
+{
+    if (m_painting || suspendPainting() || !isVisible())
+        return;
+    m_painting = true;
+    QPainter painter(this);
+    m_page->paint(painter, scale());
+    m_painting = false;
+}
+
+void TCalendarPanel32::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    TVBasePanel::mousePressEvent(event);
+}
+
+void TCalendarPanel32::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->pos());
+    m_pressed = false;
+    TVBasePanel::mouseReleaseEvent(event);
+    if (click) {
+        const QPoint at = event->pos();
+        m_page->click(at.x(), at.y(), ObjectAtPoint(at));
+    }
+}
+
+void TCalendarPanel32::mouseDoubleClickEvent(QMouseEvent *)
+{
+    // The page ignores double clicks: a second click must not reach the cells twice.
+}

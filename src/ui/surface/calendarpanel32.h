@@ -1,0 +1,38 @@
+#pragma once
+
+#include "vbasepanel.h"
+
+#include "calendarpage.h"
+
+// The calendar page as a widget: shows the page at the surface's scale,
+// sizes itself to the page and turns mouse clicks into the page's cell and
+// header events.
+class TCalendarPanel32 : public TVBasePanel
+{
+    Q_OBJECT
+
+public:
+    explicit TCalendarPanel32(QWidget *parent = nullptr);
+
+    [[nodiscard]] CalendarPage &page() { return *m_page; }
+    [[nodiscard]] const CalendarPage &page() const { return *m_page; }
+
+    void SetScale(float scale) override;
+    // Day cells exist only on a shown month grid or planner.
+    [[nodiscard]] bool HasDayCells() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void fitToPage();
+    void applyPanelState(TLPanelState state);
+
+    CalendarPage *m_page;
+    bool m_painting = false;
+    bool m_pressed = false;
+    bool m_overrideCursor = false;
+};
