@@ -16,6 +16,7 @@
 #include <memory>
 
 class CellContentPainter;
+struct PageFrame;
 class QPainter;
 
 // The calendar page: its attributes with their setter rules, the layout they
@@ -156,10 +157,12 @@ public:
     [[nodiscard]] QSize controlSizeAt(float zoom) const;
 
     // --- drawing -------------------------------------------------------------
-    // Draws the page at a zoom and records the cell table for that zoom.
+    // Draws the page at a zoom and records the cell table for that zoom, as
+    // the screen does; renderImage() does the same into a new image.
     void paint(QPainter &painter, float zoom);
-    // The whole page as an image at a zoom (white where nothing is drawn).
     [[nodiscard]] QImage renderImage(float zoom);
+    // Draws the page without touching the recorded cell table (other devices).
+    void render(QPainter &painter, float zoom) const;
     void setCellPainter(std::shared_ptr<const CellContentPainter> painter) { m_cellPainter = std::move(painter); }
     [[nodiscard]] TRect referenceCellSize() const { return m_referenceCell; }
 
@@ -203,7 +206,8 @@ private:
     void applyLineLayoutPreset();
     void applyMiniLineLayoutPreset();
     void applyMiniFontSizes(int size);
-    void recordCellTable(const CellTable &cells, bool clearOthers, int usedCells);
+    [[nodiscard]] CellTable cellTableFor(const PageFrame &frame) const;
+    void draw(QPainter &painter, const PageFrame &frame, const CellTable &table) const;
 
     CalendarAttributes m_attr;
     PageLayout m_layout;

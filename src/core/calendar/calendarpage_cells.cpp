@@ -110,13 +110,3 @@ void CalendarPage::click(int x, int y, bool objectUnderPoint)
     if (OnClick)
         OnClick();
 }
-
-void CalendarPage::recordCellTable(const CellTable &cells, bool clearOthers, int usedCells)
-{
-    for (int i = 0; i < kCellCount; ++i) {
-        if (i < usedCells)
-            m_cellTable[size_t(i)] = cells[size_t(i)];
-        else if (clearOthers)
-            m_cellTable[size_t(i)] = DayCell();
-    }
-}

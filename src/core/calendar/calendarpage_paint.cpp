@@ -1,4 +1,4 @@
-// Drawing the page: one routine for the screen, images and the command line.
+// Drawing the page: one routine for the screen, images, PDF and the command line.
 #include "calendarpage.h"
 
 #include "calendarpainter.h"
@@ -7,30 +7,55 @@
 #include <QImage>
 #include <QPainter>
 
+CellTable CalendarPage::cellTableFor(const PageFrame &frame) const
+{
+    // Month grids and day planners own all 42 entries; a week planner only
+    // rewrites its own rows and leaves the rest as they were.
+    CellTable table = m_cellTable;
+    if (frame.grid) {
+        table = frame.grid->cells;
+    } else if (frame.planner) {
+        const auto &used = frame.planner->cells;
+        for (size_t i = 0; i < table.size(); ++i) {
+            if (i < used.size())
+                table[i] = used[i];
+            else if (!frame.isWeekPlanner)
+                table[i] = DayCell();
+        }
+    }
+    return table;
+}
+
+void CalendarPage::draw(QPainter &painter, const PageFrame &frame, const CellTable &table) const
+{
+    painter.save();
+    painter.fillRect(QRect(QPoint(0, 0), controlSizeAt(frame.zoom)), Qt::white);
+    const CalendarPainter::CellSource cells {&m_cells, m_cellPainter.get()};
+    const Metafile *border = m_attr.wmfBorderFile.isEmpty() ? nullptr : &m_borderPicture;
+    CalendarPainter::paintPage(painter, frame, border, table, cells);
+    painter.restore();
+}
+
 void CalendarPage::paint(QPainter &painter, float zoom)
 {
     const PageFrame frame = computePageFrame(m_attr, m_layout, zoom);
+    m_cellTable = cellTableFor(frame);
     if (frame.grid) {
-        recordCellTable(frame.grid->cells, true, kCellCount);
         m_titleHit = frame.grid->titleHit;
         m_daysAreaHit = frame.grid->headerRow;
     } else if (frame.planner) {
-        CellTable cells {};
-        const auto &used = frame.planner->cells;
-        std::copy(used.begin(), used.end(), cells.begin());
-        recordCellTable(cells, !frame.isWeekPlanner, int(used.size()));
         m_titleHit = frame.planner->titleBand;
         m_daysAreaHit = {};
     }
     const TRect &first = m_cellTable[0].free;
     m_referenceCell = {first.left, first.top, first.right + 5, first.bottom + 5};
+    draw(painter, frame, m_cellTable);
+}
 
-    painter.save();
-    painter.fillRect(QRect(QPoint(0, 0), controlSizeAt(zoom)), Qt::white);
-    const CalendarPainter::CellSource cells {&m_cells, m_cellPainter.get()};
-    const Metafile *border = m_attr.wmfBorderFile.isEmpty() ? nullptr : &m_borderPicture;
-    CalendarPainter::paintPage(painter, frame, border, m_cellTable, cells);
-    painter.restore();
+void CalendarPage::render(QPainter &painter, float zoom) const
+{
+    const PageFrame frame = computePageFrame(m_attr, m_layout, zoom);
+    draw(painter, frame, cellTableFor(frame));
 }
 
 QSize CalendarPage::controlSizeAt(float zoom) const

@@ -1,0 +1,117 @@
+#include "pageexport.h"
+
+#include "calendarpage.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace PageExport {
+
+static constexpr int kJpegQuality = 80;
+
+bool formatFromFileName(const QString &fileName, Format *format)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toUpper();
+    if (suffix == QLatin1String("PNG"))
+        *format = Format::Png;
+    else if (suffix == QLatin1String("BMP"))
+        *format = Format::Bmp;
+    else if (suffix == QLatin1String("JPG") || suffix == QLatin1String("JPEG"))
+        *format = Format::Jpeg;
+    else if (suffix == QLatin1String("PDF"))
+        *format = Format::Pdf;
+    else
+        return false;
+    return true;
+}
+
+QImage picture(CalendarPage &page, float zoom)
+{
+    const QImage full = page.renderImage(zoom);
+    const CalendarAttributes &a = page.attributes();
+    const int left = int(kScreenPpi * a.leftMarginInch * zoom);
+    const int top = int(kScreenPpi * a.topMarginInch * zoom);
+    const int right = full.width() - int(kScreenPpi * a.rightMarginInch * zoom);
+    const int bottom = full.height() - int(kScreenPpi * a.bottomMarginInch * zoom);
+    const QSize size(right - left - 1, bottom - top - 1);
+    if (size.width() < 1 || size.height() < 1)
+        return {};
+    // The area between the margins is squeezed into a picture one pixel smaller.
+    return full.copy(left, top, right - left, bottom - top)
+        .scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+static bool commit(QSaveFile &file, const QString &fileName, QString *error)
+{
+    if (file.commit())
+        return true;
+    if (error)
+        *error = QStringLiteral("Unable to write %1: %2").arg(fileName, file.errorString());
+    return false;
+}
+
+static bool openForWriting(QSaveFile &file, const QString &fileName, QString *error)
+{
+    if (file.open(QIODevice::WriteOnly))
+        return true;
+    if (error)
+        *error = QStringLiteral("Cannot create file %1: %2").arg(fileName, file.errorString());
+    return false;
+}
+
+bool saveImage(const QImage &image, const QString &fileName, Format format, QString *error)
+{
+    if (image.isNull()) {
+        if (error)
+            *error = QStringLiteral("The margins leave nothing of the page to save");
+        return false;
+    }
+    QSaveFile file(fileName);
+    if (!openForWriting(file, fileName, error))
+        return false;
+    QImageWriter writer(&file, format == Format::Png ? "png" : format == Format::Bmp ? "bmp" : "jpeg");
+    if (format == Format::Jpeg)
+        writer.setQuality(kJpegQuality);
+    if (!writer.write(format == Format::Jpeg ? image.convertToFormat(QImage::Format_RGB32) : image)) {
+        file.cancelWriting();
+        if (error)
+            *error = QStringLiteral("Unable to write %1: %2").arg(fileName, writer.errorString());
+        return false;
+    }
+    return commit(file, fileName, error);
+}
+
+bool savePdf(const CalendarPage &page, const QString &fileName, QString *error)
+{
+    QSaveFile file(fileName);
+    if (!openForWriting(file, fileName, error))
+        return false;
+    {
+        QPdfWriter writer(&file);
+        writer.setCreator(QStringLiteral("Datewright"));
+        writer.setResolution(kScreenPpi);
+        const PageLayout &layout = page.layout();
+        const QPageSize paper(page.paperSize() == PaperSize::A4 ? QPageSize::A4 : QPageSize::Letter);
+        writer.setPageLayout(QPageLayout(paper,
+                                         layout.orientation == coLandscape ? QPageLayout::Landscape
+                                                                           : QPageLayout::Portrait,
+                                         QMarginsF()));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            if (error)
+                *error = QStringLiteral("Unable to write %1").arg(fileName);
+            return false;
+        }
+        page.render(painter, 1.0f);
+        painter.end();
+    }
+    return commit(file, fileName, error);
+}
+
+} // namespace PageExport
