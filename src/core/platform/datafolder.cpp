@@ -5,7 +5,45 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace DataFolder {
+
+namespace {
+
+// Paths from the program's Windows days may use backslashes.
+QStringList pathParts(const QString &relativePath)
+{
+    QString path = relativePath;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+}
+
+// The entry of a folder whose name matches ignoring case, as spelt on disk.
+QString existingName(const QString &folder, const QString &name)
+{
+    if (QFileInfo::exists(folder + QLatin1Char('/') + name))
+        return name;
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    auto match = std::find_if(entries.begin(), entries.end(), [&](const QString &entry) {
+        return entry.compare(name, Qt::CaseInsensitive) == 0;
+    });
+    return match == entries.end() ? QString() : *match;
+}
+
+// Where a file goes below a folder: existing folders are reused whatever
+// their case, so no second "borders" appears beside "Borders".
+QString destinationPath(const QString &folder, const QString &relativePath)
+{
+    QString current = folder;
+    for (const QString &part : pathParts(relativePath)) {
+        const QString name = existingName(current, part);
+        current += QLatin1Char('/') + (name.isEmpty() ? part : name);
+    }
+    return current;
+}
+
+} // namespace
 
 QString path()
 {
@@ -30,13 +68,17 @@ QString bundledResourcesPath()
 
 bool ensureInitialized(QString *error)
 {
+    return ensureInitialized(bundledResourcesPath(), error);
+}
+
+bool ensureInitialized(const QString &source, QString *error)
+{
     const QString target = path();
     if (!QDir().mkpath(target)) {
         if (error)
             *error = QStringLiteral("Unable to create the data folder %1").arg(QDir::toNativeSeparators(target));
         return false;
     }
-    const QString source = bundledResourcesPath();
     if (source.isEmpty())
         return true;
     QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
@@ -46,7 +88,7 @@ bool ensureInitialized(QString *error)
         const QString relative = sourceDir.relativeFilePath(file);
         if (relative.startsWith(QLatin1String("samples/")) || !findCaseInsensitive(target, relative).isEmpty())
             continue;
-        const QString destination = target + QLatin1Char('/') + relative;
+        const QString destination = destinationPath(target, relative);
         QDir().mkpath(QFileInfo(destination).absolutePath());
         // Copied files keep the read-only bits of an installed tree; make them ours.
         if (QFile::copy(file, destination))
@@ -59,20 +101,12 @@ bool ensureInitialized(QString *error)
 QString findCaseInsensitive(const QString &folder, const QString &relativePath)
 {
     QString current = folder;
-    const QStringList parts = QDir::fromNativeSeparators(relativePath).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    const QStringList parts = pathParts(relativePath);
     for (const QString &part : parts) {
-        const QString exact = current + QLatin1Char('/') + part;
-        if (QFileInfo::exists(exact)) {
-            current = exact;
-            continue;
-        }
-        const QStringList entries = QDir(current).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-        auto match = std::find_if(entries.begin(), entries.end(), [&](const QString &entry) {
-            return entry.compare(part, Qt::CaseInsensitive) == 0;
-        });
-        if (match == entries.end())
+        const QString name = existingName(current, part);
+        if (name.isEmpty())
             return {};
-        current += QLatin1Char('/') + *match;
+        current += QLatin1Char('/') + name;
     }
     return parts.isEmpty() ? QString() : current;
 }

@@ -16,6 +16,8 @@ namespace DataFolder {
 // Creates the data folder and copies in every bundled file it lacks.
 // Returns false with a message when the folder cannot be created.
 bool ensureInitialized(QString *error = nullptr);
+// The same, copying from a given folder instead of the bundled resources.
+bool ensureInitialized(const QString &sourceFolder, QString *error);
 
 // Looks a relative path up below a folder, ignoring letter case in every
 // component; returns the path as found on disk, or empty when absent.
