@@ -3,6 +3,7 @@
 #include "calendarattributes.h"
 #include "daycell.h"
 #include "pagelayout.h"
+#include "pageframe.h"
 
 #include "graphics/metafile.h"
 #include "richtext/wprtfstorage.h"
@@ -16,7 +17,6 @@
 #include <memory>
 
 class CellContentPainter;
-struct PageFrame;
 class QPainter;
 
 // The calendar page: its attributes with their setter rules, the layout they
@@ -161,6 +161,9 @@ public:
     // the screen does; renderImage() does the same into a new image.
     void paint(QPainter &painter, float zoom);
     [[nodiscard]] QImage renderImage(float zoom);
+    // Records the cell table and hit rectangles drawing at a zoom would record,
+    // without drawing; returns the boxes of the page at that zoom.
+    PageFrame recordCellTable(float zoom);
     // Draws the page without touching the recorded cell table (other devices).
     void render(QPainter &painter, float zoom) const;
     void setCellPainter(std::shared_ptr<const CellContentPainter> painter) { m_cellPainter = std::move(painter); }

@@ -38,6 +38,12 @@ void CalendarPage::draw(QPainter &painter, const PageFrame &frame, const CellTab
 
 void CalendarPage::paint(QPainter &painter, float zoom)
 {
+    const PageFrame frame = recordCellTable(zoom);
+    draw(painter, frame, m_cellTable);
+}
+
+PageFrame CalendarPage::recordCellTable(float zoom)
+{
     const PageFrame frame = computePageFrame(m_attr, m_layout, zoom);
     m_cellTable = cellTableFor(frame);
     if (frame.grid) {
@@ -49,7 +55,7 @@ void CalendarPage::paint(QPainter &painter, float zoom)
     }
     const TRect &first = m_cellTable[0].free;
     m_referenceCell = {first.left, first.top, first.right + 5, first.bottom + 5};
-    draw(painter, frame, m_cellTable);
+    return frame;
 }
 
 void CalendarPage::render(QPainter &painter, float zoom) const

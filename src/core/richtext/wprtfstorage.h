@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 // Holds the formatted text of one day cell as Rich Text Format bytes.
 class TWPRtfStorage
@@ -10,8 +11,11 @@ public:
     void setRtf(const QByteArray &rtf) { m_rtf = rtf; }
     void copyFrom(const TWPRtfStorage &other) { m_rtf = other.m_rtf; }
     void clear() { m_rtf.clear(); }
-    // A storage counts as empty when it holds no bytes at all.
-    [[nodiscard]] bool isEmpty() const { return m_rtf.trimmed().isEmpty(); }
+    // Empty when it holds no visible text (an RTF frame with nothing in it
+    // counts as empty).
+    [[nodiscard]] bool isEmpty() const;
+    // The text without formatting, paragraphs joined by "\n".
+    [[nodiscard]] QString plainText() const;
 
 private:
     QByteArray m_rtf;

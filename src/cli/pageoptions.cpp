@@ -1,0 +1,176 @@
+#include "pageoptions.h"
+
+#include "calendarpage.h"
+#include "languagetables.h"
+
+namespace PageOptions {
+
+namespace {
+
+const QString kLayout = QStringLiteral("layout");
+const QString kPaper = QStringLiteral("paper");
+const QString kMonth = QStringLiteral("month");
+const QString kYear = QStringLiteral("year");
+const QString kDay = QStringLiteral("day");
+const QString kWeekStart = QStringLiteral("week-start");
+const QString kLanguage = QStringLiteral("language");
+const QString kMargins = QStringLiteral("margins");
+const QString kBorder = QStringLiteral("border");
+const QString kTitle = QStringLiteral("title");
+const QString kStyle = QStringLiteral("style");
+
+bool wholeNumber(const QCommandLineParser &parser, const QString &option, int low, int high, int *value,
+                 QString *error)
+{
+    bool ok = false;
+    const QString text = parser.value(option);
+    *value = text.toInt(&ok);
+    if (ok && *value >= low && *value <= high)
+        return true;
+    *error = QStringLiteral("--%1 must be a whole number from %2 to %3, not \"%4\"")
+                 .arg(option).arg(low).arg(high).arg(text);
+    return false;
+}
+
+bool margins(const QCommandLineParser &parser, float values[4], QString *error)
+{
+    const QString text = parser.value(kMargins);
+    const QStringList parts = text.split(QLatin1Char(','));
+    bool ok = parts.size() == 4;
+    for (int i = 0; ok && i < 4; ++i) {
+        values[i] = parts[i].trimmed().toFloat(&ok);
+        ok = ok && values[i] >= 0.0f && values[i] <= 3.0f;
+    }
+    if (!ok)
+        *error = QStringLiteral("--margins takes four numbers of inches from 0 to 3 as LEFT,TOP,RIGHT,BOTTOM, not \"%1\"")
+                     .arg(text);
+    return ok;
+}
+
+struct Values
+{
+    int layout = -1, month = 0, year = 0, day = -1, startOfWeek = 0;
+    PaperSize paper = PaperSize::Letter;
+    bool paperGiven = false, languageGiven = false, marginsGiven = false;
+    CalendarLanguage language = CalendarLanguage::English;
+    float margins[4] {};
+};
+
+// Every value is checked before the page is touched.
+bool collect(const QCommandLineParser &p, Values &v, QString *error)
+{
+    if (p.isSet(kStyle)) {
+        *error = QStringLiteral("Style sheets (%1) cannot be read by this version").arg(p.value(kStyle));
+        return false;
+    }
+    if (p.isSet(kLayout) && !wholeNumber(p, kLayout, 0, kLayoutCount - 1, &v.layout, error))
+        return false;
+    if (p.isSet(kMonth) && !wholeNumber(p, kMonth, 1, 12, &v.month, error))
+        return false;
+    if (p.isSet(kYear) && !wholeNumber(p, kYear, 1, 9999, &v.year, error))
+        return false;
+    if (p.isSet(kDay) && !wholeNumber(p, kDay, 1, 31, &v.day, error))
+        return false;
+    if (p.isSet(kPaper)) {
+        const QString paper = p.value(kPaper).toLower();
+        if (paper != QLatin1String("letter") && paper != QLatin1String("a4")) {
+            *error = QStringLiteral("--paper must be letter or a4, not \"%1\"").arg(p.value(kPaper));
+            return false;
+        }
+        v.paper = paper == QLatin1String("a4") ? PaperSize::A4 : PaperSize::Letter;
+        v.paperGiven = true;
+    }
+    if (p.isSet(kWeekStart)) {
+        const QString start = p.value(kWeekStart).toLower();
+        if (start != QLatin1String("sunday") && start != QLatin1String("monday")) {
+            *error = QStringLiteral("--week-start must be sunday or monday, not \"%1\"").arg(p.value(kWeekStart));
+            return false;
+        }
+        v.startOfWeek = start == QLatin1String("sunday") ? 1 : 2;
+    }
+    if (p.isSet(kLanguage)) {
+        if (!LanguageTables::fromName(p.value(kLanguage), &v.language)) {
+            *error = QStringLiteral("--language must be english, german, french, italian or spanish, not \"%1\"")
+                         .arg(p.value(kLanguage));
+            return false;
+        }
+        v.languageGiven = true;
+    }
+    if (p.isSet(kMargins)) {
+        if (!margins(p, v.margins, error))
+            return false;
+        v.marginsGiven = true;
+    }
+    return true;
+}
+
+void applyNames(CalendarPage &page, CalendarLanguage language)
+{
+    const QStringList months = LanguageTables::monthNames(language);
+    const QStringList days = LanguageTables::dayNames(language);
+    for (int i = 1; i <= 12; ++i)
+        page.setMonthName(i, months[i - 1]);
+    for (int i = 1; i <= 7; ++i)
+        page.setDayName(i, days[i - 1]);
+}
+
+} // namespace
+
+void addTo(QCommandLineParser &parser)
+{
+    parser.addOptions({
+        {kLayout, QStringLiteral("Page layout, 0 to 21."), QStringLiteral("N")},
+        {kPaper, QStringLiteral("Paper size: letter or a4."), QStringLiteral("SIZE")},
+        {kMonth, QStringLiteral("Month shown, 1 to 12."), QStringLiteral("M")},
+        {kYear, QStringLiteral("Year shown."), QStringLiteral("Y")},
+        {kDay, QStringLiteral("Day the planners start on."), QStringLiteral("D")},
+        {kWeekStart, QStringLiteral("First day of the week: sunday or monday."), QStringLiteral("DAY")},
+        {kLanguage, QStringLiteral("Month and day names: english, german, french, italian or spanish."),
+         QStringLiteral("LANG")},
+        {kMargins, QStringLiteral("Margins in inches."), QStringLiteral("L,T,R,B")},
+        {kBorder, QStringLiteral("Border picture name from the Borders folder."), QStringLiteral("NAME")},
+        {kTitle, QStringLiteral("A title of your own instead of the month."), QStringLiteral("TEXT")},
+        {kStyle, QStringLiteral("Style sheet to start from."), QStringLiteral("FILE.DWS")},
+    });
+}
+
+bool apply(const QCommandLineParser &p, CalendarPage &page, QString *error)
+{
+    Values v;
+    if (!collect(p, v, error))
+        return false;
+    if (v.paperGiven)
+        page.setPaperSize(v.paper);
+    if (v.layout >= 0 && v.layout != page.calendarLayout()) {
+        page.setCalendarLayout(v.layout);
+        page.relayout(true); // a chosen layout brings its own mini font sizes
+    }
+    if (v.month > 0)
+        page.setMainCalMonth(v.month);
+    if (v.year > 0)
+        page.setMainCalYear(v.year);
+    if (v.day > 0)
+        page.setMainCalDay(v.day);
+    if (v.startOfWeek > 0)
+        page.setStartOfWeek(v.startOfWeek);
+    if (v.languageGiven)
+        applyNames(page, v.language);
+    if (v.marginsGiven) {
+        page.setLeftMarginInch(v.margins[0]);
+        page.setTopMarginInch(v.margins[1]);
+        page.setRightMarginInch(v.margins[2]);
+        page.setBottomMarginInch(v.margins[3]);
+    }
+    if (p.isSet(kBorder)) {
+        page.setWMFBorderFile(p.value(kBorder));
+        if (page.wmfBorderFile() != p.value(kBorder)) {
+            *error = page.borderError();
+            return false;
+        }
+    }
+    if (p.isSet(kTitle))
+        page.setUserTitle(p.value(kTitle));
+    return true;
+}
+
+} // namespace PageOptions
