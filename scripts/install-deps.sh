@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what building and testing Datewright needs on Debian 12.
+# Skips apt entirely when everything is already there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-svg-dev qt6-image-formats-plugins libgl-dev
+  fontconfig fonts-liberation2
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+run_as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+echo "Installing: ${missing[*]}"
+run_as_root apt-get update -q
+DEBIAN_FRONTEND=noninteractive run_as_root apt-get install -y -q --no-install-recommends "${missing[@]}"
