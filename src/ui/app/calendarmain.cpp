@@ -38,6 +38,7 @@ TCalendarMain::TCalendarMain(QWidget *parent)
     CalendarPanel->SetScale(PercentToZoom(60));
     m_scrollBox->setWidget(pageHolder(CalendarPanel));
     m_scrollBox->setWidgetResizable(false);
+    m_scrollBox->setBackgroundRole(QPalette::Dark);
     setCentralWidget(m_scrollBox);
     connect(CalendarPanel, &TVBasePanel::scaleChanged, this, [this] { m_scrollBox->widget()->adjustSize(); });
     setupZoomActions();
