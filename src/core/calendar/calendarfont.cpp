@@ -12,7 +12,7 @@ bool CalendarFont::sameLook(const CalendarFont &other) const
 
 int CalendarFont::scaledSize(float zoom) const
 {
-    return int(float(size) * zoom);
+    return int(size * double(zoom));
 }
 
 int CalendarFont::pointsToPixels(int points)

@@ -66,7 +66,7 @@ void CalendarPage::render(QPainter &painter, float zoom) const
 
 QSize CalendarPage::controlSizeAt(float zoom) const
 {
-    return QSize(int(float(m_layout.pageWidth) * zoom), int(float(m_layout.pageHeight) * zoom));
+    return QSize(int(m_layout.pageWidth * double(zoom)), int(m_layout.pageHeight * double(zoom)));
 }
 
 QImage CalendarPage::renderImage(float zoom)

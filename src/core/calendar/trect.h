@@ -33,5 +33,6 @@ struct TRect
 // Coordinates are multiplied by the display scale and truncated toward zero.
 inline TRect TRect::scaled(float zoom) const
 {
-    return {int(left * zoom), int(top * zoom), int(right * zoom), int(bottom * zoom)};
+    const double z = zoom; // multiplied in double precision, then truncated toward zero
+    return {int(left * z), int(top * z), int(right * z), int(bottom * z)};
 }
