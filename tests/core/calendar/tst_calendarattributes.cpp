@@ -1,4 +1,5 @@
 #include "calendarpage.h"
+#include "calendartesthelpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,10 +13,6 @@ using PageEdit = std::function<void(CalendarPage &)>;
 Q_DECLARE_METATYPE(PageEdit)
 
 namespace {
-
-const QStringList kEnglishMonths {"January", "February", "March",     "April",   "May",      "June",
-                                  "July",    "August",   "September", "October", "November", "December"};
-const QStringList kEnglishDays {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -112,8 +109,8 @@ void TestCalendarAttributes::constructionDefaults()
     QCOMPARE(page.panelState(), psPointing);
     QCOMPARE(page.paperSize(), PaperSize::Letter);
     QCOMPARE(page.startingTime(), 8.0 / 24.0);
-    QCOMPARE(page.attributes().monthNames, kEnglishMonths); // the C locale's names
-    QCOMPARE(page.attributes().dayNames, kEnglishDays);
+    QCOMPARE(page.attributes().monthNames, englishMonths()); // the C locale's names
+    QCOMPARE(page.attributes().dayNames, englishDays());
     QVERIFY(!page.anyCellHasContents());
 }
 
@@ -367,7 +364,7 @@ void TestCalendarAttributes::resetToDefaultStyle()
     QCOMPARE(page.calendarLayout(), int(loFCMinisInTitleLS));
     QCOMPARE(page.calendarOrientation(), coLandscape);
     QCOMPARE(page.startOfWeek(), 1);
-    QCOMPARE(page.attributes().monthNames, kEnglishMonths);
+    QCOMPARE(page.attributes().monthNames, englishMonths());
     QCOMPARE(page.mainCalDay(), 29);
     QCOMPARE(page.mainCalMonth(), 2);
     QCOMPARE(page.mainCalYear(), 2024);
