@@ -57,19 +57,21 @@ QDate plannerDate(int day, int month, int year)
     return QDate(year, month, qBound(1, day, daysInMonth(month, year)));
 }
 
+// Titles are joined piece by piece: the names are user text and must not
+// be read as placeholders.
 QString weekPlannerTitle(const QDate &start, int days, const QStringList &monthNames)
 {
     const QDate end = start.addDays(days - 1);
     const QString startMonth = nameAt(monthNames, start.month());
     const QString endMonth = nameAt(monthNames, end.month());
+    const QString from = startMonth + QLatin1Char(' ') + QString::number(start.day());
+    const QString endYear = QStringLiteral(", ") + QString::number(end.year());
     if (start.year() == end.year() && start.month() == end.month())
-        return QStringLiteral("%1 %2-%3, %4").arg(startMonth).arg(start.day()).arg(end.day()).arg(start.year());
+        return from + QLatin1Char('-') + QString::number(end.day()) + endYear;
+    const QString to = endMonth + QLatin1Char(' ') + QString::number(end.day()) + endYear;
     if (start.year() == end.year())
-        return QStringLiteral("%1 %2 - %3 %4, %5")
-            .arg(startMonth).arg(start.day()).arg(endMonth).arg(end.day()).arg(start.year());
-    return QStringLiteral("%1 %2, %3 - %4 %5, %6")
-        .arg(startMonth).arg(start.day()).arg(start.year())
-        .arg(endMonth).arg(end.day()).arg(end.year());
+        return from + QStringLiteral(" - ") + to;
+    return from + QStringLiteral(", ") + QString::number(start.year()) + QStringLiteral(" - ") + to;
 }
 
 static const QString &notesLabel()
@@ -94,10 +96,8 @@ RowLabels weekPlannerLabels(const QDate &start, int days, const QStringList &mon
 
 QString dayPlannerTitle(const QDate &date, const QStringList &monthNames, const QStringList &dayNames)
 {
-    return QStringLiteral("%1, %2 %3, %4")
-        .arg(nameAt(dayNames, dayOfWeek(date)), nameAt(monthNames, date.month()))
-        .arg(date.day())
-        .arg(date.year());
+    return nameAt(dayNames, dayOfWeek(date)) + QStringLiteral(", ") + nameAt(monthNames, date.month())
+        + QLatin1Char(' ') + QString::number(date.day()) + QStringLiteral(", ") + QString::number(date.year());
 }
 
 QString timeLabel(double dayFraction)
