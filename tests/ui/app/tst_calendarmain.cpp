@@ -1,0 +1,162 @@
+// The main window's zoom: the starting step, the limits of the two zoom
+// commands, the caption and the percent steps the preferences keep.
+#include "app/calendarmain.h"
+#include "surface/calendarpanel32.h"
+#include "zoomsteps.h"
+
+#include <QAction>
+#include <QtTest>
+
+class TestCalendarMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsAtSixtyPercent();
+    void zoomIn_data();
+    void zoomIn();
+    void zoomOut_data();
+    void zoomOut();
+    void captionRoundsHalfToEven_data();
+    void captionRoundsHalfToEven();
+    void pageKeysZoom();
+    void zoomToPercent_data();
+    void zoomToPercent();
+    void percentToZoom_data();
+    void percentToZoom();
+};
+
+void TestCalendarMain::startsAtSixtyPercent()
+{
+    TCalendarMain main;
+    QCOMPARE(main.calendarPanel()->scale(), 0.601f);
+    QCOMPARE(main.calendarPanel()->page().displayScale(), 0.601f);
+    QCOMPARE(main.windowTitle(), QStringLiteral("Datewright    [60%]"));
+    // The default style is landscape Letter.
+    QCOMPARE(main.calendarPanel()->size(), QSize(int(1056 * 0.601), int(816 * 0.601)));
+}
+
+void TestCalendarMain::zoomIn_data()
+{
+    QTest::addColumn<float>("from");
+    QTest::addColumn<float>("to");
+    QTest::addColumn<QString>("percent");
+    QTest::newRow("0.601") << 0.601f << 0.601f + 0.1f << QStringLiteral("70");
+    QTest::newRow("0.901 reaches 1.001") << 0.901f << 0.901f + 0.1f << QStringLiteral("100");
+    QTest::newRow("0.95 still applies") << 0.95f << 0.95f + 0.1f << QStringLiteral("105");
+    QTest::newRow("0.951 stays") << 0.951f << 0.951f << QStringLiteral("95");
+    QTest::newRow("1.001 stays") << 1.001f << 1.001f << QStringLiteral("100");
+}
+
+void TestCalendarMain::zoomIn()
+{
+    QFETCH(float, from);
+    QFETCH(float, to);
+    QFETCH(QString, percent);
+    TCalendarMain main;
+    main.calendarPanel()->SetScale(from);
+    main.zoomInAction()->trigger();
+    QCOMPARE(main.calendarPanel()->scale(), to);
+    QCOMPARE(main.calendarPanel()->size(), main.calendarPanel()->page().controlSizeAt(to));
+    if (from != to) // an ignored step leaves the caption alone
+        QCOMPARE(main.windowTitle(), QStringLiteral("Datewright    [%1%]").arg(percent));
+}
+
+void TestCalendarMain::zoomOut_data()
+{
+    QTest::addColumn<float>("from");
+    QTest::addColumn<float>("to");
+    QTest::newRow("0.601 becomes 0.501") << 0.601f << 0.601f - 0.1f;
+    QTest::newRow("1.001") << 1.001f << 1.001f - 0.1f;
+    QTest::newRow("0.501 stays") << 0.501f << 0.501f;
+    QTest::newRow("0.6 stays") << 0.6f << 0.6f;
+}
+
+void TestCalendarMain::zoomOut()
+{
+    QFETCH(float, from);
+    QFETCH(float, to);
+    TCalendarMain main;
+    main.calendarPanel()->SetScale(from);
+    main.zoomOutAction()->trigger();
+    QCOMPARE(main.calendarPanel()->scale(), to);
+    QCOMPARE(main.calendarPanel()->size(), main.calendarPanel()->page().controlSizeAt(to));
+}
+
+void TestCalendarMain::captionRoundsHalfToEven_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("0.625") << 0.625f << QStringLiteral("Datewright    [62%]");
+    QTest::newRow("0.875") << 0.875f << QStringLiteral("Datewright    [88%]");
+    QTest::newRow("0.501") << 0.501f << QStringLiteral("Datewright    [50%]");
+}
+
+void TestCalendarMain::captionRoundsHalfToEven()
+{
+    QFETCH(float, scale);
+    QFETCH(QString, caption);
+    TCalendarMain main;
+    main.calendarPanel()->SetScale(scale);
+    main.SetCaption();
+    QCOMPARE(main.windowTitle(), caption);
+}
+
+void TestCalendarMain::pageKeysZoom()
+{
+    TCalendarMain main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(&main, Qt::Key_PageDown);
+    QCOMPARE(main.calendarPanel()->scale(), 0.601f + 0.1f);
+    QTest::keyClick(&main, Qt::Key_PageUp);
+    QTest::keyClick(&main, Qt::Key_PageUp);
+    QCOMPARE(main.calendarPanel()->scale(), 0.601f + 0.1f - 0.1f - 0.1f);
+    QCOMPARE(main.windowTitle(), QStringLiteral("Datewright    [50%]"));
+}
+
+void TestCalendarMain::zoomToPercent_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::addColumn<int>("percent");
+    QTest::newRow("0.2999") << 0.2999f << 20;
+    QTest::newRow("0.3") << 0.3f << 30;
+    QTest::newRow("0.601") << 0.601f << 60;
+    QTest::newRow("0.6999") << 0.6999f << 60;
+    QTest::newRow("0.999") << 0.999f << 90;
+    QTest::newRow("1.0") << 1.0f << 100;
+    QTest::newRow("1.05") << 1.05f << 100;
+    QTest::newRow("0.1") << 0.1f << 20;
+}
+
+void TestCalendarMain::zoomToPercent()
+{
+    QFETCH(float, scale);
+    QFETCH(int, percent);
+    QCOMPARE(ZoomToPercent(scale), percent);
+}
+
+void TestCalendarMain::percentToZoom_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<float>("scale");
+    QTest::newRow("0") << 0 << 0.201f;
+    QTest::newRow("29") << 29 << 0.201f;
+    QTest::newRow("30") << 30 << 0.301f;
+    QTest::newRow("60") << 60 << 0.601f;
+    QTest::newRow("99") << 99 << 0.901f;
+    QTest::newRow("100") << 100 << 1.001f;
+    QTest::newRow("250") << 250 << 1.001f;
+}
+
+void TestCalendarMain::percentToZoom()
+{
+    QFETCH(int, percent);
+    QFETCH(float, scale);
+    QCOMPARE(PercentToZoom(percent), scale);
+    // Every stored step survives a round trip.
+    QCOMPARE(PercentToZoom(ZoomToPercent(scale)), scale);
+}
+
+QTEST_MAIN(TestCalendarMain)
+#include "tst_calendarmain.moc"
