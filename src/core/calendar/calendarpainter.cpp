@@ -30,14 +30,27 @@ void verticalLine(QPainter &p, int x, int y1, int y2)
         p.fillRect(x, y1, 1, y2 - y1, Qt::black);
 }
 
+// Building a QFont and finding its engine costs as much as laying out a
+// short text, so loops over many texts set the font once.
+void useFont(QPainter &p, const CalendarFont &font, float zoom)
+{
+    p.setFont(font.toQFont(zoom));
+    p.setPen(toQColor(font.color));
+}
+
+void drawTextIn(QPainter &p, const TRect &box, int alignment, const QString &text)
+{
+    if (!text.isEmpty() && !box.isEmpty())
+        p.drawText(box.toQRect(), alignment | Qt::TextSingleLine, text);
+}
+
 void drawText(QPainter &p, const TRect &box, int alignment, const QString &text, const CalendarFont &font,
               float zoom)
 {
     if (text.isEmpty() || box.isEmpty())
         return;
-    p.setFont(font.toQFont(zoom));
-    p.setPen(toQColor(font.color));
-    p.drawText(box.toQRect(), alignment | Qt::TextSingleLine, text);
+    useFont(p, font, zoom);
+    drawTextIn(p, box, alignment, text);
 }
 
 // The outline a rectangle primitive draws: inside (L, T, R, B), exclusive.
@@ -51,10 +64,10 @@ void paintHeaders(QPainter &p, const MonthGridFrame &f, const GridStyle &s, floa
     const TRect &row = f.headerRow;
     fill(p, {row.left, row.top, row.right, row.bottom + 1}, s.headerBackground);
     paintBorderLines(p, row, s.headerBorder);
+    useFont(p, s.headerFont, zoom);
     for (int j = 0; j < 7; ++j) {
         const QString name = CalendarTexts::nameAt(s.dayNames, CalendarTexts::weekdayOfColumn(j, s.startOfWeek));
-        drawText(p, f.headerBoxes[size_t(j)], Qt::AlignCenter, CalendarTexts::shortenedDayName(name, s.headerStyle),
-                 s.headerFont, zoom);
+        drawTextIn(p, f.headerBoxes[size_t(j)], Qt::AlignCenter, CalendarTexts::shortenedDayName(name, s.headerStyle));
     }
 }
 
@@ -80,9 +93,10 @@ void paintDayNumbers(QPainter &p, const MonthGridFrame &f, const GridStyle &s, f
 {
     const int alignment = s.numberPosition == cnpCenter ? int(Qt::AlignCenter)
                                                         : int(Qt::AlignRight | Qt::AlignTop);
+    useFont(p, s.cellFont, zoom);
     for (const DayCell &cell : f.cells) {
         if (cell.day > 0)
-            drawText(p, cell.rect, alignment, QString::number(cell.day), s.cellFont, zoom);
+            drawTextIn(p, cell.rect, alignment, QString::number(cell.day));
     }
 }
 
@@ -125,11 +139,10 @@ void paintPlanner(QPainter &p, const PageFrame &page)
     fill(p, f.box, clWhite);
     rectangleOutline(p, f.box);
     fill(p, {f.box.left + 1, f.box.top + 1, f.labelRight, f.box.bottom - 1}, s.headerBackground);
+    useFont(p, s.headerFont, page.zoom);
     for (size_t q = 0; q < f.rows.size() && q < page.plannerLabels.size(); ++q) {
-        drawText(p, f.rows[q].upperLabel, Qt::AlignHCenter | Qt::AlignBottom, page.plannerLabels[q].first,
-                 s.headerFont, page.zoom);
-        drawText(p, f.rows[q].lowerLabel, Qt::AlignHCenter | Qt::AlignTop, page.plannerLabels[q].second,
-                 s.headerFont, page.zoom);
+        drawTextIn(p, f.rows[q].upperLabel, Qt::AlignHCenter | Qt::AlignBottom, page.plannerLabels[q].first);
+        drawTextIn(p, f.rows[q].lowerLabel, Qt::AlignHCenter | Qt::AlignTop, page.plannerLabels[q].second);
     }
     verticalLine(p, f.labelRight, f.box.top, f.box.bottom);
     for (size_t q = 1; q < f.rows.size(); ++q)
