@@ -2,6 +2,7 @@
 #include "calendartesthelpers.h"
 #include "pagelayout.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <set>
@@ -37,6 +38,7 @@ private slots:
     void perLayout();
     void letterPortraitRectangles();
     void a4Rectangles();
+    void controlFollowsZoom();
     void borderInsetsLayoutNotPage_data();
     void borderInsetsLayoutNotPage();
     void minisInTitle();
@@ -164,6 +166,20 @@ void TestPageLayout::a4Rectangles()
     const PageLayout layout = computePageLayout(a);
     QCOMPARE(layout.pageRect, (TRect {24, 24, 1098, 769}));
     QCOMPARE(layout.calendarRect, (TRect {26, 26, 1096, 767}));
+}
+
+void TestPageLayout::controlFollowsZoom()
+{
+    CalendarPage page;
+    QCOMPARE(page.controlSize(), QSize(816, 1056));
+    QSignalSpy layouts(&page, &CalendarPage::layoutChanged);
+    page.setDisplayScale(0.6f);
+    QCOMPARE(layouts.count(), 1);
+    QCOMPARE(page.controlSize(), QSize(489, 633)); // trunc(489.6), trunc(633.6)
+    page.setCalendarLayout(LOFullCalendarLS);
+    QCOMPARE(page.controlSize(), QSize(633, 489));
+    // The layout itself stays at zoom 1.
+    QCOMPARE(page.layout().calendarRect, (TRect {26, 26, 1030, 790}));
 }
 
 void TestPageLayout::borderInsetsLayoutNotPage_data()
