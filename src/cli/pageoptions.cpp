@@ -67,7 +67,7 @@ bool collect(const QCommandLineParser &p, Values &v, QString *error)
         return false;
     if (p.isSet(kMonth) && !wholeNumber(p, kMonth, 1, 12, &v.month, error))
         return false;
-    if (p.isSet(kYear) && !wholeNumber(p, kYear, 1, 9999, &v.year, error))
+    if (p.isSet(kYear) && !wholeNumber(p, kYear, kFirstYear, kLastYear, &v.year, error))
         return false;
     if (p.isSet(kDay) && !wholeNumber(p, kDay, 1, 31, &v.day, error))
         return false;

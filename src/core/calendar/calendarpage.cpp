@@ -142,7 +142,11 @@ void CalendarPage::setMainCalMonth(int month)
         assignAndRelayout(m_attr.mainCalMonth, month);
 }
 
-void CalendarPage::setMainCalYear(int year) { assignAndRelayout(m_attr.mainCalYear, year); }
+void CalendarPage::setMainCalYear(int year)
+{
+    if (year >= kFirstYear && year <= kLastYear)
+        assignAndRelayout(m_attr.mainCalYear, year);
+}
 
 static bool isUsableMargin(float inches)
 {
@@ -195,6 +199,9 @@ void CalendarPage::setWMFBorderFile(const QString &name)
     if (name.isEmpty()) {
         m_attr.wmfBorderFile.clear();
         m_borderPicture.clear();
+    } else if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name == QLatin1String("..")) {
+        // A name from a file must not reach outside the Borders folder.
+        m_borderError = QStringLiteral("The border picture name %1 is not valid").arg(name);
     } else {
         const QString file = DataFolder::findCaseInsensitive(borderFolder(),
                                                              QStringLiteral("Borders/") + name + extension);

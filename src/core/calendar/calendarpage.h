@@ -98,7 +98,7 @@ public:
     [[nodiscard]] int mainCalMonth() const { return m_attr.mainCalMonth; }
     void setMainCalMonth(int month); // months outside 1-12 are refused
     [[nodiscard]] int mainCalYear() const { return m_attr.mainCalYear; }
-    void setMainCalYear(int year);
+    void setMainCalYear(int year); // years outside kFirstYear-kLastYear are refused
     [[nodiscard]] int startOfWeek() const { return m_attr.startOfWeek; }
     void setStartOfWeek(int day);
 

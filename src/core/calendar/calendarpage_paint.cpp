@@ -9,19 +9,16 @@
 
 CellTable CalendarPage::cellTableFor(const PageFrame &frame) const
 {
-    // Month grids and day planners own all 42 entries; a week planner only
-    // rewrites its own rows and leaves the rest as they were.
+    // Month grids and planners own all 42 entries. Planners empty the cells
+    // past their rows too, so no day number from an earlier month grid
+    // lingers where nothing is drawn.
     CellTable table = m_cellTable;
     if (frame.grid) {
         table = frame.grid->cells;
     } else if (frame.planner) {
         const auto &used = frame.planner->cells;
-        for (size_t i = 0; i < table.size(); ++i) {
-            if (i < used.size())
-                table[i] = used[i];
-            else if (!frame.isWeekPlanner)
-                table[i] = DayCell();
-        }
+        for (size_t i = 0; i < table.size(); ++i)
+            table[i] = i < used.size() ? used[i] : DayCell();
     }
     return table;
 }

@@ -4,6 +4,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <limits>
+
 #include <functional>
 
 using PageEdit = std::function<void(CalendarPage &)>;
@@ -271,8 +273,15 @@ void TestCalendarAttributes::invalidValuesRefused()
     page.setCalendarLayout(-1);
     page.setMainCalMonth(0);
     page.setMainCalMonth(13);
+    page.setMainCalYear(0);
+    page.setMainCalYear(10000);
+    page.setLeftMarginInch(-0.25f);
+    page.setTopMarginInch(std::numeric_limits<float>::quiet_NaN());
     QCOMPARE(page.calendarLayout(), int(loFullCalendar));
     QCOMPARE(page.mainCalMonth(), 1);
+    QCOMPARE(page.mainCalYear(), 1997);
+    QCOMPARE(page.leftMarginInch(), 0.25f);
+    QCOMPARE(page.topMarginInch(), 0.25f);
     QCOMPARE(layouts.count(), 0);
 }
 

@@ -38,6 +38,7 @@ private slots:
     void borderPicture();
     void borderExtensionFollowsOrientation();
     void layoutChangeReloadsBorder();
+    void namesCannotLeaveTheBordersFolder();
 };
 
 void TestCalendarBorder::borderPicture()
@@ -99,6 +100,21 @@ void TestCalendarBorder::layoutChangeReloadsBorder()
     // Turning landscape loads Wave.wls, which cannot be read.
     page.setCalendarLayout(loFCMinisInTitleLS);
     QVERIFY(page.wmfBorderFile().isEmpty());
+}
+
+void TestCalendarBorder::namesCannotLeaveTheBordersFolder()
+{
+    QTemporaryDir folder;
+    writeFile(folder.filePath("Borders/Frame.wpo"), "inside");
+    writeFile(folder.filePath("Secret.wpo"), "outside the Borders folder");
+    CalendarPage page;
+    page.setBorderFolder(folder.path());
+    for (const QString &name : {QStringLiteral("../Secret"), QStringLiteral("..\\Secret"), QStringLiteral("..")}) {
+        loadBorderName(page, "Old");
+        page.setWMFBorderFile(name);
+        QCOMPARE(page.wmfBorderFile(), QStringLiteral("Old")); // treated as missing: nothing changes
+        QVERIFY(page.borderError().contains(name));
+    }
 }
 
 QTEST_MAIN(TestCalendarBorder)
