@@ -40,10 +40,19 @@ TCalendarMain::TCalendarMain(QWidget *parent)
     m_scrollBox->setWidgetResizable(false);
     m_scrollBox->setBackgroundRole(QPalette::Dark);
     setCentralWidget(m_scrollBox);
-    connect(CalendarPanel, &TVBasePanel::scaleChanged, this, [this] { m_scrollBox->widget()->adjustSize(); });
+    // The page changes size with the scale and with the orientation of its
+    // layout; the scrolled area must follow both ways, shrinking included.
+    connect(&CalendarPanel->page(), &CalendarPage::layoutChanged, this, &TCalendarMain::fitScrollArea);
     setupZoomActions();
     resize(1000, 760);
     SetCaption();
+}
+
+void TCalendarMain::fitScrollArea()
+{
+    QWidget *holder = m_scrollBox->widget();
+    holder->layout()->activate();
+    holder->adjustSize();
 }
 
 void TCalendarMain::setupZoomActions()

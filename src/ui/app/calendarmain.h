@@ -26,6 +26,7 @@ public slots:
 
 private:
     void setupZoomActions();
+    void fitScrollArea();
 
     TCalendarPanel32 *CalendarPanel;
     QScrollArea *m_scrollBox;

@@ -5,6 +5,7 @@
 #include "zoomsteps.h"
 
 #include <QAction>
+#include <QScrollArea>
 #include <QtTest>
 
 class TestCalendarMain : public QObject
@@ -17,6 +18,7 @@ private slots:
     void zoomIn();
     void zoomOut_data();
     void zoomOut();
+    void scrollAreaFollowsPage();
     void captionRoundsHalfToEven_data();
     void captionRoundsHalfToEven();
     void pageKeysZoom();
@@ -81,6 +83,33 @@ void TestCalendarMain::zoomOut()
     main.zoomOutAction()->trigger();
     QCOMPARE(main.calendarPanel()->scale(), to);
     QCOMPARE(main.calendarPanel()->size(), main.calendarPanel()->page().controlSizeAt(to));
+}
+
+void TestCalendarMain::scrollAreaFollowsPage()
+{
+    TCalendarMain main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    auto *scrollArea = main.findChild<QScrollArea *>();
+    QVERIFY(scrollArea);
+    TCalendarPanel32 *panel = main.calendarPanel();
+    // The page sits at (5, 5) with as much room around it as it needs, no more.
+    const auto misfit = [&]() -> QString {
+        QCoreApplication::processEvents();
+        const QSize holder = scrollArea->widget()->size(), page = panel->size();
+        if (holder == page + QSize(10, 10) && panel->pos() == QPoint(5, 5))
+            return {};
+        return QStringLiteral("page %1x%2 at (%3, %4) in %5x%6")
+            .arg(page.width()).arg(page.height()).arg(panel->x()).arg(panel->y())
+            .arg(holder.width()).arg(holder.height());
+    };
+    QVERIFY2(misfit().isEmpty(), qPrintable(misfit()));
+    panel->page().setCalendarLayout(loFullCalendar); // portrait: taller
+    QVERIFY2(misfit().isEmpty(), qPrintable(misfit()));
+    panel->page().setCalendarLayout(loFCMinisInTitleLS); // landscape again
+    QVERIFY2(misfit().isEmpty(), qPrintable(misfit()));
+    main.zoomOutAction()->trigger();
+    QVERIFY2(misfit().isEmpty(), qPrintable(misfit()));
 }
 
 void TestCalendarMain::captionRoundsHalfToEven_data()
