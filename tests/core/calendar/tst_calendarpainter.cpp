@@ -3,6 +3,7 @@
 // coordinates worked out here from the drawing rules. A failed probe keeps
 // the image in the temporary folder and names it in the message.
 #include "calendarpage.h"
+#include "imageprobe.h"
 
 #include <QDir>
 #include <QFontMetrics>
@@ -11,8 +12,8 @@
 
 namespace {
 
-constexpr QRgb kBlack = 0xFF000000;
-constexpr QRgb kWhite = 0xFFFFFFFF;
+using namespace ImageProbe;
+
 // Vivid fills, as the page stores colours: low byte red.
 constexpr TColor kGreen = 0x00FF00;
 constexpr TColor kMagenta = 0xFF00FF;
@@ -21,71 +22,6 @@ constexpr TColor kYellow = 0x00FFFF;
 [[nodiscard]] QRgb rgbOf(TColor color)
 {
     return toQColor(color).rgb();
-}
-
-[[nodiscard]] QString keepImage(const QImage &image)
-{
-    QString tag = QString::fromLatin1(QTest::currentTestFunction());
-    if (const char *row = QTest::currentDataTag())
-        tag += QLatin1Char('-') + QString::fromLatin1(row);
-    tag.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")), QStringLiteral("_"));
-    const QString path = QDir::temp().filePath(QStringLiteral("tst_calendarpainter-%1.png").arg(tag));
-    image.save(path);
-    return path;
-}
-
-[[nodiscard]] QString pixelMismatch(const QImage &image, int x, int y, QRgb want, const char *what)
-{
-    const QRgb got = image.pixel(x, y) | 0xFF000000;
-    if (got == want)
-        return {};
-    return QStringLiteral("%1 at (%2, %3): got #%4, want #%5; image in %6")
-        .arg(QLatin1String(what)).arg(x).arg(y)
-        .arg(got & 0xFFFFFF, 6, 16, QLatin1Char('0'))
-        .arg(want & 0xFFFFFF, 6, 16, QLatin1Char('0'))
-        .arg(keepImage(image));
-}
-
-#define EXPECT_PIXEL(image, x, y, want, what)                                  \
-    do {                                                                       \
-        const QString mismatch_ = pixelMismatch(image, x, y, want, what);      \
-        QVERIFY2(mismatch_.isEmpty(), qPrintable(mismatch_));                  \
-    } while (false)
-
-[[nodiscard]] bool isInk(QRgb pixel)
-{
-    return qGray(pixel) < 128;
-}
-
-// Dark pixels (text or lines) inside a rectangle (inclusive edges).
-[[nodiscard]] int inkIn(const QImage &image, const QRect &area)
-{
-    int count = 0;
-    const QRect r = area.intersected(image.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            count += isInk(image.pixel(x, y)) ? 1 : 0;
-    return count;
-}
-
-[[nodiscard]] QRect inkBounds(const QImage &image, const QRect &area)
-{
-    QRect bounds;
-    const QRect r = area.intersected(image.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (isInk(image.pixel(x, y)))
-                bounds |= QRect(x, y, 1, 1);
-    return bounds;
-}
-
-[[nodiscard]] int pixelsOf(const QImage &image, const QRect &area, QRgb color)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += (image.pixel(x, y) | 0xFF000000) == color ? 1 : 0;
-    return count;
 }
 
 // The boxes of a month grid, from the cutting rules, for a rectangle already
