@@ -7,18 +7,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "testfiles.h"
+
 // Border pictures are looked up in a real folder on disk. No metafile
 // player exists yet, so every file found counts as unreadable.
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Sets the name the way a calendar file does, without looking for the file.
 void loadBorderName(CalendarPage &page, const QString &name)
