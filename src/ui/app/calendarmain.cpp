@@ -4,6 +4,8 @@
 #include "zoomsteps.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -44,6 +46,7 @@ TCalendarMain::TCalendarMain(QWidget *parent)
     // layout; the scrolled area must follow both ways, shrinking included.
     connect(&CalendarPanel->page(), &CalendarPage::layoutChanged, this, &TCalendarMain::fitScrollArea);
     setupZoomActions();
+    qApp->installEventFilter(this);
     resize(1000, 760);
     SetCaption();
 }
@@ -59,12 +62,10 @@ void TCalendarMain::setupZoomActions()
 {
     ZoomPlusButton = new QAction(QIcon::fromTheme(QStringLiteral("zoom-in")), tr("Zoom &In"), this);
     ZoomPlusButton->setToolTip(QStringLiteral("Zoom In"));
-    ZoomPlusButton->setShortcut(Qt::Key_PageDown);
     connect(ZoomPlusButton, &QAction::triggered, this, &TCalendarMain::ZoomPlusButtonClick);
 
     ZoomMinusButton = new QAction(QIcon::fromTheme(QStringLiteral("zoom-out")), tr("Zoom &Out"), this);
     ZoomMinusButton->setToolTip(QStringLiteral("Zoom Out"));
-    ZoomMinusButton->setShortcut(Qt::Key_PageUp);
     connect(ZoomMinusButton, &QAction::triggered, this, &TCalendarMain::ZoomMinusButtonClick);
 
     QMenu *view = menuBar()->addMenu(tr("&View"));
@@ -74,6 +75,24 @@ void TCalendarMain::setupZoomActions()
     tools->setObjectName(QStringLiteral("Panel3"));
     tools->addAction(ZoomPlusButton);
     tools->addAction(ZoomMinusButton);
+}
+
+bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // Page Down and Page Up zoom wherever the focus is in this window, and
+    // the focused control still gets the key. A key event passes the filter
+    // once per widget it propagates to: act on its first stop only.
+    if (event->type() != QEvent::KeyPress || !isActiveWindow())
+        return false;
+    QWidget *firstStop = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    if (watched != firstStop)
+        return false;
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key == Qt::Key_PageDown)
+        ZoomPlusButtonClick();
+    else if (key == Qt::Key_PageUp)
+        ZoomMinusButtonClick();
+    return false;
 }
 
 void TCalendarMain::ZoomPlusButtonClick()

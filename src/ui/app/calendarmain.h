@@ -19,6 +19,9 @@ public:
     [[nodiscard]] QAction *zoomInAction() const { return ZoomPlusButton; }
     [[nodiscard]] QAction *zoomOutAction() const { return ZoomMinusButton; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 public slots:
     void ZoomPlusButtonClick();
     void ZoomMinusButtonClick();

@@ -5,8 +5,28 @@
 #include "zoomsteps.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QtTest>
+
+// Counts the Page Up and Page Down presses that reach a widget.
+class KeyCounter : public QObject
+{
+public:
+    int pageKeys = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            pageKeys += key == Qt::Key_PageDown || key == Qt::Key_PageUp;
+        }
+        return false;
+    }
+};
 
 class TestCalendarMain : public QObject
 {
@@ -22,6 +42,8 @@ private slots:
     void captionRoundsHalfToEven_data();
     void captionRoundsHalfToEven();
     void pageKeysZoom();
+    void pageKeysReachTheFocusedControlToo();
+    void pageKeysIgnoredWhileAnotherWindowIsActive();
     void zoomToPercent_data();
     void zoomToPercent();
     void percentToZoom_data();
@@ -136,12 +158,39 @@ void TestCalendarMain::pageKeysZoom()
     TCalendarMain main;
     main.show();
     QVERIFY(QTest::qWaitForWindowActive(&main));
-    QTest::keyClick(&main, Qt::Key_PageDown);
+    QTest::keyClick(main.windowHandle(), Qt::Key_PageDown); // through the window system, as typed
     QCOMPARE(main.calendarPanel()->scale(), 0.601f + 0.1f);
-    QTest::keyClick(&main, Qt::Key_PageUp);
-    QTest::keyClick(&main, Qt::Key_PageUp);
+    QTest::keyClick(main.windowHandle(), Qt::Key_PageUp);
+    QTest::keyClick(main.windowHandle(), Qt::Key_PageUp);
     QCOMPARE(main.calendarPanel()->scale(), 0.601f + 0.1f - 0.1f - 0.1f);
     QCOMPARE(main.windowTitle(), QStringLiteral("Datewright    [50%]"));
+}
+
+void TestCalendarMain::pageKeysReachTheFocusedControlToo()
+{
+    TCalendarMain main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    main.calendarPanel()->setFocus();
+    KeyCounter counter;
+    main.calendarPanel()->installEventFilter(&counter);
+    QTest::keyClick(main.windowHandle(), Qt::Key_PageDown);
+    QCOMPARE(main.calendarPanel()->scale(), 0.601f + 0.1f); // zoomed once, not once per widget
+    QCOMPARE(counter.pageKeys, 1);
+}
+
+void TestCalendarMain::pageKeysIgnoredWhileAnotherWindowIsActive()
+{
+    TCalendarMain main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QDialog dialog(&main);
+    auto *edit = new QLineEdit(&dialog);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QTest::keyClick(dialog.windowHandle(), Qt::Key_PageDown);
+    QVERIFY(edit->hasFocus());
+    QCOMPARE(main.calendarPanel()->scale(), 0.601f);
 }
 
 void TestCalendarMain::zoomToPercent_data()
