@@ -4,6 +4,8 @@
 
 #include <QJsonArray>
 
+#include <cmath>
+
 namespace InfoJson {
 
 namespace {

@@ -53,7 +53,7 @@ void CalendarPage::setCalendarOrientation(TCalendarOrientation orientation)
 
 void CalendarPage::setCalendarLineLayout(TCalendarLineLayout lineLayout)
 {
-    if (lineLayout == m_attr.calendarLineLayout)
+    if (lineLayout == m_attr.calendarLineLayout || lineLayout > llCellsOnly)
         return;
     m_attr.calendarLineLayout = lineLayout;
     applyLineLayoutPreset();
@@ -62,51 +62,49 @@ void CalendarPage::setCalendarLineLayout(TCalendarLineLayout lineLayout)
 
 void CalendarPage::setMiniCalendarLineLayout(TMiniCalendarLineLayout lineLayout)
 {
-    if (lineLayout == m_attr.miniCalendarLineLayout)
+    if (lineLayout == m_attr.miniCalendarLineLayout || lineLayout > mllMinimal)
         return;
     m_attr.miniCalendarLineLayout = lineLayout;
     applyMiniLineLayoutPreset();
     emit redrawRequested();
 }
 
+namespace {
+
+// The border styles a line layout stands for: outer box, header row, cells.
+struct BorderPreset
+{
+    TCalBorderStyle outer, headers, cells;
+};
+
+const BorderPreset kLinePresets[] = {
+    {cbAll, cbAll, cbAll},   // llFull
+    {cbNone, cbAll, cbAll},  // llHeadersAndCells
+    {cbNone, cbNone, cbAll}, // llCellsOnly
+};
+
+const BorderPreset kMiniLinePresets[] = {
+    {cbAll, cbAll, cbAll},         // mllFull
+    {cbAll, cbTopBottom, cbNone},  // mllBoxed
+    {cbNone, cbTop, cbNone},       // mllMinimal
+};
+
+} // namespace
+
 void CalendarPage::applyLineLayoutPreset()
 {
-    switch (m_attr.calendarLineLayout) {
-    case llFull:
-        m_attr.calendarBorder = cbAll;
-        m_attr.headersBorder = cbAll;
-        break;
-    case llHeadersAndCells:
-        m_attr.calendarBorder = cbNone;
-        m_attr.headersBorder = cbAll;
-        break;
-    case llCellsOnly:
-        m_attr.calendarBorder = cbNone;
-        m_attr.headersBorder = cbNone;
-        break;
-    }
-    m_attr.cellBorder = cbAll;
+    const BorderPreset &preset = kLinePresets[m_attr.calendarLineLayout];
+    m_attr.calendarBorder = preset.outer;
+    m_attr.headersBorder = preset.headers;
+    m_attr.cellBorder = preset.cells;
 }
 
 void CalendarPage::applyMiniLineLayoutPreset()
 {
-    switch (m_attr.miniCalendarLineLayout) {
-    case mllFull:
-        m_attr.miniCalBorder = cbAll;
-        m_attr.miniCellBorder = cbAll;
-        m_attr.miniHeadersBorder = cbAll;
-        break;
-    case mllBoxed:
-        m_attr.miniCalBorder = cbAll;
-        m_attr.miniCellBorder = cbNone;
-        m_attr.miniHeadersBorder = cbTopBottom;
-        break;
-    case mllMinimal:
-        m_attr.miniCalBorder = cbNone;
-        m_attr.miniCellBorder = cbNone;
-        m_attr.miniHeadersBorder = cbTop;
-        break;
-    }
+    const BorderPreset &preset = kMiniLinePresets[m_attr.miniCalendarLineLayout];
+    m_attr.miniCalBorder = preset.outer;
+    m_attr.miniHeadersBorder = preset.headers;
+    m_attr.miniCellBorder = preset.cells;
 }
 
 void CalendarPage::setCalendarBorder(TCalBorderStyle style) { assignAndRedraw(m_attr.calendarBorder, style); }
