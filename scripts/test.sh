@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Installs, builds and runs every test of Datewright.
+# Installs, builds and runs every test of Datewright, then the fuzz smoke runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/build.sh
 build_dir=${DATEWRIGHT_BUILD_DIR:-build}
-cd "$build_dir"
-ctest --output-on-failure --parallel "$(nproc)"
+(cd "$build_dir" && ctest --output-on-failure --parallel "$(nproc)")
+bash scripts/fuzz.sh

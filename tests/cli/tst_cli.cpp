@@ -3,31 +3,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "clirunner.h"
+
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runCli(const QStringList &arguments, const QString &home)
-{
-    QProcess cli;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DATEWRIGHT_HOME"), home);
-    cli.setProcessEnvironment(environment);
-    cli.start(QStringLiteral(DW_CLI), arguments);
-    if (!cli.waitForFinished(60000))
-        return {};
-    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1, cli.readAllStandardOutput(),
-            cli.readAllStandardError()};
-}
 
 QJsonArray rect(int l, int t, int r, int b)
 {
@@ -45,7 +26,7 @@ private:
 
     QJsonObject info(const QStringList &options)
     {
-        const Run run = runCli(QStringList {QStringLiteral("info")} + options, m_home.path());
+        const CliRun run = runCli(QStringList {QStringLiteral("info")} + options, m_home.path());
         if (run.exitCode != 0)
             qWarning() << run.err;
         return QJsonDocument::fromJson(run.out).object();
@@ -134,7 +115,7 @@ private slots:
         QFETCH(QString, name);
         QTemporaryDir dir;
         const QString out = dir.filePath(name);
-        const Run run = runCli({"render", out, "--layout", "0", "--zoom", "0.601", "--margins",
+        const CliRun run = runCli({"render", out, "--layout", "0", "--zoom", "0.601", "--margins",
                                 "0.25,0.25,0.25,0.25"},
                                m_home.path());
         QVERIFY2(run.exitCode == 0, run.err.constData());
@@ -150,7 +131,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("page.pdf"));
-        const Run run = runCli({"render", out, "--layout", "1", "--paper", "a4"}, m_home.path());
+        const CliRun run = runCli({"render", out, "--layout", "1", "--paper", "a4"}, m_home.path());
         QVERIFY2(run.exitCode == 0, run.err.constData());
         QFile pdf(out);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
@@ -197,7 +178,7 @@ private slots:
             if (argument.endsWith(QLatin1String("page")))
                 argument = out;
         }
-        const Run run = runCli(arguments, m_home.path());
+        const CliRun run = runCli(arguments, m_home.path());
         QVERIFY(run.exitCode > 0);
         const QString err = QString::fromUtf8(run.err);
         QVERIFY2(err.contains(message), qPrintable(err));

@@ -1,0 +1,50 @@
+// datewright-cli render: the page drawn into a picture or a PDF.
+#include "clicommand.h"
+#include "clisupport.h"
+
+#include "calendarpage.h"
+#include "report/pageexport.h"
+
+namespace {
+
+const QString kZoom = QStringLiteral("zoom");
+
+void addRenderOptions(QCommandLineParser &parser)
+{
+    parser.addOption({kZoom, QStringLiteral("Zoom for pictures, 0.1 to 4 (default 1)."), QStringLiteral("Z")});
+}
+
+int runRender(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    if (arguments.size() == 2)
+        return CliSupport::fail(
+            QStringLiteral("Reading calendar files (%1) is not supported by this version").arg(arguments.first()));
+    if (arguments.size() != 1)
+        return CliSupport::fail(QStringLiteral("render needs the name of the file to write\n") + CliCommands::usage());
+    const QString out = arguments.last();
+    PageExport::Format format;
+    if (!PageExport::formatFromFileName(out, &format))
+        return CliSupport::fail(QStringLiteral("Cannot save %1: use a name ending in .png, .bmp, .jpg or .pdf").arg(out));
+    float zoom = 1.0f;
+    if (parser.isSet(kZoom)) {
+        bool ok = false;
+        zoom = parser.value(kZoom).toFloat(&ok);
+        if (!ok || zoom < 0.1f || zoom > 4.0f)
+            return CliSupport::fail(
+                QStringLiteral("--zoom must be a number from 0.1 to 4, not \"%1\"").arg(parser.value(kZoom)));
+    }
+    CalendarPage page;
+    QString error;
+    if (!CliSupport::prepareNewPage(parser, page, &error))
+        return CliSupport::fail(error);
+    const bool saved = format == PageExport::Format::Pdf
+        ? PageExport::savePdf(page, out, &error)
+        : PageExport::saveImage(PageExport::picture(page, zoom), out, format, &error);
+    return saved ? 0 : CliSupport::fail(error);
+}
+
+const CliCommandRegistration registration({QStringLiteral("render"),
+                                           QStringLiteral("render OUT.png|.bmp|.jpg|.pdf [--zoom Z] [options]"),
+                                           addRenderOptions, runRender});
+
+} // namespace

@@ -1,0 +1,70 @@
+#include "codepage1252.h"
+
+namespace {
+
+// 0x80 to 0x9F; the rest of the code page equals Latin-1.
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+} // namespace
+
+namespace CodePage1252 {
+
+QChar toUnicode(unsigned char byte)
+{
+    if (byte >= 0x80 && byte < 0xA0)
+        return QChar(kHighControls[byte - 0x80]);
+    return QChar(char16_t(byte));
+}
+
+QString toUnicode(const QByteArray &bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes)
+        text.append(toUnicode(static_cast<unsigned char>(byte)));
+    return text;
+}
+
+bool encode(QChar character, unsigned char *byte)
+{
+    const char16_t code = character.unicode();
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+        *byte = static_cast<unsigned char>(code);
+        return true;
+    }
+    for (int i = 0; i < 32; ++i) {
+        if (kHighControls[i] == code) {
+            *byte = static_cast<unsigned char>(0x80 + i);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool canEncode(const QString &text)
+{
+    unsigned char byte = 0;
+    for (const QChar character : text) {
+        if (!encode(character, &byte))
+            return false;
+    }
+    return true;
+}
+
+QByteArray fromUnicode(const QString &text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const QChar character : text) {
+        unsigned char byte = '?';
+        encode(character, &byte);
+        bytes.append(static_cast<char>(byte));
+    }
+    return bytes;
+}
+
+} // namespace CodePage1252

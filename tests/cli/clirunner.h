@@ -1,0 +1,28 @@
+#pragma once
+
+// Runs datewright-cli as a separate process, the way scripts use it, with its
+// data folder in the given directory.
+#include <QByteArray>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+
+struct CliRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+inline CliRun runCli(const QStringList &arguments, const QString &home)
+{
+    QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DATEWRIGHT_HOME"), home);
+    cli.setProcessEnvironment(environment);
+    cli.start(QStringLiteral(DW_CLI), arguments);
+    if (!cli.waitForFinished(60000))
+        return {};
+    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1, cli.readAllStandardOutput(),
+            cli.readAllStandardError()};
+}
