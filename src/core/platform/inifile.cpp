@@ -1,0 +1,204 @@
+#include "inifile.h"
+
+#include "codepage1252.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int kMaxValueLength = 1023;
+
+bool isSectionHeader(const QString &trimmed)
+{
+    return trimmed.startsWith(QLatin1Char('[')) && trimmed.contains(QLatin1Char(']'));
+}
+
+QString sectionName(const QString &trimmed)
+{
+    return trimmed.mid(1, trimmed.indexOf(QLatin1Char(']')) - 1).trimmed();
+}
+
+// Older files are in the Windows code page; files this program writes are
+// UTF-8, which reads the same for plain ASCII.
+QString decode(const QByteArray &bytes)
+{
+    const QString utf8 = QString::fromUtf8(bytes);
+    if (!utf8.contains(QChar::ReplacementCharacter))
+        return utf8;
+    return CodePage1252::toUnicode(bytes);
+}
+
+} // namespace
+
+IniFile::IniFile(QString fileName)
+    : m_fileName(std::move(fileName))
+{
+}
+
+QStringList IniFile::readLines() const
+{
+    QFile file(m_fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString text = decode(file.readAll());
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+bool IniFile::writeLines(const QStringList &lines)
+{
+    m_error.clear();
+    QSaveFile file(m_fileName);
+    if (file.open(QIODevice::WriteOnly)) {
+        QByteArray bytes;
+        for (const QString &line : lines)
+            bytes += line.toUtf8() + "\r\n";
+        file.write(bytes);
+        if (file.commit())
+            return true;
+    }
+    m_error = QStringLiteral("Unable to write to %1").arg(m_fileName);
+    return false;
+}
+
+int IniFile::findSection(const QStringList &lines, const QString &section)
+{
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString trimmed = lines[i].trimmed();
+        if (isSectionHeader(trimmed) && sectionName(trimmed).compare(section, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+int IniFile::sectionEnd(const QStringList &lines, int header)
+{
+    int end = header + 1;
+    while (end < lines.size() && !isSectionHeader(lines[end].trimmed()))
+        ++end;
+    return end;
+}
+
+bool IniFile::keyOfLine(const QString &line, QString *key, QString *value)
+{
+    const QString trimmed = line.trimmed();
+    if (trimmed.startsWith(QLatin1Char(';')))
+        return false;
+    const int equals = trimmed.indexOf(QLatin1Char('='));
+    if (equals <= 0)
+        return false;
+    *key = trimmed.left(equals).trimmed();
+    *value = trimmed.mid(equals + 1).trimmed();
+    return true;
+}
+
+QString IniFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    const QStringList lines = readLines();
+    const int header = findSection(lines, section);
+    if (header < 0)
+        return defaultValue;
+    const int end = sectionEnd(lines, header);
+    QString lineKey;
+    QString value;
+    for (int i = header + 1; i < end; ++i) {
+        if (keyOfLine(lines[i], &lineKey, &value) && lineKey.compare(key, Qt::CaseInsensitive) == 0) {
+            // Values in quotes keep their blanks, as the Windows reader does.
+            if (value.size() >= 2 && ((value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+                                      || (value.startsWith(QLatin1Char('\'')) && value.endsWith(QLatin1Char('\'')))))
+                value = value.mid(1, value.size() - 2);
+            return value.left(kMaxValueLength);
+        }
+    }
+    return defaultValue;
+}
+
+int IniFile::readInteger(const QString &section, const QString &key, int defaultValue) const
+{
+    const QString text = readString(section, key, QString());
+    if (text.isEmpty())
+        return defaultValue;
+    bool ok = false;
+    int value = 0;
+    if (text.size() > 2 && (text.startsWith(QLatin1String("0x")) || text.startsWith(QLatin1String("0X"))))
+        value = static_cast<int>(text.mid(2).toUInt(&ok, 16));
+    else
+        value = text.toInt(&ok, 10);
+    return ok ? value : defaultValue;
+}
+
+bool IniFile::readBool(const QString &section, const QString &key, bool defaultValue) const
+{
+    return readInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+QStringList IniFile::sectionLines(const QString &section) const
+{
+    const QStringList lines = readLines();
+    const int header = findSection(lines, section);
+    if (header < 0)
+        return {};
+    QStringList result;
+    const int end = sectionEnd(lines, header);
+    for (int i = header + 1; i < end; ++i) {
+        const QString trimmed = lines[i].trimmed();
+        if (trimmed.contains(QLatin1Char('=')) && !trimmed.startsWith(QLatin1Char(';')))
+            result << trimmed;
+    }
+    return result;
+}
+
+bool IniFile::hasSection(const QString &section) const
+{
+    return findSection(readLines(), section) >= 0;
+}
+
+bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
+{
+    QStringList lines = readLines();
+    const QString newLine = key + QLatin1Char('=') + value;
+    int header = findSection(lines, section);
+    if (header < 0) {
+        lines << QLatin1Char('[') + section + QLatin1Char(']') << newLine;
+        return writeLines(lines);
+    }
+    int end = sectionEnd(lines, header);
+    QString lineKey;
+    QString oldValue;
+    for (int i = header + 1; i < end; ++i) {
+        if (keyOfLine(lines[i], &lineKey, &oldValue) && lineKey.compare(key, Qt::CaseInsensitive) == 0) {
+            lines[i] = lineKey + QLatin1Char('=') + value;
+            return writeLines(lines);
+        }
+    }
+    // After the section's last non-blank line, so a blank separator stays.
+    while (end > header + 1 && lines[end - 1].trimmed().isEmpty())
+        --end;
+    lines.insert(end, newLine);
+    return writeLines(lines);
+}
+
+bool IniFile::writeInteger(const QString &section, const QString &key, int value)
+{
+    return writeString(section, key, QString::number(value));
+}
+
+bool IniFile::writeBool(const QString &section, const QString &key, bool value)
+{
+    return writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool IniFile::eraseSection(const QString &section)
+{
+    QStringList lines = readLines();
+    const int header = findSection(lines, section);
+    if (header < 0)
+        return true;
+    lines.erase(lines.begin() + header, lines.begin() + sectionEnd(lines, header));
+    return writeLines(lines);
+}

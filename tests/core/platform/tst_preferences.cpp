@@ -1,0 +1,174 @@
+// DW.ini: the INI rules, the preferences, recent files and window placement.
+#include "platform/inifile.h"
+#include "platform/preferences.h"
+#include "platform/recentfilelist.h"
+#include "platform/windowplacement.h"
+
+#include "testfiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestPreferences : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString iniPath(const QString &name = QStringLiteral("DW.ini")) const { return m_dir.filePath(name); }
+
+private slots:
+    void init() { QFile::remove(iniPath()); }
+
+    void readsValuesAsTheWindowsReaderDoes()
+    {
+        writeFile(iniPath(), "; comment\r\n[zooming]\r\n  MAIN = 0x50 \r\nProp=abc\r\n"
+                             "[Default Font]\nName=\"  Spaced  \"\nSize=-3\nBold=7\nItalic=0\n"
+                             "[Long]\rValue=" + QByteArray(1500, 'x') + "\r");
+        const IniFile ini(iniPath());
+        QCOMPARE(ini.readInteger("Zooming", "Main", 60), 0x50);
+        QCOMPARE(ini.readInteger("Zooming", "Prop", 30), 30); // unreadable: default
+        QCOMPARE(ini.readInteger("Zooming", "Missing", 11), 11);
+        QCOMPARE(ini.readInteger("No Such Section", "Main", 12), 12);
+        QCOMPARE(ini.readString("Default Font", "Name", "Arial"), QStringLiteral("  Spaced  "));
+        QCOMPARE(ini.readInteger("Default Font", "Size", 10), -3);
+        QVERIFY(ini.readBool("Default Font", "Bold", false));
+        QVERIFY(!ini.readBool("Default Font", "Italic", true));
+        QCOMPARE(ini.readString("Long", "Value", {}).size(), 1023);
+        // "0x" alone is not hexadecimal and not a number.
+        writeFile(iniPath(), "[S]\nA=0x\nB=0XfF\nC=0xFFFFFFFF\n");
+        QCOMPARE(ini.readInteger("S", "A", 5), 5);
+        QCOMPARE(ini.readInteger("S", "B", 5), 255);
+        QCOMPARE(ini.readInteger("S", "C", 5), -1);
+    }
+
+    void writesKeyByKeyKeepingTheRestOfTheFile()
+    {
+        writeFile(iniPath(), "; kept\r\n[Zooming]\r\nMain=60\r\n\r\n[Other]\r\nX=1\r\n");
+        IniFile ini(iniPath());
+        QVERIFY(ini.writeInteger("zooming", "main", 80));
+        QVERIFY(ini.writeInteger("Zooming", "Prop", 40));
+        QVERIFY(ini.writeString("New Section", "Key", "Value"));
+        QCOMPARE(readFile(iniPath()), QByteArray("; kept\r\n[Zooming]\r\nMain=80\r\nProp=40\r\n\r\n[Other]\r\nX=1\r\n"
+                                                 "[New Section]\r\nKey=Value\r\n"));
+        QVERIFY(ini.eraseSection("OTHER"));
+        QVERIFY(!ini.hasSection("Other"));
+        QCOMPARE(ini.readInteger("Zooming", "Prop", 0), 40);
+    }
+
+    void aFailedWriteReportsAndKeepsTheOldFile()
+    {
+        // A folder where the file should be cannot be replaced, even by root.
+        const QString blocked = m_dir.filePath("blocked.ini");
+        QDir().mkpath(blocked);
+        IniFile blockedIni(blocked);
+        QVERIFY(!blockedIni.writeBool("Hints", "On", true));
+        QCOMPARE(blockedIni.error(), QStringLiteral("Unable to write to %1").arg(blocked));
+        QVERIFY(QFileInfo(blocked).isDir());
+
+        QTemporaryDir locked;
+        const QString path = locked.filePath("DW.ini");
+        writeFile(path, "[Zooming]\r\nMain=70\r\n");
+        QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        IniFile ini(path);
+        const bool written = ini.writeInteger("Zooming", "Main", 90);
+        QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        if (written)
+            QSKIP("running as a user who can write into a read-only folder");
+        QCOMPARE(ini.error(), QStringLiteral("Unable to write to %1").arg(path));
+        QCOMPARE(readFile(path), QByteArray("[Zooming]\r\nMain=70\r\n"));
+    }
+
+    void preferencesStartFromTheDefaultsAndSurviveARestart()
+    {
+        IniFile ini(iniPath());
+        Preferences preferences;
+        preferences.load(ini);
+        QCOMPARE(preferences.mainZoomPercent, 60);
+        QCOMPARE(preferences.previewZoomPercent, 30);
+        QCOMPARE(preferences.defaultEditorFont.name, QStringLiteral("Arial"));
+        QCOMPARE(preferences.defaultEditorFont.size, 10);
+        QVERIFY(preferences.iconToolWanted);
+        QVERIFY(preferences.hintsOn);
+        QVERIFY(preferences.iconFileName.endsWith(QLatin1String("MISC1.ICL")));
+
+        preferences.mainZoomPercent = 90;
+        preferences.defaultEditorFont.strikeout = true;
+        preferences.defaultEditorFont.italic = true;
+        preferences.defaultEditorFont.color = 0x0000FF;
+        preferences.hintsOn = false;
+        QVERIFY(preferences.save(ini));
+        Preferences reread;
+        reread.load(IniFile(iniPath()));
+        QCOMPARE(reread.mainZoomPercent, 90);
+        QVERIFY(reread.defaultEditorFont.strikeout);
+        QVERIFY(reread.defaultEditorFont.italic);
+        QVERIFY(!reread.defaultEditorFont.bold);
+        QCOMPARE(reread.defaultEditorFont.color, TColor(0x0000FF));
+        QVERIFY(!reread.hintsOn);
+        // Booleans as "1"/"0", the keys in the file's order.
+        const QByteArray text = readFile(iniPath());
+        QVERIFY(text.contains("[Default Font]\r\nName=Arial\r\nSize=10\r\nBold=0\r\nItalic=1\r\nUnderline=0\r\n"
+                              "Strikeout=1\r\nColor=255\r\n"));
+        QVERIFY(text.indexOf("Visible=1") < text.indexOf("[Hints]"));
+    }
+
+    void recentFilesKeepTheNewestFiveWithoutDuplicates()
+    {
+        RecentFileList list;
+        for (const char *name : {"/c/a.DWF", "/c/b.DWF", "/c/c.DWF", "/c/d.DWF", "/c/e.DWF"})
+            list.add(name);
+        list.add("/C/B.dwf"); // same file in other letters: moves to the top
+        QCOMPARE(list.files(), QStringList({"/C/B.dwf", "/c/e.DWF", "/c/d.DWF", "/c/c.DWF", "/c/a.DWF"}));
+        list.add("/c/f.DWF"); // a sixth pushes the oldest out
+        QCOMPARE(list.files().size(), 5);
+        QVERIFY(!list.files().contains("/c/a.DWF"));
+
+        IniFile ini(iniPath());
+        ini.writeString("MRU", "F7", "/stale.DWF");
+        ini.writeString("Hints", "On", "1");
+        QVERIFY(list.save(ini, "MRU"));
+        QCOMPARE(IniFile(iniPath()).sectionLines("MRU"),
+                 QStringList({"F0=/c/f.DWF", "F1=/C/B.dwf", "F2=/c/e.DWF", "F3=/c/d.DWF", "F4=/c/c.DWF"}));
+        RecentFileList reread;
+        QVERIFY(reread.load(IniFile(iniPath()), "MRU"));
+        QCOMPARE(reread.files(), list.files());
+
+        reread.setMaximum(2);
+        QCOMPARE(reread.files(), QStringList({"/c/f.DWF", "/C/B.dwf"}));
+        writeFile(iniPath(), "[MRU]\nF0=/x=y.DWF\nF1=\n");
+        QVERIFY(!reread.load(IniFile(iniPath()), "MRU")); // an empty name
+        QCOMPARE(reread.files(), QStringList({"/x=y.DWF"}));
+    }
+
+    void placementIsKeptPerResolutionAndFittedToTheScreen()
+    {
+        QCOMPARE(WindowPlacement::sectionName("TCalendarMain", 96), QStringLiteral("TCalendarMain_Placement"));
+        QCOMPARE(WindowPlacement::sectionName("TCalendarMain", 120), QStringLiteral("TCalendarMain_Placement120"));
+
+        WindowPlacement placement;
+        placement.left = 100;
+        placement.top = 50;
+        placement.right = 1500; // 1400 wide on a 1024-wide screen
+        placement.bottom = 500;
+        QCOMPARE(placement.fittedTo({1024, 768}), QRect(QPoint(-376, 50), QPoint(1023, 499)));
+        placement.bottom = 900;
+        QCOMPARE(placement.fittedTo({1600, 768}).top(), 50 - 132);
+
+        IniFile ini(iniPath());
+        writeFile(iniPath(), "[TCalendarMain_Placement]\nLeft=10\nTop=20\nRight=300\nBottom=0\n");
+        WindowPlacement stored;
+        stored.load(ini, "TCalendarMain_Placement", true);
+        QVERIFY(!stored.hasRectangle()); // Bottom 0 centres, whatever else is set
+        QVERIFY(stored.maximized);       // absent: the window's current state
+        stored.bottom = 400;
+        stored.maximized = false;
+        QVERIFY(stored.save(ini, WindowPlacement::sectionName("TCalendarMain", 120)));
+        QCOMPARE(ini.readInteger("TCalendarMain_Placement", "Bottom", -1), 0); // the 96 ppi section untouched
+        QCOMPARE(ini.readInteger("TCalendarMain_Placement120", "Bottom", -1), 400);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPreferences)
+#include "tst_preferences.moc"
