@@ -1,0 +1,118 @@
+#include "commondialogs.h"
+
+#include "fontcolordialog.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+
+CommonDialogs *CommonDialogs::s_installed = nullptr;
+
+CommonDialogs &CommonDialogs::current()
+{
+    static CommonDialogs real;
+    return s_installed ? *s_installed : real;
+}
+
+CommonDialogs::Override::Override(CommonDialogs &dialogs)
+    : m_previous(s_installed)
+{
+    s_installed = &dialogs;
+}
+
+CommonDialogs::Override::~Override()
+{
+    s_installed = m_previous;
+}
+
+QMessageBox::StandardButton CommonDialogs::question(QWidget *parent, const QString &title, const QString &text,
+                                                    QMessageBox::StandardButtons buttons,
+                                                    QMessageBox::StandardButton defaultButton)
+{
+    return QMessageBox::question(parent, title, text, buttons, defaultButton);
+}
+
+void CommonDialogs::information(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox::information(parent, title, text);
+}
+
+void CommonDialogs::warning(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox::warning(parent, title, text);
+}
+
+static void prepareFileDialog(QFileDialog &dialog, const CommonDialogs::FileRequest &request)
+{
+    if (!request.title.isEmpty())
+        dialog.setWindowTitle(request.title);
+    if (!request.folder.isEmpty())
+        dialog.setDirectory(request.folder);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (!request.filter.isEmpty())
+        dialog.setNameFilter(request.filter);
+    if (!request.defaultSuffix.isEmpty())
+        dialog.setDefaultSuffix(request.defaultSuffix);
+}
+
+QString CommonDialogs::openFileName(QWidget *parent, const FileRequest &request)
+{
+    QFileDialog dialog(parent);
+    prepareFileDialog(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ReadOnly, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString CommonDialogs::saveFileName(QWidget *parent, const FileRequest &request)
+{
+    QFileDialog dialog(parent);
+    prepareFileDialog(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool CommonDialogs::chooseFont(QWidget *parent, QFont &font, QColor *color)
+{
+    if (color) {
+        FontColorDialog dialog(font, *color, parent);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        font = dialog.selectedFont();
+        *color = dialog.selectedColor();
+        return true;
+    }
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, parent);
+    if (ok)
+        font = chosen;
+    return ok;
+}
+
+bool CommonDialogs::chooseColor(QWidget *parent, QColor &color)
+{
+    const QColor chosen = QColorDialog::getColor(color, parent);
+    if (!chosen.isValid())
+        return false;
+    color = chosen;
+    return true;
+}
+
+void CommonDialogs::ShowInformation(QWidget *parent, const QString &text)
+{
+    current().information(parent, QStringLiteral("Information"), text);
+}
+
+bool CommonDialogs::AskYesNo(QWidget *parent, const QString &text, const QString &caption)
+{
+    return current().question(parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        == QMessageBox::Yes;
+}

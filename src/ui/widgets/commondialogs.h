@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+// Every message box and common dialog of the program goes through here, so
+// that tests can answer them without a user. Code asks the installed
+// implementation:
+//
+//     if (CommonDialogs::AskYesNo(this, text, QStringLiteral("WARNING"))) ...
+//     const QString name = CommonDialogs::current().saveFileName(this, request);
+//
+// A test derives from CommonDialogs, overrides the calls it expects, and
+// installs it with a CommonDialogs::Override for the length of the test.
+class CommonDialogs
+{
+public:
+    // What a file dialog is asked for; empty fields keep Qt's defaults.
+    struct FileRequest
+    {
+        QString title;
+        QString folder;
+        QString fileName;
+        QString filter; // in Qt's form: "Calendar Style Sheet (*.DWS)"
+        QString defaultSuffix;
+        bool confirmOverwrite = true; // save dialogs only
+    };
+
+    virtual ~CommonDialogs() = default;
+
+    virtual QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton);
+    virtual void information(QWidget *parent, const QString &title, const QString &text);
+    virtual void warning(QWidget *parent, const QString &title, const QString &text);
+
+    // Empty when the user cancels.
+    virtual QString openFileName(QWidget *parent, const FileRequest &request);
+    virtual QString saveFileName(QWidget *parent, const FileRequest &request);
+
+    // True when the user accepts; the font (and the colour, when one is
+    // given) is changed only then. With a colour the dialog offers it too.
+    virtual bool chooseFont(QWidget *parent, QFont &font, QColor *color = nullptr);
+    virtual bool chooseColor(QWidget *parent, QColor &color);
+
+    // The implementation in use: the real dialogs unless one is installed.
+    static CommonDialogs &current();
+
+    // Installs an implementation while it lives; the previous one returns
+    // when it goes out of scope.
+    class Override
+    {
+    public:
+        explicit Override(CommonDialogs &dialogs);
+        ~Override();
+        Override(const Override &) = delete;
+        Override &operator=(const Override &) = delete;
+
+    private:
+        CommonDialogs *m_previous;
+    };
+
+    // The program's two shared message boxes: caption "Information" with
+    // one OK button, and a Yes/No question that consents only on Yes.
+    static void ShowInformation(QWidget *parent, const QString &text);
+    static bool AskYesNo(QWidget *parent, const QString &text, const QString &caption);
+
+private:
+    static CommonDialogs *s_installed;
+};

@@ -1,0 +1,44 @@
+#include "fontcolordialog.h"
+
+#include "colorbutton.h"
+
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+FontColorDialog::FontColorDialog(const QFont &font, const QColor &color, QWidget *parent)
+    : QDialog(parent)
+    , m_fontChooser(new QFontDialog(font, this))
+    , m_colorButton(new TColorButton(QStringLiteral("&Color..."), this))
+{
+    setWindowTitle(QStringLiteral("Font"));
+    // The font dialog lives inside this one as a plain widget.
+    m_fontChooser->setWindowFlags(Qt::Widget);
+    m_fontChooser->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    m_colorButton->setColor(color);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(m_colorButton);
+    bottom->addStretch();
+    bottom->addWidget(buttons);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_fontChooser);
+    layout->addLayout(bottom);
+}
+
+QFont FontColorDialog::selectedFont() const
+{
+    return m_fontChooser->currentFont();
+}
+
+QColor FontColorDialog::selectedColor() const
+{
+    return m_colorButton->color();
+}

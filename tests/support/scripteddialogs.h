@@ -1,0 +1,83 @@
+#pragma once
+
+// For UI tests only: answers the program's message boxes and common dialogs
+// from queues filled by the test, and records what was asked.
+#include "widgets/commondialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+
+class ScriptedDialogs : public CommonDialogs
+{
+public:
+    struct Message
+    {
+        QString kind; // "question", "information" or "warning"
+        QString title;
+        QString text;
+    };
+
+    // Answers, taken front first; an empty queue answers No / Cancel.
+    QList<QMessageBox::StandardButton> questionAnswers;
+    QStringList openNames;
+    QStringList saveNames;
+    QList<std::optional<QFont>> fontAnswers; // std::nullopt means "Cancel"
+    QList<QColor> colorAnswers; // used as the font colour too
+    QList<QColor> colorChoices; // an invalid QColor means "Cancel"
+
+    // What was asked.
+    QList<Message> messages;
+    QList<FileRequest> fileRequests;
+    int fontRequests = 0;
+
+    QMessageBox::StandardButton question(QWidget *, const QString &title, const QString &text,
+                                         QMessageBox::StandardButtons, QMessageBox::StandardButton) override
+    {
+        messages << Message {QStringLiteral("question"), title, text};
+        return questionAnswers.isEmpty() ? QMessageBox::No : questionAnswers.takeFirst();
+    }
+    void information(QWidget *, const QString &title, const QString &text) override
+    {
+        messages << Message {QStringLiteral("information"), title, text};
+    }
+    void warning(QWidget *, const QString &title, const QString &text) override
+    {
+        messages << Message {QStringLiteral("warning"), title, text};
+    }
+    QString openFileName(QWidget *, const FileRequest &request) override
+    {
+        fileRequests << request;
+        return openNames.isEmpty() ? QString() : openNames.takeFirst();
+    }
+    QString saveFileName(QWidget *, const FileRequest &request) override
+    {
+        fileRequests << request;
+        return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+    }
+    bool chooseFont(QWidget *, QFont &font, QColor *color) override
+    {
+        ++fontRequests;
+        if (fontAnswers.isEmpty())
+            return false;
+        const std::optional<QFont> answer = fontAnswers.takeFirst();
+        const QColor colorAnswer = colorAnswers.isEmpty() ? QColor() : colorAnswers.takeFirst();
+        if (!answer)
+            return false;
+        font = *answer;
+        if (color && colorAnswer.isValid())
+            *color = colorAnswer;
+        return true;
+    }
+    bool chooseColor(QWidget *, QColor &color) override
+    {
+        if (colorChoices.isEmpty())
+            return false;
+        const QColor answer = colorChoices.takeFirst();
+        if (!answer.isValid())
+            return false;
+        color = answer;
+        return true;
+    }
+};

@@ -1,0 +1,68 @@
+// The colour button: picking through the colour dialog, cancelling, and
+// announcing only real changes.
+#include "scripteddialogs.h"
+#include "widgets/colorbutton.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestColorButton : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void clickPicksAColor();
+    void cancelKeepsTheColor();
+    void sameColorIsNotAnnounced();
+    void swatchShowsTheColor();
+};
+
+void TestColorButton::clickPicksAColor()
+{
+    ScriptedDialogs dialogs;
+    CommonDialogs::Override install(dialogs);
+    dialogs.colorChoices << QColor(Qt::red);
+    TColorButton button(QStringLiteral("Title"));
+    QSignalSpy changed(&button, &TColorButton::colorChanged);
+    button.click();
+    QCOMPARE(button.color(), QColor(Qt::red));
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(changed[0][0].value<QColor>(), QColor(Qt::red));
+}
+
+void TestColorButton::cancelKeepsTheColor()
+{
+    ScriptedDialogs dialogs;
+    CommonDialogs::Override install(dialogs);
+    dialogs.colorChoices << QColor();
+    TColorButton button;
+    button.setColor(Qt::blue);
+    QSignalSpy changed(&button, &TColorButton::colorChanged);
+    button.click();
+    QCOMPARE(button.color(), QColor(Qt::blue));
+    QCOMPARE(changed.size(), 0);
+}
+
+void TestColorButton::sameColorIsNotAnnounced()
+{
+    TColorButton button;
+    button.setColor(Qt::green);
+    QSignalSpy changed(&button, &TColorButton::colorChanged);
+    button.setColor(Qt::green);
+    QCOMPARE(changed.size(), 0);
+}
+
+void TestColorButton::swatchShowsTheColor()
+{
+    TColorButton button(QStringLiteral("Headers"));
+    button.setColor(QColor(0, 0, 255));
+    button.resize(button.sizeHint());
+    const QImage image = button.grab().toImage();
+    // The swatch sits left of the text, a little in from the frame.
+    const QColor left = image.pixelColor(image.width() / 10 + 4, image.height() / 2);
+    QCOMPARE(left, QColor(0, 0, 255));
+    QVERIFY(button.sizeHint().width() > button.fontMetrics().horizontalAdvance(button.text()));
+}
+
+QTEST_MAIN(TestColorButton)
+#include "tst_colorbutton.moc"

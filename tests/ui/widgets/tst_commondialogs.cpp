@@ -1,0 +1,87 @@
+// The dialog seam: installing and removing an implementation, and the two
+// shared message boxes built on it.
+#include "scripteddialogs.h"
+#include "widgets/fontcolordialog.h"
+
+#include <QtTest>
+
+class TestCommonDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void overrideInstallsAndRestores();
+    void askYesNoConsentsOnlyOnYes_data();
+    void askYesNoConsentsOnlyOnYes();
+    void showInformationUsesItsCaption();
+    void fontColorDialogStartsFromTheGivenFontAndColor();
+};
+
+void TestCommonDialogs::overrideInstallsAndRestores()
+{
+    CommonDialogs &real = CommonDialogs::current();
+    ScriptedDialogs outer;
+    {
+        CommonDialogs::Override installOuter(outer);
+        QCOMPARE(&CommonDialogs::current(), static_cast<CommonDialogs *>(&outer));
+        {
+            ScriptedDialogs inner;
+            CommonDialogs::Override installInner(inner);
+            QCOMPARE(&CommonDialogs::current(), static_cast<CommonDialogs *>(&inner));
+        }
+        // Nested overrides unwind to the one outside, not to the real dialogs.
+        QCOMPARE(&CommonDialogs::current(), static_cast<CommonDialogs *>(&outer));
+    }
+    QCOMPARE(&CommonDialogs::current(), &real);
+}
+
+void TestCommonDialogs::askYesNoConsentsOnlyOnYes_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("consent");
+    QTest::newRow("yes") << int(QMessageBox::Yes) << true;
+    QTest::newRow("no") << int(QMessageBox::No) << false;
+    QTest::newRow("closed") << int(QMessageBox::Escape) << false;
+    QTest::newRow("ok") << int(QMessageBox::Ok) << false;
+}
+
+void TestCommonDialogs::askYesNoConsentsOnlyOnYes()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, consent);
+    ScriptedDialogs dialogs;
+    CommonDialogs::Override install(dialogs);
+    dialogs.questionAnswers << QMessageBox::StandardButton(answer);
+    QCOMPARE(CommonDialogs::AskYesNo(nullptr, QStringLiteral("Save changes?"), QStringLiteral("Save")), consent);
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.messages[0].kind, QStringLiteral("question"));
+    QCOMPARE(dialogs.messages[0].title, QStringLiteral("Save"));
+    QCOMPARE(dialogs.messages[0].text, QStringLiteral("Save changes?"));
+}
+
+void TestCommonDialogs::showInformationUsesItsCaption()
+{
+    ScriptedDialogs dialogs;
+    CommonDialogs::Override install(dialogs);
+    CommonDialogs::ShowInformation(nullptr, QStringLiteral("Done"));
+    QCOMPARE(dialogs.messages.size(), 1);
+    QCOMPARE(dialogs.messages[0].kind, QStringLiteral("information"));
+    QCOMPARE(dialogs.messages[0].title, QStringLiteral("Information"));
+    QCOMPARE(dialogs.messages[0].text, QStringLiteral("Done"));
+}
+
+void TestCommonDialogs::fontColorDialogStartsFromTheGivenFontAndColor()
+{
+    QFont font(QStringLiteral("Liberation Serif"), 14);
+    font.setBold(true);
+    font.setItalic(true);
+    FontColorDialog dialog(font, QColor(0x12, 0x34, 0x56));
+    QCOMPARE(dialog.selectedColor(), QColor(0x12, 0x34, 0x56));
+    QCOMPARE(dialog.selectedFont().family(), font.family());
+    QCOMPARE(dialog.selectedFont().pointSize(), 14);
+    QVERIFY(dialog.selectedFont().bold());
+    QVERIFY(dialog.selectedFont().italic());
+}
+
+QTEST_MAIN(TestCommonDialogs)
+#include "tst_commondialogs.moc"
