@@ -1,4 +1,5 @@
 #include "app/calendarmain.h"
+#include "app/singleinstance.h"
 
 #include "platform/datafolder.h"
 
@@ -12,11 +13,23 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Datewright"));
     QApplication::setApplicationVersion(QStringLiteral("3.2g"));
 
+    QStringList files = QApplication::arguments();
+    files.removeFirst();
+    SingleInstance instance;
+    if (!instance.start(files))
+        return 0;
+
     QString error;
     if (!DataFolder::ensureInitialized(&error))
         QMessageBox::warning(nullptr, QStringLiteral("Datewright"), error);
 
     TCalendarMain window;
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] {
+        if (window.isMinimized())
+            window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
     window.show();
     return app.exec();
 }
