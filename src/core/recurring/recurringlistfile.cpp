@@ -1,0 +1,128 @@
+#include "recurringlistfile.h"
+
+#include "platform/codepage1252.h"
+#include "platform/datafolder.h"
+#include "recurringformula.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace RecurringListFile {
+
+namespace {
+
+const QString kListName = QStringLiteral("DWRECUR.DAX");
+const QString kStartingListName = QStringLiteral("DWRECUR.DAT");
+// A list of a few thousand dates is a few hundred kilobytes; anything far
+// larger is not a list and would only exhaust memory.
+constexpr qint64 kMaximumSize = 64 * 1024 * 1024;
+
+QString pathIn(const QString &folder, const QString &name)
+{
+    const QString found = DataFolder::findCaseInsensitive(folder, name);
+    return found.isEmpty() ? QDir(folder).filePath(name) : found;
+}
+
+} // namespace
+
+QString listPath(const QString &folder)
+{
+    return pathIn(folder, kListName);
+}
+
+QString startingListPath(const QString &folder)
+{
+    return pathIn(folder, kStartingListName);
+}
+
+QStringList splitLines(const QByteArray &bytes)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = bytes.at(i);
+        if (c != '\r' && c != '\n')
+            continue;
+        lines << CodePage1252::toUnicode(bytes.mid(start, i - start));
+        if (c == '\r' && i + 1 < size && bytes.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines << CodePage1252::toUnicode(bytes.mid(start));
+    return lines;
+}
+
+QByteArray joinLines(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += CodePage1252::fromUnicode(line) + "\r\n";
+    return bytes;
+}
+
+bool read(const QString &path, QStringList *entries, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("Unable to read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+    if (file.size() > kMaximumSize) {
+        *error = QStringLiteral("Unable to read %1: the file is too large for a list of recurring dates")
+                     .arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("Unable to read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+    *entries = splitLines(bytes);
+    return true;
+}
+
+bool write(const QString &path, const QStringList &entries, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = QStringLiteral("Unable to write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+    const QByteArray bytes = joinLines(entries);
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = QStringLiteral("Unable to write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+    return true;
+}
+
+QString convertStartingLine(const QString &line)
+{
+    using namespace RecurringFormula;
+    return PadRight(line.mid(4, 150), kEventWidth) + kDayOfMonth + PadRight(line.left(4), kFormulaWidth);
+}
+
+bool convertStartingList(const QString &folder, QString *error)
+{
+    const QString startingList = DataFolder::findCaseInsensitive(folder, kStartingListName);
+    if (startingList.isEmpty())
+        return true;
+    QStringList lines;
+    if (!read(startingList, &lines, error))
+        return false;
+    for (QString &line : lines)
+        line = convertStartingLine(line);
+    if (!write(listPath(folder), lines, error))
+        return false;
+    QFile file(startingList);
+    if (!file.remove()) {
+        *error = QStringLiteral("Unable to delete %1: %2").arg(QDir::toNativeSeparators(startingList), file.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace RecurringListFile
