@@ -2,12 +2,12 @@
 
 #include "platform/recentfilelist.h"
 
+#include <QMenu>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 class QAction;
-class QMenu;
 
 // The recent-file entries at the end of the File menu: "&1 <full name>"
 // after a separator (or in a submenu), newest first, stored in a section of

@@ -69,7 +69,7 @@ private slots:
         recent.Add("/kept.DWF");
         QStringList seenInHandler;
         connect(&recent, &TMRUFileList::OnMRUItemClick, this,
-                [&](QAction *, const QString &name) { seenInHandler = recent.files() << name; });
+                [&](QAction *, const QString &name) { seenInHandler = QStringList(recent.files()) << name; });
         fileMenu.actions().at(3)->trigger(); // "&2 /gone.DWF"
         QCOMPARE(seenInHandler, QStringList({"/kept.DWF", "/gone.DWF"}));
         QCOMPARE(captions(fileMenu), QStringList({"E&xit", "-", "&1 /kept.DWF"}));
