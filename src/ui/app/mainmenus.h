@@ -1,0 +1,59 @@
+#pragma once
+
+class QAction;
+class QActionGroup;
+class QMainWindow;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+// The main window's menus and its tool bar "Panel3", with their exact
+// captions, separators, shortcuts and hints. Building them apart from the
+// window keeps the window's file about what the commands do.
+struct MainMenus
+{
+    QMenu *FileMenu = nullptr;
+    QAction *New1 = nullptr;
+    QAction *Open1 = nullptr;
+    QAction *mnuSave = nullptr;
+    QAction *mnuSaveAs = nullptr;
+    QAction *mnuSaveAsBitmap = nullptr;
+    QAction *mnuSaveAsJPG = nullptr;
+    QAction *mnuProperties = nullptr;
+    QAction *mnuUserTitle = nullptr;
+    QAction *mnuCancelChanges = nullptr;
+    QAction *mnuClearAllCellContents = nullptr;
+    QAction *DefaultEditorFont1 = nullptr;
+    QAction *mnuFillCalendarwithRecurringDates = nullptr;
+    QAction *mnuEditrecurringDates = nullptr;
+    QAction *mnuPrintCalendar = nullptr;
+    QAction *mnuPrintSetup = nullptr;
+    QAction *Exit1 = nullptr;
+    QMenu *mnuOnLine = nullptr;
+    QAction *VisitOurInternetW1 = nullptr;
+    QMenu *Help1 = nullptr;
+    QAction *Contents1 = nullptr;
+    QAction *About1 = nullptr;
+    QAction *mnuShowHint = nullptr;
+    QAction *ConfigurationInformation1 = nullptr;
+
+    QToolBar *Panel3 = nullptr;
+    QAction *ZoomPlusButton = nullptr;
+    QAction *ZoomMinusButton = nullptr;
+    QAction *PropertiesButton = nullptr;
+    QAction *Printbutton = nullptr;
+    QToolButton *ShowHideIconTool = nullptr;
+    // The six drawing tools, mutually exclusive, in PanelState order.
+    QActionGroup *drawingTools = nullptr;
+    QAction *Pointerbutton = nullptr;
+    QAction *DrawLabelButton = nullptr;
+    QAction *DrawImageButton = nullptr;
+    QAction *DrawRichText = nullptr;
+    QAction *DrawSuperText = nullptr;
+    QAction *PSpeedButton1 = nullptr;
+    QAction *Savebutton = nullptr;   // hidden until there are changes
+    QAction *CancelButton = nullptr;
+
+    // Creates everything in the window's menu bar and a tool bar on top.
+    static MainMenus build(QMainWindow *window);
+};
