@@ -2,6 +2,7 @@
 
 #include "platform/datafolder.h"
 #include "platform/localenames.h"
+#include "richtext/richtextcellpainter.h"
 
 #include <QFileInfo>
 
@@ -9,6 +10,7 @@
 
 CalendarPage::CalendarPage(QObject *parent)
     : QObject(parent)
+    , m_cellPainter(std::make_shared<RichTextCellPainter>())
 {
     loadSystemNames();
     relayout(true);

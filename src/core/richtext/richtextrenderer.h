@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QRectF>
+
+class QPainter;
+class QPaintDevice;
+class QTextDocument;
+
+// Lays a rich text out as a page and paints it at a zoom. Text is laid out
+// at 96 pixels per inch whatever the target, so a cell wraps the same on
+// the screen, in an exported picture and on paper.
+namespace RichTextRenderer {
+
+// The device text is measured on: 96 pixels per inch.
+[[nodiscard]] QPaintDevice *layoutDevice();
+// No margin around the text and layout at 96 pixels per inch.
+void prepare(QTextDocument &document);
+// Lays the text out to a page of target.width() / zoom and paints it from
+// target's top-left, scaled by zoom, clipped to the target.
+void draw(QPainter &painter, QTextDocument &document, const QRectF &target, int zoomPercent);
+
+} // namespace RichTextRenderer

@@ -1,0 +1,166 @@
+#pragma once
+
+// Rich Text Format tokenizer and state machine. Qt reads HTML and Markdown
+// but no RTF, and cell texts are stored as RTF, so the program reads it
+// itself. The parser only tracks the character, paragraph and picture state
+// that word processors write and hands runs of text, paragraph ends and
+// pictures to a handler; building a document is the handler's job.
+//
+// The input is hostile: nesting, counts, numbers and sizes are bounded,
+// truncated escapes and unbalanced braces end or skip quietly.
+
+#include <QByteArray>
+#include <QColor>
+#include <QHash>
+#include <QString>
+#include <QVector>
+
+struct RtfCharState
+{
+    int font = -1;         // \f number; -1 is the document's default font
+    int halfPoints = 24;   // \fs
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    bool hidden = false;   // \v: not shown, not read
+    int foreground = 0;    // \cf colour table index; 0 is automatic
+    int background = 0;    // \cb, \highlight, \chcbpat; 0 is none
+    int vertical = 0;      // 1 superscript, -1 subscript
+
+    friend bool operator==(const RtfCharState &a, const RtfCharState &b)
+    {
+        return a.font == b.font && a.halfPoints == b.halfPoints && a.bold == b.bold && a.italic == b.italic
+            && a.underline == b.underline && a.strike == b.strike && a.hidden == b.hidden
+            && a.foreground == b.foreground && a.background == b.background && a.vertical == b.vertical;
+    }
+    friend bool operator!=(const RtfCharState &a, const RtfCharState &b) { return !(a == b); }
+};
+
+struct RtfParaState
+{
+    enum Alignment { Left, Center, Right, Justify };
+    Alignment alignment = Left;
+    // Twips (1/1440 inch).
+    int leftIndent = 0;
+    int rightIndent = 0;
+    int firstIndent = 0;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+};
+
+struct RtfPicture
+{
+    enum Kind { Unknown, Png, Jpeg, Dib, WBitmap, WMetafile, Emf };
+    Kind kind = Unknown;
+    QByteArray data;
+    int picw = 0;          // pixels for bitmaps, 0.01 mm for metafiles
+    int pich = 0;
+    int goalWidth = 0;     // twips
+    int goalHeight = 0;
+    int scaleX = 100;      // percent
+    int scaleY = 100;
+    int bitsPerPixel = 1;  // \wbmbitspixel
+    int planes = 1;        // \wbmplanes
+    int widthBytes = 0;    // \wbmwidthbytes
+};
+
+struct RtfFont
+{
+    QString name;
+    int charset = 0;
+};
+
+class RtfParser
+{
+public:
+    class Handler
+    {
+    public:
+        virtual ~Handler() = default;
+        // A run of visible text sharing one character state.
+        virtual void text(const QString &text, const RtfCharState &chr) = 0;
+        // \par and its kin: the paragraph that just ended had these properties.
+        virtual void paragraphEnd(const RtfParaState &para, const RtfCharState &chr) = 0;
+        virtual void picture(const RtfPicture &picture, const RtfCharState &chr) = 0;
+        // The last paragraph, which has no \par of its own.
+        virtual void documentEnd(const RtfParaState &para, const RtfCharState &chr) = 0;
+    };
+
+    static constexpr int kMaxDepth = 128;
+
+    explicit RtfParser(Handler &handler);
+
+    // True for bytes that start as an RTF document ("{\rtf", leading white
+    // space allowed).
+    [[nodiscard]] static bool looksLikeRtf(const QByteArray &bytes);
+    // Parses a document; false (and nothing reported) when it is not RTF.
+    bool parse(const QByteArray &rtf);
+
+    [[nodiscard]] const QHash<int, RtfFont> &fonts() const { return m_fonts; }
+    [[nodiscard]] int defaultFont() const { return m_defaultFont; }
+    // The colour of a table entry; invalid for the automatic entry or a bad index.
+    [[nodiscard]] QColor color(int index) const;
+
+private:
+    enum class Destination { Body, FontTable, ColorTable, Picture, Skip };
+    struct Group
+    {
+        Destination destination = Destination::Body;
+        RtfCharState chr;
+        RtfParaState para;
+        int unicodeSkip = 1; // \uc
+    };
+
+    void run();
+    void openGroup();
+    void closeGroup();
+    void controlWord(const QByteArray &word, bool hasParam, int param);
+    void controlSymbol(char symbol);
+    bool characterWord(const QByteArray &word, bool hasParam, int param);
+    bool paragraphWord(const QByteArray &word, bool hasParam, int param);
+    bool pictureWord(const QByteArray &word, bool hasParam, int param);
+    bool destinationWord(const QByteArray &word);
+    void specialCharacterWord(const QByteArray &word);
+    void hexByte();
+    void binary(int count);
+    void addChar(QChar c);
+    void addUnicode(int code);
+    void plainByte(unsigned char byte);
+    void flush();
+    void endParagraph();
+    void finishPicture();
+    void finishFontEntry();
+    void finishColorEntry();
+    [[nodiscard]] bool skippingFallback();
+
+    Handler &m_handler;
+    const char *m_data = nullptr;
+    int m_size = 0;
+    int m_pos = 0;
+    bool m_ended = false;
+    bool m_starred = false;     // "\*" seen at the start of the current group
+    bool m_groupStart = false;  // no token yet in the current group
+    int m_ignoredDepth = 0;     // groups past the nesting limit
+    int m_fallbackLeft = 0;     // \u fallback characters still to drop
+    QVector<Group> m_stack;
+    Group m_state;
+
+    QString m_pending;
+    RtfCharState m_pendingState;
+
+    QHash<int, RtfFont> m_fonts;
+    int m_defaultFont = 0;
+    int m_fontEntry = 0;
+    QString m_fontName;
+    int m_fontCharset = 0;
+
+    QVector<QColor> m_colors;
+    int m_red = -1;
+    int m_green = -1;
+    int m_blue = -1;
+
+    RtfPicture m_picture;
+    int m_pictureGroupDepth = -1;
+    int m_nibble = -1;
+};

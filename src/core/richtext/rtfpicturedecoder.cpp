@@ -1,0 +1,147 @@
+#include "rtfpicturedecoder.h"
+
+#include <QtEndian>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kMaxSide = 16384;
+constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
+
+quint32 readU32(const QByteArray &data, int offset)
+{
+    return qFromLittleEndian<quint32>(data.constData() + offset);
+}
+
+quint16 readU16(const QByteArray &data, int offset)
+{
+    return qFromLittleEndian<quint16>(data.constData() + offset);
+}
+
+// A packed DIB is a BMP file without its 14-byte file header; the header's
+// only real field is the offset of the pixel bits, worked out here.
+QImage decodeDib(const QByteArray &dib)
+{
+    if (dib.size() < 12)
+        return {};
+    const quint32 headerSize = readU32(dib, 0);
+    if (headerSize < 12 || headerSize > quint32(dib.size()))
+        return {};
+    quint32 paletteBytes = 0;
+    if (headerSize == 12) {
+        const quint16 bits = readU16(dib, 10);
+        paletteBytes = bits <= 8 ? (1u << bits) * 3 : 0;
+    } else {
+        if (headerSize < 40)
+            return {};
+        const quint16 bits = readU16(dib, 14);
+        const quint32 compression = readU32(dib, 16);
+        quint32 colorsUsed = std::min<quint32>(readU32(dib, 32), 256);
+        if (colorsUsed == 0 && bits <= 8)
+            colorsUsed = 1u << bits;
+        paletteBytes = colorsUsed * 4;
+        if (headerSize == 40 && (compression == 3 || compression == 6))
+            paletteBytes += compression == 3 ? 12 : 16; // colour masks after the header
+    }
+    const quint32 offset = 14 + headerSize + paletteBytes;
+    QByteArray bmp;
+    bmp.reserve(dib.size() + 14);
+    bmp.append("BM");
+    char field[4];
+    qToLittleEndian<quint32>(quint32(dib.size() + 14), field);
+    bmp.append(field, 4);
+    qToLittleEndian<quint32>(0, field);
+    bmp.append(field, 4);
+    qToLittleEndian<quint32>(offset, field);
+    bmp.append(field, 4);
+    bmp.append(dib);
+    return QImage::fromData(bmp, "BMP");
+}
+
+// A device-dependent bitmap: rows from the top, monochrome (a set bit is the
+// background, white) or 24/32-bit blue-green-red.
+QImage decodeDeviceBitmap(const RtfPicture &p)
+{
+    const int width = p.picw;
+    const int height = p.pich;
+    const int bits = p.bitsPerPixel * std::max(1, p.planes);
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide || qint64(width) * height > kMaxPixels)
+        return {};
+    if (bits != 1 && bits != 24 && bits != 32)
+        return {};
+    const qint64 minimum = (qint64(width) * bits + 7) / 8;
+    const qint64 stride = p.widthBytes > 0 ? p.widthBytes : ((qint64(width) * bits + 15) / 16) * 2;
+    if (stride < minimum || stride * height > p.data.size())
+        return {};
+    QImage image(width, height, QImage::Format_RGB32);
+    const auto *bytes = reinterpret_cast<const uchar *>(p.data.constData());
+    for (int y = 0; y < height; ++y) {
+        const uchar *row = bytes + stride * y;
+        auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            if (bits == 1) {
+                const bool set = row[x / 8] & (0x80 >> (x % 8));
+                out[x] = set ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+            } else {
+                const uchar *px = row + x * (bits / 8);
+                out[x] = qRgb(px[2], px[1], px[0]);
+            }
+        }
+    }
+    return image;
+}
+
+int sanePercent(int percent)
+{
+    return percent > 0 ? std::min(percent, 10000) : 100;
+}
+
+} // namespace
+
+namespace RtfPictureDecoder {
+
+QImage decode(const RtfPicture &picture)
+{
+    switch (picture.kind) {
+    case RtfPicture::Png:
+        return QImage::fromData(picture.data, "PNG");
+    case RtfPicture::Jpeg:
+        return QImage::fromData(picture.data, "JPEG");
+    case RtfPicture::Dib:
+        return decodeDib(picture.data);
+    case RtfPicture::WBitmap:
+        return decodeDeviceBitmap(picture);
+    case RtfPicture::WMetafile:
+    case RtfPicture::Emf:
+    case RtfPicture::Unknown:
+        break;
+    }
+    return {};
+}
+
+QSizeF displaySize(const RtfPicture &picture, const QSize &imageSize)
+{
+    const double sx = sanePercent(picture.scaleX) / 100.0;
+    const double sy = sanePercent(picture.scaleY) / 100.0;
+    const bool metafile = picture.kind == RtfPicture::WMetafile || picture.kind == RtfPicture::Emf;
+    double w = 0;
+    double h = 0;
+    if (picture.goalWidth > 0 && picture.goalHeight > 0) {
+        w = picture.goalWidth / 15.0;
+        h = picture.goalHeight / 15.0;
+    } else if (picture.picw > 0 && picture.pich > 0) {
+        // Metafiles give their size in hundredths of a millimetre.
+        const double unit = metafile ? 96.0 / 2540.0 : 1.0;
+        w = picture.picw * unit;
+        h = picture.pich * unit;
+    } else {
+        w = imageSize.width();
+        h = imageSize.height();
+    }
+    w = std::clamp(w * sx, 0.0, double(kMaxSide));
+    h = std::clamp(h * sy, 0.0, double(kMaxSide));
+    return {w, h};
+}
+
+} // namespace RtfPictureDecoder
