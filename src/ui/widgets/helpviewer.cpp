@@ -1,0 +1,95 @@
+#include "helpviewer.h"
+
+#include "platform/datafolder.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+QString helpFolder()
+{
+    return QDir(DataFolder::bundledResourcesPath()).filePath(QStringLiteral("help"));
+}
+
+} // namespace
+
+THelpViewer::THelpViewer(QWidget *parent)
+    : QDialog(parent)
+    , m_browser(new QTextBrowser(this))
+{
+    setWindowTitle(QStringLiteral("Datewright Help"));
+    m_browser->setOpenExternalLinks(true);
+    auto *back = new QPushButton(QIcon::fromTheme(QStringLiteral("go-previous")), QStringLiteral("&Back"));
+    auto *contents = new QPushButton(QIcon::fromTheme(QStringLiteral("go-home")), QStringLiteral("C&ontents"));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    back->setEnabled(false);
+    connect(contents, &QPushButton::clicked, this, [this] { showFile(contentsFile()); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
+
+    auto *navigation = new QHBoxLayout;
+    navigation->addWidget(back);
+    navigation->addWidget(contents);
+    navigation->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(navigation);
+    layout->addWidget(m_browser);
+    layout->addWidget(buttons);
+    resize(560, 480);
+}
+
+THelpViewer &THelpViewer::instance()
+{
+    static QPointer<THelpViewer> viewer;
+    if (!viewer)
+        viewer = new THelpViewer;
+    return *viewer;
+}
+
+QString THelpViewer::contentsFile()
+{
+    const QString file = QDir(helpFolder()).filePath(QStringLiteral("index.html"));
+    return QFileInfo::exists(file) ? file : QString();
+}
+
+QString THelpViewer::topicFile(int topic)
+{
+    const QString file = QDir(helpFolder()).filePath(QStringLiteral("topic-%1.html").arg(topic));
+    return QFileInfo::exists(file) ? file : contentsFile();
+}
+
+void THelpViewer::showFile(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        m_browser->setHtml(QStringLiteral("<p>The help pages are not installed. They belong in %1.</p>")
+                               .arg(QDir::toNativeSeparators(helpFolder()).toHtmlEscaped()));
+    else
+        m_browser->setSource(QUrl::fromLocalFile(fileName));
+    show();
+    raise();
+    activateWindow();
+}
+
+QString THelpViewer::currentFile() const
+{
+    return m_browser->source().toLocalFile();
+}
+
+void THelpViewer::ShowHelpContext(int topic)
+{
+    instance().showFile(topicFile(topic));
+}
+
+void THelpViewer::ShowHelpContents()
+{
+    instance().showFile(contentsFile());
+}
