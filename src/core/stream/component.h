@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class TReader;
+class TWriter;
+
+// What a component's readProperty() did with one stored property.
+enum class TPropertyRead {
+    Done,        // the value was read (exactly one value consumed)
+    NotFound,    // no such property; nothing consumed (the reader skips the value
+                 // and fails with "Property does not exist")
+    InvalidPath  // a dotted path whose leading part is not an object property;
+                 // nothing consumed ("Invalid property path")
+};
+
+// Base of everything the stream writes and reads as a component record.
+//
+// Ownership: an owner frees its components (in reverse order) when it is
+// freed; components() lists them in the order they were added. Independently
+// a component may have a parent; children() is the parent's stacking order,
+// bottom to top, which is the order records are written in.
+//
+// A derived class:
+//   - returns its record class name from className() ("TVPLabel"),
+//   - writes its stored properties in writeProperties(), calling the base
+//     class's writeProperties() first so inherited properties come first
+//     (see propertyio.h for the default-skipping helpers),
+//   - reads one stored property in readProperty(path, reader): compare the
+//     path without regard to case, read exactly one value and return Done,
+//     or hand the path to the base class's readProperty(),
+//   - may override loaded(), run once after the whole record was read.
+// While a record is read, isLoading() and isReading() are true, so setters
+// can skip change notifications.
+//
+//   class TBox : public TComponent {
+//   public:
+//       using TComponent::TComponent;
+//       QString className() const override { return QStringLiteral("TBox"); }
+//       void writeProperties(TWriter &w) const override {
+//           TComponent::writeProperties(w);
+//           PropertyIO::writeInteger(w, "Width", m_width, PropertyIO::kNoDefault);
+//       }
+//       TPropertyRead readProperty(const QString &path, TReader &r) override {
+//           if (PropertyIO::is(path, "Width")) { m_width = r.readInteger(); return TPropertyRead::Done; }
+//           return TComponent::readProperty(path, r);
+//       }
+//   };
+//   TClassRegistry::registerClass<TBox>(QStringLiteral("TBox"));
+class TComponent
+{
+public:
+    explicit TComponent(TComponent *owner = nullptr);
+    virtual ~TComponent();
+    TComponent(const TComponent &) = delete;
+    TComponent &operator=(const TComponent &) = delete;
+
+    [[nodiscard]] virtual QString className() const;
+
+    [[nodiscard]] const QString &name() const { return m_name; }
+    // Stores the name; uniqueness within the owner is the reader's check.
+    void setName(const QString &name) { m_name = name; }
+    [[nodiscard]] int tag() const { return m_tag; }
+    void setTag(int tag) { m_tag = tag; }
+
+    // --- ownership -----------------------------------------------------------
+    [[nodiscard]] TComponent *owner() const { return m_owner; }
+    [[nodiscard]] const std::vector<TComponent *> &components() const { return m_components; }
+    [[nodiscard]] int componentCount() const { return int(m_components.size()); }
+    // By name, compared without regard to case; nullptr when none (or empty name).
+    [[nodiscard]] TComponent *findComponent(const QString &name) const;
+    // Frees every owned component, last first.
+    void destroyComponents();
+
+    // --- parent and stacking order ---------------------------------------------
+    [[nodiscard]] TComponent *parent() const { return m_parent; }
+    // Appends to the new parent's children (on top); nullptr detaches.
+    void setParent(TComponent *parent);
+    [[nodiscard]] const std::vector<TComponent *> &children() const { return m_children; }
+    [[nodiscard]] int childIndex() const; // -1 without a parent
+    void bringToFront();
+    void sendToBack();
+
+    // --- streaming -----------------------------------------------------------
+    // Writes Tag (default 0); derived classes call this first.
+    virtual void writeProperties(TWriter &writer) const;
+    // Reads "Tag"; any other plain name is NotFound, any dotted path InvalidPath.
+    virtual TPropertyRead readProperty(const QString &path, TReader &reader);
+    // Runs after the record was read; isLoading() is already false here.
+    virtual void loaded() {}
+
+    [[nodiscard]] bool isLoading() const { return m_loading; }
+    [[nodiscard]] bool isReading() const { return m_reading; }
+
+private:
+    friend class TReader;
+
+    QString m_name;
+    int m_tag = 0;
+    TComponent *m_owner = nullptr;
+    TComponent *m_parent = nullptr;
+    std::vector<TComponent *> m_components;
+    std::vector<TComponent *> m_children;
+    bool m_loading = false;
+    bool m_reading = false;
+};

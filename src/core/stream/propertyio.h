@@ -1,0 +1,62 @@
+#pragma once
+
+#include "component.h"
+
+#include "calendartypes.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <climits>
+
+class TReader;
+class TWriter;
+
+// The rules for writing one published property (name, then one value), and
+// small helpers for reading them back in readProperty().
+//
+// Ordinal properties (integers, enumerations, Booleans, sets, colours) are
+// skipped when equal to the declared default; pass kNoDefault for a
+// property declared without one, which is then always written. Floats are
+// skipped at 0, strings when empty.
+//
+//   void TVPLabel::writeProperties(TWriter &w) const {
+//       TVGraphicControl::writeProperties(w);
+//       PropertyIO::writeEnum(w, "Alignment", m_alignment, kAlignmentNames, 0);
+//       PropertyIO::writeColor(w, "colorHighlight", m_colorHighlight, 0xFFFF00);
+//       PropertyIO::writeString(w, "Caption", m_caption);
+//       PropertyIO::writeFont(w, "Font", m_font);           // Font.Color ... Font.Style
+//       PropertyIO::writeBoolean(w, "Transparent", m_transparent, PropertyIO::kNoDefault);
+//   }
+//   TPropertyRead TVPLabel::readProperty(const QString &path, TReader &r) {
+//       if (PropertyIO::is(path, "Alignment")) { m_alignment = r.readEnum(kAlignmentNames); return TPropertyRead::Done; }
+//       if (PropertyIO::hasPrefix(path, "Font")) return PropertyIO::readFont(r, PropertyIO::subPath(path), m_font);
+//       return TVGraphicControl::readProperty(path, r);
+//   }
+namespace PropertyIO {
+
+constexpr qint64 kNoDefault = qint64(INT_MIN); // "declared without default"
+
+// Property names compare without regard to case.
+[[nodiscard]] bool is(const QString &path, const char *name);
+// True for "Font.Name" with prefix "Font"; subPath() gives "Name".
+[[nodiscard]] bool hasPrefix(const QString &path, const char *prefix);
+[[nodiscard]] QString subPath(const QString &path);
+
+void writeInteger(TWriter &writer, const char *name, qint32 value, qint64 defaultValue = kNoDefault);
+void writeBoolean(TWriter &writer, const char *name, bool value, qint64 defaultValue = kNoDefault);
+// The value's name as an identifier; names are the enumeration in order.
+void writeEnum(TWriter &writer, const char *name, int value, const QStringList &names,
+               qint64 defaultValue = kNoDefault);
+// A colour-constant name where one exists, else an integer.
+void writeColor(TWriter &writer, const char *name, TColor value, qint64 defaultValue = kNoDefault);
+// Members of a set of up to 32 elements, bit i for names[i].
+void writeSet(TWriter &writer, const char *name, quint32 value, const QStringList &names,
+              qint64 defaultValue = kNoDefault);
+void writeFloat(TWriter &writer, const char *name, double value);
+void writeString(TWriter &writer, const char *name, const QString &value);
+// A defined binary property such as "Picture.Data"; nothing when empty.
+void writeBinary(TWriter &writer, const char *name, const QByteArray &value);
+
+} // namespace PropertyIO

@@ -1,0 +1,7 @@
+#include "streamerror.h"
+
+EStreamError::EStreamError(QString message)
+    : m_message(std::move(message))
+    , m_utf8(m_message.toUtf8())
+{
+}
