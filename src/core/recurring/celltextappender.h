@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class TWPRtfStorage;
+struct CalendarFont;
+
+// Appends an event to a day cell's formatted text as a paragraph of its own,
+// below whatever the cell already holds.
+namespace CellTextAppender {
+
+// The text takes the character format the cell's text starts with; an empty
+// cell gets the default editor font. The cell ends in an empty paragraph,
+// which the next appended text fills.
+void appendParagraph(TWPRtfStorage &storage, const QString &text, const CalendarFont &defaultFont);
+
+} // namespace CellTextAppender

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class CalendarPage;
+struct CalendarFont;
+
+// Fills the month a calendar page shows from recurring-date entries: each
+// event becomes a paragraph of its own in the cells of the days it falls on.
+namespace RecurringFill {
+
+// Appends the text to the cell that shows the day; returns that cell's
+// index, or 0 when the page shows no such day.
+int PuttextOnDay(CalendarPage &page, int day, const QString &text, const CalendarFont &defaultFont);
+
+// Applies the entries in list order for the page's month and year; returns
+// how many texts were placed.
+int ApplyEntries(CalendarPage &page, const QStringList &entries, const CalendarFont &defaultFont);
+
+} // namespace RecurringFill

@@ -1,0 +1,75 @@
+#include "recurringmessages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace RecurringMessages {
+
+namespace {
+
+Handler &informationHandler()
+{
+    static Handler handler;
+    return handler;
+}
+
+Handler &errorHandler()
+{
+    static Handler handler;
+    return handler;
+}
+
+std::function<void()> &beepHandler()
+{
+    static std::function<void()> handler;
+    return handler;
+}
+
+QString shown(const QString &text)
+{
+    QString lines = text;
+    return lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+} // namespace
+
+void ShowInformation(QWidget *parent, const QString &text)
+{
+    if (informationHandler())
+        informationHandler()(parent, text);
+    else
+        QMessageBox::information(parent, QStringLiteral("Information"), shown(text));
+}
+
+void ShowError(QWidget *parent, const QString &text)
+{
+    if (errorHandler())
+        errorHandler()(parent, text);
+    else
+        QMessageBox::critical(parent, QApplication::applicationDisplayName(), shown(text));
+}
+
+void Beep()
+{
+    if (beepHandler())
+        beepHandler()();
+    else
+        QApplication::beep();
+}
+
+void setInformationHandler(Handler handler)
+{
+    informationHandler() = std::move(handler);
+}
+
+void setErrorHandler(Handler handler)
+{
+    errorHandler() = std::move(handler);
+}
+
+void setBeepHandler(std::function<void()> handler)
+{
+    beepHandler() = std::move(handler);
+}
+
+} // namespace RecurringMessages

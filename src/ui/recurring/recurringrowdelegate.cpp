@@ -1,0 +1,69 @@
+#include "recurringrowdelegate.h"
+
+#include "recurring/recurringdescription.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+// A tick on a transparent ground, so the row colour shows around it.
+QPixmap checkPicture(const QColor &color)
+{
+    QPixmap picture(RecurringRowDelegate::kRowHeight, RecurringRowDelegate::kRowHeight);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(color, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath tick;
+    tick.moveTo(3.5, 8.5);
+    tick.lineTo(6.5, 11.5);
+    tick.lineTo(12.5, 4.0);
+    painter.drawPath(tick);
+    return picture;
+}
+
+} // namespace
+
+RecurringRowDelegate::RecurringRowDelegate(Style style, QObject *parent)
+    : QStyledItemDelegate(parent)
+    , m_style(style)
+    , CheckBmp(checkPicture(Qt::black))
+    , RevCheckBmp(checkPicture(Qt::white))
+{
+}
+
+void RecurringRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                                 const QModelIndex &index) const
+{
+    const QRect row = option.rect;
+    const bool selected = option.state & QStyle::State_Selected;
+    QColor ground = option.palette.color(QPalette::Base);
+    QColor ink = Qt::black;
+    int textLeft = row.left();
+    if (m_style == Style::Checks) {
+        if (option.state & QStyle::State_HasFocus) {
+            ground = Qt::black;
+            ink = Qt::white;
+        }
+        textLeft += CheckBmp.width() + 5;
+    } else if (selected) {
+        ground = option.palette.color(QPalette::Highlight);
+        ink = option.palette.color(QPalette::HighlightedText);
+    }
+    painter->save();
+    painter->fillRect(row, ground);
+    if (m_style == Style::Checks && selected)
+        painter->drawPixmap(row.topLeft(), ink == Qt::white ? RevCheckBmp : CheckBmp);
+    painter->setPen(ink);
+    painter->setFont(option.font);
+    const QString text = RecurringDescription::EntryDisplayText(index.data(Qt::UserRole).toString());
+    painter->drawText(QRect(textLeft, row.top(), row.right() - textLeft + 1, row.height()),
+                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    painter->restore();
+}
+
+QSize RecurringRowDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    return {QStyledItemDelegate::sizeHint(option, index).width(), kRowHeight};
+}

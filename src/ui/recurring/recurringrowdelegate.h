@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPixmap>
+#include <QStyledItemDelegate>
+
+// Draws one row of a recurring-date list, 16 pixels high, with the readable
+// text of the entry the item holds (Qt::UserRole). In check lists a chosen
+// row carries a check mark before the text and the focused row is drawn
+// white on black; plain lists highlight the chosen row.
+class RecurringRowDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    enum class Style { Plain, Checks };
+    static constexpr int kRowHeight = 16;
+
+    explicit RecurringRowDelegate(Style style, QObject *parent = nullptr);
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+    // The check pictures: black on white for normal rows, white on black for the focused row.
+    [[nodiscard]] const QPixmap &checkBmp() const { return CheckBmp; }
+    [[nodiscard]] const QPixmap &revCheckBmp() const { return RevCheckBmp; }
+
+private:
+    Style m_style;
+    QPixmap CheckBmp;
+    QPixmap RevCheckBmp;
+};
