@@ -83,8 +83,7 @@ bool RtfParser::parse(const QByteArray &rtf)
     while (m_pos < m_size && m_data[m_pos] != '{')
         ++m_pos;
     run();
-    flush();
-    m_handler.documentEnd(m_state.para, m_state.chr);
+    finishDocument(); // a missing closing brace ends it all the same
     return true;
 }
 
@@ -182,7 +181,7 @@ void RtfParser::openGroup()
 void RtfParser::closeGroup()
 {
     if (m_stack.isEmpty()) {
-        m_ended = true; // an unbalanced brace closes the document
+        finishDocument(); // an unbalanced brace closes the document
         return;
     }
     const Destination leaving = m_state.destination;
@@ -190,12 +189,23 @@ void RtfParser::closeGroup()
         finishPicture();
     if (leaving == Destination::FontTable && !m_fontName.isEmpty())
         finishFontEntry();
+    if (m_stack.size() == 1) {
+        finishDocument(); // the outer group ends the document, in its own state
+        return;
+    }
     m_state = m_stack.takeLast();
     m_starred = false;
     m_groupStart = false;
     m_fallbackLeft = 0;
-    if (m_stack.isEmpty())
-        m_ended = true; // the document's outer group is closed
+}
+
+void RtfParser::finishDocument()
+{
+    if (m_ended)
+        return;
+    flush();
+    m_handler.documentEnd(m_state.para, m_state.chr);
+    m_ended = true;
 }
 
 void RtfParser::controlSymbol(char symbol)

@@ -132,6 +132,7 @@ private:
     void finishPicture();
     void finishFontEntry();
     void finishColorEntry();
+    void finishDocument();
     [[nodiscard]] bool skippingFallback();
 
     Handler &m_handler;
