@@ -1,0 +1,114 @@
+#pragma once
+
+#include "calendarfont.h"
+#include "trect.h"
+
+#include "stream/component.h"
+
+#include <QObject>
+#include <QString>
+
+// What every placed object shares: position and size at the display scale in
+// force, the common record properties, the bounds check that reports moves
+// and resizes, and the rescaling of its bounds. Painting, menus and mouse
+// handling are added by the surface, which listens to the signals.
+//
+// The record side comes from TComponent: the owner frees the object, the
+// parent's children() is the stacking order. The QObject side only carries
+// the signals; its own parent and children stay unused.
+class TVGraphicControl : public QObject, public TComponent
+{
+    Q_OBJECT
+
+public:
+    explicit TVGraphicControl(TComponent *owner = nullptr);
+    ~TVGraphicControl() override;
+
+    using TComponent::children;
+    using TComponent::parent;
+    using TComponent::setParent;
+    [[nodiscard]] int left() const { return m_left; }
+    [[nodiscard]] int top() const { return m_top; }
+    [[nodiscard]] int width() const { return m_width; }
+    [[nodiscard]] int height() const { return m_height; }
+    void setLeft(int left) { setBounds(left, m_top, m_width, m_height); }
+    void setTop(int top) { setBounds(m_left, top, m_width, m_height); }
+    void setWidth(int width) { setBounds(m_left, m_top, width, m_height); }
+    void setHeight(int height) { setBounds(m_left, m_top, m_width, height); }
+    // Moves and resizes; a change runs the bounds check unless reading.
+    void setBounds(int left, int top, int width, int height);
+    // (left, top, left + width, top + height).
+    [[nodiscard]] TRect boundsRect() const;
+
+    [[nodiscard]] int cursor() const { return m_cursor; }
+    void setCursor(int cursor) { m_cursor = cursor; }
+    [[nodiscard]] const QString &hint() const { return m_hint; }
+    void setHint(const QString &hint) { m_hint = hint; }
+    [[nodiscard]] bool locked() const { return m_locked; }
+    void setLocked(bool locked);
+    [[nodiscard]] bool unselectable() const { return m_unselectable; }
+    void setUnselectable(bool unselectable);
+
+    // The zoom at which the current bounds are expressed.
+    [[nodiscard]] float displayScale() const { return m_scale; }
+    // Rescales the bounds from the current display scale to x.
+    void applyScale(float x);
+    // Takes x as the scale of the current bounds without resizing (objects
+    // placed or pasted are already in the surface's pixels).
+    void adoptScale(float x) { m_scale = x; }
+
+    [[nodiscard]] const TRect &lastKnownBounds() const { return m_lastKnown; }
+
+    // Centre on a surface of the given height (width).
+    void centerVertically(int surfaceHeight);
+    void centerHorizontally(int surfaceWidth);
+
+    // Setters store without reporting while the object is read from a stream.
+    [[nodiscard]] bool isStreaming() const { return isReading() || isLoading(); }
+
+    // --- record ---------------------------------------------------------------
+    // Tag, Left, Top, Width, Height, Cursor, Hint, Locked, Unselectable.
+    void writeProperties(TWriter &writer) const override;
+    TPropertyRead readProperty(const QString &path, TReader &reader) override;
+
+    // The surface's "Font" command; kinds that show text take it.
+    virtual void applyFont(const CalendarFont &font);
+
+    void notifyModified();
+
+signals:
+    // Something stored in the document changed (the surface's change
+    // notification; it drops these while printing, rescaling or loading).
+    void modified();
+    // The bounds changed after the first time; the selection frame refits.
+    void frameRefitRequested();
+    // The object needs painting again.
+    void repaintRequested();
+    // The object has just become unselectable; the surface drops it from the
+    // selection.
+    void unselectableSet();
+
+protected:
+    // Runs after every change of bounds (except while reading) and after
+    // rescaling. Kinds extend it.
+    virtual void boundsChanged();
+    void invalidate() { emit repaintRequested(); }
+    // Moves and resizes without running the bounds check.
+    void storeBounds(int left, int top, int width, int height);
+
+private:
+    int m_left = 0;
+    int m_top = 0;
+    int m_width = 0;
+    int m_height = 0;
+    int m_cursor = 0;
+    QString m_hint;
+    bool m_locked = false;
+    bool m_unselectable = false;
+    float m_scale = 1.0f;
+    TRect m_lastKnown;
+    bool m_inBoundsCheck = false;
+};
+
+// Rounds to the nearest integer, ties to even.
+[[nodiscard]] int roundHalfEven(long double value);

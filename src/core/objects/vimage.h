@@ -1,0 +1,56 @@
+#pragma once
+
+#include "objects/objecttypes.h"
+#include "objects/vgraphiccontrol.h"
+#include "objects/vpicture.h"
+
+// Clip art: one picture fitted to the object's rectangle, optionally
+// mirrored, framed, or sizing the object to the picture.
+class TVImage : public TVGraphicControl
+{
+    Q_OBJECT
+
+public:
+    explicit TVImage(TComponent *owner = nullptr);
+
+    [[nodiscard]] bool autoSize() const { return m_autoSize; }
+    // Always the opposite of stretch().
+    void setAutoSize(bool autoSize);
+    [[nodiscard]] TBorderStyle borderStyle() const { return m_borderStyle; }
+    void setBorderStyle(TBorderStyle style);
+    [[nodiscard]] const TVPicture &picture() const { return m_picture; }
+    void setPicture(const TVPicture &picture);
+    [[nodiscard]] bool stretch() const { return m_stretch; }
+    void setStretch(bool stretch);
+    [[nodiscard]] bool reverse() const { return m_reverse; }
+    void setReverse(bool reverse);
+    [[nodiscard]] bool flip() const { return m_flip; }
+    void setFlip(bool flip);
+
+    // Loads a picture file as the clip-art browser does; on failure the
+    // picture is emptied and the message is "Error loading file!".
+    bool loadPictureFile(const QString &fileName, QString *error = nullptr);
+
+    // True when the picture is a bitmap exactly as large as the object.
+    [[nodiscard]] bool isOpaque() const { return m_opaque; }
+    // Flip and Reverse apply to bitmaps only.
+    [[nodiscard]] bool canMirror() const { return m_picture.isBitmap(); }
+
+    [[nodiscard]] QString className() const override;
+    void writeProperties(TWriter &writer) const override;
+    TPropertyRead readProperty(const QString &path, TReader &reader) override;
+
+protected:
+    void boundsChanged() override;
+
+private:
+    void pictureChanged();
+
+    bool m_autoSize = false;
+    TBorderStyle m_borderStyle = bsNone;
+    TVPicture m_picture;
+    bool m_stretch = true;
+    bool m_reverse = false;
+    bool m_flip = false;
+    bool m_opaque = false;
+};

@@ -1,0 +1,155 @@
+#include "objects/vlabelobjectfiler.h"
+
+#include "objects/vgraphiccontrol.h"
+
+#include "stream/component.h"
+#include "stream/filestreams.h"
+#include "stream/reader.h"
+#include "stream/streamerror.h"
+#include "stream/writer.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+bool fail(QString *error, const QString &message)
+{
+    if (error)
+        *error = message;
+    return false;
+}
+
+void writeRecords(QIODevice &device, const std::vector<const TVGraphicControl *> &objects)
+{
+    TWriter writer(device);
+    writer.writeListBegin();
+    for (const TVGraphicControl *object : objects)
+        writer.writeRootComponent(*object);
+    writer.writeListEnd();
+    writer.flush();
+}
+
+} // namespace
+
+TVLabelObjectFiler::TVLabelObjectFiler(TComponent *owner)
+    : m_owner(owner)
+{
+}
+
+QString TVLabelObjectFiler::freeComponentName(const TComponent *owner)
+{
+    for (int n = 0; n <= 1000; ++n) {
+        const QString name = QStringLiteral("Component") + QString::number(n);
+        if (!owner || !owner->findComponent(name))
+            return name;
+    }
+    return {};
+}
+
+bool TVLabelObjectFiler::writeList(
+    const std::vector<const TVGraphicControl *> &objects, const QString &fileName, QString *error)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(error, StreamMessages::cannotCreateFile(QDir::toNativeSeparators(fileName)));
+    try {
+        writeRecords(file, objects);
+    } catch (const EStreamError &e) {
+        file.cancelWriting();
+        return fail(error, e.message());
+    }
+    if (!file.commit())
+        return fail(error, StreamMessages::cannotCreateFile(QDir::toNativeSeparators(fileName)));
+    return true;
+}
+
+bool TVLabelObjectFiler::saveSelection(
+    const std::vector<TVGraphicControl *> &selection, const QString &fileName, QString *error)
+{
+    if (selection.empty())
+        return true;
+    return writeList({ selection.begin(), selection.end() }, fileName, error);
+}
+
+bool TVLabelObjectFiler::saveObject(const TVGraphicControl &object, const QString &fileName, QString *error)
+{
+    return writeList({ &object }, fileName, error);
+}
+
+bool TVLabelObjectFiler::loadObjects(TComponent *owner, TComponent *parent, const QString &fileName,
+    std::vector<TVGraphicControl *> *loaded, QString *error)
+{
+    if (!QFileInfo::exists(fileName))
+        return true;
+    try {
+        const auto file = FileStreams::openForReading(fileName);
+        return loadObjects(owner, parent, *file, loaded, error);
+    } catch (const EStreamError &e) {
+        return fail(error, e.message());
+    }
+}
+
+bool TVLabelObjectFiler::loadObjects(TComponent *owner, TComponent *parent, QIODevice &device,
+    std::vector<TVGraphicControl *> *loaded, QString *error)
+{
+    TComponent *const names = m_owner ? m_owner : owner;
+    const bool offset = m_pasteOffset;
+    m_pasteOffset = false;
+    try {
+        TReader reader(device);
+        reader.onSetName = [names](TReader &, TComponent *, QString &name) {
+            const QString free = freeComponentName(names);
+            if (!free.isEmpty())
+                name = free;
+        };
+        reader.onFindMethod = [](TReader &, const QString &, bool &error) { error = false; };
+        reader.readListBegin();
+        reader.readComponents(owner, parent, [&](TComponent *component) {
+            auto *object = dynamic_cast<TVGraphicControl *>(component);
+            if (!object)
+                return;
+            if (offset)
+                object->setBounds(object->left() + 15, object->top() + 15, object->width(), object->height());
+            if (loaded)
+                loaded->push_back(object);
+        });
+    } catch (const EStreamError &e) {
+        return fail(error, e.message());
+    }
+    return true;
+}
+
+TVGraphicControl *TVLabelObjectFiler::duplicateObject(
+    const TVGraphicControl &object, TComponent *owner, TComponent *parent, QString *error)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    try {
+        writeRecords(buffer, { &object });
+    } catch (const EStreamError &e) {
+        fail(error, e.message());
+        return nullptr;
+    }
+    buffer.seek(0);
+    const bool offset = m_pasteOffset;
+    m_pasteOffset = false;
+    std::vector<TVGraphicControl *> copies;
+    const bool ok = loadObjects(owner, parent, buffer, &copies, error);
+    m_pasteOffset = offset;
+    return ok && copies.size() == 1 ? copies.front() : nullptr;
+}
+
+TVGraphicControl *TVLabelObjectFiler::cloneObject(TVGraphicControl &object, QString *error)
+{
+    TVLabelObjectFiler filer(object.owner());
+    TVGraphicControl *copy = filer.duplicateObject(object, object.owner(), object.parent(), error);
+    if (!copy)
+        return nullptr;
+    copy->setTop(object.top() + 25);
+    copy->bringToFront();
+    object.notifyModified();
+    return copy;
+}

@@ -1,0 +1,432 @@
+#include "objects/placedobjectclasses.h"
+#include "objects/vflatcalendar.h"
+#include "objects/vimage.h"
+#include "objects/vplabel.h"
+#include "objects/vprichbaselabel.h"
+#include "objects/vsupertext.h"
+
+#include "stream/streamerror.h"
+
+#include <QTest>
+
+#include "recordtesthelpers.h"
+
+// The component records of the five kinds: bytes, order, defaults and round
+// trips of every property.
+class TestObjectRecords : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void imageRecordBytes();
+    void imageAutoSizeWritesBoth();
+    void labelRecordBytes();
+    void colourAsIdentifierOrInteger();
+    void flatCalendarFontsAndAlwaysWritten();
+    void emptyCaptionIsKept();
+    void roundTrip_data();
+    void roundTrip();
+    void fontPitchSurvives();
+    void readingUsesSetterRules();
+    void readingReportsNothing();
+    void badPictureDataFails();
+    void unknownPropertyFails();
+
+private:
+    static void fillCommon(TVGraphicControl &object);
+};
+
+namespace {
+
+const QStringList kCommon { "Tag", "Left", "Top", "Width", "Height", "Cursor", "Hint", "Locked",
+    "Unselectable" };
+
+QStringList font(const QString &prefix)
+{
+    return { prefix + ".Color", prefix + ".Height", prefix + ".Name", prefix + ".Style" };
+}
+
+RecordBytes commonHead(
+    const QByteArray &className, const QByteArray &name, int left, int top, int width, int height)
+{
+    RecordBytes r;
+    r.raw("TPF0").str(className).str(name);
+    r.prop("Left").i8(left).prop("Top").i8(top);
+    r.prop("Width");
+    width > 127 ? r.i16(width) : r.i8(width);
+    r.prop("Height");
+    height > 127 ? r.i16(height) : r.i8(height);
+    return r;
+}
+
+} // namespace
+
+void TestObjectRecords::initTestCase()
+{
+    registerPlacedObjectClasses();
+    registerPlacedObjectClasses(); // a second call changes nothing
+}
+
+void TestObjectRecords::imageRecordBytes()
+{
+    TVImage image;
+    image.setName(QStringLiteral("Special1"));
+    image.setBounds(10, 20, 105, 105);
+    RecordBytes expected = commonHead("TVImage", "Special1", 10, 20, 105, 105);
+    // Stretch true and AutoSize false are both defaults; Locked false is tag 8.
+    expected.prop("Locked").no().prop("Unselectable").no();
+    expected.prop("BorderStyle").ident("bsNone");
+    expected.prop("Reverse").no().prop("Flip").no();
+    expected.end().end();
+    QCOMPARE(recordOf(image), expected.bytes);
+}
+
+void TestObjectRecords::imageAutoSizeWritesBoth()
+{
+    TVImage image;
+    image.setAutoSize(true);
+    const QStringList names = propertyNames(recordOf(image));
+    QVERIFY(names.contains("AutoSize"));
+    QVERIFY(names.contains("Stretch"));
+    QVERIFY(names.indexOf("AutoSize") < names.indexOf("BorderStyle"));
+    QVERIFY(names.indexOf("BorderStyle") < names.indexOf("Stretch"));
+}
+
+void TestObjectRecords::labelRecordBytes()
+{
+    TVPLabel label;
+    label.setName(QStringLiteral("Special2"));
+    label.setBounds(5, 6, 142, 33);
+    RecordBytes expected = commonHead("TVPLabel", "Special2", 5, 6, 142, 33);
+    expected.prop("Locked").no().prop("Unselectable").no();
+    expected.prop("Caption").string("Text");
+    expected.prop("Font.Color").ident("clBlack");
+    expected.prop("Font.Height").i8(-13); // 10 points, negative: a character height
+    expected.prop("Font.Name").string("Arial");
+    expected.prop("Font.Style").emptySet();
+    expected.prop("Transparent").yes();
+    expected.prop("BackColor").ident("clWhite");
+    expected.prop("BorderStyle").ident("bsNone");
+    expected.end().end();
+    QCOMPARE(recordOf(label), expected.bytes);
+}
+
+void TestObjectRecords::colourAsIdentifierOrInteger()
+{
+    TVPLabel label;
+    label.setColorShadow(0x0000FF); // clRed has a name
+    label.setBackColor(0x123456); // no name: an integer
+    const QByteArray record = recordOf(label);
+    QVERIFY(record.contains(RecordBytes().prop("colorShadow").ident("clRed").bytes));
+    QVERIFY(record.contains(RecordBytes().prop("BackColor").i32(0x123456).bytes));
+    // The declared default is skipped whatever its form.
+    QVERIFY(!record.contains("colorHighlight"));
+}
+
+void TestObjectRecords::flatCalendarFontsAndAlwaysWritten()
+{
+    TVFlatCalendar calendar(nullptr, QDate(2026, 3, 1));
+    const QByteArray record = recordOf(calendar);
+    QVERIFY(record.contains(RecordBytes().prop("TitleFont.Color").ident("clWindowText").bytes));
+    QVERIFY(record.contains(RecordBytes().prop("TitleFont.Height").i8(-11).bytes));
+    QVERIFY(record.contains(RecordBytes().prop("CellFont.Height").i8(-9).bytes));
+    // Nothing of the calendar has a declared default: all of it is written.
+    QVERIFY(record.contains(RecordBytes().prop("StartOfWeek").i8(1).bytes));
+    QVERIFY(record.contains(RecordBytes().prop("Year").i16(2026).bytes));
+    QVERIFY(record.contains(RecordBytes().prop("ShadowDepth").i8(0).bytes));
+    QVERIFY(record.contains(RecordBytes().prop("CalTransparent").no().bytes));
+    QVERIFY(record.contains(RecordBytes().prop("CellBorderStyle").ident("fcbNone").bytes));
+}
+
+void TestObjectRecords::emptyCaptionIsKept()
+{
+    TComponent owner;
+    TVSuperText text;
+    text.setCaption(QString());
+    QVERIFY(recordOf(text).contains(RecordBytes().prop("Caption").string("").bytes));
+    auto *copy = dynamic_cast<TVSuperText *>(readBack(recordOf(text), &owner));
+    QVERIFY(copy);
+    QVERIFY(copy->caption().isEmpty());
+}
+
+void TestObjectRecords::fillCommon(TVGraphicControl &object)
+{
+    object.setName(QStringLiteral("Special7"));
+    object.setTag(70000);
+    object.setBounds(-5, 300, 222, 111);
+    object.setCursor(-21);
+    object.setHint(QStringLiteral("a hint"));
+    object.setLocked(true);
+    object.setUnselectable(true);
+}
+
+void TestObjectRecords::roundTrip_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("label") << "label"
+                           << kCommon
+            + QStringList { "Alignment", "DepthHighlight", "DepthShadow", "DirectionHighlight",
+                  "DirectionShadow", "colorHighlight", "colorShadow", "Caption" }
+            + font("Font") + QStringList { "Transparent", "BackColor", "BorderStyle" };
+    QTest::newRow("rotated label") << "rotated label"
+                                   << kCommon + QStringList { "Angle", "Caption" } + font("Font")
+            + QStringList { "Transparent", "BackColor", "BorderStyle" };
+    QTest::newRow("bitmap") << "bitmap"
+                            << kCommon
+            + QStringList { "AutoSize", "BorderStyle", "Picture.Data", "Stretch", "Reverse", "Flip" };
+    QTest::newRow("metafile") << "metafile"
+                              << kCommon + QStringList { "BorderStyle", "Picture.Data", "Reverse", "Flip" };
+    QTest::newRow("rich") << "rich"
+                          << kCommon
+            + QStringList { "RTFText.Data", "BorderStyle", "Transparent", "BGColor" };
+    QTest::newRow("supertext") << "supertext"
+                               << kCommon
+            + QStringList { "ShadowDepth", "ShadowOrientation", "Shadowcolor", "BorderStyle",
+                  "ControlTransparent", "BGColor", "Caption" }
+            + font("Font")
+            + QStringList { "FillDirection", "GradientToColor", "GradientFromColor", "Image.Data",
+                  "OutlineColor", "OutlineStyle", "OutlineWidth", "SurfaceType",
+                  "LastBitmapFileNameandPath" };
+    QTest::newRow("calendar") << "calendar"
+                              << kCommon + QStringList { "StartOfWeek", "Month", "Year" } + font("TitleFont")
+            + font("DayNameFont") + font("CellFont")
+            + QStringList { "ShowYear", "DayNameBGColor", "CalendarBorderStyle", "DayNameBorderStyle",
+                  "CellBorderStyle", "DayNameStyle", "TitleBGcolor", "Backgroundcolor", "ShadowColor",
+                  "ShadowDepth", "ShadowPosition", "Language", "CalTransparent" };
+}
+
+namespace {
+
+CalendarFont otherFont(int size)
+{
+    CalendarFont f;
+    f.name = QStringLiteral("Times New Roman");
+    f.size = size;
+    f.bold = true;
+    f.italic = true;
+    f.underline = true;
+    f.strikeout = true;
+    f.color = 0x123456;
+    return f;
+}
+
+TVBitmap smallBitmap()
+{
+    QImage image(3, 2, QImage::Format_RGB32);
+    image.fill(QColor(10, 20, 30));
+    image.setPixel(1, 1, qRgb(200, 100, 50));
+    TVBitmap bitmap;
+    bitmap.setImage(image);
+    return bitmap;
+}
+
+std::unique_ptr<TVGraphicControl> makeKind(const QString &kind)
+{
+    if (kind.endsWith("label") && kind != "rich") {
+        auto label = std::make_unique<TVPLabel>();
+        if (kind == "label") {
+            label->setAlignment(taCenter);
+        } else {
+            label->setAngle(270);
+        }
+        label->setDepthHighlight(2);
+        label->setDepthShadow(3);
+        label->setDirectionHighlight(hdLeft);
+        label->setDirectionShadow(sdDown);
+        label->setColorHighlight(0x0000FF);
+        label->setColorShadow(0x010203);
+        label->setCaption(QStringLiteral("Grüße, €uro"));
+        label->setFont(otherFont(14));
+        label->setTransparent(false);
+        label->setBackColor(0x00FF00);
+        label->setBorderStyle(bsSingle);
+        if (kind != "label") { // only the rotated one keeps these defaults
+            label->setDepthHighlight(0);
+            label->setDepthShadow(0);
+            label->setDirectionHighlight(hdUpLeft);
+            label->setDirectionShadow(sdDownRight);
+            label->setColorHighlight(0xFFFF00);
+            label->setColorShadow(0x808080);
+        }
+        return label;
+    }
+    if (kind == "bitmap" || kind == "metafile") {
+        auto image = std::make_unique<TVImage>();
+        TVPicture picture;
+        if (kind == "bitmap") {
+            picture.setBitmap(smallBitmap());
+            image->setAutoSize(true);
+        } else {
+            picture.setMetafile(QByteArray::fromHex("d7cdc69a0000000000006400640060000000000023a0"));
+        }
+        image->setPicture(picture);
+        image->setBorderStyle(bsSingle);
+        image->setReverse(true);
+        image->setFlip(true);
+        return image;
+    }
+    if (kind == "rich") {
+        auto rich = std::make_unique<TVPRichBaseLabel>();
+        TWPRtfStorage text;
+        text.setRtf("{\\rtf1\\ansi Hello \\b world\\b0\\par}");
+        rich->setRTFText(text);
+        rich->setBorderStyle(bsNone);
+        rich->setTransparent(false);
+        rich->setBGColor(0x00C0C0);
+        return rich;
+    }
+    if (kind == "supertext") {
+        auto text = std::make_unique<TVSuperText>();
+        text->setShadowDepth(4);
+        text->setShadowOrientation(sdDownLeft);
+        text->setShadowcolor(0x0000FF);
+        text->setBorderStyle(bsSingle);
+        text->setControlTransparent(false);
+        text->setBGColor(0x112233);
+        text->setCaption(QStringLiteral("Super"));
+        text->setFont(otherFont(36));
+        text->setFillDirection(gdUp);
+        text->setGradientToColor(0x445566);
+        text->setGradientFromColor(0x778899);
+        text->setSurfaceType(stBrushImage);
+        text->setImage(smallBitmap());
+        text->setOutlineColor(0x00FF00);
+        text->setOutlineStyle(psDashDot);
+        text->setOutlineWidth(3);
+        text->setLastBitmapFileNameandPath(QStringLiteral("/textures/wood.bmp"));
+        return text;
+    }
+    auto calendar = std::make_unique<TVFlatCalendar>(nullptr, QDate(1999, 11, 1));
+    calendar->setStartOfWeek(2);
+    calendar->setTitleFont(otherFont(12));
+    calendar->setDayNameFont(otherFont(9));
+    calendar->setCellFont(otherFont(6));
+    calendar->setShowYear(true);
+    calendar->setDayNameBGColor(0x010101);
+    calendar->setCalendarBorderStyle(fcbTopBottom);
+    calendar->setDayNameBorderStyle(fcbBottom);
+    calendar->setCellBorderStyle(fcbTop);
+    calendar->setDayNameStyle(fdsWhole);
+    calendar->setTitleBGcolor(0x020202);
+    calendar->setBackgroundcolor(0x030303);
+    calendar->setShadowColor(0x040404);
+    calendar->setShadowDepth(-3);
+    calendar->setShadowPosition(fcpUpperLeft);
+    calendar->setLanguage(fclSpanish);
+    calendar->setCalTransparent(true);
+    return calendar;
+}
+
+} // namespace
+
+void TestObjectRecords::roundTrip()
+{
+    QFETCH(QString, kind);
+    QFETCH(QStringList, expected);
+    std::unique_ptr<TVGraphicControl> source = makeKind(kind);
+    fillCommon(*source);
+    const QByteArray record = recordOf(*source);
+    QCOMPARE(propertyNames(record), expected);
+
+    TComponent owner;
+    TComponent parent;
+    TComponent *read = readBack(record, &owner, &parent);
+    QVERIFY(read);
+    QCOMPARE(read->className(), source->className());
+    QCOMPARE(read->name(), QStringLiteral("Special7"));
+    QCOMPARE(read->parent(), &parent);
+    // Every property came back: the copy writes the very same record.
+    QCOMPARE(recordOf(*read), record);
+    auto *object = dynamic_cast<TVGraphicControl *>(read);
+    QCOMPARE(object->boundsRect(), source->boundsRect());
+    QVERIFY(object->locked());
+    QCOMPARE(object->displayScale(), 1.0f); // never streamed
+    QVERIFY(object->lastKnownBounds().isNull());
+}
+
+void TestObjectRecords::fontPitchSurvives()
+{
+    RecordBytes r = commonHead("TVPLabel", "L", 1, 2, 3, 4);
+    r.prop("Font.Pitch").ident("fpFixed").end().end();
+    TComponent owner;
+    TComponent *label = readBack(r.bytes, &owner);
+    QVERIFY(recordOf(*label).contains(RecordBytes().prop("Font.Pitch").ident("fpFixed").bytes));
+}
+
+void TestObjectRecords::readingUsesSetterRules()
+{
+    TComponent owner;
+    RecordBytes label = commonHead("TVPLabel", "A", 1, 2, 142, 33);
+    label.prop("Angle").i8(45).end().end();
+    auto *read = dynamic_cast<TVPLabel *>(readBack(label.bytes, &owner));
+    QCOMPARE(read->angle(), 0);
+
+    RecordBytes calendar = commonHead("TVFlatCalendar", "B", 1, 2, 100, 100);
+    calendar.prop("StartOfWeek").i8(3).prop("ShadowDepth").i8(11).end().end();
+    auto *flat = dynamic_cast<TVFlatCalendar *>(readBack(calendar.bytes, &owner));
+    QCOMPARE(int(flat->startOfWeek()), 1);
+    QCOMPARE(flat->shadowDepth(), 0);
+}
+
+void TestObjectRecords::readingReportsNothing()
+{
+    // Objects read from a file are not changes the user made; and a read
+    // object's bounds are its starting point.
+    TComponent owner;
+    TVPLabel source;
+    source.setLocked(true);
+    source.setCaption(QStringLiteral("x"));
+    QBuffer buffer;
+    buffer.setData(QByteArray(1, char(1)) + recordOf(source) + QByteArray(1, char(0)));
+    buffer.open(QIODevice::ReadOnly);
+    TReader reader(buffer);
+    reader.readListBegin();
+    int signals_ = 0;
+    TVPLabel *read = nullptr;
+    reader.readComponents(&owner, nullptr, [&](TComponent *c) {
+        read = dynamic_cast<TVPLabel *>(c);
+        connect(read, &TVGraphicControl::modified, [&] { ++signals_; });
+    });
+    QVERIFY(read);
+    read->setLeft(read->left() + 15); // first bounds check: no change yet
+    QCOMPARE(signals_, 0);
+    read->setLeft(read->left() + 1);
+    QCOMPARE(signals_, 1);
+}
+
+void TestObjectRecords::badPictureDataFails()
+{
+    RecordBytes r = commonHead("TVImage", "Bad", 1, 2, 3, 4);
+    r.prop("Picture.Data")
+        .raw(QByteArray::fromHex("0a0c000000") + QByteArray("\x07TBitmap\xff\xff\x00\x00", 12));
+    r.end().end();
+    TComponent owner;
+    try {
+        readBack(r.bytes, &owner);
+        QFAIL("a bitmap longer than its data was read");
+    } catch (const EStreamError &e) {
+        QCOMPARE(e.message(), QStringLiteral("Invalid property value"));
+    }
+    QCOMPARE(owner.componentCount(), 0); // the half-read object is freed
+}
+
+void TestObjectRecords::unknownPropertyFails()
+{
+    TComponent owner;
+    for (const QByteArray name :
+        { QByteArray("Colour"), QByteArray("Picture.Size"), QByteArray("Font.Face") }) {
+        RecordBytes r = commonHead(name == "Picture.Size" ? "TVImage" : "TVPLabel", "X", 1, 2, 3, 4);
+        r.prop(name).i8(1).end().end();
+        try {
+            readBack(r.bytes, &owner);
+            QFAIL(name.constData());
+        } catch (const EStreamError &e) {
+            QCOMPARE(e.message(), QStringLiteral("Property does not exist"));
+        }
+    }
+}
+
+QTEST_MAIN(TestObjectRecords)
+#include "tst_objectrecords.moc"
