@@ -344,9 +344,8 @@ void RtfParser::addUnicode(int code)
 {
     if (code < 0)
         code += 65536;
-    if (code < 0 || code > 0xFFFF)
-        return;
-    addChar(QChar(char16_t(code)));
+    if (code >= 0 && code <= 0xFFFF)
+        addChar(QChar(char16_t(code)));
     m_fallbackLeft = m_state.unicodeSkip;
 }
 
@@ -574,8 +573,11 @@ bool RtfParser::pictureWord(const QByteArray &word, bool hasParam, int param)
         p.kind = RtfPicture::Dib;
     else if (word == "wbitmap")
         p.kind = RtfPicture::WBitmap;
-    else if (word == "wmetafile")
+    else if (word == "wmetafile") {
         p.kind = RtfPicture::WMetafile;
+        if (hasParam)
+            p.mapMode = param;
+    }
     else if (word == "emfblip")
         p.kind = RtfPicture::Emf;
     else if (word == "picw")

@@ -63,6 +63,7 @@ struct RtfPicture
     int bitsPerPixel = 1;  // \wbmbitspixel
     int planes = 1;        // \wbmplanes
     int widthBytes = 0;    // \wbmwidthbytes
+    int mapMode = 8;       // \wmetafileN: the mapping mode of a plain metafile
 };
 
 struct RtfFont
