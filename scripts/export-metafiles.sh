@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Exports SVG drawings to WMF and EMF with Inkscape (not needed to build):
+#   scripts/export-metafiles.sh borders        resources/borders-src/*.svg -> resources/Borders/*.wpo|*.wls
+#   scripts/export-metafiles.sh fixtures       tests/core/graphics/data/fidelity/*.svg -> .wmf and .emf beside them
+# Border sources are named NAME-portrait.svg and NAME-landscape.svg; the
+# portrait one becomes NAME.wpo, the landscape one NAME.wls: placeable WMF files,
+# the form the page's border picture has always had.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+command -v inkscape >/dev/null || { echo "inkscape is needed: apt-get install inkscape" >&2; exit 1; }
+
+# Inkscape turns text into outlines unless told not to; a private profile
+# keeps the user's own preferences out of it.
+profile=$(mktemp -d)
+trap 'rm -rf "$profile"' EXIT
+cat >"$profile/preferences.xml" <<'XML'
+<?xml version="1.0" encoding="UTF-8" standalone="no"?>
+<inkscape version="1">
+  <group id="extensions"
+     org.inkscape.output.emf.textToPath="false"
+     org.inkscape.output.wmf.textToPath="false" />
+</inkscape>
+XML
+export INKSCAPE_PROFILE_DIR=$profile
+
+export_one() { # svg type out
+  inkscape "$1" --export-type="$2" --export-filename="$3" 2>/dev/null
+  [ -s "$3" ] || { echo "export of $1 to $2 failed" >&2; exit 1; }
+}
+
+case "${1:-}" in
+borders)
+  mkdir -p resources/Borders
+  for svg in resources/borders-src/*-portrait.svg; do
+    name=$(basename "$svg" -portrait.svg)
+    export_one "$svg" wmf "$profile/out.wmf" && mv "$profile/out.wmf" "resources/Borders/$name.wpo"
+    export_one "resources/borders-src/$name-landscape.svg" wmf "$profile/out.wmf" \
+      && mv "$profile/out.wmf" "resources/Borders/$name.wls"
+  done
+  ;;
+fixtures)
+  for svg in tests/core/graphics/data/fidelity/*.svg; do
+    export_one "$svg" wmf "${svg%.svg}.wmf"
+    export_one "$svg" emf "${svg%.svg}.emf"
+  done
+  ;;
+*)
+  echo "usage: $0 borders|fixtures" >&2
+  exit 2
+  ;;
+esac

@@ -1,0 +1,636 @@
+#include "gdicontext.h"
+#include "gdicontext_p.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+// SaveDC without RestoreDC in a loop must not grow without bound.
+constexpr size_t kMaxSavedStates = 1024;
+// Clip regions are combined with boolean path operations; past this many
+// elements further combinations are dropped rather than slowing to a crawl.
+constexpr int kMaxClipElements = 20000;
+
+bool finite(const QTransform &t)
+{
+    for (qreal v : {t.m11(), t.m12(), t.m13(), t.m21(), t.m22(), t.m23(), t.m31(), t.m32(), t.m33()})
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
+} // namespace
+
+GdiContext::GdiContext(QPainter &painter, const QTransform &pageToTarget, const QRectF &pageFrame)
+    : m_painter(painter), m_pageToTarget(pageToTarget), m_caller(painter.worldTransform()), m_pageFrame(pageFrame)
+{
+    m_painter.save();
+    m_painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    if (const QPaintDevice *device = m_painter.device())
+        m_cosmeticWidth = std::max(1.0, device->logicalDpiX() / 96.0);
+    m_painter.save();
+}
+
+GdiContext::~GdiContext()
+{
+    m_painter.restore();
+    m_painter.restore();
+}
+
+void GdiContext::setDeviceResolution(double pixelsPerMmX, double pixelsPerMmY)
+{
+    if (pixelsPerMmX > 0 && pixelsPerMmY > 0 && std::isfinite(pixelsPerMmX) && std::isfinite(pixelsPerMmY)) {
+        m_pxPerMmX = pixelsPerMmX;
+        m_pxPerMmY = pixelsPerMmY;
+    }
+}
+
+void GdiContext::saveDC()
+{
+    if (m_saved.size() < kMaxSavedStates)
+        m_saved.push_back(m_state);
+}
+
+void GdiContext::restoreDC(int which)
+{
+    // Negative: relative to the newest saved state; positive: absolute.
+    const qint64 count = qint64(m_saved.size());
+    const qint64 index = which < 0 ? count + which : qint64(which) - 1;
+    if (index < 0 || index >= count)
+        return;
+    const bool clipChanged = m_saved[size_t(index)].hasClip != m_state.hasClip || m_state.hasClip;
+    m_state = m_saved[size_t(index)];
+    m_saved.resize(size_t(index));
+    if (clipChanged)
+        applyClip();
+}
+
+void GdiContext::setWindowExt(QSizeF ext)
+{
+    if (ext.width() != 0 && ext.height() != 0)
+        m_state.windowExt = ext;
+}
+
+void GdiContext::setViewportExt(QSizeF ext)
+{
+    if (ext.width() != 0 && ext.height() != 0)
+        m_state.viewportExt = ext;
+}
+
+void GdiContext::modifyWorldTransform(const QTransform &t, int mode)
+{
+    switch (mode) {
+    case 1: m_state.world = QTransform(); break;
+    case 2: m_state.world = t * m_state.world; break;
+    case 3: m_state.world = m_state.world * t; break;
+    case 4: m_state.world = t; break;
+    default: break;
+    }
+}
+
+QTransform GdiContext::logicalToPage() const
+{
+    const GdiState &s = m_state;
+    double sx = 1;
+    double sy = 1;
+    switch (s.mapMode) {
+    case Gdi::MmLoMetric: sx = m_pxPerMmX * 0.1; sy = -m_pxPerMmY * 0.1; break;
+    case Gdi::MmHiMetric: sx = m_pxPerMmX * 0.01; sy = -m_pxPerMmY * 0.01; break;
+    case Gdi::MmLoEnglish: sx = m_pxPerMmX * 0.254; sy = -m_pxPerMmY * 0.254; break;
+    case Gdi::MmHiEnglish: sx = m_pxPerMmX * 0.0254; sy = -m_pxPerMmY * 0.0254; break;
+    case Gdi::MmTwips: sx = m_pxPerMmX * 25.4 / 1440; sy = -m_pxPerMmY * 25.4 / 1440; break;
+    case Gdi::MmIsotropic:
+    case Gdi::MmAnisotropic:
+        sx = s.viewportExt.width() / s.windowExt.width();
+        sy = s.viewportExt.height() / s.windowExt.height();
+        if (s.mapMode == Gdi::MmIsotropic) {
+            const double m = std::min(std::abs(sx), std::abs(sy));
+            sx = std::copysign(m, sx);
+            sy = std::copysign(m, sy);
+        }
+        break;
+    default: break;
+    }
+    const QTransform mapping(sx, 0, 0, sy, s.viewportOrg.x() - s.windowOrg.x() * sx,
+                             s.viewportOrg.y() - s.windowOrg.y() * sy);
+    return s.world * mapping;
+}
+
+QTransform GdiContext::fullTransform() const
+{
+    return logicalToPage() * m_pageToTarget * m_caller;
+}
+
+void GdiContext::applyClip()
+{
+    m_painter.restore();
+    m_painter.save();
+    if (m_state.hasClip) {
+        m_painter.setTransform(m_pageToTarget * m_caller);
+        m_painter.setClipPath(m_state.clip, Qt::IntersectClip);
+    }
+}
+
+QPen GdiContext::makePen() const
+{
+    const GdiPen &g = m_state.pen;
+    const int style = g.style & Gdi::PsStyleMask;
+    if (style == Gdi::PsNull || m_state.rop2 == Gdi::R2Nop)
+        return Qt::NoPen;
+    QPen pen(g.color);
+    const QTransform t = fullTransform();
+    const double scale = std::sqrt(std::abs(t.determinant()));
+    if (g.width <= 0) {
+        pen.setCosmetic(true);
+        pen.setWidthF(m_cosmeticWidth);
+    } else if (g.width * scale < 1) {
+        // GDI never draws a line thinner than one device pixel.
+        pen.setCosmetic(true);
+        pen.setWidthF(1);
+    } else {
+        pen.setWidthF(g.width);
+    }
+    switch (style) {
+    case Gdi::PsDash: pen.setStyle(Qt::DashLine); break;
+    case Gdi::PsDot:
+    case Gdi::PsAlternate: pen.setStyle(Qt::DotLine); break;
+    case Gdi::PsDashDot: pen.setStyle(Qt::DashDotLine); break;
+    case Gdi::PsDashDotDot: pen.setStyle(Qt::DashDotDotLine); break;
+    case Gdi::PsUserStyle:
+        if (!g.dashes.isEmpty() && g.dashes.size() % 2 == 0) {
+            QVector<qreal> pattern;
+            const double unit = g.width > 0 ? g.width : 1;
+            for (qreal d : g.dashes)
+                pattern.append(std::max<qreal>(d / unit, 0.01));
+            pen.setDashPattern(pattern);
+        }
+        break;
+    default: break;
+    }
+    switch (g.style & Gdi::PsEndcapMask) {
+    case Gdi::PsEndcapSquare: pen.setCapStyle(Qt::SquareCap); break;
+    case Gdi::PsEndcapFlat: pen.setCapStyle(Qt::FlatCap); break;
+    default: pen.setCapStyle(Qt::RoundCap); break;
+    }
+    switch (g.style & Gdi::PsJoinMask) {
+    case Gdi::PsJoinBevel: pen.setJoinStyle(Qt::BevelJoin); break;
+    case Gdi::PsJoinMiter:
+        pen.setJoinStyle(Qt::MiterJoin);
+        pen.setMiterLimit(std::clamp(m_state.miterLimit, 1.0, 100.0));
+        break;
+    default: pen.setJoinStyle(Qt::RoundJoin); break;
+    }
+    return pen;
+}
+
+QBrush GdiContext::makeBrush(const GdiBrush &g) const
+{
+    switch (g.style) {
+    case Gdi::BsNull: return Qt::NoBrush;
+    case Gdi::BsHatched: {
+        static const Qt::BrushStyle hatches[] = {Qt::HorPattern, Qt::VerPattern, Qt::FDiagPattern,
+                                                 Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+        return QBrush(g.color, g.hatch >= 0 && g.hatch < 6 ? hatches[g.hatch] : Qt::SolidPattern);
+    }
+    case Gdi::BsPattern:
+    case Gdi::BsDibPattern:
+    case Gdi::BsDibPatternPt: {
+        if (g.pattern.isNull())
+            return QBrush(g.color);
+        QBrush brush(g.pattern);
+        bool invertible = false;
+        const QTransform inverse = logicalToPage().inverted(&invertible);
+        if (invertible)
+            brush.setTransform(inverse);
+        return brush;
+    }
+    default: return QBrush(g.color);
+    }
+}
+
+void GdiContext::applyTransform()
+{
+    m_painter.setTransform(fullTransform());
+}
+
+void GdiContext::draw(const QPainterPath &path, bool fill, bool stroke)
+{
+    if (m_pathOpen) {
+        addToPath(path, false);
+        return;
+    }
+    const QTransform t = fullTransform();
+    if (!finite(t) || !t.isInvertible())
+        return;
+    const QBrush brush = fill && m_state.rop2 != Gdi::R2Nop ? makeBrush(m_state.brush) : QBrush(Qt::NoBrush);
+    const QPen pen = stroke ? makePen() : QPen(Qt::NoPen);
+    if (brush.style() == Qt::NoBrush && pen.style() == Qt::NoPen)
+        return;
+    m_painter.setTransform(t);
+    m_painter.setPen(pen);
+    m_painter.setBrush(brush);
+    m_painter.setBackgroundMode(m_state.opaqueBackground ? Qt::OpaqueMode : Qt::TransparentMode);
+    m_painter.setBackground(m_state.backgroundColor);
+    QPainterPath filled = path;
+    filled.setFillRule(m_state.fillRule);
+    m_painter.drawPath(filled);
+}
+
+void GdiContext::addToPath(const QPainterPath &logicalPath, bool connect)
+{
+    const QPainterPath page = logicalToPage().map(logicalPath);
+    if (connect && page.elementCount() > 0) {
+        if (m_path.elementCount() == 0)
+            m_path.moveTo(logicalToPage().map(m_state.currentPos));
+        m_path.connectPath(page);
+    } else {
+        m_path.addPath(page);
+    }
+}
+
+void GdiContext::moveTo(QPointF p)
+{
+    m_state.currentPos = p;
+    if (m_pathOpen)
+        m_path.moveTo(logicalToPage().map(p));
+}
+
+void GdiContext::lineTo(QPointF p)
+{
+    QPainterPath path(m_state.currentPos);
+    path.lineTo(p);
+    if (m_pathOpen)
+        addToPath(path, true);
+    else
+        draw(path, false, true);
+    m_state.currentPos = p;
+}
+
+void GdiContext::polyline(const QPolygonF &points)
+{
+    if (points.size() < 2)
+        return;
+    QPainterPath path;
+    path.addPolygon(points);
+    draw(path, false, true);
+}
+
+void GdiContext::polylineTo(const QPolygonF &points)
+{
+    if (points.isEmpty())
+        return;
+    QPainterPath path(m_state.currentPos);
+    for (const QPointF &p : points)
+        path.lineTo(p);
+    if (m_pathOpen)
+        addToPath(path, true);
+    else
+        draw(path, false, true);
+    m_state.currentPos = points.last();
+}
+
+void GdiContext::polygon(const QPolygonF &points)
+{
+    if (points.size() < 2)
+        return;
+    QPainterPath path;
+    path.addPolygon(points);
+    path.closeSubpath();
+    draw(path, true, true);
+}
+
+void GdiContext::polyPolygon(const QVector<QPolygonF> &polygons)
+{
+    QPainterPath path;
+    for (const QPolygonF &polygon : polygons) {
+        if (polygon.size() < 2)
+            continue;
+        path.addPolygon(polygon);
+        path.closeSubpath();
+    }
+    draw(path, true, true);
+}
+
+void GdiContext::polyPolyline(const QVector<QPolygonF> &polylines)
+{
+    QPainterPath path;
+    for (const QPolygonF &line : polylines)
+        if (line.size() >= 2)
+            path.addPolygon(line);
+    draw(path, false, true);
+}
+
+void GdiContext::polyBezier(const QPolygonF &points)
+{
+    if (points.size() < 4)
+        return;
+    QPainterPath path(points[0]);
+    for (int i = 1; i + 2 < points.size(); i += 3)
+        path.cubicTo(points[i], points[i + 1], points[i + 2]);
+    draw(path, false, true);
+}
+
+void GdiContext::polyBezierTo(const QPolygonF &points)
+{
+    if (points.size() < 3)
+        return;
+    QPainterPath path(m_state.currentPos);
+    for (int i = 0; i + 2 < points.size(); i += 3)
+        path.cubicTo(points[i], points[i + 1], points[i + 2]);
+    if (m_pathOpen)
+        addToPath(path, true);
+    else
+        draw(path, false, true);
+    m_state.currentPos = path.currentPosition();
+}
+
+void GdiContext::rectangle(const QRectF &box)
+{
+    QPainterPath path;
+    path.addRect(box.normalized());
+    draw(path, true, true);
+}
+
+void GdiContext::roundRect(const QRectF &box, QSizeF corner)
+{
+    QPainterPath path;
+    path.addRoundedRect(box.normalized(), std::abs(corner.width()) / 2, std::abs(corner.height()) / 2);
+    draw(path, true, true);
+}
+
+void GdiContext::ellipse(const QRectF &box)
+{
+    QPainterPath path;
+    path.addEllipse(box.normalized());
+    draw(path, true, true);
+}
+
+QPainterPath GdiContext::arcPath(ArcKind kind, const QRectF &rawBox, QPointF start, QPointF end) const
+{
+    const QRectF box = rawBox.normalized();
+    const QPointF c = box.center();
+    const double rx = box.width() / 2;
+    const double ry = box.height() / 2;
+    if (rx <= 0 || ry <= 0)
+        return {};
+    auto angle = [&](QPointF p) {
+        return std::atan2(-(p.y() - c.y()) / ry, (p.x() - c.x()) / rx) * 180 / M_PI;
+    };
+    const double a1 = angle(start);
+    const double a2 = angle(end);
+    double sweep;
+    if (m_state.clockwiseArcs) {
+        sweep = -std::fmod(a1 - a2 + 720, 360);
+        if (sweep == 0)
+            sweep = -360;
+    } else {
+        sweep = std::fmod(a2 - a1 + 720, 360);
+        if (sweep == 0)
+            sweep = 360;
+    }
+    QPainterPath path;
+    if (kind == ArcKind::Pie) {
+        path.moveTo(c);
+        path.arcTo(box, a1, sweep);
+        path.closeSubpath();
+    } else {
+        path.arcMoveTo(box, a1);
+        if (kind == ArcKind::ArcTo) {
+            QPainterPath joined(m_state.currentPos);
+            joined.lineTo(path.currentPosition());
+            joined.arcTo(box, a1, sweep);
+            return joined;
+        }
+        path.arcTo(box, a1, sweep);
+        if (kind == ArcKind::Chord)
+            path.closeSubpath();
+    }
+    return path;
+}
+
+void GdiContext::arc(ArcKind kind, const QRectF &box, QPointF start, QPointF end)
+{
+    const QPainterPath path = arcPath(kind, box, start, end);
+    if (path.isEmpty())
+        return;
+    const bool closed = kind == ArcKind::Chord || kind == ArcKind::Pie;
+    if (m_pathOpen)
+        addToPath(path, kind == ArcKind::ArcTo);
+    else
+        draw(path, closed, true);
+    if (kind == ArcKind::ArcTo)
+        m_state.currentPos = path.currentPosition();
+}
+
+void GdiContext::setPixel(QPointF p, const QColor &color)
+{
+    const QTransform t = fullTransform();
+    if (!finite(t) || m_pathOpen)
+        return;
+    m_painter.resetTransform();
+    const QPointF d = t.map(p);
+    m_painter.fillRect(QRectF(std::floor(d.x()), std::floor(d.y()), 1, 1), color);
+}
+
+void GdiContext::patBlt(const QRectF &box, quint32 rop)
+{
+    const QTransform t = fullTransform();
+    if (!finite(t) || m_pathOpen)
+        return;
+    QBrush brush = makeBrush(m_state.brush);
+    QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
+    switch (rop) {
+    case Gdi::Blackness: brush = QBrush(Qt::black); break;
+    case Gdi::Whiteness: brush = QBrush(Qt::white); break;
+    case Gdi::DstInvert: brush = QBrush(Qt::white); mode = QPainter::CompositionMode_Difference; break;
+    case Gdi::PatInvert: mode = QPainter::CompositionMode_Difference; break;
+    case Gdi::PatCopy: break;
+    default:
+        if ((rop >> 16) == 0xAA) // D: leaves the destination alone
+            return;
+        break;
+    }
+    m_painter.setTransform(t);
+    m_painter.setCompositionMode(mode);
+    m_painter.fillRect(box.normalized(), brush);
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void GdiContext::fillPath(const QPainterPath &logicalPath, const GdiBrush &brush)
+{
+    const QTransform t = fullTransform();
+    if (!finite(t) || m_pathOpen)
+        return;
+    m_painter.setTransform(t);
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(makeBrush(brush));
+    m_painter.drawPath(logicalPath);
+}
+
+void GdiContext::framePath(const QPainterPath &logicalPath, const GdiBrush &brush, QSizeF frame)
+{
+    const QTransform t = fullTransform();
+    if (!finite(t) || m_pathOpen)
+        return;
+    QPen pen(makeBrush(brush), std::max<qreal>(1e-3, std::abs(frame.width())));
+    m_painter.setTransform(t);
+    m_painter.setPen(pen);
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawPath(logicalPath);
+}
+
+void GdiContext::drawImage(const QRectF &dest, const QImage &image, const QRectF &source, quint32 rop)
+{
+    const QTransform t = fullTransform();
+    if (image.isNull() || !finite(t) || m_pathOpen || dest.width() == 0 || dest.height() == 0)
+        return;
+    QRectF src = source.normalized().intersected(QRectF(image.rect()));
+    if (src.isEmpty())
+        return;
+    // Negative extents mirror the picture.
+    QTransform local = QTransform::fromTranslate(dest.x(), dest.y());
+    local.scale(dest.width() / src.width(), dest.height() / src.height());
+    m_painter.setTransform(local * t);
+    QImage picture = image;
+    QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
+    switch (rop) {
+    // Masking tricks combine black-and-white masks; on two-colour masks
+    // these blend modes give the same result as the bitwise operations.
+    case Gdi::SrcAnd: mode = QPainter::CompositionMode_Multiply; break;
+    case Gdi::SrcPaint: mode = QPainter::CompositionMode_Screen; break;
+    case Gdi::SrcInvert: mode = QPainter::CompositionMode_Difference; break;
+    case Gdi::NotSrcCopy: picture.invertPixels(); break;
+    default: break;
+    }
+    m_painter.setCompositionMode(mode);
+    m_painter.drawImage(QRectF(0, 0, src.width(), src.height()), picture, src);
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void GdiContext::intersectClipRect(const QRectF &box)
+{
+    QPainterPath rect;
+    rect.addRect(box.normalized());
+    const QPainterPath page = logicalToPage().map(rect);
+    combineClip(&page, Gdi::RgnAnd);
+}
+
+void GdiContext::excludeClipRect(const QRectF &box)
+{
+    QPainterPath rect;
+    rect.addRect(box.normalized());
+    const QPainterPath page = logicalToPage().map(rect);
+    combineClip(&page, Gdi::RgnDiff);
+}
+
+void GdiContext::combineClip(const QPainterPath *region, int mode)
+{
+    if (!region) {
+        if (mode == Gdi::RgnCopy && m_state.hasClip) {
+            m_state.hasClip = false;
+            m_state.clip = QPainterPath();
+            applyClip();
+        }
+        return;
+    }
+    // With no clip the whole device is visible: a rectangle far around the page.
+    QPainterPath everything;
+    const QRectF f = m_pageFrame;
+    everything.addRect(f.adjusted(-10 * f.width() - 1e4, -10 * f.height() - 1e4, 10 * f.width() + 1e4,
+                                  10 * f.height() + 1e4));
+    const QPainterPath current = m_state.hasClip ? m_state.clip : everything;
+    QPainterPath result;
+    switch (mode) {
+    case Gdi::RgnAnd: result = m_state.hasClip ? current.intersected(*region) : *region; break;
+    case Gdi::RgnOr: result = current.united(*region); break;
+    case Gdi::RgnXor: result = current.united(*region).subtracted(current.intersected(*region)); break;
+    case Gdi::RgnDiff: result = current.subtracted(*region); break;
+    case Gdi::RgnCopy: result = *region; break;
+    default: return;
+    }
+    if (result.elementCount() > kMaxClipElements)
+        return;
+    m_state.hasClip = true;
+    m_state.clip = result;
+    applyClip();
+}
+
+void GdiContext::selectClipPath(int mode)
+{
+    QPainterPath region = m_path;
+    region.setFillRule(m_state.fillRule);
+    region.closeSubpath();
+    m_path = QPainterPath();
+    m_pathOpen = false;
+    combineClip(&region, mode);
+}
+
+void GdiContext::offsetClip(QPointF logicalOffset)
+{
+    if (!m_state.hasClip)
+        return;
+    const QTransform t = logicalToPage();
+    const QPointF d = t.map(logicalOffset) - t.map(QPointF());
+    m_state.clip.translate(d);
+    applyClip();
+}
+
+void GdiContext::beginPath()
+{
+    m_pathOpen = true;
+    m_path = QPainterPath();
+}
+
+void GdiContext::abortPath()
+{
+    m_pathOpen = false;
+    m_path = QPainterPath();
+}
+
+void GdiContext::closeFigure()
+{
+    if (m_pathOpen)
+        m_path.closeSubpath();
+}
+
+namespace {
+QPainterPath toLogical(const QPainterPath &page, const QTransform &logicalToPage, bool *ok)
+{
+    const QTransform inverse = logicalToPage.inverted(ok);
+    return *ok ? inverse.map(page) : QPainterPath();
+}
+} // namespace
+
+void GdiContext::strokePath()
+{
+    m_pathOpen = false;
+    bool ok = false;
+    const QPainterPath path = toLogical(m_path, logicalToPage(), &ok);
+    m_path = QPainterPath();
+    if (ok)
+        draw(path, false, true);
+}
+
+void GdiContext::fillCurrentPath()
+{
+    m_pathOpen = false;
+    bool ok = false;
+    QPainterPath path = toLogical(m_path, logicalToPage(), &ok);
+    m_path = QPainterPath();
+    path.closeSubpath();
+    if (ok)
+        draw(path, true, false);
+}
+
+void GdiContext::strokeAndFillPath()
+{
+    m_pathOpen = false;
+    bool ok = false;
+    QPainterPath path = toLogical(m_path, logicalToPage(), &ok);
+    m_path = QPainterPath();
+    if (ok)
+        draw(path, true, true);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "gdicontext.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+
+// Text is laid out at a fixed working size and scaled into place, so the
+// glyph shapes stay exact at any zoom and a font of one logical unit works.
+constexpr double kTextWorkingSize = 100;
+
+struct GdiContext::TextFont
+{
+    QFont font;
+    double ascent = 0;
+    double descent = 0;
+    double cellRatio = 1; // em size per cell height
+};
+
+struct GdiContext::TextFontCache
+{
+    GdiFont key;
+    bool valid = false;
+    TextFont value;
+};
