@@ -173,6 +173,10 @@ public:
     [[nodiscard]] QByteArray cellContents(int index, const QByteArray &fallback = {}) const;
     void setCellContents(int index, const QByteArray &rtf);
     [[nodiscard]] TWPRtfStorage *cellStorage(int index);
+    [[nodiscard]] const TWPRtfStorage *cellStorage(int index) const
+    {
+        return const_cast<CalendarPage *>(this)->cellStorage(index);
+    }
     [[nodiscard]] const CellTable &cellTable() const { return m_cellTable; }
     [[nodiscard]] int dayOfCell(int index) const;
     [[nodiscard]] int cellOfDay(int day) const;

@@ -1,0 +1,192 @@
+#include "calendarfile.h"
+
+#include "calendarfileattributes.h"
+#include "calendarfilecell.h"
+#include "calendarpage.h"
+
+#include "stream/component.h"
+#include "stream/filestreams.h"
+#include "stream/reader.h"
+#include "stream/streamerror.h"
+#include "stream/writer.h"
+
+#include <cmath>
+
+namespace CalendarFile {
+
+namespace {
+
+constexpr int kMsPerDay = 24 * 60 * 60 * 1000;
+constexpr int kLastNameNumber = 1000;
+
+// Everything the file carries before its object list, read aside so a bad
+// file leaves the page alone.
+struct Contents
+{
+    CalendarAttributes attributes;
+    QString border;
+    std::array<TWPRtfStorage, kCellCount> cells;
+};
+
+void writeBody(TWriter &writer, const CalendarPage &page, const TComponent *objectParent)
+{
+    const CalendarAttributes &a = page.attributes();
+    writer.writeListBegin();
+    writer.writeInteger(kVersion);
+    writer.writeInteger(kKind);
+    CalendarFileAttributes::write(writer, a);
+    writer.writeString(a.wmfBorderFile);
+    writer.writeInteger(a.mainCalDay);
+    writer.writeInteger(a.mainCalMonth);
+    writer.writeInteger(a.mainCalYear);
+    writer.writeInteger(a.startOfWeek);
+    const int ms = int(std::lround(a.startingTime * kMsPerDay)) % kMsPerDay;
+    writer.writeInteger(ms / 3600000);
+    writer.writeInteger(ms / 60000 % 60);
+    for (int i = 1; i <= kCellCount; ++i) {
+        CalendarFileCell cell(const_cast<TWPRtfStorage &>(*page.cellStorage(i)));
+        writer.writeRootComponent(cell);
+    }
+    writer.writeString(a.userTitle);
+    writer.writeListEnd();
+    writer.writeListBegin();
+    if (objectParent) {
+        for (const TComponent *object : objectParent->children())
+            writer.writeRootComponent(*object);
+    }
+    writer.writeListEnd();
+}
+
+int readRanged(TReader &reader, int low, int high)
+{
+    const int value = reader.readInteger();
+    if (value < low || value > high)
+        throw EStreamError(StreamMessages::invalidPropertyValue());
+    return value;
+}
+
+int readHead(TReader &reader, Contents &c)
+{
+    reader.readListBegin();
+    const int version = reader.readInteger();
+    (void)reader.readInteger(); // the file kind is not checked
+    CalendarFileAttributes::read(reader, c.attributes);
+    if (version > 3)
+        c.border = reader.readString();
+    CalendarAttributes &a = c.attributes;
+    a.mainCalDay = readRanged(reader, 0, 31);
+    a.mainCalMonth = readRanged(reader, 1, 12);
+    a.mainCalYear = readRanged(reader, kFirstYear, kLastYear);
+    a.startOfWeek = reader.readInteger();
+    const int hour = readRanged(reader, 0, 23);
+    const int minute = readRanged(reader, 0, 59);
+    a.startingTime = (hour * 60 + minute) / (24.0 * 60.0);
+    for (TWPRtfStorage &storage : c.cells) {
+        CalendarFileCell cell(storage);
+        reader.readRootComponent(cell);
+    }
+    if (version > 1)
+        a.userTitle = reader.readString();
+    reader.readListEnd();
+    return version;
+}
+
+// Loaded objects are named "Component" + the first number the owner does
+// not use; the stored name stays when all are taken.
+void nameLoadedObject(const TComponent &owner, QString &name)
+{
+    for (int n = 0; n <= kLastNameNumber; ++n) {
+        const QString candidate = QStringLiteral("Component") + QString::number(n);
+        if (!owner.findComponent(candidate)) {
+            name = candidate;
+            return;
+        }
+    }
+}
+
+// Objects are read under a guard: a failure drops the rest of the list and
+// keeps what was read before it.
+void readObjects(TReader &reader, TComponent &owner, TComponent &parent)
+{
+    reader.onSetName = [&owner](TReader &, TComponent *, QString &name) { nameLoadedObject(owner, name); };
+    reader.onFindMethod = [](TReader &, const QString &, bool &error) { error = false; };
+    try {
+        reader.readListBegin();
+        reader.readComponents(&owner, &parent, {});
+    } catch (const EStreamError &) {
+    }
+}
+
+void apply(Contents &c, CalendarPage &page)
+{
+    c.attributes.wmfBorderFile.clear();
+    page.loadAttributes(c.attributes);
+    page.setWMFBorderFile(QString());
+    if (!c.border.isEmpty())
+        page.setWMFBorderFile(c.border);
+    for (int i = 1; i <= kCellCount; ++i)
+        page.cellStorage(i)->copyFrom(c.cells[size_t(i - 1)]);
+    page.relayout();
+}
+
+} // namespace
+
+bool write(QIODevice &device, const CalendarPage &page, const TComponent *objectParent, QString *error)
+{
+    try {
+        TWriter writer(device);
+        writeBody(writer, page, objectParent);
+        writer.flush();
+    } catch (const EStreamError &failure) {
+        if (error)
+            *error = failure.message();
+        return false;
+    }
+    return true;
+}
+
+bool save(const QString &fileName, const CalendarPage &page, const TComponent *objectParent, QString *error)
+{
+    return FileStreams::save(
+        fileName, [&](TWriter &writer) { writeBody(writer, page, objectParent); }, error);
+}
+
+bool read(QIODevice &device, CalendarPage &page, TComponent *objectOwner, QString *error, TComponent *objectParent,
+          int *version)
+{
+    auto contents = std::make_unique<Contents>();
+    contents->attributes = page.attributes();
+    contents->attributes.userTitle.clear(); // files before version 2 have none
+    try {
+        TReader reader(device);
+        const int v = readHead(reader, *contents);
+        if (version)
+            *version = v;
+        if (objectOwner) {
+            objectOwner->destroyComponents();
+            if (v > 2)
+                readObjects(reader, *objectOwner, objectParent ? *objectParent : *objectOwner);
+        }
+    } catch (const EStreamError &failure) {
+        if (error)
+            *error = failure.message();
+        return false;
+    }
+    apply(*contents, page);
+    return true;
+}
+
+bool load(const QString &fileName, CalendarPage &page, TComponent *objectOwner, QString *error,
+          TComponent *objectParent)
+{
+    try {
+        const auto file = FileStreams::openForReading(fileName);
+        return read(*file, page, objectOwner, error, objectParent);
+    } catch (const EStreamError &failure) {
+        if (error)
+            *error = failure.message();
+        return false;
+    }
+}
+
+} // namespace CalendarFile

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "stream/component.h"
+
+class TWPRtfStorage;
+
+// A day cell as the calendar file holds it: a "TWPRtfStorage" record whose
+// only property, "RtfText.Data", carries the cell's RTF bytes and is left
+// out for an empty cell.
+class CalendarFileCell : public TComponent
+{
+public:
+    explicit CalendarFileCell(TWPRtfStorage &storage);
+    [[nodiscard]] QString className() const override;
+    void writeProperties(TWriter &writer) const override;
+    TPropertyRead readProperty(const QString &path, TReader &reader) override;
+
+private:
+    TWPRtfStorage &m_storage;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class CalendarPage;
+class QIODevice;
+
+// The style sheet (.DWS): the look of a calendar alone, the attribute block
+// and the border picture name. Dates, cells, the user title and placed
+// objects are neither written nor touched when reading.
+//
+// A failure returns false with the stream's message and leaves the page as
+// it was; a calendar file read as a style sheet fails with "Invalid property
+// value" at its end-of-list check.
+namespace StyleSheetFile {
+
+constexpr int kVersion = 4;
+constexpr int kKind = 2;
+
+bool save(const QString &fileName, const CalendarPage &page, QString *error);
+bool load(const QString &fileName, CalendarPage &page, QString *error);
+
+bool write(QIODevice &device, const CalendarPage &page, QString *error);
+bool read(QIODevice &device, CalendarPage &page, QString *error, int *version = nullptr);
+
+} // namespace StyleSheetFile
