@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "objectfixtures.h"
 #include "recordtesthelpers.h"
 #include "testfiles.h"
 
@@ -30,6 +31,7 @@ private slots:
     void corruptClipboardFile_data();
     void corruptClipboardFile();
     void unwritableFile();
+    void everyTruncationFailsCleanly();
 
 private:
     QString clipboard() const { return m_dir.filePath(QStringLiteral("Clipbrd.tmp")); }
@@ -251,6 +253,43 @@ void TestLabelObjectFiler::unwritableFile()
     const QString target = m_dir.filePath(QStringLiteral("missing/Clipbrd.tmp"));
     QVERIFY(!filer.saveObject(label, target, &error));
     QCOMPARE(error, QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(target)));
+}
+
+void TestLabelObjectFiler::everyTruncationFailsCleanly()
+{
+    // One object of every kind, each with everything set.
+    std::vector<std::unique_ptr<TVGraphicControl>> objects;
+    std::vector<TVGraphicControl *> selection;
+    for (const char *kind : { "label", "bitmap", "metafile", "rich", "supertext", "calendar" }) {
+        objects.push_back(makeKind(QString::fromLatin1(kind)));
+        selection.push_back(objects.back().get());
+    }
+    TVLabelObjectFiler writer;
+    QVERIFY(writer.saveSelection(selection, clipboard()));
+    const QByteArray full = readFile(clipboard());
+    int previousKept = 0;
+    for (int length = 0; length < full.size(); ++length) {
+        QBuffer cut;
+        cut.setData(full.left(length));
+        cut.open(QIODevice::ReadOnly);
+        TComponent owner;
+        TVLabelObjectFiler filer(&owner);
+        std::vector<TVGraphicControl *> pasted;
+        QString error;
+        QVERIFY2(
+            !filer.loadObjects(&owner, nullptr, cut, &pasted, &error), qPrintable(QString::number(length)));
+        QVERIFY(!error.isEmpty());
+        // Objects read before the cut stay, and there are never more of them
+        // as the cut moves back.
+        QCOMPARE(owner.componentCount(), int(pasted.size()));
+        QVERIFY(int(pasted.size()) >= previousKept);
+        previousKept = int(pasted.size());
+    }
+    QCOMPARE(previousKept, int(selection.size())); // only the list's end marker was missing
+    TComponent owner;
+    std::vector<TVGraphicControl *> pasted;
+    QVERIFY(TVLabelObjectFiler(&owner).loadObjects(&owner, nullptr, clipboard(), &pasted));
+    QCOMPARE(pasted.size(), selection.size());
 }
 
 QTEST_MAIN(TestLabelObjectFiler)
