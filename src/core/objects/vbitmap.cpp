@@ -1,11 +1,12 @@
 #include "objects/vbitmap.h"
 
-#include <QBuffer>
+#include "graphics/dib.h"
+#include "graphics/picture.h"
 
 bool TVBitmap::setBmpData(const QByteArray &bmp)
 {
-    QImage image;
-    if (!image.loadFromData(bmp, "BMP"))
+    const QImage image = Dib::decodeFile(bmp);
+    if (image.isNull())
         return false;
     m_bmp = bmp;
     m_image = image;
@@ -18,11 +19,7 @@ void TVBitmap::setImage(const QImage &image)
         clear();
         return;
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    m_bmp = bytes;
+    m_bmp = Picture::fromBitmap(image).bitmapFile();
     m_image = image;
 }
 

@@ -1,5 +1,8 @@
 #include "objects/vimage.h"
 
+#include "graphics/picturedata.h"
+#include "graphics/picturefile.h"
+
 #include "stream/propertyio.h"
 #include "stream/reader.h"
 #include "stream/streamerror.h"
@@ -52,7 +55,7 @@ void TVImage::setFlip(bool flip)
     notifyModified();
 }
 
-void TVImage::setPicture(const TVPicture &picture)
+void TVImage::setPicture(const Picture &picture)
 {
     m_picture = picture;
     pictureChanged();
@@ -60,9 +63,9 @@ void TVImage::setPicture(const TVPicture &picture)
 
 bool TVImage::loadPictureFile(const QString &fileName, QString *error)
 {
-    TVPicture picture;
-    const bool ok = picture.loadFromFile(fileName, error);
-    setPicture(ok ? picture : TVPicture());
+    Picture picture;
+    const bool ok = PictureFile::load(fileName, &picture, error);
+    setPicture(ok ? picture : Picture());
     notifyModified();
     return ok;
 }
@@ -97,7 +100,7 @@ void TVImage::writeProperties(TWriter &writer) const
     TVGraphicControl::writeProperties(writer);
     writeBoolean(writer, "AutoSize", m_autoSize, false);
     writeEnum(writer, "BorderStyle", m_borderStyle, borderStyleNames());
-    writeBinary(writer, "Picture.Data", m_picture.data());
+    writeBinary(writer, "Picture.Data", PictureData::encode(m_picture));
     writeBoolean(writer, "Stretch", m_stretch, true);
     writeBoolean(writer, "Reverse", m_reverse);
     writeBoolean(writer, "Flip", m_flip);
@@ -109,8 +112,8 @@ TPropertyRead TVImage::readProperty(const QString &path, TReader &reader)
     if (PropertyIO::hasPrefix(path, "Picture")) {
         if (!is(PropertyIO::subPath(path), "Data"))
             return TPropertyRead::NotFound;
-        TVPicture picture;
-        if (!picture.setData(reader.readBinary()))
+        Picture picture;
+        if (!PictureData::decode(reader.readBinary(), &picture))
             throw EStreamError(StreamMessages::invalidPropertyValue());
         setPicture(picture);
     } else if (is(path, "AutoSize")) {

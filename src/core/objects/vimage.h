@@ -2,7 +2,8 @@
 
 #include "objects/objecttypes.h"
 #include "objects/vgraphiccontrol.h"
-#include "objects/vpicture.h"
+
+#include "graphics/picture.h"
 
 // Clip art: one picture fitted to the object's rectangle, optionally
 // mirrored, framed, or sizing the object to the picture.
@@ -18,8 +19,8 @@ public:
     void setAutoSize(bool autoSize);
     [[nodiscard]] TBorderStyle borderStyle() const { return m_borderStyle; }
     void setBorderStyle(TBorderStyle style);
-    [[nodiscard]] const TVPicture &picture() const { return m_picture; }
-    void setPicture(const TVPicture &picture);
+    [[nodiscard]] const Picture &picture() const { return m_picture; }
+    void setPicture(const Picture &picture);
     [[nodiscard]] bool stretch() const { return m_stretch; }
     void setStretch(bool stretch);
     [[nodiscard]] bool reverse() const { return m_reverse; }
@@ -27,8 +28,8 @@ public:
     [[nodiscard]] bool flip() const { return m_flip; }
     void setFlip(bool flip);
 
-    // Loads a picture file as the clip-art browser does; on failure the
-    // picture is emptied and the message is "Error loading file!".
+    // Loads a picture file by its extension, as the clip-art browser does;
+    // on failure the picture is emptied and the message says why.
     bool loadPictureFile(const QString &fileName, QString *error = nullptr);
 
     // True when the picture is a bitmap exactly as large as the object.
@@ -48,7 +49,7 @@ private:
 
     bool m_autoSize = false;
     TBorderStyle m_borderStyle = bsNone;
-    TVPicture m_picture;
+    Picture m_picture;
     bool m_stretch = true;
     bool m_reverse = false;
     bool m_flip = false;

@@ -36,6 +36,47 @@ inline TVBitmap smallBitmap()
     return bitmap;
 }
 
+// A placeable WMF of 100 x 50 pixels at 96 per inch holding no drawing.
+inline Metafile tinyMetafile()
+{
+    QByteArray wmf;
+    auto put16 = [&wmf](int v) {
+        wmf += char(v & 0xff);
+        wmf += char((v >> 8) & 0xff);
+    };
+    put16(0xCDD7);
+    put16(0x9AC6); // key
+    put16(0); // handle
+    put16(0);
+    put16(0);
+    put16(100);
+    put16(50); // bounding box
+    put16(96); // units per inch
+    put16(0);
+    put16(0); // reserved
+    quint16 sum = 0;
+    for (int i = 0; i < 20; i += 2)
+        sum ^= quint16(quint8(wmf[i]) | (quint8(wmf[i + 1]) << 8));
+    put16(sum);
+    put16(1);
+    put16(9);
+    put16(0x0300); // type, header words, version
+    put16(12);
+    put16(0); // size in words
+    put16(0); // objects
+    put16(3);
+    put16(0); // largest record
+    put16(0);
+    put16(3);
+    put16(0);
+    put16(0); // end of file record
+    Metafile metafile;
+    QString error;
+    if (!metafile.loadFromData(wmf, &error))
+        qWarning("tiny metafile: %s", qPrintable(error));
+    return metafile;
+}
+
 inline std::unique_ptr<TVGraphicControl> makeKind(const QString &kind)
 {
     if (kind.endsWith("label") && kind != "rich") {
@@ -68,14 +109,13 @@ inline std::unique_ptr<TVGraphicControl> makeKind(const QString &kind)
     }
     if (kind == "bitmap" || kind == "metafile") {
         auto image = std::make_unique<TVImage>();
-        TVPicture picture;
         if (kind == "bitmap") {
-            picture.setBitmap(smallBitmap());
+            const TVBitmap bitmap = smallBitmap();
+            image->setPicture(Picture::fromBitmap(bitmap.image(), bitmap.bmpData()));
             image->setAutoSize(true);
         } else {
-            picture.setMetafile(QByteArray::fromHex("d7cdc69a0000000000006400640060000000000023a0"));
+            image->setPicture(Picture::fromMetafile(tinyMetafile()));
         }
-        image->setPicture(picture);
         image->setBorderStyle(bsSingle);
         image->setReverse(true);
         image->setFlip(true);

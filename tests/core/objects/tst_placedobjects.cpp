@@ -4,7 +4,11 @@
 #include "objects/vprichbaselabel.h"
 #include "objects/vsupertext.h"
 
+#include "objectfixtures.h"
+#include "testfiles.h"
+
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 // Values at creation and the rules of the setters of the five kinds.
@@ -23,6 +27,7 @@ private slots:
     void imageAtCreation();
     void imageAutoSizeAndStretchOpposite();
     void imageAutoSizeTakesPictureSizeAtScale();
+    void imageLoadsPictureFiles();
     void richLabelAtCreation();
     void richLabelTextIsCopied();
     void superTextAtCreation();
@@ -196,13 +201,9 @@ void TestPlacedObjects::imageAutoSizeTakesPictureSizeAtScale()
     TVImage image;
     image.setBounds(10, 20, 105, 105);
     image.applyScale(0.5f);
-    TVBitmap bitmap;
     QImage source(64, 48, QImage::Format_RGB32);
     source.fill(Qt::red);
-    bitmap.setImage(source);
-    TVPicture picture;
-    picture.setBitmap(bitmap);
-    image.setPicture(picture);
+    image.setPicture(Picture::fromBitmap(source));
     QVERIFY(image.canMirror());
     QCOMPARE(image.width(), 52); // 105 x 0.5 = 52.5, ties to even
     image.setAutoSize(true);
@@ -213,6 +214,33 @@ void TestPlacedObjects::imageAutoSizeTakesPictureSizeAtScale()
     QVERIFY(!image.isOpaque()); // the bitmap is 64 x 48, the object 32 x 24
     image.applyScale(1.0f);
     QCOMPARE(QSize(image.width(), image.height()), QSize(64, 48));
+
+    // A metafile sizes the object by its own size; it cannot be mirrored.
+    image.setPicture(Picture::fromMetafile(tinyMetafile()));
+    QVERIFY(!image.canMirror());
+    QCOMPARE(QSize(image.width(), image.height()), QSize(100, 50));
+}
+
+void TestPlacedObjects::imageLoadsPictureFiles()
+{
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("clip.bmp")); // lower case is the same type
+    QImage pixels(20, 10, QImage::Format_RGB32);
+    pixels.fill(Qt::blue);
+    QVERIFY(pixels.save(good, "BMP"));
+    const QString bad = dir.filePath(QStringLiteral("broken.BMP"));
+    writeFile(bad, "BM not really");
+
+    TVImage image;
+    QSignalSpy modified(&image, &TVGraphicControl::modified);
+    QString error;
+    QVERIFY2(image.loadPictureFile(good, &error), qPrintable(error));
+    QVERIFY(image.picture().isBitmap());
+    QCOMPARE(image.picture().size(), QSize(20, 10));
+    QCOMPARE(modified.count(), 1);
+    QVERIFY(!image.loadPictureFile(bad, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(image.picture().isEmpty());
 }
 
 void TestPlacedObjects::richLabelAtCreation()
