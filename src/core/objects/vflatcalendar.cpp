@@ -1,5 +1,8 @@
 #include "objects/vflatcalendar.h"
 
+#include "objects/flatcalendarmonth.h"
+
+#include "languagetables.h"
 #include "stream/fontproperty.h"
 #include "stream/propertyio.h"
 #include "stream/reader.h"
@@ -69,6 +72,45 @@ void TVFlatCalendar::setShadowPosition(TFlatShadowPosition position) { store(m_s
 void TVFlatCalendar::setLanguage(TFlatCalLanguage language) { store(m_language, language); }
 void TVFlatCalendar::setCalTransparent(bool transparent) { store(m_calTransparent, transparent); }
 // clang-format on
+
+QStringList TVFlatCalendar::monthNames() const
+{
+    return LanguageTables::monthNames(CalendarLanguage(m_language));
+}
+
+QStringList TVFlatCalendar::dayNames() const
+{
+    return LanguageTables::dayNames(CalendarLanguage(m_language));
+}
+
+QString TVFlatCalendar::titleText() const
+{
+    const QString month = m_month >= 1 && m_month <= 12 ? monthNames().at(m_month - 1) : QString();
+    return m_showYear ? month + QLatin1Char(' ') + QString::number(m_year) : month;
+}
+
+QString TVFlatCalendar::dayNameText(int column) const
+{
+    if (column < 0 || column > 6)
+        return {};
+    // Sunday first, or Monday first with Sunday in the last column.
+    const int day = m_startOfWeek == 1 ? column : (column + 1) % 7;
+    const QString name = dayNames().at(day);
+    switch (m_dayNameStyle) {
+    case fdsFirstChar:
+        return name.left(1);
+    case fdsThreeChars:
+        return name.left(3);
+    case fdsWhole:
+        break;
+    }
+    return name;
+}
+
+int TVFlatCalendar::dayAt(int row, int column) const
+{
+    return FlatCalendarMonth::dayAt(m_month, m_year, m_startOfWeek, row, column);
+}
 
 void TVFlatCalendar::copyCalendarPropertiesFrom(const TVFlatCalendar &other)
 {

@@ -56,6 +56,18 @@ public:
     [[nodiscard]] bool calTransparent() const { return m_calTransparent; }
     void setCalTransparent(bool transparent);
 
+    // The built-in names of the calendar's language: 12 months from
+    // January, 7 days from Sunday.
+    [[nodiscard]] QStringList monthNames() const;
+    [[nodiscard]] QStringList dayNames() const;
+    // The month name, with a blank and the year when ShowYear is set; a
+    // month outside 1 to 12 has no name.
+    [[nodiscard]] QString titleText() const;
+    // The day name over column 0-6 as DayNameStyle shortens it.
+    [[nodiscard]] QString dayNameText(int column) const;
+    // The day number in row 0-5, column 0-6; 0 for an empty cell.
+    [[nodiscard]] int dayAt(int row, int column) const;
+
     // Every property the editor copies to its preview and back (all but the
     // size and the common ones).
     void copyCalendarPropertiesFrom(const TVFlatCalendar &other);
