@@ -1,9 +1,19 @@
 #pragma once
 
+#include "calendarpage.h"
+#include "stream/component.h"
+
 #include <QCommandLineParser>
 #include <QString>
 
-class CalendarPage;
+// A page the commands work on, with the placed objects it carries.
+struct CliDocument
+{
+    CalendarPage page;
+    TComponent objects; // owner and parent of the placed objects, bottom to top
+    QString kind = QStringLiteral("calendar"); // or "style"
+    int version = 4;
+};
 
 // Helpers the commands share.
 namespace CliSupport {
@@ -12,5 +22,13 @@ namespace CliSupport {
 int fail(const QString &message);
 // Default style plus the page options given.
 bool prepareNewPage(const QCommandLineParser &parser, CalendarPage &page, QString *error);
+// The source file (a calendar file, or a style sheet when its name ends in
+// .DWS; the default style when empty), then the page options given.
+bool prepareDocument(const QCommandLineParser &parser, const QString &source, CliDocument &document,
+                     QString *error);
+[[nodiscard]] bool isStyleSheetName(const QString &fileName);
+// "Unable to open NAME. Possibly corrupted, possibly not a Calendar file"
+// (or "... Calendar Style file").
+[[nodiscard]] QString unableToOpen(const QString &fileName, bool styleSheet);
 
 } // namespace CliSupport

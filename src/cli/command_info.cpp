@@ -3,31 +3,29 @@
 #include "clisupport.h"
 #include "infojson.h"
 
-#include "calendarpage.h"
-
 #include <QJsonDocument>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
-constexpr int kFileVersion = 4;
-
 int runInfo(const QCommandLineParser &parser, const QStringList &arguments)
 {
-    if (!arguments.isEmpty())
-        return CliSupport::fail(
-            QStringLiteral("Reading calendar files (%1) is not supported by this version").arg(arguments.first()));
-    CalendarPage page;
+    if (arguments.size() > 1)
+        return CliSupport::fail(QStringLiteral("info takes at most one file\n") + CliCommands::usage());
+    auto document = std::make_unique<CliDocument>();
     QString error;
-    if (!CliSupport::prepareNewPage(parser, page, &error))
+    if (!CliSupport::prepareDocument(parser, arguments.value(0), *document, &error))
         return CliSupport::fail(error);
-    const QJsonDocument document(InfoJson::describe(page, QStringLiteral("calendar"), kFileVersion));
-    std::fputs(document.toJson(QJsonDocument::Indented).constData(), stdout);
+    const QJsonDocument json(InfoJson::describe(document->page, document->kind, document->version,
+                                                &document->objects));
+    std::fputs(json.toJson(QJsonDocument::Indented).constData(), stdout);
     return 0;
 }
 
-const CliCommandRegistration registration({QStringLiteral("info"), QStringLiteral("info [options]"), nullptr,
+const CliCommandRegistration registration({QStringLiteral("info"),
+                                           QStringLiteral("info [FILE.DWF|FILE.DWS] [options]"), nullptr,
                                            runInfo});
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "calendarpage.h"
 #include "report/pageexport.h"
 
+#include <memory>
+
 namespace {
 
 const QString kZoom = QStringLiteral("zoom");
@@ -16,10 +18,7 @@ void addRenderOptions(QCommandLineParser &parser)
 
 int runRender(const QCommandLineParser &parser, const QStringList &arguments)
 {
-    if (arguments.size() == 2)
-        return CliSupport::fail(
-            QStringLiteral("Reading calendar files (%1) is not supported by this version").arg(arguments.first()));
-    if (arguments.size() != 1)
+    if (arguments.isEmpty() || arguments.size() > 2)
         return CliSupport::fail(QStringLiteral("render needs the name of the file to write\n") + CliCommands::usage());
     const QString out = arguments.last();
     PageExport::Format format;
@@ -33,10 +32,12 @@ int runRender(const QCommandLineParser &parser, const QStringList &arguments)
             return CliSupport::fail(
                 QStringLiteral("--zoom must be a number from 0.1 to 4, not \"%1\"").arg(parser.value(kZoom)));
     }
-    CalendarPage page;
+    auto document = std::make_unique<CliDocument>();
     QString error;
-    if (!CliSupport::prepareNewPage(parser, page, &error))
+    if (!CliSupport::prepareDocument(parser, arguments.size() == 2 ? arguments.first() : QString(), *document,
+                                     &error))
         return CliSupport::fail(error);
+    CalendarPage &page = document->page;
     const bool saved = format == PageExport::Format::Pdf
         ? PageExport::savePdf(page, out, &error)
         : PageExport::saveImage(PageExport::picture(page, zoom), out, format, &error);
@@ -44,7 +45,7 @@ int runRender(const QCommandLineParser &parser, const QStringList &arguments)
 }
 
 const CliCommandRegistration registration({QStringLiteral("render"),
-                                           QStringLiteral("render OUT.png|.bmp|.jpg|.pdf [--zoom Z] [options]"),
+                                           QStringLiteral("render [FILE.DWF|FILE.DWS] OUT.png|.bmp|.jpg|.pdf [--zoom Z] [options]"),
                                            addRenderOptions, runRender});
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "infojson.h"
 
 #include "calendarpage.h"
+#include "stream/component.h"
+#include "stream/recordproperties.h"
 
 #include <QJsonArray>
 
@@ -79,6 +81,56 @@ QJsonArray cells(CalendarPage &page)
     return out;
 }
 
+QJsonValue jsonValue(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Int:
+        return value.toInt();
+    case QMetaType::Double:
+        return value.toDouble();
+    case QMetaType::Bool:
+        return value.toBool();
+    case QMetaType::QString:
+        return value.toString();
+    case QMetaType::QStringList:
+        return QJsonArray::fromStringList(value.toStringList());
+    case QMetaType::QByteArray: // pictures and rich text: their size only
+        return QJsonObject {{"size", value.toByteArray().size()}};
+    case QMetaType::QVariantList: {
+        QJsonArray items;
+        for (const QVariant &item : value.toList())
+            items.append(jsonValue(item));
+        return items;
+    }
+    default:
+        return QJsonValue::Null;
+    }
+}
+
+// Class, name and bounds first, then every other stored property by the
+// name its record gives it.
+QJsonArray objects(const TComponent *parent)
+{
+    QJsonArray out;
+    if (!parent)
+        return out;
+    const char *const bounds[] = {"Left", "Top", "Width", "Height"};
+    for (const TComponent *object : parent->children()) {
+        QJsonObject entry {{"class", object->className()}, {"name", object->name()},
+                           {"left", 0}, {"top", 0}, {"width", 0}, {"height", 0}};
+        for (const RecordProperties::Property &property : RecordProperties::of(*object)) {
+            QString key = property.first;
+            for (const char *bound : bounds) {
+                if (key == QLatin1String(bound))
+                    key = key.toLower();
+            }
+            entry.insert(key, jsonValue(property.second));
+        }
+        out.append(entry);
+    }
+    return out;
+}
+
 QJsonObject geometry(const CalendarPage &page)
 {
     const PageLayout &layout = page.layout();
@@ -100,14 +152,14 @@ QJsonObject geometry(const CalendarPage &page)
 
 } // namespace
 
-QJsonObject describe(CalendarPage &page, const QString &kind, int version)
+QJsonObject describe(CalendarPage &page, const QString &kind, int version, const TComponent *parent)
 {
     page.recordCellTable(1.0f);
     QJsonObject out = attributes(page);
     out.insert("kind", kind);
     out.insert("version", version);
     out.insert("cells", cells(page));
-    out.insert("objects", QJsonArray());
+    out.insert("objects", objects(parent));
     out.insert("geometry", geometry(page));
     return out;
 }

@@ -28,6 +28,11 @@ int main(int argc, char *argv[])
     // Fonts and images need a GUI application; no display is needed for them.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // QGuiApplication takes "-style"/"--style" out of argv for itself; our
+    // --style names a style sheet, so keep the command line as given.
+    QStringList commandLine;
+    for (int i = 0; i < argc; ++i)
+        commandLine << QString::fromLocal8Bit(argv[i]);
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("datewright"));
     QGuiApplication::setApplicationVersion(QStringLiteral("3.2g"));
@@ -46,7 +51,7 @@ int main(int argc, char *argv[])
         if (command.addOptions)
             command.addOptions(parser);
     }
-    if (!parser.parse(QCoreApplication::arguments()))
+    if (!parser.parse(commandLine))
         return CliSupport::fail(parser.errorText() + QLatin1Char('\n') + CliCommands::usage());
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(0);

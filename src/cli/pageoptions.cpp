@@ -1,7 +1,9 @@
 #include "pageoptions.h"
 
 #include "calendarpage.h"
+#include "clisupport.h"
 #include "languagetables.h"
+#include "stylesheetfile.h"
 
 namespace PageOptions {
 
@@ -59,10 +61,6 @@ struct Values
 // Every value is checked before the page is touched.
 bool collect(const QCommandLineParser &p, Values &v, QString *error)
 {
-    if (p.isSet(kStyle)) {
-        *error = QStringLiteral("Style sheets (%1) cannot be read by this version").arg(p.value(kStyle));
-        return false;
-    }
     if (p.isSet(kLayout) && !wholeNumber(p, kLayout, 0, kLayoutCount - 1, &v.layout, error))
         return false;
     if (p.isSet(kMonth) && !wholeNumber(p, kMonth, 1, 12, &v.month, error))
@@ -139,6 +137,15 @@ bool apply(const QCommandLineParser &p, CalendarPage &page, QString *error)
     Values v;
     if (!collect(p, v, error))
         return false;
+    // The style sheet first, so the other options change what it gave.
+    if (p.isSet(kStyle)) {
+        const QString style = p.value(kStyle);
+        QString reason;
+        if (!StyleSheetFile::load(style, page, &reason)) {
+            *error = CliSupport::unableToOpen(style, true);
+            return false;
+        }
+    }
     if (v.paperGiven)
         page.setPaperSize(v.paper);
     if (v.layout >= 0 && v.layout != page.calendarLayout()) {

@@ -9,8 +9,9 @@ class CalendarPage;
 namespace PageOptions {
 
 void addTo(QCommandLineParser &parser);
-// Applies the options given, in a fixed order; false with a message when a
-// value is out of range or cannot be used (values are all checked first).
+// Applies the options given, in a fixed order (a --style sheet first); false
+// with a message when a value is out of range or cannot be used (values are
+// all checked first).
 bool apply(const QCommandLineParser &parser, CalendarPage &page, QString *error);
 
 } // namespace PageOptions
