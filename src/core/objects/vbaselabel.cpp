@@ -5,6 +5,18 @@
 #include "stream/reader.h"
 #include "stream/writer.h"
 
+#include <climits>
+
+namespace {
+
+// Depths come from records as any integer; -INT_MIN has no int.
+int negated(int value)
+{
+    return value == INT_MIN ? INT_MAX : -value;
+}
+
+} // namespace
+
 QPoint shadowOffsetOf(TShadowDirection direction, int d)
 {
     switch (direction) {
@@ -13,11 +25,11 @@ QPoint shadowOffsetOf(TShadowDirection direction, int d)
     case sdRight:
         return { d, 0 };
     case sdLeft:
-        return { -d, 0 };
+        return { negated(d), 0 };
     case sdDownRight:
         return { d, d };
     case sdDownLeft:
-        return { -d, d };
+        return { negated(d), d };
     case sdDown:
         return { 0, d };
     }
@@ -32,13 +44,13 @@ QPoint highlightOffsetOf(THighlightDirection direction, int h)
     case hdright:
         return { h, 0 };
     case hdLeft:
-        return { -h, 0 };
+        return { negated(h), 0 };
     case hdUpRight:
-        return { h, -h };
+        return { h, negated(h) };
     case hdUpLeft:
-        return { -h, -h };
+        return { negated(h), negated(h) };
     case hdUp:
-        return { 0, -h };
+        return { 0, negated(h) };
     }
     return { 0, 0 };
 }

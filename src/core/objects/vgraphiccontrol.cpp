@@ -3,8 +3,23 @@
 #include "stream/propertyio.h"
 #include "stream/reader.h"
 
+#include <algorithm>
 #include <cfenv>
+#include <climits>
 #include <cmath>
+
+namespace {
+
+// Records may come from anywhere; a coordinate beyond this is no place on
+// any page, and keeping to it leaves room for sums and rescaling.
+constexpr int kMaxCoordinate = 1 << 24;
+
+int readCoordinate(TReader &reader)
+{
+    return std::clamp(reader.readInteger(), -kMaxCoordinate, kMaxCoordinate);
+}
+
+} // namespace
 
 int roundHalfEven(long double value)
 {
@@ -14,7 +29,7 @@ int roundHalfEven(long double value)
     std::fesetround(FE_TONEAREST);
     const long double rounded = std::nearbyint(value);
     std::fesetround(saved);
-    return int(rounded);
+    return int(std::clamp<long double>(rounded, INT_MIN, INT_MAX));
 }
 
 TVGraphicControl::TVGraphicControl(TComponent *owner)
@@ -26,7 +41,10 @@ TVGraphicControl::~TVGraphicControl() = default;
 
 TRect TVGraphicControl::boundsRect() const
 {
-    return { m_left, m_top, m_left + m_width, m_top + m_height };
+    const auto edge = [](int start, int extent) {
+        return int(std::clamp<qint64>(qint64(start) + extent, INT_MIN, INT_MAX));
+    };
+    return { m_left, m_top, edge(m_left, m_width), edge(m_top, m_height) };
 }
 
 void TVGraphicControl::storeBounds(int left, int top, int width, int height)
@@ -139,13 +157,13 @@ TPropertyRead TVGraphicControl::readProperty(const QString &path, TReader &reade
 {
     using PropertyIO::is;
     if (is(path, "Left"))
-        setLeft(reader.readInteger());
+        setLeft(readCoordinate(reader));
     else if (is(path, "Top"))
-        setTop(reader.readInteger());
+        setTop(readCoordinate(reader));
     else if (is(path, "Width"))
-        setWidth(reader.readInteger());
+        setWidth(readCoordinate(reader));
     else if (is(path, "Height"))
-        setHeight(reader.readInteger());
+        setHeight(readCoordinate(reader));
     else if (is(path, "Cursor"))
         m_cursor = reader.readInteger();
     else if (is(path, "Hint"))

@@ -9,6 +9,8 @@
 
 #include <QTest>
 
+#include <climits>
+
 #include "objectfixtures.h"
 #include "recordtesthelpers.h"
 
@@ -31,6 +33,7 @@ private slots:
     void fontPitchSurvives();
     void readingUsesSetterRules();
     void readingReportsNothing();
+    void extremeValuesStayInRange();
     void badPictureDataFails();
     void unknownPropertyFails();
 
@@ -271,6 +274,24 @@ void TestObjectRecords::readingReportsNothing()
     QCOMPARE(signals_, 0);
     read->setLeft(read->left() + 1);
     QCOMPARE(signals_, 1);
+}
+
+void TestObjectRecords::extremeValuesStayInRange()
+{
+    TComponent owner;
+    RecordBytes r;
+    r.raw("TPF0").str("TVPLabel").str("Far");
+    r.prop("Left").i32(INT_MAX).prop("Top").i32(INT_MIN).prop("Width").i32(INT_MAX).prop("Height").i8(-1);
+    r.prop("DepthShadow").i32(INT_MIN).prop("DirectionShadow").ident("sdLeft").end().end();
+    auto *label = dynamic_cast<TVPLabel *>(readBack(r.bytes, &owner));
+    QVERIFY(label);
+    QCOMPARE(label->left(), 1 << 24);
+    QCOMPARE(label->top(), -(1 << 24));
+    QCOMPARE(label->width(), 1 << 24);
+    QCOMPARE(label->shadowOffset(), QPoint(INT_MAX, 0));
+    label->applyScale(200.0f);
+    QCOMPARE(label->left(), INT_MAX);
+    QCOMPARE(label->boundsRect().right, INT_MAX);
 }
 
 void TestObjectRecords::badPictureDataFails()
