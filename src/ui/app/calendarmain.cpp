@@ -1,5 +1,8 @@
 #include "calendarmain.h"
 
+#include "celleditbridge.h"
+#include "richtext/wprichtext.h"
+#include "richtext/wptoolbar.h"
 #include "surface/calendarpanel32.h"
 #include "zoomsteps.h"
 
@@ -46,6 +49,7 @@ TCalendarMain::TCalendarMain(QWidget *parent)
     // layout; the scrolled area must follow both ways, shrinking included.
     connect(&CalendarPanel->page(), &CalendarPage::layoutChanged, this, &TCalendarMain::fitScrollArea);
     setupZoomActions();
+    setupCellEditing();
     qApp->installEventFilter(this);
     resize(1000, 760);
     SetCaption();
@@ -77,6 +81,32 @@ void TCalendarMain::setupZoomActions()
     tools->addAction(ZoomMinusButton);
 }
 
+void TCalendarMain::setupCellEditing()
+{
+    WPToolBar1 = new TWPToolBar(this);
+    addToolBarBreak();
+    addToolBar(Qt::TopToolBarArea, WPToolBar1);
+    WPRichText1 = new TWPRichText(CalendarPanel);
+    WPRichText1->setObjectName(QStringLiteral("WPRichText1"));
+    // Rich-text labels find this one by name and lay their text out with it.
+    MASTERWPRICHTEXT = new TWPRichText(this);
+    MASTERWPRICHTEXT->setObjectName(QStringLiteral("MASTERWPRICHTEXT"));
+    MASTERWPRICHTEXT->setTabChangesFocus(false);
+    MASTERWPRICHTEXT->setFrameStyle(QFrame::NoFrame);
+    MASTERWPRICHTEXT->resize(31, 25);
+    m_cellEditing = new TCellEditBridge(CalendarPanel, WPRichText1, WPToolBar1, this);
+    connect(m_cellEditing, &TCellEditBridge::modified, this, [this] { SetModified(true); });
+    QAction *clearCells = new QAction(QStringLiteral("Clear &All Cell Contents"), this);
+    clearCells->setObjectName(QStringLiteral("mnuClearAllCellContents"));
+    connect(clearCells, &QAction::triggered, m_cellEditing, &TCellEditBridge::mnuClearAllCellContentsClick);
+    menuBar()->addMenu(tr("&File"))->addAction(clearCells);
+}
+
+void TCalendarMain::SetModified(bool modified)
+{
+    m_modified = modified;
+}
+
 bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
 {
     // Page Down and Page Up zoom wherever the focus is in this window, and
@@ -100,6 +130,7 @@ void TCalendarMain::ZoomPlusButtonClick()
     if (m_zoomBusy)
         return;
     m_zoomBusy = true;
+    m_cellEditing->DoSaveRichtext();
     const float scale = CalendarPanel->scale();
     if (scale <= 0.95f) {
         CalendarPanel->SetScale(scale + 0.1f);
@@ -113,6 +144,7 @@ void TCalendarMain::ZoomMinusButtonClick()
     if (m_zoomBusy)
         return;
     m_zoomBusy = true;
+    m_cellEditing->DoSaveRichtext();
     const float scale = CalendarPanel->scale();
     if (scale > 0.6f) {
         CalendarPanel->SetScale(scale - 0.1f);

@@ -1,0 +1,213 @@
+#include "celleditbridge.h"
+
+#include "richtext/wprichtext.h"
+#include "richtext/wptoolbar.h"
+#include "surface/calendarpanel32.h"
+
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMimeData>
+
+#include <cmath>
+
+namespace {
+
+// The page model measures at 96 pixels per inch on every screen.
+constexpr double kPixelsPerInch = 96.0;
+
+QImage pictureOf(const QMimeData *data)
+{
+    return data && data->hasImage() ? qvariant_cast<QImage>(data->imageData()) : QImage();
+}
+
+} // namespace
+
+TCellEditBridge::TCellEditBridge(TCalendarPanel32 *panel, TWPRichText *editor, TWPToolBar *toolBar, QObject *parent)
+    : QObject(parent)
+    , m_panel(panel)
+    , m_editor(editor)
+    , m_toolBar(toolBar)
+{
+    m_defaultFont.name = QStringLiteral("Arial");
+    m_defaultFont.size = 10;
+    panel->page().ClickedInCellEvent = [this](const TRect &rTotal, const TRect &rFree, int iCell, int iDay,
+                                              TWPRtfStorage &rtfstorage) {
+        CalendarPanelClickedInCellEvent(rTotal, rFree, iCell, iDay, rtfstorage);
+    };
+    panel->setAcceptDrops(true);
+    panel->installEventFilter(this);
+    editor->installEventFilter(this);
+    editor->hide();
+    toolBar->setEnabled(false);
+    connect(editor, &QTextEdit::textChanged, this, &TCellEditBridge::WPRichText1Change);
+}
+
+void TCellEditBridge::CalendarPanelClickedInCellEvent(const TRect &, const TRect &rFree, int iCell, int,
+                                                      TWPRtfStorage &rtfstorage)
+{
+    m_currentCell = iCell;
+    m_editorArmed = false;
+    DoSaveRichtext();
+    m_editedCellStorage = &rtfstorage;
+    m_editingCell = true;
+    const int w = rFree.right - rFree.left + 1;
+    const int h = rFree.bottom - rFree.top + 1;
+    // The caption rounds the zoom, the editor truncates it as the cell painter does.
+    const int zoom = std::max(1, int(double(m_panel->scale()) * 100.0));
+    m_editor->setZoom(zoom);
+    // The page is the free rectangle as wide as it is at 100%, shown at the
+    // zoom, so the text wraps exactly as the page paints it.
+    const double toTwips = 1440.0 / kPixelsPerInch * 100.0 / zoom;
+    m_editor->setPageSizeTwips(int(std::nearbyint(w * toTwips)), int(std::nearbyint(h * toTwips)));
+    m_editor->copyFrom(rtfstorage);
+    m_editor->setGeometry(rFree.left + 1, rFree.top + 1, w, h);
+    m_editor->show();
+    m_editor->raise();
+    m_editor->setFocus();
+    m_editorArmed = true;
+}
+
+void TCellEditBridge::DoSaveRichtext()
+{
+    if (!m_editingCell || !m_editedCellStorage)
+        return;
+    m_editor->copyTo(*m_editedCellStorage);
+    m_editor->hide();
+    m_editingCell = false;
+    m_toolBar->setEnabled(false);
+    m_panel->update();
+}
+
+void TCellEditBridge::SetDefaultFontNow()
+{
+    TWPCharAttributes attributes = m_editor->currentAttributes();
+    attributes.fontIndex = m_editor->fontIndexOf(m_defaultFont.name);
+    attributes.size = m_defaultFont.size;
+    attributes.styles = (m_defaultFont.bold ? TWPRichText::Bold : 0) | (m_defaultFont.italic ? TWPRichText::Italic : 0)
+        | (m_defaultFont.underline ? TWPRichText::Underline : 0)
+        | (m_defaultFont.strikeout ? TWPRichText::StrikeOut : 0);
+    attributes.colorIndex = std::max(0, TWPRichText::colorIndexOf(toQColor(m_defaultFont.color)));
+    m_editor->setCurrentAttributes(attributes);
+}
+
+void TCellEditBridge::mnuClearAllCellContentsClick()
+{
+    DoSaveRichtext();
+    m_panel->page().clearAllCells();
+    m_panel->update();
+    emit modified();
+}
+
+void TCellEditBridge::nextCell()
+{
+    m_panel->page().nextCell(m_currentCell);
+}
+
+void TCellEditBridge::previousCell()
+{
+    m_panel->page().previousCell(m_currentCell);
+}
+
+bool TCellEditBridge::CalendarPanelDragOver(const QPoint &position, const QMimeData *data) const
+{
+    return !pictureOf(data).isNull() && m_panel->page().pointInCell(position.x(), position.y());
+}
+
+void TCellEditBridge::CalendarPanelDragDrop(const QPoint &position, const QMimeData *data)
+{
+    DoSaveRichtext();
+    m_panel->page().dropIntoCell(position.x(), position.y());
+    if (m_editingCell)
+        WPRichText1DragDrop(pictureOf(data));
+    m_currentCell = m_panel->page().cellAtPoint(position.x(), position.y());
+}
+
+void TCellEditBridge::WPRichText1DragDrop(const QImage &picture)
+{
+    if (picture.isNull())
+        return;
+    m_editor->insertPicture(picture);
+    emit modified();
+}
+
+void TCellEditBridge::WPRichText1Change()
+{
+    if (m_editorArmed)
+        emit modified();
+}
+
+void TCellEditBridge::WPRichText1Enter()
+{
+    m_toolBar->setEnabled(true);
+    m_toolBar->attachEditor(m_editor);
+    if (m_editor->isEmptyText())
+        SetDefaultFontNow();
+}
+
+bool TCellEditBridge::editorKeyPress(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Backtab || (event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ShiftModifier))) {
+        previousCell();
+        return true;
+    }
+    if (event->key() == Qt::Key_Tab && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        nextCell();
+        return true;
+    }
+    if (event->key() == Qt::Key_A && event->modifiers() == Qt::ControlModifier) {
+        m_editor->selectAllText();
+        return true;
+    }
+    return false;
+}
+
+bool TCellEditBridge::panelDragEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (CalendarPanelDragOver(drag->position().toPoint(), drag->mimeData()))
+            drag->acceptProposedAction();
+        else
+            drag->ignore();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        if (!CalendarPanelDragOver(drop->position().toPoint(), drop->mimeData())) {
+            drop->ignore();
+            return true;
+        }
+        CalendarPanelDragDrop(drop->position().toPoint(), drop->mimeData());
+        drop->acceptProposedAction();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool TCellEditBridge::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_editor) {
+        if (event->type() == QEvent::FocusIn)
+            WPRichText1Enter();
+        else if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            // Ctrl+A and Tab belong to the bridge, not to shortcuts or focus changes.
+            if (event->type() == QEvent::ShortcutOverride) {
+                if (key->key() == Qt::Key_A && key->modifiers() == Qt::ControlModifier)
+                    event->accept();
+                return false;
+            }
+            return editorKeyPress(key);
+        }
+        return false;
+    }
+    if (watched == m_panel)
+        return panelDragEvent(event);
+    return false;
+}

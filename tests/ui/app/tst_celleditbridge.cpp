@@ -1,0 +1,260 @@
+// The day-cell editing bridge on a real main window: the editor over a
+// cell, storing on close, Tab between cells, the default font of empty
+// cells, pictures dropped on cells, clearing all cells.
+#include "app/calendarmain.h"
+#include "app/celleditbridge.h"
+#include "richtext/rtfreader.h"
+#include "richtext/wprichtext.h"
+#include "richtext/wptoolbar.h"
+#include "surface/calendarpanel32.h"
+
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextImageFormat>
+#include <QtTest>
+
+namespace {
+
+const QByteArray kTimesBold = "{\\rtf1{\\fonttbl{\\f0 Times New Roman;}}\\f0\\fs28\\b Party}";
+
+QTextCharFormat firstCharFormat(const QByteArray &rtf)
+{
+    QTextDocument document;
+    RtfReader::read(rtf, document);
+    QTextCursor cursor(&document);
+    cursor.setPosition(1);
+    return cursor.charFormat();
+}
+
+} // namespace
+
+class TestCellEditBridge : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TCalendarMain> m_window;
+    TCalendarPanel32 *panel() const { return m_window->calendarPanel(); }
+    CalendarPage &page() const { return panel()->page(); }
+    TCellEditBridge *bridge() const { return m_window->cellEditing(); }
+    TWPRichText *editor() const { return m_window->cellEditor(); }
+
+    void focusEditor()
+    {
+        // The offscreen platform gives focus only to an active window; the
+        // editor's enter event is what matters here.
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::OtherFocusReason);
+        QApplication::sendEvent(editor(), &focusIn);
+    }
+
+private slots:
+    void init()
+    {
+        m_window = std::make_unique<TCalendarMain>();
+        page().setCalendarLayout(0);
+        page().setMainCalMonth(9);
+        page().setMainCalYear(2026);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        page().recordCellTable(panel()->scale()); // the cell table a paint records
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    void opensOverTheFreeRectangle()
+    {
+        QVERIFY(editor()->isHidden());
+        QVERIFY(!m_window->cellToolBar()->isEnabled());
+        page().raiseForCell(10);
+        const TRect free = page().cellTable()[9].free;
+        const int w = free.right - free.left + 1;
+        const int h = free.bottom - free.top + 1;
+        QVERIFY(editor()->isVisible());
+        QCOMPARE(editor()->geometry(), QRect(free.left + 1, free.top + 1, w, h));
+        QCOMPARE(editor()->parentWidget(), panel());
+        QCOMPARE(editor()->zoom(), int(double(panel()->scale()) * 100));
+        // The page at 100% is the free rectangle unzoomed, so wrapping matches the painted cell.
+        QCOMPARE(editor()->pageWidthTwips(), qRound(w * 15.0 * 100 / editor()->zoom()));
+        QCOMPARE(editor()->lineWrapColumnOrWidth(), w);
+        QVERIFY(bridge()->EditingCell());
+        QCOMPARE(bridge()->EditedCellStorage(), page().cellStorage(10));
+        QCOMPARE(bridge()->CurrentCell(), 10);
+        QVERIFY(bridge()->EditorArmed());
+        focusEditor();
+        QVERIFY(m_window->cellToolBar()->isEnabled());
+        QCOMPARE(m_window->cellToolBar()->editor(), editor());
+    }
+
+    void loadingDoesNotModify()
+    {
+        page().setCellContents(12, kTimesBold);
+        page().raiseForCell(12);
+        QCOMPARE(editor()->toPlainText(), QStringLiteral("Party"));
+        QVERIFY(!m_window->Modified());
+        QTest::keyClicks(editor(), QStringLiteral("!"));
+        QVERIFY(m_window->Modified());
+    }
+
+    void secondCellStoresTheFirst()
+    {
+        page().raiseForCell(10);
+        QTest::keyClicks(editor(), QStringLiteral("Dentist"));
+        QVERIFY(page().cellStorage(10)->isEmpty()); // stored only when the editor closes
+        page().raiseForCell(11);
+        QCOMPARE(page().cellStorage(10)->plainText(), QStringLiteral("Dentist"));
+        QCOMPARE(bridge()->EditedCellStorage(), page().cellStorage(11));
+        QVERIFY(editor()->isEmptyText());
+        bridge()->DoSaveRichtext();
+        QVERIFY(editor()->isHidden());
+        QVERIFY(!bridge()->EditingCell());
+        QVERIFY(!m_window->cellToolBar()->isEnabled());
+        QCOMPARE(bridge()->CurrentCell(), 11);
+    }
+
+    void tabMovesBetweenCells()
+    {
+        page().raiseForCell(10);
+        QTest::keyClick(editor(), Qt::Key_Tab);
+        QCOMPARE(bridge()->CurrentCell(), 11);
+        QCOMPARE(bridge()->EditedCellStorage(), page().cellStorage(11));
+        QTest::keyClick(editor(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(bridge()->CurrentCell(), 10);
+        QVERIFY(editor()->toPlainText().isEmpty()); // Tab is never text
+    }
+
+    void tabStopsAtTheEnds()
+    {
+        page().raiseForCell(42);
+        QTest::keyClick(editor(), Qt::Key_Tab);
+        QCOMPARE(bridge()->CurrentCell(), 42);
+        QCOMPARE(bridge()->EditedCellStorage(), page().cellStorage(42));
+        QVERIFY(editor()->isVisible());
+        page().raiseForCell(1);
+        QTest::keyClick(editor(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(bridge()->CurrentCell(), 1);
+        QCOMPARE(bridge()->EditedCellStorage(), page().cellStorage(1));
+    }
+
+    void tabSkipsNothingWhenTheNextCellHasNoTextArea()
+    {
+        page().setNumberPosition(cnpCenter); // centred numbers leave no text area
+        page().recordCellTable(panel()->scale());
+        page().raiseForCell(10);
+        QTest::keyClick(editor(), Qt::Key_Tab);
+        QCOMPARE(bridge()->CurrentCell(), 10);
+    }
+
+    void emptyCellStartsInTheDefaultFont()
+    {
+        CalendarFont font;
+        font.name = QStringLiteral("Courier New");
+        font.size = 16;
+        font.italic = true;
+        font.color = 0x0000FF; // red, low byte first
+        bridge()->setDefaultFont(font);
+        page().raiseForCell(20);
+        focusEditor();
+        const TWPCharAttributes attributes = editor()->currentAttributes();
+        QCOMPARE(editor()->fontTable().value(attributes.fontIndex), QStringLiteral("Courier New"));
+        QCOMPARE(attributes.size, 16.0);
+        QCOMPARE(attributes.styles, int(TWPRichText::Italic));
+        QCOMPARE(attributes.colorIndex, 9);
+        QVERIFY(!m_window->Modified());
+        QTest::keyClicks(editor(), QStringLiteral("Gym"));
+        bridge()->DoSaveRichtext();
+        const QTextCharFormat stored = firstCharFormat(page().cellContents(20));
+        QCOMPARE(stored.fontFamilies().toStringList().value(0), QStringLiteral("Courier New"));
+        QCOMPARE(stored.fontPointSize(), 16.0);
+        QVERIFY(stored.fontItalic());
+        QCOMPARE(stored.foreground().color(), QColor(Qt::red));
+    }
+
+    void cellWithTextKeepsItsFormatting()
+    {
+        page().setCellContents(12, kTimesBold);
+        page().raiseForCell(12);
+        focusEditor();
+        editor()->moveToEnd();
+        const TWPCharAttributes attributes = editor()->currentAttributes();
+        QCOMPARE(editor()->fontTable().value(attributes.fontIndex), QStringLiteral("Times New Roman"));
+        QCOMPARE(attributes.size, 14.0);
+        QCOMPARE(attributes.styles, int(TWPRichText::Bold));
+    }
+
+    void ctrlASelectsAll()
+    {
+        page().setCellContents(12, "{\\rtf1 one\\par two}");
+        page().raiseForCell(12);
+        QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(editor()->textCursor().selectedText(), QStringLiteral("one\u2029two"));
+    }
+
+    void clearingWhileEditingDiscardsTheEdit()
+    {
+        page().setCellContents(5, kTimesBold);
+        page().raiseForCell(10);
+        QTest::keyClicks(editor(), QStringLiteral("typed"));
+        m_window->SetModified(false);
+        bridge()->mnuClearAllCellContentsClick();
+        QVERIFY(editor()->isHidden());
+        QVERIFY(!page().anyCellHasContents());
+        QVERIFY(m_window->Modified());
+    }
+
+    void picturesDropOnCellsOnly()
+    {
+        QImage icon(16, 16, QImage::Format_RGB32);
+        icon.fill(Qt::green);
+        QMimeData data;
+        data.setImageData(icon);
+        const TRect cell = page().cellTable()[14].rect;
+        const QPoint inside((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+        QVERIFY(bridge()->CalendarPanelDragOver(inside, &data));
+        QVERIFY(!bridge()->CalendarPanelDragOver(QPoint(1, 1), &data)); // the page margin
+        QMimeData text;
+        text.setText(QStringLiteral("words"));
+        QVERIFY(!bridge()->CalendarPanelDragOver(inside, &text));
+
+        bridge()->CalendarPanelDragDrop(inside, &data);
+        QCOMPARE(bridge()->CurrentCell(), 15);
+        QCOMPARE(bridge()->EditedCellStorage(), page().cellStorage(15));
+        QVERIFY(m_window->Modified());
+        bridge()->DoSaveRichtext();
+        QVERIFY(!page().cellStorage(15)->isEmpty());
+        QVERIFY(page().cellContents(15).contains("\\pngblip"));
+    }
+
+    void realDropEventsReachTheBridge()
+    {
+        QImage icon(8, 8, QImage::Format_RGB32);
+        icon.fill(Qt::blue);
+        auto *data = new QMimeData;
+        data->setImageData(icon);
+        const TRect cell = page().cellTable()[20].rect;
+        const QPointF inside((cell.left + cell.right) / 2.0, (cell.top + cell.bottom) / 2.0);
+        QDragEnterEvent enter(inside.toPoint(), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(panel(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(inside, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(panel(), &drop);
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(bridge()->CurrentCell(), 21);
+        QDragEnterEvent outside(QPoint(1, 1), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(panel(), &outside);
+        QVERIFY(!outside.isAccepted());
+        delete data;
+    }
+
+    void zoomCommandsCloseTheEditor()
+    {
+        page().raiseForCell(10);
+        QTest::keyClicks(editor(), QStringLiteral("kept"));
+        m_window->ZoomPlusButtonClick();
+        QVERIFY(editor()->isHidden());
+        QCOMPARE(page().cellStorage(10)->plainText(), QStringLiteral("kept"));
+    }
+};
+
+QTEST_MAIN(TestCellEditBridge)
+#include "tst_celleditbridge.moc"
