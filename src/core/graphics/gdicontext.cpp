@@ -141,15 +141,9 @@ QPen GdiContext::makePen() const
     if (style == Gdi::PsNull || m_state.rop2 == Gdi::R2Nop)
         return Qt::NoPen;
     QPen pen(g.color);
-    const QTransform t = fullTransform();
-    const double scale = std::sqrt(std::abs(t.determinant()));
     if (g.width <= 0) {
         pen.setCosmetic(true);
         pen.setWidthF(m_cosmeticWidth);
-    } else if (g.width * scale < 1) {
-        // GDI never draws a line thinner than one device pixel.
-        pen.setCosmetic(true);
-        pen.setWidthF(1);
     } else {
         pen.setWidthF(g.width);
     }
