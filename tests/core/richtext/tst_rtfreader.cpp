@@ -88,6 +88,47 @@ private slots:
                  QStringLiteral("Holiday  today\nSecond line"));
     }
 
+    void libreOfficeText()
+    {
+        QTextDocument document;
+        QVERIFY(RtfReader::read(readFile(DW_TEST_DATA "/libreoffice-formatted.rtf"), document));
+        QStringList texts;
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+            texts << block.text().remove(QChar::ObjectReplacementCharacter);
+        QCOMPARE(texts.mid(0, 4), QStringList({QStringLiteral("Dentist at 9:30"), QStringLiteral("Anna's birthday"),
+                                               QStringLiteral("Pay rent & bills — café €"),
+                                               QStringLiteral("Holiday  here")}));
+        QTextBlock block = document.begin();
+        QCOMPARE(block.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+        QCOMPARE(block.next().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(block.next().next().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        QCOMPARE(block.blockFormat().bottomMargin(), 140 / 15.0);
+
+        const QTextCharFormat dentist = formatAt(document, QStringLiteral("Dentist"));
+        QCOMPARE(family(dentist), QStringLiteral("Arial"));
+        QCOMPARE(dentist.fontPointSize(), 12.0);
+        QCOMPARE(dentist.fontWeight(), int(QFont::Normal));
+        QCOMPARE(formatAt(document, QStringLiteral("9:30")).fontWeight(), int(QFont::Bold));
+        const QTextCharFormat anna = formatAt(document, QStringLiteral("Anna"));
+        QCOMPARE(family(anna), QStringLiteral("Times New Roman"));
+        QCOMPARE(anna.fontPointSize(), 18.0);
+        QVERIFY(anna.fontItalic());
+        QCOMPARE(anna.foreground().color(), QColor(255, 0, 0));
+        const QTextCharFormat rent = formatAt(document, QStringLiteral("rent"));
+        QCOMPARE(family(rent), QStringLiteral("Courier New"));
+        QVERIFY(rent.fontUnderline());
+        QCOMPARE(rent.foreground().color(), QColor(0, 0, 255));
+        QVERIFY(formatAt(document, QStringLiteral("bills")).fontStrikeOut());
+        QVERIFY(!formatAt(document, QStringLiteral("caf")).fontStrikeOut());
+
+        // The PNG of \shppict is shown, its metafile stand-in is not.
+        const QList<QTextImageFormat> found = images(document);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.first().width(), 16.0);
+        QCOMPARE(found.first().height(), 12.0);
+        QCOMPARE(RichTextImages::image(document, found.first().name()).size(), QSize(8, 6));
+    }
+
     void plainText_data()
     {
         QTest::addColumn<QByteArray>("rtf");
