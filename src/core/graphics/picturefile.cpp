@@ -2,6 +2,7 @@
 
 #include "dib.h"
 #include "pcxdecoder.h"
+#include "tgadecoder.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -112,7 +113,7 @@ bool loadFromData(const QByteArray &bytes, const QString &rawExtension, Picture 
     } else if (extension == QLatin1String(".JPG") || extension == QLatin1String(".JIF")) {
         image = readWithQt(bytes, "jpeg", error);
     } else if (extension == QLatin1String(".TGA")) {
-        image = readWithQt(bytes, "tga", error);
+        image = TgaDecoder::decode(bytes, error);
     } else if (extension == QLatin1String(".PCX")) {
         image = PcxDecoder::decode(bytes, error);
     } else {
