@@ -9,8 +9,8 @@
 
 #include "testfiles.h"
 
-// Border pictures are looked up in a real folder on disk. No metafile
-// player exists yet, so every file found counts as unreadable.
+// Border pictures are looked up in a real folder on disk. The files here
+// are not metafiles, so every one found counts as unreadable.
 
 namespace {
 
