@@ -1,0 +1,163 @@
+// Day-cell contents on rendered pages: the page's own cell painter draws
+// each cell's formatted text inside its free rectangle at any zoom.
+#include "calendarpage.h"
+#include "richtext/richtextrenderer.h"
+#include "richtext/rtfreader.h"
+
+#include <QPainter>
+#include <QTextDocument>
+
+#include <QImage>
+#include <QtTest>
+
+namespace {
+
+const QByteArray kRed = "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}\\f0\\fs24\\cf1 WWW}";
+const QByteArray kBlue = "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red0\\green0\\blue255;}\\f0\\fs24\\cf1 MMM}";
+
+bool reddish(QRgb c)
+{
+    return qRed(c) > 160 && qGreen(c) < 110 && qBlue(c) < 110;
+}
+
+bool bluish(QRgb c)
+{
+    return qBlue(c) > 160 && qRed(c) < 110 && qGreen(c) < 110;
+}
+
+struct Ink
+{
+    int inside = 0;
+    int outside = 0;
+    int lowestRow = -1;
+};
+
+// Counts the pixels of a colour inside and outside a rectangle.
+template <typename Test>
+Ink countInk(const QImage &image, const TRect &r, Test test)
+{
+    Ink ink;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (!test(line[x]))
+                continue;
+            if (x >= r.left && x <= r.right && y >= r.top && y <= r.bottom) {
+                ++ink.inside;
+                ink.lowestRow = std::max(ink.lowestRow, y);
+            } else {
+                ++ink.outside;
+            }
+        }
+    }
+    return ink;
+}
+
+} // namespace
+
+class TestRichTextCellPainter : public QObject
+{
+    Q_OBJECT
+
+private:
+    CalendarPage m_page;
+
+private slots:
+    void init()
+    {
+        m_page.resetToDefaultStyle(QDate(2026, 9, 1));
+        m_page.setCalendarLayout(0);
+        m_page.clearAllCells();
+    }
+
+    void drawsTheCellText_data()
+    {
+        QTest::addColumn<float>("zoom");
+        QTest::newRow("100%") << 1.0f;
+        QTest::newRow("60%") << 0.6f;
+    }
+
+    void drawsTheCellText()
+    {
+        QFETCH(float, zoom);
+        m_page.setCellContents(10, kRed);
+        const QImage image = m_page.renderImage(zoom);
+        const Ink ink = countInk(image, m_page.cellTable()[9].free, reddish);
+        QVERIFY2(ink.inside > 20, qPrintable(QString::number(ink.inside)));
+        QCOMPARE(ink.outside, 0);
+    }
+
+    void longTextWrapsInsideTheCell()
+    {
+        QByteArray words = "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\fs20\\cf1 ";
+        for (int i = 0; i < 40; ++i)
+            words += "word ";
+        words += "}";
+        m_page.setCellContents(10, words);
+        const QImage image = m_page.renderImage(1.0f);
+        const TRect free = m_page.cellTable()[9].free;
+        const Ink ink = countInk(image, free, reddish);
+        QCOMPARE(ink.outside, 0);
+        // Several lines: ink reaches well below the first line.
+        QVERIFY(ink.lowestRow > free.top + 40);
+    }
+
+    void wrapsTheSameAtEveryZoom()
+    {
+        // A target half as wide at 50% holds the same lines as the full one at 100%.
+        QByteArray words = "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\fs20\\cf1 ";
+        for (int i = 0; i < 12; ++i)
+            words += "word ";
+        words += "}";
+        QTextDocument document;
+        RichTextRenderer::prepare(document);
+        RtfReader::read(words, document);
+        const auto depth = [&document](int width, int zoom) {
+            QImage image(width, 400, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            RichTextRenderer::draw(painter, document, QRectF(0, 0, width, 400), zoom);
+            painter.end();
+            return countInk(image, TRect {0, 0, width, 400}, reddish).lowestRow;
+        };
+        const int full = depth(120, 100);
+        const int half = depth(60, 50);
+        QVERIFY(full > 30); // more than one line
+        QVERIFY2(std::abs(full - 2 * half) <= 3, qPrintable(QStringLiteral("%1 vs %2").arg(full).arg(half)));
+    }
+
+    void newTextReplacesTheOld()
+    {
+        m_page.setCellContents(10, kRed);
+        (void)m_page.renderImage(1.0f);
+        m_page.setCellContents(10, kBlue);
+        const QImage image = m_page.renderImage(1.0f);
+        const TRect free = m_page.cellTable()[9].free;
+        QCOMPARE(countInk(image, free, reddish).inside, 0);
+        QVERIFY(countInk(image, free, bluish).inside > 20);
+    }
+
+    void emptyCellsStayWhite()
+    {
+        m_page.setCellContents(10, "{\\rtf1\\par\\par}");
+        const QImage image = m_page.renderImage(1.0f);
+        const TRect free = m_page.cellTable()[9].free;
+        const Ink ink = countInk(image, free, [](QRgb c) { return (c & 0xFFFFFF) != 0xFFFFFF; });
+        QCOMPARE(ink.inside, 0);
+    }
+
+    void picturesInCells()
+    {
+        QByteArray rtf = "{\\rtf1{\\pict\\wbitmap0\\picw16\\pich16\\wbmbitspixel1\\wbmwidthbytes2 ";
+        rtf += QByteArray(64, '0'); // all bits clear: black
+        rtf += "}}";
+        m_page.setCellContents(12, rtf);
+        const QImage image = m_page.renderImage(1.0f);
+        const TRect free = m_page.cellTable()[11].free;
+        const Ink ink = countInk(image, free, [](QRgb c) { return (c & 0xFFFFFF) == 0; });
+        QVERIFY2(ink.inside >= 200, qPrintable(QString::number(ink.inside)));
+    }
+};
+
+QTEST_MAIN(TestRichTextCellPainter)
+#include "tst_richtextcellpainter.moc"
