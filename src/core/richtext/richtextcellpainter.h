@@ -4,14 +4,16 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QImage>
 
 #include <memory>
 
 class QTextDocument;
 
 // The page's cell painter: reads each cell's text once into a laid-out
-// document and keeps it until the text changes, so repainting 42 cells
-// costs only the drawing.
+// document and keeps it until the text changes. On raster targets it also
+// keeps the drawn cell as a picture, so repainting the page (every scroll,
+// every exposed window) copies 42 pictures instead of laying out text.
 class RichTextCellPainter : public CellContentPainter
 {
 public:
@@ -22,7 +24,14 @@ public:
                int zoomPercent) const override;
 
 private:
-    QTextDocument &documentFor(const QByteArray &rtf) const;
+    struct Entry
+    {
+        std::unique_ptr<QTextDocument> document;
+        QImage picture;      // the text drawn on white at pictureZoom
+        int pictureZoom = 0;
+    };
 
-    mutable QHash<QByteArray, std::shared_ptr<QTextDocument>> m_documents;
+    Entry &entryFor(const QByteArray &rtf) const;
+
+    mutable QHash<QByteArray, std::shared_ptr<Entry>> m_entries;
 };

@@ -5,6 +5,7 @@
 #include "richtext/rtfreader.h"
 
 #include <QPainter>
+#include <QPicture>
 #include <QTextDocument>
 
 #include <QImage>
@@ -85,6 +86,25 @@ private slots:
         const Ink ink = countInk(image, m_page.cellTable()[9].free, reddish);
         QVERIFY2(ink.inside > 20, qPrintable(QString::number(ink.inside)));
         QCOMPARE(ink.outside, 0);
+    }
+
+    void drawsOnVectorDevicesToo()
+    {
+        // Printers and PDF get the text drawn, not a copied picture.
+        m_page.setCellContents(10, kRed);
+        (void)m_page.renderImage(1.0f);
+        QPicture recording;
+        {
+            QPainter painter(&recording);
+            m_page.render(painter, 1.0f);
+        }
+        QImage image(m_page.controlSizeAt(1.0f), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            recording.play(&painter);
+        }
+        QVERIFY(countInk(image, m_page.cellTable()[9].free, reddish).inside > 20);
     }
 
     void longTextWrapsInsideTheCell()
