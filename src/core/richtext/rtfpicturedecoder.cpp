@@ -1,5 +1,9 @@
 #include "rtfpicturedecoder.h"
 
+#include "graphics/metafile.h"
+
+#include <QPainter>
+
 #include <QtEndian>
 
 #include <algorithm>
@@ -92,6 +96,27 @@ QImage decodeDeviceBitmap(const RtfPicture &p)
     return image;
 }
 
+// The metafile played into a transparent image at twice its shown size.
+QImage playMetafile(const RtfPicture &p, QSizeF *shown)
+{
+    Metafile metafile;
+    const bool loaded = p.kind == RtfPicture::Emf
+        ? metafile.loadFromData(p.data)
+        : metafile.loadFromData(p.data, Metafile::Hint {p.mapMode, QSizeF(p.picw, p.pich)});
+    if (!loaded)
+        return {};
+    *shown = RtfPictureDecoder::displaySize(p, metafile.naturalSize());
+    const QSize pixels = (*shown * 2).toSize();
+    if (pixels.isEmpty() || pixels.width() > 4096 || pixels.height() > 4096)
+        return {};
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    metafile.draw(painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    return image;
+}
+
 int sanePercent(int percent)
 {
     return percent > 0 ? std::min(percent, 10000) : 100;
@@ -101,26 +126,35 @@ int sanePercent(int percent)
 
 namespace RtfPictureDecoder {
 
-QImage decode(const RtfPicture &picture)
+Picture decode(const RtfPicture &picture)
 {
+    Picture result;
     switch (picture.kind) {
     case RtfPicture::Png:
-        return QImage::fromData(picture.data, "PNG");
+        result.image = QImage::fromData(picture.data, "PNG");
+        break;
     case RtfPicture::Jpeg:
-        return QImage::fromData(picture.data, "JPEG");
+        result.image = QImage::fromData(picture.data, "JPEG");
+        break;
     case RtfPicture::Dib:
-        return decodeDib(picture.data);
+        result.image = decodeDib(picture.data);
+        break;
     case RtfPicture::WBitmap:
-        return decodeDeviceBitmap(picture);
+        result.image = decodeDeviceBitmap(picture);
+        break;
     case RtfPicture::WMetafile:
     case RtfPicture::Emf:
+        result.image = playMetafile(picture, &result.size);
+        return result;
     case RtfPicture::Unknown:
-        break;
+        return result;
     }
-    return {};
+    if (!result.image.isNull())
+        result.size = displaySize(picture, result.image.size());
+    return result;
 }
 
-QSizeF displaySize(const RtfPicture &picture, const QSize &imageSize)
+QSizeF displaySize(const RtfPicture &picture, const QSizeF &ownSize)
 {
     const double sx = sanePercent(picture.scaleX) / 100.0;
     const double sy = sanePercent(picture.scaleY) / 100.0;
@@ -130,14 +164,12 @@ QSizeF displaySize(const RtfPicture &picture, const QSize &imageSize)
     if (picture.goalWidth > 0 && picture.goalHeight > 0) {
         w = picture.goalWidth / 15.0;
         h = picture.goalHeight / 15.0;
-    } else if (picture.picw > 0 && picture.pich > 0) {
-        // Metafiles give their size in hundredths of a millimetre.
-        const double unit = metafile ? 96.0 / 2540.0 : 1.0;
-        w = picture.picw * unit;
-        h = picture.pich * unit;
+    } else if (picture.picw > 0 && picture.pich > 0 && !metafile) {
+        w = picture.picw; // pixels for bitmaps
+        h = picture.pich;
     } else {
-        w = imageSize.width();
-        h = imageSize.height();
+        w = ownSize.width();
+        h = ownSize.height();
     }
     w = std::clamp(w * sx, 0.0, double(kMaxSide));
     h = std::clamp(h * sy, 0.0, double(kMaxSide));

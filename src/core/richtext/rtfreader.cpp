@@ -38,15 +38,14 @@ public:
 
     void picture(const RtfPicture &picture, const RtfCharState &chr) override
     {
-        const QImage image = RtfPictureDecoder::decode(picture);
-        if (image.isNull())
+        const RtfPictureDecoder::Picture decoded = RtfPictureDecoder::decode(picture);
+        if (decoded.image.isNull() || decoded.size.isEmpty())
             return; // unreadable pictures are skipped, the text around them stays
-        const QSizeF size = RtfPictureDecoder::displaySize(picture, image.size());
         QTextImageFormat format;
         format.merge(charFormat(chr));
-        format.setName(RichTextImages::add(m_document, image));
-        format.setWidth(size.width());
-        format.setHeight(size.height());
+        format.setName(RichTextImages::add(m_document, decoded.image));
+        format.setWidth(decoded.size.width());
+        format.setHeight(decoded.size.height());
         m_cursor.insertImage(format);
     }
 

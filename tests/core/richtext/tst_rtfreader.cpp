@@ -129,6 +129,29 @@ private slots:
         QCOMPARE(RichTextImages::image(document, found.first().name()).size(), QSize(8, 6));
     }
 
+    void metafilePictures()
+    {
+        // A plain WMF (\\wmetafile8) and an EMF in \\shppict, as LibreOffice writes them.
+        QTextDocument document;
+        QVERIFY(RtfReader::read(readFile(DW_TEST_DATA "/libreoffice-metafiles.rtf"), document));
+        QCOMPARE(document.begin().text().remove(QChar::ObjectReplacementCharacter),
+                 QStringLiteral("Metafile  and enhanced  end"));
+        const QList<QTextImageFormat> found = images(document);
+        QCOMPARE(found.size(), 2);
+        for (const QTextImageFormat &format : found) {
+            QVERIFY2(std::abs(format.width() - 48) < 3 && std::abs(format.height() - 48) < 3,
+                     qPrintable(QStringLiteral("%1 x %2").arg(format.width()).arg(format.height())));
+            const QImage image = RichTextImages::image(document, format.name());
+            QVERIFY(!image.isNull());
+            int painted = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x)
+                    painted += qAlpha(image.pixel(x, y)) > 0;
+            }
+            QVERIFY2(painted > image.width() * image.height() / 10, "the metafile was played");
+        }
+    }
+
     void plainText_data()
     {
         QTest::addColumn<QByteArray>("rtf");
