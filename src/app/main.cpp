@@ -2,6 +2,7 @@
 #include "app/singleinstance.h"
 
 #include "platform/datafolder.h"
+#include "recurring/recurringlistfile.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -21,6 +22,9 @@ int main(int argc, char *argv[])
 
     QString error;
     if (!DataFolder::ensureInitialized(&error))
+        QMessageBox::warning(nullptr, QStringLiteral("Datewright"), error);
+    // A delivered starting list becomes the recurring-date list once, before the window shows.
+    if (!RecurringListFile::convertStartingList(DataFolder::path(), &error))
         QMessageBox::warning(nullptr, QStringLiteral("Datewright"), error);
 
     TCalendarMain window;
