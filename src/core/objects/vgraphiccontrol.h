@@ -27,6 +27,7 @@ public:
     using TComponent::children;
     using TComponent::parent;
     using TComponent::setParent;
+
     [[nodiscard]] int left() const { return m_left; }
     [[nodiscard]] int top() const { return m_top; }
     [[nodiscard]] int width() const { return m_width; }
