@@ -1,5 +1,6 @@
 #include "objects/vlabelobjectfiler.h"
 
+#include "objects/componentnames.h"
 #include "objects/vgraphiccontrol.h"
 
 #include "stream/component.h"
@@ -41,12 +42,7 @@ TVLabelObjectFiler::TVLabelObjectFiler(TComponent *owner)
 
 QString TVLabelObjectFiler::freeComponentName(const TComponent *owner)
 {
-    for (int n = 0; n <= 1000; ++n) {
-        const QString name = QStringLiteral("Component") + QString::number(n);
-        if (!owner || !owner->findComponent(name))
-            return name;
-    }
-    return {};
+    return uniqueComponentName(owner, QStringLiteral("Component"), 0, 1000);
 }
 
 bool TVLabelObjectFiler::writeList(

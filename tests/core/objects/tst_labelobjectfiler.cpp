@@ -1,3 +1,4 @@
+#include "objects/componentnames.h"
 #include "objects/placedobjectclasses.h"
 #include "objects/vimage.h"
 #include "objects/vlabelobjectfiler.h"
@@ -104,6 +105,8 @@ void TestLabelObjectFiler::namesSkipTakenNumbers()
     QCOMPARE(pasted[0]->name(), QStringLiteral("Component1"));
     QCOMPARE(pasted[1]->name(), QStringLiteral("Component3"));
     QCOMPARE(TVLabelObjectFiler::freeComponentName(&owner), QStringLiteral("Component4"));
+    // Tools count from 1.
+    QCOMPARE(uniqueComponentName(&owner, QStringLiteral("Special"), 1, 1000), QStringLiteral("Special1"));
 }
 
 void TestLabelObjectFiler::allNamesTaken()
