@@ -7,11 +7,16 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 constexpr int kMaxSide = 16384;
 constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
+// Pictures in cells are small; a shown size past this is a broken file.
+constexpr double kMaxShownSide = 4096;
+// Metafiles are played at twice their shown size, within this many pixels.
+constexpr double kMaxPlayedPixels = 4.0 * 1024 * 1024;
 
 quint32 readU32(const QByteArray &data, int offset)
 {
@@ -106,9 +111,11 @@ QImage playMetafile(const RtfPicture &p, QSizeF *shown)
     if (!loaded)
         return {};
     *shown = RtfPictureDecoder::displaySize(p, metafile.naturalSize());
-    const QSize pixels = (*shown * 2).toSize();
-    if (pixels.isEmpty() || pixels.width() > 4096 || pixels.height() > 4096)
+    const double area = shown->width() * shown->height();
+    if (area < 1)
         return {};
+    const double fineness = std::min(2.0, std::sqrt(kMaxPlayedPixels / area));
+    const QSize pixels = (*shown * fineness).toSize().expandedTo(QSize(1, 1));
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -171,8 +178,8 @@ QSizeF displaySize(const RtfPicture &picture, const QSizeF &ownSize)
         w = ownSize.width();
         h = ownSize.height();
     }
-    w = std::clamp(w * sx, 0.0, double(kMaxSide));
-    h = std::clamp(h * sy, 0.0, double(kMaxSide));
+    w = std::clamp(w * sx, 0.0, kMaxShownSide);
+    h = std::clamp(h * sy, 0.0, kMaxShownSide);
     return {w, h};
 }
 
