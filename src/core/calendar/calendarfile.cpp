@@ -10,7 +10,11 @@
 #include "stream/streamerror.h"
 #include "stream/writer.h"
 
+#include <QSet>
+
+#include <array>
 #include <cmath>
+#include <memory>
 
 namespace CalendarFile {
 
@@ -44,7 +48,7 @@ void writeBody(TWriter &writer, const CalendarPage &page, const TComponent *obje
     writer.writeInteger(ms / 3600000);
     writer.writeInteger(ms / 60000 % 60);
     for (int i = 1; i <= kCellCount; ++i) {
-        CalendarFileCell cell(const_cast<TWPRtfStorage &>(*page.cellStorage(i)));
+        const CalendarFileCell cell(*page.cellStorage(i));
         writer.writeRootComponent(cell);
     }
     writer.writeString(a.userTitle);
@@ -92,23 +96,41 @@ int readHead(TReader &reader, Contents &c)
 }
 
 // Loaded objects are named "Component" + the first number the owner does
-// not use; the stored name stays when all are taken.
-void nameLoadedObject(const TComponent &owner, QString &name)
+// not use; the stored name stays when all are taken. Names are only ever
+// added while a list is read, so the search resumes where the last one
+// stopped; looking every candidate up from 0 among hundreds of objects
+// made opening a file quadratic.
+class LoadedObjectNames
 {
-    for (int n = 0; n <= kLastNameNumber; ++n) {
-        const QString candidate = QStringLiteral("Component") + QString::number(n);
-        if (!owner.findComponent(candidate)) {
-            name = candidate;
-            return;
-        }
+public:
+    explicit LoadedObjectNames(const TComponent &owner)
+    {
+        for (const TComponent *component : owner.components())
+            m_taken.insert(component->name().toLower());
     }
-}
+    void name(QString &name)
+    {
+        for (; m_next <= kLastNameNumber; ++m_next) {
+            const QString candidate = QStringLiteral("component") + QString::number(m_next);
+            if (!m_taken.contains(candidate)) {
+                name = QStringLiteral("Component") + QString::number(m_next++);
+                break;
+            }
+        }
+        m_taken.insert(name.toLower());
+    }
+
+private:
+    QSet<QString> m_taken; // lower case
+    int m_next = 0;
+};
 
 // Objects are read under a guard: a failure drops the rest of the list and
 // keeps what was read before it.
 void readObjects(TReader &reader, TComponent &owner, TComponent &parent)
 {
-    reader.onSetName = [&owner](TReader &, TComponent *, QString &name) { nameLoadedObject(owner, name); };
+    auto names = std::make_shared<LoadedObjectNames>(owner);
+    reader.onSetName = [names](TReader &, TComponent *, QString &name) { names->name(name); };
     reader.onFindMethod = [](TReader &, const QString &, bool &error) { error = false; };
     try {
         reader.readListBegin();

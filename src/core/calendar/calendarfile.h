@@ -13,7 +13,13 @@ class TComponent;
 // objectParent, bottom to top; loading replaces the components of
 // objectOwner with the file's objects (created through the class registry,
 // named "Component0", "Component1", ... and given objectParent, or the
-// owner when none is given, as parent).
+// owner when none is given, as parent). Without an owner the object list is
+// not read, so a command that loads, changes and saves a file passes one to
+// keep the objects:
+//
+//   CalendarPage page; TComponent objects;
+//   CalendarFile::load(path, page, &objects, &error);   // then change page
+//   CalendarFile::save(path, page, &objects, &error);
 //
 //   QString error;
 //   if (!CalendarFile::load(path, page, &objects, &error)) show(error);

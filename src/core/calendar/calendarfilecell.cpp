@@ -5,7 +5,13 @@
 #include "stream/reader.h"
 
 CalendarFileCell::CalendarFileCell(TWPRtfStorage &storage)
-    : m_storage(storage)
+    : m_source(storage)
+    , m_target(&storage)
+{
+}
+
+CalendarFileCell::CalendarFileCell(const TWPRtfStorage &storage)
+    : m_source(storage)
 {
 }
 
@@ -17,14 +23,14 @@ QString CalendarFileCell::className() const
 void CalendarFileCell::writeProperties(TWriter &writer) const
 {
     TComponent::writeProperties(writer);
-    if (!m_storage.isEmpty())
-        PropertyIO::writeBinary(writer, "RtfText.Data", m_storage.rtf());
+    if (!m_source.isEmpty())
+        PropertyIO::writeBinary(writer, "RtfText.Data", m_source.rtf());
 }
 
 TPropertyRead CalendarFileCell::readProperty(const QString &path, TReader &reader)
 {
-    if (!PropertyIO::is(path, "RtfText.Data"))
+    if (!m_target || !PropertyIO::is(path, "RtfText.Data"))
         return TComponent::readProperty(path, reader);
-    m_storage.setRtf(reader.readBinary());
+    m_target->setRtf(reader.readBinary());
     return TPropertyRead::Done;
 }

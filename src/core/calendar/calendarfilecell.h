@@ -10,11 +10,15 @@ class TWPRtfStorage;
 class CalendarFileCell : public TComponent
 {
 public:
+    // Reads into the storage.
     explicit CalendarFileCell(TWPRtfStorage &storage);
+    // Writes the storage; reading into it is refused.
+    explicit CalendarFileCell(const TWPRtfStorage &storage);
     [[nodiscard]] QString className() const override;
     void writeProperties(TWriter &writer) const override;
     TPropertyRead readProperty(const QString &path, TReader &reader) override;
 
 private:
-    TWPRtfStorage &m_storage;
+    const TWPRtfStorage &m_source;
+    TWPRtfStorage *m_target = nullptr;
 };

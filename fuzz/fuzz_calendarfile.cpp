@@ -1,0 +1,43 @@
+// Feeds arbitrary bytes to the calendar-file and style-sheet readers, with
+// every placed-object class registered, and writes back what was read.
+#include "calendarfile.h"
+#include "calendarpage.h"
+#include "objects/placedobjectclasses.h"
+#include "stylesheetfile.h"
+
+#include "stream/component.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static QGuiApplication app(*argc, *argv);
+    registerPlacedObjectClasses();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static CalendarPage page;
+    QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    QString error;
+    TComponent objects;
+    {
+        QBuffer in(&bytes);
+        in.open(QIODevice::ReadOnly);
+        if (CalendarFile::read(in, page, &objects, &error)) {
+            QBuffer out;
+            out.open(QIODevice::WriteOnly);
+            (void)CalendarFile::write(out, page, &objects, &error);
+        }
+    }
+    QBuffer in(&bytes);
+    in.open(QIODevice::ReadOnly);
+    (void)StyleSheetFile::read(in, page, &error);
+    return 0;
+}
