@@ -234,6 +234,24 @@ void TWPRichText::renderTo(QPainter &painter, const QRect &rect) const
     RichTextRenderer::draw(painter, *copy, rect, m_zoom);
 }
 
+QColor TWPRichText::backgroundColor() const
+{
+    return palette().color(QPalette::Base);
+}
+
+void TWPRichText::setBackgroundColor(const QColor &color)
+{
+    QPalette colors = palette();
+    colors.setColor(QPalette::Base, color);
+    setPalette(colors);
+}
+
+void TWPRichText::focusAtStart()
+{
+    moveCursor(QTextCursor::Start);
+    setFocus();
+}
+
 bool TWPRichText::canInsertFromMimeData(const QMimeData *source) const
 {
     return source->hasImage() || QTextEdit::canInsertFromMimeData(source);

@@ -70,6 +70,11 @@ public:
     void insertPicture(const QImage &picture);
     // Paints the text as the page shows it at the current zoom into rect.
     void renderTo(QPainter &painter, const QRect &rect) const;
+    // The colour behind the text.
+    [[nodiscard]] QColor backgroundColor() const;
+    void setBackgroundColor(const QColor &color);
+    // Takes the input focus with the caret at the start of the text.
+    void focusAtStart();
 
 protected:
     bool canInsertFromMimeData(const QMimeData *source) const override;

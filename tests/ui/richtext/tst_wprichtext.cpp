@@ -207,6 +207,17 @@ private slots:
         QCOMPARE(images(*editor.document()).size(), 1);
     }
 
+    void backgroundAndCaret()
+    {
+        TWPRichText editor;
+        editor.setBackgroundColor(QColor(255, 255, 200));
+        QCOMPARE(editor.backgroundColor(), QColor(255, 255, 200));
+        editor.setRtf("{\\rtf1 some text}");
+        editor.moveToEnd();
+        editor.focusAtStart();
+        QCOMPARE(editor.textCursor().position(), 0);
+    }
+
     void rendersWhatItHolds()
     {
         TWPRichText editor;
