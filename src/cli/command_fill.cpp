@@ -19,8 +19,8 @@ const QString kOut = QStringLiteral("out");
 
 void addFillOptions(QCommandLineParser &parser)
 {
-    parser.addOption({kOut, QStringLiteral("Calendar file fill writes (default: the file filled)."),
-                      QStringLiteral("OUT.DWF")});
+    parser.addOption({ kOut, QStringLiteral("Calendar file fill writes (default: the file filled)."),
+        QStringLiteral("OUT.DWF") });
 }
 
 bool isCalendarName(const QString &fileName)
@@ -31,7 +31,8 @@ bool isCalendarName(const QString &fileName)
 int runFill(const QCommandLineParser &parser, const QStringList &arguments)
 {
     if (arguments.size() != 2)
-        return CliSupport::fail(QStringLiteral("fill needs a calendar file and a list file\n") + CliCommands::usage());
+        return CliSupport::fail(
+            QStringLiteral("fill needs a calendar file and a list file\n") + CliCommands::usage());
     const QString source = arguments.at(0);
     const QString out = parser.isSet(kOut) ? parser.value(kOut) : source;
     if (!isCalendarName(source))
@@ -49,8 +50,8 @@ int runFill(const QCommandLineParser &parser, const QStringList &arguments)
     QStringList entries;
     if (!RecurringListFile::read(arguments.at(1), &entries, &error))
         return CliSupport::fail(error);
-    const QStringList candidates =
-        RecurringPlacements::CandidatesForMonth(entries, page.mainCalYear(), page.mainCalMonth());
+    const QStringList candidates
+        = RecurringPlacements::CandidatesForMonth(entries, page.mainCalYear(), page.mainCalMonth());
     if (candidates.isEmpty())
         std::printf("%s\n", "No predefined dates match the current month");
     Preferences preferences;
@@ -61,8 +62,7 @@ int runFill(const QCommandLineParser &parser, const QStringList &arguments)
     return 0;
 }
 
-const CliCommandRegistration registration({QStringLiteral("fill"),
-                                           QStringLiteral("fill FILE.DWF LIST.DAX [--out OUT.DWF] [options]"),
-                                           addFillOptions, runFill});
+const CliCommandRegistration registration({ QStringLiteral("fill"),
+    QStringLiteral("fill FILE.DWF LIST.DAX [--out OUT.DWF] [options]"), addFillOptions, runFill });
 
 } // namespace

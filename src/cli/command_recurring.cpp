@@ -20,9 +20,10 @@ QString withoutTrailingBlanks(QString text)
 
 int runRecurring(const QCommandLineParser &parser, const QStringList &arguments)
 {
-    if (arguments.size() != 1 || !parser.isSet(QStringLiteral("year")) || !parser.isSet(QStringLiteral("month")))
-        return CliSupport::fail(QStringLiteral("recurring needs a list file, --year and --month\n")
-                                + CliCommands::usage());
+    if (arguments.size() != 1 || !parser.isSet(QStringLiteral("year"))
+        || !parser.isSet(QStringLiteral("month")))
+        return CliSupport::fail(
+            QStringLiteral("recurring needs a list file, --year and --month\n") + CliCommands::usage());
     // The page options check --year and --month as they do for every command.
     CalendarPage page;
     QString error;
@@ -34,15 +35,15 @@ int runRecurring(const QCommandLineParser &parser, const QStringList &arguments)
     QByteArray out;
     for (const QString &entry : entries) {
         for (const auto &placement :
-             RecurringPlacements::PlacementsOf(entry, page.mainCalYear(), page.mainCalMonth()))
-            out += QByteArray::number(placement.day) + '\t' + withoutTrailingBlanks(placement.text).toUtf8() + '\n';
+            RecurringPlacements::PlacementsOf(entry, page.mainCalYear(), page.mainCalMonth()))
+            out += QByteArray::number(placement.day) + '\t' + withoutTrailingBlanks(placement.text).toUtf8()
+                + '\n';
     }
     std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
     return 0;
 }
 
-const CliCommandRegistration registration({QStringLiteral("recurring"),
-                                           QStringLiteral("recurring LIST.DAX --year Y --month M"), nullptr,
-                                           runRecurring});
+const CliCommandRegistration registration({ QStringLiteral("recurring"),
+    QStringLiteral("recurring LIST.DAX --year Y --month M"), nullptr, runRecurring });
 
 } // namespace

@@ -16,7 +16,7 @@ namespace {
 QTextCharFormat formatOf(const CalendarFont &font)
 {
     QTextCharFormat format;
-    format.setFontFamilies(QStringList {font.name});
+    format.setFontFamilies(QStringList { font.name });
     format.setFontPointSize(font.size);
     format.setFontWeight(font.bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(font.italic);

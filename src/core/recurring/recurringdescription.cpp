@@ -14,15 +14,15 @@ namespace {
 // The locale's name, or the English one when the locale has none.
 QString dayAbbreviation(int dayOfWeek) // 1 = Sunday
 {
-    static const char *const english[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static const char *const english[] = { "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat" };
     const QString name = QLocale::system().dayName(dayOfWeek == 1 ? 7 : dayOfWeek - 1, QLocale::ShortFormat);
     return name.isEmpty() ? QString::fromLatin1(english[dayOfWeek - 1]) : name;
 }
 
 QString monthName(int month)
 {
-    static const char *const english[] = {"January", "February", "March",     "April",   "May",      "June",
-                                          "July",    "August",   "September", "October", "November", "December"};
+    static const char *const english[] = { "January", "February", "March", "April", "May", "June", "July",
+        "August", "September", "October", "November", "December" };
     const QString name = QLocale::system().monthName(month, QLocale::LongFormat);
     return name.isEmpty() ? QString::fromLatin1(english[month - 1]) : name;
 }
@@ -53,8 +53,10 @@ QString specialText(const QString &formula)
     if (!ParseSpecialFormula(formula, &occurrence, &weekday, &month) || occurrence < 0
         || occurrence > kLastOccurrence || weekday < 0 || weekday > kAnyDay || !isMonthParameter(month))
         return {};
-    const QString which = occurrence == kLastOccurrence ? QStringLiteral("Last ") : OrdinalText(occurrence + 1) + QLatin1Char(' ');
-    const QString day = weekday == kAnyDay ? QStringLiteral("Day ") : dayAbbreviation(weekday + 1) + QLatin1String(" of ");
+    const QString which = occurrence == kLastOccurrence ? QStringLiteral("Last ")
+                                                        : OrdinalText(occurrence + 1) + QLatin1Char(' ');
+    const QString day
+        = weekday == kAnyDay ? QStringLiteral("Day ") : dayAbbreviation(weekday + 1) + QLatin1String(" of ");
     return which + day + monthText(month);
 }
 

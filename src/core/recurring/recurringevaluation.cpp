@@ -38,7 +38,7 @@ QList<int> dayOfMonthDays(const QString &formula, int year, int month)
         return {};
     if (day < 1 || day > DaysInMonth(year, month))
         return {};
-    return {day};
+    return { day };
 }
 
 QList<int> specialDays(const QString &formula, int year, int month)
@@ -51,9 +51,9 @@ QList<int> specialDays(const QString &formula, int year, int month)
     const int length = DaysInMonth(year, month);
     if (weekday == kAnyDay) {
         if (occurrence == kLastOccurrence)
-            return {length};
+            return { length };
         if (occurrence >= 0 && occurrence < kLastOccurrence)
-            return {occurrence + 1};
+            return { occurrence + 1 };
         return {};
     }
     if (weekday < 0 || weekday > 6)
@@ -62,7 +62,7 @@ QList<int> specialDays(const QString &formula, int year, int month)
     if (occurrence == kLastOccurrence) {
         for (int day = length; day >= 1; --day) {
             if (DayOfWeek(year, month, day) == target)
-                return {day};
+                return { day };
         }
         return {};
     }
@@ -71,7 +71,7 @@ QList<int> specialDays(const QString &formula, int year, int month)
     int seen = 0;
     for (int day = 1; day <= length; ++day) {
         if (DayOfWeek(year, month, day) == target && seen++ == occurrence)
-            return {day};
+            return { day };
     }
     return {}; // the month has fewer such weekdays
 }
@@ -92,7 +92,7 @@ QList<int> namedDays(const QString &formula, int year, int month)
 {
     const QDate date = namedDate(formula, year);
     if (date.isValid() && date.month() == month)
-        return {date.day()};
+        return { date.day() };
     return {};
 }
 

@@ -30,7 +30,8 @@ int ApplyEntries(CalendarPage &page, const QStringList &entries, const CalendarF
     const int year = page.mainCalYear();
     const int month = page.mainCalMonth();
     for (const QString &entry : entries) {
-        for (const RecurringPlacements::Placement &placement : RecurringPlacements::PlacementsOf(entry, year, month)) {
+        for (const RecurringPlacements::Placement &placement :
+            RecurringPlacements::PlacementsOf(entry, year, month)) {
             if (PuttextOnDay(page, placement.day, placement.text, defaultFont) != 0)
                 ++placed;
         }

@@ -48,8 +48,8 @@ QString BuildDayOfMonthFormula(int day, int month)
 
 QString BuildSpecialFormula(int occurrence, int weekday, int month)
 {
-    return QString(kSpecial) + PadRight(QString::number(occurrence), 2) + PadRight(QString::number(weekday), 2)
-        + PadRight(QString::number(month), 2);
+    return QString(kSpecial) + PadRight(QString::number(occurrence), 2)
+        + PadRight(QString::number(weekday), 2) + PadRight(QString::number(month), 2);
 }
 
 bool ParseDayOfMonthFormula(const QString &formula, int *month, int *day)

@@ -67,7 +67,8 @@ bool read(const QString &path, QStringList *entries, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Unable to read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        *error
+            = QStringLiteral("Unable to read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
     if (file.size() > kMaximumSize) {
@@ -77,7 +78,8 @@ bool read(const QString &path, QStringList *entries, QString *error)
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("Unable to read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        *error
+            = QStringLiteral("Unable to read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
     *entries = splitLines(bytes);
@@ -88,12 +90,14 @@ bool write(const QString &path, const QStringList &entries, QString *error)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("Unable to write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        *error = QStringLiteral("Unable to write %1: %2")
+                     .arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
     const QByteArray bytes = joinLines(entries);
     if (file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = QStringLiteral("Unable to write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        *error = QStringLiteral("Unable to write %1: %2")
+                     .arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
     return true;
@@ -119,7 +123,8 @@ bool convertStartingList(const QString &folder, QString *error)
         return false;
     QFile file(startingList);
     if (!file.remove()) {
-        *error = QStringLiteral("Unable to delete %1: %2").arg(QDir::toNativeSeparators(startingList), file.errorString());
+        *error = QStringLiteral("Unable to delete %1: %2")
+                     .arg(QDir::toNativeSeparators(startingList), file.errorString());
         return false;
     }
     return true;

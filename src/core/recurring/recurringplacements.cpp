@@ -27,7 +27,7 @@ QList<Placement> PlacementsOf(const QString &entry, int year, int month)
         return {};
     QList<Placement> placements;
     for (int day : RecurringEvaluation::FallsOn(FormulaPart(entry), year, month))
-        placements.append({day, text});
+        placements.append({ day, text });
     return placements;
 }
 

@@ -22,8 +22,8 @@ namespace {
 
 QStringList monthItems()
 {
-    return {"Each Month", "January", "February", "March",     "April",   "May",      "June",
-            "July",       "August",  "September", "October", "November", "December"};
+    return { "Each Month", "January", "February", "March", "April", "May", "June", "July", "August",
+        "September", "October", "November", "December" };
 }
 
 QFrame *separator(QWidget *parent)
@@ -61,17 +61,19 @@ TEditRecurringDateFormula::TEditRecurringDateFormula(QWidget *parent)
 void TEditRecurringDateFormula::buildControls()
 {
     rbDayOfMonth = new QRadioButton(QStringLiteral("Day of the &Month"), this);
-    rbDayOfMonth->setToolTip(QStringLiteral("Check here to choose a 'Day of the Month' \nstyle Repeating Reminder"));
+    rbDayOfMonth->setToolTip(
+        QStringLiteral("Check here to choose a 'Day of the Month' \nstyle Repeating Reminder"));
     DayOfMonthDay = new QSpinBox(this);
     DayOfMonthDay->setRange(1, 31);
     DayOfMonthDay->setValue(1);
     DayOfMonthDay->setToolTip(QStringLiteral("Select the day of the month (1-31)"));
-    DayOfMonthMonth = dropDown(monthItems(),
-                               QStringLiteral("Select the month, or choose \"of Each Month\"\nfor all months"), this);
+    DayOfMonthMonth = dropDown(
+        monthItems(), QStringLiteral("Select the month, or choose \"of Each Month\"\nfor all months"), this);
     DayOfMonthMonth->setMaxVisibleItems(14);
 
     rbDayOfweek = new QRadioButton(QStringLiteral("Day of the &Week"), this);
-    rbDayOfweek->setToolTip(QStringLiteral("Check here to choose a 'Days of the Week' \nstyle Repeating Reminder"));
+    rbDayOfweek->setToolTip(
+        QStringLiteral("Check here to choose a 'Days of the Week' \nstyle Repeating Reminder"));
     const QString dayHint = QStringLiteral("Check to use this reminder on this day of \neach week");
     Monday = new QCheckBox(QStringLiteral("Mon"), this);
     Tuesday = new QCheckBox(QStringLiteral("Tues"), this);
@@ -80,20 +82,21 @@ void TEditRecurringDateFormula::buildControls()
     Friday = new QCheckBox(QStringLiteral("Fri"), this);
     Saturday = new QCheckBox(QStringLiteral("Sat"), this);
     Sunday = new QCheckBox(QStringLiteral("Sun"), this);
-    for (QCheckBox *day : {Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday})
+    for (QCheckBox *day : { Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday })
         day->setToolTip(dayHint);
-    for (QCheckBox *day : {Monday, Tuesday, Wednesday, Thursday, Friday})
+    for (QCheckBox *day : { Monday, Tuesday, Wednesday, Thursday, Friday })
         day->setChecked(true);
     AllDaysCheck = new QCheckBox(QStringLiteral("All Days"), this);
     AllDaysCheck->setToolTip(QStringLiteral("Check to include all days"));
 
     rbSpecial = new QRadioButton(QStringLiteral("&Special"), this);
-    rbSpecial->setToolTip(QStringLiteral("Check here to choose a 'nth Day of Month' \nstyle Repeating Reminder"));
-    SpecialOccurrance = dropDown({"1st", "2nd", "3rd", "4th", "5th", "Last"},
-                                 QStringLiteral("Select the occurrance: First, 2nd, 3rd, 4th, 5th\nor Last"), this);
-    SpecialDayOfWeek = dropDown({"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday",
-                                 "Day (any day)"},
-                                QStringLiteral("Select the weekday (Sun-Sat), or select  \"Day\" \nfor any day."), this);
+    rbSpecial->setToolTip(
+        QStringLiteral("Check here to choose a 'nth Day of Month' \nstyle Repeating Reminder"));
+    SpecialOccurrance = dropDown({ "1st", "2nd", "3rd", "4th", "5th", "Last" },
+        QStringLiteral("Select the occurrance: First, 2nd, 3rd, 4th, 5th\nor Last"), this);
+    SpecialDayOfWeek = dropDown(
+        { "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Day (any day)" },
+        QStringLiteral("Select the weekday (Sun-Sat), or select  \"Day\" \nfor any day."), this);
     SpecialMonth = dropDown(monthItems(), DayOfMonthMonth->toolTip(), this);
     SpecialMonth->setMaxVisibleItems(14);
 
@@ -112,7 +115,7 @@ void TEditRecurringDateFormula::buildControls()
 
     auto *weekGrid = new QGridLayout;
     weekGrid->setColumnMinimumWidth(0, 20);
-    const QList<QCheckBox *> days {Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday};
+    const QList<QCheckBox *> days { Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday };
     for (int i = 0; i < days.size(); ++i)
         weekGrid->addWidget(days[i], i / 4, 1 + i % 4);
     weekGrid->addWidget(AllDaysCheck, 1, 4);
@@ -147,7 +150,7 @@ void TEditRecurringDateFormula::buildControls()
     layout->addStretch();
     layout->addLayout(buttonRow);
 
-    for (QRadioButton *radio : {rbDayOfMonth, rbDayOfweek, rbSpecial})
+    for (QRadioButton *radio : { rbDayOfMonth, rbDayOfweek, rbSpecial })
         connect(radio, &QRadioButton::toggled, this, &TEditRecurringDateFormula::SetRecurType);
     connect(AllDaysCheck, &QCheckBox::clicked, this, &TEditRecurringDateFormula::AllDaysCheckClick);
     connect(Okbutton, &QPushButton::clicked, this, &TEditRecurringDateFormula::OkbuttonClick);
@@ -156,7 +159,7 @@ void TEditRecurringDateFormula::buildControls()
 
 void TEditRecurringDateFormula::FormCreate()
 {
-    for (QComboBox *box : {SpecialOccurrance, SpecialDayOfWeek, SpecialMonth, DayOfMonthMonth})
+    for (QComboBox *box : { SpecialOccurrance, SpecialDayOfWeek, SpecialMonth, DayOfMonthMonth })
         box->setCurrentIndex(0);
     rbDayOfMonth->setChecked(true);
     m_formula = QString(kDayOfMonth);
@@ -175,7 +178,7 @@ void TEditRecurringDateFormula::setEventText(const QString &text)
 
 QList<QCheckBox *> TEditRecurringDateFormula::weekdayBoxes() const
 {
-    return {Sunday, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday};
+    return { Sunday, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday };
 }
 
 void TEditRecurringDateFormula::showEvent(QShowEvent *event)
@@ -225,9 +228,9 @@ void TEditRecurringDateFormula::SetRecurType()
     AllDaysCheck->setEnabled(week);
     DayOfMonthDay->setEnabled(rbDayOfMonth->isChecked());
     DayOfMonthMonth->setEnabled(rbDayOfMonth->isChecked());
-    for (QComboBox *box : {SpecialOccurrance, SpecialDayOfWeek, SpecialMonth})
+    for (QComboBox *box : { SpecialOccurrance, SpecialDayOfWeek, SpecialMonth })
         box->setEnabled(rbSpecial->isChecked());
-    for (QRadioButton *radio : {rbDayOfMonth, rbDayOfweek, rbSpecial}) {
+    for (QRadioButton *radio : { rbDayOfMonth, rbDayOfweek, rbSpecial }) {
         QFont font = radio->font();
         font.setBold(radio->isChecked());
         radio->setFont(font);
@@ -258,11 +261,12 @@ bool TEditRecurringDateFormula::DetermineFormulaString()
     if (rbSpecial->isChecked()) {
         if (SpecialOccurrance->currentIndex() < 0 || SpecialDayOfWeek->currentIndex() < 0
             || SpecialMonth->currentIndex() < 0) {
-            RecurringMessages::ShowInformation(this, QStringLiteral("Invalid value entered for Special category"));
+            RecurringMessages::ShowInformation(
+                this, QStringLiteral("Invalid value entered for Special category"));
             return false;
         }
         m_formula = BuildSpecialFormula(SpecialOccurrance->currentIndex(), SpecialDayOfWeek->currentIndex(),
-                                        SpecialMonth->currentIndex());
+            SpecialMonth->currentIndex());
         return true;
     }
     QString digits;

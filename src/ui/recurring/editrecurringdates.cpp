@@ -48,7 +48,8 @@ void TEditRecurringDates::buildControls()
     CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
 
     auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {okbutton, Editbutton, Newbutton, DeleteButton, Holidaysbutton, CancelButton})
+    for (QPushButton *button :
+        { okbutton, Editbutton, Newbutton, DeleteButton, Holidaysbutton, CancelButton })
         buttons->addWidget(button);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);

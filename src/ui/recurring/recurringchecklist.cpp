@@ -28,7 +28,7 @@ RecurringCheckList::RecurringCheckList(const QString &caption, const QSize &clie
     okbutton->setDefault(true);
 
     auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {okbutton, Allbutton, Nonebutton, CancelButton})
+    for (QPushButton *button : { okbutton, Allbutton, Nonebutton, CancelButton })
         buttons->addWidget(button);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);

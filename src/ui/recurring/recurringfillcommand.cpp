@@ -24,7 +24,7 @@ void showIconTool(const CellEditorHook &hook, bool visible)
 } // namespace
 
 int apply(CalendarPage &page, const QStringList &entries, const CalendarFont &defaultFont,
-          const CellEditorHook &hook)
+    const CellEditorHook &hook)
 {
     const int current = hook.currentCell ? hook.currentCell() : 0;
     if (hook.closeEditor)
@@ -36,7 +36,7 @@ int apply(CalendarPage &page, const QStringList &entries, const CalendarFont &de
 }
 
 bool run(QWidget *parent, CalendarPage &page, const CalendarFont &defaultFont, const CellEditorHook &hook,
-         const QString &folder)
+    const QString &folder)
 {
     const QString path = RecurringListFile::listPath(folder.isEmpty() ? DataFolder::path() : folder);
     if (!QFileInfo::exists(path))
@@ -49,10 +49,11 @@ bool run(QWidget *parent, CalendarPage &page, const CalendarFont &defaultFont, c
         showIconTool(hook, true);
         return false;
     }
-    const QStringList candidates =
-        RecurringPlacements::CandidatesForMonth(entries, page.mainCalYear(), page.mainCalMonth());
+    const QStringList candidates
+        = RecurringPlacements::CandidatesForMonth(entries, page.mainCalYear(), page.mainCalMonth());
     if (candidates.isEmpty()) {
-        RecurringMessages::ShowInformation(parent, QStringLiteral("No predefined dates match the current month"));
+        RecurringMessages::ShowInformation(
+            parent, QStringLiteral("No predefined dates match the current month"));
         showIconTool(hook, true);
         return false;
     }

@@ -12,8 +12,8 @@ struct CalendarFont;
 // Any hook may be left empty.
 struct CellEditorHook
 {
-    std::function<int()> currentCell;        // the cell last opened, 0 for none
-    std::function<void()> closeEditor;       // store the editor's text into its cell and hide it
+    std::function<int()> currentCell; // the cell last opened, 0 for none
+    std::function<void()> closeEditor; // store the editor's text into its cell and hide it
     std::function<void(int cell)> openEditor; // open the editor on a cell again
     std::function<void(bool visible)> showIconTool;
 };
@@ -26,11 +26,11 @@ namespace RecurringFillCommand {
 // True when the page's cells were changed (the document is then modified).
 // A missing list does nothing at all; a list with nothing for the month says so.
 bool run(QWidget *parent, CalendarPage &page, const CalendarFont &defaultFont, const CellEditorHook &hook,
-         const QString &folder = QString());
+    const QString &folder = QString());
 
 // The step after the dialog: stores the edited cell first, applies the
 // entries in order, then reopens the editor on the cell it was on.
 int apply(CalendarPage &page, const QStringList &entries, const CalendarFont &defaultFont,
-          const CellEditorHook &hook);
+    const CellEditorHook &hook);
 
 } // namespace RecurringFillCommand

@@ -33,8 +33,8 @@ RecurringRowDelegate::RecurringRowDelegate(Style style, QObject *parent)
 {
 }
 
-void RecurringRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
-                                 const QModelIndex &index) const
+void RecurringRowDelegate::paint(
+    QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const QRect row = option.rect;
     const bool selected = option.state & QStyle::State_Selected;
@@ -59,11 +59,11 @@ void RecurringRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
     painter->setFont(option.font);
     const QString text = RecurringDescription::EntryDisplayText(index.data(Qt::UserRole).toString());
     painter->drawText(QRect(textLeft, row.top(), row.right() - textLeft + 1, row.height()),
-                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     painter->restore();
 }
 
 QSize RecurringRowDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    return {QStyledItemDelegate::sizeHint(option, index).width(), kRowHeight};
+    return { QStyledItemDelegate::sizeHint(option, index).width(), kRowHeight };
 }

@@ -17,7 +17,8 @@ public:
 
     explicit RecurringRowDelegate(Style style, QObject *parent = nullptr);
 
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    void paint(
+        QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
     // The check pictures: black on white for normal rows, white on black for the focused row.

@@ -17,7 +17,8 @@ QStringList sorted(QStringList entries)
 
 int insertPosition(const QStringList &sortedEntries, const QString &entry)
 {
-    return int(std::upper_bound(sortedEntries.begin(), sortedEntries.end(), entry, lessThan) - sortedEntries.begin());
+    return int(std::upper_bound(sortedEntries.begin(), sortedEntries.end(), entry, lessThan)
+        - sortedEntries.begin());
 }
 
 } // namespace RecurringSort

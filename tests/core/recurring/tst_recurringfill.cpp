@@ -40,7 +40,7 @@ QByteArray richText(const QString &text, const QString &family, int points, bool
     QTextDocument document;
     QTextCursor cursor(&document);
     QTextCharFormat format;
-    format.setFontFamilies(QStringList {family});
+    format.setFontFamilies(QStringList { family });
     format.setFontPointSize(points);
     format.setFontItalic(italic);
     cursor.insertText(text, format);
@@ -65,7 +65,7 @@ private slots:
     {
         TWPRtfStorage storage;
         CellTextAppender::appendParagraph(storage, QStringLiteral("Birthday"), editorFont());
-        QCOMPARE(paragraphs(storage.rtf()), (QStringList {"Birthday", ""}));
+        QCOMPARE(paragraphs(storage.rtf()), (QStringList { "Birthday", "" }));
         QTextDocument document;
         RtfReader::read(storage.rtf(), document);
         const QTextCharFormat format = document.begin().begin().fragment().charFormat();
@@ -81,7 +81,7 @@ private slots:
         storage.setRtf(richText(QStringLiteral("Dentist"), QStringLiteral("Times New Roman"), 9, true));
         CellTextAppender::appendParagraph(storage, QStringLiteral("Birthday"), editorFont());
         CellTextAppender::appendParagraph(storage, QStringLiteral("Party"), editorFont());
-        QCOMPARE(paragraphs(storage.rtf()), (QStringList {"Dentist", "Birthday", "Party", ""}));
+        QCOMPARE(paragraphs(storage.rtf()), (QStringList { "Dentist", "Birthday", "Party", "" }));
         QTextDocument document;
         RtfReader::read(storage.rtf(), document);
         const QTextCharFormat format = document.begin().next().begin().fragment().charFormat();
@@ -94,15 +94,15 @@ private slots:
     {
         CalendarPage page;
         showMonth(page, 2026, 7);
-        const QStringList entries {BuildEntry(QStringLiteral("Independence Day"), QStringLiteral("@0704")),
-                                   BuildEntry(QStringLiteral("Fireworks"), QStringLiteral("@0704")),
-                                   BuildEntry(QStringLiteral("Rent"), QStringLiteral("@0001"))};
+        const QStringList entries { BuildEntry(QStringLiteral("Independence Day"), QStringLiteral("@0704")),
+            BuildEntry(QStringLiteral("Fireworks"), QStringLiteral("@0704")),
+            BuildEntry(QStringLiteral("Rent"), QStringLiteral("@0001")) };
         QCOMPARE(RecurringFill::ApplyEntries(page, entries, editorFont()), 3);
         QCOMPARE(RecurringFill::ApplyEntries(page, entries, editorFont()), 3);
         page.recordCellTable(1.0f);
         const int cell = page.cellOfDay(4);
         QCOMPARE(paragraphs(page.cellContents(cell)),
-                 (QStringList {"Independence Day", "Fireworks", "Independence Day", "Fireworks", ""}));
+            (QStringList { "Independence Day", "Fireworks", "Independence Day", "Fireworks", "" }));
         QCOMPARE(page.cellStorage(page.cellOfDay(1))->plainText(), QStringLiteral("Rent\nRent"));
         QVERIFY(page.cellStorage(page.cellOfDay(2))->isEmpty());
     }
@@ -112,16 +112,17 @@ private slots:
         CalendarPage page;
         showMonth(page, 2026, 4);
         const QString everyDay = BuildEntry(QStringLiteral("Walk"), QStringLiteral("%1234567"));
-        QCOMPARE(RecurringFill::ApplyEntries(page, {everyDay}, editorFont()), 30);
-        QCOMPARE(RecurringFill::ApplyEntries(page, {BuildEntry(QStringLiteral("x"), QStringLiteral("@0031"))},
-                                             editorFont()),
-                 0);
+        QCOMPARE(RecurringFill::ApplyEntries(page, { everyDay }, editorFont()), 30);
+        QCOMPARE(RecurringFill::ApplyEntries(
+                     page, { BuildEntry(QStringLiteral("x"), QStringLiteral("@0031")) }, editorFont()),
+            0);
         page.recordCellTable(1.0f);
         for (int index = 1; index <= kCellCount; ++index) {
             const int day = page.dayOfCell(index);
             QCOMPARE(page.cellStorage(index)->isEmpty(), day == 0);
             if (day != 0) // "%" texts keep their blank padding
-                QCOMPARE(paragraphs(page.cellContents(index)).value(0), QStringLiteral("Walk").leftJustified(120));
+                QCOMPARE(
+                    paragraphs(page.cellContents(index)).value(0), QStringLiteral("Walk").leftJustified(120));
         }
     }
 

@@ -24,11 +24,10 @@ private slots:
     {
         QTest::addColumn<int>("n");
         QTest::addColumn<QString>("text");
-        const QList<QPair<int, const char *>> rows {{0, "0th"},    {1, "1st"},     {2, "2nd"},     {3, "3rd"},
-                                                   {4, "4th"},    {10, "10th"},   {11, "11th"},   {12, "12th"},
-                                                   {13, "13th"},  {19, "19th"},   {20, "20th"},   {21, "21st"},
-                                                   {22, "22nd"},  {23, "23rd"},   {31, "31st"},   {111, "111st"},
-                                                   {112, "112nd"}, {113, "113rd"}, {65535, "65535th"}};
+        const QList<QPair<int, const char *>> rows { { 0, "0th" }, { 1, "1st" }, { 2, "2nd" }, { 3, "3rd" },
+            { 4, "4th" }, { 10, "10th" }, { 11, "11th" }, { 12, "12th" }, { 13, "13th" }, { 19, "19th" },
+            { 20, "20th" }, { 21, "21st" }, { 22, "22nd" }, { 23, "23rd" }, { 31, "31st" }, { 111, "111st" },
+            { 112, "112nd" }, { 113, "113rd" }, { 65535, "65535th" } };
         for (const auto &row : rows)
             QTest::newRow(row.second) << row.first << QString::fromLatin1(row.second);
     }
@@ -90,20 +89,34 @@ private slots:
     {
         QTest::addColumn<QString>("formula");
         QTest::addColumn<QString>("text");
-        QTest::newRow("april 1") << "@0401" << "1st of April";
-        QTest::newRow("each month") << "@0015" << "15th of Each Month";
-        QTest::newRow("armed forces") << "$2 6 5 " << "3rd Sat of May";
-        QTest::newRow("last any day") << "$5 7 0 " << "Last Day Each Month";
-        QTest::newRow("2nd any day") << "$1 7 1 " << "2nd Day January";
-        QTest::newRow("last sunday") << "$5 0 10" << "Last Sun of October";
-        QTest::newRow("weekend") << "%17       " << "Sun,Sat";
-        QTest::newRow("weekday order") << "%531" << "Sun,Tue,Thu";
-        QTest::newRow("all days") << "%1234567" << "Sun,Mon,Tue,Wed,Thu,Fri,Sat";
-        QTest::newRow("unreadable day") << "@04xx" << "";
-        QTest::newRow("unreadable special") << "$a 1 1" << "";
-        QTest::newRow("month 13") << "@1301" << "";
-        QTest::newRow("weekday 8") << "$0 8 1 " << "";
-        QTest::newRow("named") << "#EASTER" << "";
+        QTest::newRow("april 1") << "@0401"
+                                 << "1st of April";
+        QTest::newRow("each month") << "@0015"
+                                    << "15th of Each Month";
+        QTest::newRow("armed forces") << "$2 6 5 "
+                                      << "3rd Sat of May";
+        QTest::newRow("last any day") << "$5 7 0 "
+                                      << "Last Day Each Month";
+        QTest::newRow("2nd any day") << "$1 7 1 "
+                                     << "2nd Day January";
+        QTest::newRow("last sunday") << "$5 0 10"
+                                     << "Last Sun of October";
+        QTest::newRow("weekend") << "%17       "
+                                 << "Sun,Sat";
+        QTest::newRow("weekday order") << "%531"
+                                       << "Sun,Tue,Thu";
+        QTest::newRow("all days") << "%1234567"
+                                  << "Sun,Mon,Tue,Wed,Thu,Fri,Sat";
+        QTest::newRow("unreadable day") << "@04xx"
+                                        << "";
+        QTest::newRow("unreadable special") << "$a 1 1"
+                                            << "";
+        QTest::newRow("month 13") << "@1301"
+                                  << "";
+        QTest::newRow("weekday 8") << "$0 8 1 "
+                                   << "";
+        QTest::newRow("named") << "#EASTER"
+                               << "";
     }
     void describesFormulas()
     {
@@ -115,9 +128,9 @@ private slots:
     void entryDisplayText()
     {
         QCOMPARE(EntryDisplayText(BuildEntry(QStringLiteral("  Armed Forces Day"), QStringLiteral("$2 6 5"))),
-                 QStringLiteral("Armed Forces Day (3rd Sat of May)"));
+            QStringLiteral("Armed Forces Day (3rd Sat of May)"));
         QCOMPARE(EntryDisplayText(BuildEntry(QStringLiteral("Pay day"), QStringLiteral("@00xx"))),
-                 QStringLiteral("Pay day ()"));
+            QStringLiteral("Pay day ()"));
         // Named feasts and lines without a formula show their characters as they are.
         const QString easter = PadRight(QStringLiteral("Easter"), 120) + QStringLiteral("#EASTER");
         QCOMPARE(EntryDisplayText(easter), PadRight(QStringLiteral("Easter"), 120));
@@ -126,7 +139,7 @@ private slots:
         QCOMPARE(EntryDisplayText(QStringLiteral("short")), QStringLiteral("short"));
         QCOMPARE(EntryDisplayText(QString()), QString());
         QCOMPARE(EntryDisplayText(PadRight(QStringLiteral("Odd"), 120) + QStringLiteral("!x")),
-                 PadRight(QStringLiteral("Odd"), 120));
+            PadRight(QStringLiteral("Odd"), 120));
     }
 };
 

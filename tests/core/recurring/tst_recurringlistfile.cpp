@@ -19,14 +19,14 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("empty") << QByteArray() << QStringList {};
-        QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QStringList {"a", "b"};
-        QTest::newRow("lf") << QByteArray("a\nb\n") << QStringList {"a", "b"};
-        QTest::newRow("cr") << QByteArray("a\rb\r") << QStringList {"a", "b"};
-        QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd") << QStringList {"a", "b", "c", "d"};
-        QTest::newRow("last line without end") << QByteArray("a\r\nb") << QStringList {"a", "b"};
-        QTest::newRow("empty lines") << QByteArray("\r\n\r\na\n\n") << QStringList {"", "", "a", ""};
-        QTest::newRow("lf cr is two ends") << QByteArray("a\n\rb") << QStringList {"a", "", "b"};
-        QTest::newRow("code page") << QByteArray("Caf\xe9 \x80") << QStringList {QStringLiteral(u"Café €")};
+        QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QStringList { "a", "b" };
+        QTest::newRow("lf") << QByteArray("a\nb\n") << QStringList { "a", "b" };
+        QTest::newRow("cr") << QByteArray("a\rb\r") << QStringList { "a", "b" };
+        QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd") << QStringList { "a", "b", "c", "d" };
+        QTest::newRow("last line without end") << QByteArray("a\r\nb") << QStringList { "a", "b" };
+        QTest::newRow("empty lines") << QByteArray("\r\n\r\na\n\n") << QStringList { "", "", "a", "" };
+        QTest::newRow("lf cr is two ends") << QByteArray("a\n\rb") << QStringList { "a", "", "b" };
+        QTest::newRow("code page") << QByteArray("Caf\xe9 \x80") << QStringList { QStringLiteral(u"Café €") };
     }
     void splitsOnEveryLineEnd()
     {
@@ -42,14 +42,14 @@ private slots:
         const QString entry = RecurringFormula::BuildEntry(QStringLiteral(u"Fête"), QStringLiteral("@0714"));
         const QString bare = PadRight(QStringLiteral("Only text"), 120);
         QString error;
-        QVERIFY(write(path, {entry, bare, QString()}, &error));
+        QVERIFY(write(path, { entry, bare, QString() }, &error));
         const QByteArray bytes = readFile(path);
         QCOMPARE(bytes.size(), 130 + 2 + 120 + 2 + 2);
         QVERIFY(bytes.startsWith("F\xeate "));
         QCOMPARE(bytes.mid(130, 2), QByteArray("\r\n"));
         QStringList entries;
         QVERIFY(read(path, &entries, &error));
-        QCOMPARE(entries, (QStringList {entry, bare, QString()}));
+        QCOMPARE(entries, (QStringList { entry, bare, QString() }));
     }
 
     void failedWritesKeepTheOldFile()
@@ -57,23 +57,23 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("list/DWRECUR.DAX"));
         QString error;
-        QVERIFY(!write(path, {QStringLiteral("x")}, &error)); // the folder does not exist
+        QVERIFY(!write(path, { QStringLiteral("x") }, &error)); // the folder does not exist
         QVERIFY(error.contains(QStringLiteral("DWRECUR.DAX")));
         // A folder in the way of the file: nothing is replaced.
         const QString blocked = dir.filePath(QStringLiteral("DWRECUR.DAX"));
         QDir().mkpath(blocked + QStringLiteral("/inside"));
-        QVERIFY(!write(blocked, {QStringLiteral("new")}, &error));
+        QVERIFY(!write(blocked, { QStringLiteral("new") }, &error));
         QVERIFY(QFileInfo(blocked + QStringLiteral("/inside")).isDir());
     }
 
     void missingFileIsAnError()
     {
         QTemporaryDir dir;
-        QStringList entries {QStringLiteral("kept")};
+        QStringList entries { QStringLiteral("kept") };
         QString error;
         QVERIFY(!read(dir.filePath(QStringLiteral("DWRECUR.DAX")), &entries, &error));
         QVERIFY(error.startsWith(QStringLiteral("Unable to read")));
-        QCOMPARE(entries, QStringList {QStringLiteral("kept")});
+        QCOMPARE(entries, QStringList { QStringLiteral("kept") });
     }
 
     void findsTheListWhateverItsCase()
@@ -89,11 +89,14 @@ private slots:
         const QString line = convertStartingLine(QStringLiteral("0704Independence Day"));
         QCOMPARE(line, PadRight(QStringLiteral("Independence Day"), 120) + QStringLiteral("@0704      "));
         QCOMPARE(line.size(), 131);
-        QCOMPARE(convertStartingLine(QStringLiteral("07")), QString(120, QLatin1Char(' ')) + QStringLiteral("@07        "));
-        QCOMPARE(convertStartingLine(QString()), QString(120, QLatin1Char(' ')) + QStringLiteral("@          "));
+        QCOMPARE(convertStartingLine(QStringLiteral("07")),
+            QString(120, QLatin1Char(' ')) + QStringLiteral("@07        "));
+        QCOMPARE(
+            convertStartingLine(QString()), QString(120, QLatin1Char(' ')) + QStringLiteral("@          "));
         // Text past character 154 is dropped, then the rest cut to 120.
         const QString longLine = QStringLiteral("1225") + QString(200, QLatin1Char('x'));
-        QCOMPARE(convertStartingLine(longLine), QString(120, QLatin1Char('x')) + QStringLiteral("@1225      "));
+        QCOMPARE(
+            convertStartingLine(longLine), QString(120, QLatin1Char('x')) + QStringLiteral("@1225      "));
     }
 
     void startingListReplacesTheListAndIsDeleted()
@@ -107,7 +110,8 @@ private slots:
         QStringList entries;
         QVERIFY(read(dir.filePath(QStringLiteral("DWRECUR.DAX")), &entries, &error));
         QCOMPARE(entries.size(), 3);
-        QCOMPARE(entries[0], PadRight(QStringLiteral("Independence Day"), 120) + QStringLiteral("@0704      "));
+        QCOMPARE(
+            entries[0], PadRight(QStringLiteral("Independence Day"), 120) + QStringLiteral("@0704      "));
         QCOMPARE(entries[1].mid(120), QStringLiteral("@1225      "));
         QCOMPARE(entries[2], QString(120, QLatin1Char(' ')) + QStringLiteral("@0101      "));
         // Converting again finds no starting list and changes nothing.
@@ -146,7 +150,8 @@ private slots:
         QStringList entries;
         QString error;
         QVERIFY(read(path, &entries, &error));
-        QCOMPARE(entries, (QStringList {PadRight(QStringLiteral("No formula"), 120), QStringLiteral("short")}));
+        QCOMPARE(
+            entries, (QStringList { PadRight(QStringLiteral("No formula"), 120), QStringLiteral("short") }));
     }
 };
 

@@ -64,22 +64,22 @@ private slots:
     void dayOfMonthFor31InA30DayMonthIsOfferedButPlacesNothing()
     {
         const QString entry = BuildEntry(QStringLiteral("Month end"), QStringLiteral("@0031"));
-        QCOMPARE(CandidatesForMonth({entry}, 2026, 4), QStringList {entry});
+        QCOMPARE(CandidatesForMonth({ entry }, 2026, 4), QStringList { entry });
         QVERIFY(PlacementsOf(entry, 2026, 4).isEmpty());
-        QCOMPARE(PlacementsOf(entry, 2026, 5), (Placements {{31, QStringLiteral("Month end")}}));
+        QCOMPARE(PlacementsOf(entry, 2026, 5), (Placements { { 31, QStringLiteral("Month end") } }));
     }
 
     void textsAreTrimmedOnlyForDayOfMonthAndSpecial()
     {
         const QString padded = PadRight(QStringLiteral("  Party"), 120);
         QCOMPARE(PlacementsOf(BuildEntry(QStringLiteral("  Party"), QStringLiteral("@0704")), 2026, 7),
-                 (Placements {{4, QStringLiteral("Party")}}));
+            (Placements { { 4, QStringLiteral("Party") } }));
         QCOMPARE(PlacementsOf(BuildEntry(QStringLiteral("  Party"), QStringLiteral("$0 7 0")), 2026, 7),
-                 (Placements {{1, QStringLiteral("Party")}}));
+            (Placements { { 1, QStringLiteral("Party") } }));
         QCOMPARE(PlacementsOf(BuildEntry(QStringLiteral("  Party"), QStringLiteral("%1")), 2026, 2),
-                 (Placements {{1, padded}, {8, padded}, {15, padded}, {22, padded}}));
+            (Placements { { 1, padded }, { 8, padded }, { 15, padded }, { 22, padded } }));
         const QString easter = holiday(QStringLiteral("Easter"));
-        QCOMPARE(PlacementsOf(easter, 2024, 3), (Placements {{31, easter.left(120)}}));
+        QCOMPARE(PlacementsOf(easter, 2024, 3), (Placements { { 31, easter.left(120) } }));
         QVERIFY(PlacementsOf(PadRight(QStringLiteral("x"), 120), 2026, 7).isEmpty());
         QVERIFY(PlacementsOf(QStringLiteral("x"), 2026, 7).isEmpty());
         QVERIFY(PlacementsOf(BuildEntry(QStringLiteral("x"), QStringLiteral("!0704")), 2026, 7).isEmpty());
@@ -108,7 +108,8 @@ private slots:
 
     void noCandidateLeftForTheMonth()
     {
-        const QStringList entries {holiday(QStringLiteral("Christmas Day")), holiday(QStringLiteral("Halloween"))};
+        const QStringList entries { holiday(QStringLiteral("Christmas Day")),
+            holiday(QStringLiteral("Halloween")) };
         QVERIFY(CandidatesForMonth(entries, 2026, 6).isEmpty());
         QVERIFY(CandidatesForMonth({}, 2026, 6).isEmpty());
     }

@@ -36,8 +36,7 @@ public:
 };
 
 // Runs the answer on the next modal dialog of that class once it is shown.
-template <typename Dialog>
-void answerNextDialog(std::function<void(Dialog &)> answer)
+template <typename Dialog> void answerNextDialog(std::function<void(Dialog &)> answer)
 {
     auto *timer = new QTimer;
     timer->setInterval(5);

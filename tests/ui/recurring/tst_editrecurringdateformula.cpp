@@ -14,7 +14,7 @@ namespace {
 
 QList<QCheckBox *> days(const TEditRecurringDateFormula &d)
 {
-    return {d.Sunday, d.Monday, d.Tuesday, d.Wednesday, d.Thursday, d.Friday, d.Saturday};
+    return { d.Sunday, d.Monday, d.Tuesday, d.Wednesday, d.Thursday, d.Friday, d.Saturday };
 }
 
 QString checkedDays(const TEditRecurringDateFormula &d)
@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(dialog.SpecialOccurrance->itemText(5), QStringLiteral("Last"));
         QCOMPARE(checkedDays(dialog), QStringLiteral("23456")); // Monday to Friday
         QCOMPARE(dialog.Tuesday->text(), QStringLiteral("Tues"));
-        for (QComboBox *box : {dialog.SpecialOccurrance, dialog.SpecialDayOfWeek, dialog.SpecialMonth})
+        for (QComboBox *box : { dialog.SpecialOccurrance, dialog.SpecialDayOfWeek, dialog.SpecialMonth })
             QCOMPARE(box->currentIndex(), 0);
         // Only the checked group's controls can be used; its caption is bold.
         QVERIFY(dialog.DayOfMonthDay->isEnabled());
@@ -67,11 +67,12 @@ private slots:
         TEditRecurringDateFormula dialog;
         QCOMPARE(dialog.DayOfMonthDay->toolTip(), QStringLiteral("Select the day of the month (1-31)"));
         QCOMPARE(dialog.DayOfMonthMonth->toolTip(),
-                 QStringLiteral("Select the month, or choose \"of Each Month\"\nfor all months"));
+            QStringLiteral("Select the month, or choose \"of Each Month\"\nfor all months"));
         QCOMPARE(dialog.SpecialDayOfWeek->toolTip(),
-                 QStringLiteral("Select the weekday (Sun-Sat), or select  \"Day\" \nfor any day."));
+            QStringLiteral("Select the weekday (Sun-Sat), or select  \"Day\" \nfor any day."));
         QCOMPARE(dialog.AllDaysCheck->toolTip(), QStringLiteral("Check to include all days"));
-        QCOMPARE(dialog.Friday->toolTip(), QStringLiteral("Check to use this reminder on this day of \neach week"));
+        QCOMPARE(dialog.Friday->toolTip(),
+            QStringLiteral("Check to use this reminder on this day of \neach week"));
     }
 
     void setEmUp_data()
@@ -79,16 +80,36 @@ private slots:
         QTest::addColumn<QString>("formula");
         QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("state");
-        QTest::newRow("weekday set") << "%135      " << "week" << "135";
-        QTest::newRow("weekday set, all") << "%7654321" << "week" << "1234567";
-        QTest::newRow("empty formula") << "" << "week" << "";
-        QTest::newRow("day of month") << "@1225     " << "month" << "25/12";
-        QTest::newRow("each month") << "@0015" << "month" << "15/0";
-        QTest::newRow("converted line") << "@0704     " << "month" << "4/7";
-        QTest::newRow("new entry") << "@" << "month" << "1/0";
-        QTest::newRow("special") << "$3 4 11   " << "special" << "3/4/11";
-        QTest::newRow("last any day") << "$5 7 0    " << "special" << "5/7/0";
-        QTest::newRow("unreadable special") << "$x 4 11" << "month" << "1/0";
+        QTest::newRow("weekday set") << "%135      "
+                                     << "week"
+                                     << "135";
+        QTest::newRow("weekday set, all") << "%7654321"
+                                          << "week"
+                                          << "1234567";
+        QTest::newRow("empty formula") << ""
+                                       << "week"
+                                       << "";
+        QTest::newRow("day of month") << "@1225     "
+                                      << "month"
+                                      << "25/12";
+        QTest::newRow("each month") << "@0015"
+                                    << "month"
+                                    << "15/0";
+        QTest::newRow("converted line") << "@0704     "
+                                        << "month"
+                                        << "4/7";
+        QTest::newRow("new entry") << "@"
+                                   << "month"
+                                   << "1/0";
+        QTest::newRow("special") << "$3 4 11   "
+                                 << "special"
+                                 << "3/4/11";
+        QTest::newRow("last any day") << "$5 7 0    "
+                                      << "special"
+                                      << "5/7/0";
+        QTest::newRow("unreadable special") << "$x 4 11"
+                                            << "month"
+                                            << "1/0";
     }
     void setEmUp()
     {
@@ -108,14 +129,16 @@ private slots:
         if (group == QLatin1String("week"))
             QCOMPARE(checkedDays(dialog), state);
         else if (group == QLatin1String("month"))
-            QCOMPARE(QStringLiteral("%1/%2").arg(dialog.DayOfMonthDay->value()).arg(dialog.DayOfMonthMonth->currentIndex()),
-                     state);
+            QCOMPARE(QStringLiteral("%1/%2")
+                         .arg(dialog.DayOfMonthDay->value())
+                         .arg(dialog.DayOfMonthMonth->currentIndex()),
+                state);
         else
             QCOMPARE(QStringLiteral("%1/%2/%3")
                          .arg(dialog.SpecialOccurrance->currentIndex())
                          .arg(dialog.SpecialDayOfWeek->currentIndex())
                          .arg(dialog.SpecialMonth->currentIndex()),
-                     state);
+                state);
         QVERIFY(dialog.Event->hasFocus() || !QApplication::focusWidget());
     }
 
@@ -163,7 +186,8 @@ private slots:
             box->setChecked(false);
         QTest::mouseClick(dialog.Okbutton, Qt::LeftButton);
         QCOMPARE(messages.information,
-                 QStringList {QStringLiteral("You must select at least one day for this \rreminder to occur on")});
+            QStringList {
+                QStringLiteral("You must select at least one day for this \rreminder to occur on") });
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.formula(), QStringLiteral("%135"));
         screenshot(&dialog, QStringLiteral("editrecurringdateformula"));
@@ -184,7 +208,8 @@ private slots:
         QVERIFY(dialog.rbSpecial->isChecked());
         QCOMPARE(dialog.SpecialOccurrance->currentIndex(), -1);
         QVERIFY(!dialog.DetermineFormulaString());
-        QCOMPARE(messages.information, QStringList {QStringLiteral("Invalid value entered for Special category")});
+        QCOMPARE(messages.information,
+            QStringList { QStringLiteral("Invalid value entered for Special category") });
         QCOMPARE(dialog.formula(), QStringLiteral("$9 1 5"));
 
         dialog.setFormula(QStringLiteral("@1501"));

@@ -52,20 +52,20 @@ private slots:
     {
         QTemporaryDir dir;
         const QString bare = PadRight(QStringLiteral("Bare line"), 120);
-        writeList(dir, {kZoo, kArmed, bare, kConverted});
+        writeList(dir, { kZoo, kArmed, bare, kConverted });
         TEditRecurringDates dialog(dir.path());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Recurring Dates"));
-        QCOMPARE(dialog.entries(), (QStringList {kArmed, bare, kConverted, kZoo}));
+        QCOMPARE(dialog.entries(), (QStringList { kArmed, bare, kConverted, kZoo }));
         QCOMPARE(dialog.DatesList->item(0)->text(), QStringLiteral("Armed Forces Day (3rd Sat of May)"));
         QCOMPARE(dialog.DatesList->item(1)->text(), QStringLiteral("Bare line"));
         QCOMPARE(dialog.DatesList->item(2)->text(), QStringLiteral("Independence Day (4th of July)"));
         QCOMPARE(dialog.DatesList->item(3)->text(), QStringLiteral("Zoo day (Sun,Tue,Thu)"));
         QCOMPARE(dialog.selectedEntry(), kArmed);
         QStringList captions;
-        for (QPushButton *button : {dialog.okbutton, dialog.Editbutton, dialog.Newbutton, dialog.DeleteButton,
-                                    dialog.Holidaysbutton, dialog.CancelButton})
+        for (QPushButton *button : { dialog.okbutton, dialog.Editbutton, dialog.Newbutton,
+                 dialog.DeleteButton, dialog.Holidaysbutton, dialog.CancelButton })
             captions << button->text();
-        QCOMPARE(captions, (QStringList {"Ok", "Edit", "New", "Delete", "Holidays", "Cancel"}));
+        QCOMPARE(captions, (QStringList { "Ok", "Edit", "New", "Delete", "Holidays", "Cancel" }));
         dialog.show(); // activation sets the buttons
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QVERIFY(dialog.Editbutton->isEnabled());
@@ -93,7 +93,7 @@ private slots:
     void okWritesTheListInOrderCancelWritesNothing()
     {
         QTemporaryDir dir;
-        writeList(dir, {kZoo, kArmed});
+        writeList(dir, { kZoo, kArmed });
         const QByteArray before = readFile(dir.filePath(QStringLiteral("DWRECUR.DAX")));
         {
             TEditRecurringDates dialog(dir.path());
@@ -106,13 +106,13 @@ private slots:
         dialog.okbuttonClick();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(readFile(dir.filePath(QStringLiteral("DWRECUR.DAX"))),
-                 kArmed.toLatin1() + "\r\n" + kZoo.toLatin1() + "\r\n");
+            kArmed.toLatin1() + "\r\n" + kZoo.toLatin1() + "\r\n");
     }
 
     void newEntryGoesToItsSortedPlace()
     {
         QTemporaryDir dir;
-        writeList(dir, {kZoo, kArmed});
+        writeList(dir, { kZoo, kArmed });
         TEditRecurringDates dialog(dir.path());
         answerNextDialog<TEditRecurringDateFormula>([](TEditRecurringDateFormula &formula) {
             QCOMPARE(formula.windowTitle(), QStringLiteral("Add Recurring Date"));
@@ -126,7 +126,7 @@ private slots:
         });
         dialog.NewbuttonClick();
         const QString added = BuildEntry(QStringLiteral("Mum's birthday"), QStringLiteral("@0509"));
-        QCOMPARE(dialog.entries(), (QStringList {kArmed, added, kZoo}));
+        QCOMPARE(dialog.entries(), (QStringList { kArmed, added, kZoo }));
         QCOMPARE(dialog.selectedEntry(), added);
         QCOMPARE(added.size(), 130);
     }
@@ -135,8 +135,9 @@ private slots:
     {
         QTemporaryDir dir;
         TEditRecurringDates dialog(dir.path());
-        answerNextDialog<TEditRecurringDateFormula>(
-            [](TEditRecurringDateFormula &formula) { QTest::mouseClick(formula.CancelButton, Qt::LeftButton); });
+        answerNextDialog<TEditRecurringDateFormula>([](TEditRecurringDateFormula &formula) {
+            QTest::mouseClick(formula.CancelButton, Qt::LeftButton);
+        });
         dialog.NewbuttonClick();
         QVERIFY(dialog.entries().isEmpty());
         QVERIFY(!dialog.Editbutton->isEnabled());
@@ -145,7 +146,7 @@ private slots:
     void editingAWeekdaySetOpensWithItsDays()
     {
         QTemporaryDir dir;
-        writeList(dir, {kZoo, kArmed});
+        writeList(dir, { kZoo, kArmed });
         TEditRecurringDates dialog(dir.path());
         dialog.DatesList->setCurrentRow(rowOf(dialog, kZoo));
         bool seen = false;
@@ -156,23 +157,24 @@ private slots:
             QCOMPARE(formula.formula(), QStringLiteral("%135      "));
             QVERIFY(formula.rbDayOfweek->isChecked());
             QVERIFY(formula.rbDayOfweek->font().bold());
-            QVERIFY(formula.Sunday->isChecked() && formula.Tuesday->isChecked() && formula.Thursday->isChecked());
-            QVERIFY(!formula.Monday->isChecked() && !formula.Wednesday->isChecked() && !formula.Friday->isChecked()
-                    && !formula.Saturday->isChecked());
+            QVERIFY(
+                formula.Sunday->isChecked() && formula.Tuesday->isChecked() && formula.Thursday->isChecked());
+            QVERIFY(!formula.Monday->isChecked() && !formula.Wednesday->isChecked()
+                && !formula.Friday->isChecked() && !formula.Saturday->isChecked());
             formula.Saturday->setChecked(true);
             QTest::mouseClick(formula.Okbutton, Qt::LeftButton);
         });
         dialog.EditbuttonClick();
         QVERIFY(seen);
         const QString edited = BuildEntry(QStringLiteral("Zoo day"), QStringLiteral("%1357"));
-        QCOMPARE(dialog.entries(), (QStringList {kArmed, edited}));
+        QCOMPARE(dialog.entries(), (QStringList { kArmed, edited }));
         QCOMPARE(dialog.selectedEntry(), edited);
     }
 
     void editedConvertedLineIsWrittenBackAs130Characters()
     {
         QTemporaryDir dir;
-        writeList(dir, {kConverted});
+        writeList(dir, { kConverted });
         TEditRecurringDates dialog(dir.path());
         QCOMPARE(dialog.selectedEntry().size(), 131);
         answerNextDialog<TEditRecurringDateFormula>([](TEditRecurringDateFormula &formula) {
@@ -192,21 +194,21 @@ private slots:
     void untouchedConvertedLineKeepsItsLength()
     {
         QTemporaryDir dir;
-        writeList(dir, {kConverted, kArmed});
+        writeList(dir, { kConverted, kArmed });
         TEditRecurringDates dialog(dir.path());
         dialog.okbuttonClick();
-        QCOMPARE(onDisk(dir), (QStringList {kArmed, kConverted}));
+        QCOMPARE(onDisk(dir), (QStringList { kArmed, kConverted }));
     }
 
     void easterFeastsCannotBeEdited()
     {
         MessageRecorder messages;
         QTemporaryDir dir;
-        writeList(dir, {kEaster});
+        writeList(dir, { kEaster });
         TEditRecurringDates dialog(dir.path());
         dialog.EditbuttonClick();
-        QCOMPARE(messages.information, QStringList {QStringLiteral("This entry cannot be edited")});
-        QCOMPARE(dialog.entries(), QStringList {kEaster});
+        QCOMPARE(messages.information, QStringList { QStringLiteral("This entry cannot be edited") });
+        QCOMPARE(dialog.entries(), QStringList { kEaster });
     }
 
     void editWithoutSelectionBeeps()
@@ -224,7 +226,7 @@ private slots:
         MessageRecorder messages;
         QTemporaryDir dir;
         const QString bare = PadRight(QStringLiteral("Only a note"), 120);
-        writeList(dir, {bare});
+        writeList(dir, { bare });
         TEditRecurringDates dialog(dir.path());
         QCOMPARE(dialog.DatesList->count(), 1);
         dialog.EditbuttonClick(); // nothing to edit, nothing said
@@ -235,11 +237,11 @@ private slots:
     void deletingTheLastEntryDisablesEditAndDelete()
     {
         QTemporaryDir dir;
-        writeList(dir, {kZoo, kArmed});
+        writeList(dir, { kZoo, kArmed });
         TEditRecurringDates dialog(dir.path());
         dialog.DatesList->setCurrentRow(1);
         dialog.DeleteButtonClick();
-        QCOMPARE(dialog.entries(), QStringList {kArmed});
+        QCOMPARE(dialog.entries(), QStringList { kArmed });
         QCOMPARE(dialog.selectedEntry(), kArmed);
         dialog.DeleteButtonClick();
         QVERIFY(dialog.entries().isEmpty());
@@ -256,7 +258,8 @@ private slots:
         TEditRecurringDates dialog(dir.path());
         auto chooseEaster = [](TGetHolidays &holidays) {
             for (int row = 0; row < holidays.Holidays()->count(); ++row) {
-                const QString name = holidays.Holidays()->item(row)->data(Qt::UserRole).toString().left(120).trimmed();
+                const QString name
+                    = holidays.Holidays()->item(row)->data(Qt::UserRole).toString().left(120).trimmed();
                 if (name == QLatin1String("Easter") || name == QLatin1String("Labor Day"))
                     clickRow(holidays.Holidays(), row);
             }
@@ -269,13 +272,14 @@ private slots:
         QVERIFY(dialog.Editbutton->isEnabled());
         answerNextDialog<TGetHolidays>(chooseEaster);
         dialog.HolidaysbuttonClick();
-        QCOMPARE(dialog.entries(), (QStringList {kEaster, BuildEntry(QStringLiteral("Labor Day"), QStringLiteral("$0 1 9"))}));
+        QCOMPARE(dialog.entries(),
+            (QStringList { kEaster, BuildEntry(QStringLiteral("Labor Day"), QStringLiteral("$0 1 9")) }));
     }
 
     void holidaysCompareIgnoringLetterCase()
     {
         QTemporaryDir dir;
-        writeList(dir, {kEaster.toUpper()});
+        writeList(dir, { kEaster.toUpper() });
         TEditRecurringDates dialog(dir.path());
         answerNextDialog<TGetHolidays>([](TGetHolidays &holidays) {
             QTest::mouseClick(holidays.allButton(), Qt::LeftButton);

@@ -16,10 +16,10 @@ namespace {
 
 QStringList sampleEntries()
 {
-    return {BuildEntry(QStringLiteral("Zoo day"), QStringLiteral("@0704")),
-            BuildEntry(QStringLiteral("Armed Forces Day"), QStringLiteral("$2 6 5")),
-            BuildEntry(QStringLiteral("Gym"), QStringLiteral("%246")),
-            PadRight(QStringLiteral("Easter"), 120) + QStringLiteral("#EASTER")};
+    return { BuildEntry(QStringLiteral("Zoo day"), QStringLiteral("@0704")),
+        BuildEntry(QStringLiteral("Armed Forces Day"), QStringLiteral("$2 6 5")),
+        BuildEntry(QStringLiteral("Gym"), QStringLiteral("%246")),
+        PadRight(QStringLiteral("Easter"), 120) + QStringLiteral("#EASTER") };
 }
 
 // Darkest pixel of a row's check area (its first 16 pixels).
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(names.last(), QStringLiteral("Washington's Birthday"));
         QStringList table = HolidayTable::entries();
         std::sort(table.begin(), table.end(),
-                  [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+            [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
         QCOMPARE(shown, table);
         QCOMPARE(dialog.Holidays()->item(5)->text(), PadRight(QStringLiteral("Easter"), 120).trimmed());
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
@@ -173,21 +173,24 @@ private slots:
         screenshot(&dialog, QStringLiteral("getholidays"));
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.selectedEntries(), (QStringList {shown[0], shown[5]}));
+        QCOMPARE(dialog.selectedEntries(), (QStringList { shown[0], shown[5] }));
     }
 
     void holidayEntriesExactlyAsListed()
     {
         const QStringList table = HolidayTable::entries();
-        QVERIFY(table.contains(PadRight(QStringLiteral("Armed Forces Day"), 120) + QStringLiteral("$2 6 5    ")));
-        QVERIFY(table.contains(PadRight(QStringLiteral("Thanksgiving Day"), 120) + QStringLiteral("$3 4 11   ")));
-        QVERIFY(table.contains(PadRight(QStringLiteral("April Fools's Day"), 120) + QStringLiteral("@0401     ")));
+        QVERIFY(
+            table.contains(PadRight(QStringLiteral("Armed Forces Day"), 120) + QStringLiteral("$2 6 5    ")));
+        QVERIFY(
+            table.contains(PadRight(QStringLiteral("Thanksgiving Day"), 120) + QStringLiteral("$3 4 11   ")));
+        QVERIFY(table.contains(
+            PadRight(QStringLiteral("April Fools's Day"), 120) + QStringLiteral("@0401     ")));
         QVERIFY(table.contains(PadRight(QStringLiteral("Good Friday"), 120) + QStringLiteral("#GOODFRIDAY")));
         QVERIFY(table.contains(PadRight(QStringLiteral("Palm Sunday"), 120) + QStringLiteral("#PALMSUNDAY")));
-        QVERIFY(table.contains(PadRight(QStringLiteral("Daylight Savings time begins"), 120)
-                               + QStringLiteral("$0 0 4    ")));
-        QVERIFY(table.contains(PadRight(QStringLiteral("Daylight Savings Time ends"), 120)
-                               + QStringLiteral("$5 0 10   ")));
+        QVERIFY(table.contains(
+            PadRight(QStringLiteral("Daylight Savings time begins"), 120) + QStringLiteral("$0 0 4    ")));
+        QVERIFY(table.contains(
+            PadRight(QStringLiteral("Daylight Savings Time ends"), 120) + QStringLiteral("$5 0 10   ")));
     }
 };
 

@@ -67,7 +67,9 @@ struct Editor
             open = false;
         };
         hook.openEditor = [this](int cell) { openOn(cell); };
-        hook.showIconTool = [this](bool visible) { calls << (visible ? QStringLiteral("icons shown") : QStringLiteral("icons hidden")); };
+        hook.showIconTool = [this](bool visible) {
+            calls << (visible ? QStringLiteral("icons shown") : QStringLiteral("icons hidden"));
+        };
         return hook;
     }
 };
@@ -120,18 +122,20 @@ private slots:
     void nothingForTheMonthIsSaid()
     {
         MessageRecorder messages;
-        writeFile(m_dir.filePath(QStringLiteral("DWRECUR.DAX")), RecurringListFile::joinLines({kChristmas}));
+        writeFile(
+            m_dir.filePath(QStringLiteral("DWRECUR.DAX")), RecurringListFile::joinLines({ kChristmas }));
         Editor editor;
         editor.page = &m_page;
         QVERIFY(!RecurringFillCommand::run(nullptr, m_page, editorFont(), editor.hook(), m_dir.path()));
-        QCOMPARE(messages.information, QStringList {QStringLiteral("No predefined dates match the current month")});
-        QCOMPARE(editor.calls, (QStringList {"icons hidden", "icons shown"}));
+        QCOMPARE(messages.information,
+            QStringList { QStringLiteral("No predefined dates match the current month") });
+        QCOMPARE(editor.calls, (QStringList { "icons hidden", "icons shown" }));
     }
 
     void chosenEntriesGoBelowTheEditedCellsTypedText()
     {
         writeFile(m_dir.filePath(QStringLiteral("DWRECUR.DAX")),
-                  RecurringListFile::joinLines({kIndependence, kChristmas, kSundays, kFirstMonday}));
+            RecurringListFile::joinLines({ kIndependence, kChristmas, kSundays, kFirstMonday }));
         Editor editor;
         editor.page = &m_page;
         const int fourth = cellOfDay(4);
@@ -140,16 +144,16 @@ private slots:
         editor.calls.clear();
         answerNextDialog<TSelectRecurringDates>([](TSelectRecurringDates &dialog) {
             QCOMPARE(dialog.Dates()->count(), 3); // Christmas cannot fall in July
-            QCOMPARE(dialog.selectedEntries(), (QStringList {kIndependence, kSundays, kFirstMonday}));
+            QCOMPARE(dialog.selectedEntries(), (QStringList { kIndependence, kSundays, kFirstMonday }));
             clickRow(dialog.Dates(), 1); // not the Sundays
             screenshot(&dialog, QStringLiteral("fill-selection"));
             QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
         });
         QVERIFY(RecurringFillCommand::run(nullptr, m_page, editorFont(), editor.hook(), m_dir.path()));
         QCOMPARE(editor.calls,
-                 (QStringList {"icons hidden", "close", QStringLiteral("open %1").arg(fourth), "icons shown"}));
-        QCOMPARE(paragraphs(m_page.cellContents(fourth)), (QStringList {"Picnic", "Independence Day", ""}));
-        QCOMPARE(paragraphs(m_page.cellContents(cellOfDay(6))), (QStringList {"Book club", ""}));
+            (QStringList { "icons hidden", "close", QStringLiteral("open %1").arg(fourth), "icons shown" }));
+        QCOMPARE(paragraphs(m_page.cellContents(fourth)), (QStringList { "Picnic", "Independence Day", "" }));
+        QCOMPARE(paragraphs(m_page.cellContents(cellOfDay(6))), (QStringList { "Book club", "" }));
         QVERIFY(m_page.cellStorage(cellOfDay(5))->isEmpty()); // a Sunday, not chosen
         // The editor is open on its cell again, with everything the cell now holds.
         QVERIFY(editor.open);
@@ -158,7 +162,8 @@ private slots:
 
     void cancelLeavesTheCellsAndTheEditor()
     {
-        writeFile(m_dir.filePath(QStringLiteral("DWRECUR.DAX")), RecurringListFile::joinLines({kIndependence}));
+        writeFile(
+            m_dir.filePath(QStringLiteral("DWRECUR.DAX")), RecurringListFile::joinLines({ kIndependence }));
         Editor editor;
         editor.page = &m_page;
         editor.openOn(cellOfDay(10));
@@ -166,7 +171,7 @@ private slots:
         answerNextDialog<TSelectRecurringDates>(
             [](TSelectRecurringDates &dialog) { QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton); });
         QVERIFY(!RecurringFillCommand::run(nullptr, m_page, editorFont(), editor.hook(), m_dir.path()));
-        QCOMPARE(editor.calls, (QStringList {"icons hidden", "icons shown"}));
+        QCOMPARE(editor.calls, (QStringList { "icons hidden", "icons shown" }));
         QVERIFY(editor.open);
         QVERIFY(!m_page.anyCellHasContents());
     }
@@ -177,11 +182,11 @@ private slots:
         editor.page = &m_page;
         editor.current = 3; // opened before, closed since: reopened all the same
         const CellEditorHook hook = editor.hook();
-        QCOMPARE(RecurringFillCommand::apply(m_page, {kSundays}, editorFont(), hook), 4);
-        QCOMPARE(RecurringFillCommand::apply(m_page, {kSundays}, editorFont(), hook), 4);
+        QCOMPARE(RecurringFillCommand::apply(m_page, { kSundays }, editorFont(), hook), 4);
+        QCOMPARE(RecurringFillCommand::apply(m_page, { kSundays }, editorFont(), hook), 4);
         const QString padded = QStringLiteral("Church").leftJustified(120);
-        QCOMPARE(paragraphs(m_page.cellContents(cellOfDay(26))), (QStringList {padded, padded, ""}));
-        QCOMPARE(editor.calls, (QStringList {"close", "open 3", "close", "open 3"}));
+        QCOMPARE(paragraphs(m_page.cellContents(cellOfDay(26))), (QStringList { padded, padded, "" }));
+        QCOMPARE(editor.calls, (QStringList { "close", "open 3", "close", "open 3" }));
     }
 };
 

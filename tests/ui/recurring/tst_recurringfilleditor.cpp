@@ -1,6 +1,7 @@
 // Filling while the main window's cell editor is open on a cell: the typed
 // text is stored first and the editor comes back on that cell.
 #include "app/calendarmain.h"
+#include "mainwindowfixture.h"
 #include "app/celleditbridge.h"
 #include "calendarpage.h"
 #include "recurring/recurringfillcommand.h"
@@ -21,13 +22,13 @@ class TestRecurringFillEditor : public QObject
 private slots:
     void editedCellKeepsItsTypedTextAndTheEditorReopens()
     {
+        MainWindowEnvironment environment;
         TCalendarMain window;
         CalendarPage &page = window.calendarPanel()->page();
-        page.setCalendarLayout(0);
-        page.setMainCalMonth(7);
-        page.setMainCalYear(2026);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.OpenCalendarFile(environment.writeCalendar("July.DWF", 0, 7, 2026));
+        QVERIFY(window.pageShown());
         page.recordCellTable(window.calendarPanel()->scale());
         const int fourth = page.cellOfDay(4);
         page.raiseForCell(fourth);
@@ -41,8 +42,8 @@ private slots:
         hook.currentCell = [bridge] { return bridge->CurrentCell(); };
         hook.closeEditor = [bridge] { bridge->DoSaveRichtext(); };
         hook.openEditor = [&page](int cell) { page.raiseForCell(cell); };
-        const QStringList entries {BuildEntry(QStringLiteral("Independence Day"), QStringLiteral("@0704")),
-                                   BuildEntry(QStringLiteral("Book club"), QStringLiteral("$0 1 0"))};
+        const QStringList entries { BuildEntry(QStringLiteral("Independence Day"), QStringLiteral("@0704")),
+            BuildEntry(QStringLiteral("Book club"), QStringLiteral("$0 1 0")) };
         QCOMPARE(RecurringFillCommand::apply(page, entries, bridge->defaultFont(), hook), 2);
 
         QCOMPARE(page.cellStorage(fourth)->plainText(), QStringLiteral("Picnic\nIndependence Day"));
