@@ -422,10 +422,10 @@ bool inspect(const QByteArray &data, Info *info, QString *error)
         return fail(error, QStringLiteral("The file is not an enhanced metafile"));
     if (totalBytes > quint64(data.size()) || headerSize > quint64(data.size()))
         return fail(error, QStringLiteral("The picture is cut short"));
-    info->bounds = bounds.toRect();
-    info->frame = frame.toRect();
-    info->devicePixels = device.toSize();
-    info->deviceMillimetres = millimetres.toSize();
+    info->bounds = bounds;
+    info->frame = frame;
+    info->devicePixels = device;
+    info->deviceMillimetres = millimetres;
     r.seek(headerSize);
     while (true) {
         const qsizetype at = r.pos();

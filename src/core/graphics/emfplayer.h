@@ -13,10 +13,10 @@ namespace EmfPlayer {
 
 struct Info
 {
-    QRect bounds; // device units, inclusive
-    QRect frame; // hundredths of a millimetre, inclusive
-    QSize devicePixels;
-    QSize deviceMillimetres;
+    QRectF bounds; // device units, inclusive
+    QRectF frame; // hundredths of a millimetre, inclusive
+    QSizeF devicePixels;
+    QSizeF deviceMillimetres;
     int handleCount = 0;
     qsizetype end = 0; // offset just past the end-of-file record
 };

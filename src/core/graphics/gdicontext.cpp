@@ -205,9 +205,26 @@ QBrush GdiContext::makeBrush(const GdiBrush &g) const
     }
 }
 
-void GdiContext::applyTransform()
+// A dashed line thousands of dashes long takes Qt seconds to stroke; past
+// that many it is drawn solid, which looks the same at that density.
+QPen GdiContext::limitDashes(const QPen &pen, const QPainterPath &path, const QTransform &t) const
 {
-    m_painter.setTransform(fullTransform());
+    if (pen.style() == Qt::SolidLine || pen.style() == Qt::NoPen)
+        return pen;
+    constexpr double kMaxDashes = 4000;
+    double period = 0;
+    for (qreal d : pen.dashPattern())
+        period += d;
+    const double scale = std::sqrt(std::abs(t.determinant()));
+    const double width = pen.isCosmetic() ? std::max<double>(pen.widthF(), 1) / std::max(scale, 1e-12)
+                                          : std::max<double>(pen.widthF(), 1e-12);
+    const double dashes = path.length() / std::max(period * width, 1e-12);
+    if (!(dashes <= kMaxDashes)) {
+        QPen solid = pen;
+        solid.setStyle(Qt::SolidLine);
+        return solid;
+    }
+    return pen;
 }
 
 void GdiContext::draw(const QPainterPath &path, bool fill, bool stroke)
@@ -224,7 +241,7 @@ void GdiContext::draw(const QPainterPath &path, bool fill, bool stroke)
     if (brush.style() == Qt::NoBrush && pen.style() == Qt::NoPen)
         return;
     m_painter.setTransform(t);
-    m_painter.setPen(pen);
+    m_painter.setPen(limitDashes(pen, path, t));
     m_painter.setBrush(brush);
     m_painter.setBackgroundMode(m_state.opaqueBackground ? Qt::OpaqueMode : Qt::TransparentMode);
     m_painter.setBackground(m_state.backgroundColor);

@@ -88,9 +88,9 @@ public:
     [[nodiscard]] bool pathOpen() const { return m_pathOpen; }
 
 private:
-    void applyTransform();
     void applyClip();
     QPen makePen() const;
+    QPen limitDashes(const QPen &pen, const QPainterPath &path, const QTransform &t) const;
     QBrush makeBrush(const GdiBrush &brush) const;
     void draw(const QPainterPath &path, bool fill, bool stroke);
     void addToPath(const QPainterPath &logicalPath, bool connect);

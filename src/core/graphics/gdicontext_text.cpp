@@ -42,7 +42,8 @@ const GdiContext::TextFont &GdiContext::textFont()
         // it stretches the font, taken relative to the working size below.
         const double em = std::abs(g.height) > 0 ? std::abs(g.height) * (g.height > 0 ? t.cellRatio : 1) : 1;
         const double wanted = std::abs(g.width) * kTextWorkingSize / em;
-        font.setStretch(std::clamp(int(std::lround(wanted / metrics.averageCharWidth() * 100)), 1, 4000));
+        const double stretch = wanted / metrics.averageCharWidth() * 100;
+        font.setStretch(std::isfinite(stretch) ? int(std::clamp(stretch, 1.0, 4000.0)) : 100);
     }
     const QFontMetricsF final(font);
     t.font = font;

@@ -77,18 +77,18 @@ bool Metafile::loadFromData(const QByteArray &bytes, const Hint &hint, QString *
     if (bytes.size() >= 44 && bytes.mid(40, 4) == " EMF") {
         if (!EmfPlayer::inspect(bytes, &emf, error))
             return false;
-        const QSize mm = emf.deviceMillimetres;
-        const QSize px = emf.devicePixels;
+        const QSizeF mm = emf.deviceMillimetres;
+        const QSizeF px = emf.devicePixels;
         const bool known = mm.width() > 0 && mm.height() > 0 && px.width() > 0 && px.height() > 0;
-        m.m_pxPerMmX = known ? double(px.width()) / mm.width() : 96 / 25.4;
-        m.m_pxPerMmY = known ? double(px.height()) / mm.height() : 96 / 25.4;
-        const QRectF frame(QPointF(emf.frame.left(), emf.frame.top()), QPointF(emf.frame.right(), emf.frame.bottom()));
+        m.m_pxPerMmX = known ? px.width() / mm.width() : 96 / 25.4;
+        m.m_pxPerMmY = known ? px.height() / mm.height() : 96 / 25.4;
+        const QRectF frame = emf.frame;
         if (frame.width() > 0 && frame.height() > 0) {
             m.m_frame = QRectF(frame.left() * m.m_pxPerMmX / 100, frame.top() * m.m_pxPerMmY / 100,
                                frame.width() * m.m_pxPerMmX / 100, frame.height() * m.m_pxPerMmY / 100);
             m.m_naturalSize = QSizeF(frame.width() * 96 / 2540, frame.height() * 96 / 2540);
         } else {
-            m.m_frame = QRectF(emf.bounds.left(), emf.bounds.top(), emf.bounds.width(), emf.bounds.height());
+            m.m_frame = emf.bounds.normalized();
             m.m_naturalSize = QSizeF(m.m_frame.width() * 96 / 25.4 / m.m_pxPerMmX,
                                      m.m_frame.height() * 96 / 25.4 / m.m_pxPerMmY);
         }

@@ -1,0 +1,40 @@
+// Feeds arbitrary bytes to the metafile player: checked as a WMF, an EMF or
+// a plain WMF sized by a hint, then drawn into a small image and a
+// stretched, mirrored target, and stored again.
+#include "graphics/metafile.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <cstdint>
+#include <cstdlib>
+
+// Fontconfig keeps its caches until exit; they are not ours to free.
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libfontconfig\n";
+}
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static QGuiApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    Metafile picture;
+    if (!picture.loadFromData(bytes) && !picture.loadFromData(bytes, Metafile::Hint {8, QSizeF(2540, 1905)}))
+        return 0;
+    static QImage image(64, 48, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    picture.draw(painter, QRectF(2, 2, 60, 44));
+    picture.draw(painter, QRectF(50, 40, -30, -20));
+    painter.end();
+    (void)picture.storedBytes();
+    return 0;
+}
