@@ -2,6 +2,7 @@
 
 #include "recurringmessages.h"
 
+#include "platform/codepage1252.h"
 #include "recurring/recurringformula.h"
 
 #include <QCheckBox>
@@ -286,6 +287,13 @@ bool TEditRecurringDateFormula::DetermineFormulaString()
 
 void TEditRecurringDateFormula::OkbuttonClick()
 {
+    // The list file holds Windows-1252 text; anything else would turn into "?" on saving.
+    if (!CodePage1252::canEncode(Event->text())) {
+        RecurringMessages::ShowInformation(this,
+            QStringLiteral("The event text contains characters that cannot be "
+                           "saved in the list of recurring dates"));
+        return;
+    }
     if (DetermineFormulaString())
         accept();
 }

@@ -219,6 +219,22 @@ private slots:
         QCOMPARE(messages.information.last(), QStringLiteral("Invalid month entered "));
     }
 
+    void eventTextMustFitTheListFile()
+    {
+        MessageRecorder messages;
+        TEditRecurringDateFormula dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.Event->setText(QStringLiteral(u"Tanabata \u4E03\u5915"));
+        QTest::mouseClick(dialog.Okbutton, Qt::LeftButton);
+        QCOMPARE(messages.information.size(), 1);
+        QVERIFY(dialog.isVisible());
+        dialog.Event->setText(QStringLiteral(u"F\u00eate \u20ac"));
+        QTest::mouseClick(dialog.Okbutton, Qt::LeftButton);
+        QCOMPARE(messages.information.size(), 1);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
     void cancelKeepsTheFormula()
     {
         TEditRecurringDateFormula dialog;
