@@ -62,7 +62,6 @@ void TEditRecurringDates::buildControls()
     connect(DeleteButton, &QPushButton::clicked, this, &TEditRecurringDates::DeleteButtonClick);
     connect(Holidaysbutton, &QPushButton::clicked, this, &TEditRecurringDates::HolidaysbuttonClick);
     connect(CancelButton, &QPushButton::clicked, this, &TEditRecurringDates::CancelButtonClick);
-    connect(DatesList, &QListWidget::itemDoubleClicked, this, &TEditRecurringDates::EditbuttonClick);
 }
 
 void TEditRecurringDates::FormCreate()
