@@ -141,9 +141,14 @@ QPen GdiContext::makePen() const
     if (style == Gdi::PsNull || m_state.rop2 == Gdi::R2Nop)
         return Qt::NoPen;
     QPen pen(g.color);
+    const double scale = std::sqrt(std::abs(fullTransform().determinant()));
     if (g.width <= 0) {
         pen.setCosmetic(true);
         pen.setWidthF(m_cosmeticWidth);
+    } else if (g.width * scale <= 1) {
+        // Hairlines go to Qt's fast line drawer, not its general stroker.
+        pen.setCosmetic(true);
+        pen.setWidthF(g.width * scale);
     } else {
         pen.setWidthF(g.width);
     }
@@ -169,13 +174,17 @@ QPen GdiContext::makePen() const
     case Gdi::PsEndcapFlat: pen.setCapStyle(Qt::FlatCap); break;
     default: pen.setCapStyle(Qt::RoundCap); break;
     }
+    // Round joins cost Qt's stroker dearly on the long flattened curves
+    // metafiles hold; on a line under three pixels wide they look the same
+    // as bevelled ones.
+    const bool thin = pen.isCosmetic() || g.width * scale < 3;
     switch (g.style & Gdi::PsJoinMask) {
     case Gdi::PsJoinBevel: pen.setJoinStyle(Qt::BevelJoin); break;
     case Gdi::PsJoinMiter:
         pen.setJoinStyle(Qt::MiterJoin);
         pen.setMiterLimit(std::clamp(m_state.miterLimit, 1.0, 100.0));
         break;
-    default: pen.setJoinStyle(Qt::RoundJoin); break;
+    default: pen.setJoinStyle(thin ? Qt::BevelJoin : Qt::RoundJoin); break;
     }
     return pen;
 }
