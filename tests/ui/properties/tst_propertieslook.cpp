@@ -1,0 +1,131 @@
+// The properties dialogs on screen: every control of every page gets at
+// least the room its text needs. Set DW_SCREENSHOT_DIR to also keep a
+// picture of each page (run under a real display server to look at them).
+#include "calendarpage.h"
+#include "properties/calendarproperties.h"
+#include "properties/settimedialog.h"
+#include "properties/usertitleform.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QStackedWidget>
+#include <QtTest>
+
+class TestPropertiesLook : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyPageFits_data();
+    void everyPageFits();
+    void smallWindowStillFits();
+    void smallDialogsFit();
+};
+
+static void keepPicture(QWidget &widget, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("DW_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        QVERIFY(widget.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
+}
+
+// Names of the visible controls given less room than their text needs.
+static QStringList clippedControls(QWidget &top)
+{
+    QStringList clipped;
+    for (QWidget *child : top.findChildren<QWidget *>()) {
+        if (!child->isVisibleTo(&top) || child->inherits("QScrollBar"))
+            continue;
+        const bool hasText = qobject_cast<QAbstractButton *>(child) || qobject_cast<QLabel *>(child)
+            || qobject_cast<QComboBox *>(child);
+        if (!hasText)
+            continue;
+        const QSize need = child->minimumSizeHint().expandedTo(QSize(0, 0));
+        const QSize have = child->size();
+        if (have.width() < need.width() || have.height() < need.height()) {
+            const QString text = qobject_cast<QAbstractButton *>(child) ? qobject_cast<QAbstractButton *>(child)->text()
+                : qobject_cast<QLabel *>(child)                       ? qobject_cast<QLabel *>(child)->text()
+                                                                      : child->objectName();
+            clipped << QStringLiteral("%1 \"%2\" %3x%4 < %5x%6")
+                           .arg(QString::fromLatin1(child->metaObject()->className()), text)
+                           .arg(have.width())
+                           .arg(have.height())
+                           .arg(need.width())
+                           .arg(need.height());
+        }
+    }
+    // List entries must show whole.
+    for (QListWidget *list : top.findChildren<QListWidget *>()) {
+        if (!list->isVisibleTo(&top))
+            continue;
+        const int widest = list->sizeHintForColumn(0);
+        if (list->viewport()->width() < widest)
+            clipped << QStringLiteral("list %1 %2 < %3").arg(list->objectName()).arg(list->viewport()->width()).arg(widest);
+    }
+    return clipped;
+}
+
+void TestPropertiesLook::everyPageFits_data()
+{
+    QTest::addColumn<int>("page");
+    for (int i = 0; i < 10; ++i)
+        QTest::newRow(qPrintable(QString::number(i))) << i;
+}
+
+void TestPropertiesLook::everyPageFits()
+{
+    QFETCH(int, page);
+    CalendarPage calendar;
+    calendar.resetToDefaultStyle(QDate(2026, 12, 7));
+    TCalendarProperties dialog(calendar);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.TabSet1->setCurrentRow(page);
+    QCOMPARE(dialog.Notebook->currentIndex(), page);
+    QCoreApplication::processEvents();
+    const QStringList clipped = clippedControls(dialog);
+    keepPicture(dialog, QStringLiteral("properties-%1-%2").arg(page).arg(dialog.TabSet1->currentItem()->text()));
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+}
+
+void TestPropertiesLook::smallWindowStillFits()
+{
+    CalendarPage calendar;
+    TCalendarProperties dialog(calendar);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    // As small as the dialog lets itself be: nothing may be cut then either.
+    dialog.resize(dialog.minimumSizeHint());
+    QVERIFY(dialog.width() <= 1000);
+    QVERIFY(dialog.height() <= 700);
+    for (int page = 0; page < 10; ++page) {
+        dialog.TabSet1->setCurrentRow(page);
+        QCoreApplication::processEvents();
+        const QStringList clipped = clippedControls(dialog);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+    }
+    keepPicture(dialog, QStringLiteral("properties-small"));
+}
+
+void TestPropertiesLook::smallDialogsFit()
+{
+    TSetTimeDialog time;
+    time.setTime(QTime(15, 45));
+    time.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&time));
+    QStringList clipped = clippedControls(time);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+    keepPicture(time, QStringLiteral("settime"));
+
+    TUserTitleForm title;
+    title.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&title));
+    clipped = clippedControls(title);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+    keepPicture(title, QStringLiteral("usertitle"));
+}
+
+QTEST_MAIN(TestPropertiesLook)
+#include "tst_propertieslook.moc"
