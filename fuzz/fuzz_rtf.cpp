@@ -12,6 +12,12 @@
 #include <cstdint>
 #include <cstdlib>
 
+// Fontconfig keeps its caches for the life of the process.
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libfontconfig\n";
+}
+
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
