@@ -216,7 +216,7 @@ QBrush GdiContext::makeBrush(const GdiBrush &g) const
 
 // A dashed line thousands of dashes long takes Qt seconds to stroke; past
 // that many it is drawn solid, which looks the same at that density.
-QPen GdiContext::limitDashes(const QPen &pen, const QPainterPath &path, const QTransform &t) const
+QPen GdiContext::limitDashes(const QPen &pen, const std::function<double()> &length, const QTransform &t) const
 {
     if (pen.style() == Qt::SolidLine || pen.style() == Qt::NoPen)
         return pen;
@@ -227,7 +227,7 @@ QPen GdiContext::limitDashes(const QPen &pen, const QPainterPath &path, const QT
     const double scale = std::sqrt(std::abs(t.determinant()));
     const double width = pen.isCosmetic() ? std::max<double>(pen.widthF(), 1) / std::max(scale, 1e-12)
                                           : std::max<double>(pen.widthF(), 1e-12);
-    const double dashes = path.length() / std::max(period * width, 1e-12);
+    const double dashes = length() / std::max(period * width, 1e-12);
     if (!(dashes <= kMaxDashes)) {
         QPen solid = pen;
         solid.setStyle(Qt::SolidLine);
@@ -236,24 +236,31 @@ QPen GdiContext::limitDashes(const QPen &pen, const QPainterPath &path, const QT
     return pen;
 }
 
+bool GdiContext::prepare(bool fill, bool stroke, const std::function<double()> &length)
+{
+    const QTransform t = fullTransform();
+    if (!finite(t) || !t.isInvertible())
+        return false;
+    const QBrush brush = fill && m_state.rop2 != Gdi::R2Nop ? makeBrush(m_state.brush) : QBrush(Qt::NoBrush);
+    const QPen pen = stroke ? makePen() : QPen(Qt::NoPen);
+    if (brush.style() == Qt::NoBrush && pen.style() == Qt::NoPen)
+        return false;
+    m_painter.setTransform(t);
+    m_painter.setPen(limitDashes(pen, length, t));
+    m_painter.setBrush(brush);
+    m_painter.setBackgroundMode(m_state.opaqueBackground ? Qt::OpaqueMode : Qt::TransparentMode);
+    m_painter.setBackground(m_state.backgroundColor);
+    return true;
+}
+
 void GdiContext::draw(const QPainterPath &path, bool fill, bool stroke)
 {
     if (m_pathOpen) {
         addToPath(path, false);
         return;
     }
-    const QTransform t = fullTransform();
-    if (!finite(t) || !t.isInvertible())
+    if (!prepare(fill, stroke, [&path] { return path.length(); }))
         return;
-    const QBrush brush = fill && m_state.rop2 != Gdi::R2Nop ? makeBrush(m_state.brush) : QBrush(Qt::NoBrush);
-    const QPen pen = stroke ? makePen() : QPen(Qt::NoPen);
-    if (brush.style() == Qt::NoBrush && pen.style() == Qt::NoPen)
-        return;
-    m_painter.setTransform(t);
-    m_painter.setPen(limitDashes(pen, path, t));
-    m_painter.setBrush(brush);
-    m_painter.setBackgroundMode(m_state.opaqueBackground ? Qt::OpaqueMode : Qt::TransparentMode);
-    m_painter.setBackground(m_state.backgroundColor);
     QPainterPath filled = path;
     filled.setFillRule(m_state.fillRule);
     m_painter.drawPath(filled);
@@ -289,13 +296,31 @@ void GdiContext::lineTo(QPointF p)
     m_state.currentPos = p;
 }
 
+namespace {
+double polygonLength(const QPolygonF &points, bool closed)
+{
+    double length = 0;
+    for (int i = 1; i < points.size(); ++i)
+        length += QLineF(points[i - 1], points[i]).length();
+    if (closed && points.size() > 1)
+        length += QLineF(points.last(), points.first()).length();
+    return length;
+}
+} // namespace
+
 void GdiContext::polyline(const QPolygonF &points)
 {
     if (points.size() < 2)
         return;
-    QPainterPath path;
-    path.addPolygon(points);
-    draw(path, false, true);
+    if (m_pathOpen) {
+        QPainterPath path;
+        path.addPolygon(points);
+        addToPath(path, false);
+        return;
+    }
+    // Straight to QPainter's polygon calls: no path to build per record.
+    if (prepare(false, true, [&points] { return polygonLength(points, false); }))
+        m_painter.drawPolyline(points);
 }
 
 void GdiContext::polylineTo(const QPolygonF &points)
@@ -316,10 +341,15 @@ void GdiContext::polygon(const QPolygonF &points)
 {
     if (points.size() < 2)
         return;
-    QPainterPath path;
-    path.addPolygon(points);
-    path.closeSubpath();
-    draw(path, true, true);
+    if (m_pathOpen) {
+        QPainterPath path;
+        path.addPolygon(points);
+        path.closeSubpath();
+        addToPath(path, false);
+        return;
+    }
+    if (prepare(true, true, [&points] { return polygonLength(points, true); }))
+        m_painter.drawPolygon(points, m_state.fillRule);
 }
 
 void GdiContext::polyPolygon(const QVector<QPolygonF> &polygons)
@@ -474,6 +504,7 @@ void GdiContext::patBlt(const QRectF &box, quint32 rop)
         break;
     }
     m_painter.setTransform(t);
+    m_blendsWithBackground |= mode != QPainter::CompositionMode_SourceOver;
     m_painter.setCompositionMode(mode);
     m_painter.fillRect(box.normalized(), brush);
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -525,6 +556,7 @@ void GdiContext::drawImage(const QRectF &dest, const QImage &image, const QRectF
     case Gdi::NotSrcCopy: picture.invertPixels(); break;
     default: break;
     }
+    m_blendsWithBackground |= mode != QPainter::CompositionMode_SourceOver;
     m_painter.setCompositionMode(mode);
     m_painter.drawImage(QRectF(0, 0, src.width(), src.height()), picture, src);
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);

@@ -7,6 +7,7 @@
 #include <QTransform>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -86,11 +87,15 @@ public:
     void fillCurrentPath();
     void strokeAndFillPath();
     [[nodiscard]] bool pathOpen() const { return m_pathOpen; }
+    // True once a raster operation mixed the picture with what lay below.
+    [[nodiscard]] bool blendsWithBackground() const { return m_blendsWithBackground; }
 
 private:
     void applyClip();
     QPen makePen() const;
-    QPen limitDashes(const QPen &pen, const QPainterPath &path, const QTransform &t) const;
+    QPen limitDashes(const QPen &pen, const std::function<double()> &length, const QTransform &t) const;
+    // Sets the painter up for a shape; false when nothing would be drawn.
+    bool prepare(bool fill, bool stroke, const std::function<double()> &length);
     QBrush makeBrush(const GdiBrush &brush) const;
     void draw(const QPainterPath &path, bool fill, bool stroke);
     void addToPath(const QPainterPath &logicalPath, bool connect);
@@ -109,6 +114,7 @@ private:
     GdiState m_state;
     std::vector<GdiState> m_saved;
     bool m_pathOpen = false;
+    bool m_blendsWithBackground = false;
     QPainterPath m_path; // page units
     struct TextFontCache;
     std::unique_ptr<TextFontCache> m_fontCache;

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <cmath>
@@ -155,10 +156,68 @@ QByteArray Metafile::storedBytes() const
     return out + m_data;
 }
 
-void Metafile::draw(QPainter &painter, const QRectF &target) const
+struct Metafile::RasterCache
+{
+    QImage image;
+    QSizeF size; // device size of the target
+    QPointF offset; // fraction of a pixel the target starts at
+    bool refused = false; // the picture needs its background: no cache
+};
+
+void Metafile::draw(QPainter &painter, const QRectF &target, Caching caching) const
 {
     if (isEmpty() || !painter.isActive() || target.isEmpty() || m_frame.isEmpty())
         return;
+    if (caching == Caching::Allowed && drawCached(painter, target))
+        return;
+    drawVectors(painter, target);
+}
+
+bool Metafile::drawCached(QPainter &painter, const QRectF &target) const
+{
+    // A cap on the cache: a page at 400 % is about 30 million pixels.
+    constexpr qint64 kMaxCachePixels = 40'000'000;
+    const QPaintEngine *engine = painter.paintEngine();
+    const QTransform device = painter.deviceTransform();
+    if (!engine || engine->type() != QPaintEngine::Raster || device.type() > QTransform::TxScale)
+        return false;
+    if (!m_cache)
+        m_cache = std::make_shared<RasterCache>();
+    RasterCache &cache = *m_cache;
+    if (cache.refused)
+        return false;
+    const QRectF area = device.mapRect(target);
+    const QPoint origin(int(std::floor(area.left())), int(std::floor(area.top())));
+    const QPointF offset = area.topLeft() - QPointF(origin);
+    const QSize pixels(int(std::ceil(offset.x() + area.width())), int(std::ceil(offset.y() + area.height())));
+    if (qint64(pixels.width()) * pixels.height() > kMaxCachePixels)
+        return false;
+    if (cache.image.isNull() || cache.size != area.size() || cache.offset != offset) {
+        QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+        if (image.isNull())
+            return false;
+        image.fill(Qt::transparent);
+        QPainter into(&image);
+        const bool alone = drawVectors(into, QRectF(offset, area.size()));
+        into.end();
+        if (!alone) {
+            cache.refused = true;
+            cache.image = QImage();
+            return false;
+        }
+        cache.image = image;
+        cache.size = area.size();
+        cache.offset = offset;
+    }
+    painter.save();
+    painter.resetTransform();
+    painter.drawImage(origin, cache.image);
+    painter.restore();
+    return true;
+}
+
+bool Metafile::drawVectors(QPainter &painter, const QRectF &target) const
+{
     const double sx = target.width() / m_frame.width();
     const double sy = target.height() / m_frame.height();
     const QTransform pageToTarget(sx, 0, 0, sy, target.left() - m_frame.left() * sx,
@@ -182,4 +241,5 @@ void Metafile::draw(QPainter &painter, const QRectF &target) const
         info.objectCount = m_objectCount;
         WmfPlayer::play(m_data, info, context);
     }
+    return !context.blendsWithBackground();
 }

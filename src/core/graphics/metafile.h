@@ -5,6 +5,8 @@
 #include <QSizeF>
 #include <QString>
 
+#include <memory>
+
 class QPainter;
 
 // A Windows metafile (placeable or plain WMF, or EMF) held as its bytes and
@@ -44,9 +46,19 @@ public:
     // placeable header (made up from the size when it had none).
     [[nodiscard]] QByteArray storedBytes() const;
 
-    void draw(QPainter &painter, const QRectF &target) const;
+    enum class Caching { Allowed, Off };
+    // On raster devices the drawing is kept as pixels for the next call at
+    // the same size, so repainting a screen costs one image copy; printers,
+    // PDF and pictures always get the vectors.
+    void draw(QPainter &painter, const QRectF &target, Caching caching = Caching::Allowed) const;
 
 private:
+    // Returns whether the picture drew without mixing with the background.
+    bool drawVectors(QPainter &painter, const QRectF &target) const;
+    bool drawCached(QPainter &painter, const QRectF &target) const;
+
+    struct RasterCache;
+    mutable std::shared_ptr<RasterCache> m_cache;
     QByteArray m_data;
     Kind m_kind = Kind::None;
     QSizeF m_naturalSize;

@@ -1,0 +1,92 @@
+// Drawing speed of the metafile player: a border picture stretched over a
+// Letter page at zoom 1, and a clip-art WMF of about 100 KB.
+// Run with -median 9 for the median of nine runs.
+#include "graphics/metafile.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+namespace {
+
+QString bundledBorder(const QString &name)
+{
+    return QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES "/Borders/") + name;
+}
+
+QString clipArt()
+{
+    return QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES "/../tests/core/graphics/data/fidelity/clipart.wmf");
+}
+
+} // namespace
+
+class BenchGraphics : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void borderOverPage_data();
+    void borderOverPage();
+    void clipArtWmf_data();
+    void clipArtWmf();
+};
+
+void BenchGraphics::borderOverPage_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("cached");
+    // A repaint of the same page finds the border's pixels kept; the first
+    // paint, and every one at a new zoom, draws the vectors.
+    for (const char *name : {"Classic.wpo", "Holly.wpo", "Spring Flowers.wpo", "Stars.wls"}) {
+        QTest::addRow("%s first paint", name) << bundledBorder(name) << false;
+        QTest::addRow("%s repaint", name) << bundledBorder(name) << true;
+    }
+}
+
+void BenchGraphics::borderOverPage()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, cached);
+    Metafile border;
+    QString error;
+    QVERIFY2(border.load(file, &error), qPrintable(error));
+    // Letter at 96 per inch with half-inch margins: the page rectangle.
+    QImage page(816, 1056, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    const QRectF pageRect(48, 48, 720, 960);
+    const auto caching = cached ? Metafile::Caching::Allowed : Metafile::Caching::Off;
+    border.draw(painter, pageRect, caching);
+    QBENCHMARK {
+        border.draw(painter, pageRect, caching);
+    }
+}
+
+void BenchGraphics::clipArtWmf_data()
+{
+    QTest::addColumn<bool>("cached");
+    QTest::newRow("first paint") << false;
+    QTest::newRow("repaint") << true;
+}
+
+void BenchGraphics::clipArtWmf()
+{
+    QFETCH(bool, cached);
+    const auto caching = cached ? Metafile::Caching::Allowed : Metafile::Caching::Off;
+    Metafile picture;
+    QString error;
+    QVERIFY2(picture.load(clipArt(), &error), qPrintable(error));
+    QVERIFY(picture.data().size() > 100000);
+    QImage image(480, 360, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    picture.draw(painter, QRectF(0, 0, 480, 360), caching);
+    QBENCHMARK {
+        picture.draw(painter, QRectF(0, 0, 480, 360), caching);
+    }
+}
+
+QTEST_MAIN(BenchGraphics)
+#include "bench_graphics.moc"
