@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the metafile player: checked as a WMF, an EMF or
-// a plain WMF sized by a hint, then drawn into a small image and a
-// stretched, mirrored target, and stored again.
+// a plain WMF sized by a hint, then drawn into a small image through the
+// pixel cache and straight as vectors, and stored again.
 #include "graphics/metafile.h"
 
 #include <QGuiApplication>
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     image.fill(Qt::white);
     QPainter painter(&image);
     picture.draw(painter, QRectF(2, 2, 60, 44));
-    picture.draw(painter, QRectF(50, 40, -30, -20));
+    picture.draw(painter, QRectF(10, 5, 30, 40), Metafile::Caching::Off);
     painter.end();
     (void)picture.storedBytes();
     return 0;

@@ -97,7 +97,7 @@ void GdiContext::textOut(QPointF reference, const QString &rawText, const QVecto
     QTransform local;
     local.translate(anchor.x(), anchor.y());
     local.scale(xAxis.x() < 0 ? -1 : 1, yAxis.y() < 0 ? -1 : 1);
-    local.rotate(-g.escapement / 10.0);
+    local.rotate(-double(g.escapement) / 10.0);
     local.scale(k, k);
 
     // Advances in working units.
