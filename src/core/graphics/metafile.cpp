@@ -222,24 +222,32 @@ bool Metafile::drawVectors(QPainter &painter, const QRectF &target) const
     const double sy = target.height() / m_frame.height();
     const QTransform pageToTarget(sx, 0, 0, sy, target.left() - m_frame.left() * sx,
                                   target.top() - m_frame.top() * sy);
-    GdiContext context(painter, pageToTarget, m_frame);
-    if (m_kind == Kind::Emf) {
-        context.setDeviceResolution(m_pxPerMmX, m_pxPerMmY);
-        EmfPlayer::Info info;
-        info.end = m_recordsEnd;
-        info.handleCount = m_objectCount;
-        EmfPlayer::play(m_data, info, context);
-    } else {
-        context.setMapMode(8);
-        context.setWindowOrg(m_window.topLeft());
-        context.setWindowExt(m_window.size());
-        context.setViewportOrg(m_frame.topLeft());
-        context.setViewportExt(m_frame.size());
-        WmfPlayer::Info info;
-        info.recordsStart = m_recordsStart;
-        info.recordsEnd = m_recordsEnd;
-        info.objectCount = m_objectCount;
-        WmfPlayer::play(m_data, info, context);
+    // Ink outside the frame is cut off, as the pixels kept for repaints are.
+    painter.save();
+    painter.setClipRect(target, Qt::IntersectClip);
+    bool alone = true;
+    {
+        GdiContext context(painter, pageToTarget, m_frame);
+        if (m_kind == Kind::Emf) {
+            context.setDeviceResolution(m_pxPerMmX, m_pxPerMmY);
+            EmfPlayer::Info info;
+            info.end = m_recordsEnd;
+            info.handleCount = m_objectCount;
+            EmfPlayer::play(m_data, info, context);
+        } else {
+            context.setMapMode(8);
+            context.setWindowOrg(m_window.topLeft());
+            context.setWindowExt(m_window.size());
+            context.setViewportOrg(m_frame.topLeft());
+            context.setViewportExt(m_frame.size());
+            WmfPlayer::Info info;
+            info.recordsStart = m_recordsStart;
+            info.recordsEnd = m_recordsEnd;
+            info.objectCount = m_objectCount;
+            WmfPlayer::play(m_data, info, context);
+        }
+        alone = !context.blendsWithBackground();
     }
-    return !context.blendsWithBackground();
+    painter.restore();
+    return alone;
 }

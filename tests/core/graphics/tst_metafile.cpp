@@ -81,6 +81,8 @@ private slots:
     void piesGoCounterClockwise();
     void emfWorldTransformAndClipPath();
     void drawsOnlyInsideTheTarget();
+    void repaintsFromPixelsMatchTheVectors();
+    void rasterOperationsAreNeverCached();
 };
 
 void TestMetafile::loadsFixtures_data()
@@ -380,6 +382,60 @@ void TestMetafile::drawsOnlyInsideTheTarget()
     // The fills' background fills the target's corners.
     QVERIFY(isColor(image, 52, 42, QColor(0xff, 0xff, 0xf0)));
     QVERIFY(isColor(image, 168, 238, QColor(0xff, 0xff, 0xf0)));
+}
+
+void TestMetafile::repaintsFromPixelsMatchTheVectors()
+{
+    Metafile m;
+    QVERIFY(m.load(fixture("curves.emf")));
+    const QRectF target(10.5, 20.25, 300, 200);
+    QImage direct(330, 240, QImage::Format_ARGB32_Premultiplied);
+    direct.fill(Qt::white);
+    QImage first = direct, again = direct;
+    {
+        QPainter p(&direct);
+        m.draw(p, target, Metafile::Caching::Off);
+    }
+    {
+        QPainter p(&first);
+        m.draw(p, target);
+    }
+    {
+        QPainter p(&again);
+        m.draw(p, target); // from the kept pixels
+    }
+    QCOMPARE(again, first);
+    int worst = 0;
+    for (int y = 0; y < direct.height(); ++y)
+        for (int x = 0; x < direct.width(); ++x)
+            worst = std::max(worst, qAbs(qGray(direct.pixel(x, y)) - qGray(first.pixel(x, y))));
+    QVERIFY2(worst <= 2, qPrintable(QString::number(worst)));
+    // A copy keeps the pixels too; another size draws afresh.
+    const Metafile copy = m;
+    QImage other(330, 240, QImage::Format_ARGB32_Premultiplied);
+    other.fill(Qt::white);
+    QPainter p(&other);
+    copy.draw(p, QRectF(0, 0, 100, 80));
+    p.end();
+    QVERIFY(isColor(other, 200, 200, Qt::white));
+}
+
+void TestMetafile::rasterOperationsAreNeverCached()
+{
+    // DSTINVERT over the whole picture turns what lies below into its negative.
+    WmfBuilder b;
+    b.add(0x020B, {0, 0}).add(0x020C, {100, 100});
+    b.add(0x061D, {0x0009, 0x0055, 100, 100, 0, 0}); // PatBlt(0, 0, 100, 100, DSTINVERT)
+    Metafile m;
+    QVERIFY(m.loadFromData(b.placeable(QRect(0, 0, 100, 100), 100)));
+    for (int pass = 0; pass < 2; ++pass) {
+        QImage image(100, 100, QImage::Format_ARGB32_Premultiplied);
+        image.fill(QColor(0, 0, 255));
+        QPainter p(&image);
+        m.draw(p, QRectF(0, 0, 100, 100));
+        p.end();
+        QVERIFY2(isColor(image, 50, 50, QColor(255, 255, 0)), qPrintable(image.pixelColor(50, 50).name()));
+    }
 }
 
 QTEST_MAIN(TestMetafile)
