@@ -2,9 +2,9 @@
 #include "app/singleinstance.h"
 
 #include "platform/datafolder.h"
-#include "recurring/recurringlistfile.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMessageBox>
 
 int main(int argc, char *argv[])
@@ -14,8 +14,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Datewright"));
     QApplication::setApplicationVersion(QStringLiteral("3.2g"));
 
-    QStringList files = QApplication::arguments();
-    files.removeFirst();
+    QStringList files = QApplication::arguments().mid(1);
+    for (QString &file : files)
+        file = QFileInfo(file).absoluteFilePath();
     SingleInstance instance;
     if (!instance.start(files))
         return 0;
@@ -23,17 +24,12 @@ int main(int argc, char *argv[])
     QString error;
     if (!DataFolder::ensureInitialized(&error))
         QMessageBox::warning(nullptr, QStringLiteral("Datewright"), error);
-    // A delivered starting list becomes the recurring-date list once, before the window shows.
-    if (!RecurringListFile::convertStartingList(DataFolder::path(), &error))
-        QMessageBox::warning(nullptr, QStringLiteral("Datewright"), error);
 
     TCalendarMain window;
-    QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] {
-        if (window.isMinimized())
-            window.showNormal();
-        window.raise();
-        window.activateWindow();
-    });
+    if (!files.isEmpty())
+        window.setStartupFile(files.first());
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window,
+                     &TCalendarMain::activateFromOtherStart);
     window.show();
     return app.exec();
 }

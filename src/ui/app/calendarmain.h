@@ -1,53 +1,140 @@
 #pragma once
 
-#include <QMainWindow>
+#include "app/mainmenus.h"
+#include "platform/preferences.h"
+#include "stream/component.h"
 
-class QAction;
+#include <QMainWindow>
+#include <QString>
+
 class QScrollArea;
 class TCalendarPanel32;
 class TCellEditBridge;
+class TMRUFileList;
 class TWPRichText;
 class TWPToolBar;
 
-// The program's main window: the calendar page in a scroll area with the
-// zoom commands.
+// The program's one main window: the calendar page in a scroll box, the
+// cell editor over it, the menus and tool bar, the document commands and
+// the recent files, and the preferences in DW.ini.
+//
+// The page stays hidden until a calendar exists: after New is accepted, or
+// a file was opened (at start the newest recent file opens by itself).
 class TCalendarMain : public QMainWindow
 {
     Q_OBJECT
 
 public:
     explicit TCalendarMain(QWidget *parent = nullptr);
+    ~TCalendarMain() override;
 
     [[nodiscard]] TCalendarPanel32 *calendarPanel() const { return CalendarPanel; }
-    [[nodiscard]] QAction *zoomInAction() const { return ZoomPlusButton; }
-    [[nodiscard]] QAction *zoomOutAction() const { return ZoomMinusButton; }
+    [[nodiscard]] const MainMenus &menus() const { return m_menus; }
+    [[nodiscard]] QAction *zoomInAction() const { return m_menus.ZoomPlusButton; }
+    [[nodiscard]] QAction *zoomOutAction() const { return m_menus.ZoomMinusButton; }
     [[nodiscard]] TWPRichText *cellEditor() const { return WPRichText1; }
     [[nodiscard]] TWPToolBar *cellToolBar() const { return WPToolBar1; }
     [[nodiscard]] TCellEditBridge *cellEditing() const { return m_cellEditing; }
+    [[nodiscard]] TMRUFileList *recentFiles() const { return RecentFiles; }
+    // Owner and parent of the placed objects of the calendar.
+    [[nodiscard]] TComponent &placedObjects() { return m_placedObjects; }
+
     [[nodiscard]] bool Modified() const { return m_modified; }
+    [[nodiscard]] const QString &CalendarFileName() const { return m_calendarFileName; }
+    [[nodiscard]] bool pageShown() const;
+    [[nodiscard]] bool PrinterReady() const { return m_printerReady; }
+    [[nodiscard]] bool IconToolWanted() const { return m_iconToolWanted; }
+    [[nodiscard]] bool iconToolShowing() const { return m_iconToolShowing; }
+    [[nodiscard]] const Preferences &preferences() const { return m_preferences; }
+
+    // A calendar named on the command line: opened at start instead of the
+    // newest recent file.
+    void setStartupFile(const QString &fileName) { m_startupFile = fileName; }
+    // Another start of the program asked this copy to come forward, maybe
+    // with a calendar to open.
+    void activateFromOtherStart(const QStringList &files);
+
+public slots:
+    // Document commands.
+    void New1Click();
+    void Open1Click();
+    void mnuSaveClick();
+    void mnuSaveAsClick();
+    void SavebuttonClick();
+    void mnuCancelChangesClick();
+    void Exit1Click();
+    void OpenCalendarFile(const QString &fileName);
+    // False when the file could not be written (the user was told why).
+    bool SaveCalendarFile(const QString &fileName);
+    // Offers to save unsaved changes; false when that save failed, so the
+    // command that asked must stop instead of dropping the changes.
+    bool CheckSaveNeeded();
+
+    // Other commands.
+    void mnuPropertiesClick();
+    void mnuUserTitleClick();
+    void DefaultEditorFont1Click();
+    void mnuShowHintClick();
+    void mnuEditrecurringDatesClick();
+    void mnuFillCalendarwithRecurringDatesClick();
+    void ShowHideIconToolClick();
+    void VisitOurInternetW1Click();
+    void Contents1Click();
+    void About1Click();
+    void ZoomPlusButtonClick();
+    void ZoomMinusButtonClick();
+
+    void SetModified(bool modified);
+    void SetButtons();
+    void SetCaption();
+    void LoadPreferences();
+    // False when DW.ini cannot be written; the user is told.
+    bool SavePreferences();
+    void CheckFloaterStatus();
+    void SetDefaultFontNow();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-
-public slots:
-    void ZoomPlusButtonClick();
-    void ZoomMinusButtonClick();
-    void SetCaption();
-    void SetModified(bool modified);
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
-    void setupZoomActions();
-    void fitScrollArea();
+    void FormCreate();
+    void FormActivate();
+    void FormClose();
     void setupCellEditing();
+    void connectCommands();
+    void fitScrollArea();
+    void closeCellEditor();
+    void showPage(bool shown);
+    void OpenRecentFile(const QString &fileName);
+    void saveImageAs(bool jpeg);
+    bool CheckPrinters();
+    [[nodiscard]] QString proposedFileName() const;
+    [[nodiscard]] QString preferencesFileName() const;
 
     TCalendarPanel32 *CalendarPanel;
-    QScrollArea *m_scrollBox;
-    QAction *ZoomPlusButton = nullptr;
-    QAction *ZoomMinusButton = nullptr;
-    bool m_zoomBusy = false;
-    bool m_modified = false;
+    QScrollArea *ScrollBox2;
+    MainMenus m_menus;
     TWPToolBar *WPToolBar1 = nullptr;
     TWPRichText *WPRichText1 = nullptr;
     TWPRichText *MASTERWPRICHTEXT = nullptr;
     TCellEditBridge *m_cellEditing = nullptr;
+    TMRUFileList *RecentFiles = nullptr;
+    TComponent m_placedObjects;
+    Preferences m_preferences;
+
+    QString m_calendarFileName;
+    QString m_startupFile;
+    bool m_modified = false;
+    bool m_firstActivation = true;
+    bool m_newCalendarPending = false;
+    bool m_propertiesAccepted = false;
+    bool m_printerReady = false;
+    bool m_iconToolWanted = true;
+    // Stands for the icon palette's visibility until the palette exists.
+    bool m_iconToolShowing = false;
+    bool m_zoomBusy = false;
 };

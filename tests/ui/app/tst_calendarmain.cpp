@@ -1,6 +1,7 @@
 // The main window's zoom: the starting step, the limits of the two zoom
 // commands, the caption and the percent steps the preferences keep.
 #include "app/calendarmain.h"
+#include "mainwindowfixture.h"
 #include "surface/calendarpanel32.h"
 #include "zoomsteps.h"
 
@@ -32,7 +33,21 @@ class TestCalendarMain : public QObject
 {
     Q_OBJECT
 
+private:
+    std::unique_ptr<MainWindowEnvironment> m_environment;
+
 private slots:
+    void init() { m_environment = std::make_unique<MainWindowEnvironment>(); }
+    void cleanup() { m_environment.reset(); }
+
+    // The zoom commands act on a calendar that is shown.
+    void showCalendar(TCalendarMain &main)
+    {
+        main.show();
+        main.OpenCalendarFile(m_environment->writeCalendar("Shown.DWF", loFCMinisInTitleLS, 12, 2026));
+        QVERIFY(main.pageShown());
+    }
+
     void startsAtSixtyPercent();
     void zoomIn_data();
     void zoomIn();
@@ -55,8 +70,9 @@ void TestCalendarMain::startsAtSixtyPercent()
     TCalendarMain main;
     QCOMPARE(main.calendarPanel()->scale(), 0.601f);
     QCOMPARE(main.calendarPanel()->page().displayScale(), 0.601f);
-    QCOMPARE(main.windowTitle(), QStringLiteral("Datewright    [60%]"));
-    // The default style is landscape Letter.
+    QCOMPARE(main.windowTitle(), QStringLiteral("Datewright[*]    [60%]"));
+    main.show();
+    // Shown, the page starts from the default style: landscape Letter.
     QCOMPARE(main.calendarPanel()->size(), QSize(int(1056 * 0.601), int(816 * 0.601)));
 }
 
@@ -78,12 +94,13 @@ void TestCalendarMain::zoomIn()
     QFETCH(float, to);
     QFETCH(QString, percent);
     TCalendarMain main;
+    showCalendar(main);
     main.calendarPanel()->SetScale(from);
     main.zoomInAction()->trigger();
     QCOMPARE(main.calendarPanel()->scale(), to);
     QCOMPARE(main.calendarPanel()->size(), main.calendarPanel()->page().controlSizeAt(to));
     if (from != to) // an ignored step leaves the caption alone
-        QCOMPARE(main.windowTitle(), QStringLiteral("Datewright    [%1%]").arg(percent));
+        QCOMPARE(main.windowTitle(), QStringLiteral("Datewright[*]  [Shown.DWF]    [%1%]").arg(percent));
 }
 
 void TestCalendarMain::zoomOut_data()
@@ -101,6 +118,7 @@ void TestCalendarMain::zoomOut()
     QFETCH(float, from);
     QFETCH(float, to);
     TCalendarMain main;
+    showCalendar(main);
     main.calendarPanel()->SetScale(from);
     main.zoomOutAction()->trigger();
     QCOMPARE(main.calendarPanel()->scale(), to);
@@ -110,7 +128,7 @@ void TestCalendarMain::zoomOut()
 void TestCalendarMain::scrollAreaFollowsPage()
 {
     TCalendarMain main;
-    main.show();
+    showCalendar(main);
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     auto *scrollArea = main.findChild<QScrollArea *>();
     QVERIFY(scrollArea);
@@ -138,9 +156,9 @@ void TestCalendarMain::captionRoundsHalfToEven_data()
 {
     QTest::addColumn<float>("scale");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("0.625") << 0.625f << QStringLiteral("Datewright    [62%]");
-    QTest::newRow("0.875") << 0.875f << QStringLiteral("Datewright    [88%]");
-    QTest::newRow("0.501") << 0.501f << QStringLiteral("Datewright    [50%]");
+    QTest::newRow("0.625") << 0.625f << QStringLiteral("Datewright[*]    [62%]");
+    QTest::newRow("0.875") << 0.875f << QStringLiteral("Datewright[*]    [88%]");
+    QTest::newRow("0.501") << 0.501f << QStringLiteral("Datewright[*]    [50%]");
 }
 
 void TestCalendarMain::captionRoundsHalfToEven()
@@ -156,20 +174,20 @@ void TestCalendarMain::captionRoundsHalfToEven()
 void TestCalendarMain::pageKeysZoom()
 {
     TCalendarMain main;
-    main.show();
+    showCalendar(main);
     QVERIFY(QTest::qWaitForWindowActive(&main));
     QTest::keyClick(main.windowHandle(), Qt::Key_PageDown); // through the window system, as typed
     QCOMPARE(main.calendarPanel()->scale(), 0.601f + 0.1f);
     QTest::keyClick(main.windowHandle(), Qt::Key_PageUp);
     QTest::keyClick(main.windowHandle(), Qt::Key_PageUp);
     QCOMPARE(main.calendarPanel()->scale(), 0.601f + 0.1f - 0.1f - 0.1f);
-    QCOMPARE(main.windowTitle(), QStringLiteral("Datewright    [50%]"));
+    QCOMPARE(main.windowTitle(), QStringLiteral("Datewright[*]  [Shown.DWF]    [50%]"));
 }
 
 void TestCalendarMain::pageKeysReachTheFocusedControlToo()
 {
     TCalendarMain main;
-    main.show();
+    showCalendar(main);
     QVERIFY(QTest::qWaitForWindowActive(&main));
     main.calendarPanel()->setFocus();
     KeyCounter counter;

@@ -2,6 +2,7 @@
 // cell, storing on close, Tab between cells, the default font of empty
 // cells, pictures dropped on cells, clearing all cells.
 #include "app/calendarmain.h"
+#include "mainwindowfixture.h"
 #include "app/celleditbridge.h"
 #include "richtext/rtfreader.h"
 #include "richtext/wprichtext.h"
@@ -34,6 +35,7 @@ class TestCellEditBridge : public QObject
     Q_OBJECT
 
 private:
+    std::unique_ptr<MainWindowEnvironment> m_environment;
     std::unique_ptr<TCalendarMain> m_window;
     TCalendarPanel32 *panel() const { return m_window->calendarPanel(); }
     CalendarPage &page() const { return panel()->page(); }
@@ -51,16 +53,20 @@ private:
 private slots:
     void init()
     {
+        m_environment = std::make_unique<MainWindowEnvironment>();
         m_window = std::make_unique<TCalendarMain>();
-        page().setCalendarLayout(0);
-        page().setMainCalMonth(9);
-        page().setMainCalYear(2026);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->OpenCalendarFile(m_environment->writeCalendar("September.DWF", 0, 9, 2026));
+        QVERIFY(m_window->pageShown());
         page().recordCellTable(panel()->scale()); // the cell table a paint records
     }
 
-    void cleanup() { m_window.reset(); }
+    void cleanup()
+    {
+        m_window.reset();
+        m_environment.reset();
+    }
 
     void opensOverTheFreeRectangle()
     {

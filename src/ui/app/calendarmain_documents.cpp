@@ -1,0 +1,256 @@
+// The document commands of the main window: new, open, save, save as,
+// cancel changes, the question before changes are dropped, the recent
+// files, and the picture export of the page.
+#include "calendarmain.h"
+
+#include "app/celleditbridge.h"
+#include "app/mrufilelist.h"
+#include "calendarfile.h"
+#include "report/pageexport.h"
+#include "surface/calendarpanel32.h"
+#include "widgets/commondialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cmath>
+
+namespace {
+
+// Files are chosen where the current calendar lies, else among the user's
+// documents (the program's own data folder is no place for them).
+QString startFolder(const QString &currentFile)
+{
+    if (!currentFile.isEmpty())
+        return QFileInfo(currentFile).absolutePath();
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+class BusyCursor
+{
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+} // namespace
+
+QString TCalendarMain::proposedFileName() const
+{
+    const CalendarPage &page = CalendarPanel->page();
+    QString month;
+    page.monthName(page.mainCalMonth(), month);
+    return month.left(3) + QString::number(page.mainCalYear()) + QStringLiteral(".DWF");
+}
+
+bool TCalendarMain::CheckSaveNeeded()
+{
+    closeCellEditor();
+    if (!m_modified || !CommonDialogs::AskYesNo(this, QStringLiteral("Save changes?"), QStringLiteral("Save")))
+        return true;
+    if (m_calendarFileName.isEmpty()) {
+        mnuSaveAsClick();
+        // Cancelling the file dialog or a failed save keeps the changes and
+        // stops the command that asked.
+        return !m_modified;
+    }
+    return SaveCalendarFile(m_calendarFileName);
+}
+
+void TCalendarMain::New1Click()
+{
+    if (!CheckSaveNeeded())
+        return;
+    {
+        BusyCursor busy;
+        closeCellEditor();
+    }
+    m_newCalendarPending = true;
+    mnuPropertiesClick();
+    if (!m_propertiesAccepted)
+        return;
+    SetModified(true);
+    m_calendarFileName.clear();
+    CalendarPanel->page().clearAllCells();
+    m_placedObjects.destroyComponents();
+    showPage(true);
+    SetButtons();
+    SetCaption();
+}
+
+void TCalendarMain::Open1Click()
+{
+    closeCellEditor();
+    if (!CheckSaveNeeded())
+        return;
+    CommonDialogs::FileRequest request;
+    request.title = QStringLiteral("Open Calendar File");
+    request.folder = startFolder(m_calendarFileName);
+    request.filter = QStringLiteral("Calendar File (*.DWF *.dwf)");
+    request.defaultSuffix = QStringLiteral("DWF");
+    const QString fileName = CommonDialogs::current().openFileName(this, request);
+    if (fileName.isEmpty())
+        return;
+    if (QFileInfo(fileName).suffix().toUpper() != QLatin1String("DWF")) {
+        CommonDialogs::ShowInformation(this, QStringLiteral("Must be a Calendar file (*.DWF)"));
+        return;
+    }
+    OpenCalendarFile(fileName);
+}
+
+void TCalendarMain::OpenRecentFile(const QString &fileName)
+{
+    // Like Open: unsaved changes are offered for saving first.
+    if (CheckSaveNeeded())
+        OpenCalendarFile(fileName);
+}
+
+void TCalendarMain::OpenCalendarFile(const QString &fileName)
+{
+    CalendarPanel->setSuspendPainting(true);
+    float restoreScale = CalendarPanel->scale() != 1.0f ? CalendarPanel->scale() : 0.0f;
+    if (restoreScale != 0.0f && (restoreScale < 0.1f || restoreScale > 1.1f))
+        restoreScale = 1.0f;
+    closeCellEditor();
+
+    // A file that is missing or cannot be read leaves the calendar on screen
+    // as it was: nothing of it is lost to a bad file.
+    bool opened = false;
+    if (!QFileInfo::exists(fileName)) {
+        CommonDialogs::ShowInformation(this, QStringLiteral("File ") + fileName + QStringLiteral(" no longer exists"));
+    } else {
+        BusyCursor busy;
+        if (CalendarPanel->scale() != 1.0f)
+            CalendarPanel->SetScale(1.0f);
+        QString error;
+        opened = CalendarFile::load(fileName, CalendarPanel->page(), &m_placedObjects, &error);
+        if (opened) {
+            m_calendarFileName = fileName;
+            RecentFiles->Add(fileName);
+            RecentFiles->Save();
+        }
+    }
+    if (!opened && QFileInfo::exists(fileName))
+        CommonDialogs::ShowInformation(this, QStringLiteral("Unable to open ") + fileName
+                                                 + QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar file"));
+
+    QCoreApplication::processEvents();
+    showPage(!m_calendarFileName.isEmpty());
+    if (opened)
+        SetModified(false);
+    SetButtons();
+    CheckFloaterStatus();
+    SetCaption();
+    if (restoreScale != 0.0f && restoreScale != 1.0f)
+        CalendarPanel->SetScale(restoreScale);
+    SetCaption();
+    CalendarPanel->setSuspendPainting(false);
+    CalendarPanel->update();
+}
+
+bool TCalendarMain::SaveCalendarFile(const QString &fileName)
+{
+    CalendarPanel->setSuspendPainting(true);
+    // Files are always written at scale 1, whatever the zoom on screen.
+    float restoreScale = 0.0f;
+    if (CalendarPanel->scale() != 1.0f) {
+        restoreScale = CalendarPanel->scale();
+        CalendarPanel->SetScale(1.0f);
+    }
+    QString error;
+    bool saved = false;
+    {
+        BusyCursor busy;
+        closeCellEditor();
+        saved = CalendarFile::save(fileName, CalendarPanel->page(), &m_placedObjects, &error);
+    }
+    if (saved) {
+        m_calendarFileName = fileName;
+        SetModified(false);
+    }
+    if (restoreScale >= 0.2f && restoreScale <= 1.0f)
+        CalendarPanel->SetScale(restoreScale);
+    CalendarPanel->setSuspendPainting(false);
+    CalendarPanel->update();
+    SetButtons();
+    SetCaption();
+    if (!saved)
+        CommonDialogs::current().warning(this, QStringLiteral("Datewright"),
+                                         QStringLiteral("Unable to save %1.\n%2").arg(fileName, error));
+    return saved;
+}
+
+void TCalendarMain::mnuSaveClick()
+{
+    if (!m_calendarFileName.isEmpty())
+        SaveCalendarFile(m_calendarFileName);
+}
+
+void TCalendarMain::mnuSaveAsClick()
+{
+    CommonDialogs::FileRequest request;
+    request.title = QStringLiteral("Save Calendar File");
+    request.folder = startFolder(m_calendarFileName);
+    request.fileName = m_calendarFileName.isEmpty() ? proposedFileName() : QFileInfo(m_calendarFileName).fileName();
+    request.filter = QStringLiteral("Calendar File (*.DWF *.dwf)");
+    request.defaultSuffix = QStringLiteral("DWF");
+    request.confirmOverwrite = true;
+    const QString fileName = CommonDialogs::current().saveFileName(this, request);
+    if (!fileName.isEmpty() && SaveCalendarFile(fileName)) {
+        RecentFiles->Add(fileName);
+        RecentFiles->Save();
+    }
+    SetButtons();
+}
+
+void TCalendarMain::SavebuttonClick()
+{
+    if (m_menus.mnuSave->isEnabled())
+        mnuSaveClick();
+    else
+        mnuSaveAsClick();
+}
+
+void TCalendarMain::mnuCancelChangesClick()
+{
+    if (!CommonDialogs::AskYesNo(this, QStringLiteral("Cancel all changes?"), QStringLiteral("CANCEL")))
+        return;
+    if (!m_calendarFileName.isEmpty())
+        OpenCalendarFile(m_calendarFileName);
+    QCoreApplication::processEvents();
+    SetModified(false);
+}
+
+void TCalendarMain::saveImageAs(bool jpeg)
+{
+    const QString extension = jpeg ? QStringLiteral(".JPG") : QStringLiteral(".BMP");
+    CommonDialogs::FileRequest request;
+    request.title = QStringLiteral("Save Calendar As Bitmap");
+    request.folder = startFolder(m_calendarFileName);
+    request.fileName = m_calendarFileName.isEmpty()
+        ? proposedFileName().chopped(4) + extension
+        : QFileInfo(m_calendarFileName).completeBaseName() + extension;
+    request.filter = jpeg ? QStringLiteral("JPG File (*.JPG *.jpg)") : QStringLiteral("Bitmap File (*.BMP *.bmp)");
+    request.defaultSuffix = extension.mid(1);
+    const QString fileName = CommonDialogs::current().saveFileName(this, request);
+    if (fileName.isEmpty())
+        return;
+    closeCellEditor();
+    QString error;
+    const float zoom = CalendarPanel->scale();
+    const bool saved = PageExport::saveImage(PageExport::picture(CalendarPanel->page(), zoom), fileName,
+                                             jpeg ? PageExport::Format::Jpeg : PageExport::Format::Bmp, &error);
+    if (!saved) {
+        CommonDialogs::current().warning(this, QStringLiteral("Datewright"), error);
+        return;
+    }
+    const int percent = int(std::nearbyint(double(zoom) * 100.0));
+    CommonDialogs::ShowInformation(this, QStringLiteral("Saved as ") + fileName
+                                             + QStringLiteral("\r\rNote: the calendar has been saved at its\r"
+                                                              "current magnification level of %1%")
+                                                   .arg(percent));
+}

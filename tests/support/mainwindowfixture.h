@@ -1,0 +1,57 @@
+#pragma once
+
+// For main-window tests: a data folder of the test's own (so DW.ini and the
+// recent files start empty and nothing touches the user's), scripted answers
+// for every message box and file dialog, and calendar files written with
+// the real writer.
+#include "app/calendarmain.h"
+#include "calendarfile.h"
+#include "calendarpage.h"
+#include "platform/datafolder.h"
+#include "stream/component.h"
+
+#include "scripteddialogs.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+struct MainWindowEnvironment
+{
+    QTemporaryDir home;
+    ScriptedDialogs dialogs;
+    CommonDialogs::Override answers {dialogs};
+
+    MainWindowEnvironment()
+    {
+        qputenv("DATEWRIGHT_HOME", home.path().toUtf8());
+        DataFolder::ensureInitialized();
+    }
+
+    QString path(const QString &name) const { return home.filePath(name); }
+
+    // A calendar file of the given layout and month, written by the program's writer.
+    QString writeCalendar(const QString &name, int layout, int month, int year, const QString &title = {}) const
+    {
+        CalendarPage page;
+        page.resetToDefaultStyle();
+        page.setCalendarLayout(layout);
+        page.setMainCalMonth(month);
+        page.setMainCalYear(year);
+        page.setUserTitle(title);
+        TComponent objects;
+        QString error;
+        const QString fileName = path(name);
+        if (!CalendarFile::save(fileName, page, &objects, &error))
+            qWarning("cannot write %s: %s", qPrintable(fileName), qPrintable(error));
+        return fileName;
+    }
+
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const ScriptedDialogs::Message &message : dialogs.messages)
+            texts << message.text;
+        return texts;
+    }
+};
