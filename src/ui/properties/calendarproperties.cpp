@@ -4,6 +4,7 @@
 #include "surface/calendarpanel32.h"
 #include "widgets/colorbutton.h"
 #include "widgets/commondialogs.h"
+#include "widgets/formplacement.h"
 
 #include "calendarpage.h"
 #include "platform/datafolder.h"
@@ -151,9 +152,18 @@ void TCalendarProperties::showEvent(QShowEvent *event)
     }
 }
 
+void TCalendarProperties::done(int result)
+{
+    if (m_placementIni && m_activated)
+        FormPlacement::SaveWindowPlacement(this, *m_placementIni);
+    QDialog::done(result);
+}
+
 void TCalendarProperties::FormActivate()
 {
     showZoom();
+    if (m_placementIni)
+        FormPlacement::RestoreWindowPlacement(this, *m_placementIni);
     if (ResetToDefaults)
         preview().resetToDefaultStyle();
     DetermineSettings();

@@ -10,6 +10,7 @@
 
 struct CalendarFont;
 class CalendarPage;
+class IniFile;
 class QAbstractButton;
 class QButtonGroup;
 class QCalendarWidget;
@@ -45,6 +46,10 @@ public:
     bool WarnOnLayoutKindChange = false;
     int OpeningLayoutKind = 1;
     bool WarnOnGeometryChange = false;
+
+    // Where the window's place is kept between showings (DW.ini); without
+    // one the dialog keeps no place.
+    void setPlacementFile(IniFile *ini) { m_placementIni = ini; }
 
     [[nodiscard]] TCalendarPanel32 *ExampleCalendar() const { return m_example; }
     [[nodiscard]] CalendarPage &preview() const;
@@ -137,6 +142,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void done(int result) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -190,6 +196,7 @@ private:
     void fillNameBoxes();
 
     CalendarPage &m_page;
+    IniFile *m_placementIni = nullptr;
     TCalendarPanel32 *m_example = nullptr;
     QScrollArea *m_previewArea = nullptr;
     bool Updating = true;

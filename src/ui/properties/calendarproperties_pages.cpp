@@ -43,6 +43,8 @@ void TCalendarProperties::createPages()
     TabSet1->addItem(QString::fromLatin1(PropertyTables::pages()[PropertyTables::kBordersPage].tabText));
     Notebook->addWidget(createBordersPage());
 
+    // Width the dialog gains goes to the preview; the pages keep their own.
+    Notebook->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     TabSet1->setCurrentRow(0);
     TabSet1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     TabSet1->setFixedWidth(TabSet1->sizeHintForColumn(0) + 2 * TabSet1->frameWidth() + 8);

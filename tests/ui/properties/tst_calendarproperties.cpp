@@ -2,6 +2,7 @@
 // controls without echo, enabling by layout, dates, margins, names, zoom,
 // the two OK warnings and applying the result to the page.
 #include "calendarpage.h"
+#include "platform/inifile.h"
 #include "platform/datafolder.h"
 #include "testfiles.h"
 #include "properties/calendarproperties.h"
@@ -11,6 +12,7 @@
 #include "widgets/colorbutton.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
@@ -58,6 +60,7 @@ private slots:
     void geometryWarning();
     void applyClearsCellsByThePagesRules_data();
     void applyClearsCellsByThePagesRules();
+    void placementKeptInTheIniFile();
 };
 
 namespace {
@@ -689,6 +692,35 @@ void TestCalendarProperties::applyClearsCellsByThePagesRules()
     QVERIFY(dialog.applyToPage(pageShown));
     QCOMPARE(page->anyCellHasContents(), !cleared);
     QVERIFY(page->sameAttributes(dialog.preview()));
+}
+
+void TestCalendarProperties::placementKeptInTheIniFile()
+{
+    QTemporaryDir folder;
+    IniFile ini(folder.filePath(QStringLiteral("DW.ini")));
+    const int ppi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch());
+    const QString section = QStringLiteral("TCalendarProperties_Placement") + (ppi > 96 ? QString::number(ppi) : QString());
+    std::unique_ptr<CalendarPage> page(newPage());
+    QRect placed;
+    {
+        OpenDialog open(*page, false);
+        open.dialog.setPlacementFile(&ini);
+        open.dialog.show();
+        // The first opening stores where the dialog appeared.
+        QVERIFY(ini.hasSection(section));
+        const QSize small = open.dialog.minimumSizeHint();
+        open.dialog.setGeometry(5, 20, small.width(), small.height() + 10);
+        placed = open.dialog.geometry();
+        if (!QGuiApplication::primaryScreen()->geometry().contains(placed))
+            QSKIP("The test screen is smaller than the dialog");
+        open.dialog.CancelButton->click();
+    }
+    QCOMPARE(ini.readInteger(section, QStringLiteral("Left"), -1), placed.left());
+    QCOMPARE(ini.readInteger(section, QStringLiteral("Bottom"), -1), placed.top() + placed.height());
+    OpenDialog again(*page, false);
+    again.dialog.setPlacementFile(&ini);
+    again.dialog.show();
+    QCOMPARE(again.dialog.geometry(), placed);
 }
 
 QTEST_MAIN(TestCalendarProperties)

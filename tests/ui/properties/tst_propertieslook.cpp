@@ -2,9 +2,11 @@
 // least the room its text needs. Set DW_SCREENSHOT_DIR to also keep a
 // picture of each page (run under a real display server to look at them).
 #include "calendarpage.h"
+#include "platform/datafolder.h"
 #include "properties/calendarproperties.h"
 #include "properties/settimedialog.h"
 #include "properties/usertitleform.h"
+#include "surface/calendarpanel32.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -79,6 +81,9 @@ void TestPropertiesLook::everyPageFits()
     QFETCH(int, page);
     CalendarPage calendar;
     calendar.resetToDefaultStyle(QDate(2026, 12, 7));
+    // The bundled border pictures fill the border list.
+    calendar.setBorderFolder(DataFolder::bundledResourcesPath());
+    calendar.setWMFBorderFile(QStringLiteral("Holly"));
     TCalendarProperties dialog(calendar);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -107,6 +112,16 @@ void TestPropertiesLook::smallWindowStillFits()
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
     }
     keepPicture(dialog, QStringLiteral("properties-small"));
+
+    // Once the pages have their preferred size, room given to the dialog
+    // goes to the preview.
+    dialog.resize(dialog.sizeHint());
+    QCoreApplication::processEvents();
+    const QSize before = dialog.ExampleCalendar()->parentWidget()->size();
+    dialog.resize(dialog.size() + QSize(200, 150));
+    QCoreApplication::processEvents();
+    const QSize after = dialog.ExampleCalendar()->parentWidget()->size();
+    QCOMPARE(after, before + QSize(200, 150));
 }
 
 void TestPropertiesLook::smallDialogsFit()
