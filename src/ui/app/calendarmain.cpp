@@ -28,6 +28,7 @@
 #include <QMimeData>
 #include <QPrinterInfo>
 #include <QScrollArea>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -216,7 +217,11 @@ void TCalendarMain::FormActivate()
         return;
     IniFile ini(preferencesFileName());
     FormPlacement::RestoreWindowPlacement(this, ini);
-    m_printerReady = CheckPrinters();
+    // Asked once the window is on screen, so its message has a window to sit over.
+    QTimer::singleShot(0, this, [this] {
+        m_printerReady = CheckPrinters();
+        SetButtons();
+    });
     CalendarPanel->page().resetToDefaultStyle();
     if (!m_startupFile.isEmpty())
         OpenCalendarFile(m_startupFile);

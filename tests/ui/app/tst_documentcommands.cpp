@@ -55,7 +55,8 @@ private slots:
         QVERIFY(!main.menus().mnuSaveAs->isEnabled());
         QVERIFY(!main.menus().mnuSave->isEnabled());
         QVERIFY(!main.menus().Savebutton->isVisible());
-        // No printer on the machine: said once, and printing stays off.
+        // No printer on the machine: said once the window is up, and printing stays off.
+        QTest::qWait(50);
         if (!main.PrinterReady()) {
             QCOMPARE(m_env->dialogs.messages.size(), 1);
             QVERIFY(m_env->dialogs.messages.first().text.endsWith("Unable to perform printer related operations"));
