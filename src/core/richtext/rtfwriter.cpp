@@ -77,7 +77,8 @@ public:
         QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
         for (int i = 0; i < m_fonts.size(); ++i) {
             out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
-            appendText(out, m_fonts.at(i));
+            // A semicolon ends a name in the table and has no escape.
+            appendText(out, QString(m_fonts.at(i)).remove(QLatin1Char(';')));
             out += ";}";
         }
         out += "}\n{\\colortbl;";

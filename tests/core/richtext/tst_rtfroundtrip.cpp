@@ -24,6 +24,24 @@ private slots:
         QCOMPARE(QString::fromLatin1(second), QString::fromLatin1(first));
     }
 
+    void unusualTextSurvives()
+    {
+        QTextDocument original;
+        QTextCursor cursor(&original);
+        const QString text = QStringLiteral("smile \U0001F600, \u00a0nbsp, \u2011 {braces} \\ back\tslash \u0152\u0416");
+        cursor.insertText(text, charFormat(QStringLiteral("Odd {Face}; Name"), 11));
+        const QByteArray rtf = RtfWriter::write(original);
+        for (const char c : rtf)
+            QVERIFY2(uchar(c) < 0x80, "the writer writes 7-bit text");
+        QTextDocument read;
+        QVERIFY(RtfReader::read(rtf, read));
+        QCOMPARE(read.begin().text(), text);
+        QTextCursor at(&read);
+        at.setPosition(1);
+        QCOMPARE(at.charFormat().fontFamilies().toStringList().value(0), QStringLiteral("Odd {Face} Name"));
+        QCOMPARE(RtfWriter::write(read), rtf);
+    }
+
     void formattingSurvives()
     {
         QTextDocument original;
