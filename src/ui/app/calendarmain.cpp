@@ -507,6 +507,8 @@ void TCalendarMain::mnuPropertiesClick()
 
     TCalendarProperties dialog(page, this);
     FormPlacement::CenterForm(&dialog);
+    IniFile placement(preferencesFileName());
+    dialog.setPlacementFile(&placement);
     dialog.setPreviewScale(PercentToZoom(m_preferences.previewZoomPercent));
     if (m_newCalendarPending) {
         dialog.ResetToDefaults = true;
