@@ -429,6 +429,9 @@ QWidget *TCalendarProperties::createPreviewPane()
     auto *pane = new QWidget(this);
     m_example = new TCalendarPanel32;
     m_example->setObjectName(QStringLiteral("ExampleCalendar"));
+    // The preview is only looked at; a design surface with the focus would
+    // keep Tab from moving through the dialog.
+    m_example->setFocusPolicy(Qt::NoFocus);
     m_previewArea = new PreviewArea(pane);
     m_previewArea->setWidget(m_example);
     m_previewArea->setAlignment(Qt::AlignCenter);
