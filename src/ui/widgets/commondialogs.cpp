@@ -4,6 +4,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QFontDialog>
 
 CommonDialogs *CommonDialogs::s_installed = nullptr;
@@ -82,19 +83,29 @@ QString CommonDialogs::saveFileName(QWidget *parent, const FileRequest &request)
 
 bool CommonDialogs::chooseFont(QWidget *parent, QFont &font, QColor *color)
 {
+    // The dialog lists the installed faces; a face the system substitutes
+    // ("Times New Roman" drawn by another family) is shown as that family,
+    // and the name the caller asked for comes back when the user keeps it.
+    const QString asked = font.family();
+    QFont shown = font;
+    shown.setFamily(QFontInfo(font).family());
+    QFont chosen;
     if (color) {
-        FontColorDialog dialog(font, *color, parent);
+        FontColorDialog dialog(shown, *color, parent);
         if (dialog.exec() != QDialog::Accepted)
             return false;
-        font = dialog.selectedFont();
+        chosen = dialog.selectedFont();
         *color = dialog.selectedColor();
-        return true;
+    } else {
+        bool ok = false;
+        chosen = QFontDialog::getFont(&ok, shown, parent);
+        if (!ok)
+            return false;
     }
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font, parent);
-    if (ok)
-        font = chosen;
-    return ok;
+    if (chosen.family() == shown.family())
+        chosen.setFamily(asked);
+    font = chosen;
+    return true;
 }
 
 bool CommonDialogs::chooseColor(QWidget *parent, QColor &color)

@@ -62,6 +62,7 @@ private slots:
     void applyClearsCellsByThePagesRules_data();
     void applyClearsCellsByThePagesRules();
     void placementKeptInTheIniFile();
+    void missingBordersFolderDisablesTheList();
 };
 
 namespace {
@@ -749,6 +750,18 @@ void TestCalendarProperties::placementKeptInTheIniFile()
     stored.load(ini, section, false);
     QCOMPARE(again.dialog.geometry(), stored.fittedTo(QGuiApplication::primaryScreen()->geometry().size()));
     QCOMPARE(again.dialog.size(), placed.size());
+}
+
+void TestCalendarProperties::missingBordersFolderDisablesTheList()
+{
+    QTemporaryDir folder; // no Borders folder in it
+    std::unique_ptr<CalendarPage> page(newPage());
+    page->setBorderFolder(folder.path());
+    OpenDialog open(*page);
+    QCOMPARE(open.dialog.BorderFiles->count(), 0);
+    QVERIFY(!open.dialog.BorderFiles->isEnabled());
+    open.dialog.OkButton->click();
+    QCOMPARE(open.dialog.result(), int(QDialog::Accepted));
 }
 
 QTEST_MAIN(TestCalendarProperties)

@@ -7,6 +7,7 @@
 #include "properties/settimedialog.h"
 #include "properties/usertitleform.h"
 #include "surface/calendarpanel32.h"
+#include "widgets/fontcolordialog.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -24,6 +25,7 @@ private slots:
     void everyPageFits();
     void smallWindowStillFits();
     void smallDialogsFit();
+    void fontDialogWithColorFits();
 };
 
 static void keepPicture(QWidget &widget, const QString &name)
@@ -140,6 +142,19 @@ void TestPropertiesLook::smallDialogsFit()
     clipped = clippedControls(title);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
     keepPicture(title, QStringLiteral("usertitle"));
+}
+
+void TestPropertiesLook::fontDialogWithColorFits()
+{
+    // The font buttons of the dialog open this one.
+    QFont font(QStringLiteral("Times New Roman"), 26, QFont::Bold);
+    font.setFamily(QFontInfo(font).family()); // as the common dialogs hand it in
+    FontColorDialog dialog(font, QColor(Qt::white));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QStringList clipped = clippedControls(dialog);
+    keepPicture(dialog, QStringLiteral("fontcolor"));
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(TestPropertiesLook)

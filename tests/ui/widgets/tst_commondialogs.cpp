@@ -3,6 +3,8 @@
 #include "scripteddialogs.h"
 #include "widgets/fontcolordialog.h"
 
+#include <QApplication>
+#include <QTimer>
 #include <QtTest>
 
 class TestCommonDialogs : public QObject
@@ -15,6 +17,8 @@ private slots:
     void askYesNoConsentsOnlyOnYes();
     void showInformationUsesItsCaption();
     void fontColorDialogStartsFromTheGivenFontAndColor();
+    void realFontDialogKeepsTheAskedFace();
+    void realFontDialogCancelled();
 };
 
 void TestCommonDialogs::overrideInstallsAndRestores()
@@ -81,6 +85,42 @@ void TestCommonDialogs::fontColorDialogStartsFromTheGivenFontAndColor()
     QCOMPARE(dialog.selectedFont().pointSize(), 14);
     QVERIFY(dialog.selectedFont().bold());
     QVERIFY(dialog.selectedFont().italic());
+}
+
+static void answerModal(bool accept)
+{
+    QTimer::singleShot(0, [accept] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        if (accept)
+            dialog->accept();
+        else
+            dialog->reject();
+    });
+}
+
+void TestCommonDialogs::realFontDialogKeepsTheAskedFace()
+{
+    // The face is drawn by a substitute; accepting it unchanged keeps the
+    // name the caller asked for, with its style and colour.
+    QFont font(QStringLiteral("Times New Roman"), 26, QFont::Bold);
+    QColor color(Qt::white);
+    answerModal(true);
+    QVERIFY(CommonDialogs::current().chooseFont(nullptr, font, &color));
+    QCOMPARE(font.family(), QStringLiteral("Times New Roman"));
+    QVERIFY(font.bold());
+    QCOMPARE(font.pointSize(), 26);
+    QCOMPARE(color, QColor(Qt::white));
+}
+
+void TestCommonDialogs::realFontDialogCancelled()
+{
+    QFont font(QStringLiteral("Arial"), 12);
+    QColor color(Qt::red);
+    answerModal(false);
+    QVERIFY(!CommonDialogs::current().chooseFont(nullptr, font, &color));
+    QCOMPARE(font.family(), QStringLiteral("Arial"));
+    QCOMPARE(color, QColor(Qt::red));
 }
 
 QTEST_MAIN(TestCommonDialogs)
