@@ -505,8 +505,8 @@ void TCalendarMain::mnuPropertiesClick()
     closeCellEditor();
     CalendarPage &page = CalendarPanel->page();
 
+    // The dialog takes its place (stored, or centred) when it first shows.
     TCalendarProperties dialog(page, this);
-    FormPlacement::CenterForm(&dialog);
     IniFile placement(preferencesFileName());
     dialog.setPlacementFile(&placement);
     dialog.setPreviewScale(PercentToZoom(m_preferences.previewZoomPercent));

@@ -39,6 +39,10 @@ QWidget *mainWindow()
 
 void CenterForm(QWidget *form)
 {
+    // A window not shown yet has no real size unless one was given: take
+    // the size its layout will give it.
+    if (!form->isVisible() && !form->testAttribute(Qt::WA_Resized))
+        form->adjustSize();
     const QSize size = form->size();
     QRect area;
     if (form == g_mainWindow || !g_mainWindow || g_mainWindow->isMaximized())
