@@ -24,6 +24,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrinterInfo>
@@ -41,8 +42,9 @@ namespace {
 const QString kVersion = QStringLiteral("3.2g");
 const QString kWebsite = QStringLiteral("https://datewright.org/");
 
-// Holds the page at (5, 5) inside the scroll box.
-QWidget *pageHolder(QWidget *page)
+// Holds the page at (5, 5) inside the scroll box, and in its place, while
+// no calendar is open, a word on how to start one.
+QWidget *pageHolder(QWidget *page, QLabel *noCalendar)
 {
     auto *holder = new QWidget;
     holder->setAutoFillBackground(true);
@@ -50,6 +52,13 @@ QWidget *pageHolder(QWidget *page)
     auto *layout = new QVBoxLayout(holder);
     layout->setContentsMargins(5, 5, 5, 5);
     layout->addWidget(page, 0, Qt::AlignLeft | Qt::AlignTop);
+    noCalendar->setObjectName(QStringLiteral("NoCalendarHint"));
+    noCalendar->setText(QStringLiteral("No calendar is open.\n\n"
+                                       "Choose File > New to design one, or File > Open to open a saved one."));
+    noCalendar->setAlignment(Qt::AlignCenter);
+    noCalendar->setForegroundRole(QPalette::BrightText);
+    noCalendar->setMargin(40);
+    layout->addWidget(noCalendar, 0, Qt::AlignCenter);
     return holder;
 }
 
@@ -89,7 +98,7 @@ TCalendarMain::TCalendarMain(QWidget *parent)
     setAcceptDrops(true);
     CalendarPanel->setObjectName(QStringLiteral("CalendarPanel"));
     ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
-    ScrollBox2->setWidget(pageHolder(CalendarPanel));
+    ScrollBox2->setWidget(pageHolder(CalendarPanel, m_noCalendarHint = new QLabel));
     ScrollBox2->setWidgetResizable(false);
     ScrollBox2->setBackgroundRole(QPalette::Dark);
     setCentralWidget(ScrollBox2);
@@ -175,7 +184,7 @@ void TCalendarMain::FormCreate()
     m_zoomBusy = false;
     m_calendarFileName.clear();
     m_newCalendarPending = false;
-    CalendarPanel->hide();
+    showPage(false);
     m_firstActivation = true;
     LoadPreferences();
     m_modified = true; // so that SetModified(false) below takes effect
@@ -321,6 +330,7 @@ bool TCalendarMain::pageShown() const
 void TCalendarMain::showPage(bool shown)
 {
     CalendarPanel->setVisible(shown);
+    m_noCalendarHint->setVisible(!shown);
     fitScrollArea();
 }
 
@@ -329,6 +339,9 @@ void TCalendarMain::fitScrollArea()
     QWidget *holder = ScrollBox2->widget();
     holder->layout()->activate();
     holder->adjustSize();
+    // The hint stays in the middle of whatever the window shows.
+    if (!m_noCalendarHint->isHidden())
+        holder->resize(holder->size().expandedTo(ScrollBox2->viewport()->size()));
 }
 
 void TCalendarMain::SetModified(bool modified)
@@ -607,4 +620,10 @@ void TCalendarMain::dropEvent(QDropEvent *event)
                 OpenCalendarFile(fileName);
         },
         Qt::QueuedConnection);
+}
+
+void TCalendarMain::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    fitScrollArea();
 }

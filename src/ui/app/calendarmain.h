@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QString>
 
+class QLabel;
 class QScrollArea;
 class TCalendarPanel32;
 class TCellEditBridge;
@@ -97,6 +98,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -117,6 +119,7 @@ private:
 
     TCalendarPanel32 *CalendarPanel;
     QScrollArea *ScrollBox2;
+    QLabel *m_noCalendarHint = nullptr;
     MainMenus m_menus;
     TWPToolBar *WPToolBar1 = nullptr;
     TWPRichText *WPRichText1 = nullptr;

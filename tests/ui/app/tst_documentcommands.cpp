@@ -13,6 +13,7 @@
 #include "testfiles.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -51,6 +52,9 @@ private slots:
         TCalendarMain main;
         main.show();
         QVERIFY(!main.pageShown());
+        auto *hint = main.findChild<QLabel *>("NoCalendarHint");
+        QVERIFY(hint && hint->isVisible());
+        QVERIFY(hint->text().contains("File > New"));
         QCOMPARE(main.windowTitle(), QStringLiteral("Datewright[*]    [60%]"));
         QVERIFY(!main.menus().mnuSaveAs->isEnabled());
         QVERIFY(!main.menus().mnuSave->isEnabled());
