@@ -209,8 +209,12 @@ bool Metafile::drawCached(QPainter &painter, const QRectF &target) const
         cache.size = area.size();
         cache.offset = offset;
     }
+    // Back to device pixels, keeping what the painter adds below the world
+    // transform (a child widget's offset in its window's backing store).
+    const QTransform belowWorld = painter.combinedTransform().inverted() * device;
     painter.save();
     painter.resetTransform();
+    painter.setTransform(belowWorld.inverted());
     painter.drawImage(origin, cache.image);
     painter.restore();
     return true;

@@ -23,6 +23,7 @@ class TestPropertiesLook : public QObject
 private slots:
     void everyPageFits_data();
     void everyPageFits();
+    void previewShowsTheBorderInPlace();
     void smallWindowStillFits();
     void smallDialogsFit();
     void fontDialogWithColorFits();
@@ -89,12 +90,49 @@ void TestPropertiesLook::everyPageFits()
     TCalendarProperties dialog(calendar);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.preview().wmfBorderFile(), QStringLiteral("Holly"));
+    QVERIFY2(!dialog.preview().borderPicture().isEmpty(), qPrintable(dialog.preview().borderError()));
     dialog.TabSet1->setCurrentRow(page);
     QCOMPARE(dialog.Notebook->currentIndex(), page);
     QCoreApplication::processEvents();
     const QStringList clipped = clippedControls(dialog);
     keepPicture(dialog, QStringLiteral("properties-%1-%2").arg(page).arg(dialog.TabSet1->currentItem()->text()));
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+}
+
+static int hollyPixels(const QImage &image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += qAbs(c.red() - c.green()) > 60;
+        }
+    }
+    return count;
+}
+
+void TestPropertiesLook::previewShowsTheBorderInPlace()
+{
+    // The preview sits inside the dialog: its border picture must land on
+    // the preview as it does when the page is drawn alone.
+    CalendarPage calendar;
+    calendar.resetToDefaultStyle(QDate(2026, 12, 7));
+    calendar.setBorderFolder(DataFolder::bundledResourcesPath());
+    calendar.setWMFBorderFile(QStringLiteral("Holly"));
+    TCalendarProperties dialog(calendar);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(!dialog.preview().borderPicture().isEmpty());
+    TCalendarPanel32 *preview = dialog.ExampleCalendar();
+    const QImage alone = dialog.preview().renderImage(preview->scale());
+    const QImage whole = dialog.grab().toImage();
+    // Only the part the scroll area shows is compared.
+    const QRect shown = preview->visibleRegion().boundingRect();
+    const int expected = hollyPixels(alone.copy(shown));
+    const int found = hollyPixels(whole.copy(shown.translated(preview->mapTo(&dialog, QPoint(0, 0)))));
+    QVERIFY(expected > 500);
+    QVERIFY2(qAbs(found - expected) < expected / 20, qPrintable(QStringLiteral("%1 against %2").arg(found).arg(expected)));
 }
 
 void TestPropertiesLook::smallWindowStillFits()
