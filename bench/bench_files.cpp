@@ -17,7 +17,8 @@ namespace {
 // A few lines of mixed formatting, as the cell editor writes them.
 QByteArray cellRtf(int day)
 {
-    return QByteArray("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times New Roman;}}"
+    return QByteArray("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times "
+                      "New Roman;}}"
                       "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue128;}"
                       "\\pard\\f0\\fs18 Day ")
         + QByteArray::number(day)
@@ -97,7 +98,8 @@ void BenchFiles::save()
     fillCalendar(page, objects);
     const QString path = m_dir.filePath(QStringLiteral("saved.dwf"));
     QString error;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         if (!CalendarFile::save(path, page, &objects, &error))
             QFAIL(qPrintable(error));
     }
@@ -108,7 +110,8 @@ void BenchFiles::open()
     CalendarPage page;
     TComponent objects;
     QString error;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         if (!CalendarFile::load(m_path, page, &objects, &error))
             QFAIL(qPrintable(error));
     }

@@ -31,12 +31,13 @@ bool isStyleSheetName(const QString &fileName)
 
 QString unableToOpen(const QString &fileName, bool styleSheet)
 {
-    return QStringLiteral("Unable to open ") + fileName + QStringLiteral(". Possibly corrupted, possibly not a ")
+    return QStringLiteral("Unable to open ") + fileName
+        + QStringLiteral(". Possibly corrupted, possibly not a ")
         + (styleSheet ? QStringLiteral("Calendar Style file") : QStringLiteral("Calendar file"));
 }
 
-bool prepareDocument(const QCommandLineParser &parser, const QString &source, CliDocument &document,
-                     QString *error)
+bool prepareDocument(
+    const QCommandLineParser &parser, const QString &source, CliDocument &document, QString *error)
 {
     registerPlacedObjectClasses();
     document.page.resetToDefaultStyle();
@@ -46,8 +47,9 @@ bool prepareDocument(const QCommandLineParser &parser, const QString &source, Cl
         QString reason;
         int version = 0;
         const bool read = file.open(QIODevice::ReadOnly)
-            && (style ? StyleSheetFile::read(file, document.page, &reason, &version)
-                      : CalendarFile::read(file, document.page, &document.objects, &reason, nullptr, &version));
+            && (style
+                    ? StyleSheetFile::read(file, document.page, &reason, &version)
+                    : CalendarFile::read(file, document.page, &document.objects, &reason, nullptr, &version));
         if (!read) {
             *error = unableToOpen(source, style);
             return false;

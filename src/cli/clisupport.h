@@ -24,8 +24,8 @@ int fail(const QString &message);
 bool prepareNewPage(const QCommandLineParser &parser, CalendarPage &page, QString *error);
 // The source file (a calendar file, or a style sheet when its name ends in
 // .DWS; the default style when empty), then the page options given.
-bool prepareDocument(const QCommandLineParser &parser, const QString &source, CliDocument &document,
-                     QString *error);
+bool prepareDocument(
+    const QCommandLineParser &parser, const QString &source, CliDocument &document, QString *error);
 [[nodiscard]] bool isStyleSheetName(const QString &fileName);
 // "Unable to open NAME. Possibly corrupted, possibly not a Calendar file"
 // (or "... Calendar Style file").

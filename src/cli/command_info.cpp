@@ -18,14 +18,13 @@ int runInfo(const QCommandLineParser &parser, const QStringList &arguments)
     QString error;
     if (!CliSupport::prepareDocument(parser, arguments.value(0), *document, &error))
         return CliSupport::fail(error);
-    const QJsonDocument json(InfoJson::describe(document->page, document->kind, document->version,
-                                                &document->objects));
+    const QJsonDocument json(
+        InfoJson::describe(document->page, document->kind, document->version, &document->objects));
     std::fputs(json.toJson(QJsonDocument::Indented).constData(), stdout);
     return 0;
 }
 
-const CliCommandRegistration registration({QStringLiteral("info"),
-                                           QStringLiteral("info [FILE.DWF|FILE.DWS] [options]"), nullptr,
-                                           runInfo});
+const CliCommandRegistration registration(
+    { QStringLiteral("info"), QStringLiteral("info [FILE.DWF|FILE.DWS] [options]"), nullptr, runInfo });
 
 } // namespace

@@ -11,8 +11,8 @@ namespace {
 int runNew(const QCommandLineParser &parser, const QStringList &arguments)
 {
     if (arguments.size() != 1)
-        return CliSupport::fail(QStringLiteral("new needs the name of the calendar file to write\n")
-                                + CliCommands::usage());
+        return CliSupport::fail(
+            QStringLiteral("new needs the name of the calendar file to write\n") + CliCommands::usage());
     const QString out = arguments.first();
     if (!out.toUpper().endsWith(QLatin1String(".DWF")))
         return CliSupport::fail(QStringLiteral("Cannot save %1: use a name ending in .dwf").arg(out));
@@ -25,7 +25,7 @@ int runNew(const QCommandLineParser &parser, const QStringList &arguments)
     return 0;
 }
 
-const CliCommandRegistration registration({QStringLiteral("new"), QStringLiteral("new OUT.DWF [options]"), nullptr,
-                                           runNew});
+const CliCommandRegistration registration(
+    { QStringLiteral("new"), QStringLiteral("new OUT.DWF [options]"), nullptr, runNew });
 
 } // namespace

@@ -14,58 +14,62 @@ namespace {
 
 QJsonArray rect(const TRect &r)
 {
-    return {r.left, r.top, r.right, r.bottom};
+    return { r.left, r.top, r.right, r.bottom };
 }
 
 QJsonObject font(const CalendarFont &f)
 {
-    return {{"name", f.name},          {"size", f.size},
-            {"bold", f.bold},          {"italic", f.italic},
-            {"underline", f.underline}, {"strikeout", f.strikeout},
-            {"color", qint64(f.color)}};
+    return { { "name", f.name }, { "size", f.size }, { "bold", f.bold }, { "italic", f.italic },
+        { "underline", f.underline }, { "strikeout", f.strikeout }, { "color", qint64(f.color) } };
 }
 
 QString startTime(double dayFraction)
 {
     const int minutes = int(std::lround(dayFraction * 24 * 60)) % (24 * 60);
-    return QStringLiteral("%1:%2").arg(minutes / 60, 2, 10, QLatin1Char('0')).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2")
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 QJsonObject attributes(const CalendarPage &page)
 {
     const CalendarAttributes &a = page.attributes();
     return {
-        {"paperSize", int(a.paperSize)},
-        {"orientation", int(a.calendarOrientation)},
-        {"layout", a.calendarLayout},
-        {"margins", QJsonObject {{"left", double(a.leftMarginInch)}, {"top", double(a.topMarginInch)},
-                                 {"right", double(a.rightMarginInch)}, {"bottom", double(a.bottomMarginInch)}}},
-        {"border", a.wmfBorderFile},
-        {"date", QJsonObject {{"day", a.mainCalDay}, {"month", a.mainCalMonth}, {"year", a.mainCalYear}}},
-        {"startOfWeek", a.startOfWeek},
-        {"startTime", startTime(a.startingTime)},
-        {"userTitle", a.userTitle},
-        {"monthNames", QJsonArray::fromStringList(a.monthNames)},
-        {"dayNames", QJsonArray::fromStringList(a.dayNames)},
-        {"calendarBorder", int(a.calendarBorder)},
-        {"headersBorder", int(a.headersBorder)},
-        {"cellBorder", int(a.cellBorder)},
-        {"miniCalBorder", int(a.miniCalBorder)},
-        {"miniHeadersBorder", int(a.miniHeadersBorder)},
-        {"miniCellBorder", int(a.miniCellBorder)},
-        {"calendarLineLayout", int(a.calendarLineLayout)},
-        {"miniCalendarLineLayout", int(a.miniCalendarLineLayout)},
-        {"headersStyle", int(a.headersStyle)},
-        {"miniHeadersStyle", int(a.miniHeadersStyle)},
-        {"numberPosition", int(a.numberPosition)},
-        {"titleShowYear", a.titleShowYear},
-        {"miniShowYear", a.miniShowYear},
-        {"colors", QJsonObject {{"titleBG", qint64(a.titleBGColor)}, {"headersBG", qint64(a.headersBGColor)},
-                                {"miniHeadersBG", qint64(a.miniHeadersBGColor)},
-                                {"miniCalBG", qint64(a.miniCalBGColor)}}},
-        {"fonts", QJsonObject {{"title", font(a.titleFont)}, {"headers", font(a.headersFont)},
-                               {"cell", font(a.cellFont)}, {"miniTitle", font(a.miniTitleFont)},
-                               {"miniHeaders", font(a.miniHeadersFont)}, {"miniCell", font(a.miniCellFont)}}},
+        { "paperSize", int(a.paperSize) },
+        { "orientation", int(a.calendarOrientation) },
+        { "layout", a.calendarLayout },
+        { "margins",
+            QJsonObject { { "left", double(a.leftMarginInch) }, { "top", double(a.topMarginInch) },
+                { "right", double(a.rightMarginInch) }, { "bottom", double(a.bottomMarginInch) } } },
+        { "border", a.wmfBorderFile },
+        { "date",
+            QJsonObject { { "day", a.mainCalDay }, { "month", a.mainCalMonth }, { "year", a.mainCalYear } } },
+        { "startOfWeek", a.startOfWeek },
+        { "startTime", startTime(a.startingTime) },
+        { "userTitle", a.userTitle },
+        { "monthNames", QJsonArray::fromStringList(a.monthNames) },
+        { "dayNames", QJsonArray::fromStringList(a.dayNames) },
+        { "calendarBorder", int(a.calendarBorder) },
+        { "headersBorder", int(a.headersBorder) },
+        { "cellBorder", int(a.cellBorder) },
+        { "miniCalBorder", int(a.miniCalBorder) },
+        { "miniHeadersBorder", int(a.miniHeadersBorder) },
+        { "miniCellBorder", int(a.miniCellBorder) },
+        { "calendarLineLayout", int(a.calendarLineLayout) },
+        { "miniCalendarLineLayout", int(a.miniCalendarLineLayout) },
+        { "headersStyle", int(a.headersStyle) },
+        { "miniHeadersStyle", int(a.miniHeadersStyle) },
+        { "numberPosition", int(a.numberPosition) },
+        { "titleShowYear", a.titleShowYear },
+        { "miniShowYear", a.miniShowYear },
+        { "colors",
+            QJsonObject { { "titleBG", qint64(a.titleBGColor) }, { "headersBG", qint64(a.headersBGColor) },
+                { "miniHeadersBG", qint64(a.miniHeadersBGColor) },
+                { "miniCalBG", qint64(a.miniCalBGColor) } } },
+        { "fonts",
+            QJsonObject { { "title", font(a.titleFont) }, { "headers", font(a.headersFont) },
+                { "cell", font(a.cellFont) }, { "miniTitle", font(a.miniTitleFont) },
+                { "miniHeaders", font(a.miniHeadersFont) }, { "miniCell", font(a.miniCellFont) } } },
     };
 }
 
@@ -76,7 +80,8 @@ QJsonArray cells(CalendarPage &page)
         const TWPRtfStorage *storage = page.cellStorage(i);
         if (storage->isEmpty())
             continue;
-        out.append(QJsonObject {{"index", i}, {"day", page.dayOfCell(i)}, {"text", storage->plainText()}});
+        out.append(
+            QJsonObject { { "index", i }, { "day", page.dayOfCell(i) }, { "text", storage->plainText() } });
     }
     return out;
 }
@@ -95,7 +100,7 @@ QJsonValue jsonValue(const QVariant &value)
     case QMetaType::QStringList:
         return QJsonArray::fromStringList(value.toStringList());
     case QMetaType::QByteArray: // pictures and rich text: their size only
-        return QJsonObject {{"size", value.toByteArray().size()}};
+        return QJsonObject { { "size", value.toByteArray().size() } };
     case QMetaType::QVariantList: {
         QJsonArray items;
         for (const QVariant &item : value.toList())
@@ -114,10 +119,10 @@ QJsonArray objects(const TComponent *parent)
     QJsonArray out;
     if (!parent)
         return out;
-    const char *const bounds[] = {"Left", "Top", "Width", "Height"};
+    const char *const bounds[] = { "Left", "Top", "Width", "Height" };
     for (const TComponent *object : parent->children()) {
-        QJsonObject entry {{"class", object->className()}, {"name", object->name()},
-                           {"left", 0}, {"top", 0}, {"width", 0}, {"height", 0}};
+        QJsonObject entry { { "class", object->className() }, { "name", object->name() }, { "left", 0 },
+            { "top", 0 }, { "width", 0 }, { "height", 0 } };
         for (const RecordProperties::Property &property : RecordProperties::of(*object)) {
             QString key = property.first;
             for (const char *bound : bounds) {
@@ -138,16 +143,19 @@ QJsonObject geometry(const CalendarPage &page)
     if (layout.showsMinis) {
         for (int k = 0; k < layout.miniCount; ++k) {
             const MiniCalendarSlot &mini = layout.minis[size_t(k)];
-            minis.append(QJsonObject {{"rect", rect(mini.rect)}, {"month", mini.month.month}, {"year", mini.month.year}});
+            minis.append(QJsonObject {
+                { "rect", rect(mini.rect) }, { "month", mini.month.month }, { "year", mini.month.year } });
         }
     }
     QJsonArray cells;
     for (int i = 1; i <= kCellCount; ++i) {
         const DayCell &cell = page.cellTable()[size_t(i - 1)];
-        cells.append(QJsonObject {{"index", i}, {"rect", rect(cell.rect)}, {"free", rect(cell.free)}, {"day", cell.day}});
+        cells.append(QJsonObject {
+            { "index", i }, { "rect", rect(cell.rect) }, { "free", rect(cell.free) }, { "day", cell.day } });
     }
-    return {{"pageWidth", layout.pageWidth}, {"pageHeight", layout.pageHeight}, {"pageRect", rect(layout.pageRect)},
-            {"calendarRect", rect(layout.calendarRect)}, {"minis", minis}, {"cells", cells}};
+    return { { "pageWidth", layout.pageWidth }, { "pageHeight", layout.pageHeight },
+        { "pageRect", rect(layout.pageRect) }, { "calendarRect", rect(layout.calendarRect) },
+        { "minis", minis }, { "cells", cells } };
 }
 
 } // namespace

@@ -10,7 +10,7 @@ class TComponent;
 // after drawing.
 namespace InfoJson {
 
-[[nodiscard]] QJsonObject describe(CalendarPage &page, const QString &kind, int version,
-                                   const TComponent *objects = nullptr);
+[[nodiscard]] QJsonObject describe(
+    CalendarPage &page, const QString &kind, int version, const TComponent *objects = nullptr);
 
 } // namespace InfoJson

@@ -27,7 +27,7 @@ private:
 
     QJsonObject info(const QStringList &arguments)
     {
-        const CliRun run = runCli(QStringList {QStringLiteral("info")} + arguments, m_home.path());
+        const CliRun run = runCli(QStringList { QStringLiteral("info") } + arguments, m_home.path());
         if (run.exitCode != 0)
             qWarning() << run.err;
         return QJsonDocument::fromJson(run.out).object();
@@ -65,7 +65,7 @@ private slots:
 
     void infoOfACalendarFile()
     {
-        const QJsonObject page = info({sampleCalendar()});
+        const QJsonObject page = info({ sampleCalendar() });
         QCOMPARE(page["kind"].toString(), QStringLiteral("calendar"));
         QCOMPARE(page["version"].toInt(), 4);
         QCOMPARE(page["userTitle"].toString(), QStringLiteral("Garden"));
@@ -95,7 +95,7 @@ private slots:
 
     void optionsApplyOnTopOfTheFile()
     {
-        const QJsonObject page = info({sampleCalendar(), "--title", "Orchard", "--month", "9"});
+        const QJsonObject page = info({ sampleCalendar(), "--title", "Orchard", "--month", "9" });
         QCOMPARE(page["userTitle"].toString(), QStringLiteral("Orchard"));
         QCOMPARE(page["date"]["month"].toInt(), 9);
         QCOMPARE(page["cells"].toArray().size(), 2);
@@ -104,8 +104,9 @@ private slots:
     void newWritesACalendarFile()
     {
         const QString out = path(QStringLiteral("new.DWF"));
-        const CliRun run = runCli({"new", out, "--layout", "0", "--month", "2", "--year", "2028", "--title", "Leap"},
-                                  m_home.path());
+        const CliRun run
+            = runCli({ "new", out, "--layout", "0", "--month", "2", "--year", "2028", "--title", "Leap" },
+                m_home.path());
         QCOMPARE(run.exitCode, 0);
         CalendarPage page;
         QString error;
@@ -113,7 +114,7 @@ private slots:
         QCOMPARE(page.calendarLayout(), 0);
         QCOMPARE(page.mainCalYear(), 2028);
         QCOMPARE(page.userTitle(), QStringLiteral("Leap"));
-        const QJsonObject described = info({out});
+        const QJsonObject described = info({ out });
         QCOMPARE(described["layout"].toInt(), 0);
         QCOMPARE(described["objects"].toArray().size(), 0);
     }
@@ -128,36 +129,36 @@ private slots:
         QString error;
         QVERIFY(StyleSheetFile::save(style, look, &error));
 
-        const QJsonObject described = info({style});
+        const QJsonObject described = info({ style });
         QCOMPARE(described["kind"].toString(), QStringLiteral("style"));
         QCOMPARE(described["version"].toInt(), 4);
         QCOMPARE(described["colors"]["titleBG"].toInt(), 0x00FFFF);
 
-        const QJsonObject styled = info({sampleCalendar(), "--style", style});
+        const QJsonObject styled = info({ sampleCalendar(), "--style", style });
         QCOMPARE(styled["colors"]["titleBG"].toInt(), 0x00FFFF);
         QCOMPARE(styled["headersStyle"].toInt(), int(dsWhole));
         QCOMPARE(styled["userTitle"].toString(), QStringLiteral("Garden"));
 
         const QString out = path(QStringLiteral("styled.dwf"));
-        QCOMPARE(runCli({"new", out, "--style", style}, m_home.path()).exitCode, 0);
-        const QJsonObject written = info({out});
+        QCOMPARE(runCli({ "new", out, "--style", style }, m_home.path()).exitCode, 0);
+        const QJsonObject written = info({ out });
         QCOMPARE(written["colors"]["titleBG"].toInt(), 0x00FFFF);
 
         const QString picture = path(QStringLiteral("styled.png"));
-        QCOMPARE(runCli({"render", out, picture, "--style=" + style}, m_home.path()).exitCode, 0);
+        QCOMPARE(runCli({ "render", out, picture, "--style=" + style }, m_home.path()).exitCode, 0);
         QVERIFY(!QImage(picture).isNull());
     }
 
     void renderDrawsACalendarFile()
     {
         const QString picture = path(QStringLiteral("garden.png"));
-        const CliRun run = runCli({"render", sampleCalendar(), picture}, m_home.path());
+        const CliRun run = runCli({ "render", sampleCalendar(), picture }, m_home.path());
         QCOMPARE(run.exitCode, 0);
         const QImage image(picture);
         QVERIFY(!image.isNull());
         // The same layout without the file: same size, but no title or cell text.
         const QString plain = path(QStringLiteral("plain.png"));
-        QCOMPARE(runCli({"render", plain, "--month", "5", "--year", "2025"}, m_home.path()).exitCode, 0);
+        QCOMPARE(runCli({ "render", plain, "--month", "5", "--year", "2025" }, m_home.path()).exitCode, 0);
         const QImage other(plain);
         QCOMPARE(image.size(), other.size());
         QVERIFY(image != other);
@@ -168,13 +169,15 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<QString>("kind");
-        QTest::newRow("info rubbish") << QStringList {"info", "IN.dwf"} << QByteArray("rubbish") << "Calendar file";
-        QTest::newRow("info empty style") << QStringList {"info", "IN.DWS"} << QByteArray() << "Calendar Style file";
-        QTest::newRow("render truncated") << QStringList {"render", "IN.dwf", "OUT"} << QByteArray("\x01\x02\x04", 3)
-                                          << "Calendar file";
-        QTest::newRow("style option") << QStringList {"new", "OUT", "--style", "IN.dws"} << QByteArray("\x01")
-                                      << "Calendar Style file";
-        QTest::newRow("missing") << QStringList {"info", "NONE.dwf"} << QByteArray() << "Calendar file";
+        QTest::newRow("info rubbish")
+            << QStringList { "info", "IN.dwf" } << QByteArray("rubbish") << "Calendar file";
+        QTest::newRow("info empty style")
+            << QStringList { "info", "IN.DWS" } << QByteArray() << "Calendar Style file";
+        QTest::newRow("render truncated")
+            << QStringList { "render", "IN.dwf", "OUT" } << QByteArray("\x01\x02\x04", 3) << "Calendar file";
+        QTest::newRow("style option") << QStringList { "new", "OUT", "--style", "IN.dws" }
+                                      << QByteArray("\x01") << "Calendar Style file";
+        QTest::newRow("missing") << QStringList { "info", "NONE.dwf" } << QByteArray() << "Calendar file";
     }
 
     void unreadableFilesFail()
@@ -200,18 +203,18 @@ private slots:
         const CliRun run = runCli(arguments, m_home.path());
         QVERIFY(run.exitCode > 0);
         QCOMPARE(QString::fromUtf8(run.err).trimmed(),
-                 QStringLiteral("Unable to open %1. Possibly corrupted, possibly not a %2").arg(in, kind));
+            QStringLiteral("Unable to open %1. Possibly corrupted, possibly not a %2").arg(in, kind));
         QVERIFY(run.out.isEmpty());
         QCOMPARE(readFile(out), QByteArray("previous contents"));
     }
 
     void newRefusesOtherNamesAndReportsFailedSaves()
     {
-        CliRun run = runCli({"new", path(QStringLiteral("x.png"))}, m_home.path());
+        CliRun run = runCli({ "new", path(QStringLiteral("x.png")) }, m_home.path());
         QVERIFY(run.exitCode > 0);
         QVERIFY(run.err.contains(".dwf"));
         const QString missing = path(QStringLiteral("no/folder/x.dwf"));
-        run = runCli({"new", missing}, m_home.path());
+        run = runCli({ "new", missing }, m_home.path());
         QVERIFY(run.exitCode > 0);
         QCOMPARE(QString::fromUtf8(run.err).trimmed(), QStringLiteral("Cannot create file %1").arg(missing));
     }

@@ -173,8 +173,8 @@ bool save(const QString &fileName, const CalendarPage &page, const TComponent *o
         fileName, [&](TWriter &writer) { writeBody(writer, page, objectParent); }, error);
 }
 
-bool read(QIODevice &device, CalendarPage &page, TComponent *objectOwner, QString *error, TComponent *objectParent,
-          int *version)
+bool read(QIODevice &device, CalendarPage &page, TComponent *objectOwner, QString *error,
+    TComponent *objectParent, int *version)
 {
     auto contents = std::make_unique<Contents>();
     contents->attributes = page.attributes();
@@ -199,7 +199,7 @@ bool read(QIODevice &device, CalendarPage &page, TComponent *objectOwner, QStrin
 }
 
 bool load(const QString &fileName, CalendarPage &page, TComponent *objectOwner, QString *error,
-          TComponent *objectParent)
+    TComponent *objectParent)
 {
     try {
         const auto file = FileStreams::openForReading(fileName);

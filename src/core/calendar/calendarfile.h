@@ -36,11 +36,11 @@ constexpr int kKind = 1;
 
 bool save(const QString &fileName, const CalendarPage &page, const TComponent *objectParent, QString *error);
 bool load(const QString &fileName, CalendarPage &page, TComponent *objectOwner, QString *error,
-          TComponent *objectParent = nullptr);
+    TComponent *objectParent = nullptr);
 
 // The same over an open device; the version read is reported when asked.
 bool write(QIODevice &device, const CalendarPage &page, const TComponent *objectParent, QString *error);
 bool read(QIODevice &device, CalendarPage &page, TComponent *objectOwner, QString *error,
-          TComponent *objectParent = nullptr, int *version = nullptr);
+    TComponent *objectParent = nullptr, int *version = nullptr);
 
 } // namespace CalendarFile

@@ -55,8 +55,7 @@ float readMargin(TReader &reader)
     return float(readRanged(reader, 0, kMaxMarginHundredths - 1) * 0.01);
 }
 
-template <typename Enum>
-Enum readEnum(TReader &reader, Enum last)
+template <typename Enum> Enum readEnum(TReader &reader, Enum last)
 {
     return Enum(readRanged(reader, 0, int(last)));
 }

@@ -45,7 +45,8 @@ bool write(QIODevice &device, const CalendarPage &page, QString *error)
 
 bool save(const QString &fileName, const CalendarPage &page, QString *error)
 {
-    return FileStreams::save(fileName, [&](TWriter &writer) { writeBody(writer, page); }, error);
+    return FileStreams::save(
+        fileName, [&](TWriter &writer) { writeBody(writer, page); }, error);
 }
 
 bool read(QIODevice &device, CalendarPage &page, QString *error, int *version)

@@ -16,8 +16,7 @@ namespace TClassRegistry {
 using Factory = std::function<TComponent *(TComponent *owner)>;
 
 void registerClass(const QString &className, Factory factory);
-template <typename T>
-void registerClass(const QString &className)
+template <typename T> void registerClass(const QString &className)
 {
     registerClass(className, [](TComponent *owner) -> TComponent * { return new T(owner); });
 }

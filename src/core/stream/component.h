@@ -9,11 +9,14 @@ class TWriter;
 
 // What a component's readProperty() did with one stored property.
 enum class TPropertyRead {
-    Done,        // the value was read (exactly one value consumed)
-    NotFound,    // no such property; nothing consumed (the reader skips the value
-                 // and fails with "Property does not exist")
-    InvalidPath  // a dotted path whose leading part is not an object property;
-                 // nothing consumed ("Invalid property path")
+    // The value was read: exactly one value consumed.
+    Done,
+    // No such property; nothing consumed. The reader skips the value and
+    // fails with "Property does not exist".
+    NotFound,
+    // A dotted path whose leading part is not an object property; nothing
+    // consumed ("Invalid property path").
+    InvalidPath
 };
 
 // Base of everything the stream writes and reads as a component record.
@@ -89,7 +92,7 @@ public:
     // Reads "Tag"; any other plain name is NotFound, any dotted path InvalidPath.
     virtual TPropertyRead readProperty(const QString &path, TReader &reader);
     // Runs after the record was read; isLoading() is already false here.
-    virtual void loaded() {}
+    virtual void loaded() { }
 
     [[nodiscard]] bool isLoading() const { return m_loading; }
     [[nodiscard]] bool isReading() const { return m_reading; }

@@ -40,7 +40,7 @@ bool save(const QString &fileName, const std::function<void(TWriter &)> &body, Q
     if (!file.commit()) {
         if (error)
             *error = file.error() == QFileDevice::WriteError ? StreamMessages::writeError()
-                                                              : StreamMessages::cannotCreateFile(shown);
+                                                             : StreamMessages::cannotCreateFile(shown);
         return false;
     }
     return true;

@@ -10,15 +10,15 @@ namespace {
 
 const QStringList &styleNames()
 {
-    static const QStringList names {QStringLiteral("fsBold"), QStringLiteral("fsItalic"),
-                                    QStringLiteral("fsUnderline"), QStringLiteral("fsStrikeOut")};
+    static const QStringList names { QStringLiteral("fsBold"), QStringLiteral("fsItalic"),
+        QStringLiteral("fsUnderline"), QStringLiteral("fsStrikeOut") };
     return names;
 }
 
 const QStringList &pitchNames()
 {
-    static const QStringList names {QStringLiteral("fpDefault"), QStringLiteral("fpVariable"),
-                                    QStringLiteral("fpFixed")};
+    static const QStringList names { QStringLiteral("fpDefault"), QStringLiteral("fpVariable"),
+        QStringLiteral("fpFixed") };
     return names;
 }
 

@@ -30,8 +30,12 @@ class TWriter;
 //       PropertyIO::writeBoolean(w, "Transparent", m_transparent, PropertyIO::kNoDefault);
 //   }
 //   TPropertyRead TVPLabel::readProperty(const QString &path, TReader &r) {
-//       if (PropertyIO::is(path, "Alignment")) { m_alignment = r.readEnum(kAlignmentNames); return TPropertyRead::Done; }
-//       if (PropertyIO::hasPrefix(path, "Font")) return PropertyIO::readFont(r, PropertyIO::subPath(path), m_font);
+//       if (PropertyIO::is(path, "Alignment")) {
+//           m_alignment = r.readEnum(kAlignmentNames);
+//           return TPropertyRead::Done;
+//       }
+//       if (PropertyIO::hasPrefix(path, "Font"))
+//           return PropertyIO::readFont(r, PropertyIO::subPath(path), m_font);
 //       return TVGraphicControl::readProperty(path, r);
 //   }
 namespace PropertyIO {
@@ -47,13 +51,13 @@ constexpr qint64 kNoDefault = qint64(INT_MIN); // "declared without default"
 void writeInteger(TWriter &writer, const char *name, qint32 value, qint64 defaultValue = kNoDefault);
 void writeBoolean(TWriter &writer, const char *name, bool value, qint64 defaultValue = kNoDefault);
 // The value's name as an identifier; names are the enumeration in order.
-void writeEnum(TWriter &writer, const char *name, int value, const QStringList &names,
-               qint64 defaultValue = kNoDefault);
+void writeEnum(
+    TWriter &writer, const char *name, int value, const QStringList &names, qint64 defaultValue = kNoDefault);
 // A colour-constant name where one exists, else an integer.
 void writeColor(TWriter &writer, const char *name, TColor value, qint64 defaultValue = kNoDefault);
 // Members of a set of up to 32 elements, bit i for names[i].
 void writeSet(TWriter &writer, const char *name, quint32 value, const QStringList &names,
-              qint64 defaultValue = kNoDefault);
+    qint64 defaultValue = kNoDefault);
 void writeFloat(TWriter &writer, const char *name, double value);
 void writeString(TWriter &writer, const char *name, const QString &value);
 // A defined binary property such as "Picture.Data"; nothing when empty.

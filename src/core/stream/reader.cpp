@@ -127,8 +127,8 @@ qint32 TReader::readLength()
 {
     quint8 bytes[4];
     read(bytes, 4);
-    return qint32(quint32(bytes[0]) | (quint32(bytes[1]) << 8) | (quint32(bytes[2]) << 16)
-                  | (quint32(bytes[3]) << 24));
+    return qint32(
+        quint32(bytes[0]) | (quint32(bytes[1]) << 8) | (quint32(bytes[2]) << 16) | (quint32(bytes[3]) << 24));
 }
 
 QByteArray TReader::readBytes(qint64 count)
@@ -255,8 +255,7 @@ QString TReader::readStr()
 
 void TReader::skipSetBody()
 {
-    while (!readStr().isEmpty()) {
-    }
+    while (!readStr().isEmpty()) { }
 }
 
 quint32 TReader::readSet(const QStringList &elementNames)

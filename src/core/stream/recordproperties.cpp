@@ -74,7 +74,7 @@ QList<Property> of(const TComponent &component)
         TReader reader(buffer);
         while (!reader.endOfList()) {
             const QString name = reader.readStr();
-            out.append({name, readAnyValue(reader)});
+            out.append({ name, readAnyValue(reader) });
         }
     } catch (const EStreamError &) {
         // A record this program wrote always reads back; keep what was read.

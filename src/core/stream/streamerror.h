@@ -21,18 +21,45 @@ private:
 // The stream's messages, word for word.
 namespace StreamMessages {
 
-inline QString invalidPropertyValue() { return QStringLiteral("Invalid property value"); }
-inline QString invalidStreamFormat() { return QStringLiteral("Invalid stream format"); }
-inline QString readError() { return QStringLiteral("Stream read error"); }
-inline QString writeError() { return QStringLiteral("Stream write error"); }
-inline QString propertyDoesNotExist() { return QStringLiteral("Property does not exist"); }
-inline QString invalidPropertyPath() { return QStringLiteral("Invalid property path"); }
-inline QString classNotFound(const QString &name) { return QStringLiteral("Class %1 not found").arg(name); }
+inline QString invalidPropertyValue()
+{
+    return QStringLiteral("Invalid property value");
+}
+inline QString invalidStreamFormat()
+{
+    return QStringLiteral("Invalid stream format");
+}
+inline QString readError()
+{
+    return QStringLiteral("Stream read error");
+}
+inline QString writeError()
+{
+    return QStringLiteral("Stream write error");
+}
+inline QString propertyDoesNotExist()
+{
+    return QStringLiteral("Property does not exist");
+}
+inline QString invalidPropertyPath()
+{
+    return QStringLiteral("Invalid property path");
+}
+inline QString classNotFound(const QString &name)
+{
+    return QStringLiteral("Class %1 not found").arg(name);
+}
 inline QString duplicateName(const QString &name)
 {
     return QStringLiteral("A component named %1 already exists").arg(name);
 }
-inline QString cannotCreateFile(const QString &name) { return QStringLiteral("Cannot create file %1").arg(name); }
-inline QString cannotOpenFile(const QString &name) { return QStringLiteral("Cannot open file %1").arg(name); }
+inline QString cannotCreateFile(const QString &name)
+{
+    return QStringLiteral("Cannot create file %1").arg(name);
+}
+inline QString cannotOpenFile(const QString &name)
+{
+    return QStringLiteral("Cannot open file %1").arg(name);
+}
 
 } // namespace StreamMessages

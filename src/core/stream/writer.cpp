@@ -56,7 +56,8 @@ void TWriter::writeValue(TValueType value)
 
 void TWriter::writeLength(qint32 length)
 {
-    const quint8 bytes[4] = {quint8(length), quint8(length >> 8), quint8(length >> 16), quint8(length >> 24)};
+    const quint8 bytes[4]
+        = { quint8(length), quint8(length >> 8), quint8(length >> 16), quint8(length >> 24) };
     write(bytes, 4);
 }
 
@@ -68,7 +69,7 @@ void TWriter::writeInteger(qint32 value)
         write(&byte, 1);
     } else if (value >= -32768 && value <= 32767) {
         writeValue(vaInt16);
-        const quint8 bytes[2] = {quint8(value), quint8(value >> 8)};
+        const quint8 bytes[2] = { quint8(value), quint8(value >> 8) };
         write(bytes, 2);
     } else {
         writeValue(vaInt32);

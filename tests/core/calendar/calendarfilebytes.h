@@ -14,19 +14,19 @@ public:
             m_bytes.append(char(v));
         return *this;
     }
-    CalendarFileBytes &int8(int v) { return raw({2, v & 0xFF}); }
-    CalendarFileBytes &int16(int v) { return raw({3, v & 0xFF, (v >> 8) & 0xFF}); }
+    CalendarFileBytes &int8(int v) { return raw({ 2, v & 0xFF }); }
+    CalendarFileBytes &int16(int v) { return raw({ 3, v & 0xFF, (v >> 8) & 0xFF }); }
     CalendarFileBytes &int32(qint64 v)
     {
-        return raw({4, int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF), int((v >> 24) & 0xFF)});
+        return raw({ 4, int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF), int((v >> 24) & 0xFF) });
     }
     CalendarFileBytes &str(const QByteArray &latin1)
     {
-        raw({6, int(latin1.size())});
+        raw({ 6, int(latin1.size()) });
         m_bytes += latin1;
         return *this;
     }
-    CalendarFileBytes &boolean(bool v) { return raw({v ? 9 : 8}); }
+    CalendarFileBytes &boolean(bool v) { return raw({ v ? 9 : 8 }); }
     CalendarFileBytes &font(const QByteArray &name, int size, bool bold, qint64 color)
     {
         return str(name).int8(size).boolean(bold).boolean(false).boolean(false).boolean(false).int32(color);
@@ -49,26 +49,26 @@ public:
     CalendarFileBytes &emptyCell()
     {
         m_bytes += "TPF0";
-        raw({13});
+        raw({ 13 });
         m_bytes += "TWPRtfStorage";
-        return raw({0, 0, 0});
+        return raw({ 0, 0, 0 });
     }
     CalendarFileBytes &cellWithText(const QByteArray &rtf)
     {
         m_bytes += "TPF0";
-        raw({13});
+        raw({ 13 });
         m_bytes += "TWPRtfStorage";
-        raw({0, 12});
+        raw({ 0, 12 });
         m_bytes += "RtfText.Data";
-        raw({10, int(rtf.size()), 0, 0, 0});
+        raw({ 10, int(rtf.size()), 0, 0, 0 });
         m_bytes += rtf;
-        return raw({0, 0});
+        return raw({ 0, 0 });
     }
     // A whole calendar file of the given version with one filled cell (index 5).
     static QByteArray calendar(int version, const QByteArray &objectList = QByteArray())
     {
         CalendarFileBytes b;
-        b.raw({1}).int8(version).int8(1).attributeBlock();
+        b.raw({ 1 }).int8(version).int8(1).attributeBlock();
         if (version > 3)
             b.str("");
         b.int8(17).int8(6).int16(2003).int8(2).int8(9).int8(30);
@@ -80,7 +80,7 @@ public:
         }
         if (version > 1)
             b.str("Own title");
-        b.raw({0});
+        b.raw({ 0 });
         if (version > 2)
             b.m_bytes += objectList.isEmpty() ? QByteArray("\x01\x00", 2) : objectList;
         return b.m_bytes;

@@ -96,12 +96,12 @@ void fillPage(CalendarPage &page)
     a.headersBGColor = 0x80000008;
     a.miniHeadersBGColor = 0x123456;
     a.miniCalBGColor = 0xC0C0C0;
-    a.titleFont = {QStringLiteral("Arial"), 30, false, true, true, true, 0x00FF00};
-    a.headersFont = {QStringLiteral("Courier New"), 11, true, false, false, true, 0x800000};
-    a.cellFont = {QStringLiteral("Times New Roman"), 13, false, false, true, false, 0x808000};
-    a.miniTitleFont = {QStringLiteral("Arial"), 9, true, true, false, false, 0};
-    a.miniHeadersFont = {QStringLiteral("Arial"), 7, false, false, false, false, 0xFFFFFF};
-    a.miniCellFont = {QStringLiteral("Arial"), 5, false, true, false, false, 0x0000FF};
+    a.titleFont = { QStringLiteral("Arial"), 30, false, true, true, true, 0x00FF00 };
+    a.headersFont = { QStringLiteral("Courier New"), 11, true, false, false, true, 0x800000 };
+    a.cellFont = { QStringLiteral("Times New Roman"), 13, false, false, true, false, 0x808000 };
+    a.miniTitleFont = { QStringLiteral("Arial"), 9, true, true, false, false, 0 };
+    a.miniHeadersFont = { QStringLiteral("Arial"), 7, false, false, false, false, 0xFFFFFF };
+    a.miniCellFont = { QStringLiteral("Arial"), 5, false, true, false, false, 0x0000FF };
     a.mainCalDay = 11;
     a.mainCalMonth = 2;
     a.mainCalYear = 2024;
@@ -252,7 +252,8 @@ void TestCalendarFile::headerBytes()
     CalendarPage page;
     page.setPaperSize(PaperSize::A4);
     const QByteArray data = savedBytes(page, nullptr);
-    QCOMPARE(data.left(9), QByteArray("\x01\x02\x04\x02\x01\x02\x01\x02", 8) + char(page.calendarOrientation()));
+    QCOMPARE(
+        data.left(9), QByteArray("\x01\x02\x04\x02\x01\x02\x01\x02", 8) + char(page.calendarOrientation()));
     // The last bytes: user title (empty), end of list, an empty object list.
     QCOMPARE(data.right(5), QByteArray("\x06\x00\x00\x01\x00", 5));
 }
@@ -336,7 +337,8 @@ void TestCalendarFile::olderVersionsReadWithDefaults()
     page.dayName(7, name);
     QCOMPARE(name, QStringLiteral("D7"));
     QCOMPARE(page.titleBGColor(), TColor(0x00FF00));
-    QVERIFY(page.titleFont() == (CalendarFont {QStringLiteral("Arial"), 20, true, false, false, false, 0x0000FF}));
+    QVERIFY(page.titleFont()
+        == (CalendarFont { QStringLiteral("Arial"), 20, true, false, false, false, 0x0000FF }));
     QCOMPARE(page.titleShowYear(), false);
     QCOMPARE(page.headersBorder(), cbBottom);
     QCOMPARE(page.headersStyle(), dsWhole);
@@ -378,7 +380,7 @@ void TestCalendarFile::objectsRoundTripInStackingOrder()
     QList<int> lefts;
     for (TComponent *c : back.children())
         lefts << static_cast<TFileTestObject *>(c)->left;
-    QCOMPARE(lefts, (QList<int> {10, 30, 20}));
+    QCOMPARE(lefts, (QList<int> { 10, 30, 20 }));
     QCOMPARE(static_cast<TFileTestObject *>(back.children()[2])->caption, QStringLiteral("Special2 text"));
 }
 
@@ -417,7 +419,8 @@ void TestCalendarFile::unregisteredClassKeepsTheRest()
 void TestCalendarFile::badObjectListKeepsTheCalendar()
 {
     // Version 3, object list of one good record and then rubbish.
-    QByteArray list("\x01TPF0\x0fTFileTestObject\x01X\x04Left\x02\x07\x00\x00TPF0\x0fTFileTestObject\x00\x03Top\x02", 48);
+    QByteArray list(
+        "\x01TPF0\x0fTFileTestObject\x01X\x04Left\x02\x07\x00\x00TPF0\x0fTFileTestObject\x00\x03Top\x02", 48);
     CalendarPage page;
     TComponent owner;
     QString error;
@@ -475,7 +478,8 @@ void TestCalendarFile::everyTruncationFailsCleanly()
     for (int i = 0; i < 3; ++i)
         addObject(owner, QStringLiteral("O%1").arg(i), i);
     const QByteArray whole = savedBytes(page, &owner);
-    const qsizetype listStart = whole.lastIndexOf(QByteArray("\x00\x01TPF0\x0fTFileTestObject", 22), whole.size() - 1);
+    const qsizetype listStart
+        = whole.lastIndexOf(QByteArray("\x00\x01TPF0\x0fTFileTestObject", 22), whole.size() - 1);
     QVERIFY(listStart > 0);
     int failures = 0;
     for (qsizetype length = 0; length < whole.size(); ++length) {
@@ -571,13 +575,16 @@ void TestCalendarFile::failedSaveKeepsTheOldFile()
     // A write that fails half way leaves the old file as it was.
     const QString path = dir.filePath("old.dwf");
     writeFile(path, "old contents");
-    QVERIFY(!FileStreams::save(path, [](TWriter &w) {
-        w.writeBinary(QByteArray(5000, 'x'));
-        throw EStreamError(StreamMessages::writeError());
-    }, &error));
+    QVERIFY(!FileStreams::save(
+        path,
+        [](TWriter &w) {
+            w.writeBinary(QByteArray(5000, 'x'));
+            throw EStreamError(StreamMessages::writeError());
+        },
+        &error));
     QCOMPARE(error, QStringLiteral("Stream write error"));
     QCOMPARE(readFile(path), QByteArray("old contents"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"old.dwf"});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "old.dwf" });
 }
 
 void TestCalendarFile::readOnlyFolderIsReported()

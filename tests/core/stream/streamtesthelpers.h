@@ -59,7 +59,11 @@ public:
             return TComponent::readProperty(path, r);
         return TPropertyRead::Done;
     }
-    void loaded() override { ++loadedCalls; wasLoadingInLoaded = isLoading(); }
+    void loaded() override
+    {
+        ++loadedCalls;
+        wasLoadingInLoaded = isLoading();
+    }
 
     int left = 0;
     bool locked = false;

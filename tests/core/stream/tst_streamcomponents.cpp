@@ -53,18 +53,18 @@ void TestStreamComponents::recordBytes()
     box.left = 200;
     box.caption = QStringLiteral("Hi");
     QByteArray expected("TPF0");
-    expected += bytes({8}) + "TTestBox" + bytes({4}) + "Box1";
-    expected += bytes({4}) + "Left" + bytes({3, 200, 0});
-    expected += bytes({6}) + "Locked" + bytes({8});
-    expected += bytes({7}) + "Caption" + bytes({6, 2}) + "Hi";
-    expected += bytes({0, 0});
+    expected += bytes({ 8 }) + "TTestBox" + bytes({ 4 }) + "Box1";
+    expected += bytes({ 4 }) + "Left" + bytes({ 3, 200, 0 });
+    expected += bytes({ 6 }) + "Locked" + bytes({ 8 });
+    expected += bytes({ 7 }) + "Caption" + bytes({ 6, 2 }) + "Hi";
+    expected += bytes({ 0, 0 });
     QCOMPARE(recordOf(box), expected);
 }
 
 void TestStreamComponents::emptyPropertyListIsOneEndMarker()
 {
     TComponent plain;
-    QCOMPARE(recordOf(plain), QByteArray("TPF0") + bytes({10}) + "TComponent" + bytes({0, 0, 0}));
+    QCOMPARE(recordOf(plain), QByteArray("TPF0") + bytes({ 10 }) + "TComponent" + bytes({ 0, 0, 0 }));
 }
 
 void TestStreamComponents::longNameIsCut()
@@ -78,7 +78,7 @@ void TestStreamComponents::longNameIsCut()
 
 void TestStreamComponents::defaultsAreSkipped()
 {
-    const QStringList names {QStringLiteral("taLeftJustify"), QStringLiteral("taRightJustify")};
+    const QStringList names { QStringLiteral("taLeftJustify"), QStringLiteral("taRightJustify") };
     const QByteArray data = written([&](TWriter &w) {
         PropertyIO::writeInteger(w, "A", 0, 0);
         PropertyIO::writeInteger(w, "B", 0);
@@ -90,7 +90,7 @@ void TestStreamComponents::defaultsAreSkipped()
         PropertyIO::writeString(w, "H", QString());
         PropertyIO::writeBinary(w, "I", QByteArray());
     });
-    QCOMPARE(data, bytes({1, 'B', 2, 0, 1, 'D', 8, 1, 'F', 7, 14}) + "taRightJustify");
+    QCOMPARE(data, bytes({ 1, 'B', 2, 0, 1, 'D', 8, 1, 'F', 7, 14 }) + "taRightJustify");
 }
 
 void TestStreamComponents::coloursAsIdentifiersWhereNamed()
@@ -101,8 +101,9 @@ void TestStreamComponents::coloursAsIdentifiersWhereNamed()
         PropertyIO::writeColor(w, "C", 0x123456);
         PropertyIO::writeColor(w, "D", 0x8000000F);
     });
-    QCOMPARE(data, bytes({1, 'B', 7, 12}) + "clWindowText" + bytes({1, 'C', 4, 0x56, 0x34, 0x12, 0, 1, 'D', 7, 9})
-                 + "clBtnFace");
+    QCOMPARE(data,
+        bytes({ 1, 'B', 7, 12 }) + "clWindowText" + bytes({ 1, 'C', 4, 0x56, 0x34, 0x12, 0, 1, 'D', 7, 9 })
+            + "clBtnFace");
     QCOMPARE(ColorNames::colorToIdent(0x808080), QStringLiteral("clGray"));
     QCOMPARE(ColorNames::colorToIdent(0xC0C0C0), QStringLiteral("clSilver"));
     TColor color = 0;
@@ -114,13 +115,14 @@ void TestStreamComponents::coloursAsIdentifiersWhereNamed()
 
 void TestStreamComponents::fontAsFiveSubProperties()
 {
-    CalendarFont font {QStringLiteral("Arial"), 10, true, false, true, false, 0x0000FF};
+    CalendarFont font { QStringLiteral("Arial"), 10, true, false, true, false, 0x0000FF };
     QByteArray data = written([&](TWriter &w) { PropertyIO::writeFont(w, "Font", font, fpVariable); });
-    QByteArray expected = bytes({10}) + "Font.Color" + bytes({7, 5}) + "clRed";
-    expected += bytes({11}) + "Font.Height" + bytes({2, 0xF3}); // -13 pixels for 10 points
-    expected += bytes({9}) + "Font.Name" + bytes({6, 5}) + "Arial";
-    expected += bytes({10}) + "Font.Pitch" + bytes({7, 10}) + "fpVariable";
-    expected += bytes({10}) + "Font.Style" + bytes({11, 6}) + "fsBold" + bytes({11}) + "fsUnderline" + bytes({0});
+    QByteArray expected = bytes({ 10 }) + "Font.Color" + bytes({ 7, 5 }) + "clRed";
+    expected += bytes({ 11 }) + "Font.Height" + bytes({ 2, 0xF3 }); // -13 pixels for 10 points
+    expected += bytes({ 9 }) + "Font.Name" + bytes({ 6, 5 }) + "Arial";
+    expected += bytes({ 10 }) + "Font.Pitch" + bytes({ 7, 10 }) + "fpVariable";
+    expected += bytes({ 10 }) + "Font.Style" + bytes({ 11, 6 }) + "fsBold" + bytes({ 11 }) + "fsUnderline"
+        + bytes({ 0 });
     QCOMPARE(data, expected);
 
     QBuffer buffer(&data);
@@ -158,7 +160,7 @@ void TestStreamComponents::componentsAreCreatedFromRegisteredNames()
     a.setTag(77);
     b.data = QByteArray(3000, 'p');
     b.caption = QStringLiteral("Κείμενο");
-    QByteArray data = listOf({&a, &b}) + "tail";
+    QByteArray data = listOf({ &a, &b }) + "tail";
 
     TComponent owner, parent;
     QBuffer buffer(&data);
@@ -194,7 +196,7 @@ void TestStreamComponents::setNameEventRenames()
     TTestBox a, b;
     a.setName(QStringLiteral("Special1"));
     b.setName(QStringLiteral("Special1"));
-    QByteArray data = listOf({&a, &b});
+    QByteArray data = listOf({ &a, &b });
     TComponent owner;
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
@@ -232,7 +234,7 @@ void TestStreamComponents::duplicateNameFails()
     a.setName(QStringLiteral("Twin"));
     b.setName(QStringLiteral("twin"));
     TComponent owner;
-    QCOMPARE(failureOf(listOf({&a, &b}), owner), QStringLiteral("A component named twin already exists"));
+    QCOMPARE(failureOf(listOf({ &a, &b }), owner), QStringLiteral("A component named twin already exists"));
     QCOMPARE(owner.componentCount(), 1);
     QCOMPARE(owner.children().size(), size_t(1));
 }
@@ -249,13 +251,14 @@ void TestStreamComponents::unregisteredClassKeepsTheObjectsBefore()
     TTestBox a, c;
     TUnregistered b;
     TComponent owner;
-    QCOMPARE(failureOf(listOf({&a, &b, &c}), owner), QStringLiteral("Class TNowhere not found"));
+    QCOMPARE(failureOf(listOf({ &a, &b, &c }), owner), QStringLiteral("Class TNowhere not found"));
     QCOMPARE(owner.componentCount(), 1);
 }
 
 void TestStreamComponents::unknownPropertyFailsAfterSkipping()
 {
-    QByteArray data = bytes({1}) + "TPF0" + bytes({8}) + "TTestBox" + bytes({0, 5}) + "Bogus" + bytes({2, 1, 0, 0, 0});
+    QByteArray data = bytes({ 1 }) + "TPF0" + bytes({ 8 }) + "TTestBox" + bytes({ 0, 5 }) + "Bogus"
+        + bytes({ 2, 1, 0, 0, 0 });
     TComponent owner;
     QCOMPARE(failureOf(data, owner), QStringLiteral("Property does not exist"));
     QCOMPARE(owner.componentCount(), 0);
@@ -263,7 +266,8 @@ void TestStreamComponents::unknownPropertyFailsAfterSkipping()
 
 void TestStreamComponents::invalidPathFails()
 {
-    QByteArray data = bytes({1}) + "TPF0" + bytes({8}) + "TTestBox" + bytes({0, 9}) + "Bogus.Tag" + bytes({2, 1, 0, 0, 0});
+    QByteArray data = bytes({ 1 }) + "TPF0" + bytes({ 8 }) + "TTestBox" + bytes({ 0, 9 }) + "Bogus.Tag"
+        + bytes({ 2, 1, 0, 0, 0 });
     TComponent owner;
     QCOMPARE(failureOf(data, owner), QStringLiteral("Invalid property path"));
 }
@@ -271,16 +275,18 @@ void TestStreamComponents::invalidPathFails()
 void TestStreamComponents::badSignatureFails()
 {
     TComponent owner;
-    QCOMPARE(failureOf(bytes({1}) + "TPF1" + bytes({8}) + "TTestBox" + bytes({0, 0, 0, 0}), owner),
-             QStringLiteral("Invalid stream format"));
-    QCOMPARE(failureOf(bytes({1}) + "TPF0" + bytes({8}) + "TTestBox", owner), QStringLiteral("Stream read error"));
+    QCOMPARE(failureOf(bytes({ 1 }) + "TPF1" + bytes({ 8 }) + "TTestBox" + bytes({ 0, 0, 0, 0 }), owner),
+        QStringLiteral("Invalid stream format"));
+    QCOMPARE(failureOf(bytes({ 1 }) + "TPF0" + bytes({ 8 }) + "TTestBox", owner),
+        QStringLiteral("Stream read error"));
     QCOMPARE(owner.componentCount(), 0);
 }
 
 void TestStreamComponents::prefixByteIsRead()
 {
     // $F2: child position 3 follows; then an ordinary record.
-    QByteArray data = bytes({1}) + "TPF0" + bytes({0xF2, 2, 3, 8}) + "TTestBox" + bytes({1, 'X', 0, 0, 0});
+    QByteArray data
+        = bytes({ 1 }) + "TPF0" + bytes({ 0xF2, 2, 3, 8 }) + "TTestBox" + bytes({ 1, 'X', 0, 0, 0 });
     TComponent owner;
     QCOMPARE(failureOf(data, owner), QString());
     QCOMPARE(owner.componentCount(), 1);
@@ -295,7 +301,7 @@ void TestStreamComponents::childRecordsGetTheirParent()
     inner.setName(QStringLiteral("Inner"));
     inner.setParent(&outer);
     inner.left = 9;
-    const QByteArray data = listOf({&outer});
+    const QByteArray data = listOf({ &outer });
     TComponent owner;
     QCOMPARE(failureOf(data, owner), QString());
     QCOMPARE(owner.componentCount(), 2);
@@ -371,15 +377,15 @@ void TestStreamComponents::ownershipAndStacking()
     auto *a = new TComponent(owner);
     auto *b = new TComponent(owner);
     auto *c = new TComponent(owner);
-    for (TComponent *x : {a, b, c})
+    for (TComponent *x : { a, b, c })
         x->setParent(owner);
     c->sendToBack();
     a->bringToFront();
-    QCOMPARE(owner->children(), (std::vector<TComponent *> {c, b, a}));
+    QCOMPARE(owner->children(), (std::vector<TComponent *> { c, b, a }));
     QCOMPARE(a->childIndex(), 2);
     delete b;
     QCOMPARE(owner->componentCount(), 2);
-    QCOMPARE(owner->children(), (std::vector<TComponent *> {c, a}));
+    QCOMPARE(owner->children(), (std::vector<TComponent *> { c, a }));
     delete owner; // frees a and c; ASan would see a leak or a double free
 }
 

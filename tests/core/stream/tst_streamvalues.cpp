@@ -43,15 +43,15 @@ void TestStreamValues::integerTakesTheSmallestForm_data()
 {
     QTest::addColumn<int>("value");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("127") << 127 << bytes({2, 0x7F});
-    QTest::newRow("-128") << -128 << bytes({2, 0x80});
-    QTest::newRow("128") << 128 << bytes({3, 0x80, 0x00});
-    QTest::newRow("-129") << -129 << bytes({3, 0x7F, 0xFF});
-    QTest::newRow("32767") << 32767 << bytes({3, 0xFF, 0x7F});
-    QTest::newRow("-32768") << -32768 << bytes({3, 0x00, 0x80});
-    QTest::newRow("32768") << 32768 << bytes({4, 0x00, 0x80, 0x00, 0x00});
-    QTest::newRow("-32769") << -32769 << bytes({4, 0xFF, 0x7F, 0xFF, 0xFF});
-    QTest::newRow("min") << std::numeric_limits<int>::min() << bytes({4, 0, 0, 0, 0x80});
+    QTest::newRow("127") << 127 << bytes({ 2, 0x7F });
+    QTest::newRow("-128") << -128 << bytes({ 2, 0x80 });
+    QTest::newRow("128") << 128 << bytes({ 3, 0x80, 0x00 });
+    QTest::newRow("-129") << -129 << bytes({ 3, 0x7F, 0xFF });
+    QTest::newRow("32767") << 32767 << bytes({ 3, 0xFF, 0x7F });
+    QTest::newRow("-32768") << -32768 << bytes({ 3, 0x00, 0x80 });
+    QTest::newRow("32768") << 32768 << bytes({ 4, 0x00, 0x80, 0x00, 0x00 });
+    QTest::newRow("-32769") << -32769 << bytes({ 4, 0xFF, 0x7F, 0xFF, 0xFF });
+    QTest::newRow("min") << std::numeric_limits<int>::min() << bytes({ 4, 0, 0, 0, 0x80 });
 }
 
 void TestStreamValues::integerTakesTheSmallestForm()
@@ -70,18 +70,18 @@ void TestStreamValues::stringLengthPicksTheTag()
     const QString s255(255, QLatin1Char('x'));
     const QByteArray short255 = written([&](TWriter &w) { w.writeString(s255); });
     QCOMPARE(short255.size(), 257);
-    QCOMPARE(short255.left(2), bytes({6, 255}));
+    QCOMPARE(short255.left(2), bytes({ 6, 255 }));
 
     const QString s256(256, QLatin1Char('y'));
     const QByteArray long256 = written([&](TWriter &w) { w.writeString(s256); });
     QCOMPARE(long256.size(), 261);
-    QCOMPARE(long256.left(5), bytes({12, 0x00, 0x01, 0x00, 0x00}));
+    QCOMPARE(long256.left(5), bytes({ 12, 0x00, 0x01, 0x00, 0x00 }));
 
     // Windows-1252 bytes, not UTF-8.
     QCOMPARE(written([](TWriter &w) { w.writeString(QStringLiteral("März €")); }),
-             bytes({6, 6, 'M', 0xE4, 'r', 'z', ' ', 0x80}));
+        bytes({ 6, 6, 'M', 0xE4, 'r', 'z', ' ', 0x80 }));
 
-    for (const QByteArray &data : {short255, long256}) {
+    for (const QByteArray &data : { short255, long256 }) {
         QBuffer buffer;
         buffer.setData(data);
         buffer.open(QIODevice::ReadOnly);
@@ -92,12 +92,13 @@ void TestStreamValues::stringLengthPicksTheTag()
 
 void TestStreamValues::textBeyondCodePageIsWrittenAsUtf8()
 {
-    const QStringList names {QStringLiteral("Březen"), QStringLiteral("Μάρτιος"), QStringLiteral("Červenec")};
+    const QStringList names { QStringLiteral("Březen"), QStringLiteral("Μάρτιος"),
+        QStringLiteral("Červenec") };
     for (const QString &name : names) {
         const QByteArray data = written([&](TWriter &w) { w.writeString(name); });
         const QByteArray utf8 = name.toUtf8();
         QCOMPARE(quint8(data[0]), quint8(20));
-        QCOMPARE(data.mid(1, 4), bytes({int(utf8.size()), 0, 0, 0}));
+        QCOMPARE(data.mid(1, 4), bytes({ int(utf8.size()), 0, 0, 0 }));
         QCOMPARE(data.mid(5), utf8);
         QBuffer buffer;
         buffer.setData(data);
@@ -110,9 +111,9 @@ void TestStreamValues::textBeyondCodePageIsWrittenAsUtf8()
 void TestStreamValues::readerAcceptsUtf8AndUtf16Strings()
 {
     // "Září" as UTF-16 (tag 18, count of code units) and as UTF-8 (tag 20).
-    QByteArray data = bytes({18, 4, 0, 0, 0, 'Z', 0, 0xE1, 0, 0x159 & 0xFF, 0x01, 0xED, 0});
+    QByteArray data = bytes({ 18, 4, 0, 0, 0, 'Z', 0, 0xE1, 0, 0x159 & 0xFF, 0x01, 0xED, 0 });
     const QByteArray utf8 = QStringLiteral("Září").toUtf8();
-    data += bytes({20, int(utf8.size()), 0, 0, 0}) + utf8;
+    data += bytes({ 20, int(utf8.size()), 0, 0, 0 }) + utf8;
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     TReader reader(buffer);
@@ -130,7 +131,7 @@ void TestStreamValues::identifiersAndBooleans()
         w.writeBoolean(true);
         w.writeBoolean(false);
     });
-    QCOMPARE(data, bytes({9, 8, 13, 7, 7, 'c', 'l', 'W', 'h', 'i', 't', 'e', 9, 8}));
+    QCOMPARE(data, bytes({ 9, 8, 13, 7, 7, 'c', 'l', 'W', 'h', 'i', 't', 'e', 9, 8 }));
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
@@ -145,7 +146,7 @@ void TestStreamValues::identifiersAndBooleans()
 
 void TestStreamValues::booleanOverIntegerReadsFalseAndConsumesTheTag()
 {
-    QByteArray data = bytes({2, 9});
+    QByteArray data = bytes({ 2, 9 });
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     TReader reader(buffer);
@@ -158,16 +159,16 @@ void TestStreamValues::wrongTagsFail_data()
 {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<int>("what");
-    QTest::newRow("integer over string") << bytes({6, 1, 'a'}) << 0;
-    QTest::newRow("integer over end") << bytes({0}) << 0;
-    QTest::newRow("string over integer") << bytes({2, 1}) << 1;
-    QTest::newRow("string over identifier") << bytes({7, 1, 'a'}) << 1;
-    QTest::newRow("identifier over integer") << bytes({2, 1}) << 2;
-    QTest::newRow("list begin over end") << bytes({0}) << 3;
-    QTest::newRow("list end over list") << bytes({1}) << 4;
-    QTest::newRow("binary over string") << bytes({6, 0}) << 5;
-    QTest::newRow("set over list") << bytes({1}) << 6;
-    QTest::newRow("unknown colour name") << bytes({7, 5, 'c', 'l', 'F', 'o', 'o'}) << 7;
+    QTest::newRow("integer over string") << bytes({ 6, 1, 'a' }) << 0;
+    QTest::newRow("integer over end") << bytes({ 0 }) << 0;
+    QTest::newRow("string over integer") << bytes({ 2, 1 }) << 1;
+    QTest::newRow("string over identifier") << bytes({ 7, 1, 'a' }) << 1;
+    QTest::newRow("identifier over integer") << bytes({ 2, 1 }) << 2;
+    QTest::newRow("list begin over end") << bytes({ 0 }) << 3;
+    QTest::newRow("list end over list") << bytes({ 1 }) << 4;
+    QTest::newRow("binary over string") << bytes({ 6, 0 }) << 5;
+    QTest::newRow("set over list") << bytes({ 1 }) << 6;
+    QTest::newRow("unknown colour name") << bytes({ 7, 5, 'c', 'l', 'F', 'o', 'o' }) << 7;
 }
 
 void TestStreamValues::wrongTagsFail()
@@ -179,14 +180,30 @@ void TestStreamValues::wrongTagsFail()
     TReader reader(buffer);
     try {
         switch (what) {
-        case 0: (void)reader.readInteger(); break;
-        case 1: (void)reader.readString(); break;
-        case 2: (void)reader.readIdent(); break;
-        case 3: reader.readListBegin(); break;
-        case 4: reader.readListEnd(); break;
-        case 5: (void)reader.readBinary(); break;
-        case 6: (void)reader.readSet({}); break;
-        case 7: (void)reader.readColor(); break;
+        case 0:
+            (void)reader.readInteger();
+            break;
+        case 1:
+            (void)reader.readString();
+            break;
+        case 2:
+            (void)reader.readIdent();
+            break;
+        case 3:
+            reader.readListBegin();
+            break;
+        case 4:
+            reader.readListEnd();
+            break;
+        case 5:
+            (void)reader.readBinary();
+            break;
+        case 6:
+            (void)reader.readSet({});
+            break;
+        case 7:
+            (void)reader.readColor();
+            break;
         }
         QFAIL("no failure");
     } catch (const EStreamError &e) {
@@ -196,11 +213,11 @@ void TestStreamValues::wrongTagsFail()
 
 void TestStreamValues::extendedFloatBytes()
 {
-    QCOMPARE(written([](TWriter &w) { w.writeFloat(1.0); }),
-             bytes({5, 0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F}));
-    QCOMPARE(written([](TWriter &w) { w.writeFloat(-2.5); }),
-             bytes({5, 0, 0, 0, 0, 0, 0, 0, 0xA0, 0x00, 0xC0}));
-    QCOMPARE(written([](TWriter &w) { w.writeFloat(0.0); }), bytes({5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    QCOMPARE(
+        written([](TWriter &w) { w.writeFloat(1.0); }), bytes({ 5, 0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F }));
+    QCOMPARE(
+        written([](TWriter &w) { w.writeFloat(-2.5); }), bytes({ 5, 0, 0, 0, 0, 0, 0, 0, 0xA0, 0x00, 0xC0 }));
+    QCOMPARE(written([](TWriter &w) { w.writeFloat(0.0); }), bytes({ 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0 }));
 }
 
 void TestStreamValues::floatsRoundTrip_data()
@@ -228,7 +245,7 @@ void TestStreamValues::floatsRoundTrip()
 
 void TestStreamValues::floatReadsAnInteger()
 {
-    QByteArray data = bytes({3, 0xE8, 0x03});
+    QByteArray data = bytes({ 3, 0xE8, 0x03 });
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     TReader reader(buffer);
@@ -237,14 +254,16 @@ void TestStreamValues::floatReadsAnInteger()
 
 void TestStreamValues::binaryAndSets()
 {
-    const QStringList styles {QStringLiteral("fsBold"), QStringLiteral("fsItalic"), QStringLiteral("fsUnderline")};
+    const QStringList styles { QStringLiteral("fsBold"), QStringLiteral("fsItalic"),
+        QStringLiteral("fsUnderline") };
     QByteArray data = written([&](TWriter &w) {
         w.writeBinary(QByteArray("\x01\x02\x03", 3));
-        w.writeSet({QStringLiteral("fsBold"), QStringLiteral("fsUnderline")});
+        w.writeSet({ QStringLiteral("fsBold"), QStringLiteral("fsUnderline") });
         w.writeSet({});
     });
-    QCOMPARE(data, bytes({10, 3, 0, 0, 0, 1, 2, 3, 11, 6, 'f', 's', 'B', 'o', 'l', 'd', 11, 'f', 's', 'U', 'n', 'd',
-                          'e', 'r', 'l', 'i', 'n', 'e', 0, 11, 0}));
+    QCOMPARE(data,
+        bytes({ 10, 3, 0, 0, 0, 1, 2, 3, 11, 6, 'f', 's', 'B', 'o', 'l', 'd', 11, 'f', 's', 'U', 'n', 'd',
+            'e', 'r', 'l', 'i', 'n', 'e', 0, 11, 0 }));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     TReader reader(buffer);
@@ -255,12 +274,12 @@ void TestStreamValues::binaryAndSets()
 
 void TestStreamValues::unknownSetMemberSkipsTheRest()
 {
-    QByteArray data = bytes({11, 1, 'a', 1, 'x', 1, 'b', 0, 2, 7});
+    QByteArray data = bytes({ 11, 1, 'a', 1, 'x', 1, 'b', 0, 2, 7 });
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     TReader reader(buffer);
     try {
-        (void)reader.readSet({QStringLiteral("a"), QStringLiteral("b")});
+        (void)reader.readSet({ QStringLiteral("a"), QStringLiteral("b") });
         QFAIL("unknown member accepted");
     } catch (const EStreamError &e) {
         QCOMPARE(e.message(), QStringLiteral("Invalid property value"));
@@ -302,7 +321,7 @@ void TestStreamValues::truncatedDataFailsWithReadError()
 
 void TestStreamValues::hugeLengthFailsWithoutReading()
 {
-    QByteArray data = bytes({10, 0xFF, 0xFF, 0xFF, 0x7F, 1, 2});
+    QByteArray data = bytes({ 10, 0xFF, 0xFF, 0xFF, 0x7F, 1, 2 });
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     TReader reader(buffer);
@@ -324,12 +343,12 @@ void TestStreamValues::skipValueSkipsEveryTag()
         w.writeBoolean(true);
         w.writeIdent(QStringLiteral("nil"));
         w.writeBinary("bin");
-        w.writeSet({QStringLiteral("a")});
+        w.writeSet({ QStringLiteral("a") });
         w.writeListEnd();
     });
     // A collection with one indexed item and one plain item, and a UTF-16 string.
-    data += bytes({14, 2, 0, 1, 1, 'P', 2, 1, 0, 1, 0, 0, 18, 1, 0, 0, 0, 'W', 0});
-    data += bytes({2, 42});
+    data += bytes({ 14, 2, 0, 1, 1, 'P', 2, 1, 0, 1, 0, 0, 18, 1, 0, 0, 0, 'W', 0 });
+    data += bytes({ 2, 42 });
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     TReader reader(buffer);
