@@ -142,15 +142,17 @@ QPen GdiContext::makePen() const
         return Qt::NoPen;
     QPen pen(g.color);
     const double scale = std::sqrt(std::abs(fullTransform().determinant()));
-    if (g.width <= 0) {
+    // Qt refuses widths past the range of int; no drawing needs them.
+    const double width = std::min(g.width, 1e8);
+    if (width <= 0) {
         pen.setCosmetic(true);
         pen.setWidthF(m_cosmeticWidth);
-    } else if (g.width * scale <= 1) {
+    } else if (width * scale <= 1) {
         // Hairlines go to Qt's fast line drawer, not its general stroker.
         pen.setCosmetic(true);
-        pen.setWidthF(g.width * scale);
+        pen.setWidthF(width * scale);
     } else {
-        pen.setWidthF(g.width);
+        pen.setWidthF(width);
     }
     switch (style) {
     case Gdi::PsDash: pen.setStyle(Qt::DashLine); break;
@@ -161,7 +163,7 @@ QPen GdiContext::makePen() const
     case Gdi::PsUserStyle:
         if (!g.dashes.isEmpty() && g.dashes.size() % 2 == 0) {
             QVector<qreal> pattern;
-            const double unit = g.width > 0 ? g.width : 1;
+            const double unit = width > 0 ? width : 1;
             for (qreal d : g.dashes)
                 pattern.append(std::max<qreal>(d / unit, 0.01));
             pen.setDashPattern(pattern);
@@ -177,7 +179,7 @@ QPen GdiContext::makePen() const
     // Round joins cost Qt's stroker dearly on the long flattened curves
     // metafiles hold; on a line under three pixels wide they look the same
     // as bevelled ones.
-    const bool thin = pen.isCosmetic() || g.width * scale < 3;
+    const bool thin = pen.isCosmetic() || width * scale < 3;
     switch (g.style & Gdi::PsJoinMask) {
     case Gdi::PsJoinBevel: pen.setJoinStyle(Qt::BevelJoin); break;
     case Gdi::PsJoinMiter:
