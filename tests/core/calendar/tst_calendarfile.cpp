@@ -501,6 +501,23 @@ void TestCalendarFile::everyTruncationFailsCleanly()
         }
     }
     QVERIFY(failures > 1000);
+
+    // A style sheet has no guarded part: every cut fails and changes nothing.
+    QBuffer styleBuffer;
+    styleBuffer.open(QIODevice::WriteOnly);
+    QString error;
+    QVERIFY(StyleSheetFile::write(styleBuffer, page, &error));
+    const QByteArray style = styleBuffer.data();
+    for (qsizetype length = 0; length < style.size(); ++length) {
+        QByteArray part = style.left(length);
+        QBuffer buffer(&part);
+        buffer.open(QIODevice::ReadOnly);
+        CalendarPage target;
+        const CalendarAttributes before = target.attributes();
+        QVERIFY(!StyleSheetFile::read(buffer, target, &error));
+        QVERIFY(!error.isEmpty());
+        compareAttributes(target.attributes(), before);
+    }
 }
 
 void TestCalendarFile::styleSheetRoundTrip()
