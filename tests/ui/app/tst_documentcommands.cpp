@@ -5,6 +5,7 @@
 #include "app/celleditbridge.h"
 #include "app/mrufilelist.h"
 #include "mainwindowfixture.h"
+#include "objects/vplabel.h"
 #include "platform/inifile.h"
 #include "platform/preferences.h"
 #include "properties/calendarproperties.h"
@@ -128,6 +129,50 @@ private slots:
         m_env->dialogs.questionAnswers << QMessageBox::Yes;
         QVERIFY(!main.CheckSaveNeeded());
         QVERIFY(main.Modified());
+    }
+
+    void placedObjectsComeWithTheCalendarAndGoWithNew()
+    {
+        const QString file = m_env->path("labels.DWF");
+        {
+            CalendarPage page;
+            page.resetToDefaultStyle();
+            TComponent objects;
+            auto *label = new TVPLabel(&objects);
+            label->setParent(&objects);
+            label->setCaption(QStringLiteral("Party!"));
+            label->setBounds(40, 50, 120, 30);
+            QString error;
+            QVERIFY2(CalendarFile::save(file, page, &objects, &error), qPrintable(error));
+        }
+        TCalendarMain main;
+        main.show();
+        main.OpenCalendarFile(file);
+        QCOMPARE(main.CalendarFileName(), file);
+        QCOMPARE(main.placedObjects().componentCount(), 1);
+        auto *label = dynamic_cast<TVPLabel *>(main.placedObjects().components().front());
+        QVERIFY(label);
+        QCOMPARE(label->caption(), QStringLiteral("Party!"));
+        QCOMPARE(label->name(), QStringLiteral("Component0"));
+
+        // Saved again at 60% zoom, the object keeps its place and size.
+        m_env->dialogs.saveNames << m_env->path("again.DWF");
+        main.mnuSaveAsClick();
+        TComponent reread;
+        CalendarPage page;
+        QString error;
+        QVERIFY2(CalendarFile::load(m_env->path("again.DWF"), page, &reread, &error), qPrintable(error));
+        QCOMPARE(reread.componentCount(), 1);
+        QCOMPARE(static_cast<TVGraphicControl *>(reread.components().front())->boundsRect(),
+                 label->boundsRect());
+
+        QTimer::singleShot(0, [] {
+            auto *dialog = qobject_cast<TCalendarProperties *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->OkButton->click();
+        });
+        main.New1Click();
+        QCOMPARE(main.placedObjects().componentCount(), 0);
     }
 
     void recentFilesMoveToTheTopWhateverTheirLetterCase()
