@@ -1,7 +1,8 @@
 #include "recurringmessages.h"
 
+#include "widgets/commondialogs.h"
+
 #include <QApplication>
-#include <QMessageBox>
 
 namespace RecurringMessages {
 
@@ -38,7 +39,7 @@ void ShowInformation(QWidget *parent, const QString &text)
     if (informationHandler())
         informationHandler()(parent, text);
     else
-        QMessageBox::information(parent, QStringLiteral("Information"), shown(text));
+        CommonDialogs::ShowInformation(parent, shown(text));
 }
 
 void ShowError(QWidget *parent, const QString &text)
@@ -46,7 +47,7 @@ void ShowError(QWidget *parent, const QString &text)
     if (errorHandler())
         errorHandler()(parent, text);
     else
-        QMessageBox::critical(parent, QApplication::applicationDisplayName(), shown(text));
+        CommonDialogs::current().warning(parent, QApplication::applicationDisplayName(), shown(text));
 }
 
 void Beep()

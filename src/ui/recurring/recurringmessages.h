@@ -6,8 +6,8 @@
 
 class QWidget;
 
-// The message boxes and beeps of the recurring-date dialogs go through here,
-// so tests can answer them without a modal box.
+// The message boxes and beeps of the recurring-date dialogs. Boxes go to the
+// program's common dialogs; a test may also answer them here directly.
 namespace RecurringMessages {
 
 using Handler = std::function<void(QWidget *parent, const QString &text)>;

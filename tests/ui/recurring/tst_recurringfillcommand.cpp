@@ -15,6 +15,7 @@
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
 #include "testfiles.h"
+#include "widgets/commondialogs.h"
 
 using RecurringFormula::BuildEntry;
 
@@ -130,6 +131,26 @@ private slots:
         QCOMPARE(messages.information,
             QStringList { QStringLiteral("No predefined dates match the current month") });
         QCOMPARE(editor.calls, (QStringList { "icons hidden", "icons shown" }));
+    }
+
+    void messagesReachTheProgramsCommonDialogs()
+    {
+        struct Answers : CommonDialogs
+        {
+            QStringList shown;
+            void information(QWidget *, const QString &title, const QString &text) override
+            {
+                shown << title + QLatin1Char('|') + text;
+            }
+        } answers;
+        CommonDialogs::Override use(answers);
+        writeFile(
+            m_dir.filePath(QStringLiteral("DWRECUR.DAX")), RecurringListFile::joinLines({ kChristmas }));
+        Editor editor;
+        editor.page = &m_page;
+        QVERIFY(!RecurringFillCommand::run(nullptr, m_page, editorFont(), editor.hook(), m_dir.path()));
+        QCOMPARE(answers.shown,
+            QStringList { QStringLiteral("Information|No predefined dates match the current month") });
     }
 
     void chosenEntriesGoBelowTheEditedCellsTypedText()
