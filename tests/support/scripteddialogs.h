@@ -33,18 +33,18 @@ public:
     int fontRequests = 0;
 
     QMessageBox::StandardButton question(QWidget *, const QString &title, const QString &text,
-                                         QMessageBox::StandardButtons, QMessageBox::StandardButton) override
+        QMessageBox::StandardButtons, QMessageBox::StandardButton) override
     {
-        messages << Message {QStringLiteral("question"), title, text};
+        messages << Message { QStringLiteral("question"), title, text };
         return questionAnswers.isEmpty() ? QMessageBox::No : questionAnswers.takeFirst();
     }
     void information(QWidget *, const QString &title, const QString &text) override
     {
-        messages << Message {QStringLiteral("information"), title, text};
+        messages << Message { QStringLiteral("information"), title, text };
     }
     void warning(QWidget *, const QString &title, const QString &text) override
     {
-        messages << Message {QStringLiteral("warning"), title, text};
+        messages << Message { QStringLiteral("warning"), title, text };
     }
     QString openFileName(QWidget *, const FileRequest &request) override
     {

@@ -71,13 +71,14 @@ TCalendarProperties::TCalendarProperties(CalendarPage &page, QWidget *parent)
 
     // Page switching from the keyboard wherever the focus is.
     const auto step = [this](int by) {
-        TabSet1->setCurrentRow((TabSet1->currentRow() + by + PropertyTables::kPageCount)
-                               % PropertyTables::kPageCount);
+        TabSet1->setCurrentRow(
+            (TabSet1->currentRow() + by + PropertyTables::kPageCount) % PropertyTables::kPageCount);
     };
-    for (const QKeySequence &key : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+    for (const QKeySequence &key :
+        { QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown) })
         connect(new QShortcut(key, this), &QShortcut::activated, this, [step] { step(1); });
     for (const QKeySequence &key :
-         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+        { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp) })
         connect(new QShortcut(key, this), &QShortcut::activated, this, [step] { step(-1); });
 
     setPreviewScale(PercentToZoom(30));
@@ -114,22 +115,23 @@ void TCalendarProperties::TabSet1Click()
 
 void TCalendarProperties::FillBorderList()
 {
-    const QString folder = DataFolder::findCaseInsensitive(preview().borderFolder(), QStringLiteral("Borders"));
+    const QString folder
+        = DataFolder::findCaseInsensitive(preview().borderFolder(), QStringLiteral("Borders"));
     BorderFiles->clear();
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         BorderFiles->setEnabled(false);
         return;
     }
     QStringList names;
-    const QStringList files = QDir(folder).entryList({QStringLiteral("*.wls")},
-                                                     QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+    const QStringList files = QDir(folder).entryList(
+        { QStringLiteral("*.wls") }, QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
     for (const QString &file : files) {
         const QString name = file.section(QLatin1Char('.'), 0, 0);
         if (!name.isEmpty() && !names.contains(name, Qt::CaseInsensitive))
             names << name;
     }
     std::sort(names.begin(), names.end(),
-              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     // The leading blank keeps this entry first, as a sorted list would.
     BorderFiles->addItem(QStringLiteral(" [No Special Border]"));
     BorderFiles->addItems(names);
@@ -206,8 +208,8 @@ void TCalendarProperties::DetermineSettings()
 
     if (layout > loMC60MonthLS)
         StartingDateMode = true;
-    SelectMonthYearLabel->setText(StartingDateMode ? QStringLiteral("Select Starting Date")
-                                                   : QStringLiteral("Select Month & Year"));
+    SelectMonthYearLabel->setText(
+        StartingDateMode ? QStringLiteral("Select Starting Date") : QStringLiteral("Select Month & Year"));
 
     // Day 1 first, so that a month shorter than the old day still takes.
     const QDate monthStart(page.mainCalYear(), page.mainCalMonth(), 1);
@@ -277,7 +279,8 @@ void TCalendarProperties::CalendarChange()
 
 void TCalendarProperties::moveCalendar(int months)
 {
-    Calendar->setSelectedDate(months == 0 ? QDate::currentDate() : Calendar->selectedDate().addMonths(months));
+    Calendar->setSelectedDate(
+        months == 0 ? QDate::currentDate() : Calendar->selectedDate().addMonths(months));
 }
 
 void TCalendarProperties::SetButtons()
@@ -286,30 +289,33 @@ void TCalendarProperties::SetButtons()
     const int K = preview().layoutKind();
     rOrientation->setEnabled(K == 0 || K == 1);
     WeekStartsOn->setEnabled(L < loWeek);
-    for (QWidget *control : {static_cast<QWidget *>(TitleShowYearCheck), static_cast<QWidget *>(TitleBGColor),
-                             static_cast<QWidget *>(NumberFontButton), static_cast<QWidget *>(CalendarLineLayoutCombo)})
+    for (QWidget *control :
+        { static_cast<QWidget *>(TitleShowYearCheck), static_cast<QWidget *>(TitleBGColor),
+            static_cast<QWidget *>(NumberFontButton), static_cast<QWidget *>(CalendarLineLayoutCombo) })
         control->setEnabled(L < lopMC6Month);
-    for (QWidget *control : {static_cast<QWidget *>(TitleFontbutton), static_cast<QWidget *>(HeaderFontButton),
-                             static_cast<QWidget *>(HeaderBGColor), static_cast<QWidget *>(CalHeaderStyleCombo)})
+    for (QWidget *control :
+        { static_cast<QWidget *>(TitleFontbutton), static_cast<QWidget *>(HeaderFontButton),
+            static_cast<QWidget *>(HeaderBGColor), static_cast<QWidget *>(CalHeaderStyleCombo) })
         control->setEnabled(L < lopMC6Month || L > loMC60MonthLS);
     const bool minis = L >= loFCMinisInTitle && L <= loMC60MonthLS;
-    for (QWidget *control :
-         {static_cast<QWidget *>(MiniShowYearCheck), static_cast<QWidget *>(Minititlefontbutton),
-          static_cast<QWidget *>(MiniHeaderFontButton), static_cast<QWidget *>(MiniHeadersBGColorButton),
-          static_cast<QWidget *>(MiniCellFontButton), static_cast<QWidget *>(MiniCalBGColorButton),
-          static_cast<QWidget *>(MiniHeadersStyleCombo), static_cast<QWidget *>(MiniCalendarLineLayoutCombo)})
+    for (QWidget *control : { static_cast<QWidget *>(MiniShowYearCheck),
+             static_cast<QWidget *>(Minititlefontbutton), static_cast<QWidget *>(MiniHeaderFontButton),
+             static_cast<QWidget *>(MiniHeadersBGColorButton), static_cast<QWidget *>(MiniCellFontButton),
+             static_cast<QWidget *>(MiniCalBGColorButton), static_cast<QWidget *>(MiniHeadersStyleCombo),
+             static_cast<QWidget *>(MiniCalendarLineLayoutCombo) })
         control->setEnabled(minis);
     StartingtimeButton->setEnabled(K == 4 || K == 5);
-    SelectMonthYearLabel->setText(L < loWeek ? QStringLiteral("Select Month & Year")
-                                             : QStringLiteral("Select Starting Date"));
+    SelectMonthYearLabel->setText(
+        L < loWeek ? QStringLiteral("Select Month & Year") : QStringLiteral("Select Starting Date"));
 }
 
 void TCalendarProperties::UseInchesClick()
 {
     const FlagGuard quiet(Updating);
-    const QStringList labels = useInches->isChecked() ? PropertyTables::inchLabels()
-                                                      : PropertyTables::millimetreLabels();
-    for (QComboBox *combo : {LeftMarginInchcombo, TopMarginInchcombo, RightMarginInchcombo, BottomMarginInchcombo}) {
+    const QStringList labels
+        = useInches->isChecked() ? PropertyTables::inchLabels() : PropertyTables::millimetreLabels();
+    for (QComboBox *combo :
+        { LeftMarginInchcombo, TopMarginInchcombo, RightMarginInchcombo, BottomMarginInchcombo }) {
         const int index = combo->currentIndex();
         combo->clear();
         combo->addItems(labels);

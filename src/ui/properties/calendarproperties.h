@@ -169,10 +169,10 @@ private:
     QWidget *createBordersPage();
     QWidget *createPreviewPane();
     QLayout *createButtonRow();
-    QGroupBox *createChoiceGroup(const QString &title, const QStringList &items,
-                                 std::array<QRadioButton *, 2> &buttons);
+    QGroupBox *createChoiceGroup(
+        const QString &title, const QStringList &items, std::array<QRadioButton *, 2> &buttons);
     QPushButton *createFontButton(const QString &text, const CalendarFont &(CalendarPage::*get)() const,
-                                  void (CalendarPage::*set)(const CalendarFont &));
+        void (CalendarPage::*set)(const CalendarFont &));
     TColorButton *createColorButton(const QString &text, void (CalendarPage::*set)(TColor));
     QComboBox *createEnumCombo(const QStringList &items, const std::function<void(CalendarPage &, int)> &set);
     QComboBox *createMarginCombo(void (CalendarPage::*set)(float));
@@ -190,7 +190,8 @@ private:
     void moveCalendar(int months);
 
     // Handlers (calendarproperties_handlers.cpp).
-    void chooseFont(const CalendarFont &(CalendarPage::*get)() const, void (CalendarPage::*set)(const CalendarFont &));
+    void chooseFont(
+        const CalendarFont &(CalendarPage::*get)() const, void (CalendarPage::*set)(const CalendarFont &));
     void applyLanguage(int language);
     void applyNames(QPlainTextEdit *box, int count, void (CalendarPage::*set)(int, const QString &));
     void fillNameBoxes();

@@ -26,8 +26,8 @@ static QFont toDialogFont(const CalendarFont &font)
     return result;
 }
 
-void TCalendarProperties::chooseFont(const CalendarFont &(CalendarPage::*get)() const,
-                                     void (CalendarPage::*set)(const CalendarFont &))
+void TCalendarProperties::chooseFont(
+    const CalendarFont &(CalendarPage::*get)() const, void (CalendarPage::*set)(const CalendarFont &))
 {
     CalendarFont font = (preview().*get)();
     QFont chosen = toDialogFont(font);
@@ -62,7 +62,8 @@ static QStringList boxLines(const QPlainTextEdit *box)
     return text.split(QLatin1Char('\n'));
 }
 
-void TCalendarProperties::applyNames(QPlainTextEdit *box, int count, void (CalendarPage::*set)(int, const QString &))
+void TCalendarProperties::applyNames(
+    QPlainTextEdit *box, int count, void (CalendarPage::*set)(int, const QString &))
 {
     const QStringList lines = boxLines(box);
     // Lines past the last name are ignored; names past the last line stay.
@@ -107,7 +108,7 @@ void TCalendarProperties::applyLanguage(int language)
     MonthNames->setPlainText(LanguageTables::monthNames(which).join(QLatin1Char('\n')));
     MonthNamesExit();
     if (which == CalendarLanguage::English) {
-        for (QPlainTextEdit *box : {DayNames, MonthNames})
+        for (QPlainTextEdit *box : { DayNames, MonthNames })
             box->moveCursor(QTextCursor::Start);
     }
 }

@@ -32,9 +32,9 @@ void TCalendarProperties::createPages()
     Notebook = new QStackedWidget(this);
     Notebook->setObjectName(QStringLiteral("Notebook"));
 
-    QWidget *pages[] = {createLayoutPage(),  createDatePage(),     createFontsPage(), createMiniFontsPage(),
-                        createHeadersPage(), createLinesPage(),    createPlannersPage(),
-                        createLanguagePage(), createMarginsPage()};
+    QWidget *pages[] = { createLayoutPage(), createDatePage(), createFontsPage(), createMiniFontsPage(),
+        createHeadersPage(), createLinesPage(), createPlannersPage(), createLanguagePage(),
+        createMarginsPage() };
     for (int i = 0; i < 9; ++i) {
         TabSet1->addItem(QString::fromLatin1(PropertyTables::pages()[i].tabText));
         Notebook->addWidget(pages[i]);
@@ -58,8 +58,8 @@ static QWidget *newPage(QWidget *parent, const QString &name)
     return page;
 }
 
-QGroupBox *TCalendarProperties::createChoiceGroup(const QString &title, const QStringList &items,
-                                                  std::array<QRadioButton *, 2> &buttons)
+QGroupBox *TCalendarProperties::createChoiceGroup(
+    const QString &title, const QStringList &items, std::array<QRadioButton *, 2> &buttons)
 {
     auto *group = new QGroupBox(title, this);
     auto *layout = new QVBoxLayout(group);
@@ -79,14 +79,14 @@ QWidget *TCalendarProperties::createLayoutPage()
     LayoutList = new QListWidget(page);
     LayoutList->setObjectName(QStringLiteral("LayoutList"));
     LayoutList->addItems(PropertyTables::layoutEntries());
-    LayoutList->setMinimumHeight(LayoutList->sizeHintForRow(0) * PropertyTables::kLayoutEntryCount
-                                 + 2 * LayoutList->frameWidth());
+    LayoutList->setMinimumHeight(
+        LayoutList->sizeHintForRow(0) * PropertyTables::kLayoutEntryCount + 2 * LayoutList->frameWidth());
     LayoutList->setMinimumWidth(LayoutList->sizeHintForColumn(0) + 2 * LayoutList->frameWidth() + 4);
     rOrientation = createChoiceGroup(QStringLiteral("Orientation"),
-                                     {QStringLiteral("Portrait"), QStringLiteral("Landscape")}, m_orientation);
+        { QStringLiteral("Portrait"), QStringLiteral("Landscape") }, m_orientation);
     rOrientation->setObjectName(QStringLiteral("rOrientation"));
-    PaperSize = createChoiceGroup(QStringLiteral("Paper Size"), {QStringLiteral("Letter"), QStringLiteral("A4")},
-                                  m_paper);
+    PaperSize = createChoiceGroup(
+        QStringLiteral("Paper Size"), { QStringLiteral("Letter"), QStringLiteral("A4") }, m_paper);
     PaperSize->setObjectName(QStringLiteral("PaperSize"));
 
     auto *label = new QLabel(QStringLiteral("Calendar &layout:"), page);
@@ -101,7 +101,7 @@ QWidget *TCalendarProperties::createLayoutPage()
     layout->addLayout(choices);
 
     connect(LayoutList, &QListWidget::currentRowChanged, this, &TCalendarProperties::LayoutListClick);
-    for (QRadioButton *button : {m_orientation[0], m_orientation[1], m_paper[0], m_paper[1]})
+    for (QRadioButton *button : { m_orientation[0], m_orientation[1], m_paper[0], m_paper[1] })
         connect(button, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
                 LayoutListClick();
@@ -133,8 +133,8 @@ QWidget *TCalendarProperties::createDatePage()
         const char *text;
         const char *tip;
         int months; // 0 for today
-    } steps[] = {{"<<", "Previous year", -12}, {"<", "Previous month", -1}, {"Now", "Today", 0},
-                 {">", "Next month", 1},      {">>", "Next year", 12}};
+    } steps[] = { { "<<", "Previous year", -12 }, { "<", "Previous month", -1 }, { "Now", "Today", 0 },
+        { ">", "Next month", 1 }, { ">>", "Next year", 12 } };
     for (const auto &step : steps) {
         auto *button = new QPushButton(QString::fromLatin1(step.text), page);
         button->setToolTip(QString::fromLatin1(step.tip));
@@ -145,7 +145,7 @@ QWidget *TCalendarProperties::createDatePage()
     }
 
     WeekStartsOn = createChoiceGroup(QStringLiteral("Week Starts On"),
-                                     {QStringLiteral("Sunday"), QStringLiteral("Monday")}, m_weekStart);
+        { QStringLiteral("Sunday"), QStringLiteral("Monday") }, m_weekStart);
     WeekStartsOn->setObjectName(QStringLiteral("WeekStartsOn"));
     for (int i = 0; i < 2; ++i)
         connect(m_weekStart[i], &QRadioButton::toggled, this, [this, i](bool on) {
@@ -166,8 +166,7 @@ QWidget *TCalendarProperties::createDatePage()
 }
 
 QPushButton *TCalendarProperties::createFontButton(const QString &text,
-                                                   const CalendarFont &(CalendarPage::*get)() const,
-                                                   void (CalendarPage::*set)(const CalendarFont &))
+    const CalendarFont &(CalendarPage::*get)() const, void (CalendarPage::*set)(const CalendarFont &))
 {
     auto *button = new QPushButton(text, this);
     button->setAutoDefault(false);
@@ -203,12 +202,12 @@ static QWidget *buttonColumn(QWidget *page, const QList<QWidget *> &widgets)
 
 QWidget *TCalendarProperties::createFontsPage()
 {
-    TitleFontbutton = createFontButton(QStringLiteral("&Title Font..."), &CalendarPage::titleFont,
-                                       &CalendarPage::setTitleFont);
-    HeaderFontButton = createFontButton(QStringLiteral("&Header Font..."), &CalendarPage::headersFont,
-                                        &CalendarPage::setHeadersFont);
-    NumberFontButton = createFontButton(QStringLiteral("&Number Font..."), &CalendarPage::cellFont,
-                                        &CalendarPage::setCellFont);
+    TitleFontbutton = createFontButton(
+        QStringLiteral("&Title Font..."), &CalendarPage::titleFont, &CalendarPage::setTitleFont);
+    HeaderFontButton = createFontButton(
+        QStringLiteral("&Header Font..."), &CalendarPage::headersFont, &CalendarPage::setHeadersFont);
+    NumberFontButton = createFontButton(
+        QStringLiteral("&Number Font..."), &CalendarPage::cellFont, &CalendarPage::setCellFont);
     TitleBGColor = createColorButton(QStringLiteral("Title &Background"), &CalendarPage::setTitleBGColor);
     HeaderBGColor = createColorButton(QStringLiteral("Header Back&ground"), &CalendarPage::setHeadersBGColor);
     TitleShowYearCheck = new QCheckBox(QStringLiteral("Show &Year in Title"), this);
@@ -217,34 +216,34 @@ QWidget *TCalendarProperties::createFontsPage()
             preview().setTitleShowYear(on);
     });
     return buttonColumn(newPage(this, QStringLiteral("FontsPage")),
-                        {TitleFontbutton, HeaderFontButton, NumberFontButton, TitleBGColor, HeaderBGColor,
-                         TitleShowYearCheck});
+        { TitleFontbutton, HeaderFontButton, NumberFontButton, TitleBGColor, HeaderBGColor,
+            TitleShowYearCheck });
 }
 
 QWidget *TCalendarProperties::createMiniFontsPage()
 {
-    Minititlefontbutton = createFontButton(QStringLiteral("Mini &Title Font..."), &CalendarPage::miniTitleFont,
-                                           &CalendarPage::setMiniTitleFont);
+    Minititlefontbutton = createFontButton(
+        QStringLiteral("Mini &Title Font..."), &CalendarPage::miniTitleFont, &CalendarPage::setMiniTitleFont);
     MiniHeaderFontButton = createFontButton(QStringLiteral("Mini &Header Font..."),
-                                            &CalendarPage::miniHeadersFont, &CalendarPage::setMiniHeadersFont);
-    MiniCellFontButton = createFontButton(QStringLiteral("Mini &Number Font..."), &CalendarPage::miniCellFont,
-                                          &CalendarPage::setMiniCellFont);
-    MiniHeadersBGColorButton = createColorButton(QStringLiteral("Mini Header &Background"),
-                                                 &CalendarPage::setMiniHeadersBGColor);
-    MiniCalBGColorButton = createColorButton(QStringLiteral("Mini &Calendar Background"),
-                                             &CalendarPage::setMiniCalBGColor);
+        &CalendarPage::miniHeadersFont, &CalendarPage::setMiniHeadersFont);
+    MiniCellFontButton = createFontButton(
+        QStringLiteral("Mini &Number Font..."), &CalendarPage::miniCellFont, &CalendarPage::setMiniCellFont);
+    MiniHeadersBGColorButton
+        = createColorButton(QStringLiteral("Mini Header &Background"), &CalendarPage::setMiniHeadersBGColor);
+    MiniCalBGColorButton
+        = createColorButton(QStringLiteral("Mini &Calendar Background"), &CalendarPage::setMiniCalBGColor);
     MiniShowYearCheck = new QCheckBox(QStringLiteral("Show &Year in Mini Titles"), this);
     connect(MiniShowYearCheck, &QCheckBox::toggled, this, [this](bool on) {
         if (!Updating)
             preview().setMiniShowYear(on);
     });
     return buttonColumn(newPage(this, QStringLiteral("MiniFontsPage")),
-                        {Minititlefontbutton, MiniHeaderFontButton, MiniCellFontButton, MiniHeadersBGColorButton,
-                         MiniCalBGColorButton, MiniShowYearCheck});
+        { Minititlefontbutton, MiniHeaderFontButton, MiniCellFontButton, MiniHeadersBGColorButton,
+            MiniCalBGColorButton, MiniShowYearCheck });
 }
 
-QComboBox *TCalendarProperties::createEnumCombo(const QStringList &items,
-                                                const std::function<void(CalendarPage &, int)> &set)
+QComboBox *TCalendarProperties::createEnumCombo(
+    const QStringList &items, const std::function<void(CalendarPage &, int)> &set)
 {
     auto *combo = new QComboBox(this);
     combo->addItems(items);
@@ -272,30 +271,30 @@ static QWidget *formPage(QWidget *page, const QList<QPair<QString, QWidget *>> &
 
 QWidget *TCalendarProperties::createHeadersPage()
 {
-    const QStringList styles = {QStringLiteral("First Character"), QStringLiteral("First Three Characters"),
-                                QStringLiteral("Whole Word")};
-    CalHeaderStyleCombo = createEnumCombo(styles, [](CalendarPage &page, int index) {
-        page.setHeadersStyle(TCalHeadersStyle(index));
-    });
-    MiniHeadersStyleCombo = createEnumCombo(styles, [](CalendarPage &page, int index) {
-        page.setMiniHeadersStyle(TCalHeadersStyle(index));
-    });
+    const QStringList styles = { QStringLiteral("First Character"), QStringLiteral("First Three Characters"),
+        QStringLiteral("Whole Word") };
+    CalHeaderStyleCombo = createEnumCombo(
+        styles, [](CalendarPage &page, int index) { page.setHeadersStyle(TCalHeadersStyle(index)); });
+    MiniHeadersStyleCombo = createEnumCombo(
+        styles, [](CalendarPage &page, int index) { page.setMiniHeadersStyle(TCalHeadersStyle(index)); });
     return formPage(newPage(this, QStringLiteral("HeadersPage")),
-                    {{QStringLiteral("&Calendar day headers:"), CalHeaderStyleCombo},
-                     {QStringLiteral("&Mini calendar day headers:"), MiniHeadersStyleCombo}});
+        { { QStringLiteral("&Calendar day headers:"), CalHeaderStyleCombo },
+            { QStringLiteral("&Mini calendar day headers:"), MiniHeadersStyleCombo } });
 }
 
 QWidget *TCalendarProperties::createLinesPage()
 {
     CalendarLineLayoutCombo = createEnumCombo(
-        {QStringLiteral("Full"), QStringLiteral("Headers & Cells"), QStringLiteral("Cells Only")},
+        { QStringLiteral("Full"), QStringLiteral("Headers & Cells"), QStringLiteral("Cells Only") },
         [](CalendarPage &page, int index) { page.setCalendarLineLayout(TCalendarLineLayout(index)); });
-    MiniCalendarLineLayoutCombo = createEnumCombo(
-        {QStringLiteral("Full"), QStringLiteral("Boxed"), QStringLiteral("Minimal")},
-        [](CalendarPage &page, int index) { page.setMiniCalendarLineLayout(TMiniCalendarLineLayout(index)); });
+    MiniCalendarLineLayoutCombo
+        = createEnumCombo({ QStringLiteral("Full"), QStringLiteral("Boxed"), QStringLiteral("Minimal") },
+            [](CalendarPage &page, int index) {
+                page.setMiniCalendarLineLayout(TMiniCalendarLineLayout(index));
+            });
     return formPage(newPage(this, QStringLiteral("LinesPage")),
-                    {{QStringLiteral("&Calendar lines:"), CalendarLineLayoutCombo},
-                     {QStringLiteral("&Mini calendar lines:"), MiniCalendarLineLayoutCombo}});
+        { { QStringLiteral("&Calendar lines:"), CalendarLineLayoutCombo },
+            { QStringLiteral("&Mini calendar lines:"), MiniCalendarLineLayoutCombo } });
 }
 
 QWidget *TCalendarProperties::createPlannersPage()
@@ -324,7 +323,7 @@ QWidget *TCalendarProperties::createLanguagePage()
     MonthNames->setObjectName(QStringLiteral("MonthNames"));
     DayNames = new QPlainTextEdit(page);
     DayNames->setObjectName(QStringLiteral("DayNames"));
-    for (QPlainTextEdit *box : {MonthNames, DayNames}) {
+    for (QPlainTextEdit *box : { MonthNames, DayNames }) {
         box->setLineWrapMode(QPlainTextEdit::NoWrap);
         box->setTabChangesFocus(true);
         box->installEventFilter(this);
@@ -341,8 +340,8 @@ QWidget *TCalendarProperties::createLanguagePage()
     boxes->addWidget(DayNames, 1, 1);
 
     auto *languages = new QGridLayout;
-    const char *texts[] = {"English", "Deutsch", "Français", "L'italiano", "Español"};
-    const char *names[] = {"English", "German", "French", "Italian", "Spanish"};
+    const char *texts[] = { "English", "Deutsch", "Français", "L'italiano", "Español" };
+    const char *names[] = { "English", "German", "French", "Italian", "Spanish" };
     for (int i = 0; i < 5; ++i) {
         auto *button = new QPushButton(QString::fromUtf8(texts[i]), page);
         button->setObjectName(QString::fromLatin1(names[i]));
@@ -384,10 +383,10 @@ QWidget *TCalendarProperties::createMarginsPage()
     TopMarginInchcombo = createMarginCombo(&CalendarPage::setTopMarginInch);
     RightMarginInchcombo = createMarginCombo(&CalendarPage::setRightMarginInch);
     BottomMarginInchcombo = createMarginCombo(&CalendarPage::setBottomMarginInch);
-    formPage(page, {{QStringLiteral("&Left:"), LeftMarginInchcombo},
-                    {QStringLiteral("&Top:"), TopMarginInchcombo},
-                    {QStringLiteral("&Right:"), RightMarginInchcombo},
-                    {QStringLiteral("&Bottom:"), BottomMarginInchcombo}});
+    formPage(page,
+        { { QStringLiteral("&Left:"), LeftMarginInchcombo }, { QStringLiteral("&Top:"), TopMarginInchcombo },
+            { QStringLiteral("&Right:"), RightMarginInchcombo },
+            { QStringLiteral("&Bottom:"), BottomMarginInchcombo } });
     static_cast<QVBoxLayout *>(page->layout())->insertWidget(0, units);
     return page;
 }
@@ -444,7 +443,7 @@ QWidget *TCalendarProperties::createPreviewPane()
     ZoomLabel->setObjectName(QStringLiteral("ZoomLabel"));
     ZoomLabel->setAlignment(Qt::AlignCenter);
     ZoomLabel->setMinimumWidth(ZoomLabel->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 8);
-    for (QPushButton *button : {ZoomOutbutton, ZoomInButton})
+    for (QPushButton *button : { ZoomOutbutton, ZoomInButton })
         button->setAutoDefault(false);
     connect(ZoomOutbutton, &QPushButton::clicked, this, &TCalendarProperties::ZoomOutbuttonClick);
     connect(ZoomInButton, &QPushButton::clicked, this, &TCalendarProperties::ZoomInButtonClick);
@@ -470,13 +469,16 @@ QLayout *TCalendarProperties::createButtonRow()
     HelpButton = new QPushButton(QStringLiteral("&Help"), this);
     OkButton = new QPushButton(QStringLiteral("OK"), this);
     CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    for (QPushButton *button : {DefaultButton, SaveAsStyleSheetButton, LoadStyleSheetButton, HelpButton, CancelButton})
+    for (QPushButton *button :
+        { DefaultButton, SaveAsStyleSheetButton, LoadStyleSheetButton, HelpButton, CancelButton })
         button->setAutoDefault(false);
     OkButton->setDefault(true);
 
     connect(DefaultButton, &QPushButton::clicked, this, &TCalendarProperties::DefaultbuttonClick);
-    connect(SaveAsStyleSheetButton, &QPushButton::clicked, this, &TCalendarProperties::SaveAsStyleSheetButtonClick);
-    connect(LoadStyleSheetButton, &QPushButton::clicked, this, &TCalendarProperties::LoadStyleSheetButtonClick);
+    connect(SaveAsStyleSheetButton, &QPushButton::clicked, this,
+        &TCalendarProperties::SaveAsStyleSheetButtonClick);
+    connect(
+        LoadStyleSheetButton, &QPushButton::clicked, this, &TCalendarProperties::LoadStyleSheetButtonClick);
     connect(HelpButton, &QPushButton::clicked, this, [this] { emit helpRequested(helpContext()); });
     connect(OkButton, &QPushButton::clicked, this, &TCalendarProperties::OkButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);

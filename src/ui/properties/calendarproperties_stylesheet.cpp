@@ -57,8 +57,9 @@ void TCalendarProperties::LoadStyleSheetButtonClick()
         Updating = true;
         QString error;
         if (!StyleSheetFile::load(fileName, preview(), &error))
-            CommonDialogs::ShowInformation(this, QStringLiteral("Unable to open ") + QDir::toNativeSeparators(fileName)
-                                                     + QStringLiteral(". Possibly \ncorrupted, possibly not a Calendar Style file"));
+            CommonDialogs::ShowInformation(this,
+                QStringLiteral("Unable to open ") + QDir::toNativeSeparators(fileName)
+                    + QStringLiteral(". Possibly \ncorrupted, possibly not a Calendar Style file"));
         DetermineSettings();
         Updating = wasUpdating;
     }

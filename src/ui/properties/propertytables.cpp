@@ -7,16 +7,9 @@ namespace PropertyTables {
 const std::array<PageEntry, kPageCount> &pages()
 {
     static const std::array<PageEntry, kPageCount> table = { {
-        {"Layout", 2100},
-        {"Date", 2101},
-        {"Fonts, Colors", 2102},
-        {"Mini Fonts, Colors", 2103},
-        {"Headers", 2104},
-        {"Lines", 2105},
-        {"Planners", 2106},
-        {"Language", 2107},
-        {"Margins", 2108},
-        {"Borders", 3109}, // the help file files this page under its own number
+        { "Layout", 2100 }, { "Date", 2101 }, { "Fonts, Colors", 2102 }, { "Mini Fonts, Colors", 2103 },
+        { "Headers", 2104 }, { "Lines", 2105 }, { "Planners", 2106 }, { "Language", 2107 },
+        { "Margins", 2108 }, { "Borders", 3109 }, // the help file files this page under its own number
     } };
     return table;
 }
@@ -62,19 +55,19 @@ bool layoutIsLandscape(int layout)
 
 QStringList inchLabels()
 {
-    return {QStringLiteral("¼ Inch"), QStringLiteral("½ Inch"), QStringLiteral("¾ Inch"),
-            QStringLiteral("1 Inch"), QStringLiteral("1¼ Inch"), QStringLiteral("1½ Inch")};
+    return { QStringLiteral("¼ Inch"), QStringLiteral("½ Inch"), QStringLiteral("¾ Inch"),
+        QStringLiteral("1 Inch"), QStringLiteral("1¼ Inch"), QStringLiteral("1½ Inch") };
 }
 
 QStringList millimetreLabels()
 {
-    return {QStringLiteral("6 mm"), QStringLiteral("13 mm"), QStringLiteral("19 mm"),
-            QStringLiteral("25 mm"), QStringLiteral("32 mm"), QStringLiteral("38 mm")};
+    return { QStringLiteral("6 mm"), QStringLiteral("13 mm"), QStringLiteral("19 mm"),
+        QStringLiteral("25 mm"), QStringLiteral("32 mm"), QStringLiteral("38 mm") };
 }
 
 float marginOfStep(int index)
 {
-    static const float steps[kMarginStepCount] = {0.25f, 0.5f, 0.75f, 1.0f, 1.25f, 1.5f};
+    static const float steps[kMarginStepCount] = { 0.25f, 0.5f, 0.75f, 1.0f, 1.25f, 1.5f };
     return index >= 0 && index < kMarginStepCount ? steps[index] : 0.0f;
 }
 

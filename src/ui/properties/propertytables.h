@@ -31,7 +31,7 @@ inline constexpr int kLayoutEntryCount = 13;
 [[nodiscard]] bool layoutIsLandscape(int layout);
 
 inline constexpr int kMarginStepCount = 6;
-[[nodiscard]] QStringList inchLabels();       // "¼ Inch" ... "1½ Inch"
+[[nodiscard]] QStringList inchLabels(); // "¼ Inch" ... "1½ Inch"
 [[nodiscard]] QStringList millimetreLabels(); // "6 mm" ... "38 mm"
 // Inches of a step; 0 for an index outside the six steps.
 [[nodiscard]] float marginOfStep(int index);

@@ -61,8 +61,8 @@ QWidget *TSetTimeDialog::createHourPanel()
     const QString hint = QStringLiteral("Click to set the hours portion of the time");
     for (int half = 0; half < 2; ++half) {
         const int top = 1 + half * 2;
-        grid->addWidget(new QLabel(half == 0 ? QStringLiteral("AM") : QStringLiteral("PM"), HourPanel), top, 0, 2,
-                        1, Qt::AlignVCenter);
+        grid->addWidget(new QLabel(half == 0 ? QStringLiteral("AM") : QStringLiteral("PM"), HourPanel), top,
+            0, 2, 1, Qt::AlignVCenter);
         for (int i = 0; i < 12; ++i) {
             const int hour = half * 12 + i;
             auto *cell = createCell(QString::number(i == 0 ? 12 : i), hint);

@@ -6,7 +6,6 @@
 
 #include <array>
 
-
 // Picks the day planners' starting time with one click on an hour cell
 // (AM and PM blocks) and one on a minute cell.
 class TSetTimeDialog : public QDialog

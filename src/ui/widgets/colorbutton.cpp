@@ -61,15 +61,17 @@ void TColorButton::paintEvent(QPaintEvent *event)
     QRect swatchRect(content.left() + inset, content.top() + inset, swatch, content.height() - 2 * inset);
     if (text().isEmpty())
         swatchRect = content.adjusted(inset, inset, -inset, -inset);
-    painter.fillRect(swatchRect, isEnabled() ? m_color : palette().color(QPalette::Disabled, QPalette::Button));
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.fillRect(
+        swatchRect, isEnabled() ? m_color : palette().color(QPalette::Disabled, QPalette::Button));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawRect(swatchRect.adjusted(0, 0, -1, -1));
 
     if (!text().isEmpty()) {
         QRect textRect = content;
         textRect.setLeft(swatchRect.right() + gap);
         style()->drawItemText(&painter, textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextShowMnemonic,
-                              palette(), isEnabled(), text(), QPalette::ButtonText);
+            palette(), isEnabled(), text(), QPalette::ButtonText);
     }
     Q_UNUSED(event)
 }

@@ -15,10 +15,22 @@ struct NamedColor
 
 // The sixteen colours every colour list of the program starts with.
 const NamedColor kBasicColors[] = {
-    {"Black", 0x000000}, {"Maroon", 0x800000}, {"Green", 0x008000},  {"Olive", 0x808000},
-    {"Navy", 0x000080},  {"Purple", 0x800080}, {"Teal", 0x008080},   {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0}, {"Red", 0xFF0000},   {"Lime", 0x00FF00},   {"Yellow", 0xFFFF00},
-    {"Blue", 0x0000FF},  {"Fuchsia", 0xFF00FF}, {"Aqua", 0x00FFFF},  {"White", 0xFFFFFF},
+    { "Black", 0x000000 },
+    { "Maroon", 0x800000 },
+    { "Green", 0x008000 },
+    { "Olive", 0x808000 },
+    { "Navy", 0x000080 },
+    { "Purple", 0x800080 },
+    { "Teal", 0x008080 },
+    { "Gray", 0x808080 },
+    { "Silver", 0xC0C0C0 },
+    { "Red", 0xFF0000 },
+    { "Lime", 0x00FF00 },
+    { "Yellow", 0xFFFF00 },
+    { "Blue", 0x0000FF },
+    { "Fuchsia", 0xFF00FF },
+    { "Aqua", 0x00FFFF },
+    { "White", 0xFFFFFF },
 };
 
 QIcon swatch(const QColor &color, int size)

@@ -4,8 +4,8 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFontInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 
 CommonDialogs *CommonDialogs::s_installed = nullptr;
 
@@ -26,9 +26,8 @@ CommonDialogs::Override::~Override()
     s_installed = m_previous;
 }
 
-QMessageBox::StandardButton CommonDialogs::question(QWidget *parent, const QString &title, const QString &text,
-                                                    QMessageBox::StandardButtons buttons,
-                                                    QMessageBox::StandardButton defaultButton)
+QMessageBox::StandardButton CommonDialogs::question(QWidget *parent, const QString &title,
+    const QString &text, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     return QMessageBox::question(parent, title, text, buttons, defaultButton);
 }

@@ -33,8 +33,7 @@ public:
     virtual ~CommonDialogs() = default;
 
     virtual QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
-                                                 QMessageBox::StandardButtons buttons,
-                                                 QMessageBox::StandardButton defaultButton);
+        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton);
     virtual void information(QWidget *parent, const QString &title, const QString &text);
     virtual void warning(QWidget *parent, const QString &title, const QString &text);
 

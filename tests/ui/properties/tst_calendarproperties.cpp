@@ -2,18 +2,17 @@
 // controls without echo, enabling by layout, dates, margins, names, zoom,
 // the two OK warnings and applying the result to the page.
 #include "calendarpage.h"
+#include "platform/datafolder.h"
 #include "platform/inifile.h"
 #include "platform/windowplacement.h"
-#include "platform/datafolder.h"
-#include "testfiles.h"
 #include "properties/calendarproperties.h"
 #include "properties/settimedialog.h"
 #include "scripteddialogs.h"
 #include "surface/calendarpanel32.h"
+#include "testfiles.h"
 #include "widgets/colorbutton.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -96,9 +96,9 @@ void TestCalendarProperties::tabsAndHelpContexts()
     std::unique_ptr<CalendarPage> page(newPage());
     OpenDialog open(*page);
     TCalendarProperties &dialog = open.dialog;
-    const QStringList texts = {"Layout", "Date", "Fonts, Colors", "Mini Fonts, Colors", "Headers",
-                               "Lines",  "Planners", "Language", "Margins", "Borders"};
-    const int contexts[] = {2100, 2101, 2102, 2103, 2104, 2105, 2106, 2107, 2108, 3109};
+    const QStringList texts = { "Layout", "Date", "Fonts, Colors", "Mini Fonts, Colors", "Headers", "Lines",
+        "Planners", "Language", "Margins", "Borders" };
+    const int contexts[] = { 2100, 2101, 2102, 2103, 2104, 2105, 2106, 2107, 2108, 3109 };
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Calendar Properties"));
     QCOMPARE(dialog.TabSet1->count(), 10);
     QCOMPARE(dialog.Notebook->count(), 10);
@@ -151,12 +151,12 @@ void TestCalendarProperties::keyboardSwitchesPages()
         QVERIFY(!visited.contains(dialog.ExampleCalendar()));
         const QWidget *pageWidget = dialog.Notebook->currentWidget();
         const QList<QWidget *> controls = pageWidget->findChildren<QWidget *>();
-        const bool anyEnabled = std::any_of(controls.begin(), controls.end(), [](QWidget *w) {
-            return w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
-        });
+        const bool anyEnabled = std::any_of(controls.begin(), controls.end(),
+            [](QWidget *w) { return w->isEnabled() && (w->focusPolicy() & Qt::TabFocus); });
         if (anyEnabled)
-            QVERIFY2(std::any_of(visited.begin(), visited.end(), [pageWidget](QWidget *w) { return pageWidget->isAncestorOf(w); }),
-                 qPrintable(pageWidget->objectName()));
+            QVERIFY2(std::any_of(visited.begin(), visited.end(),
+                         [pageWidget](QWidget *w) { return pageWidget->isAncestorOf(w); }),
+                qPrintable(pageWidget->objectName()));
     }
 }
 
@@ -261,16 +261,15 @@ void TestCalendarProperties::twoWeekPlannerDisablesMonthControls()
     dialog.LayoutList->setCurrentRow(10);
     QCOMPARE(dialog.preview().calendarLayout(), int(lo2Week));
     QVERIFY(dialog.startingDateMode());
-    for (QWidget *off : QList<QWidget *> {dialog.rOrientation, dialog.WeekStartsOn, dialog.TitleShowYearCheck,
-                                          dialog.TitleBGColor, dialog.NumberFontButton,
-                                          dialog.CalendarLineLayoutCombo, dialog.MiniShowYearCheck,
-                                          dialog.Minititlefontbutton, dialog.MiniHeaderFontButton,
-                                          dialog.MiniHeadersBGColorButton, dialog.MiniCellFontButton,
-                                          dialog.MiniCalBGColorButton, dialog.MiniHeadersStyleCombo,
-                                          dialog.MiniCalendarLineLayoutCombo, dialog.StartingtimeButton})
+    for (QWidget *off :
+        QList<QWidget *> { dialog.rOrientation, dialog.WeekStartsOn, dialog.TitleShowYearCheck,
+            dialog.TitleBGColor, dialog.NumberFontButton, dialog.CalendarLineLayoutCombo,
+            dialog.MiniShowYearCheck, dialog.Minititlefontbutton, dialog.MiniHeaderFontButton,
+            dialog.MiniHeadersBGColorButton, dialog.MiniCellFontButton, dialog.MiniCalBGColorButton,
+            dialog.MiniHeadersStyleCombo, dialog.MiniCalendarLineLayoutCombo, dialog.StartingtimeButton })
         QVERIFY2(!off->isEnabled(), qPrintable(off->metaObject()->className()));
-    for (QWidget *on : QList<QWidget *> {dialog.TitleFontbutton, dialog.HeaderFontButton, dialog.HeaderBGColor,
-                                         dialog.CalHeaderStyleCombo})
+    for (QWidget *on : QList<QWidget *> { dialog.TitleFontbutton, dialog.HeaderFontButton,
+             dialog.HeaderBGColor, dialog.CalHeaderStyleCombo })
         QVERIFY(on->isEnabled());
     QCOMPARE(dialog.SelectMonthYearLabel->text(), QStringLiteral("Select Starting Date"));
     QCOMPARE(dialog.DateLabel->text(), QLocale().toString(QDate(2026, 3, 14), QLocale::LongFormat));
@@ -327,7 +326,8 @@ void TestCalendarProperties::dateButtonsMoveThePreview()
     buttonWithText(dialog, QStringLiteral("<"))->click();
     QCOMPARE(QDate(preview.mainCalYear(), preview.mainCalMonth(), preview.mainCalDay()), QDate(2026, 1, 28));
     buttonWithText(dialog, QStringLiteral("Now"))->click();
-    QCOMPARE(QDate(preview.mainCalYear(), preview.mainCalMonth(), preview.mainCalDay()), QDate::currentDate());
+    QCOMPARE(
+        QDate(preview.mainCalYear(), preview.mainCalMonth(), preview.mainCalDay()), QDate::currentDate());
     QCOMPARE(page->mainCalMonth(), 1);
 }
 
@@ -432,7 +432,7 @@ void TestCalendarProperties::languageButtons()
     std::unique_ptr<CalendarPage> page(newPage());
     OpenDialog open(*page);
     TCalendarProperties &dialog = open.dialog;
-    const QStringList texts = {"English", "Deutsch", "Français", "L'italiano", "Español"};
+    const QStringList texts = { "English", "Deutsch", "Français", "L'italiano", "Español" };
     for (int i = 0; i < 5; ++i)
         QCOMPARE(dialog.languageButton(i)->text(), texts[i]);
 
@@ -484,8 +484,8 @@ void TestCalendarProperties::fontButtonAppliesOnlyAccepted()
     QVERIFY(page->titleFont() == before);
 
     // A system colour stays one when the colour is left alone.
-    dialog.preview().setMiniCellFont(CalendarFont {QStringLiteral("Times New Roman"), 6, false, false, false, false,
-                                                   clWindowText});
+    dialog.preview().setMiniCellFont(
+        CalendarFont { QStringLiteral("Times New Roman"), 6, false, false, false, false, clWindowText });
     dialogs.fontAnswers << QFont(QStringLiteral("Times New Roman"), 7);
     dialog.MiniCellFontButton->setEnabled(true);
     dialog.MiniCellFontButton->click();
@@ -616,9 +616,10 @@ void TestCalendarProperties::layoutKindWarning()
     dialog.OkButton->click();
     QCOMPARE(dialogs.messages.size(), 1);
     QCOMPARE(dialogs.messages[0].title, QStringLiteral("WARNING"));
-    QCOMPARE(dialogs.messages[0].text, QStringLiteral("Warning: changing to this type of layout\n"
-                                                      "will erase all text and icons from the current\n"
-                                                      "calendar. Proceed?"));
+    QCOMPARE(dialogs.messages[0].text,
+        QStringLiteral("Warning: changing to this type of layout\n"
+                       "will erase all text and icons from the current\n"
+                       "calendar. Proceed?"));
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.preview().calendarLayout(), int(loMC12Month));
     QCOMPARE(dialog.preview().miniHeadersStyle(), dsWhole);
@@ -651,8 +652,9 @@ void TestCalendarProperties::geometryWarning()
     QTemporaryDir folder;
     const QString borders = DataFolder::bundledResourcesPath() + QStringLiteral("/Borders/");
     QDir().mkpath(folder.filePath(QStringLiteral("BORDERS")));
-    for (const char *name : {"Holly.wls", "Holly.wpo", "Stars.wls", "Stars.wpo"})
-        QVERIFY(QFile::copy(borders + name, folder.filePath(QStringLiteral("BORDERS/")) + QLatin1String(name)));
+    for (const char *name : { "Holly.wls", "Holly.wpo", "Stars.wls", "Stars.wpo" })
+        QVERIFY(
+            QFile::copy(borders + name, folder.filePath(QStringLiteral("BORDERS/")) + QLatin1String(name)));
     writeFile(folder.filePath(QStringLiteral("BORDERS/notes.txt")), "not a border");
     writeFile(folder.filePath(QStringLiteral("BORDERS/Aaron.Old.WLS")), "listed, cut at the first dot");
 
@@ -667,7 +669,7 @@ void TestCalendarProperties::geometryWarning()
     dialog.WarnOnGeometryChange = true;
     dialog.WarnOnLayoutKindChange = false;
     dialog.show();
-    const QStringList entries = {" [No Special Border]", "Aaron", "Holly", "Stars"};
+    const QStringList entries = { " [No Special Border]", "Aaron", "Holly", "Stars" };
     QCOMPARE(dialog.BorderFiles->count(), entries.size());
     for (int i = 0; i < entries.size(); ++i)
         QCOMPARE(dialog.BorderFiles->item(i)->text(), entries[i]);
@@ -681,7 +683,8 @@ void TestCalendarProperties::geometryWarning()
     QCOMPARE(dialog.isVisible(), warned);
     if (warned) {
         QCOMPARE(dialogs.messages[0].title, QStringLiteral("WARNING"));
-        QVERIFY(dialogs.messages[0].text.startsWith(QStringLiteral("Warning: The Calendar has one or more items\n")));
+        QVERIFY(dialogs.messages[0].text.startsWith(
+            QStringLiteral("Warning: The Calendar has one or more items\n")));
         QVERIFY(dialogs.messages[0].text.endsWith(
             QStringLiteral("means you will have to reposition these items.\n\nProceed?")));
     }
@@ -726,7 +729,8 @@ void TestCalendarProperties::placementKeptInTheIniFile()
     QTemporaryDir folder;
     IniFile ini(folder.filePath(QStringLiteral("DW.ini")));
     const int ppi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch());
-    const QString section = QStringLiteral("TCalendarProperties_Placement") + (ppi > 96 ? QString::number(ppi) : QString());
+    const QString section
+        = QStringLiteral("TCalendarProperties_Placement") + (ppi > 96 ? QString::number(ppi) : QString());
     std::unique_ptr<CalendarPage> page(newPage());
     QRect placed;
     {

@@ -50,9 +50,10 @@ static QStringList clippedControls(QWidget &top)
         const QSize need = child->minimumSizeHint().expandedTo(QSize(0, 0));
         const QSize have = child->size();
         if (have.width() < need.width() || have.height() < need.height()) {
-            const QString text = qobject_cast<QAbstractButton *>(child) ? qobject_cast<QAbstractButton *>(child)->text()
-                : qobject_cast<QLabel *>(child)                       ? qobject_cast<QLabel *>(child)->text()
-                                                                      : child->objectName();
+            const QString text = qobject_cast<QAbstractButton *>(child)
+                ? qobject_cast<QAbstractButton *>(child)->text()
+                : qobject_cast<QLabel *>(child) ? qobject_cast<QLabel *>(child)->text()
+                                                : child->objectName();
             clipped << QStringLiteral("%1 \"%2\" %3x%4 < %5x%6")
                            .arg(QString::fromLatin1(child->metaObject()->className()), text)
                            .arg(have.width())
@@ -67,7 +68,10 @@ static QStringList clippedControls(QWidget &top)
             continue;
         const int widest = list->sizeHintForColumn(0);
         if (list->viewport()->width() < widest)
-            clipped << QStringLiteral("list %1 %2 < %3").arg(list->objectName()).arg(list->viewport()->width()).arg(widest);
+            clipped << QStringLiteral("list %1 %2 < %3")
+                           .arg(list->objectName())
+                           .arg(list->viewport()->width())
+                           .arg(widest);
     }
     return clipped;
 }
@@ -96,7 +100,8 @@ void TestPropertiesLook::everyPageFits()
     QCOMPARE(dialog.Notebook->currentIndex(), page);
     QCoreApplication::processEvents();
     const QStringList clipped = clippedControls(dialog);
-    keepPicture(dialog, QStringLiteral("properties-%1-%2").arg(page).arg(dialog.TabSet1->currentItem()->text()));
+    keepPicture(
+        dialog, QStringLiteral("properties-%1-%2").arg(page).arg(dialog.TabSet1->currentItem()->text()));
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
 }
 
@@ -132,7 +137,8 @@ void TestPropertiesLook::previewShowsTheBorderInPlace()
     const int expected = hollyPixels(alone.copy(shown));
     const int found = hollyPixels(whole.copy(shown.translated(preview->mapTo(&dialog, QPoint(0, 0)))));
     QVERIFY(expected > 500);
-    QVERIFY2(qAbs(found - expected) < expected / 20, qPrintable(QStringLiteral("%1 against %2").arg(found).arg(expected)));
+    QVERIFY2(qAbs(found - expected) < expected / 20,
+        qPrintable(QStringLiteral("%1 against %2").arg(found).arg(expected)));
 }
 
 void TestPropertiesLook::smallWindowStillFits()

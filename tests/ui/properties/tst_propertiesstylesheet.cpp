@@ -78,7 +78,8 @@ void TestPropertiesStyleSheet::loadRefusesOtherExtensions()
 void TestPropertiesStyleSheet::savedStyleLoadsBack()
 {
     QTemporaryDir folder;
-    const QString name = folder.filePath(QStringLiteral("Blue.dws")); // the case of the extension does not matter
+    const QString name
+        = folder.filePath(QStringLiteral("Blue.dws")); // the case of the extension does not matter
     ScriptedDialogs dialogs;
     CommonDialogs::Override install(dialogs);
     CalendarPage page;
@@ -128,8 +129,9 @@ void TestPropertiesStyleSheet::unreadableStyleSheetIsReported()
     dialog.LoadStyleSheetButton->click();
     QCOMPARE(dialogs.messages.size(), 1);
     QCOMPARE(dialogs.messages[0].title, QStringLiteral("Information"));
-    QCOMPARE(dialogs.messages[0].text, QStringLiteral("Unable to open ") + QDir::toNativeSeparators(name)
-                                           + QStringLiteral(". Possibly \ncorrupted, possibly not a Calendar Style file"));
+    QCOMPARE(dialogs.messages[0].text,
+        QStringLiteral("Unable to open ") + QDir::toNativeSeparators(name)
+            + QStringLiteral(". Possibly \ncorrupted, possibly not a Calendar Style file"));
     QVERIFY(dialog.isVisible());
     QVERIFY(!dialog.updating());
     QCOMPARE(dialog.preview().calendarLayout(), int(lopMC6Month));

@@ -2,8 +2,8 @@
 // AM/PM and minute cells, the caption, and OK versus Cancel.
 #include "properties/settimedialog.h"
 
-#include <QPushButton>
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 

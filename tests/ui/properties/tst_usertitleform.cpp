@@ -32,7 +32,8 @@ void TestUserTitleForm::texts()
 {
     TUserTitleForm form;
     QCOMPARE(form.windowTitle(), QStringLiteral("User Defined Title"));
-    QVERIFY(form.findChild<QLabel *>()->text() == QStringLiteral("Enter calendar title (leave blank for default):"));
+    QVERIFY(form.findChild<QLabel *>()->text()
+        == QStringLiteral("Enter calendar title (leave blank for default):"));
     QVERIFY(button(form, QStringLiteral("Ok"))->isDefault());
     QVERIFY(button(form, QStringLiteral("Cancel")));
 }

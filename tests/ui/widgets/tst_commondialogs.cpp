@@ -56,7 +56,8 @@ void TestCommonDialogs::askYesNoConsentsOnlyOnYes()
     ScriptedDialogs dialogs;
     CommonDialogs::Override install(dialogs);
     dialogs.questionAnswers << QMessageBox::StandardButton(answer);
-    QCOMPARE(CommonDialogs::AskYesNo(nullptr, QStringLiteral("Save changes?"), QStringLiteral("Save")), consent);
+    QCOMPARE(
+        CommonDialogs::AskYesNo(nullptr, QStringLiteral("Save changes?"), QStringLiteral("Save")), consent);
     QCOMPARE(dialogs.messages.size(), 1);
     QCOMPARE(dialogs.messages[0].kind, QStringLiteral("question"));
     QCOMPARE(dialogs.messages[0].title, QStringLiteral("Save"));
