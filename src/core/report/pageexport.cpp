@@ -41,9 +41,11 @@ QImage picture(CalendarPage &page, float zoom)
     const QSize size(right - left - 1, bottom - top - 1);
     if (size.width() < 1 || size.height() < 1)
         return {};
-    // The area between the margins is squeezed into a picture one pixel smaller.
+    // The area between the margins is squeezed into a picture one pixel
+    // smaller. Smoothly, so the one row and column that go are blended into
+    // their neighbours instead of dropping a grid line or a row of text.
     return full.copy(left, top, right - left, bottom - top)
-        .scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 static bool commit(QSaveFile &file, const QString &fileName, QString *error)
