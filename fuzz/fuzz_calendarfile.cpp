@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the calendar-file and style-sheet readers, with
 // every placed-object class registered, and writes back what was read.
+#include "fuzzsetup.h"
 #include "calendarfile.h"
 #include "calendarpage.h"
 #include "objects/placedobjectclasses.h"
@@ -8,15 +9,13 @@
 #include "stream/component.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QGuiApplication app(*argc, *argv);
+    startOffscreenApplication(argc, argv);
     registerPlacedObjectClasses();
     return 0;
 }

@@ -2,6 +2,7 @@
 // filters and evaluates every entry for months at the ends of the calendar's
 // range, appends a placed text to a cell, and checks that writing the lines
 // and reading them again gives the same lines.
+#include "fuzzsetup.h"
 #include "calendarfont.h"
 #include "recurring/celltextappender.h"
 #include "recurring/recurringdescription.h"
@@ -10,15 +11,13 @@
 #include "recurring/recurringplacements.h"
 #include "richtext/wprtfstorage.h"
 
-#include <QGuiApplication>
 
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QGuiApplication app(*argc, *argv);
+    startOffscreenApplication(argc, argv);
     return 0;
 }
 

@@ -1,10 +1,10 @@
 // Feeds arbitrary bytes to the RTF reader: into a document, laid out and
 // written back, and through the plain-text path the page uses.
+#include "fuzzsetup.h"
 #include "richtext/richtextrenderer.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTextDocument>
@@ -12,16 +12,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-// Fontconfig keeps its caches for the life of the process.
-extern "C" const char *__lsan_default_suppressions()
-{
-    return "leak:libfontconfig\n";
-}
-
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QGuiApplication app(*argc, *argv);
+    startOffscreenApplication(argc, argv);
     return 0;
 }
 
