@@ -238,6 +238,19 @@ QPen GdiContext::limitDashes(const QPen &pen, const std::function<double()> &len
     return pen;
 }
 
+// Qt flattens curves and round joins into more segments the larger they
+// are on the device; a shape a million pixels across, wider than any page
+// at any zoom, would take it minutes. Such shapes are left out.
+bool GdiContext::reasonable(const QRectF &logicalBounds) const
+{
+    constexpr double kMaxDeviceExtent = 1 << 20;
+    const QRectF device = m_painter.transform().mapRect(logicalBounds);
+    const double pen = m_painter.pen().style() == Qt::NoPen || m_painter.pen().isCosmetic()
+        ? 0 : m_painter.pen().widthF() * std::sqrt(std::abs(m_painter.transform().determinant()));
+    return device.width() + pen <= kMaxDeviceExtent && device.height() + pen <= kMaxDeviceExtent
+        && std::abs(device.center().x()) <= kMaxDeviceExtent && std::abs(device.center().y()) <= kMaxDeviceExtent;
+}
+
 bool GdiContext::prepare(bool fill, bool stroke, const std::function<double()> &length)
 {
     const QTransform t = fullTransform();
@@ -261,7 +274,7 @@ void GdiContext::draw(const QPainterPath &path, bool fill, bool stroke)
         addToPath(path, false);
         return;
     }
-    if (!prepare(fill, stroke, [&path] { return path.length(); }))
+    if (!prepare(fill, stroke, [&path] { return path.length(); }) || !reasonable(path.controlPointRect()))
         return;
     QPainterPath filled = path;
     filled.setFillRule(m_state.fillRule);
@@ -321,7 +334,7 @@ void GdiContext::polyline(const QPolygonF &points)
         return;
     }
     // Straight to QPainter's polygon calls: no path to build per record.
-    if (prepare(false, true, [&points] { return polygonLength(points, false); }))
+    if (prepare(false, true, [&points] { return polygonLength(points, false); }) && reasonable(points.boundingRect()))
         m_painter.drawPolyline(points);
 }
 
@@ -350,7 +363,7 @@ void GdiContext::polygon(const QPolygonF &points)
         addToPath(path, false);
         return;
     }
-    if (prepare(true, true, [&points] { return polygonLength(points, true); }))
+    if (prepare(true, true, [&points] { return polygonLength(points, true); }) && reasonable(points.boundingRect()))
         m_painter.drawPolygon(points, m_state.fillRule);
 }
 

@@ -96,6 +96,7 @@ private:
     QPen limitDashes(const QPen &pen, const std::function<double()> &length, const QTransform &t) const;
     // Sets the painter up for a shape; false when nothing would be drawn.
     bool prepare(bool fill, bool stroke, const std::function<double()> &length);
+    [[nodiscard]] bool reasonable(const QRectF &logicalBounds) const;
     QBrush makeBrush(const GdiBrush &brush) const;
     void draw(const QPainterPath &path, bool fill, bool stroke);
     void addToPath(const QPainterPath &logicalPath, bool connect);
