@@ -83,6 +83,7 @@ private slots:
     void drawsOnlyInsideTheTarget();
     void repaintsFromPixelsMatchTheVectors();
     void rasterOperationsAreNeverCached();
+    void giantShapesAreLeftOut();
 };
 
 void TestMetafile::loadsFixtures_data()
@@ -436,6 +437,23 @@ void TestMetafile::rasterOperationsAreNeverCached()
         p.end();
         QVERIFY2(isColor(image, 50, 50, QColor(255, 255, 0)), qPrintable(image.pixelColor(50, 50).name()));
     }
+}
+
+void TestMetafile::giantShapesAreLeftOut()
+{
+    // An ellipse far larger than any page, stroked with a wide dashed pen,
+    // is skipped and the rest is drawn.
+    EmfBuilder e;
+    e.add(39, {1, 0, 0x0000ff, 0}).add(37, {1}); // red brush
+    e.add(38, {2, 1, 50000, 0, 0x000000}).add(37, {2}); // dashed pen 50000 wide
+    e.add(42, {-2000000000, -2000000000, 2000000000, 2000000000}); // Ellipse
+    e.add(37, {0x80000008}); // null pen
+    e.add(43, {10, 10, 50, 50});
+    Metafile m;
+    QVERIFY(m.loadFromData(e.build(QRect(0, 0, 96, 96), QRect(0, 0, 2540, 2540))));
+    const QImage image = render(m);
+    QVERIFY(isColor(image, 30, 30, Qt::red));
+    QVERIFY(isColor(image, 80, 80, Qt::white));
 }
 
 QTEST_MAIN(TestMetafile)
