@@ -122,24 +122,14 @@ void GdiContext::textOut(QPointF reference, const QString &rawText, const QVecto
     case Gdi::TaBottom: baseline = -tf.descent; break;
     default: baseline = tf.ascent; break;
     }
-    const QTransform device = local * t;
-    m_painter.setTransform(device);
+    m_painter.setTransform(local * t);
     if (m_state.opaqueBackground && !(options & Gdi::EtoOpaque))
         m_painter.fillRect(QRectF(x, baseline - tf.ascent, width, tf.ascent + tf.descent), m_state.backgroundColor);
-    // Qt renders glyphs through a cache of bitmaps, which fails on glyphs
-    // scaled to giant sizes or squeezed flat; such text is filled as outlines.
-    const double sx = std::hypot(device.m11(), device.m12()) * kTextWorkingSize;
-    const double sy = std::hypot(device.m21(), device.m22()) * kTextWorkingSize;
-    const bool outlines = !(sx >= 0.5 && sy >= 0.5 && sx <= 512 && sy <= 512 && sx <= 8 * sy && sy <= 8 * sx);
+    // Text is filled as glyph outlines. Qt's glyph bitmap cache crashes on
+    // glyphs that a picture's font and transform can stretch to any size,
+    // and outlines are exact at every scale besides.
     QPainterPath glyphs;
-    auto put = [&](QPointF at, const QString &run) {
-        if (outlines)
-            glyphs.addText(at, tf.font, run);
-        else
-            m_painter.drawText(at, run);
-    };
-    m_painter.setFont(tf.font);
-    m_painter.setPen(m_state.textColor);
+    auto put = [&](QPointF at, const QString &run) { glyphs.addText(at, tf.font, run); };
     if (useDx) {
         double pos = x;
         for (int i = 0; i < text.size(); ++i) {
@@ -150,8 +140,7 @@ void GdiContext::textOut(QPointF reference, const QString &rawText, const QVecto
     } else {
         put(QPointF(x, baseline), text);
     }
-    if (outlines)
-        m_painter.fillPath(glyphs, m_state.textColor);
+    m_painter.fillPath(glyphs, m_state.textColor);
     m_painter.restore();
     if (textAtCp) {
         const int h = m_state.textAlign & Gdi::TaHorizontalMask;
