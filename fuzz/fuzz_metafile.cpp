@@ -1,25 +1,18 @@
 // Feeds arbitrary bytes to the metafile player: checked as a WMF, an EMF or
 // a plain WMF sized by a hint, then drawn into a small image through the
 // pixel cache and straight as vectors, and stored again.
+#include "fuzzsetup.h"
 #include "graphics/metafile.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
 #include <cstdint>
 #include <cstdlib>
 
-// Fontconfig keeps its caches until exit; they are not ours to free.
-extern "C" const char *__lsan_default_suppressions()
-{
-    return "leak:libfontconfig\n";
-}
-
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QGuiApplication app(*argc, *argv);
+    startOffscreenApplication(argc, argv);
     return 0;
 }
 

@@ -1,25 +1,18 @@
 // Feeds arbitrary bytes to the clip-art picture readers: the first byte
 // picks the file type (or the Picture.Data form), the rest is the file.
+#include "fuzzsetup.h"
 #include "graphics/picturedata.h"
 #include "graphics/picturefile.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
 #include <cstdint>
 #include <cstdlib>
 
-// Fontconfig keeps its caches until exit; they are not ours to free.
-extern "C" const char *__lsan_default_suppressions()
-{
-    return "leak:libfontconfig\n";
-}
-
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QGuiApplication app(*argc, *argv);
+    startOffscreenApplication(argc, argv);
     return 0;
 }
 

@@ -11,6 +11,17 @@ namespace DataFolder {
 
 namespace {
 
+// Read from where the program lies, never copied: samples, help pages, and
+// the drawing sources the border pictures are made from.
+bool staysWithProgram(const QString &relative)
+{
+    for (const char *folder : {"samples/", "help/", "borders-src/"}) {
+        if (relative.startsWith(QLatin1String(folder)))
+            return true;
+    }
+    return relative.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+}
+
 // Paths from the program's Windows days may use backslashes.
 QStringList pathParts(const QString &relativePath)
 {
@@ -86,7 +97,7 @@ bool ensureInitialized(const QString &source, QString *error)
     while (it.hasNext()) {
         const QString file = it.next();
         const QString relative = sourceDir.relativeFilePath(file);
-        if (relative.startsWith(QLatin1String("samples/")) || !findCaseInsensitive(target, relative).isEmpty())
+        if (staysWithProgram(relative) || !findCaseInsensitive(target, relative).isEmpty())
             continue;
         const QString destination = destinationPath(target, relative);
         QDir().mkpath(QFileInfo(destination).absolutePath());

@@ -94,6 +94,8 @@ void TestDataFolder::initializeCopiesOnlyMissingFiles()
     writeFile(source.filePath("Borders/Holly.WPO"), "bundled holly");
     writeFile(source.filePath("Borders/Ivy.wls"), "bundled ivy");
     writeFile(source.filePath("samples/Sample.dwf"), "sample");
+    writeFile(source.filePath("help/index.html"), "<p>help</p>");
+    writeFile(source.filePath("borders-src/Holly.svg"), "<svg/>");
     QFile::setPermissions(source.filePath("Borders/Ivy.wls"), QFile::ReadOwner);
 
     QTemporaryDir home;
@@ -107,10 +109,13 @@ void TestDataFolder::initializeCopiesOnlyMissingFiles()
     QCOMPARE(readFile(home.filePath("dw.ini")), QByteArray("user ini"));
     QVERIFY(!QFileInfo::exists(home.filePath("DW.ini")));
     QCOMPARE(readFile(home.filePath("Borders/Holly.WPO")), QByteArray("user holly"));
-    // Missing ones arrive, writable by their owner; samples stay behind.
+    // Missing ones arrive, writable by their owner; samples, help pages and
+    // drawing sources stay behind.
     QCOMPARE(readFile(home.filePath("Borders/Ivy.wls")), QByteArray("bundled ivy"));
     QVERIFY(QFileInfo(home.filePath("Borders/Ivy.wls")).isWritable());
     QVERIFY(!QFileInfo::exists(home.filePath("samples")));
+    QVERIFY(!QFileInfo::exists(home.filePath("help")));
+    QVERIFY(!QFileInfo::exists(home.filePath("borders-src")));
 
     // A second start copies nothing over the user's changes.
     writeFile(home.filePath("Borders/Ivy.wls"), "edited");
