@@ -62,30 +62,6 @@ QWidget *pageHolder(QWidget *page, QLabel *noCalendar)
     return holder;
 }
 
-QFont toQFont(const CalendarFont &font)
-{
-    QFont result(font.name);
-    result.setPointSize(qMax(1, font.size));
-    result.setBold(font.bold);
-    result.setItalic(font.italic);
-    result.setUnderline(font.underline);
-    result.setStrikeOut(font.strikeout);
-    return result;
-}
-
-CalendarFont fromQFont(const QFont &font, const QColor &color)
-{
-    CalendarFont result;
-    result.name = font.family();
-    result.size = font.pointSize() > 0 ? font.pointSize() : qRound(font.pointSizeF());
-    result.bold = font.bold();
-    result.italic = font.italic();
-    result.underline = font.underline();
-    result.strikeout = font.strikeOut();
-    result.color = fromQColor(color);
-    return result;
-}
-
 } // namespace
 
 TCalendarMain::TCalendarMain(QWidget *parent)
@@ -478,10 +454,9 @@ void TCalendarMain::mnuShowHintClick()
 void TCalendarMain::DefaultEditorFont1Click()
 {
     LoadPreferences();
-    QFont font = toQFont(m_preferences.defaultEditorFont);
-    QColor color = toQColor(m_preferences.defaultEditorFont.color);
-    if (CommonDialogs::current().chooseFont(this, font, &color)) {
-        m_cellEditing->setDefaultFont(fromQFont(font, color));
+    CalendarFont font = m_preferences.defaultEditorFont;
+    if (CommonDialogs::chooseCalendarFont(this, font)) {
+        m_cellEditing->setDefaultFont(font);
         SavePreferences();
     }
     SetDefaultFontNow();

@@ -15,37 +15,12 @@
 
 #include <cmath>
 
-static QFont toDialogFont(const CalendarFont &font)
-{
-    QFont result(font.name);
-    result.setPointSize(qMax(font.size, 1));
-    result.setBold(font.bold);
-    result.setItalic(font.italic);
-    result.setUnderline(font.underline);
-    result.setStrikeOut(font.strikeout);
-    return result;
-}
-
 void TCalendarProperties::chooseFont(
     const CalendarFont &(CalendarPage::*get)() const, void (CalendarPage::*set)(const CalendarFont &))
 {
     CalendarFont font = (preview().*get)();
-    QFont chosen = toDialogFont(font);
-    const QColor shown = toQColor(font.color);
-    QColor color = shown;
-    if (CommonDialogs::current().chooseFont(this, chosen, &color)) {
-        font.name = chosen.family();
-        if (chosen.pointSize() > 0)
-            font.size = chosen.pointSize();
-        font.bold = chosen.bold();
-        font.italic = chosen.italic();
-        font.underline = chosen.underline();
-        font.strikeout = chosen.strikeOut();
-        // A system colour stays one unless the user picked another colour.
-        if (color != shown)
-            font.color = fromQColor(color);
+    if (CommonDialogs::chooseCalendarFont(this, font))
         (preview().*set)(font);
-    }
     m_example->update();
 }
 

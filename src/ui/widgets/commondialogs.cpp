@@ -126,3 +126,27 @@ bool CommonDialogs::AskYesNo(QWidget *parent, const QString &text, const QString
     return current().question(parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
         == QMessageBox::Yes;
 }
+
+bool CommonDialogs::chooseCalendarFont(QWidget *parent, CalendarFont &font)
+{
+    QFont chosen(font.name);
+    chosen.setPointSize(qMax(font.size, 1));
+    chosen.setBold(font.bold);
+    chosen.setItalic(font.italic);
+    chosen.setUnderline(font.underline);
+    chosen.setStrikeOut(font.strikeout);
+    const QColor shown = toQColor(font.color);
+    QColor color = shown;
+    if (!current().chooseFont(parent, chosen, &color))
+        return false;
+    font.name = chosen.family();
+    if (chosen.pointSize() > 0)
+        font.size = chosen.pointSize();
+    font.bold = chosen.bold();
+    font.italic = chosen.italic();
+    font.underline = chosen.underline();
+    font.strikeout = chosen.strikeOut();
+    if (color != shown)
+        font.color = fromQColor(color);
+    return true;
+}

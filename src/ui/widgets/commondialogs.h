@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calendarfont.h"
+
 #include <QColor>
 #include <QFont>
 #include <QMessageBox>
@@ -67,6 +69,10 @@ public:
     // one OK button, and a Yes/No question that consents only on Yes.
     static void ShowInformation(QWidget *parent, const QString &text);
     static bool AskYesNo(QWidget *parent, const QString &text, const QString &caption);
+    // The font dialog for a calendar font (face, size in points, styles and
+    // colour). True, with the font changed, when the user accepts; a system
+    // colour stays one unless the user picked another colour.
+    static bool chooseCalendarFont(QWidget *parent, CalendarFont &font);
 
 private:
     static CommonDialogs *s_installed;
