@@ -1,5 +1,6 @@
 #include "gdicontext.h"
 #include "gdicontext_p.h"
+#include "polylinestroker.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -335,7 +336,7 @@ void GdiContext::polyline(const QPolygonF &points)
     }
     // Straight to QPainter's polygon calls: no path to build per record.
     if (prepare(false, true, [&points] { return polygonLength(points, false); }) && reasonable(points.boundingRect()))
-        m_painter.drawPolyline(points);
+        drawPrepared(points, false);
 }
 
 void GdiContext::polylineTo(const QPolygonF &points)
@@ -364,7 +365,39 @@ void GdiContext::polygon(const QPolygonF &points)
         return;
     }
     if (prepare(true, true, [&points] { return polygonLength(points, true); }) && reasonable(points.boundingRect()))
+        drawPrepared(points, true);
+}
+
+void GdiContext::drawPrepared(const QPolygonF &points, bool closed)
+{
+    const QPen pen = m_painter.pen();
+    QPainterPath outline;
+    if (pen.style() == Qt::SolidLine && !pen.isCosmetic() && pen.widthF() > 0) {
+        PolylineStroke stroke;
+        stroke.width = pen.widthF();
+        stroke.join = pen.joinStyle();
+        stroke.miterLimit = pen.miterLimit();
+        stroke.cap = pen.capStyle();
+        // A tenth of a device pixel, as Qt flattens its own arcs.
+        const double scale = std::sqrt(std::abs(m_painter.deviceTransform().determinant()));
+        stroke.tolerance = 0.1 / std::max(scale, 1e-12);
+        outline = strokePolyline(points, closed, stroke);
+    }
+    if (outline.isEmpty()) {
+        if (closed)
+            m_painter.drawPolygon(points, m_state.fillRule);
+        else
+            m_painter.drawPolyline(points);
+        return;
+    }
+    m_painter.setPen(Qt::NoPen);
+    const QBrush brush = m_painter.brush();
+    if (closed && brush.style() != Qt::NoBrush)
         m_painter.drawPolygon(points, m_state.fillRule);
+    m_painter.setBrush(pen.brush());
+    m_painter.drawPath(outline);
+    m_painter.setBrush(brush);
+    m_painter.setPen(pen);
 }
 
 void GdiContext::polyPolygon(const QVector<QPolygonF> &polygons)

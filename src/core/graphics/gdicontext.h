@@ -97,12 +97,15 @@ private:
     // Sets the painter up for a shape; false when nothing would be drawn.
     bool prepare(bool fill, bool stroke, const std::function<double()> &length);
     [[nodiscard]] bool reasonable(const QRectF &logicalBounds) const;
+    // A polygon or polyline on the prepared painter; wide solid pens are
+    // outlined by our own stroker.
+    void drawPrepared(const QPolygonF &points, bool closed);
     QBrush makeBrush(const GdiBrush &brush) const;
     void draw(const QPainterPath &path, bool fill, bool stroke);
     void addToPath(const QPainterPath &logicalPath, bool connect);
     QPainterPath arcPath(ArcKind kind, const QRectF &box, QPointF start, QPointF end) const;
     struct TextFont;
-    const TextFont &textFont();
+    TextFont &textFont();
     QTransform fullTransform() const;
 
     QPainter &m_painter;

@@ -4,6 +4,9 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
+#include <QPainterPath>
+#include <QRawFont>
 
 // Text is laid out at a fixed working size and scaled into place, so the
 // glyph shapes stay exact at any zoom and a font of one logical unit works.
@@ -15,6 +18,11 @@ struct GdiContext::TextFont
     double ascent = 0;
     double descent = 0;
     double cellRatio = 1; // em size per cell height
+    QRawFont raw; // for one glyph at a time, without laying out text
+    QHash<char16_t, QPainterPath> glyphs;
+
+    // Adds one character's outline with its origin at the given point.
+    void addCharacter(QPainterPath &to, QPointF at, QChar c);
 };
 
 struct GdiContext::TextFontCache

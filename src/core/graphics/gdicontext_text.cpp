@@ -19,7 +19,24 @@ bool sameFont(const GdiFont &a, const GdiFont &b)
 
 } // namespace
 
-const GdiContext::TextFont &GdiContext::textFont()
+void GdiContext::TextFont::addCharacter(QPainterPath &to, QPointF at, QChar c)
+{
+    // Underline and strike-out come with Qt's text layout only.
+    if (font.underline() || font.strikeOut() || !raw.isValid() || !raw.supportsCharacter(c)) {
+        to.addText(at, font, QString(c));
+        return;
+    }
+    auto it = glyphs.constFind(c.unicode());
+    if (it == glyphs.constEnd()) {
+        quint32 index = 0;
+        int count = 1;
+        raw.glyphIndexesForChars(&c, 1, &index, &count);
+        it = glyphs.insert(c.unicode(), raw.pathForGlyph(index));
+    }
+    to.addPath(it->translated(at));
+}
+
+GdiContext::TextFont &GdiContext::textFont()
 {
     if (!m_fontCache)
         m_fontCache = std::make_unique<TextFontCache>();
@@ -50,6 +67,8 @@ const GdiContext::TextFont &GdiContext::textFont()
     t.font = font;
     t.ascent = final.ascent();
     t.descent = final.descent();
+    t.raw = QRawFont::fromFont(font);
+    t.glyphs.clear();
     cache.key = g;
     cache.valid = true;
     return t;
@@ -78,7 +97,7 @@ void GdiContext::textOut(QPointF reference, const QString &rawText, const QVecto
         return;
     }
     const GdiFont &g = m_state.font;
-    const TextFont &tf = textFont();
+    TextFont &tf = textFont();
     double em = std::abs(g.height);
     if (g.height > 0)
         em *= tf.cellRatio;
@@ -129,16 +148,15 @@ void GdiContext::textOut(QPointF reference, const QString &rawText, const QVecto
     // glyphs that a picture's font and transform can stretch to any size,
     // and outlines are exact at every scale besides.
     QPainterPath glyphs;
-    auto put = [&](QPointF at, const QString &run) { glyphs.addText(at, tf.font, run); };
     if (useDx) {
         double pos = x;
         for (int i = 0; i < text.size(); ++i) {
             if (!text[i].isSpace())
-                put(QPointF(pos, baseline), QString(text[i]));
+                tf.addCharacter(glyphs, QPointF(pos, baseline), text[i]);
             pos += advance[i];
         }
     } else {
-        put(QPointF(x, baseline), text);
+        glyphs.addText(QPointF(x, baseline), tf.font, text);
     }
     m_painter.fillPath(glyphs, m_state.textColor);
     m_painter.restore();

@@ -79,6 +79,7 @@ private slots:
     void hugeBitmapHeadersAreRefused();
     void clipRectanglesClip();
     void piesGoCounterClockwise();
+    void widePensJoinAndCapAsTheyAsk();
     void emfWorldTransformAndClipPath();
     void drawsOnlyInsideTheTarget();
     void repaintsFromPixelsMatchTheVectors();
@@ -338,6 +339,32 @@ void TestMetafile::piesGoCounterClockwise()
     // counter-clockwise from the left point runs along the bottom.
     QVERIFY(isColor(image, 50, 90, Qt::red));
     QVERIFY(isColor(image, 50, 60, Qt::white));
+}
+
+void TestMetafile::widePensJoinAndCapAsTheyAsk()
+{
+    WmfBuilder b = redBrushNoPen();
+    b.add(0x02FA, {0x2200, 10, 0, 0x0000, 0x00ff}); // blue, 10 wide, mitred, flat ends: object 2
+    b.add(0x012D, {2});
+    b.add(0x0324, {4, 20, 20, 80, 20, 80, 80, 20, 80}); // a square, filled red, framed blue
+    b.add(0x02FA, {0, 10, 0, 0x0000, 0x00ff}); // blue, 10 wide, round joins and ends: object 3
+    b.add(0x012D, {3});
+    b.add(0x0325, {2, 10, 92, 90, 92});
+    Metafile m;
+    QVERIFY(m.loadFromData(b.placeable(QRect(0, 0, 100, 100), 96)));
+    const QImage image = render(m, QSize(100, 100), QRectF(0, 0, 100, 100));
+    QVERIFY(isColor(image, 50, 50, Qt::red));
+    // The frame lies over the fill, half a pen either side of the edge.
+    for (int x : {16, 20, 23})
+        QVERIFY2(isColor(image, x, 50, Qt::blue), qPrintable(QString::number(x)));
+    QVERIFY(isColor(image, 12, 50, Qt::white));
+    QVERIFY(isColor(image, 27, 50, Qt::red));
+    QVERIFY(isColor(image, 16, 16, Qt::blue)); // the miter's tip
+    QVERIFY(isColor(image, 84, 84, Qt::blue));
+    // The line's round end reaches past its end point, but not into the corners.
+    QVERIFY(isColor(image, 7, 92, Qt::blue));
+    QVERIFY(isColor(image, 5, 87, Qt::white));
+    QVERIFY(isColor(image, 94, 95, Qt::white));
 }
 
 void TestMetafile::emfWorldTransformAndClipPath()
