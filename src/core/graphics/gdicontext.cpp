@@ -23,6 +23,20 @@ bool finite(const QTransform &t)
     return true;
 }
 
+// Qt's path clipper crashes on coordinates that are not numbers, and loses
+// all precision long before the limits of a double; a region that far out
+// comes only from a broken mapping.
+bool usableRegion(const QPainterPath &region)
+{
+    constexpr double kMaxCoordinate = 1e12;
+    for (int i = 0; i < region.elementCount(); ++i) {
+        const QPainterPath::Element e = region.elementAt(i);
+        if (!(std::abs(e.x) <= kMaxCoordinate && std::abs(e.y) <= kMaxCoordinate))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 GdiContext::GdiContext(QPainter &painter, const QTransform &pageToTarget, const QRectF &pageFrame)
@@ -636,6 +650,8 @@ void GdiContext::combineClip(const QPainterPath *region, int mode)
         }
         return;
     }
+    if (!usableRegion(*region))
+        return;
     // With no clip the whole device is visible: a rectangle far around the page.
     QPainterPath everything;
     const QRectF f = m_pageFrame;
@@ -674,7 +690,10 @@ void GdiContext::offsetClip(QPointF logicalOffset)
         return;
     const QTransform t = logicalToPage();
     const QPointF d = t.map(logicalOffset) - t.map(QPointF());
-    m_state.clip.translate(d);
+    const QPainterPath moved = m_state.clip.translated(d);
+    if (!usableRegion(moved))
+        return;
+    m_state.clip = moved;
     applyClip();
 }
 
