@@ -5,6 +5,9 @@
 #include "languagetables.h"
 #include "stylesheetfile.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace PageOptions {
 
 namespace {
@@ -20,6 +23,19 @@ const QString kMargins = QStringLiteral("margins");
 const QString kBorder = QStringLiteral("border");
 const QString kTitle = QStringLiteral("title");
 const QString kStyle = QStringLiteral("style");
+
+// The border names the page can show in its orientation, for a message.
+QString borderNames(const CalendarPage &page)
+{
+    const QString extension = page.calendarOrientation() == coPortrait ? QStringLiteral("wpo") : QStringLiteral("wls");
+    QStringList names;
+    const QDir folder(page.borderFolder() + QStringLiteral("/Borders"));
+    for (const QFileInfo &file : folder.entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase))
+        if (file.suffix().compare(extension, Qt::CaseInsensitive) == 0)
+            names << file.completeBaseName();
+    return names.isEmpty() ? QStringLiteral("the Borders folder is empty")
+                           : QStringLiteral("the Borders folder holds ") + names.join(QStringLiteral(", "));
+}
 
 bool wholeNumber(const QCommandLineParser &parser, const QString &option, int low, int high, int *value,
                  QString *error)
@@ -169,9 +185,14 @@ bool apply(const QCommandLineParser &p, CalendarPage &page, QString *error)
         page.setBottomMarginInch(v.margins[3]);
     }
     if (p.isSet(kBorder)) {
-        page.setWMFBorderFile(p.value(kBorder));
-        if (page.wmfBorderFile() != p.value(kBorder)) {
-            *error = page.borderError();
+        // A name typed with its file's extension means the same picture.
+        QString name = p.value(kBorder);
+        if (name.endsWith(QLatin1String(".wpo"), Qt::CaseInsensitive)
+            || name.endsWith(QLatin1String(".wls"), Qt::CaseInsensitive))
+            name.chop(4);
+        page.setWMFBorderFile(name);
+        if (page.wmfBorderFile() != name) {
+            *error = page.borderError() + QStringLiteral("; ") + borderNames(page);
             return false;
         }
     }

@@ -102,6 +102,13 @@ private slots:
         QCOMPARE(minis[11].toObject()["year"].toInt(), 1998);
     }
 
+    void borderNamesMayCarryTheirExtension()
+    {
+        // Landscape layout 1 reads the .wls file whichever extension is typed.
+        const QJsonObject page = info({"--layout", "1", "--border", "Holly.wpo"});
+        QCOMPARE(page["border"].toString(), QStringLiteral("Holly"));
+    }
+
     void renderWritesPicturesWithoutMargins_data()
     {
         QTest::addColumn<QString>("name");
@@ -155,6 +162,8 @@ private slots:
         QTest::newRow("negative margin") << QStringList {"render", "OUT", "--margins", "1,-2,1,1"} << "--margins";
         QTest::newRow("zoom") << QStringList {"render", "OUT", "--zoom", "0"} << "--zoom";
         QTest::newRow("border") << QStringList {"render", "OUT", "--border", "NoSuchBorder"} << "NoSuchBorder";
+        QTest::newRow("border names the shipped ones")
+            << QStringList {"render", "OUT", "--border", "NoSuchBorder"} << "Spring Flowers";
         QTest::newRow("unknown option") << QStringList {"render", "OUT", "--colour", "red"} << "colour";
         QTest::newRow("unknown command") << QStringList {"paint", "OUT"} << "paint";
         QTest::newRow("no command") << QStringList {} << "Usage";
