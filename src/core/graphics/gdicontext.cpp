@@ -1,6 +1,5 @@
 #include "gdicontext.h"
 #include "gdicontext_p.h"
-#include "polylinestroker.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -293,7 +292,7 @@ void GdiContext::draw(const QPainterPath &path, bool fill, bool stroke)
         return;
     QPainterPath filled = path;
     filled.setFillRule(m_state.fillRule);
-    m_painter.drawPath(filled);
+    drawPrepared(filled);
 }
 
 void GdiContext::addToPath(const QPainterPath &logicalPath, bool connect)
@@ -380,38 +379,6 @@ void GdiContext::polygon(const QPolygonF &points)
     }
     if (prepare(true, true, [&points] { return polygonLength(points, true); }) && reasonable(points.boundingRect()))
         drawPrepared(points, true);
-}
-
-void GdiContext::drawPrepared(const QPolygonF &points, bool closed)
-{
-    const QPen pen = m_painter.pen();
-    QPainterPath outline;
-    if (pen.style() == Qt::SolidLine && !pen.isCosmetic() && pen.widthF() > 0) {
-        PolylineStroke stroke;
-        stroke.width = pen.widthF();
-        stroke.join = pen.joinStyle();
-        stroke.miterLimit = pen.miterLimit();
-        stroke.cap = pen.capStyle();
-        // A tenth of a device pixel, as Qt flattens its own arcs.
-        const double scale = std::sqrt(std::abs(m_painter.deviceTransform().determinant()));
-        stroke.tolerance = 0.1 / std::max(scale, 1e-12);
-        outline = strokePolyline(points, closed, stroke);
-    }
-    if (outline.isEmpty()) {
-        if (closed)
-            m_painter.drawPolygon(points, m_state.fillRule);
-        else
-            m_painter.drawPolyline(points);
-        return;
-    }
-    m_painter.setPen(Qt::NoPen);
-    const QBrush brush = m_painter.brush();
-    if (closed && brush.style() != Qt::NoBrush)
-        m_painter.drawPolygon(points, m_state.fillRule);
-    m_painter.setBrush(pen.brush());
-    m_painter.drawPath(outline);
-    m_painter.setBrush(brush);
-    m_painter.setPen(pen);
 }
 
 void GdiContext::polyPolygon(const QVector<QPolygonF> &polygons)

@@ -97,9 +97,11 @@ private:
     // Sets the painter up for a shape; false when nothing would be drawn.
     bool prepare(bool fill, bool stroke, const std::function<double()> &length);
     [[nodiscard]] bool reasonable(const QRectF &logicalBounds) const;
-    // A polygon or polyline on the prepared painter; wide solid pens are
-    // outlined by our own stroker.
+    // Shapes on the prepared painter; wide solid pens are outlined by our
+    // own stroker rather than Qt's.
     void drawPrepared(const QPolygonF &points, bool closed);
+    void drawPrepared(const QPainterPath &path);
+    void fillThenOutline(const std::function<void()> &fill, const QPainterPath &outline);
     QBrush makeBrush(const GdiBrush &brush) const;
     void draw(const QPainterPath &path, bool fill, bool stroke);
     void addToPath(const QPainterPath &logicalPath, bool connect);

@@ -1,4 +1,5 @@
 #include "graphics/dib.h"
+#include "graphics/gdicontext.h"
 #include "graphics/metafile.h"
 #include "metafilebuilder.h"
 #include "testfiles.h"
@@ -80,6 +81,8 @@ private slots:
     void clipRectanglesClip();
     void piesGoCounterClockwise();
     void widePensJoinAndCapAsTheyAsk();
+    void wideCurvesStrokeAsQtWould_data();
+    void wideCurvesStrokeAsQtWould();
     void emfWorldTransformAndClipPath();
     void drawsOnlyInsideTheTarget();
     void repaintsFromPixelsMatchTheVectors();
@@ -365,6 +368,70 @@ void TestMetafile::widePensJoinAndCapAsTheyAsk()
     QVERIFY(isColor(image, 7, 92, Qt::blue));
     QVERIFY(isColor(image, 5, 87, Qt::white));
     QVERIFY(isColor(image, 94, 95, Qt::white));
+}
+
+void TestMetafile::wideCurvesStrokeAsQtWould_data()
+{
+    QTest::addColumn<bool>("ellipse");
+    QTest::addColumn<int>("joinAndCap");
+    QTest::newRow("open curve, mitred, flat ends") << false << int(Gdi::PsJoinMiter | Gdi::PsEndcapFlat);
+    QTest::newRow("open curve, round") << false << 0;
+    QTest::newRow("filled ellipse") << true << int(Gdi::PsJoinMiter | Gdi::PsEndcapFlat);
+}
+
+void TestMetafile::wideCurvesStrokeAsQtWould()
+{
+    QFETCH(bool, ellipse);
+    QFETCH(int, joinAndCap);
+    // Stretched unevenly, so the pen's width and the curves' flattening
+    // both go through the mapping.
+    const QTransform mapping = QTransform::fromScale(1.7, 1.3);
+    const QPolygonF curve({{10, 120}, {20, 10}, {80, 10}, {60, 80}, {40, 150}, {110, 160}, {110, 30}});
+    const QRectF box(15, 20, 90, 120);
+    auto canvas = [] {
+        QImage image(200, 220, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        return image;
+    };
+    QImage ours = canvas();
+    {
+        QPainter painter(&ours);
+        GdiContext context(painter, mapping, QRectF(0, 0, 200, 220));
+        context.state().pen = GdiPen {Gdi::PsGeometric | joinAndCap, 9, Qt::black, {}};
+        context.state().brush = GdiBrush {Gdi::BsSolid, Qt::red, 0, QImage()};
+        if (ellipse)
+            context.ellipse(box);
+        else
+            context.polyBezier(curve);
+    }
+    QImage qt = canvas();
+    {
+        QPainter painter(&qt);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setTransform(mapping);
+        const bool round = joinAndCap == 0;
+        painter.setPen(QPen(Qt::black, 9, Qt::SolidLine, round ? Qt::RoundCap : Qt::FlatCap,
+                            round ? Qt::RoundJoin : Qt::MiterJoin));
+        if (ellipse) {
+            painter.setBrush(Qt::red);
+            painter.drawEllipse(box);
+        } else {
+            QPainterPath path(curve[0]);
+            path.cubicTo(curve[1], curve[2], curve[3]);
+            path.cubicTo(curve[4], curve[5], curve[6]);
+            painter.drawPath(path);
+        }
+    }
+    int inked = 0, differing = 0;
+    for (int y = 0; y < qt.height(); ++y) {
+        for (int x = 0; x < qt.width(); ++x) {
+            inked += qGray(qt.pixel(x, y)) < 128;
+            const QColor a = ours.pixelColor(x, y), b = qt.pixelColor(x, y);
+            differing += std::max({qAbs(a.red() - b.red()), qAbs(a.green() - b.green()), qAbs(a.blue() - b.blue())}) > 64;
+        }
+    }
+    QVERIFY(inked > 1000);
+    QVERIFY2(differing <= inked / 200 + 4, qPrintable(QStringLiteral("%1 of %2 differ").arg(differing).arg(inked)));
 }
 
 void TestMetafile::emfWorldTransformAndClipPath()

@@ -1,0 +1,92 @@
+#include "gdicontext.h"
+#include "polylinestroker.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+// Whether our stroker can draw the pen: solid, with a width on the page.
+bool outlineFor(const QPainter &painter, PolylineStroke *stroke)
+{
+    const QPen pen = painter.pen();
+    if (pen.style() != Qt::SolidLine || pen.isCosmetic() || !(pen.widthF() > 0))
+        return false;
+    stroke->width = pen.widthF();
+    stroke->join = pen.joinStyle();
+    stroke->miterLimit = pen.miterLimit();
+    stroke->cap = pen.capStyle();
+    // A tenth of a device pixel, as Qt flattens its own arcs.
+    const double scale = std::sqrt(std::abs(painter.deviceTransform().determinant()));
+    stroke->tolerance = 0.1 / std::max(scale, 1e-12);
+    return true;
+}
+
+// Curves flattened to a quarter of a device pixel, as Qt's stroker does.
+QList<QPolygonF> flattened(const QPainterPath &path, const QTransform &toDevice)
+{
+    bool curved = false;
+    for (int i = 0; i < path.elementCount() && !curved; ++i)
+        curved = path.elementAt(i).isCurveTo();
+    if (!curved)
+        return path.toSubpathPolygons();
+    // Qt flattens to half a unit of the space it is given.
+    const QTransform fine = toDevice * QTransform::fromScale(2, 2);
+    bool invertible = false;
+    const QTransform back = fine.inverted(&invertible);
+    QList<QPolygonF> polygons = path.toSubpathPolygons(invertible ? fine : QTransform());
+    if (invertible)
+        for (QPolygonF &polygon : polygons)
+            polygon = back.map(polygon);
+    return polygons;
+}
+
+} // namespace
+
+void GdiContext::drawPrepared(const QPolygonF &points, bool closed)
+{
+    PolylineStroke stroke;
+    const QPainterPath outline = outlineFor(m_painter, &stroke) ? strokePolyline(points, closed, stroke)
+                                                                 : QPainterPath();
+    if (outline.isEmpty()) {
+        if (closed)
+            m_painter.drawPolygon(points, m_state.fillRule);
+        else
+            m_painter.drawPolyline(points);
+        return;
+    }
+    fillThenOutline([&] { if (closed) m_painter.drawPolygon(points, m_state.fillRule); }, outline);
+}
+
+void GdiContext::drawPrepared(const QPainterPath &path)
+{
+    PolylineStroke stroke;
+    QPainterPath outline;
+    if (outlineFor(m_painter, &stroke)) {
+        outline.setFillRule(Qt::WindingFill);
+        for (const QPolygonF &line : flattened(path, m_painter.deviceTransform())) {
+            // A figure that ends where it began is closed, as in Qt's stroker.
+            const bool closed = line.size() > 2 && line.first() == line.last();
+            outline.addPath(strokePolyline(line, closed, stroke));
+        }
+    }
+    if (outline.isEmpty()) {
+        m_painter.drawPath(path);
+        return;
+    }
+    fillThenOutline([&] { m_painter.drawPath(path); }, outline);
+}
+
+void GdiContext::fillThenOutline(const std::function<void()> &fill, const QPainterPath &outline)
+{
+    const QPen pen = m_painter.pen();
+    const QBrush brush = m_painter.brush();
+    m_painter.setPen(Qt::NoPen);
+    if (brush.style() != Qt::NoBrush)
+        fill();
+    m_painter.setBrush(pen.brush());
+    m_painter.drawPath(outline);
+    m_painter.setBrush(brush);
+    m_painter.setPen(pen);
+}
