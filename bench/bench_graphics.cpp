@@ -16,9 +16,10 @@ QString bundledBorder(const QString &name)
     return QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES "/Borders/") + name;
 }
 
-QString clipArt()
+QString clipArtFile(const char *extension)
 {
-    return QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES "/../tests/core/graphics/data/fidelity/clipart.wmf");
+    return QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES "/../tests/core/graphics/data/fidelity/clipart.")
+        + QLatin1String(extension);
 }
 
 } // namespace
@@ -30,8 +31,8 @@ class BenchGraphics : public QObject
 private slots:
     void borderOverPage_data();
     void borderOverPage();
-    void clipArtWmf_data();
-    void clipArtWmf();
+    void clipArt_data();
+    void clipArt();
 };
 
 void BenchGraphics::borderOverPage_data()
@@ -65,23 +66,28 @@ void BenchGraphics::borderOverPage()
     }
 }
 
-void BenchGraphics::clipArtWmf_data()
+void BenchGraphics::clipArt_data()
 {
+    // The same drawing as a 100 KB WMF and as a 280 KB EMF of paths.
+    QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("cached");
     QTest::addColumn<bool>("reload");
-    QTest::newRow("first paint") << false << false;
-    QTest::newRow("read and first paint") << false << true;
-    QTest::newRow("repaint") << true << false;
+    for (const char *extension : {"wmf", "emf"}) {
+        QTest::addRow("%s first paint", extension) << clipArtFile(extension) << false << false;
+        QTest::addRow("%s read and first paint", extension) << clipArtFile(extension) << false << true;
+        QTest::addRow("%s repaint", extension) << clipArtFile(extension) << true << false;
+    }
 }
 
-void BenchGraphics::clipArtWmf()
+void BenchGraphics::clipArt()
 {
+    QFETCH(QString, file);
     QFETCH(bool, cached);
     QFETCH(bool, reload);
     const auto caching = cached ? Metafile::Caching::Allowed : Metafile::Caching::Off;
-    QFile file(clipArt());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    QFile input(file);
+    QVERIFY(input.open(QIODevice::ReadOnly));
+    const QByteArray bytes = input.readAll();
     QVERIFY(bytes.size() > 100000);
     Metafile picture;
     QString error;
