@@ -316,13 +316,25 @@ void GdiContext::moveTo(QPointF p)
 
 void GdiContext::lineTo(QPointF p)
 {
-    QPainterPath path(m_state.currentPos);
-    path.lineTo(p);
-    if (m_pathOpen)
-        addToPath(path, true);
-    else
+    if (m_pathOpen) {
+        // Straight onto the open path: figures are built of thousands of these.
+        const QTransform t = logicalToPage();
+        continuePathFrom(t.map(m_state.currentPos));
+        m_path.lineTo(t.map(p));
+    } else {
+        QPainterPath path(m_state.currentPos);
+        path.lineTo(p);
         draw(path, false, true);
+    }
     m_state.currentPos = p;
+}
+
+void GdiContext::continuePathFrom(QPointF pagePoint)
+{
+    if (m_path.elementCount() == 0)
+        m_path.moveTo(pagePoint);
+    else if (m_path.currentPosition() != pagePoint)
+        m_path.lineTo(pagePoint);
 }
 
 namespace {
@@ -416,13 +428,18 @@ void GdiContext::polyBezierTo(const QPolygonF &points)
 {
     if (points.size() < 3)
         return;
+    if (m_pathOpen) {
+        const QTransform t = logicalToPage();
+        continuePathFrom(t.map(m_state.currentPos));
+        for (int i = 0; i + 2 < points.size(); i += 3)
+            m_path.cubicTo(t.map(points[i]), t.map(points[i + 1]), t.map(points[i + 2]));
+        m_state.currentPos = points[(points.size() / 3) * 3 - 1];
+        return;
+    }
     QPainterPath path(m_state.currentPos);
     for (int i = 0; i + 2 < points.size(); i += 3)
         path.cubicTo(points[i], points[i + 1], points[i + 2]);
-    if (m_pathOpen)
-        addToPath(path, true);
-    else
-        draw(path, false, true);
+    draw(path, false, true);
     m_state.currentPos = path.currentPosition();
 }
 

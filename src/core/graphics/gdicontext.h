@@ -105,6 +105,8 @@ private:
     QBrush makeBrush(const GdiBrush &brush) const;
     void draw(const QPainterPath &path, bool fill, bool stroke);
     void addToPath(const QPainterPath &logicalPath, bool connect);
+    // Starts the open path at a point, or joins it to that point.
+    void continuePathFrom(QPointF pagePoint);
     QPainterPath arcPath(ArcKind kind, const QRectF &box, QPointF start, QPointF end) const;
     struct TextFont;
     TextFont &textFont();
