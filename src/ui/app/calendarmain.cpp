@@ -202,11 +202,9 @@ void TCalendarMain::FormActivate()
         return;
     IniFile ini(preferencesFileName());
     FormPlacement::RestoreWindowPlacement(this, ini);
-    // Asked once the window is on screen, so its message has a window to sit over.
-    QTimer::singleShot(0, this, [this] {
-        m_printerReady = CheckPrinters();
-        SetButtons();
-    });
+    // Asked once the window has been drawn (see eventFilter), so its
+    // message sits over the page rather than over an empty screen.
+    m_printerCheckPending = true;
     CalendarPanel->page().resetToDefaultStyle();
     if (!m_startupFile.isEmpty())
         OpenCalendarFile(m_startupFile);
@@ -404,6 +402,14 @@ bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
     // Hints off: no tool tips anywhere in the program.
     if (event->type() == QEvent::ToolTip && !m_menus.mnuShowHint->isChecked())
         return true;
+    if (event->type() == QEvent::Paint && m_printerCheckPending && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == this) {
+        m_printerCheckPending = false;
+        QTimer::singleShot(0, this, [this] {
+            m_printerReady = CheckPrinters();
+            SetButtons();
+        });
+    }
     // Page Down and Page Up zoom wherever the focus is in this window, and
     // the focused control still gets the key. A key event passes the filter
     // once per widget it propagates to: act on its first stop only.

@@ -136,6 +136,7 @@ private:
     bool m_newCalendarPending = false;
     bool m_propertiesAccepted = false;
     bool m_printerReady = false;
+    bool m_printerCheckPending = false;
     bool m_iconToolWanted = true;
     // Stands for the icon palette's visibility until the palette exists.
     bool m_iconToolShowing = false;

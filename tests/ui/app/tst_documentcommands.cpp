@@ -33,6 +33,40 @@ QAction *recentEntry(const TCalendarMain &main, int position)
     return nullptr;
 }
 
+// Notes when any widget of a window is first drawn.
+class PaintWatch : public QObject
+{
+public:
+    explicit PaintWatch(QWidget *window) : m_window(window) { qApp->installEventFilter(this); }
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->window() == m_window)
+            painted = true;
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+};
+
+// Records, for each message, whether the window behind it had been drawn.
+class PaintCheckingDialogs : public ScriptedDialogs
+{
+public:
+    const PaintWatch *watch = nullptr;
+    QList<bool> drawnBeforeMessage;
+
+    void information(QWidget *parent, const QString &title, const QString &text) override
+    {
+        drawnBeforeMessage << (watch && watch->painted);
+        ScriptedDialogs::information(parent, title, text);
+    }
+};
+
 } // namespace
 
 class TestDocumentCommands : public QObject
@@ -67,6 +101,20 @@ private slots:
             QVERIFY(m_env->dialogs.messages.first().text.endsWith("Unable to perform printer related operations"));
         }
         QVERIFY(!main.menus().Printbutton->isEnabled());
+    }
+
+    void thePrinterMessageWaitsForTheWindowToBeDrawn()
+    {
+        PaintCheckingDialogs dialogs;
+        CommonDialogs::Override answers(dialogs);
+        TCalendarMain main;
+        PaintWatch watch(&main);
+        dialogs.watch = &watch;
+        main.show();
+        QTest::qWait(50);
+        if (main.PrinterReady())
+            QSKIP("This machine has a default printer: no message to wait for.");
+        QCOMPARE(dialogs.drawnBeforeMessage, QList<bool> {true});
     }
 
     void saveAsProposesMonthAndYearWritesAtScaleOneAndTheNewestReopens()
