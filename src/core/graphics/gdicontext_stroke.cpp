@@ -1,17 +1,21 @@
 #include "gdicontext.h"
 #include "polylinestroker.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <cmath>
 
 namespace {
 
-// Whether our stroker can draw the pen: solid, with a width on the page.
-bool outlineFor(const QPainter &painter, PolylineStroke *stroke)
+// Whether our stroker should draw the pen: solid, with a width on the page,
+// on pixels. PDF and printers take strokes as they are, without Qt's stroker.
+bool outlineFor(QPainter &painter, PolylineStroke *stroke)
 {
     const QPen pen = painter.pen();
-    if (pen.style() != Qt::SolidLine || pen.isCosmetic() || !(pen.widthF() > 0))
+    const QPaintEngine *engine = painter.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || pen.style() != Qt::SolidLine || pen.isCosmetic()
+        || !(pen.widthF() > 0))
         return false;
     stroke->width = pen.widthF();
     stroke->join = pen.joinStyle();
