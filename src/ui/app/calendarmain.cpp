@@ -1,4 +1,5 @@
 #include "calendarmain.h"
+#include "configurationinfo.h"
 
 #include "app/celleditbridge.h"
 #include "app/mrufilelist.h"
@@ -147,9 +148,7 @@ void TCalendarMain::connectCommands()
     connect(m.drawingTools, &QActionGroup::triggered, this, [this](QAction *tool) {
         CalendarPanel->page().setPanelState(static_cast<TLPanelState>(tool->data().toInt()));
     });
-    // The system report comes with its own window; until then its command
-    // stays off rather than doing nothing.
-    m.ConfigurationInformation1->setEnabled(false);
+    connect(m.ConfigurationInformation1, &QAction::triggered, this, &TCalendarMain::ConfigurationInformation1Click);
 }
 
 // --- start and close --------------------------------------------------------
@@ -481,6 +480,17 @@ void TCalendarMain::VisitOurInternetW1Click()
 void TCalendarMain::Contents1Click()
 {
     THelpViewer::ShowHelpContents();
+}
+
+void TCalendarMain::ConfigurationInformation1Click()
+{
+    // The preferences as they are now, not as last saved.
+    Preferences shown = m_preferences;
+    shown.defaultEditorFont = m_cellEditing->defaultFont();
+    shown.iconToolWanted = m_iconToolWanted;
+    shown.hintsOn = m_menus.mnuShowHint->isChecked();
+    TConfigurationInfo dialog(ConfigurationReport::lines(currentConfiguration(this, shown)), this);
+    dialog.exec();
 }
 
 void TCalendarMain::About1Click()

@@ -81,6 +81,7 @@ public slots:
     void ShowHideIconToolClick();
     void VisitOurInternetW1Click();
     void Contents1Click();
+    void ConfigurationInformation1Click();
     void About1Click();
     void ZoomPlusButtonClick();
     void ZoomMinusButtonClick();
