@@ -154,12 +154,10 @@ void appendReversed(QPolygonF &to, const QPolygonF &from)
         to.append(*it);
 }
 
-// A cap around the end of the last segment, from its left side to its right;
-// the builder must be the left side's.
-void appendCap(QPolygonF &out, SideBuilder &builder, QPointF end, const Segment &last, const PolylineStroke &stroke,
-               int &arcBudget)
+// A cap around the end of the last segment, from its left side to its right.
+void appendCap(QPolygonF &out, QPointF end, const Segment &last, const PolylineStroke &stroke, int &arcBudget)
 {
-    const QPointF left = builder.offset(last);
+    const QPointF left = last.normal * (stroke.width / 2);
     switch (stroke.cap) {
     case Qt::SquareCap: {
         const QPointF ahead = last.direction * (stroke.width / 2);
@@ -218,10 +216,10 @@ QPainterPath strokePolyline(const QPolygonF &points, bool closed, const Polyline
 
     QPolygonF outline = left;
     outline.reserve(left.size() + right.size() + 2 * 256);
-    appendCap(outline, leftSide, segments.last().to, segments.last(), stroke, arcBudget);
+    appendCap(outline, segments.last().to, segments.last(), stroke, arcBudget);
     appendReversed(outline, right);
     // The start cap is the end cap of the line walked backwards.
-    appendCap(outline, leftSide, segments.first().from, reversed(segments.first()), stroke, arcBudget);
+    appendCap(outline, segments.first().from, reversed(segments.first()), stroke, arcBudget);
     path.addPolygon(outline);
     path.closeSubpath();
     return path;
