@@ -19,7 +19,6 @@ bool finite(const QTransform &t)
     return true;
 }
 
-
 } // namespace
 
 GdiContext::GdiContext(QPainter &painter, const QTransform &pageToTarget, const QRectF &pageFrame)
@@ -273,8 +272,7 @@ void GdiContext::addToPath(const QPainterPath &logicalPath, bool connect)
 {
     const QPainterPath page = logicalToPage().map(logicalPath);
     if (connect && page.elementCount() > 0) {
-        if (m_path.elementCount() == 0)
-            m_path.moveTo(logicalToPage().map(m_state.currentPos));
+        continuePathFrom(logicalToPage().map(m_state.currentPos));
         m_path.connectPath(page);
     } else {
         m_path.addPath(page);
