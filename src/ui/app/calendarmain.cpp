@@ -1,7 +1,7 @@
 #include "calendarmain.h"
-#include "configurationinfo.h"
 
 #include "app/celleditbridge.h"
+#include "app/configurationinfo.h"
 #include "app/mrufilelist.h"
 #include "platform/datafolder.h"
 #include "platform/inifile.h"
