@@ -1,6 +1,7 @@
 #include "dib.h"
 
 #include "bytereader.h"
+#include "indexedimage.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -166,7 +167,7 @@ QImage decode(const QByteArray &info, const QByteArray &bits, Alpha alpha, QStri
     put32(quint32(offset));
     file.append(info.constData(), h.infoSize);
     file.append(bits);
-    QImage image = QImage::fromData(file, "BMP");
+    QImage image = withCompleteColorTable(QImage::fromData(file, "BMP"));
     if (image.isNull())
         fail(error, QStringLiteral("The bitmap cannot be read"));
     return image;

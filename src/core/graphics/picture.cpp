@@ -1,6 +1,7 @@
 #include "picture.h"
 
 #include "dib.h"
+#include "indexedimage.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -12,7 +13,7 @@ Picture Picture::fromBitmap(const QImage &image, const QByteArray &bmpFile)
     if (image.isNull())
         return p;
     p.m_kind = Kind::Bitmap;
-    p.m_image = image;
+    p.m_image = withCompleteColorTable(image);
     p.m_bmpFile = bmpFile;
     return p;
 }

@@ -1,10 +1,11 @@
 #include "rtfpicturedecoder.h"
 
+#include "graphics/dib.h"
+#include "graphics/indexedimage.h"
 #include "graphics/metafile.h"
 
 #include <QPainter>
 
-#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
@@ -17,56 +18,6 @@ constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
 constexpr double kMaxShownSide = 4096;
 // Metafiles are played at twice their shown size, within this many pixels.
 constexpr double kMaxPlayedPixels = 4.0 * 1024 * 1024;
-
-quint32 readU32(const QByteArray &data, int offset)
-{
-    return qFromLittleEndian<quint32>(data.constData() + offset);
-}
-
-quint16 readU16(const QByteArray &data, int offset)
-{
-    return qFromLittleEndian<quint16>(data.constData() + offset);
-}
-
-// A packed DIB is a BMP file without its 14-byte file header; the header's
-// only real field is the offset of the pixel bits, worked out here.
-QImage decodeDib(const QByteArray &dib)
-{
-    if (dib.size() < 12)
-        return {};
-    const quint32 headerSize = readU32(dib, 0);
-    if (headerSize < 12 || headerSize > quint32(dib.size()))
-        return {};
-    quint32 paletteBytes = 0;
-    if (headerSize == 12) {
-        const quint16 bits = readU16(dib, 10);
-        paletteBytes = bits <= 8 ? (1u << bits) * 3 : 0;
-    } else {
-        if (headerSize < 40)
-            return {};
-        const quint16 bits = readU16(dib, 14);
-        const quint32 compression = readU32(dib, 16);
-        quint32 colorsUsed = std::min<quint32>(readU32(dib, 32), 256);
-        if (colorsUsed == 0 && bits <= 8)
-            colorsUsed = 1u << bits;
-        paletteBytes = colorsUsed * 4;
-        if (headerSize == 40 && (compression == 3 || compression == 6))
-            paletteBytes += compression == 3 ? 12 : 16; // colour masks after the header
-    }
-    const quint32 offset = 14 + headerSize + paletteBytes;
-    QByteArray bmp;
-    bmp.reserve(dib.size() + 14);
-    bmp.append("BM");
-    char field[4];
-    qToLittleEndian<quint32>(quint32(dib.size() + 14), field);
-    bmp.append(field, 4);
-    qToLittleEndian<quint32>(0, field);
-    bmp.append(field, 4);
-    qToLittleEndian<quint32>(offset, field);
-    bmp.append(field, 4);
-    bmp.append(dib);
-    return QImage::fromData(bmp, "BMP");
-}
 
 // A device-dependent bitmap: rows from the top, monochrome (a set bit is the
 // background, white) or 24/32-bit blue-green-red.
@@ -144,7 +95,7 @@ Picture decode(const RtfPicture &picture)
         result.image = QImage::fromData(picture.data, "JPEG");
         break;
     case RtfPicture::Dib:
-        result.image = decodeDib(picture.data);
+        result.image = Dib::decodePacked(picture.data, Dib::Alpha::Ignore);
         break;
     case RtfPicture::WBitmap:
         result.image = decodeDeviceBitmap(picture);
@@ -156,6 +107,7 @@ Picture decode(const RtfPicture &picture)
     case RtfPicture::Unknown:
         return result;
     }
+    result.image = withCompleteColorTable(result.image);
     if (!result.image.isNull())
         result.size = displaySize(picture, result.image.size());
     return result;

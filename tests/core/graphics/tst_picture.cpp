@@ -111,6 +111,7 @@ private slots:
     void pictureDataEveryTruncationFails_data();
     void pictureDataEveryTruncationFails();
     void pictureDataRefusesUnknownTypes();
+    void pixelsPastTheColourTableDrawBlack();
 };
 
 void TestPicture::loadsEveryType_data()
@@ -352,6 +353,50 @@ void TestPicture::pictureDataRefusesUnknownTypes()
     QCOMPARE(error, QString("The picture type TJPEGImage is not supported"));
     QVERIFY(!PictureData::decode(QByteArray("\x05TIcon" "garbage"), &p, &error));
     QVERIFY(p.isEmpty());
+}
+
+
+void TestPicture::pixelsPastTheColourTableDrawBlack()
+{
+    // An 8-bit BMP of 4 x 1 pixels whose table holds two colours, while its
+    // pixels use indexes 0, 1, 200 and 255.
+    QByteArray bmp("BM");
+    auto put = [&bmp](quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            bmp.append(char((value >> (8 * i)) & 0xff));
+    };
+    const quint32 bitsAt = 14 + 40 + 2 * 4;
+    put(bitsAt + 4, 4);
+    put(0, 4);
+    put(bitsAt, 4);
+    put(40, 4);
+    put(4, 4); // width
+    put(1, 4); // height
+    put(1, 2);
+    put(8, 2);
+    put(0, 4); // uncompressed
+    put(4, 4);
+    put(0, 4);
+    put(0, 4);
+    put(2, 4); // colours used
+    put(0, 4);
+    put(0x00ff0000, 4); // red, stored as blue, green, red, reserved
+    put(0x0000ff00, 4); // green
+    bmp.append(char(0)).append(char(1)).append(char(200)).append(char(255));
+
+    Picture picture;
+    QString error;
+    QVERIFY2(PictureFile::loadFromData(bmp, QStringLiteral(".BMP"), &picture, &error), qPrintable(error));
+    QCOMPARE(picture.image().colorCount(), 256);
+    QImage drawn(4, 1, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    picture.draw(painter, QRectF(0, 0, 4, 1));
+    painter.end();
+    QCOMPARE(QColor(drawn.pixel(0, 0)), QColor(Qt::red));
+    QCOMPARE(QColor(drawn.pixel(1, 0)), QColor(Qt::green));
+    QCOMPARE(QColor(drawn.pixel(2, 0)), QColor(Qt::black));
+    QCOMPARE(QColor(drawn.pixel(3, 0)), QColor(Qt::black));
 }
 
 QTEST_MAIN(TestPicture)
