@@ -10,6 +10,7 @@
 #include "recurring/recurringformula.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
+#include "richtextprobe.h"
 
 using RecurringFormula::BuildEntry;
 
@@ -23,16 +24,6 @@ CalendarFont editorFont()
     font.bold = true;
     font.color = 0x0000FF; // red, low byte first
     return font;
-}
-
-QStringList paragraphs(const QByteArray &rtf)
-{
-    QTextDocument document;
-    RtfReader::read(rtf, document);
-    QStringList texts;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-        texts << block.text();
-    return texts;
 }
 
 QByteArray richText(const QString &text, const QString &family, int points, bool italic)

@@ -2,6 +2,7 @@
 #include "testfiles.h"
 
 #include "richtext/rtfreader.h"
+#include "richtextprobe.h"
 
 #include <QBuffer>
 #include <QTextBlock>
@@ -24,18 +25,6 @@ QTextCharFormat formatAt(QTextDocument &document, const QString &word)
 QString family(const QTextCharFormat &format)
 {
     return format.fontFamilies().toStringList().value(0);
-}
-
-QList<QTextImageFormat> images(const QTextDocument &document)
-{
-    QList<QTextImageFormat> found;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().charFormat().isImageFormat())
-                found.append(it.fragment().charFormat().toImageFormat());
-        }
-    }
-    return found;
 }
 
 QByteArray hexOf(const QByteArray &bytes)

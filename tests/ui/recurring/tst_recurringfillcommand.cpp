@@ -14,6 +14,7 @@
 #include "recurring/selectrecurringdates.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
+#include "richtextprobe.h"
 #include "testfiles.h"
 #include "widgets/commondialogs.h"
 
@@ -25,16 +26,6 @@ const QString kIndependence = BuildEntry(QStringLiteral("Independence Day"), QSt
 const QString kFirstMonday = BuildEntry(QStringLiteral("Book club"), QStringLiteral("$0 1 0"));
 const QString kSundays = BuildEntry(QStringLiteral("Church"), QStringLiteral("%1"));
 const QString kChristmas = BuildEntry(QStringLiteral("Christmas Day"), QStringLiteral("@1225"));
-
-QStringList paragraphs(const QByteArray &rtf)
-{
-    QTextDocument document;
-    RtfReader::read(rtf, document);
-    QStringList texts;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-        texts << block.text();
-    return texts;
-}
 
 // A cell editor as the main window keeps one: open on a cell, holding typed
 // text that reaches the cell only when the editor closes.

@@ -5,6 +5,7 @@
 #include "richtext/rtfwriter.h"
 #include "richtext/wprichtext.h"
 #include "richtext/wprtfstorage.h"
+#include "richtextprobe.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -26,18 +27,6 @@ QByteArray normalized(const QByteArray &rtf)
     QTextDocument document;
     RtfReader::read(rtf, document);
     return RtfWriter::write(document);
-}
-
-QList<QTextImageFormat> images(const QTextDocument &document)
-{
-    QList<QTextImageFormat> found;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().charFormat().isImageFormat())
-                found.append(it.fragment().charFormat().toImageFormat());
-        }
-    }
-    return found;
 }
 
 } // namespace
