@@ -1,7 +1,7 @@
 // Opening and saving a full calendar file: 42 cells of formatted text and
 // 200 placed objects of every kind. Each should stay within 20 ms.
-#include "calendarfile.h"
-#include "calendarpage.h"
+#include "calendar/calendarfile.h"
+#include "calendar/calendarpage.h"
 #include "objects/placedobjectclasses.h"
 #include "objects/vflatcalendar.h"
 #include "objects/vplabel.h"

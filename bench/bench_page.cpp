@@ -1,7 +1,7 @@
 // Cost of laying out and drawing a calendar page, one row per layout. The
 // screen redraws the whole page on every paint, so drawing at zoom 1 should
 // stay within a frame: about 4 ms for a month grid, 16 ms for 60 minis.
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 
 #include <QPainter>
 #include <QtTest>

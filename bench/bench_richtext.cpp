@@ -2,7 +2,7 @@
 // paint, so drawing them at zoom 1 should take under 8 ms; reading or
 // writing one cell's text (opening and closing the editor, filling a month)
 // under 0.2 ms.
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "richtext/richtextcellpainter.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"

@@ -3,7 +3,7 @@
 // range, appends a placed text to a cell, and checks that writing the lines
 // and reading them again gives the same lines.
 #include "fuzzsetup.h"
-#include "calendarfont.h"
+#include "base/calendarfont.h"
 #include "recurring/celltextappender.h"
 #include "recurring/recurringdescription.h"
 #include "recurring/recurringevaluation.h"

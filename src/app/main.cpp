@@ -1,6 +1,7 @@
 #include "app/calendarmain.h"
 #include "app/singleinstance.h"
 
+#include "objects/placedobjectclasses.h"
 #include "platform/datafolder.h"
 
 #include <QApplication>
@@ -13,6 +14,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("datewright"));
     QApplication::setApplicationDisplayName(QStringLiteral("Datewright"));
     QApplication::setApplicationVersion(QStringLiteral("3.2g"));
+
+    // Calendar files hold placed objects by class name; the reader must know them.
+    registerPlacedObjectClasses();
 
     QStringList files = QApplication::arguments().mid(1);
     for (QString &file : files)

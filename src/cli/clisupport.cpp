@@ -1,9 +1,9 @@
 #include "clisupport.h"
 
-#include "calendarfile.h"
+#include "calendar/calendarfile.h"
 #include "objects/placedobjectclasses.h"
 #include "pageoptions.h"
-#include "stylesheetfile.h"
+#include "calendar/stylesheetfile.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "stream/component.h"
 
 #include <QCommandLineParser>

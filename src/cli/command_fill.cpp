@@ -3,7 +3,7 @@
 #include "clicommand.h"
 #include "clisupport.h"
 
-#include "calendarfile.h"
+#include "calendar/calendarfile.h"
 #include "platform/inifile.h"
 #include "platform/preferences.h"
 #include "recurring/recurringfill.h"

@@ -2,7 +2,7 @@
 #include "clicommand.h"
 #include "clisupport.h"
 
-#include "calendarfile.h"
+#include "calendar/calendarfile.h"
 
 #include <memory>
 

@@ -2,7 +2,7 @@
 #include "clicommand.h"
 #include "clisupport.h"
 
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "report/pageexport.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 #include "infojson.h"
 
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "stream/component.h"
 #include "stream/recordproperties.h"
 

@@ -1,9 +1,9 @@
 #include "pageoptions.h"
 
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "clisupport.h"
-#include "languagetables.h"
-#include "stylesheetfile.h"
+#include "calendar/languagetables.h"
+#include "calendar/stylesheetfile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -5,8 +5,8 @@
 // for every message box and file dialog, and calendar files written with
 // the real writer.
 #include "app/calendarmain.h"
-#include "calendarfile.h"
-#include "calendarpage.h"
+#include "calendar/calendarfile.h"
+#include "calendar/calendarpage.h"
 #include "platform/datafolder.h"
 #include "stream/component.h"
 

@@ -1,4 +1,4 @@
-#include "calendarattributes.h"
+#include "calendar/calendarattributes.h"
 
 bool CalendarAttributes::sameAttributes(const CalendarAttributes &o) const
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calendarfont.h"
-#include "calendartypes.h"
+#include "base/calendarfont.h"
+#include "calendar/calendartypes.h"
 
 #include <QString>
 #include <QStringList>

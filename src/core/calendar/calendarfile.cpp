@@ -1,8 +1,8 @@
-#include "calendarfile.h"
+#include "calendar/calendarfile.h"
 
-#include "calendarfileattributes.h"
-#include "calendarfilecell.h"
-#include "calendarpage.h"
+#include "calendar/calendarfileattributes.h"
+#include "calendar/calendarfilecell.h"
+#include "calendar/calendarpage.h"
 
 #include "stream/component.h"
 #include "stream/filestreams.h"

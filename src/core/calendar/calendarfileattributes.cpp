@@ -1,4 +1,4 @@
-#include "calendarfileattributes.h"
+#include "calendar/calendarfileattributes.h"
 
 #include "stream/reader.h"
 #include "stream/streamerror.h"

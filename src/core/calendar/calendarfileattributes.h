@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendarattributes.h"
+#include "calendar/calendarattributes.h"
 
 class TReader;
 class TWriter;

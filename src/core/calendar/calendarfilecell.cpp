@@ -1,4 +1,4 @@
-#include "calendarfilecell.h"
+#include "calendar/calendarfilecell.h"
 
 #include "richtext/wprtfstorage.h"
 #include "stream/propertyio.h"

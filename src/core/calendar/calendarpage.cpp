@@ -1,6 +1,5 @@
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 
-#include "objects/placedobjectclasses.h"
 #include "platform/datafolder.h"
 #include "platform/localenames.h"
 #include "richtext/richtextcellpainter.h"
@@ -13,8 +12,6 @@ CalendarPage::CalendarPage(QObject *parent)
     : QObject(parent)
     , m_cellPainter(std::make_shared<RichTextCellPainter>())
 {
-    // Calendar files hold placed objects by class name; the reader must know them.
-    registerPlacedObjectClasses();
     loadSystemNames();
     relayout(true);
 }

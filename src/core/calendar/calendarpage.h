@@ -1,9 +1,9 @@
 #pragma once
 
-#include "calendarattributes.h"
-#include "daycell.h"
-#include "pagelayout.h"
-#include "pageframe.h"
+#include "calendar/calendarattributes.h"
+#include "calendar/daycell.h"
+#include "calendar/pagelayout.h"
+#include "calendar/pageframe.h"
 
 #include "graphics/metafile.h"
 #include "richtext/wprtfstorage.h"

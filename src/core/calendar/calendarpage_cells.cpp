@@ -1,6 +1,6 @@
 // The 42 day cells of the page: contents, lookup by day and by point, and
 // the click rules that turn a mouse click into a cell event.
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 
 static bool isCellIndex(int index)
 {

@@ -1,8 +1,8 @@
 // Drawing the page: one routine for the screen, images, PDF and the command line.
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 
-#include "calendarpainter.h"
-#include "pageframe.h"
+#include "calendar/calendarpainter.h"
+#include "calendar/pageframe.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "calendarpainter.h"
+#include "calendar/calendarpainter.h"
 
 #include "graphics/metafile.h"
 #include "richtext/cellcontentpainter.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "calendartexts.h"
-#include "gridframe.h"
-#include "pageframe.h"
+#include "calendar/calendartexts.h"
+#include "calendar/gridframe.h"
+#include "calendar/pageframe.h"
 
 #include <array>
 

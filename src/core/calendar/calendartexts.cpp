@@ -1,6 +1,6 @@
-#include "calendartexts.h"
+#include "calendar/calendartexts.h"
 
-#include "pagelayout.h"
+#include "calendar/pagelayout.h"
 
 #include <QLocale>
 

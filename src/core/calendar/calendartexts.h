@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendartypes.h"
+#include "calendar/calendartypes.h"
 
 #include <QDate>
 #include <QString>

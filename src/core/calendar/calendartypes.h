@@ -41,12 +41,6 @@ enum TLPanelState : quint8 { psPointing, psLabel, psImage, psRichLabel, psSuperT
 
 enum class PaperSize : quint8 { Letter = 0, A4 = 1 };
 
-// A colour as the files hold it: low byte red, then green, then blue.
-using TColor = quint32;
-constexpr TColor clBlack = 0x000000;
-constexpr TColor clWhite = 0xFFFFFF;
-constexpr TColor clWindowText = 0x80000008;
-
 // 0 for layouts 0-7, 1 for 8-17, then 2, 3, 4, 5 for the four planners.
 [[nodiscard]] constexpr int layoutKind(int layout)
 {

@@ -1,4 +1,4 @@
-#include "gridframe.h"
+#include "calendar/gridframe.h"
 
 #include <QFontMetrics>
 

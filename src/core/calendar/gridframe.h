@@ -1,8 +1,8 @@
 #pragma once
 
-#include "calendartexts.h"
-#include "daycell.h"
-#include "gridstyle.h"
+#include "calendar/calendartexts.h"
+#include "calendar/daycell.h"
+#include "calendar/gridstyle.h"
 
 #include <array>
 #include <vector>

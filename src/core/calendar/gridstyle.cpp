@@ -1,4 +1,4 @@
-#include "gridstyle.h"
+#include "calendar/gridstyle.h"
 
 static GridStyle sharedStyle(const CalendarAttributes &a)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calendarattributes.h"
-#include "pagelayout.h"
+#include "calendar/calendarattributes.h"
+#include "calendar/pagelayout.h"
 
 // The parameters one drawn calendar takes: the main month grid or planner
 // fills it from the page's own attributes, each mini calendar from the mini

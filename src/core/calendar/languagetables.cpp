@@ -1,4 +1,4 @@
-#include "languagetables.h"
+#include "calendar/languagetables.h"
 
 namespace LanguageTables {
 

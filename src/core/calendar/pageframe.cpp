@@ -1,4 +1,4 @@
-#include "pageframe.h"
+#include "calendar/pageframe.h"
 
 namespace {
 

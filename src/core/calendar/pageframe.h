@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gridframe.h"
-#include "pagelayout.h"
+#include "calendar/gridframe.h"
+#include "calendar/pagelayout.h"
 
 #include <optional>
 #include <vector>

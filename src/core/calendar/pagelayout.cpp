@@ -1,4 +1,4 @@
-#include "pagelayout.h"
+#include "calendar/pagelayout.h"
 
 #include <QDate>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calendarattributes.h"
-#include "trect.h"
+#include "calendar/calendarattributes.h"
+#include "base/rect.h"
 
 #include <array>
 

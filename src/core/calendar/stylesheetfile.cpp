@@ -1,7 +1,7 @@
-#include "stylesheetfile.h"
+#include "calendar/stylesheetfile.h"
 
-#include "calendarfileattributes.h"
-#include "calendarpage.h"
+#include "calendar/calendarfileattributes.h"
+#include "calendar/calendarpage.h"
 
 #include "stream/filestreams.h"
 #include "stream/reader.h"

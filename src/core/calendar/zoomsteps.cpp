@@ -1,4 +1,4 @@
-#include "zoomsteps.h"
+#include "calendar/zoomsteps.h"
 
 int ZoomToPercent(float scale)
 {

@@ -1,7 +1,7 @@
-#include "dib.h"
+#include "graphics/dib.h"
 
-#include "bytereader.h"
-#include "indexedimage.h"
+#include "graphics/bytereader.h"
+#include "graphics/indexedimage.h"
 
 #include <QBuffer>
 #include <QImageReader>

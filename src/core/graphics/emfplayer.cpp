@@ -1,7 +1,7 @@
 // Enhanced metafiles are played by our own code; see wmfplayer.cpp for why
 // no library is used.
-#include "emfplayer.h"
-#include "emfplayer_p.h"
+#include "graphics/emfplayer.h"
+#include "graphics/emfplayer_p.h"
 
 #include <QPainterPath>
 

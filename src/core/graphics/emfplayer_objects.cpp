@@ -1,7 +1,7 @@
 // Objects, text, regions and bitmaps of enhanced metafiles.
-#include "emfplayer_p.h"
+#include "graphics/emfplayer_p.h"
 
-#include "dib.h"
+#include "graphics/dib.h"
 #include "platform/codepage1252.h"
 
 #include <QLinearGradient>

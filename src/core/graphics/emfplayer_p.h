@@ -1,8 +1,8 @@
 #pragma once
 
-#include "bytereader.h"
-#include "emfplayer.h"
-#include "gdicontext.h"
+#include "graphics/bytereader.h"
+#include "graphics/emfplayer.h"
+#include "graphics/gdicontext.h"
 
 #include <vector>
 

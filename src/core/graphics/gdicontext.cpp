@@ -1,5 +1,5 @@
-#include "gdicontext.h"
-#include "gdicontext_p.h"
+#include "graphics/gdicontext.h"
+#include "graphics/gdicontext_p.h"
 
 #include <QPaintDevice>
 #include <QPainter>

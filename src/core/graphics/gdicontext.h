@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gdiobjects.h"
+#include "graphics/gdiobjects.h"
 
 #include <QPolygonF>
 #include <QRectF>

@@ -1,4 +1,4 @@
-#include "gdicontext.h"
+#include "graphics/gdicontext.h"
 
 #include <QPainter>
 

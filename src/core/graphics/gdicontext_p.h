@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gdicontext.h"
+#include "graphics/gdicontext.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,5 +1,5 @@
-#include "gdicontext.h"
-#include "polylinestroker.h"
+#include "graphics/gdicontext.h"
+#include "graphics/polylinestroker.h"
 
 #include <QPaintEngine>
 #include <QPainter>

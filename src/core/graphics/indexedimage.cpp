@@ -1,4 +1,4 @@
-#include "indexedimage.h"
+#include "graphics/indexedimage.h"
 
 QImage withCompleteColorTable(QImage image)
 {

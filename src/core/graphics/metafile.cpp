@@ -1,8 +1,8 @@
-#include "metafile.h"
+#include "graphics/metafile.h"
 
-#include "emfplayer.h"
-#include "gdicontext.h"
-#include "wmfplayer.h"
+#include "graphics/emfplayer.h"
+#include "graphics/gdicontext.h"
+#include "graphics/wmfplayer.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 // Qt has no PCX reader and Debian's Qt 6 packages bring none (the KDE
 // image plugins there are built for Qt 5), so this small decoder is ours.
-#include "pcxdecoder.h"
+#include "graphics/pcxdecoder.h"
 
-#include "bytereader.h"
-#include "dib.h"
+#include "graphics/bytereader.h"
+#include "graphics/dib.h"
 
 #include <vector>
 

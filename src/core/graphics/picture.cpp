@@ -1,7 +1,7 @@
-#include "picture.h"
+#include "graphics/picture.h"
 
-#include "dib.h"
-#include "indexedimage.h"
+#include "graphics/dib.h"
+#include "graphics/indexedimage.h"
 
 #include <QBuffer>
 #include <QImageReader>

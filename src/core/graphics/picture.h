@@ -1,6 +1,6 @@
 #pragma once
 
-#include "metafile.h"
+#include "graphics/metafile.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "picturedata.h"
+#include "graphics/picturedata.h"
 
-#include "bytereader.h"
-#include "dib.h"
+#include "graphics/bytereader.h"
+#include "graphics/dib.h"
 
 namespace PictureData {
 

@@ -1,8 +1,8 @@
-#include "picturefile.h"
+#include "graphics/picturefile.h"
 
-#include "dib.h"
-#include "pcxdecoder.h"
-#include "tgadecoder.h"
+#include "graphics/dib.h"
+#include "graphics/pcxdecoder.h"
+#include "graphics/tgadecoder.h"
 
 #include <QBuffer>
 #include <QFile>

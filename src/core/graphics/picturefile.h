@@ -1,6 +1,6 @@
 #pragma once
 
-#include "picture.h"
+#include "graphics/picture.h"
 
 #include <QString>
 #include <QStringList>

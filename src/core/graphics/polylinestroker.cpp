@@ -1,4 +1,4 @@
-#include "polylinestroker.h"
+#include "graphics/polylinestroker.h"
 
 #include <QVector>
 

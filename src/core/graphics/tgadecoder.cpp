@@ -1,10 +1,10 @@
 // Qt's TGA plugin reads only uncompressed files that carry the version 2
 // footer; clip art of the program's time mostly has neither, so TGA is
 // decoded here.
-#include "tgadecoder.h"
+#include "graphics/tgadecoder.h"
 
-#include "bytereader.h"
-#include "dib.h"
+#include "graphics/bytereader.h"
+#include "graphics/dib.h"
 
 #include <vector>
 

@@ -4,11 +4,11 @@
 // records but draws nothing. Either way the drawing half, which is the bulk
 // of the work, would be ours, and playing onto QPainter keeps every picture
 // vector on screens, images, PDF and printers.
-#include "wmfplayer.h"
+#include "graphics/wmfplayer.h"
 
-#include "bytereader.h"
-#include "dib.h"
-#include "gdicontext.h"
+#include "graphics/bytereader.h"
+#include "graphics/dib.h"
+#include "graphics/gdicontext.h"
 #include "platform/codepage1252.h"
 
 #include <QPainterPath>

@@ -2,7 +2,7 @@
 
 #include "objects/flatcalendarmonth.h"
 
-#include "languagetables.h"
+#include "calendar/languagetables.h"
 #include "stream/fontproperty.h"
 #include "stream/propertyio.h"
 #include "stream/reader.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calendarfont.h"
-#include "trect.h"
+#include "base/calendarfont.h"
+#include "base/rect.h"
 
 #include "stream/component.h"
 

@@ -1,4 +1,4 @@
-#include "codepage1252.h"
+#include "platform/codepage1252.h"
 
 namespace {
 

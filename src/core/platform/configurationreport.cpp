@@ -1,4 +1,4 @@
-#include "configurationreport.h"
+#include "platform/configurationreport.h"
 
 namespace ConfigurationReport {
 

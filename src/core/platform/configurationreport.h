@@ -1,7 +1,7 @@
 #pragma once
 
-#include "preferences.h"
-#include "systeminformation.h"
+#include "platform/preferences.h"
+#include "platform/systeminformation.h"
 
 #include <QDate>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "datafolder.h"
+#include "platform/datafolder.h"
 
 #include <QDir>
 #include <QDirIterator>

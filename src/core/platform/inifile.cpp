@@ -1,6 +1,6 @@
-#include "inifile.h"
+#include "platform/inifile.h"
 
-#include "codepage1252.h"
+#include "platform/codepage1252.h"
 
 #include <QFile>
 #include <QSaveFile>

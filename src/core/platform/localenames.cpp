@@ -1,4 +1,4 @@
-#include "localenames.h"
+#include "platform/localenames.h"
 
 #include <QLocale>
 

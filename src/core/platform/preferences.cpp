@@ -1,7 +1,7 @@
-#include "preferences.h"
+#include "platform/preferences.h"
 
-#include "datafolder.h"
-#include "inifile.h"
+#include "platform/datafolder.h"
+#include "platform/inifile.h"
 
 #include <QDir>
 

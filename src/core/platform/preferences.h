@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendarfont.h"
+#include "base/calendarfont.h"
 
 #include <QString>
 

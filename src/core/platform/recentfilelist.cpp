@@ -1,6 +1,6 @@
-#include "recentfilelist.h"
+#include "platform/recentfilelist.h"
 
-#include "inifile.h"
+#include "platform/inifile.h"
 
 void RecentFileList::setMaximum(int maximum)
 {

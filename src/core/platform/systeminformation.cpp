@@ -1,4 +1,4 @@
-#include "systeminformation.h"
+#include "platform/systeminformation.h"
 
 #include <QFile>
 #include <QRegularExpression>

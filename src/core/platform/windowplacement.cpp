@@ -1,6 +1,6 @@
-#include "windowplacement.h"
+#include "platform/windowplacement.h"
 
-#include "inifile.h"
+#include "platform/inifile.h"
 
 QString WindowPlacement::sectionName(const QString &className, int pixelsPerInch)
 {

@@ -1,6 +1,6 @@
-#include "celltextappender.h"
+#include "recurring/celltextappender.h"
 
-#include "calendarfont.h"
+#include "base/calendarfont.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
 #include "richtext/wprtfstorage.h"

@@ -1,4 +1,4 @@
-#include "easterdates.h"
+#include "recurring/easterdates.h"
 
 namespace EasterDates {
 

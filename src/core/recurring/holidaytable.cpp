@@ -1,6 +1,6 @@
-#include "holidaytable.h"
+#include "recurring/holidaytable.h"
 
-#include "recurringformula.h"
+#include "recurring/recurringformula.h"
 
 namespace HolidayTable {
 

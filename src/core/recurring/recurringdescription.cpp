@@ -1,6 +1,6 @@
-#include "recurringdescription.h"
+#include "recurring/recurringdescription.h"
 
-#include "recurringformula.h"
+#include "recurring/recurringformula.h"
 
 #include <QLocale>
 #include <QStringList>

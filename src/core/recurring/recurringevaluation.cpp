@@ -1,7 +1,7 @@
-#include "recurringevaluation.h"
+#include "recurring/recurringevaluation.h"
 
-#include "easterdates.h"
-#include "recurringformula.h"
+#include "recurring/easterdates.h"
+#include "recurring/recurringformula.h"
 
 #include <QDate>
 

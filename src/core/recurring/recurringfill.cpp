@@ -1,8 +1,8 @@
-#include "recurringfill.h"
+#include "recurring/recurringfill.h"
 
-#include "calendarpage.h"
-#include "celltextappender.h"
-#include "recurringplacements.h"
+#include "calendar/calendarpage.h"
+#include "recurring/celltextappender.h"
+#include "recurring/recurringplacements.h"
 
 namespace RecurringFill {
 

@@ -1,4 +1,4 @@
-#include "recurringformula.h"
+#include "recurring/recurringformula.h"
 
 namespace RecurringFormula {
 

@@ -1,8 +1,8 @@
-#include "recurringlistfile.h"
+#include "recurring/recurringlistfile.h"
 
 #include "platform/codepage1252.h"
 #include "platform/datafolder.h"
-#include "recurringformula.h"
+#include "recurring/recurringformula.h"
 
 #include <QDir>
 #include <QFile>

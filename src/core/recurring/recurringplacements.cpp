@@ -1,7 +1,7 @@
-#include "recurringplacements.h"
+#include "recurring/recurringplacements.h"
 
-#include "recurringevaluation.h"
-#include "recurringformula.h"
+#include "recurring/recurringevaluation.h"
+#include "recurring/recurringformula.h"
 
 using namespace RecurringFormula;
 

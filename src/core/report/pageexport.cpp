@@ -1,6 +1,6 @@
-#include "pageexport.h"
+#include "report/pageexport.h"
 
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 
 #include <QBuffer>
 #include <QFileInfo>

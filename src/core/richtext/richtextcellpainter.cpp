@@ -1,8 +1,8 @@
-#include "richtextcellpainter.h"
+#include "richtext/richtextcellpainter.h"
 
-#include "richtextrenderer.h"
-#include "rtfreader.h"
-#include "wprtfstorage.h"
+#include "richtext/richtextrenderer.h"
+#include "richtext/rtfreader.h"
+#include "richtext/wprtfstorage.h"
 
 #include <QPaintDevice>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cellcontentpainter.h"
+#include "richtext/cellcontentpainter.h"
 
 #include <QByteArray>
 #include <QHash>

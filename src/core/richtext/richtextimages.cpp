@@ -1,4 +1,4 @@
-#include "richtextimages.h"
+#include "richtext/richtextimages.h"
 
 #include <QAtomicInteger>
 #include <QPixmap>

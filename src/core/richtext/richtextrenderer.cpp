@@ -1,4 +1,4 @@
-#include "richtextrenderer.h"
+#include "richtext/richtextrenderer.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QImage>

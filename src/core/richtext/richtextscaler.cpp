@@ -1,4 +1,4 @@
-#include "richtextscaler.h"
+#include "richtext/richtextscaler.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

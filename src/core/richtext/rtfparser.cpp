@@ -1,4 +1,4 @@
-#include "rtfparser.h"
+#include "richtext/rtfparser.h"
 
 #include "platform/codepage1252.h"
 

@@ -1,4 +1,4 @@
-#include "rtfpicturedecoder.h"
+#include "richtext/rtfpicturedecoder.h"
 
 #include "graphics/dib.h"
 #include "graphics/indexedimage.h"

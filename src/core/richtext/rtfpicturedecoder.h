@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rtfparser.h"
+#include "richtext/rtfparser.h"
 
 #include <QImage>
 #include <QSizeF>

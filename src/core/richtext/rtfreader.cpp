@@ -1,8 +1,8 @@
-#include "rtfreader.h"
+#include "richtext/rtfreader.h"
 
-#include "rtfparser.h"
-#include "rtfpicturedecoder.h"
-#include "richtextimages.h"
+#include "richtext/rtfparser.h"
+#include "richtext/rtfpicturedecoder.h"
+#include "richtext/richtextimages.h"
 
 #include <QTextBlockFormat>
 #include <QTextCursor>

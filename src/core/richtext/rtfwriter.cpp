@@ -1,6 +1,6 @@
-#include "rtfwriter.h"
+#include "richtext/rtfwriter.h"
 
-#include "richtextimages.h"
+#include "richtext/richtextimages.h"
 #include "platform/codepage1252.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
-#include "wprtfstorage.h"
+#include "richtext/wprtfstorage.h"
 
-#include "rtfreader.h"
-#include "rtfwriter.h"
+#include "richtext/rtfreader.h"
+#include "richtext/rtfwriter.h"
 
 #include <QTextDocument>
 

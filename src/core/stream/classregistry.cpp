@@ -1,4 +1,4 @@
-#include "classregistry.h"
+#include "stream/classregistry.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "colornames.h"
+#include "stream/colornames.h"
 
 namespace ColorNames {
 

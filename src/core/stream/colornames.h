@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendartypes.h"
+#include "base/color.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "extendedfloat.h"
+#include "stream/extendedfloat.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "filestreams.h"
+#include "stream/filestreams.h"
 
-#include "streamerror.h"
-#include "writer.h"
+#include "stream/streamerror.h"
+#include "stream/writer.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
-#include "fontproperty.h"
+#include "stream/fontproperty.h"
 
-#include "propertyio.h"
-#include "reader.h"
-#include "writer.h"
+#include "stream/propertyio.h"
+#include "stream/reader.h"
+#include "stream/writer.h"
 
 namespace PropertyIO {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "component.h"
+#include "stream/component.h"
 
-#include "calendarfont.h"
+#include "base/calendarfont.h"
 
 #include <QString>
 

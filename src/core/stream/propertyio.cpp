@@ -1,7 +1,7 @@
-#include "propertyio.h"
+#include "stream/propertyio.h"
 
-#include "colornames.h"
-#include "writer.h"
+#include "stream/colornames.h"
+#include "stream/writer.h"
 
 namespace PropertyIO {
 

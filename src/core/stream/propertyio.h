@@ -1,8 +1,8 @@
 #pragma once
 
-#include "component.h"
+#include "stream/component.h"
 
-#include "calendartypes.h"
+#include "base/color.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "reader.h"
+#include "stream/reader.h"
 
-#include "classregistry.h"
-#include "colornames.h"
-#include "component.h"
-#include "extendedfloat.h"
-#include "streamerror.h"
+#include "stream/classregistry.h"
+#include "stream/colornames.h"
+#include "stream/component.h"
+#include "stream/extendedfloat.h"
+#include "stream/streamerror.h"
 
 #include "platform/codepage1252.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "valuetype.h"
+#include "stream/valuetype.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "recordproperties.h"
+#include "stream/recordproperties.h"
 
-#include "component.h"
-#include "reader.h"
-#include "streamerror.h"
-#include "writer.h"
+#include "stream/component.h"
+#include "stream/reader.h"
+#include "stream/streamerror.h"
+#include "stream/writer.h"
 
 #include <QBuffer>
 

@@ -1,4 +1,4 @@
-#include "streamerror.h"
+#include "stream/streamerror.h"
 
 EStreamError::EStreamError(QString message)
     : m_message(std::move(message))

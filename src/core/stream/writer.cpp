@@ -1,8 +1,8 @@
-#include "writer.h"
+#include "stream/writer.h"
 
-#include "component.h"
-#include "extendedfloat.h"
-#include "streamerror.h"
+#include "stream/component.h"
+#include "stream/extendedfloat.h"
+#include "stream/streamerror.h"
 
 #include "platform/codepage1252.h"
 

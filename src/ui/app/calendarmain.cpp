@@ -1,4 +1,4 @@
-#include "calendarmain.h"
+#include "app/calendarmain.h"
 
 #include "app/celleditbridge.h"
 #include "app/configurationinfo.h"
@@ -16,7 +16,7 @@
 #include "widgets/commondialogs.h"
 #include "widgets/formplacement.h"
 #include "widgets/helpviewer.h"
-#include "zoomsteps.h"
+#include "calendar/zoomsteps.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,11 +1,11 @@
 // The document commands of the main window: new, open, save, save as,
 // cancel changes, the question before changes are dropped, the recent
 // files, and the picture export of the page.
-#include "calendarmain.h"
+#include "app/calendarmain.h"
 
 #include "app/celleditbridge.h"
 #include "app/mrufilelist.h"
-#include "calendarfile.h"
+#include "calendar/calendarfile.h"
 #include "report/pageexport.h"
 #include "surface/calendarpanel32.h"
 #include "widgets/commondialogs.h"

@@ -1,4 +1,4 @@
-#include "celleditbridge.h"
+#include "app/celleditbridge.h"
 
 #include "richtext/wprichtext.h"
 #include "richtext/wptoolbar.h"

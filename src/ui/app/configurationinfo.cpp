@@ -1,4 +1,4 @@
-#include "configurationinfo.h"
+#include "app/configurationinfo.h"
 
 #include "widgets/commondialogs.h"
 

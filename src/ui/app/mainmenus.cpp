@@ -1,4 +1,4 @@
-#include "mainmenus.h"
+#include "app/mainmenus.h"
 
 #include <QAction>
 #include <QActionGroup>

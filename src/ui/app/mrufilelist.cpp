@@ -1,4 +1,4 @@
-#include "mrufilelist.h"
+#include "app/mrufilelist.h"
 
 #include "platform/inifile.h"
 

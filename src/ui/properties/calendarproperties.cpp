@@ -1,14 +1,14 @@
-#include "calendarproperties.h"
+#include "properties/calendarproperties.h"
 
-#include "propertytables.h"
+#include "properties/propertytables.h"
 #include "surface/calendarpanel32.h"
 #include "widgets/colorbutton.h"
 #include "widgets/commondialogs.h"
 #include "widgets/formplacement.h"
 
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "platform/datafolder.h"
-#include "zoomsteps.h"
+#include "calendar/zoomsteps.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>

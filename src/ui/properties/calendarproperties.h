@@ -1,6 +1,7 @@
 #pragma once
 
-#include "calendartypes.h"
+#include "base/color.h"
+#include "calendar/calendartypes.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,13 +1,13 @@
 // The properties dialog's handlers that open other dialogs or rewrite
 // several controls: fonts, names and languages, the starting time.
-#include "calendarproperties.h"
+#include "properties/calendarproperties.h"
 
-#include "settimedialog.h"
+#include "properties/settimedialog.h"
 #include "surface/calendarpanel32.h"
 #include "widgets/commondialogs.h"
 
-#include "calendarpage.h"
-#include "languagetables.h"
+#include "calendar/calendarpage.h"
+#include "calendar/languagetables.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,12 +1,12 @@
 // Building the properties dialog: the tab strip with its ten pages, the
 // preview with its zoom buttons and the row of dialog buttons.
-#include "calendarproperties.h"
+#include "properties/calendarproperties.h"
 
-#include "propertytables.h"
+#include "properties/propertytables.h"
 #include "surface/calendarpanel32.h"
 #include "widgets/colorbutton.h"
 
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 
 #include <QButtonGroup>
 #include <QCalendarWidget>

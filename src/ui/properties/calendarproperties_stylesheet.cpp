@@ -1,10 +1,10 @@
 // Saving the preview's look as a style sheet and loading one into it.
-#include "calendarproperties.h"
+#include "properties/calendarproperties.h"
 
 #include "widgets/commondialogs.h"
 
 #include "platform/datafolder.h"
-#include "stylesheetfile.h"
+#include "calendar/stylesheetfile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "propertytables.h"
+#include "properties/propertytables.h"
 
-#include "calendartypes.h"
+#include "calendar/calendartypes.h"
 
 namespace PropertyTables {
 

@@ -1,4 +1,4 @@
-#include "settimedialog.h"
+#include "properties/settimedialog.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

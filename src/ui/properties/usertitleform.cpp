@@ -1,6 +1,6 @@
-#include "usertitleform.h"
+#include "properties/usertitleform.h"
 
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "editrecurringdateformula.h"
+#include "recurring/editrecurringdateformula.h"
 
-#include "recurringmessages.h"
+#include "recurring/recurringmessages.h"
 
 #include "platform/codepage1252.h"
 #include "recurring/recurringformula.h"

@@ -1,10 +1,10 @@
-#include "editrecurringdates.h"
+#include "recurring/editrecurringdates.h"
 
-#include "editrecurringdateformula.h"
-#include "getholidays.h"
-#include "recurringmessages.h"
-#include "recurringrowdelegate.h"
-#include "recurringsort.h"
+#include "recurring/editrecurringdateformula.h"
+#include "recurring/getholidays.h"
+#include "recurring/recurringmessages.h"
+#include "recurring/recurringrowdelegate.h"
+#include "recurring/recurringsort.h"
 
 #include "platform/datafolder.h"
 #include "recurring/recurringdescription.h"

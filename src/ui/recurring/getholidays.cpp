@@ -1,4 +1,4 @@
-#include "getholidays.h"
+#include "recurring/getholidays.h"
 
 #include "recurring/holidaytable.h"
 

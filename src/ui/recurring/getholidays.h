@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recurringchecklist.h"
+#include "recurring/recurringchecklist.h"
 
 // "Holidays": the built-in table of well-known holidays, sorted, none
 // chosen at first; OK hands back the chosen entries.

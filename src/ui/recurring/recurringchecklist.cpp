@@ -1,8 +1,8 @@
-#include "recurringchecklist.h"
+#include "recurring/recurringchecklist.h"
 
-#include "recurringmessages.h"
-#include "recurringrowdelegate.h"
-#include "recurringsort.h"
+#include "recurring/recurringmessages.h"
+#include "recurring/recurringrowdelegate.h"
+#include "recurring/recurringsort.h"
 
 #include "recurring/recurringdescription.h"
 

@@ -1,9 +1,9 @@
-#include "recurringfillcommand.h"
+#include "recurring/recurringfillcommand.h"
 
-#include "recurringmessages.h"
-#include "selectrecurringdates.h"
+#include "recurring/recurringmessages.h"
+#include "recurring/selectrecurringdates.h"
 
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "platform/datafolder.h"
 #include "recurring/recurringfill.h"
 #include "recurring/recurringlistfile.h"

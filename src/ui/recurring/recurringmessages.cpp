@@ -1,4 +1,4 @@
-#include "recurringmessages.h"
+#include "recurring/recurringmessages.h"
 
 #include "widgets/commondialogs.h"
 

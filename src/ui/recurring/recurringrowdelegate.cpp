@@ -1,4 +1,4 @@
-#include "recurringrowdelegate.h"
+#include "recurring/recurringrowdelegate.h"
 
 #include "recurring/recurringdescription.h"
 

@@ -1,4 +1,4 @@
-#include "recurringsort.h"
+#include "recurring/recurringsort.h"
 
 #include <algorithm>
 

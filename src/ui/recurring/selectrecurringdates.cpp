@@ -1,4 +1,4 @@
-#include "selectrecurringdates.h"
+#include "recurring/selectrecurringdates.h"
 
 #include <QListWidget>
 

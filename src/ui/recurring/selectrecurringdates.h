@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recurringchecklist.h"
+#include "recurring/recurringchecklist.h"
 
 // "Select Recurring Dates To Use": the entries that may fall in the month
 // being filled, in list order, all chosen when the dialog opens.

@@ -1,4 +1,4 @@
-#include "wprichtext.h"
+#include "richtext/wprichtext.h"
 
 #include "richtext/richtextimages.h"
 #include "richtext/richtextrenderer.h"

@@ -1,6 +1,6 @@
-#include "wptoolbar.h"
+#include "richtext/wptoolbar.h"
 
-#include "wprichtext.h"
+#include "richtext/wprichtext.h"
 
 #include <QAction>
 #include <QActionGroup>

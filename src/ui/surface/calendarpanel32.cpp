@@ -1,4 +1,4 @@
-#include "calendarpanel32.h"
+#include "surface/calendarpanel32.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "vbasepanel.h"
+#include "surface/vbasepanel.h"
 
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 
 // The calendar page as a widget: shows the page at the surface's scale,
 // sizes itself to the page and turns mouse clicks into the page's cell and

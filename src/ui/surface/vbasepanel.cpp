@@ -1,4 +1,4 @@
-#include "vbasepanel.h"
+#include "surface/vbasepanel.h"
 
 TVBasePanel::TVBasePanel(QWidget *parent)
     : QWidget(parent)

@@ -1,6 +1,6 @@
-#include "colorbutton.h"
+#include "widgets/colorbutton.h"
 
-#include "commondialogs.h"
+#include "widgets/commondialogs.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

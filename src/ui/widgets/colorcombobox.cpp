@@ -1,6 +1,6 @@
-#include "colorcombobox.h"
+#include "widgets/colorcombobox.h"
 
-#include "commondialogs.h"
+#include "widgets/commondialogs.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,6 +1,6 @@
-#include "commondialogs.h"
+#include "widgets/commondialogs.h"
 
-#include "fontcolordialog.h"
+#include "widgets/fontcolordialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
-#include "fontcolordialog.h"
+#include "widgets/fontcolordialog.h"
 
-#include "colorbutton.h"
+#include "widgets/colorbutton.h"
 
 #include <QDialogButtonBox>
 #include <QFontDialog>

@@ -1,4 +1,4 @@
-#include "formplacement.h"
+#include "widgets/formplacement.h"
 
 #include "platform/inifile.h"
 #include "platform/windowplacement.h"

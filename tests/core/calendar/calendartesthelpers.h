@@ -1,6 +1,6 @@
 #pragma once
 
-#include "trect.h"
+#include "base/rect.h"
 
 #include <QStringList>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "calendartesthelpers.h"
 
 #include <QSignalSpy>

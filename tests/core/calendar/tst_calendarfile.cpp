@@ -1,8 +1,8 @@
-#include "calendarfile.h"
+#include "calendar/calendarfile.h"
 #include "calendarfilebytes.h"
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "calendartesthelpers.h"
-#include "stylesheetfile.h"
+#include "calendar/stylesheetfile.h"
 
 #include "stream/classregistry.h"
 #include "stream/component.h"

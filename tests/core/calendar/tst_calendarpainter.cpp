@@ -2,7 +2,7 @@
 // pixel where a line, a fill or a text must be (or must not be), with the
 // coordinates worked out here from the drawing rules. A failed probe keeps
 // the image in the temporary folder and names it in the message.
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "imageprobe.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "calendartesthelpers.h"
-#include "calendartexts.h"
+#include "calendar/calendartexts.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "calendartesthelpers.h"
-#include "gridframe.h"
-#include "gridstyle.h"
+#include "calendar/gridframe.h"
+#include "calendar/gridstyle.h"
 
 #include <QFontMetrics>
 #include <QTest>

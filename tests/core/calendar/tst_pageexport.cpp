@@ -1,6 +1,6 @@
 // The picture export: margins cut off, the rest one pixel smaller, and no
 // grid line lost on the way.
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "report/pageexport.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "calendartesthelpers.h"
-#include "pagelayout.h"
+#include "calendar/pagelayout.h"
 
 #include <QSignalSpy>
 #include <QTest>

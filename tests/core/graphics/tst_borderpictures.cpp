@@ -1,4 +1,4 @@
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "graphics/metafile.h"
 #include "testfiles.h"
 

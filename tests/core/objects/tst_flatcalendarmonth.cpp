@@ -1,7 +1,7 @@
 #include "objects/flatcalendarmonth.h"
 #include "objects/vflatcalendar.h"
 
-#include "languagetables.h"
+#include "calendar/languagetables.h"
 
 #include <QTest>
 

@@ -3,7 +3,7 @@
 #include <QTextDocument>
 #include <QtTest>
 
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "recurring/celltextappender.h"
 #include "recurring/holidaytable.h"
 #include "recurring/recurringfill.h"

@@ -1,6 +1,6 @@
 // Day-cell contents on rendered pages: the page's own cell painter draws
 // each cell's formatted text inside its free rectangle at any zoom.
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "richtext/richtextrenderer.h"
 #include "richtext/rtfreader.h"
 

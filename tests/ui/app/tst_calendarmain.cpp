@@ -3,7 +3,7 @@
 #include "app/calendarmain.h"
 #include "mainwindowfixture.h"
 #include "surface/calendarpanel32.h"
-#include "zoomsteps.h"
+#include "calendar/zoomsteps.h"
 
 #include <QAction>
 #include <QDialog>

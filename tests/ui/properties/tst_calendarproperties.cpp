@@ -1,7 +1,7 @@
 // The calendar properties dialog on a real preview page: filling the
 // controls without echo, enabling by layout, dates, margins, names, zoom,
 // the two OK warnings and applying the result to the page.
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "platform/datafolder.h"
 #include "platform/inifile.h"
 #include "platform/windowplacement.h"

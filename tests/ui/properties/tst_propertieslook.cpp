@@ -1,7 +1,7 @@
 // The properties dialogs on screen: every control of every page gets at
 // least the room its text needs. Set DW_SCREENSHOT_DIR to also keep a
 // picture of each page (run under a real display server to look at them).
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "platform/datafolder.h"
 #include "properties/calendarproperties.h"
 #include "properties/settimedialog.h"

@@ -1,7 +1,7 @@
 // Style sheets from the properties dialog: the extension checks before any
 // file is touched, a round trip through a real file, and a file that is not
 // a style sheet.
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "properties/calendarproperties.h"
 #include "scripteddialogs.h"
 #include "testfiles.h"

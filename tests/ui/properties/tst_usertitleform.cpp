@@ -1,6 +1,6 @@
 // The user title dialog: its texts, and OK storing the edited title (an
 // empty one included) while Cancel stores nothing.
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "properties/usertitleform.h"
 
 #include <QLabel>

@@ -6,7 +6,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "dialoghelpers.h"
 #include "recurring/recurringfillcommand.h"
 #include "recurring/recurringformula.h"

@@ -3,7 +3,7 @@
 #include "app/calendarmain.h"
 #include "mainwindowfixture.h"
 #include "app/celleditbridge.h"
-#include "calendarpage.h"
+#include "calendar/calendarpage.h"
 #include "recurring/recurringfillcommand.h"
 #include "recurring/recurringformula.h"
 #include "richtext/wprichtext.h"

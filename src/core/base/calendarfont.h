@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendartypes.h"
+#include "base/color.h"
 
 #include <QFont>
 #include <QString>
@@ -35,8 +35,3 @@ struct CalendarFont
     // A QFont sized in pixels, so text measures the same on every device.
     [[nodiscard]] QFont toQFont(float zoom) const;
 };
-
-// A system colour slot (high byte 0x80) becomes its plain colour.
-[[nodiscard]] TColor resolveColor(TColor color);
-[[nodiscard]] QColor toQColor(TColor color);
-[[nodiscard]] TColor fromQColor(const QColor &color);
