@@ -3,6 +3,7 @@
 #include "widgets/commondialogs.h"
 
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -61,14 +62,13 @@ TConfigurationInfo::TConfigurationInfo(const QStringList &report, QWidget *paren
     connect(Button2, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button1, &QPushButton::clicked, this, &TConfigurationInfo::Button1Click);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(Button1, QDialogButtonBox::ActionRole);
+    buttons->addButton(Button2, QDialogButtonBox::AcceptRole);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(Memo1, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     resize(420, 373);
 }
 

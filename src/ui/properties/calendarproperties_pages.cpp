@@ -12,6 +12,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -461,7 +462,7 @@ QWidget *TCalendarProperties::createPreviewPane()
     return pane;
 }
 
-QLayout *TCalendarProperties::createButtonRow()
+QWidget *TCalendarProperties::createButtonRow()
 {
     DefaultButton = new QPushButton(QStringLiteral("&Default"), this);
     SaveAsStyleSheetButton = new QPushButton(QStringLiteral("Sa&ve Style..."), this);
@@ -483,13 +484,12 @@ QLayout *TCalendarProperties::createButtonRow()
     connect(OkButton, &QPushButton::clicked, this, &TCalendarProperties::OkButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *row = new QHBoxLayout;
-    row->addWidget(DefaultButton);
-    row->addWidget(SaveAsStyleSheetButton);
-    row->addWidget(LoadStyleSheetButton);
-    row->addStretch();
-    row->addWidget(HelpButton);
-    row->addWidget(OkButton);
-    row->addWidget(CancelButton);
+    auto *row = new QDialogButtonBox(this);
+    row->addButton(DefaultButton, QDialogButtonBox::ResetRole);
+    row->addButton(SaveAsStyleSheetButton, QDialogButtonBox::ActionRole);
+    row->addButton(LoadStyleSheetButton, QDialogButtonBox::ActionRole);
+    row->addButton(HelpButton, QDialogButtonBox::HelpRole);
+    row->addButton(OkButton, QDialogButtonBox::AcceptRole);
+    row->addButton(CancelButton, QDialogButtonBox::RejectRole);
     return row;
 }

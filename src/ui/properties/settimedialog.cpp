@@ -1,5 +1,6 @@
 #include "properties/settimedialog.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,15 +18,14 @@ TSetTimeDialog::TSetTimeDialog(QWidget *parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(createHourPanel());
     layout->addWidget(createMinutePanel());
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     setTime(m_time);
 }
 

@@ -2,6 +2,7 @@
 
 #include "calendar/calendarpage.h"
 
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,15 +24,14 @@ TUserTitleForm::TUserTitleForm(QWidget *parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(TitleText);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     TitleText->setMinimumWidth(prompt->sizeHint().width());
 }
 

@@ -6,6 +6,7 @@
 #include "recurring/recurringformula.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -130,10 +131,9 @@ void TEditRecurringDateFormula::buildControls()
     specialRow->addWidget(SpecialMonth);
     specialRow->addStretch();
 
-    auto *buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    buttonRow->addWidget(Okbutton);
-    buttonRow->addWidget(CancelButton);
+    auto *buttonRow = new QDialogButtonBox(this);
+    buttonRow->addButton(Okbutton, QDialogButtonBox::AcceptRole);
+    buttonRow->addButton(CancelButton, QDialogButtonBox::RejectRole);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(15, 10, 15, 10);
@@ -149,7 +149,7 @@ void TEditRecurringDateFormula::buildControls()
     layout->addWidget(new QLabel(QStringLiteral("Recurring event (birthday, anniversary, etc)"), this));
     layout->addWidget(Event);
     layout->addStretch();
-    layout->addLayout(buttonRow);
+    layout->addWidget(buttonRow);
 
     for (QRadioButton *radio : { rbDayOfMonth, rbDayOfweek, rbSpecial })
         connect(radio, &QRadioButton::toggled, this, &TEditRecurringDateFormula::SetRecurType);

@@ -11,6 +11,7 @@
 #include "recurring/recurringformula.h"
 #include "recurring/recurringlistfile.h"
 
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -47,14 +48,15 @@ void TEditRecurringDates::buildControls()
     Holidaysbutton = new QPushButton(QStringLiteral("Holidays"), this);
     CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
 
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *button :
-        { okbutton, Editbutton, Newbutton, DeleteButton, Holidaysbutton, CancelButton })
-        buttons->addWidget(button);
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(okbutton, QDialogButtonBox::AcceptRole);
+    for (QPushButton *button : { Editbutton, Newbutton, DeleteButton, Holidaysbutton })
+        buttons->addButton(button, QDialogButtonBox::ActionRole);
+    buttons->addButton(CancelButton, QDialogButtonBox::RejectRole);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);
     layout->addWidget(DatesList, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     connect(okbutton, &QPushButton::clicked, this, &TEditRecurringDates::okbuttonClick);
     connect(Editbutton, &QPushButton::clicked, this, &TEditRecurringDates::EditbuttonClick);

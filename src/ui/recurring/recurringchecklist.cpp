@@ -6,6 +6,7 @@
 
 #include "recurring/recurringdescription.h"
 
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -27,13 +28,15 @@ RecurringCheckList::RecurringCheckList(const QString &caption, const QSize &clie
     m_list->setItemDelegate(new RecurringRowDelegate(RecurringRowDelegate::Style::Checks, m_list));
     okbutton->setDefault(true);
 
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : { okbutton, Allbutton, Nonebutton, CancelButton })
-        buttons->addWidget(button);
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(okbutton, QDialogButtonBox::AcceptRole);
+    buttons->addButton(Allbutton, QDialogButtonBox::ActionRole);
+    buttons->addButton(Nonebutton, QDialogButtonBox::ActionRole);
+    buttons->addButton(CancelButton, QDialogButtonBox::RejectRole);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(m_list, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     resize(clientSize);
 
     connect(okbutton, &QPushButton::clicked, this, &RecurringCheckList::okbuttonClick);

@@ -105,7 +105,11 @@ void TestSetTimeDialog::okReturnsTheChosenTime()
     QTimer::singleShot(0, &dialog, [&dialog] {
         dialog.hourCell(14)->click();
         dialog.minuteCell(5)->click();
-        dialog.findChild<QPushButton *>(QString(), Qt::FindDirectChildrenOnly)->click();
+        const QList<QPushButton *> buttons = dialog.findChildren<QPushButton *>();
+        const auto ok = std::find_if(buttons.begin(), buttons.end(),
+                                     [](QPushButton *b) { return b->text() == QLatin1String("&Ok"); });
+        QVERIFY(ok != buttons.end());
+        (*ok)->click();
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QCOMPARE(dialog.time(), QTime(14, 5));
