@@ -55,3 +55,14 @@ struct MainWindowEnvironment
         return texts;
     }
 };
+
+// Shows the window and lets its first paint pass, so the message that
+// follows it (no printers) is out of the way before the test acts.
+inline bool showSettled(TCalendarMain &main)
+{
+    main.show();
+    if (!QTest::qWaitForWindowExposed(&main))
+        return false;
+    QCoreApplication::processEvents();
+    return true;
+}

@@ -1,5 +1,6 @@
 #include "calendar/calendarpainter.h"
 
+#include "base/zoom.h"
 #include "graphics/metafile.h"
 #include "richtext/cellcontentpainter.h"
 #include "richtext/wprtfstorage.h"
@@ -153,7 +154,7 @@ void paintCellContents(QPainter &p, const PageFrame &page, const CellTable &tabl
 {
     if (!source.cells)
         return;
-    const int zoomPercent = int(page.zoom * 100);
+    const int zoomPercent = Zoom(page.zoom).layoutPercent();
     for (size_t i = 0; i < table.size(); ++i) {
         const TWPRtfStorage &storage = (*source.cells)[i];
         if (page.planner && page.isWeekPlanner && storage.isEmpty())

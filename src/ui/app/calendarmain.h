@@ -104,16 +104,33 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // Keeps the icon tool out of the way while a dialog is up and brings it
+    // back afterwards, if the user wants it.
+    class IconToolAside
+    {
+    public:
+        explicit IconToolAside(TCalendarMain &window);
+        ~IconToolAside();
+        IconToolAside(const IconToolAside &) = delete;
+        IconToolAside &operator=(const IconToolAside &) = delete;
+
+    private:
+        TCalendarMain &m_window;
+    };
+
     void FormCreate();
     void FormActivate();
     void FormClose();
     void setupCellEditing();
     void connectCommands();
     void fitScrollArea();
+    // One zoom step in or out (direction +1 or -1), within the window's limits.
+    void stepZoom(int direction);
     void closeCellEditor();
     void showPage(bool shown);
     void OpenRecentFile(const QString &fileName);
     void saveImageAs(bool jpeg);
+    void propertiesDialog();
     bool CheckPrinters();
     [[nodiscard]] QString proposedFileName() const;
     [[nodiscard]] QString preferencesFileName() const;
@@ -141,5 +158,4 @@ private:
     bool m_iconToolWanted = true;
     // Stands for the icon palette's visibility until the palette exists.
     bool m_iconToolShowing = false;
-    bool m_zoomBusy = false;
 };

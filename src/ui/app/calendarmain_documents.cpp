@@ -5,6 +5,7 @@
 
 #include "app/celleditbridge.h"
 #include "app/mrufilelist.h"
+#include "base/zoom.h"
 #include "calendar/calendarfile.h"
 #include "report/pageexport.h"
 #include "surface/calendarpanel32.h"
@@ -248,7 +249,7 @@ void TCalendarMain::saveImageAs(bool jpeg)
         CommonDialogs::current().warning(this, QStringLiteral("Datewright"), error);
         return;
     }
-    const int percent = int(std::nearbyint(double(zoom) * 100.0));
+    const int percent = Zoom(zoom).shownPercent();
     CommonDialogs::ShowInformation(this, QStringLiteral("Saved as ") + fileName
                                              + QStringLiteral("\r\rNote: the calendar has been saved at its\r"
                                                               "current magnification level of %1%")

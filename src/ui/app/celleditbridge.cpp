@@ -1,5 +1,6 @@
 #include "app/celleditbridge.h"
 
+#include "base/zoom.h"
 #include "richtext/wprichtext.h"
 #include "richtext/wptoolbar.h"
 #include "surface/calendarpanel32.h"
@@ -54,8 +55,7 @@ void TCellEditBridge::CalendarPanelClickedInCellEvent(const TRect &, const TRect
     m_editingCell = true;
     const int w = rFree.right - rFree.left + 1;
     const int h = rFree.bottom - rFree.top + 1;
-    // The caption rounds the zoom, the editor truncates it as the cell painter does.
-    const int zoom = std::max(1, int(double(m_panel->scale()) * 100.0));
+    const int zoom = std::max(1, Zoom(m_panel->scale()).layoutPercent());
     m_editor->setZoom(zoom);
     // The page is the free rectangle as wide as it is at 100%, shown at the
     // zoom, so the text wraps exactly as the page paints it.

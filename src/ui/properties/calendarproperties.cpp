@@ -8,7 +8,7 @@
 
 #include "calendar/calendarpage.h"
 #include "platform/datafolder.h"
-#include "calendar/zoomsteps.h"
+#include "base/zoom.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -67,7 +67,7 @@ TCalendarProperties::TCalendarProperties(CalendarPage &page, QWidget *parent)
     top->addWidget(previewPane, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
-    layout->addLayout(createButtonRow());
+    layout->addWidget(createButtonRow());
 
     // Page switching from the keyboard wherever the focus is.
     const auto step = [this](int by) {
@@ -81,7 +81,7 @@ TCalendarProperties::TCalendarProperties(CalendarPage &page, QWidget *parent)
         { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp) })
         connect(new QShortcut(key, this), &QShortcut::activated, this, [step] { step(-1); });
 
-    setPreviewScale(PercentToZoom(30));
+    setPreviewScale(Zoom::fromStoredPercent(30).scale());
     preview().copyAttributesFrom(page);
     OpeningLayoutKind = page.layoutKind();
     WarnOnLayoutKindChange = page.anyCellHasContents();
@@ -333,7 +333,7 @@ void TCalendarProperties::BorderFilesClick()
 
 void TCalendarProperties::showZoom()
 {
-    ZoomLabel->setText(QString::number(std::nearbyint(previewScale() * 100.0f)) + QLatin1Char('%'));
+    ZoomLabel->setText(QString::number(Zoom(previewScale()).shownPercent()) + QLatin1Char('%'));
 }
 
 void TCalendarProperties::ZoomOutbuttonClick()

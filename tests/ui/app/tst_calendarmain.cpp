@@ -3,7 +3,6 @@
 #include "app/calendarmain.h"
 #include "mainwindowfixture.h"
 #include "surface/calendarpanel32.h"
-#include "calendar/zoomsteps.h"
 
 #include <QAction>
 #include <QDialog>
@@ -59,10 +58,6 @@ private slots:
     void pageKeysZoom();
     void pageKeysReachTheFocusedControlToo();
     void pageKeysIgnoredWhileAnotherWindowIsActive();
-    void zoomToPercent_data();
-    void zoomToPercent();
-    void percentToZoom_data();
-    void percentToZoom();
 };
 
 void TestCalendarMain::startsAtSixtyPercent()
@@ -209,49 +204,6 @@ void TestCalendarMain::pageKeysIgnoredWhileAnotherWindowIsActive()
     QTest::keyClick(dialog.windowHandle(), Qt::Key_PageDown);
     QVERIFY(edit->hasFocus());
     QCOMPARE(main.calendarPanel()->scale(), 0.601f);
-}
-
-void TestCalendarMain::zoomToPercent_data()
-{
-    QTest::addColumn<float>("scale");
-    QTest::addColumn<int>("percent");
-    QTest::newRow("0.2999") << 0.2999f << 20;
-    QTest::newRow("0.3") << 0.3f << 30;
-    QTest::newRow("0.601") << 0.601f << 60;
-    QTest::newRow("0.6999") << 0.6999f << 60;
-    QTest::newRow("0.999") << 0.999f << 90;
-    QTest::newRow("1.0") << 1.0f << 100;
-    QTest::newRow("1.05") << 1.05f << 100;
-    QTest::newRow("0.1") << 0.1f << 20;
-}
-
-void TestCalendarMain::zoomToPercent()
-{
-    QFETCH(float, scale);
-    QFETCH(int, percent);
-    QCOMPARE(ZoomToPercent(scale), percent);
-}
-
-void TestCalendarMain::percentToZoom_data()
-{
-    QTest::addColumn<int>("percent");
-    QTest::addColumn<float>("scale");
-    QTest::newRow("0") << 0 << 0.201f;
-    QTest::newRow("29") << 29 << 0.201f;
-    QTest::newRow("30") << 30 << 0.301f;
-    QTest::newRow("60") << 60 << 0.601f;
-    QTest::newRow("99") << 99 << 0.901f;
-    QTest::newRow("100") << 100 << 1.001f;
-    QTest::newRow("250") << 250 << 1.001f;
-}
-
-void TestCalendarMain::percentToZoom()
-{
-    QFETCH(int, percent);
-    QFETCH(float, scale);
-    QCOMPARE(PercentToZoom(percent), scale);
-    // Every stored step survives a round trip.
-    QCOMPARE(PercentToZoom(ZoomToPercent(scale)), scale);
 }
 
 QTEST_MAIN(TestCalendarMain)

@@ -274,7 +274,7 @@ private slots:
     void aCorruptFileKeepsTheCalendarOnScreen()
     {
         TCalendarMain main;
-        main.show();
+        QVERIFY(showSettled(main));
         const QString good = m_env->writeCalendar("good.DWF", 0, 7, 2026, "Summer");
         main.OpenCalendarFile(good);
         main.SetModified(true);
@@ -346,7 +346,7 @@ private slots:
     void cancelChangesReloadsOrOnlyClearsTheMark()
     {
         TCalendarMain main;
-        main.show();
+        QVERIFY(showSettled(main));
         const QString file = m_env->writeCalendar("c.DWF", 0, 4, 2026, "Kept");
         main.OpenCalendarFile(file);
         main.calendarPanel()->page().setUserTitle(QStringLiteral("Changed"));

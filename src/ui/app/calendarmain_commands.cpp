@@ -1,0 +1,151 @@
+#include "app/calendarmain.h"
+
+#include "app/celleditbridge.h"
+#include "base/zoom.h"
+#include "platform/inifile.h"
+#include "properties/calendarproperties.h"
+#include "properties/usertitleform.h"
+#include "recurring/editrecurringdates.h"
+#include "recurring/recurringfillcommand.h"
+#include "surface/calendarpanel32.h"
+#include "widgets/commondialogs.h"
+#include "widgets/formplacement.h"
+#include "widgets/helpviewer.h"
+
+TCalendarMain::IconToolAside::IconToolAside(TCalendarMain &window)
+    : m_window(window)
+{
+    if (m_window.m_iconToolWanted)
+        m_window.m_iconToolShowing = false;
+}
+
+TCalendarMain::IconToolAside::~IconToolAside()
+{
+    if (m_window.m_iconToolWanted)
+        m_window.m_iconToolShowing = true;
+}
+
+// --- tools, hints, icon tool, fonts --------------------------------------------
+
+void TCalendarMain::closeCellEditor()
+{
+    m_cellEditing->DoSaveRichtext();
+}
+
+void TCalendarMain::CheckFloaterStatus()
+{
+    if (!CalendarPanel->HasDayCells()) {
+        m_iconToolWanted = false;
+        m_iconToolShowing = false;
+    } else if (m_iconToolWanted && !m_iconToolShowing) {
+        m_iconToolShowing = true;
+    }
+}
+
+void TCalendarMain::ShowHideIconToolClick()
+{
+    m_iconToolShowing = !m_iconToolShowing;
+    m_iconToolWanted = m_iconToolShowing;
+    SetButtons();
+}
+
+void TCalendarMain::mnuShowHintClick()
+{
+    // The action toggled its own check mark already.
+    m_preferences.hintsOn = m_menus.mnuShowHint->isChecked();
+    SavePreferences();
+}
+
+void TCalendarMain::DefaultEditorFont1Click()
+{
+    LoadPreferences();
+    CalendarFont font = m_preferences.defaultEditorFont;
+    if (CommonDialogs::chooseCalendarFont(this, font)) {
+        m_cellEditing->setDefaultFont(font);
+        SavePreferences();
+    }
+    SetDefaultFontNow();
+}
+
+void TCalendarMain::SetDefaultFontNow()
+{
+    m_cellEditing->SetDefaultFontNow();
+}
+
+// --- properties, title, recurring dates ----------------------------------------
+
+void TCalendarMain::mnuPropertiesClick()
+{
+    propertiesDialog();
+    SetButtons();
+    SavePreferences();
+}
+
+void TCalendarMain::propertiesDialog()
+{
+    const IconToolAside aside(*this);
+    closeCellEditor();
+    CalendarPage &page = CalendarPanel->page();
+
+    // The dialog takes its place (stored, or centred) when it first shows.
+    TCalendarProperties dialog(page, this);
+    IniFile placement(preferencesFileName());
+    dialog.setPlacementFile(&placement);
+    dialog.setPreviewScale(Zoom::fromStoredPercent(m_preferences.previewZoomPercent).scale());
+    if (m_newCalendarPending) {
+        dialog.ResetToDefaults = true;
+        dialog.WarnOnLayoutKindChange = false;
+        dialog.WarnOnGeometryChange = false;
+    } else if (pageShown()) {
+        dialog.WarnOnGeometryChange = !m_placedObjects.children().empty();
+    } else {
+        dialog.WarnOnLayoutKindChange = false;
+    }
+    connect(&dialog, &TCalendarProperties::helpRequested, this, &THelpViewer::ShowHelpContext);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    m_propertiesAccepted = false;
+    m_preferences.previewZoomPercent = Zoom(dialog.previewScale()).storedPercent();
+    if (accepted) {
+        if (dialog.applyToPage(pageShown()))
+            SetModified(true);
+        m_propertiesAccepted = true;
+    }
+    m_newCalendarPending = false;
+    CalendarPanel->update();
+    CheckFloaterStatus();
+}
+
+void TCalendarMain::mnuUserTitleClick()
+{
+    TUserTitleForm form(this);
+    form.loadFrom(CalendarPanel->page());
+    FormPlacement::CenterForm(&form);
+    if (form.exec() == QDialog::Accepted) {
+        form.applyTo(CalendarPanel->page());
+        SetModified(true);
+    }
+}
+
+void TCalendarMain::mnuEditrecurringDatesClick()
+{
+    const IconToolAside aside(*this);
+    TEditRecurringDates dialog(QString(), this);
+    FormPlacement::CenterForm(&dialog);
+    dialog.exec();
+}
+
+void TCalendarMain::mnuFillCalendarwithRecurringDatesClick()
+{
+    CellEditorHook hook;
+    hook.currentCell = [this] { return m_cellEditing->CurrentCell(); };
+    hook.closeEditor = [this] { closeCellEditor(); };
+    hook.openEditor = [this](int cell) { CalendarPanel->page().raiseForCell(cell); };
+    hook.showIconTool = [this](bool visible) {
+        if (m_iconToolWanted)
+            m_iconToolShowing = visible;
+    };
+    if (RecurringFillCommand::run(this, CalendarPanel->page(), m_cellEditing->defaultFont(), hook)) {
+        SetModified(true);
+        CalendarPanel->update();
+    }
+}

@@ -1,0 +1,44 @@
+#include "app/calendarmain.h"
+
+#include "app/celleditbridge.h"
+#include "app/configurationinfo.h"
+#include "widgets/commondialogs.h"
+#include "widgets/helpviewer.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace {
+
+const QString kVersion = QStringLiteral("3.2g");
+const QString kWebsite = QStringLiteral("https://datewright.org/");
+
+} // namespace
+
+void TCalendarMain::VisitOurInternetW1Click()
+{
+    QDesktopServices::openUrl(QUrl(kWebsite));
+}
+
+void TCalendarMain::Contents1Click()
+{
+    THelpViewer::ShowHelpContents();
+}
+
+void TCalendarMain::ConfigurationInformation1Click()
+{
+    // The preferences as they are now, not as last saved.
+    Preferences shown = m_preferences;
+    shown.defaultEditorFont = m_cellEditing->defaultFont();
+    shown.iconToolWanted = m_iconToolWanted;
+    shown.hintsOn = m_menus.mnuShowHint->isChecked();
+    TConfigurationInfo dialog(ConfigurationReport::lines(currentConfiguration(this, shown)), this);
+    dialog.exec();
+}
+
+void TCalendarMain::About1Click()
+{
+    CommonDialogs::current().information(
+        this, QStringLiteral("About Datewright"),
+        QStringLiteral("Datewright\nVersion %1\n\nDesign and print calendar pages.").arg(kVersion));
+}

@@ -1,0 +1,157 @@
+#include "app/calendarmain.h"
+
+#include "app/celleditbridge.h"
+#include "app/mrufilelist.h"
+#include "base/zoom.h"
+#include "platform/datafolder.h"
+#include "platform/inifile.h"
+#include "recurring/recurringlistfile.h"
+#include "surface/calendarpanel32.h"
+#include "widgets/commondialogs.h"
+#include "widgets/formplacement.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QPrinterInfo>
+
+// --- start and close -----------------------------------------------------------
+
+void TCalendarMain::FormCreate()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_calendarFileName.clear();
+    m_newCalendarPending = false;
+    showPage(false);
+    m_firstActivation = true;
+    LoadPreferences();
+    m_modified = true; // so that SetModified(false) below takes effect
+    SetModified(false);
+    CalendarPanel->SetScale(Zoom::fromStoredPercent(m_preferences.mainZoomPercent).scale());
+    CalendarPanel->page().setCalendarLayout(1);
+
+    RecentFiles = new TMRUFileList(this);
+    RecentFiles->setFileMenu(m_menus.FileMenu);
+    RecentFiles->setRemoveOnClick(true);
+    RecentFiles->setMaximum(5);
+    connect(RecentFiles, &TMRUFileList::OnMRUItemClick, this,
+            [this](QAction *, const QString &fileName) { OpenRecentFile(fileName); });
+    RecentFiles->setAutoSaveName(preferencesFileName());
+    RecentFiles->setAutoSaveKey(QStringLiteral("MRU"));
+    RecentFiles->setAutoSave(false);
+    RecentFiles->Load();
+
+    m_menus.mnuShowHint->setChecked(m_preferences.hintsOn);
+    // A delivered starting list becomes the recurring-date list, once.
+    QString error;
+    if (!RecurringListFile::convertStartingList(DataFolder::path(), &error))
+        CommonDialogs::current().warning(this, QStringLiteral("Datewright"), error);
+    m_menus.mnuOnLine->menuAction()->setVisible(true);
+    SetCaption();
+    // The busy cursor stays until the first activation has finished.
+}
+
+void TCalendarMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_firstActivation)
+        FormActivate();
+}
+
+void TCalendarMain::FormActivate()
+{
+    if (!m_firstActivation)
+        return;
+    IniFile ini(preferencesFileName());
+    FormPlacement::RestoreWindowPlacement(this, ini);
+    // Asked once the window has been drawn (see eventFilter), so its
+    // message sits over the page rather than over an empty screen.
+    m_printerCheckPending = true;
+    CalendarPanel->page().resetToDefaultStyle();
+    if (!m_startupFile.isEmpty())
+        OpenCalendarFile(m_startupFile);
+    else if (!RecentFiles->files().isEmpty() && QFileInfo::exists(RecentFiles->files().first()))
+        OpenCalendarFile(RecentFiles->files().first());
+    showPage(!m_calendarFileName.isEmpty());
+    m_menus.mnuSave->setEnabled(false);
+    SetModified(false);
+    m_firstActivation = false;
+    SetButtons();
+    SetCaption();
+    QApplication::restoreOverrideCursor();
+    CheckFloaterStatus();
+    if (m_iconToolWanted)
+        m_iconToolShowing = true;
+    SetButtons();
+    CalendarPanel->setSuspendPainting(false);
+    CalendarPanel->update();
+}
+
+bool TCalendarMain::CheckPrinters()
+{
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        CommonDialogs::ShowInformation(
+            this, QStringLiteral("There are no installed printers.\r\nUnable to perform printer related operations"));
+        return false;
+    }
+    if (QPrinterInfo::defaultPrinterName().isEmpty()) {
+        CommonDialogs::ShowInformation(
+            this,
+            QStringLiteral("There is no default printer selected.\r\nUnable to perform printer related operations"));
+        return false;
+    }
+    return true;
+}
+
+void TCalendarMain::closeEvent(QCloseEvent *event)
+{
+    // Closing proceeds unless unsaved changes could not be saved: losing
+    // them silently would be worse than staying open.
+    if (!CheckSaveNeeded()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+void TCalendarMain::FormClose()
+{
+    m_preferences.mainZoomPercent = Zoom(CalendarPanel->scale()).storedPercent();
+    SavePreferences();
+    IniFile ini(preferencesFileName());
+    FormPlacement::SaveWindowPlacement(this, ini);
+    m_iconToolShowing = false;
+}
+
+void TCalendarMain::Exit1Click()
+{
+    close();
+}
+
+// --- preferences ---------------------------------------------------------------
+
+QString TCalendarMain::preferencesFileName() const
+{
+    return Preferences::fileName();
+}
+
+void TCalendarMain::LoadPreferences()
+{
+    m_preferences.load(IniFile(preferencesFileName()));
+    m_iconToolWanted = m_preferences.iconToolWanted;
+    m_menus.mnuShowHint->setChecked(m_preferences.hintsOn);
+    m_cellEditing->setDefaultFont(m_preferences.defaultEditorFont);
+}
+
+bool TCalendarMain::SavePreferences()
+{
+    m_preferences.defaultEditorFont = m_cellEditing->defaultFont();
+    m_preferences.iconToolWanted = m_iconToolShowing;
+    m_preferences.hintsOn = m_menus.mnuShowHint->isChecked();
+    IniFile ini(preferencesFileName());
+    if (m_preferences.save(ini))
+        return true;
+    CommonDialogs::current().warning(this, QStringLiteral("Datewright"), ini.error());
+    return false;
+}

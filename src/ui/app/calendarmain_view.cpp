@@ -1,0 +1,137 @@
+#include "app/calendarmain.h"
+
+#include "app/celleditbridge.h"
+#include "base/zoom.h"
+#include "richtext/wprichtext.h"
+#include "richtext/wptoolbar.h"
+#include "surface/calendarpanel32.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QScrollArea>
+#include <QTimer>
+#include <QToolButton>
+
+// --- state shown in the window -------------------------------------------------
+
+bool TCalendarMain::pageShown() const
+{
+    return !CalendarPanel->isHidden();
+}
+
+void TCalendarMain::showPage(bool shown)
+{
+    CalendarPanel->setVisible(shown);
+    m_noCalendarHint->setVisible(!shown);
+    fitScrollArea();
+}
+
+void TCalendarMain::fitScrollArea()
+{
+    QWidget *holder = ScrollBox2->widget();
+    holder->layout()->activate();
+    holder->adjustSize();
+    // The hint stays in the middle of whatever the window shows.
+    if (!m_noCalendarHint->isHidden())
+        holder->resize(holder->size().expandedTo(ScrollBox2->viewport()->size()));
+}
+
+void TCalendarMain::SetModified(bool modified)
+{
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    setWindowModified(modified);
+    SetButtons();
+}
+
+void TCalendarMain::SetButtons()
+{
+    const MainMenus &m = m_menus;
+    const bool shown = pageShown();
+    const bool dayCells = shown && CalendarPanel->page().layoutHasDayCells();
+    const bool named = !m_calendarFileName.isEmpty();
+    m.mnuFillCalendarwithRecurringDates->setEnabled(dayCells);
+    m.mnuUserTitle->setEnabled(dayCells);
+    m.mnuClearAllCellContents->setEnabled(dayCells);
+    m.ShowHideIconTool->setEnabled(dayCells);
+    m.mnuSave->setEnabled(named);
+    WPToolBar1->setEnabled(shown && WPRichText1->hasFocus());
+    for (QAction *action : {m.mnuSaveAs, m.mnuProperties, m.PropertiesButton, m.mnuPrintSetup, m.ZoomMinusButton,
+                            m.ZoomPlusButton, m.mnuSaveAsBitmap, m.mnuSaveAsJPG})
+        action->setEnabled(shown);
+    // Printing has no window of its own yet: its commands stay off.
+    m.mnuPrintSetup->setEnabled(false);
+    m.mnuPrintCalendar->setEnabled(false);
+    m.Printbutton->setEnabled(m.mnuPrintCalendar->isEnabled());
+    m.mnuCancelChanges->setEnabled(shown && named);
+    m.Savebutton->setVisible(m_modified);
+    m.CancelButton->setVisible(m_modified && named);
+    m.ShowHideIconTool->setText(m_iconToolShowing ? QStringLiteral("Hide Icon Tool")
+                                                  : QStringLiteral("Show Icon Tool"));
+}
+
+void TCalendarMain::SetCaption()
+{
+    // "[*]" shows the platform's unsaved-changes mark while modified.
+    QString caption = QStringLiteral("Datewright[*]");
+    if (!m_calendarFileName.isEmpty())
+        caption += QStringLiteral("  [%1]").arg(QFileInfo(m_calendarFileName).fileName());
+    caption += QStringLiteral("    [%1%]").arg(Zoom(CalendarPanel->scale()).shownPercent());
+    setWindowTitle(caption);
+}
+
+// --- zoom and keys -------------------------------------------------------------
+
+void TCalendarMain::ZoomPlusButtonClick()
+{
+    stepZoom(+1);
+}
+
+void TCalendarMain::ZoomMinusButtonClick()
+{
+    stepZoom(-1);
+}
+
+void TCalendarMain::stepZoom(int direction)
+{
+    // From a hair above 50% up to a hair above 100%, in steps of 0.1.
+    const float scale = CalendarPanel->scale();
+    if (direction > 0 ? scale > 0.95f : scale <= 0.6f)
+        return;
+    closeCellEditor();
+    CalendarPanel->SetScale(scale + (direction > 0 ? 0.1f : -0.1f));
+    SetCaption();
+}
+
+bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // Hints off: no tool tips anywhere in the program.
+    if (event->type() == QEvent::ToolTip && !m_menus.mnuShowHint->isChecked())
+        return true;
+    if (event->type() == QEvent::Paint && m_printerCheckPending && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == this) {
+        m_printerCheckPending = false;
+        QTimer::singleShot(0, this, [this] {
+            m_printerReady = CheckPrinters();
+            SetButtons();
+        });
+    }
+    // Page Down and Page Up zoom wherever the focus is in this window, and
+    // the focused control still gets the key. A key event passes the filter
+    // once per widget it propagates to: act on its first stop only.
+    if (event->type() != QEvent::KeyPress || !isActiveWindow())
+        return false;
+    QWidget *firstStop = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    if (watched != firstStop)
+        return false;
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key == Qt::Key_PageDown)
+        ZoomPlusButtonClick();
+    else if (key == Qt::Key_PageUp)
+        ZoomMinusButtonClick();
+    return false;
+}
