@@ -1,9 +1,6 @@
 #include "objects/vbaselabel.h"
 
-#include "stream/fontproperty.h"
-#include "stream/propertyio.h"
-#include "stream/reader.h"
-#include "stream/writer.h"
+#include "stream/recordtable.h"
 
 #include <climits>
 
@@ -64,80 +61,71 @@ TVBaseLabel::TVBaseLabel(TComponent *owner)
     storeBounds(0, 0, 142, 33);
 }
 
-void TVBaseLabel::updateOffsets()
-{
-    m_shadowOffset = shadowOffsetOf(m_directionShadow, m_depthShadow);
-    m_highlightOffset = highlightOffsetOf(m_directionHighlight, m_depthHighlight);
-    m_layoutNeeded = true;
-    invalidate();
-}
-
 void TVBaseLabel::setAlignment(TAlignment alignment)
 {
-    if (alignment == m_alignment)
-        return;
-    m_alignment = alignment;
-    m_layoutNeeded = true;
-    invalidate();
-    notifyModified();
+    assign(m_alignment, alignment, Relayout | Repaint | Modified);
 }
 
 void TVBaseLabel::setDepthHighlight(int depth)
 {
-    if (depth == m_depthHighlight)
-        return;
-    m_depthHighlight = depth;
-    updateOffsets();
+    assign(m_depthHighlight, depth, Relayout | Repaint);
 }
 
 void TVBaseLabel::setDepthShadow(int depth)
 {
-    if (depth == m_depthShadow)
-        return;
-    m_depthShadow = depth;
-    updateOffsets();
+    assign(m_depthShadow, depth, Relayout | Repaint);
 }
 
 void TVBaseLabel::setDirectionHighlight(THighlightDirection direction)
 {
-    if (direction == m_directionHighlight)
-        return;
-    m_directionHighlight = direction;
-    updateOffsets();
+    assign(m_directionHighlight, direction, Relayout | Repaint);
 }
 
 void TVBaseLabel::setDirectionShadow(TShadowDirection direction)
 {
-    if (direction == m_directionShadow)
-        return;
-    m_directionShadow = direction;
-    updateOffsets();
+    assign(m_directionShadow, direction, Relayout | Repaint);
 }
 
 void TVBaseLabel::setColorHighlight(TColor color)
 {
-    if (color == m_colorHighlight)
-        return;
-    m_colorHighlight = color;
-    invalidate();
+    assign(m_colorHighlight, color);
 }
 
 void TVBaseLabel::setColorShadow(TColor color)
 {
-    if (color == m_colorShadow)
-        return;
-    m_colorShadow = color;
-    invalidate();
+    assign(m_colorShadow, color);
+}
+
+void TVBaseLabel::setCaption(const QString &caption)
+{
+    assign(m_caption, caption, Relayout | Repaint | Modified);
+}
+
+void TVBaseLabel::setFont(const CalendarFont &font)
+{
+    assign(m_font, font, Relayout | Repaint | Modified);
+}
+
+void TVBaseLabel::setTransparent(bool transparent)
+{
+    assign(m_transparent, transparent, Repaint | Modified);
+}
+
+void TVBaseLabel::setBackColor(TColor color)
+{
+    assign(m_backColor, color, Repaint | Modified);
+}
+
+void TVBaseLabel::setBorderStyle(TBorderStyle style)
+{
+    assign(m_borderStyle, style, Repaint | Modified);
 }
 
 void TVBaseLabel::setAngle(int angle)
 {
-    if (angle != 0 && angle != 90 && angle != 180 && angle != 270)
+    const bool rightAngle = angle == 0 || angle == 90 || angle == 180 || angle == 270;
+    if (!rightAngle || !assign(m_angle, angle, Relayout))
         return;
-    if (angle == m_angle)
-        return;
-    m_angle = angle;
-    m_layoutNeeded = true;
     if (angle != 0)
         m_alignment = taLeftJustify;
     // A label turned by the user stands upright; exchange the sides when
@@ -148,56 +136,9 @@ void TVBaseLabel::setAngle(int angle)
     invalidate();
 }
 
-void TVBaseLabel::setCaption(const QString &caption)
-{
-    if (caption == m_caption)
-        return;
-    m_caption = caption;
-    m_layoutNeeded = true;
-    notifyModified();
-    invalidate();
-}
-
-void TVBaseLabel::setFont(const CalendarFont &font)
-{
-    if (font == m_font)
-        return;
-    m_font = font;
-    m_layoutNeeded = true;
-    notifyModified();
-    invalidate();
-}
-
 void TVBaseLabel::applyFont(const CalendarFont &font)
 {
     setFont(font);
-}
-
-void TVBaseLabel::setTransparent(bool transparent)
-{
-    if (transparent == m_transparent)
-        return;
-    m_transparent = transparent;
-    notifyModified();
-    invalidate();
-}
-
-void TVBaseLabel::setBackColor(TColor color)
-{
-    if (color == m_backColor)
-        return;
-    m_backColor = color;
-    notifyModified();
-    invalidate();
-}
-
-void TVBaseLabel::setBorderStyle(TBorderStyle style)
-{
-    if (style == m_borderStyle)
-        return;
-    m_borderStyle = style;
-    invalidate();
-    notifyModified();
 }
 
 void TVBaseLabel::boundsChanged()
@@ -208,77 +149,35 @@ void TVBaseLabel::boundsChanged()
         setBounds(left(), top(), qMax(width(), 1), qMax(height(), 1));
 }
 
-void writeCaption(TWriter &writer, const QString &caption)
-{
-    // An empty caption is written too: skipped, it would read back as the
-    // creation text "Text".
-    if (caption.isEmpty()) {
-        writer.writePropName(QStringLiteral("Caption"));
-        writer.writeString(caption);
-        return;
-    }
-    PropertyIO::writeString(writer, "Caption", caption);
-}
-
 QString TVBaseLabel::className() const
 {
     return QStringLiteral("TVBaseLabel");
 }
 
-void TVBaseLabel::writeProperties(TWriter &writer) const
+const RecordTable &TVBaseLabel::records() const
 {
-    using namespace PropertyIO;
-    TVGraphicControl::writeProperties(writer);
-    writeEnum(writer, "Alignment", m_alignment, alignmentNames(), taLeftJustify);
-    writeInteger(writer, "DepthHighlight", m_depthHighlight, 0);
-    writeInteger(writer, "DepthShadow", m_depthShadow, 0);
-    writeEnum(writer, "DirectionHighlight", m_directionHighlight, highlightDirectionNames(), hdUpLeft);
-    writeEnum(writer, "DirectionShadow", m_directionShadow, shadowDirectionNames(), sdDownRight);
-    writeColor(writer, "colorHighlight", m_colorHighlight, 0xFFFF00);
-    writeColor(writer, "colorShadow", m_colorShadow, 0x808080);
-    writeInteger(writer, "Angle", m_angle, 0);
-    writeCaption(writer, m_caption);
-    writeFont(writer, "Font", m_font, m_fontPitch);
-    writeBoolean(writer, "Transparent", m_transparent);
-    writeColor(writer, "BackColor", m_backColor);
-    writeEnum(writer, "BorderStyle", m_borderStyle, borderStyleNames());
-}
-
-TPropertyRead TVBaseLabel::readProperty(const QString &path, TReader &reader)
-{
-    using PropertyIO::is;
-    if (PropertyIO::hasPrefix(path, "Font")) {
-        CalendarFont font = m_font;
-        const TPropertyRead result
-            = PropertyIO::readFont(reader, PropertyIO::subPath(path), font, &m_fontPitch);
-        setFont(font);
-        return result;
-    }
-    if (is(path, "Alignment"))
-        setAlignment(TAlignment(reader.readEnum(alignmentNames())));
-    else if (is(path, "DepthHighlight"))
-        setDepthHighlight(reader.readInteger());
-    else if (is(path, "DepthShadow"))
-        setDepthShadow(reader.readInteger());
-    else if (is(path, "DirectionHighlight"))
-        setDirectionHighlight(THighlightDirection(reader.readEnum(highlightDirectionNames())));
-    else if (is(path, "DirectionShadow"))
-        setDirectionShadow(TShadowDirection(reader.readEnum(shadowDirectionNames())));
-    else if (is(path, "colorHighlight"))
-        setColorHighlight(reader.readColor());
-    else if (is(path, "colorShadow"))
-        setColorShadow(reader.readColor());
-    else if (is(path, "Angle"))
-        setAngle(reader.readInteger());
-    else if (is(path, "Caption"))
-        setCaption(reader.readString());
-    else if (is(path, "Transparent"))
-        setTransparent(reader.readBoolean());
-    else if (is(path, "BackColor"))
-        setBackColor(reader.readColor());
-    else if (is(path, "BorderStyle"))
-        setBorderStyle(TBorderStyle(reader.readEnum(borderStyleNames())));
-    else
-        return TVGraphicControl::readProperty(path, reader);
-    return TPropertyRead::Done;
+    using C = TVBaseLabel;
+    using namespace Records;
+    static const RecordTable table(TVGraphicControl::records(),
+        {
+            record("Alignment", &C::alignment, &C::setAlignment, enumeration(alignmentNames()),
+                unlessDefault(taLeftJustify)),
+            record("DepthHighlight", &C::depthHighlight, &C::setDepthHighlight, integer, unlessDefault(0)),
+            record("DepthShadow", &C::depthShadow, &C::setDepthShadow, integer, unlessDefault(0)),
+            record("DirectionHighlight", &C::directionHighlight, &C::setDirectionHighlight,
+                enumeration(highlightDirectionNames()), unlessDefault(hdUpLeft)),
+            record("DirectionShadow", &C::directionShadow, &C::setDirectionShadow,
+                enumeration(shadowDirectionNames()), unlessDefault(sdDownRight)),
+            record(
+                "colorHighlight", &C::colorHighlight, &C::setColorHighlight, color, unlessDefault(0xFFFF00)),
+            record("colorShadow", &C::colorShadow, &C::setColorShadow, color, unlessDefault(0x808080)),
+            record("Angle", &C::angle, &C::setAngle, integer, unlessDefault(0)),
+            // Written also when empty: left out, it would read back as "Text".
+            record("Caption", &C::caption, &C::setCaption, text, always),
+            fontRecord("Font", &C::font, &C::setFont, &C::m_fontPitch),
+            record("Transparent", &C::transparent, &C::setTransparent, boolean),
+            record("BackColor", &C::backColor, &C::setBackColor, color),
+            record("BorderStyle", &C::borderStyle, &C::setBorderStyle, enumeration(borderStyleNames())),
+        });
+    return table;
 }

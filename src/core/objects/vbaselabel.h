@@ -3,6 +3,10 @@
 #include "objects/objecttypes.h"
 #include "objects/vgraphiccontrol.h"
 
+// The shadow offset of a direction and depth; shared with the SuperText.
+[[nodiscard]] QPoint shadowOffsetOf(TShadowDirection direction, int depth);
+[[nodiscard]] QPoint highlightOffsetOf(THighlightDirection direction, int depth);
+
 // One line of text with an optional drop shadow, highlight, background,
 // border and rotation: the data of the text label and its setter rules.
 class TVBaseLabel : public TVGraphicControl
@@ -41,8 +45,11 @@ public:
     void setBorderStyle(TBorderStyle style);
 
     // Shadow and highlight offsets in pixels, from depth and direction.
-    [[nodiscard]] QPoint shadowOffset() const { return m_shadowOffset; }
-    [[nodiscard]] QPoint highlightOffset() const { return m_highlightOffset; }
+    [[nodiscard]] QPoint shadowOffset() const { return shadowOffsetOf(m_directionShadow, m_depthShadow); }
+    [[nodiscard]] QPoint highlightOffset() const
+    {
+        return highlightOffsetOf(m_directionHighlight, m_depthHighlight);
+    }
     // Set by every change that moves or resizes the text; painting lays the
     // label out again and clears it.
     [[nodiscard]] bool layoutNeeded() const { return m_layoutNeeded; }
@@ -51,15 +58,13 @@ public:
     void applyFont(const CalendarFont &font) override;
 
     [[nodiscard]] QString className() const override;
-    void writeProperties(TWriter &writer) const override;
-    TPropertyRead readProperty(const QString &path, TReader &reader) override;
+    [[nodiscard]] const RecordTable &records() const override;
 
 protected:
     void boundsChanged() override;
+    void invalidateLayout() override { m_layoutNeeded = true; }
 
 private:
-    void updateOffsets();
-
     TAlignment m_alignment = taLeftJustify;
     int m_depthHighlight = 0;
     int m_depthShadow = 0;
@@ -75,13 +80,5 @@ private:
     TColor m_backColor = clWhite;
     TBorderStyle m_borderStyle = bsNone;
 
-    QPoint m_shadowOffset;
-    QPoint m_highlightOffset;
     bool m_layoutNeeded = true;
 };
-
-// The shadow offset of a direction and depth; shared with the SuperText.
-[[nodiscard]] QPoint shadowOffsetOf(TShadowDirection direction, int depth);
-[[nodiscard]] QPoint highlightOffsetOf(THighlightDirection direction, int depth);
-// Writes "Caption", also when empty; shared with the SuperText.
-void writeCaption(TWriter &writer, const QString &caption);

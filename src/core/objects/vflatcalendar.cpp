@@ -3,9 +3,7 @@
 #include "objects/flatcalendarmonth.h"
 
 #include "calendar/languagetables.h"
-#include "stream/fontproperty.h"
-#include "stream/propertyio.h"
-#include "stream/reader.h"
+#include "stream/recordtable.h"
 
 namespace {
 
@@ -31,46 +29,38 @@ TVFlatCalendar::TVFlatCalendar(TComponent *owner, const QDate &today)
 {
 }
 
-template <typename T> void TVFlatCalendar::store(T &field, const T &value)
-{
-    if (field == value)
-        return;
-    field = value;
-    invalidate();
-}
-
 void TVFlatCalendar::setStartOfWeek(int day)
 {
     if (day < 1 || day > 2)
         return;
-    store(m_startOfWeek, TFCDayOfWeek(day));
+    assign(m_startOfWeek, TFCDayOfWeek(day));
 }
 
 void TVFlatCalendar::setShadowDepth(int depth)
 {
     if (depth > 10)
         return;
-    store(m_shadowDepth, depth);
+    assign(m_shadowDepth, depth);
 }
 
 // clang-format off
-void TVFlatCalendar::setMonth(int month) { store(m_month, month); }
-void TVFlatCalendar::setYear(int year) { store(m_year, year); }
-void TVFlatCalendar::setTitleFont(const CalendarFont &font) { store(m_titleFont, font); }
-void TVFlatCalendar::setDayNameFont(const CalendarFont &font) { store(m_dayNameFont, font); }
-void TVFlatCalendar::setCellFont(const CalendarFont &font) { store(m_cellFont, font); }
-void TVFlatCalendar::setShowYear(bool show) { store(m_showYear, show); }
-void TVFlatCalendar::setDayNameBGColor(TColor color) { store(m_dayNameBGColor, color); }
-void TVFlatCalendar::setCalendarBorderStyle(TFlatCalBorderStyle style) { store(m_calendarBorderStyle, style); }
-void TVFlatCalendar::setDayNameBorderStyle(TFlatCalBorderStyle style) { store(m_dayNameBorderStyle, style); }
-void TVFlatCalendar::setCellBorderStyle(TFlatCalBorderStyle style) { store(m_cellBorderStyle, style); }
-void TVFlatCalendar::setDayNameStyle(TFlatCalHeadersStyle style) { store(m_dayNameStyle, style); }
-void TVFlatCalendar::setTitleBGcolor(TColor color) { store(m_titleBGcolor, color); }
-void TVFlatCalendar::setBackgroundcolor(TColor color) { store(m_backgroundcolor, color); }
-void TVFlatCalendar::setShadowColor(TColor color) { store(m_shadowColor, color); }
-void TVFlatCalendar::setShadowPosition(TFlatShadowPosition position) { store(m_shadowPosition, position); }
-void TVFlatCalendar::setLanguage(TFlatCalLanguage language) { store(m_language, language); }
-void TVFlatCalendar::setCalTransparent(bool transparent) { store(m_calTransparent, transparent); }
+void TVFlatCalendar::setMonth(int month) { assign(m_month, month); }
+void TVFlatCalendar::setYear(int year) { assign(m_year, year); }
+void TVFlatCalendar::setTitleFont(const CalendarFont &font) { assign(m_titleFont, font); }
+void TVFlatCalendar::setDayNameFont(const CalendarFont &font) { assign(m_dayNameFont, font); }
+void TVFlatCalendar::setCellFont(const CalendarFont &font) { assign(m_cellFont, font); }
+void TVFlatCalendar::setShowYear(bool show) { assign(m_showYear, show); }
+void TVFlatCalendar::setDayNameBGColor(TColor color) { assign(m_dayNameBGColor, color); }
+void TVFlatCalendar::setCalendarBorderStyle(TFlatCalBorderStyle style) { assign(m_calendarBorderStyle, style); }
+void TVFlatCalendar::setDayNameBorderStyle(TFlatCalBorderStyle style) { assign(m_dayNameBorderStyle, style); }
+void TVFlatCalendar::setCellBorderStyle(TFlatCalBorderStyle style) { assign(m_cellBorderStyle, style); }
+void TVFlatCalendar::setDayNameStyle(TFlatCalHeadersStyle style) { assign(m_dayNameStyle, style); }
+void TVFlatCalendar::setTitleBGcolor(TColor color) { assign(m_titleBGcolor, color); }
+void TVFlatCalendar::setBackgroundcolor(TColor color) { assign(m_backgroundcolor, color); }
+void TVFlatCalendar::setShadowColor(TColor color) { assign(m_shadowColor, color); }
+void TVFlatCalendar::setShadowPosition(TFlatShadowPosition position) { assign(m_shadowPosition, position); }
+void TVFlatCalendar::setLanguage(TFlatCalLanguage language) { assign(m_language, language); }
+void TVFlatCalendar::setCalTransparent(bool transparent) { assign(m_calTransparent, transparent); }
 // clang-format on
 
 QStringList TVFlatCalendar::monthNames() const
@@ -140,89 +130,36 @@ QString TVFlatCalendar::className() const
     return QStringLiteral("TVFlatCalendar");
 }
 
-void TVFlatCalendar::writeProperties(TWriter &writer) const
+const RecordTable &TVFlatCalendar::records() const
 {
-    using namespace PropertyIO;
-    TVGraphicControl::writeProperties(writer);
-    writeInteger(writer, "StartOfWeek", m_startOfWeek);
-    writeInteger(writer, "Month", m_month);
-    writeInteger(writer, "Year", m_year);
-    writeFont(writer, "TitleFont", m_titleFont, m_fontPitch[0]);
-    writeFont(writer, "DayNameFont", m_dayNameFont, m_fontPitch[1]);
-    writeFont(writer, "CellFont", m_cellFont, m_fontPitch[2]);
-    writeBoolean(writer, "ShowYear", m_showYear);
-    writeColor(writer, "DayNameBGColor", m_dayNameBGColor);
-    writeEnum(writer, "CalendarBorderStyle", m_calendarBorderStyle, flatCalBorderStyleNames());
-    writeEnum(writer, "DayNameBorderStyle", m_dayNameBorderStyle, flatCalBorderStyleNames());
-    writeEnum(writer, "CellBorderStyle", m_cellBorderStyle, flatCalBorderStyleNames());
-    writeEnum(writer, "DayNameStyle", m_dayNameStyle, flatCalHeadersStyleNames());
-    writeColor(writer, "TitleBGcolor", m_titleBGcolor);
-    writeColor(writer, "Backgroundcolor", m_backgroundcolor);
-    writeColor(writer, "ShadowColor", m_shadowColor);
-    writeInteger(writer, "ShadowDepth", m_shadowDepth);
-    writeEnum(writer, "ShadowPosition", m_shadowPosition, flatShadowPositionNames());
-    writeEnum(writer, "Language", m_language, flatCalLanguageNames());
-    writeBoolean(writer, "CalTransparent", m_calTransparent);
-}
-
-TPropertyRead TVFlatCalendar::readFontProperty(const QString &path, TReader &reader, bool *handled)
-{
-    static const char *const prefixes[] = { "TitleFont", "DayNameFont", "CellFont" };
-    CalendarFont *fonts[] = { &m_titleFont, &m_dayNameFont, &m_cellFont };
-    for (int i = 0; i < 3; ++i) {
-        if (!PropertyIO::hasPrefix(path, prefixes[i]))
-            continue;
-        *handled = true;
-        CalendarFont font = *fonts[i];
-        const TPropertyRead result
-            = PropertyIO::readFont(reader, PropertyIO::subPath(path), font, &m_fontPitch[i]);
-        store(*fonts[i], font);
-        return result;
-    }
-    *handled = false;
-    return TPropertyRead::NotFound;
-}
-
-TPropertyRead TVFlatCalendar::readProperty(const QString &path, TReader &reader)
-{
-    using PropertyIO::is;
-    bool isFont = false;
-    const TPropertyRead fontResult = readFontProperty(path, reader, &isFont);
-    if (isFont)
-        return fontResult;
-    if (is(path, "StartOfWeek"))
-        setStartOfWeek(reader.readInteger());
-    else if (is(path, "Month"))
-        setMonth(reader.readInteger());
-    else if (is(path, "Year"))
-        setYear(reader.readInteger());
-    else if (is(path, "ShowYear"))
-        setShowYear(reader.readBoolean());
-    else if (is(path, "DayNameBGColor"))
-        setDayNameBGColor(reader.readColor());
-    else if (is(path, "CalendarBorderStyle"))
-        setCalendarBorderStyle(TFlatCalBorderStyle(reader.readEnum(flatCalBorderStyleNames())));
-    else if (is(path, "DayNameBorderStyle"))
-        setDayNameBorderStyle(TFlatCalBorderStyle(reader.readEnum(flatCalBorderStyleNames())));
-    else if (is(path, "CellBorderStyle"))
-        setCellBorderStyle(TFlatCalBorderStyle(reader.readEnum(flatCalBorderStyleNames())));
-    else if (is(path, "DayNameStyle"))
-        setDayNameStyle(TFlatCalHeadersStyle(reader.readEnum(flatCalHeadersStyleNames())));
-    else if (is(path, "TitleBGcolor"))
-        setTitleBGcolor(reader.readColor());
-    else if (is(path, "Backgroundcolor"))
-        setBackgroundcolor(reader.readColor());
-    else if (is(path, "ShadowColor"))
-        setShadowColor(reader.readColor());
-    else if (is(path, "ShadowDepth"))
-        setShadowDepth(reader.readInteger());
-    else if (is(path, "ShadowPosition"))
-        setShadowPosition(TFlatShadowPosition(reader.readEnum(flatShadowPositionNames())));
-    else if (is(path, "Language"))
-        setLanguage(TFlatCalLanguage(reader.readEnum(flatCalLanguageNames())));
-    else if (is(path, "CalTransparent"))
-        setCalTransparent(reader.readBoolean());
-    else
-        return TVGraphicControl::readProperty(path, reader);
-    return TPropertyRead::Done;
+    using C = TVFlatCalendar;
+    using namespace Records;
+    static const RecordTable table(TVGraphicControl::records(),
+        {
+            record("StartOfWeek", &C::startOfWeek, &C::setStartOfWeek, integer),
+            record("Month", &C::month, &C::setMonth, integer),
+            record("Year", &C::year, &C::setYear, integer),
+            fontRecord("TitleFont", &C::titleFont, &C::setTitleFont, &C::m_titleFontPitch),
+            fontRecord("DayNameFont", &C::dayNameFont, &C::setDayNameFont, &C::m_dayNameFontPitch),
+            fontRecord("CellFont", &C::cellFont, &C::setCellFont, &C::m_cellFontPitch),
+            record("ShowYear", &C::showYear, &C::setShowYear, boolean),
+            record("DayNameBGColor", &C::dayNameBGColor, &C::setDayNameBGColor, color),
+            record("CalendarBorderStyle", &C::calendarBorderStyle, &C::setCalendarBorderStyle,
+                enumeration(flatCalBorderStyleNames())),
+            record("DayNameBorderStyle", &C::dayNameBorderStyle, &C::setDayNameBorderStyle,
+                enumeration(flatCalBorderStyleNames())),
+            record("CellBorderStyle", &C::cellBorderStyle, &C::setCellBorderStyle,
+                enumeration(flatCalBorderStyleNames())),
+            record("DayNameStyle", &C::dayNameStyle, &C::setDayNameStyle,
+                enumeration(flatCalHeadersStyleNames())),
+            record("TitleBGcolor", &C::titleBGcolor, &C::setTitleBGcolor, color),
+            record("Backgroundcolor", &C::backgroundcolor, &C::setBackgroundcolor, color),
+            record("ShadowColor", &C::shadowColor, &C::setShadowColor, color),
+            record("ShadowDepth", &C::shadowDepth, &C::setShadowDepth, integer),
+            record("ShadowPosition", &C::shadowPosition, &C::setShadowPosition,
+                enumeration(flatShadowPositionNames())),
+            record("Language", &C::language, &C::setLanguage, enumeration(flatCalLanguageNames())),
+            record("CalTransparent", &C::calTransparent, &C::setCalTransparent, boolean),
+        });
+    return table;
 }

@@ -73,20 +73,19 @@ public:
     void copyCalendarPropertiesFrom(const TVFlatCalendar &other);
 
     [[nodiscard]] QString className() const override;
-    void writeProperties(TWriter &writer) const override;
-    TPropertyRead readProperty(const QString &path, TReader &reader) override;
+    [[nodiscard]] const RecordTable &records() const override;
 
 private:
-    template <typename T> void store(T &field, const T &value);
-    TPropertyRead readFontProperty(const QString &path, TReader &reader, bool *handled);
-
     TFCDayOfWeek m_startOfWeek = 1;
     int m_month = 1;
     int m_year = 2000;
     CalendarFont m_titleFont;
     CalendarFont m_dayNameFont;
     CalendarFont m_cellFont;
-    int m_fontPitch[3] = {}; // kept only to be written back as they were read
+    // kept only to be written back as they were read
+    int m_titleFontPitch = 0;
+    int m_dayNameFontPitch = 0;
+    int m_cellFontPitch = 0;
     bool m_showYear = false;
     TColor m_dayNameBGColor = clWhite;
     TFlatCalBorderStyle m_calendarBorderStyle = fcbAll;

@@ -1,25 +1,13 @@
 #include "objects/vgraphiccontrol.h"
 
-#include "stream/propertyio.h"
-#include "stream/reader.h"
+#include "objects/objectcodecs.h"
+
+#include "stream/recordtable.h"
 
 #include <algorithm>
 #include <cfenv>
 #include <climits>
 #include <cmath>
-
-namespace {
-
-// Records may come from anywhere; a coordinate beyond this is no place on
-// any page, and keeping to it leaves room for sums and rescaling.
-constexpr int kMaxCoordinate = 1 << 24;
-
-int readCoordinate(TReader &reader)
-{
-    return std::clamp(reader.readInteger(), -kMaxCoordinate, kMaxCoordinate);
-}
-
-} // namespace
 
 int roundHalfEven(long double value)
 {
@@ -96,22 +84,12 @@ void TVGraphicControl::applyScale(float x)
 
 void TVGraphicControl::setLocked(bool locked)
 {
-    if (locked == m_locked)
-        return;
-    m_locked = locked;
-    if (!isStreaming())
-        notifyModified();
+    assign(m_locked, locked, Modified);
 }
 
 void TVGraphicControl::setUnselectable(bool unselectable)
 {
-    if (unselectable == m_unselectable)
-        return;
-    m_unselectable = unselectable;
-    if (isStreaming())
-        return;
-    notifyModified();
-    if (unselectable)
+    if (assign(m_unselectable, unselectable, Modified) && unselectable && !isStreaming())
         emit unselectableSet();
 }
 
@@ -140,39 +118,30 @@ void TVGraphicControl::notifyModified()
     emit modified();
 }
 
-void TVGraphicControl::writeProperties(TWriter &writer) const
+void TVGraphicControl::changed(Effects effects)
 {
-    TComponent::writeProperties(writer);
-    PropertyIO::writeInteger(writer, "Left", m_left);
-    PropertyIO::writeInteger(writer, "Top", m_top);
-    PropertyIO::writeInteger(writer, "Width", m_width);
-    PropertyIO::writeInteger(writer, "Height", m_height);
-    PropertyIO::writeInteger(writer, "Cursor", m_cursor, 0);
-    PropertyIO::writeString(writer, "Hint", m_hint);
-    PropertyIO::writeBoolean(writer, "Locked", m_locked);
-    PropertyIO::writeBoolean(writer, "Unselectable", m_unselectable);
+    if (effects & Relayout)
+        invalidateLayout();
+    if (effects & Repaint)
+        invalidate();
+    if (effects & Modified)
+        notifyModified();
 }
 
-TPropertyRead TVGraphicControl::readProperty(const QString &path, TReader &reader)
+const RecordTable &TVGraphicControl::records() const
 {
-    using PropertyIO::is;
-    if (is(path, "Left"))
-        setLeft(readCoordinate(reader));
-    else if (is(path, "Top"))
-        setTop(readCoordinate(reader));
-    else if (is(path, "Width"))
-        setWidth(readCoordinate(reader));
-    else if (is(path, "Height"))
-        setHeight(readCoordinate(reader));
-    else if (is(path, "Cursor"))
-        m_cursor = reader.readInteger();
-    else if (is(path, "Hint"))
-        m_hint = reader.readString();
-    else if (is(path, "Locked"))
-        setLocked(reader.readBoolean());
-    else if (is(path, "Unselectable"))
-        setUnselectable(reader.readBoolean());
-    else
-        return TComponent::readProperty(path, reader);
-    return TPropertyRead::Done;
+    using C = TVGraphicControl;
+    using namespace Records;
+    static const RecordTable table(TComponent::records(),
+        {
+            record("Left", &C::left, &C::setLeft, coordinate),
+            record("Top", &C::top, &C::setTop, coordinate),
+            record("Width", &C::width, &C::setWidth, coordinate),
+            record("Height", &C::height, &C::setHeight, coordinate),
+            record("Cursor", &C::cursor, &C::setCursor, integer, unlessDefault(0)),
+            record("Hint", &C::hint, &C::setHint, text),
+            record("Locked", &C::locked, &C::setLocked, boolean),
+            record("Unselectable", &C::unselectable, &C::setUnselectable, boolean),
+        });
+    return table;
 }

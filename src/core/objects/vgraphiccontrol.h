@@ -69,13 +69,17 @@ public:
 
     // --- record ---------------------------------------------------------------
     // Tag, Left, Top, Width, Height, Cursor, Hint, Locked, Unselectable.
-    void writeProperties(TWriter &writer) const override;
-    TPropertyRead readProperty(const QString &path, TReader &reader) override;
+    [[nodiscard]] const RecordTable &records() const override;
 
     // The surface's "Font" command; kinds that show text take it.
     virtual void applyFont(const CalendarFont &font);
 
     void notifyModified();
+
+    // What a setter's change sets off, in this order: the kind's layout is
+    // marked stale, the object repaints, the document hears of the change.
+    enum Effect : quint8 { Relayout = 1, Repaint = 2, Modified = 4 };
+    Q_DECLARE_FLAGS(Effects, Effect)
 
 signals:
     // Something stored in the document changed (the surface's change
@@ -90,6 +94,19 @@ signals:
     void unselectableSet();
 
 protected:
+    // The setters' body: stores value when it differs from field and runs the
+    // effects; false when nothing changed.
+    template <typename T> bool assign(T &field, const T &value, Effects effects = Repaint)
+    {
+        if (field == value)
+            return false;
+        field = value;
+        changed(effects);
+        return true;
+    }
+    void changed(Effects effects);
+    // Kinds that lay out their contents mark the layout stale.
+    virtual void invalidateLayout() { }
     // Runs after every change of bounds (except while reading) and after
     // rescaling. Kinds extend it.
     virtual void boundsChanged();
@@ -110,6 +127,8 @@ private:
     TRect m_lastKnown;
     bool m_inBoundsCheck = false;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(TVGraphicControl::Effects)
 
 // Rounds to the nearest integer, ties to even.
 [[nodiscard]] int roundHalfEven(long double value);

@@ -1,11 +1,10 @@
 #include "objects/vimage.h"
 
-#include "graphics/picturedata.h"
+#include "objects/objectcodecs.h"
+
 #include "graphics/picturefile.h"
 
-#include "stream/propertyio.h"
-#include "stream/reader.h"
-#include "stream/streamerror.h"
+#include "stream/recordtable.h"
 
 TVImage::TVImage(TComponent *owner)
     : TVGraphicControl(owner)
@@ -30,29 +29,17 @@ void TVImage::setStretch(bool stretch)
 
 void TVImage::setBorderStyle(TBorderStyle style)
 {
-    if (style == m_borderStyle)
-        return;
-    m_borderStyle = style;
-    invalidate();
-    notifyModified();
+    assign(m_borderStyle, style, Repaint | Modified);
 }
 
 void TVImage::setReverse(bool reverse)
 {
-    if (reverse == m_reverse)
-        return;
-    m_reverse = reverse;
-    invalidate();
-    notifyModified();
+    assign(m_reverse, reverse, Repaint | Modified);
 }
 
 void TVImage::setFlip(bool flip)
 {
-    if (flip == m_flip)
-        return;
-    m_flip = flip;
-    invalidate();
-    notifyModified();
+    assign(m_flip, flip, Repaint | Modified);
 }
 
 void TVImage::setPicture(const Picture &picture)
@@ -94,40 +81,18 @@ QString TVImage::className() const
     return QStringLiteral("TVImage");
 }
 
-void TVImage::writeProperties(TWriter &writer) const
+const RecordTable &TVImage::records() const
 {
-    using namespace PropertyIO;
-    TVGraphicControl::writeProperties(writer);
-    writeBoolean(writer, "AutoSize", m_autoSize, false);
-    writeEnum(writer, "BorderStyle", m_borderStyle, borderStyleNames());
-    writeBinary(writer, "Picture.Data", PictureData::encode(m_picture));
-    writeBoolean(writer, "Stretch", m_stretch, true);
-    writeBoolean(writer, "Reverse", m_reverse);
-    writeBoolean(writer, "Flip", m_flip);
-}
-
-TPropertyRead TVImage::readProperty(const QString &path, TReader &reader)
-{
-    using PropertyIO::is;
-    if (PropertyIO::hasPrefix(path, "Picture")) {
-        if (!is(PropertyIO::subPath(path), "Data"))
-            return TPropertyRead::NotFound;
-        Picture picture;
-        if (!PictureData::decode(reader.readBinary(), &picture))
-            throw EStreamError(StreamMessages::invalidPropertyValue());
-        setPicture(picture);
-    } else if (is(path, "AutoSize")) {
-        setAutoSize(reader.readBoolean());
-    } else if (is(path, "BorderStyle")) {
-        setBorderStyle(TBorderStyle(reader.readEnum(borderStyleNames())));
-    } else if (is(path, "Stretch")) {
-        setStretch(reader.readBoolean());
-    } else if (is(path, "Reverse")) {
-        setReverse(reader.readBoolean());
-    } else if (is(path, "Flip")) {
-        setFlip(reader.readBoolean());
-    } else {
-        return TVGraphicControl::readProperty(path, reader);
-    }
-    return TPropertyRead::Done;
+    using C = TVImage;
+    using namespace Records;
+    static const RecordTable table(TVGraphicControl::records(),
+        {
+            record("AutoSize", &C::autoSize, &C::setAutoSize, boolean, unlessDefault(false)),
+            record("BorderStyle", &C::borderStyle, &C::setBorderStyle, enumeration(borderStyleNames())),
+            record("Picture.Data", &C::picture, &C::setPicture, pictureData),
+            record("Stretch", &C::stretch, &C::setStretch, boolean, unlessDefault(true)),
+            record("Reverse", &C::reverse, &C::setReverse, boolean),
+            record("Flip", &C::flip, &C::setFlip, boolean),
+        });
+    return table;
 }

@@ -38,8 +38,7 @@ public:
     [[nodiscard]] bool canMirror() const { return m_picture.isBitmap(); }
 
     [[nodiscard]] QString className() const override;
-    void writeProperties(TWriter &writer) const override;
-    TPropertyRead readProperty(const QString &path, TReader &reader) override;
+    [[nodiscard]] const RecordTable &records() const override;
 
 protected:
     void boundsChanged() override;

@@ -1,7 +1,8 @@
 #include "objects/vprichbaselabel.h"
 
-#include "stream/propertyio.h"
-#include "stream/reader.h"
+#include "objects/objectcodecs.h"
+
+#include "stream/recordtable.h"
 
 TVPRichBaseLabel::TVPRichBaseLabel(TComponent *owner)
     : TVGraphicControl(owner)
@@ -18,28 +19,17 @@ void TVPRichBaseLabel::setRTFText(const TWPRtfStorage &text)
 
 void TVPRichBaseLabel::setBorderStyle(TBorderStyle style)
 {
-    if (style == m_borderStyle)
-        return;
-    m_borderStyle = style;
-    invalidate();
-    notifyModified();
+    assign(m_borderStyle, style, Repaint | Modified);
 }
 
 void TVPRichBaseLabel::setTransparent(bool transparent)
 {
-    if (transparent == m_transparent)
-        return;
-    m_transparent = transparent;
-    invalidate();
+    assign(m_transparent, transparent);
 }
 
 void TVPRichBaseLabel::setBGColor(TColor color)
 {
-    if (color == m_bgColor)
-        return;
-    m_bgColor = color;
-    invalidate();
-    notifyModified();
+    assign(m_bgColor, color, Repaint | Modified);
 }
 
 QString TVPRichBaseLabel::className() const
@@ -47,33 +37,16 @@ QString TVPRichBaseLabel::className() const
     return QStringLiteral("TVPRichBaseLabel");
 }
 
-void TVPRichBaseLabel::writeProperties(TWriter &writer) const
+const RecordTable &TVPRichBaseLabel::records() const
 {
-    using namespace PropertyIO;
-    TVGraphicControl::writeProperties(writer);
-    writeBinary(writer, "RTFText.Data", m_rtfText.rtf());
-    writeEnum(writer, "BorderStyle", m_borderStyle, borderStyleNames());
-    writeBoolean(writer, "Transparent", m_transparent);
-    writeColor(writer, "BGColor", m_bgColor);
-}
-
-TPropertyRead TVPRichBaseLabel::readProperty(const QString &path, TReader &reader)
-{
-    using PropertyIO::is;
-    if (PropertyIO::hasPrefix(path, "RTFText")) {
-        if (!is(PropertyIO::subPath(path), "Data"))
-            return TPropertyRead::NotFound;
-        TWPRtfStorage text;
-        text.setRtf(reader.readBinary());
-        setRTFText(text);
-    } else if (is(path, "BorderStyle")) {
-        setBorderStyle(TBorderStyle(reader.readEnum(borderStyleNames())));
-    } else if (is(path, "Transparent")) {
-        setTransparent(reader.readBoolean());
-    } else if (is(path, "BGColor")) {
-        setBGColor(reader.readColor());
-    } else {
-        return TVGraphicControl::readProperty(path, reader);
-    }
-    return TPropertyRead::Done;
+    using C = TVPRichBaseLabel;
+    using namespace Records;
+    static const RecordTable table(TVGraphicControl::records(),
+        {
+            record("RTFText.Data", &C::rtfText, &C::setRTFText, rtfData),
+            record("BorderStyle", &C::borderStyle, &C::setBorderStyle, enumeration(borderStyleNames())),
+            record("Transparent", &C::transparent, &C::setTransparent, boolean),
+            record("BGColor", &C::bgColor, &C::setBGColor, color),
+        });
+    return table;
 }

@@ -25,8 +25,7 @@ public:
     void setBGColor(TColor color);
 
     [[nodiscard]] QString className() const override;
-    void writeProperties(TWriter &writer) const override;
-    TPropertyRead readProperty(const QString &path, TReader &reader) override;
+    [[nodiscard]] const RecordTable &records() const override;
 
 private:
     TWPRtfStorage m_rtfText;

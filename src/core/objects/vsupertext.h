@@ -50,22 +50,20 @@ public:
     void setLastBitmapFileNameandPath(const QString &fileName) { m_lastBitmapFile = fileName; }
 
     // (dx, dy) from orientation and depth, in unscaled pixels.
-    [[nodiscard]] QPoint shadowOffset() const { return m_shadowOffset; }
+    [[nodiscard]] QPoint shadowOffset() const;
     [[nodiscard]] bool layoutNeeded() const { return m_layoutNeeded; }
     void setLayoutNeeded(bool needed) { m_layoutNeeded = needed; }
 
     void applyFont(const CalendarFont &font) override;
 
     [[nodiscard]] QString className() const override;
-    void writeProperties(TWriter &writer) const override;
-    TPropertyRead readProperty(const QString &path, TReader &reader) override;
+    [[nodiscard]] const RecordTable &records() const override;
 
 protected:
     void boundsChanged() override;
+    void invalidateLayout() override { m_layoutNeeded = true; }
 
 private:
-    void updateShadowOffset();
-
     int m_shadowDepth = 0;
     TShadowOrientation m_shadowOrientation = sdDownRight;
     TColor m_shadowcolor = 0x808080;
@@ -85,6 +83,5 @@ private:
     TSurfaceType m_surfaceType = stGradientFill;
     QString m_lastBitmapFile;
 
-    QPoint m_shadowOffset;
     bool m_layoutNeeded = true;
 };

@@ -1,8 +1,6 @@
 #include "stream/component.h"
 
-#include "stream/propertyio.h"
-#include "stream/reader.h"
-#include "stream/writer.h"
+#include "stream/recordtable.h"
 
 #include <algorithm>
 
@@ -87,16 +85,21 @@ void TComponent::sendToBack()
     list.insert(list.begin(), this);
 }
 
+const RecordTable &TComponent::records() const
+{
+    using namespace Records;
+    static const RecordTable table {
+        record("Tag", &TComponent::tag, &TComponent::setTag, integer, unlessDefault(0)),
+    };
+    return table;
+}
+
 void TComponent::writeProperties(TWriter &writer) const
 {
-    PropertyIO::writeInteger(writer, "Tag", m_tag, 0);
+    records().write(*this, writer);
 }
 
 TPropertyRead TComponent::readProperty(const QString &path, TReader &reader)
 {
-    if (PropertyIO::is(path, "Tag")) {
-        m_tag = reader.readInteger();
-        return TPropertyRead::Done;
-    }
-    return path.contains(QLatin1Char('.')) ? TPropertyRead::InvalidPath : TPropertyRead::NotFound;
+    return records().read(*this, path, reader);
 }

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+class RecordTable;
 class TReader;
 class TWriter;
 
@@ -28,13 +29,14 @@ enum class TPropertyRead {
 //
 // A derived class:
 //   - returns its record class name from className() ("TVPLabel"),
-//   - writes its stored properties in writeProperties(), calling the base
-//     class's writeProperties() first so inherited properties come first
-//     (see propertyio.h for the default-skipping helpers),
-//   - reads one stored property in readProperty(path, reader): compare the
-//     path without regard to case, read exactly one value and return Done,
-//     or hand the path to the base class's readProperty(),
+//   - lists its stored properties in records(): a RecordTable that starts
+//     with the base class's table, so inherited properties come first (see
+//     recordtable.h). Writing walks the table; reading looks the path up in
+//     it, without regard to case, and reads exactly one value,
 //   - may override loaded(), run once after the whole record was read.
+// A component whose records fit no table may override writeProperties() and
+// readProperty() instead, calling the base class's first (write) or last
+// (read, for the paths it does not take).
 // While a record is read, isLoading() and isReading() are true, so setters
 // can skip change notifications.
 //
@@ -42,14 +44,15 @@ enum class TPropertyRead {
 //   public:
 //       using TComponent::TComponent;
 //       QString className() const override { return QStringLiteral("TBox"); }
-//       void writeProperties(TWriter &w) const override {
-//           TComponent::writeProperties(w);
-//           PropertyIO::writeInteger(w, "Width", m_width, PropertyIO::kNoDefault);
+//       int width() const { return m_width; }
+//       void setWidth(int width) { m_width = width; }
+//       const RecordTable &records() const override {
+//           static const RecordTable table(TComponent::records(),
+//               { Records::record("Width", &TBox::width, &TBox::setWidth, Records::integer) });
+//           return table;
 //       }
-//       TPropertyRead readProperty(const QString &path, TReader &r) override {
-//           if (PropertyIO::is(path, "Width")) { m_width = r.readInteger(); return TPropertyRead::Done; }
-//           return TComponent::readProperty(path, r);
-//       }
+//   private:
+//       int m_width = 0;
 //   };
 //   TClassRegistry::registerClass<TBox>(QStringLiteral("TBox"));
 class TComponent
@@ -87,9 +90,12 @@ public:
     void sendToBack();
 
     // --- streaming -----------------------------------------------------------
-    // Writes Tag (default 0); derived classes call this first.
+    // The stored properties of the class; here only Tag (default 0).
+    [[nodiscard]] virtual const RecordTable &records() const;
+    // Writes the records of records() in order.
     virtual void writeProperties(TWriter &writer) const;
-    // Reads "Tag"; any other plain name is NotFound, any dotted path InvalidPath.
+    // Reads the record of records() that takes the path; any other plain
+    // name is NotFound, any other dotted path InvalidPath.
     virtual TPropertyRead readProperty(const QString &path, TReader &reader);
     // Runs after the record was read; isLoading() is already false here.
     virtual void loaded() { }

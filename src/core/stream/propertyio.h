@@ -14,29 +14,25 @@ class TReader;
 class TWriter;
 
 // The rules for writing one published property (name, then one value), and
-// small helpers for reading them back in readProperty().
+// small helpers for reading them back. Record tables (recordtable.h) write
+// through these; a component that writes its records by hand uses them
+// directly.
 //
 // Ordinal properties (integers, enumerations, Booleans, sets, colours) are
 // skipped when equal to the declared default; pass kNoDefault for a
 // property declared without one, which is then always written. Floats are
 // skipped at 0, strings when empty.
 //
-//   void TVPLabel::writeProperties(TWriter &w) const {
-//       TVGraphicControl::writeProperties(w);
-//       PropertyIO::writeEnum(w, "Alignment", m_alignment, kAlignmentNames, 0);
-//       PropertyIO::writeColor(w, "colorHighlight", m_colorHighlight, 0xFFFF00);
-//       PropertyIO::writeString(w, "Caption", m_caption);
-//       PropertyIO::writeFont(w, "Font", m_font);           // Font.Color ... Font.Style
-//       PropertyIO::writeBoolean(w, "Transparent", m_transparent, PropertyIO::kNoDefault);
+//   void CalendarFileCell::writeProperties(TWriter &w) const {
+//       TComponent::writeProperties(w);
+//       if (!m_source.isEmpty())
+//           PropertyIO::writeBinary(w, "RtfText.Data", m_source.rtf());
 //   }
-//   TPropertyRead TVPLabel::readProperty(const QString &path, TReader &r) {
-//       if (PropertyIO::is(path, "Alignment")) {
-//           m_alignment = r.readEnum(kAlignmentNames);
-//           return TPropertyRead::Done;
-//       }
-//       if (PropertyIO::hasPrefix(path, "Font"))
-//           return PropertyIO::readFont(r, PropertyIO::subPath(path), m_font);
-//       return TVGraphicControl::readProperty(path, r);
+//   TPropertyRead CalendarFileCell::readProperty(const QString &path, TReader &r) {
+//       if (!m_target || !PropertyIO::is(path, "RtfText.Data"))
+//           return TComponent::readProperty(path, r);
+//       m_target->setRtf(r.readBinary());
+//       return TPropertyRead::Done;
 //   }
 namespace PropertyIO {
 

@@ -36,6 +36,8 @@ private slots:
     void extremeValuesStayInRange();
     void badPictureDataFails();
     void unknownPropertyFails();
+    void propertyPaths_data();
+    void propertyPaths();
 
 private:
     static void fillCommon(TVGraphicControl &object);
@@ -323,6 +325,73 @@ void TestObjectRecords::unknownPropertyFails()
         } catch (const EStreamError &e) {
             QCOMPARE(e.message(), QStringLiteral("Property does not exist"));
         }
+    }
+}
+
+void TestObjectRecords::propertyPaths_data()
+{
+    // A path is looked up among the class's records and its base classes',
+    // without regard to case. Under an object property ("Picture.") only the
+    // record's own value is found; a dotted path under anything else is not
+    // a path at all. A value read is written back under the record's name.
+    const QString notFound = QStringLiteral("Property does not exist");
+    const QString invalidPath = QStringLiteral("Invalid property path");
+    const QByteArray rtf = QByteArrayLiteral("{\\rtf1 x}");
+    const QByteArray rtfData = QByteArray(1, char(10)) + QByteArray::fromHex("09000000") + rtf;
+    QTest::addColumn<QByteArray>("className");
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QByteArray>("writtenAs");
+    const auto row = [](const char *name, const QByteArray &className, const QByteArray &path,
+                         const QByteArray &value, const QString &error, const QByteArray &writtenAs) {
+        QTest::newRow(name) << className << path << value << error << writtenAs;
+    };
+    const RecordBytes one = RecordBytes().i8(1);
+    row("inherited", "TVFlatCalendar", "TAG", RecordBytes().i8(5).bytes, {}, "Tag");
+    row("label caption", "TVPLabel", "caption", RecordBytes().string("").bytes, {}, "Caption");
+    row("supertext caption", "TVSuperText", "CAPTION", RecordBytes().string("").bytes, {}, "Caption");
+    row("font", "TVPLabel", "font.color", RecordBytes().ident("clRed").bytes, {}, "Font.Color");
+    row("supertext pitch", "TVSuperText", "Font.Pitch", RecordBytes().ident("fpFixed").bytes, {},
+        "Font.Pitch");
+    row("title pitch", "TVFlatCalendar", "TitleFont.Pitch", RecordBytes().ident("fpFixed").bytes, {},
+        "TitleFont.Pitch");
+    row("day name pitch", "TVFlatCalendar", "DayNameFont.Pitch", RecordBytes().ident("fpFixed").bytes, {},
+        "DayNameFont.Pitch");
+    row("cell pitch", "TVFlatCalendar", "cellfont.pitch", RecordBytes().ident("fpFixed").bytes, {},
+        "CellFont.Pitch");
+    row("rich text", "TVPRichBaseLabel", "rtftext.DATA", rtfData, {}, "RTFText.Data");
+    row("other kind's name", "TVFlatCalendar", "Transparent", RecordBytes().yes().bytes, notFound, {});
+    row("font without name", "TVPLabel", "Font.", one.bytes, invalidPath, {});
+    row("under a plain value", "TVPLabel", "Caption.Text", one.bytes, invalidPath, {});
+    row("other kind's font", "TVFlatCalendar", "Font.Color", one.bytes, invalidPath, {});
+    row("font member", "TVFlatCalendar", "CellFont.Face", one.bytes, notFound, {});
+    row("object alone", "TVImage", "Picture", one.bytes, notFound, {});
+    row("below the data", "TVImage", "Picture.Data.Size", one.bytes, notFound, {});
+    row("bitmap member", "TVSuperText", "Image.Bits", one.bytes, notFound, {});
+    row("other kind's object", "TVSuperText", "Picture.Data", one.bytes, invalidPath, {});
+    row("rich text member", "TVPRichBaseLabel", "RTFText.Size", one.bytes, notFound, {});
+}
+
+void TestObjectRecords::propertyPaths()
+{
+    QFETCH(QByteArray, className);
+    QFETCH(QByteArray, path);
+    QFETCH(QByteArray, value);
+    QFETCH(QString, error);
+    QFETCH(QByteArray, writtenAs);
+    RecordBytes r = commonHead(className, "P", 1, 2, 30, 40);
+    r.prop(path).raw(value).prop("Hint").string("after").end().end();
+    TComponent owner;
+    try {
+        TComponent *read = readBack(r.bytes, &owner);
+        QVERIFY2(error.isEmpty(), "read without failing");
+        const QByteArray record = recordOf(*read);
+        QVERIFY(record.contains(RecordBytes().prop(writtenAs).raw(value).bytes));
+        QVERIFY(record.contains(RecordBytes().prop("Hint").string("after").bytes)); // one value consumed
+        QCOMPARE(propertyNames(record).filter(".Pitch").size(), writtenAs.endsWith(".Pitch") ? 1 : 0);
+    } catch (const EStreamError &e) {
+        QCOMPARE(e.message(), error);
     }
 }
 
