@@ -216,7 +216,8 @@ private slots:
         const QString missing = path(QStringLiteral("no/folder/x.dwf"));
         run = runCli({ "new", missing }, m_home.path());
         QVERIFY(run.exitCode > 0);
-        QCOMPARE(QString::fromUtf8(run.err).trimmed(), QStringLiteral("Cannot create file %1").arg(missing));
+        QCOMPARE(QString::fromUtf8(run.err).trimmed(),
+            QStringLiteral("Cannot create file %1: No such file or directory").arg(missing));
     }
 };
 

@@ -163,11 +163,12 @@ QByteArray savedBytes(const CalendarPage &page, const TComponent *objects)
     return buffer.data();
 }
 
-bool readBytes(QByteArray data, CalendarPage &page, TComponent *owner, QString *error, int *version = nullptr)
+bool readBytes(QByteArray data, CalendarPage &page, TComponent *owner, QString *error,
+    CalendarFile::ReadReport *report = nullptr)
 {
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    return CalendarFile::read(buffer, page, owner, error, nullptr, version);
+    return CalendarFile::read(buffer, page, owner, error, nullptr, report);
 }
 
 } // namespace
@@ -316,9 +317,10 @@ void TestCalendarFile::olderVersionsReadWithDefaults()
     TComponent owner;
     addObject(owner, QStringLiteral("Old"), 1);
     QString error;
-    int read = 0;
+    CalendarFile::ReadReport read;
     QVERIFY2(readBytes(CalendarFileBytes::calendar(version), page, &owner, &error, &read), qPrintable(error));
-    QCOMPARE(read, version);
+    QCOMPARE(read.version, version);
+    QVERIFY(!read.damaged);
     QCOMPARE(page.userTitle(), title);
     QCOMPARE(page.wmfBorderFile(), QString());
     QCOMPARE(owner.componentCount(), 0);
@@ -570,9 +572,10 @@ void TestCalendarFile::missingFileIsReported()
     CalendarPage page;
     QString error;
     QVERIFY(!CalendarFile::load(dir.filePath("none.dwf"), page, nullptr, &error));
-    QCOMPARE(error, QStringLiteral("Cannot open file %1").arg(dir.filePath("none.dwf")));
+    QCOMPARE(error,
+        QStringLiteral("Cannot open file %1: No such file or directory").arg(dir.filePath("none.dwf")));
     QVERIFY(!StyleSheetFile::load(dir.path(), page, &error));
-    QCOMPARE(error, QStringLiteral("Cannot open file %1").arg(dir.path()));
+    QCOMPARE(error, QStringLiteral("Cannot open file %1: Is a directory").arg(dir.path()));
     writeFile(dir.filePath("empty.dwf"), QByteArray());
     QVERIFY(!CalendarFile::load(dir.filePath("empty.dwf"), page, nullptr, &error));
     QCOMPARE(error, QStringLiteral("Stream read error"));
@@ -585,9 +588,9 @@ void TestCalendarFile::failedSaveKeepsTheOldFile()
     QString error;
     const QString missing = dir.filePath("no/such/folder/x.dwf");
     QVERIFY(!CalendarFile::save(missing, page, nullptr, &error));
-    QCOMPARE(error, QStringLiteral("Cannot create file %1").arg(missing));
+    QCOMPARE(error, QStringLiteral("Cannot create file %1: No such file or directory").arg(missing));
     QVERIFY(!StyleSheetFile::save(dir.path(), page, &error));
-    QCOMPARE(error, QStringLiteral("Cannot create file %1").arg(dir.path()));
+    QCOMPARE(error, QStringLiteral("Cannot create file %1: Is a directory").arg(dir.path()));
 
     // A write that fails half way leaves the old file as it was.
     const QString path = dir.filePath("old.dwf");

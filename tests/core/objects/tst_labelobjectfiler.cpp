@@ -255,7 +255,9 @@ void TestLabelObjectFiler::unwritableFile()
     QString error;
     const QString target = m_dir.filePath(QStringLiteral("missing/Clipbrd.tmp"));
     QVERIFY(!filer.saveObject(label, target, &error));
-    QCOMPARE(error, QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(target)));
+    QCOMPARE(error,
+        QStringLiteral("Cannot create file %1: No such file or directory")
+            .arg(QDir::toNativeSeparators(target)));
 }
 
 void TestLabelObjectFiler::everyTruncationFailsCleanly()

@@ -64,7 +64,7 @@ private slots:
         QDir().mkpath(blocked);
         IniFile blockedIni(blocked);
         QVERIFY(!blockedIni.writeBool("Hints", "On", true));
-        QCOMPARE(blockedIni.error(), QStringLiteral("Unable to write to %1").arg(blocked));
+        QCOMPARE(blockedIni.error(), QStringLiteral("Unable to write to %1: Is a directory").arg(blocked));
         QVERIFY(QFileInfo(blocked).isDir());
 
         QTemporaryDir locked;
