@@ -43,6 +43,19 @@ QString unableToOpen(const QString &fileName, bool styleSheet)
         + (styleSheet ? QStringLiteral("Calendar Style file") : QStringLiteral("Calendar file"));
 }
 
+bool readSource(const QString &fileName, bool styleSheet, QByteArray *bytes, QString *error)
+{
+    QString reason;
+    if (SafeFileReader::read(
+            fileName, styleSheet ? StyleSheetFile::kMaxFileSize : CalendarFile::kMaxFileSize, bytes, &reason))
+        return true;
+    // A file that is there but is no file to read (a pipe, a device, a
+    // folder, far too large) is refused with the reason.
+    *error = QFileInfo::exists(fileName) ? QStringLiteral("Unable to open %1: %2").arg(fileName, reason)
+                                         : unableToOpen(fileName, styleSheet);
+    return false;
+}
+
 bool prepareDocument(
     const QCommandLineParser &parser, const QString &source, CliDocument &document, QString *error)
 {
@@ -51,15 +64,9 @@ bool prepareDocument(
     if (!source.isEmpty()) {
         const bool style = isStyleSheetName(source);
         QByteArray bytes;
-        QString reason;
-        // A file that is there but is no file to read (a pipe, a device, a
-        // folder, far too large) is refused with the reason.
-        if (!SafeFileReader::read(
-                source, style ? StyleSheetFile::kMaxFileSize : CalendarFile::kMaxFileSize, &bytes, &reason)) {
-            *error = QFileInfo::exists(source) ? QStringLiteral("Unable to open %1: %2").arg(source, reason)
-                                               : unableToOpen(source, style);
+        if (!readSource(source, style, &bytes, error))
             return false;
-        }
+        QString reason;
         QBuffer file(&bytes);
         file.open(QIODevice::ReadOnly);
         CalendarFile::ReadReport report;

@@ -25,6 +25,8 @@ namespace CliSupport {
 int fail(const QString &message);
 // Default style plus the page options given.
 bool prepareNewPage(const QCommandLineParser &parser, CalendarPage &page, QString *error);
+// The whole of a calendar file or style sheet, or the message saying why not.
+bool readSource(const QString &fileName, bool styleSheet, QByteArray *bytes, QString *error);
 // The source file (a calendar file, or a style sheet when its name ends in
 // .DWS; the default style when empty), then the page options given.
 bool prepareDocument(
