@@ -22,7 +22,10 @@ struct MainWindowEnvironment
     ScriptedDialogs dialogs;
     CommonDialogs::Override answers {dialogs};
 
-    MainWindowEnvironment()
+    // The data folder inside the given folder, or among the temporary files.
+    explicit MainWindowEnvironment(const QString &folder = {})
+        : home(folder.isEmpty() ? QDir::tempPath() + QStringLiteral("/datewright-XXXXXX")
+                                : folder + QStringLiteral("/home-XXXXXX"))
     {
         qputenv("DATEWRIGHT_HOME", home.path().toUtf8());
         DataFolder::ensureInitialized();
