@@ -1,7 +1,7 @@
 #pragma once
 
-// A small file system of a test's own that it fills to the last byte, to
-// see what saving does on a full disk. Mounting needs root with
+// A small file system of a test's own that it fills to the last byte, or
+// makes read-only, to see what saving does on a full or read-only disk. Mounting needs root with
 // CAP_SYS_ADMIN; where that is not allowed, mounted() is false and only the
 // cases that need a full disk are skipped.
 //
@@ -58,6 +58,14 @@ public:
         // The last partial block, byte by byte.
         while (::write(fd, block.constData(), 1) > 0 || errno == EINTR) { }
         ::close(fd);
+    }
+
+    // Nothing can be written any more, not even by root.
+    [[nodiscard]] bool makeReadOnly() const
+    {
+        return ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs",
+                   MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, nullptr)
+            == 0;
     }
 
     // The names in the file system apart from the filler.

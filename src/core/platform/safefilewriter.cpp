@@ -2,7 +2,7 @@
 
 #include "platform/safefilereader.h"
 
-#include <QFileDevice>
+#include <QFile>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -66,6 +66,11 @@ bool write(const QString &fileName, const QByteArray &bytes, QString *reason)
     const QString notAFile = SafeFileReader::notAFileReason(fileName);
     if (!notAFile.isEmpty())
         return fail(reason, notAFile);
+    // QSaveFile refuses a file it may not write in words of its own; the
+    // system says why ("Permission denied", "Read-only file system").
+    const QByteArray path = QFile::encodeName(fileName);
+    if (::access(path.constData(), F_OK) == 0 && ::access(path.constData(), W_OK) != 0)
+        return fail(reason, SafeFileReader::systemReason(errno));
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return fail(reason, deviceReason(file, SafeFileReader::systemReason(EIO)));

@@ -141,26 +141,41 @@ private slots:
         QCOMPARE(got, reason);
     }
 
-    void aFullDiskKeepsTheOldFile_data()
+    void aDiskThatTakesNothingKeepsTheOldFile_data()
     {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<int>("size");
-        QTest::newRow("fits Qt's buffer") << 10;
-        QTest::newRow("larger than the disk") << (1 << 20);
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("full, fits Qt's buffer") << "full"
+                                                << "cal.dwf" << 10 << "No space left on device";
+        QTest::newRow("full, larger than the disk") << "full"
+                                                    << "cal.dwf" << (1 << 20) << "No space left on device";
+        QTest::newRow("read-only, the old file") << "read-only"
+                                                 << "cal.dwf" << 10 << "Read-only file system";
+        QTest::newRow("read-only, a new file") << "read-only"
+                                               << "new.dwf" << 10 << "Read-only file system";
     }
 
-    void aFullDiskKeepsTheOldFile()
+    void aDiskThatTakesNothingKeepsTheOldFile()
     {
+        QFETCH(QString, state);
+        QFETCH(QString, name);
         QFETCH(int, size);
+        QFETCH(QString, reason);
         FullDisk disk(64);
         if (!disk.mounted())
             QSKIP("No permission to mount a small file system here");
-        const QString path = disk.path(QStringLiteral("cal.dwf"));
-        writeFile(path, "old contents");
-        disk.fill();
-        QString reason;
-        QVERIFY(!SafeFileWriter::write(path, QByteArray(size, 'n'), &reason));
-        QCOMPARE(reason, QStringLiteral("No space left on device"));
-        QCOMPARE(readFile(path), QByteArray("old contents"));
+        const QString old = disk.path(QStringLiteral("cal.dwf"));
+        writeFile(old, "old contents");
+        if (state == QLatin1String("full"))
+            disk.fill();
+        else
+            QVERIFY(disk.makeReadOnly());
+        QString got;
+        QVERIFY(!SafeFileWriter::write(disk.path(name), QByteArray(size, 'n'), &got));
+        QCOMPARE(got, reason);
+        QCOMPARE(readFile(old), QByteArray("old contents"));
         QCOMPARE(disk.entries(), QStringList { "cal.dwf" });
     }
 
