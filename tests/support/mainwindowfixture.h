@@ -31,7 +31,8 @@ struct MainWindowEnvironment
         DataFolder::ensureInitialized();
     }
 
-    QString path(const QString &name) const { return home.filePath(name); }
+    // A name in the data folder; an absolute path stays as it is.
+    QString path(const QString &name) const { return QDir(home.path()).filePath(name); }
 
     // A calendar file of the given layout and month, written by the program's writer.
     QString writeCalendar(const QString &name, int layout, int month, int year, const QString &title = {}) const

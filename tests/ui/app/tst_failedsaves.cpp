@@ -79,15 +79,20 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, place);
         QFETCH(QString, reason);
-        FullDisk disk(8192);
-        if (place == QLatin1String("full") && !disk.mounted())
+        const bool full = place == QLatin1String("full");
+        FullDisk disk(32 * 1024);
+        if (full && !disk.mounted())
             QSKIP("No permission to mount a small file system here");
-        MainWindowEnvironment env(disk.mounted() ? disk.path() : QString());
+        // The list and the preferences live in the data folder, so it moves
+        // onto the full disk for them.
+        const bool dataFile = name.startsWith(QLatin1Char('D'));
+        MainWindowEnvironment env(full && dataFile ? disk.path() : QString());
+        const QString folder = full && !dataFile ? disk.path() : env.home.path();
         TCalendarMain main;
         main.show();
-        const QString old = env.path(name);
+        const QString old = QDir(folder).filePath(name);
         if (name.endsWith(QLatin1String("DWF")))
-            env.writeCalendar(name, 0, 7, 2026);
+            env.writeCalendar(old, 0, 7, 2026);
         else
             writeFile(old, name == QLatin1String("DW.ini") ? "[Hints]\r\nOn=1\r\n" : "Rent  @0001\r\n");
         if (command == QLatin1String("save"))
@@ -99,9 +104,9 @@ private slots:
         if (place == QLatin1String("folder"))
             QVERIFY(QFile::remove(old) && QDir().mkpath(old + QStringLiteral("/inside")));
         const QByteArray before = readFile(old);
-        if (place == QLatin1String("full"))
+        if (full)
             disk.fill();
-        const QStringList entries = QDir(env.home.path()).entryList(QDir::AllEntries | QDir::System);
+        const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::System);
 
         if (command == QLatin1String("save as") || command == QLatin1String("bitmap")
             || command == QLatin1String("jpeg"))
@@ -138,7 +143,7 @@ private slots:
             env.messageTexts().contains(expected), qPrintable(env.messageTexts().join(QLatin1Char('|'))));
         QCOMPARE(readFile(old), before);
         QVERIFY(place != QLatin1String("folder") || QFileInfo(old).isDir());
-        QCOMPARE(QDir(env.home.path()).entryList(QDir::AllEntries | QDir::System), entries);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::System), entries);
         QVERIFY(main.Modified());
         main.SetModified(false);
     }
