@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the recurring-date list reader, then describes,
 // filters and evaluates every entry for months at the ends of the calendar's
-// range, appends a placed text to a cell, and checks that writing the lines
-// and reading them again gives the same lines.
+// range, appends placed texts to a cell one at a time and all at once (the
+// two must agree byte for byte), and checks that writing the lines and
+// reading them again gives the same lines.
 #include "fuzzsetup.h"
 #include "base/calendarfont.h"
 #include "recurring/celltextappender.h"
@@ -29,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         abort();
     static const int years[] = { 1, 1583, 2024, 9999 };
     TWPRtfStorage cell;
-    int appended = 0;
+    QStringList appended;
     for (qsizetype i = 0; i < lines.size() && i < 64; ++i) {
         const QString &entry = lines.at(i);
         (void)RecurringDescription::EntryDisplayText(entry);
@@ -40,13 +41,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 for (const auto &placement : placements) {
                     if (placement.day < 1 || placement.day > RecurringEvaluation::DaysInMonth(year, month))
                         abort();
-                    if (appended < 4) {
+                    if (appended.size() < 4) {
                         CellTextAppender::appendParagraph(cell, placement.text, CalendarFont());
-                        ++appended;
+                        appended << placement.text;
                     }
                 }
             }
         }
     }
+    TWPRtfStorage atOnce;
+    CellTextAppender::appendParagraphs(atOnce, appended, CalendarFont());
+    if (atOnce.rtf() != cell.rtf())
+        abort();
     return 0;
 }

@@ -4,9 +4,10 @@
 #include "objects/placedobjectclasses.h"
 #include "pageoptions.h"
 #include "calendar/stylesheetfile.h"
+#include "platform/safefilereader.h"
 
 #include <QBuffer>
-#include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -16,6 +17,12 @@ int fail(const QString &message)
 {
     std::fprintf(stderr, "%s\n", qPrintable(message));
     return 1;
+}
+
+void warnIfDamaged(const CliDocument &document, const QString &source)
+{
+    if (document.damaged)
+        std::fprintf(stderr, "%s\n", qPrintable(CalendarFile::damagedMessage(source, document.objectsRead)));
 }
 
 bool prepareNewPage(const QCommandLineParser &parser, CalendarPage &page, QString *error)
@@ -36,6 +43,19 @@ QString unableToOpen(const QString &fileName, bool styleSheet)
         + (styleSheet ? QStringLiteral("Calendar Style file") : QStringLiteral("Calendar file"));
 }
 
+bool readSource(const QString &fileName, bool styleSheet, QByteArray *bytes, QString *error)
+{
+    QString reason;
+    if (SafeFileReader::read(
+            fileName, styleSheet ? StyleSheetFile::kMaxFileSize : CalendarFile::kMaxFileSize, bytes, &reason))
+        return true;
+    // A file that is there but is no file to read (a pipe, a device, a
+    // folder, far too large) is refused with the reason.
+    *error = QFileInfo::exists(fileName) ? QStringLiteral("Unable to open %1: %2").arg(fileName, reason)
+                                         : unableToOpen(fileName, styleSheet);
+    return false;
+}
+
 bool prepareDocument(
     const QCommandLineParser &parser, const QString &source, CliDocument &document, QString *error)
 {
@@ -43,19 +63,24 @@ bool prepareDocument(
     document.page.resetToDefaultStyle();
     if (!source.isEmpty()) {
         const bool style = isStyleSheetName(source);
-        QFile file(source);
+        QByteArray bytes;
+        if (!readSource(source, style, &bytes, error))
+            return false;
         QString reason;
-        int version = 0;
-        const bool read = file.open(QIODevice::ReadOnly)
-            && (style
-                    ? StyleSheetFile::read(file, document.page, &reason, &version)
-                    : CalendarFile::read(file, document.page, &document.objects, &reason, nullptr, &version));
+        QBuffer file(&bytes);
+        file.open(QIODevice::ReadOnly);
+        CalendarFile::ReadReport report;
+        const bool read = style
+            ? StyleSheetFile::read(file, document.page, &reason, &report.version)
+            : CalendarFile::read(file, document.page, &document.objects, &reason, nullptr, &report);
         if (!read) {
             *error = unableToOpen(source, style);
             return false;
         }
         document.kind = style ? QStringLiteral("style") : QStringLiteral("calendar");
-        document.version = version;
+        document.version = report.version;
+        document.damaged = report.damaged;
+        document.objectsRead = report.objectsRead;
     }
     return PageOptions::apply(parser, document.page, error);
 }

@@ -44,6 +44,12 @@ int runFill(const QCommandLineParser &parser, const QStringList &arguments)
     QString error;
     if (!CliSupport::prepareDocument(parser, source, *document, &error))
         return CliSupport::fail(error);
+    // Saving over a damaged file would make the loss of its unread objects final.
+    if (document->damaged && !parser.isSet(kOut))
+        return CliSupport::fail(CalendarFile::damagedMessage(source, document->objectsRead)
+            + QStringLiteral(" Not filled in place: give --out to save the filled calendar "
+                             "under another name."));
+    CliSupport::warnIfDamaged(*document, source);
     CalendarPage &page = document->page;
     if (!page.layoutHasDayCells())
         return CliSupport::fail(QStringLiteral("%1 has no day cells to fill").arg(source));

@@ -4,6 +4,7 @@
 #include "infojson.h"
 
 #include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cstdio>
 #include <memory>
@@ -18,8 +19,12 @@ int runInfo(const QCommandLineParser &parser, const QStringList &arguments)
     QString error;
     if (!CliSupport::prepareDocument(parser, arguments.value(0), *document, &error))
         return CliSupport::fail(error);
-    const QJsonDocument json(
-        InfoJson::describe(document->page, document->kind, document->version, &document->objects));
+    QJsonObject description
+        = InfoJson::describe(document->page, document->kind, document->version, &document->objects);
+    if (document->damaged)
+        description.insert("damaged", true);
+    CliSupport::warnIfDamaged(*document, arguments.value(0));
+    const QJsonDocument json(description);
     std::fputs(json.toJson(QJsonDocument::Indented).constData(), stdout);
     return 0;
 }

@@ -37,6 +37,7 @@ int runRender(const QCommandLineParser &parser, const QStringList &arguments)
     if (!CliSupport::prepareDocument(parser, arguments.size() == 2 ? arguments.first() : QString(), *document,
                                      &error))
         return CliSupport::fail(error);
+    CliSupport::warnIfDamaged(*document, arguments.first());
     CalendarPage &page = document->page;
     const bool saved = format == PageExport::Format::Pdf
         ? PageExport::savePdf(page, out, &error)

@@ -5,6 +5,7 @@
 #include "calendar/languagetables.h"
 #include "calendar/stylesheetfile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 
@@ -156,8 +157,13 @@ bool apply(const QCommandLineParser &p, CalendarPage &page, QString *error)
     // The style sheet first, so the other options change what it gave.
     if (p.isSet(kStyle)) {
         const QString style = p.value(kStyle);
+        QByteArray bytes;
+        if (!CliSupport::readSource(style, true, &bytes, error))
+            return false;
+        QBuffer file(&bytes);
+        file.open(QIODevice::ReadOnly);
         QString reason;
-        if (!StyleSheetFile::load(style, page, &reason)) {
+        if (!StyleSheetFile::read(file, page, &reason)) {
             *error = CliSupport::unableToOpen(style, true);
             return false;
         }

@@ -101,6 +101,39 @@ private slots:
         QCOMPARE(page["cells"].toArray().size(), 2);
     }
 
+    void aDamagedCalendarSaysSoAndIsNotFilledInPlace()
+    {
+        QVERIFY(!info({ sampleCalendar() }).contains("damaged"));
+        // Cut inside the second label's record.
+        const QString damaged = path(QStringLiteral("damaged.dwf"));
+        const QByteArray cut = readFile(sampleCalendar()).chopped(12);
+        writeFile(damaged, cut);
+        const QString message
+            = QStringLiteral("The calendar file %1 is damaged: only 1 placed object could be read.")
+                  .arg(damaged);
+        CliRun run = runCli({ "info", damaged }, m_home.path());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(run.err), message + QLatin1Char('\n'));
+        const QJsonObject described = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(described["damaged"].toBool(), true);
+        QCOMPARE(described["objects"].toArray().size(), 1);
+
+        writeFile(
+            path(QStringLiteral("may.dax")), QByteArray("Rent").leftJustified(120, ' ') + "@0001     \r\n");
+        run = runCli({ "fill", damaged, path(QStringLiteral("may.dax")) }, m_home.path());
+        QVERIFY(run.exitCode > 0);
+        QCOMPARE(QString::fromUtf8(run.err),
+            message + " Not filled in place: give --out to save the filled calendar under another name.\n");
+        QCOMPARE(readFile(damaged), cut);
+        const QString out = path(QStringLiteral("filled.dwf"));
+        run = runCli({ "fill", damaged, path(QStringLiteral("may.dax")), "--out", out }, m_home.path());
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject filled = info({ out });
+        QVERIFY(!filled.contains("damaged"));
+        QCOMPARE(filled["objects"].toArray().size(), 1);
+        QCOMPARE(filled["cells"][0]["text"].toString(), QStringLiteral("Sow beans\nWater\nRent"));
+    }
+
     void newWritesACalendarFile()
     {
         const QString out = path(QStringLiteral("new.DWF"));
@@ -216,7 +249,8 @@ private slots:
         const QString missing = path(QStringLiteral("no/folder/x.dwf"));
         run = runCli({ "new", missing }, m_home.path());
         QVERIFY(run.exitCode > 0);
-        QCOMPARE(QString::fromUtf8(run.err).trimmed(), QStringLiteral("Cannot create file %1").arg(missing));
+        QCOMPARE(QString::fromUtf8(run.err).trimmed(),
+            QStringLiteral("Cannot create file %1: No such file or directory").arg(missing));
     }
 };
 

@@ -22,13 +22,17 @@ struct MainWindowEnvironment
     ScriptedDialogs dialogs;
     CommonDialogs::Override answers {dialogs};
 
-    MainWindowEnvironment()
+    // The data folder inside the given folder, or among the temporary files.
+    explicit MainWindowEnvironment(const QString &folder = {})
+        : home(folder.isEmpty() ? QDir::tempPath() + QStringLiteral("/datewright-XXXXXX")
+                                : folder + QStringLiteral("/home-XXXXXX"))
     {
         qputenv("DATEWRIGHT_HOME", home.path().toUtf8());
         DataFolder::ensureInitialized();
     }
 
-    QString path(const QString &name) const { return home.filePath(name); }
+    // A name in the data folder; an absolute path stays as it is.
+    QString path(const QString &name) const { return QDir(home.path()).filePath(name); }
 
     // A calendar file of the given layout and month, written by the program's writer.
     QString writeCalendar(const QString &name, int layout, int month, int year, const QString &title = {}) const

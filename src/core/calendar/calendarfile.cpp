@@ -10,6 +10,7 @@
 #include "stream/streamerror.h"
 #include "stream/writer.h"
 
+#include <QDir>
 #include <QSet>
 
 #include <array>
@@ -125,17 +126,18 @@ private:
     int m_next = 0;
 };
 
-// Objects are read under a guard: a failure drops the rest of the list and
-// keeps what was read before it.
-void readObjects(TReader &reader, TComponent &owner, TComponent &parent)
+// Objects are read under a guard: a failure drops the rest of the list,
+// keeps what was read before it and marks the file damaged.
+void readObjects(TReader &reader, TComponent &owner, TComponent &parent, ReadReport &report)
 {
     auto names = std::make_shared<LoadedObjectNames>(owner);
     reader.onSetName = [names](TReader &, TComponent *, QString &name) { names->name(name); };
     reader.onFindMethod = [](TReader &, const QString &, bool &error) { error = false; };
     try {
         reader.readListBegin();
-        reader.readComponents(&owner, &parent, {});
+        reader.readComponents(&owner, &parent, [&report](TComponent *) { ++report.objectsRead; });
     } catch (const EStreamError &) {
+        report.damaged = true;
     }
 }
 
@@ -152,6 +154,14 @@ void apply(Contents &c, CalendarPage &page)
 }
 
 } // namespace
+
+QString damagedMessage(const QString &fileName, int objectsRead)
+{
+    return QStringLiteral("The calendar file %1 is damaged: only %2 placed %3 could be read.")
+        .arg(QDir::toNativeSeparators(fileName))
+        .arg(objectsRead)
+        .arg(objectsRead == 1 ? QStringLiteral("object") : QStringLiteral("objects"));
+}
 
 bool write(QIODevice &device, const CalendarPage &page, const TComponent *objectParent, QString *error)
 {
@@ -174,20 +184,19 @@ bool save(const QString &fileName, const CalendarPage &page, const TComponent *o
 }
 
 bool read(QIODevice &device, CalendarPage &page, TComponent *objectOwner, QString *error,
-    TComponent *objectParent, int *version)
+    TComponent *objectParent, ReadReport *report)
 {
     auto contents = std::make_unique<Contents>();
     contents->attributes = page.attributes();
     contents->attributes.userTitle.clear(); // files before version 2 have none
+    ReadReport found;
     try {
         TReader reader(device);
-        const int v = readHead(reader, *contents);
-        if (version)
-            *version = v;
+        found.version = readHead(reader, *contents);
         if (objectOwner) {
             objectOwner->destroyComponents();
-            if (v > 2)
-                readObjects(reader, *objectOwner, objectParent ? *objectParent : *objectOwner);
+            if (found.version > 2)
+                readObjects(reader, *objectOwner, objectParent ? *objectParent : *objectOwner, found);
         }
     } catch (const EStreamError &failure) {
         if (error)
@@ -195,15 +204,17 @@ bool read(QIODevice &device, CalendarPage &page, TComponent *objectOwner, QStrin
         return false;
     }
     apply(*contents, page);
+    if (report)
+        *report = found;
     return true;
 }
 
 bool load(const QString &fileName, CalendarPage &page, TComponent *objectOwner, QString *error,
-    TComponent *objectParent)
+    TComponent *objectParent, ReadReport *report)
 {
     try {
-        const auto file = FileStreams::openForReading(fileName);
-        return read(*file, page, objectOwner, error, objectParent);
+        const auto file = FileStreams::openForReading(fileName, kMaxFileSize);
+        return read(*file, page, objectOwner, error, objectParent, report);
     } catch (const EStreamError &failure) {
         if (error)
             *error = failure.message();

@@ -25,22 +25,40 @@ class TComponent;
 //   if (!CalendarFile::load(path, page, &objects, &error)) show(error);
 //   if (!CalendarFile::save(path, page, &objects, &error)) show(error);
 //
-// A failure returns false with the stream's message ("Cannot open file %s",
-// "Invalid property value", "Stream read error", ...). A file that fails
-// before its object list changes neither the page nor the objects; a failure
-// inside the object list keeps the objects read before it and succeeds.
+// A failure returns false with the stream's message ("Cannot open file %s:
+// reason", "Invalid property value", "Stream read error", ...). A file that
+// fails before its object list changes neither the page nor the objects; a
+// failure inside the object list keeps the objects read before it and
+// succeeds, and the report says the file is damaged.
 namespace CalendarFile {
 
 constexpr int kVersion = 4;
 constexpr int kKind = 1;
+// Cells and objects may carry pictures (a placed picture up to the 64 MB a
+// picture file may have); several large ones fit, anything beyond is not a
+// calendar.
+constexpr qint64 kMaxFileSize = 256 * 1024 * 1024;
+
+// What a successful read found besides the page.
+struct ReadReport
+{
+    int version = 0;
+    // The object list broke off (cut short or a bad record): only
+    // objectsRead objects were read, the rest of the file is lost.
+    bool damaged = false;
+    int objectsRead = 0;
+};
+
+// "The calendar file NAME is damaged: only N placed objects could be read."
+[[nodiscard]] QString damagedMessage(const QString &fileName, int objectsRead);
 
 bool save(const QString &fileName, const CalendarPage &page, const TComponent *objectParent, QString *error);
 bool load(const QString &fileName, CalendarPage &page, TComponent *objectOwner, QString *error,
-    TComponent *objectParent = nullptr);
+    TComponent *objectParent = nullptr, ReadReport *report = nullptr);
 
-// The same over an open device; the version read is reported when asked.
+// The same over an open device.
 bool write(QIODevice &device, const CalendarPage &page, const TComponent *objectParent, QString *error);
 bool read(QIODevice &device, CalendarPage &page, TComponent *objectOwner, QString *error,
-    TComponent *objectParent = nullptr, int *version = nullptr);
+    TComponent *objectParent = nullptr, ReadReport *report = nullptr);
 
 } // namespace CalendarFile

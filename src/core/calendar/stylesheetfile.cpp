@@ -78,7 +78,7 @@ bool read(QIODevice &device, CalendarPage &page, QString *error, int *version)
 bool load(const QString &fileName, CalendarPage &page, QString *error)
 {
     try {
-        const auto file = FileStreams::openForReading(fileName);
+        const auto file = FileStreams::openForReading(fileName, kMaxFileSize);
         return read(*file, page, error);
     } catch (const EStreamError &failure) {
         return reportFailure(failure, error);

@@ -16,6 +16,9 @@ namespace StyleSheetFile {
 
 constexpr int kVersion = 4;
 constexpr int kKind = 2;
+// Attributes, fonts, twelve month and seven day names and a border name
+// take a few kilobytes; a megabyte leaves room for long names.
+constexpr qint64 kMaxFileSize = 1024 * 1024;
 
 bool save(const QString &fileName, const CalendarPage &page, QString *error);
 bool load(const QString &fileName, CalendarPage &page, QString *error);

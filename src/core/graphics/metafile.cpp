@@ -4,7 +4,8 @@
 #include "graphics/gdicontext.h"
 #include "graphics/wmfplayer.h"
 
-#include <QFile>
+#include "platform/safefilereader.h"
+
 #include <QFileInfo>
 #include <QPaintEngine>
 #include <QPainter>
@@ -51,13 +52,11 @@ bool sane(const QSizeF &size)
 bool Metafile::load(const QString &fileName, QString *error)
 {
     clear();
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(error, QStringLiteral("Cannot open file %1").arg(fileName));
-    if (file.size() > kMaxFileSize)
-        return fail(error, QStringLiteral("The picture %1 is too large").arg(QFileInfo(fileName).fileName()));
+    QByteArray bytes;
     QString why;
-    if (!loadFromData(file.readAll(), &why))
+    if (!SafeFileReader::read(fileName, kMaxFileSize, &bytes, &why))
+        return fail(error, QStringLiteral("Cannot open file %1: %2").arg(fileName, why));
+    if (!loadFromData(bytes, &why))
         return fail(error, QStringLiteral("Unable to read the picture %1: %2").arg(QFileInfo(fileName).fileName(), why));
     return true;
 }

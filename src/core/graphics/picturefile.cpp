@@ -4,8 +4,9 @@
 #include "graphics/pcxdecoder.h"
 #include "graphics/tgadecoder.h"
 
+#include "platform/safefilereader.h"
+
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -14,6 +15,7 @@ namespace PictureFile {
 
 namespace {
 
+// Files larger than this are not pictures anyone places on a calendar.
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
 bool fail(QString *error, const QString &message)
@@ -73,12 +75,11 @@ bool isSupported(const QString &fileName)
 
 bool load(const QString &fileName, Picture *picture, QString *error)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(error, QStringLiteral("Cannot open file %1").arg(fileName));
-    if (file.size() > kMaxFileSize)
-        return fail(error, QStringLiteral("The picture %1 is too large").arg(QFileInfo(fileName).fileName()));
-    return loadFromData(file.readAll(), QLatin1Char('.') + QFileInfo(fileName).suffix(), picture, error);
+    QByteArray bytes;
+    QString reason;
+    if (!SafeFileReader::read(fileName, kMaxFileSize, &bytes, &reason))
+        return fail(error, QStringLiteral("Cannot open file %1: %2").arg(fileName, reason));
+    return loadFromData(bytes, QLatin1Char('.') + QFileInfo(fileName).suffix(), picture, error);
 }
 
 bool loadFromData(const QByteArray &bytes, const QString &rawExtension, Picture *picture, QString *error)

@@ -10,9 +10,7 @@
 #include "stream/writer.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -23,14 +21,16 @@ bool fail(QString *error, const QString &message)
     return false;
 }
 
-void writeRecords(QIODevice &device, const std::vector<const TVGraphicControl *> &objects)
+// Pasted objects are the same records as a calendar's objects, and the
+// clipboard file may hold as many pictures as a calendar.
+constexpr qint64 kMaxFileSize = 256 * 1024 * 1024;
+
+void writeRecords(TWriter &writer, const std::vector<const TVGraphicControl *> &objects)
 {
-    TWriter writer(device);
     writer.writeListBegin();
     for (const TVGraphicControl *object : objects)
         writer.writeRootComponent(*object);
     writer.writeListEnd();
-    writer.flush();
 }
 
 } // namespace
@@ -48,18 +48,8 @@ QString TVLabelObjectFiler::freeComponentName(const TComponent *owner)
 bool TVLabelObjectFiler::writeList(
     const std::vector<const TVGraphicControl *> &objects, const QString &fileName, QString *error)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(error, StreamMessages::cannotCreateFile(QDir::toNativeSeparators(fileName)));
-    try {
-        writeRecords(file, objects);
-    } catch (const EStreamError &e) {
-        file.cancelWriting();
-        return fail(error, e.message());
-    }
-    if (!file.commit())
-        return fail(error, StreamMessages::cannotCreateFile(QDir::toNativeSeparators(fileName)));
-    return true;
+    return FileStreams::save(
+        fileName, [&objects](TWriter &writer) { writeRecords(writer, objects); }, error);
 }
 
 bool TVLabelObjectFiler::saveSelection(
@@ -81,7 +71,7 @@ bool TVLabelObjectFiler::loadObjects(TComponent *owner, TComponent *parent, cons
     if (!QFileInfo::exists(fileName))
         return true;
     try {
-        const auto file = FileStreams::openForReading(fileName);
+        const auto file = FileStreams::openForReading(fileName, kMaxFileSize);
         return loadObjects(owner, parent, *file, loaded, error);
     } catch (const EStreamError &e) {
         return fail(error, e.message());
@@ -124,7 +114,9 @@ TVGraphicControl *TVLabelObjectFiler::duplicateObject(
     QBuffer buffer;
     buffer.open(QIODevice::ReadWrite);
     try {
-        writeRecords(buffer, { &object });
+        TWriter writer(buffer);
+        writeRecords(writer, { &object });
+        writer.flush();
     } catch (const EStreamError &e) {
         fail(error, e.message());
         return nullptr;

@@ -1,13 +1,16 @@
 #include "platform/inifile.h"
 
 #include "platform/codepage1252.h"
+#include "platform/safefilereader.h"
+#include "platform/safefilewriter.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 namespace {
 
 constexpr int kMaxValueLength = 1023;
+// Preferences, window places and a few recent files: a few kilobytes.
+constexpr qint64 kMaxFileSize = 1024 * 1024;
 
 bool isSectionHeader(const QString &trimmed)
 {
@@ -38,31 +41,49 @@ IniFile::IniFile(QString fileName)
 
 QStringList IniFile::readLines() const
 {
-    QFile file(m_fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString text = decode(file.readAll());
+    QStringList lines;
+    readLines(&lines, nullptr);
+    return lines;
+}
+
+bool IniFile::readLines(QStringList *lines, QString *reason) const
+{
+    lines->clear();
+    if (!QFileInfo::exists(m_fileName))
+        return true;
+    QByteArray bytes;
+    if (!SafeFileReader::read(m_fileName, kMaxFileSize, &bytes, reason))
+        return false;
+    QString text = decode(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    *lines = text.split(QLatin1Char('\n'));
+    if (!lines->isEmpty() && lines->last().isEmpty())
+        lines->removeLast();
+    return true;
+}
+
+bool IniFile::linesToChange(QStringList *lines)
+{
+    m_error.clear();
+    QString reason;
+    if (readLines(lines, &reason))
+        return true;
+    // Writing what could be read would drop the rest of the file.
+    m_error = QStringLiteral("Unable to write to %1: %2").arg(m_fileName, reason);
+    return false;
 }
 
 bool IniFile::writeLines(const QStringList &lines)
 {
     m_error.clear();
-    QSaveFile file(m_fileName);
-    if (file.open(QIODevice::WriteOnly)) {
-        QByteArray bytes;
-        for (const QString &line : lines)
-            bytes += line.toUtf8() + "\r\n";
-        file.write(bytes);
-        if (file.commit())
-            return true;
-    }
-    m_error = QStringLiteral("Unable to write to %1").arg(m_fileName);
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += line.toUtf8() + "\r\n";
+    QString reason;
+    if (SafeFileWriter::write(m_fileName, bytes, &reason))
+        return true;
+    m_error = QStringLiteral("Unable to write to %1: %2").arg(m_fileName, reason);
     return false;
 }
 
@@ -160,7 +181,9 @@ bool IniFile::hasSection(const QString &section) const
 
 bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    QStringList lines = readLines();
+    QStringList lines;
+    if (!linesToChange(&lines))
+        return false;
     const QString newLine = key + QLatin1Char('=') + value;
     int header = findSection(lines, section);
     if (header < 0) {
@@ -195,7 +218,9 @@ bool IniFile::writeBool(const QString &section, const QString &key, bool value)
 
 bool IniFile::eraseSection(const QString &section)
 {
-    QStringList lines = readLines();
+    QStringList lines;
+    if (!linesToChange(&lines))
+        return false;
     const int header = findSection(lines, section);
     if (header < 0)
         return true;

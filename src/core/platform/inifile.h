@@ -9,9 +9,10 @@
 // of its section and a new section to the end of the file. (QSettings would
 // rewrite the file and percent-encode names such as "Default Font".)
 //
-// Every write goes to disk at once through a temporary file, so a failed
+// Every write goes to disk at once through SafeFileWriter, so a failed
 // write leaves the old file whole; it returns false and error() says
-// "Unable to write to <file>".
+// "Unable to write to <file>: <reason>". A file that exists but cannot be
+// read (not a regular file, too large) reads as empty and is never written.
 class IniFile
 {
 public:
@@ -39,6 +40,8 @@ public:
 
 private:
     QStringList readLines() const;
+    bool readLines(QStringList *lines, QString *reason) const;
+    bool linesToChange(QStringList *lines);
     bool writeLines(const QStringList &lines);
     static int findSection(const QStringList &lines, const QString &section);
     static int sectionEnd(const QStringList &lines, int header);

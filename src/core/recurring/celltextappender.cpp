@@ -30,6 +30,13 @@ QTextCharFormat formatOf(const CalendarFont &font)
 
 void appendParagraph(TWPRtfStorage &storage, const QString &text, const CalendarFont &defaultFont)
 {
+    appendParagraphs(storage, QStringList { text }, defaultFont);
+}
+
+void appendParagraphs(TWPRtfStorage &storage, const QStringList &texts, const CalendarFont &defaultFont)
+{
+    if (texts.isEmpty())
+        return;
     QTextDocument document;
     if (!storage.rtf().isEmpty())
         RtfReader::read(storage.rtf(), document);
@@ -37,14 +44,16 @@ void appendParagraph(TWPRtfStorage &storage, const QString &text, const Calendar
     QTextCursor cursor(&document);
     QTextCharFormat format = cursor.charFormat();
     cursor.movePosition(QTextCursor::End);
-    if (document.isEmpty()) {
-        format = formatOf(defaultFont);
-        cursor.setBlockCharFormat(format);
-    } else if (!cursor.block().text().isEmpty()) {
+    for (const QString &text : texts) {
+        if (document.isEmpty()) {
+            format = formatOf(defaultFont);
+            cursor.setBlockCharFormat(format);
+        } else if (!cursor.block().text().isEmpty()) {
+            cursor.insertBlock();
+        }
+        cursor.insertText(text, format);
         cursor.insertBlock();
     }
-    cursor.insertText(text, format);
-    cursor.insertBlock();
     storage.setRtf(RtfWriter::write(document));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class TWPRtfStorage;
 struct CalendarFont;
@@ -13,5 +14,8 @@ namespace CellTextAppender {
 // cell gets the default editor font. The cell ends in an empty paragraph,
 // which the next appended text fills.
 void appendParagraph(TWPRtfStorage &storage, const QString &text, const CalendarFont &defaultFont);
+// The same for several texts in order, reading and writing the cell once;
+// the result is byte for byte that of appending them one at a time.
+void appendParagraphs(TWPRtfStorage &storage, const QStringList &texts, const CalendarFont &defaultFont);
 
 } // namespace CellTextAppender

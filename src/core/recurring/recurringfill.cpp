@@ -4,6 +4,8 @@
 #include "recurring/celltextappender.h"
 #include "recurring/recurringplacements.h"
 
+#include <map>
+
 namespace RecurringFill {
 
 int PuttextOnDay(CalendarPage &page, int day, const QString &text, const CalendarFont &defaultFont)
@@ -26,15 +28,32 @@ int PuttextOnDay(CalendarPage &page, int day, const QString &text, const Calenda
 
 int ApplyEntries(CalendarPage &page, const QStringList &entries, const CalendarFont &defaultFont)
 {
+    if (!page.layoutHasDayCells())
+        return 0;
+    page.recordCellTable(page.displayScale());
+    // Each cell's new paragraphs in list order, so that every cell is read
+    // and written once however many texts it takes: appending one text at a
+    // time rewrote the cell's whole text for each, which made filling from a
+    // long list take minutes.
+    std::map<int, QStringList> textsOfCell;
     int placed = 0;
     const int year = page.mainCalYear();
     const int month = page.mainCalMonth();
     for (const QString &entry : entries) {
         for (const RecurringPlacements::Placement &placement :
             RecurringPlacements::PlacementsOf(entry, year, month)) {
-            if (PuttextOnDay(page, placement.day, placement.text, defaultFont) != 0)
-                ++placed;
+            const int cell = placement.day < 1 ? -1 : page.cellOfDay(placement.day);
+            if (!page.cellStorage(cell))
+                continue;
+            textsOfCell[cell] << placement.text;
+            ++placed;
         }
+    }
+    for (const auto &[cell, texts] : textsOfCell) {
+        TWPRtfStorage updated;
+        updated.copyFrom(*page.cellStorage(cell));
+        CellTextAppender::appendParagraphs(updated, texts, defaultFont);
+        page.setCellContents(cell, updated.rtf()); // repaints the cell
     }
     return placed;
 }

@@ -15,7 +15,8 @@ namespace RecurringFill {
 int PuttextOnDay(CalendarPage &page, int day, const QString &text, const CalendarFont &defaultFont);
 
 // Applies the entries in list order for the page's month and year; returns
-// how many texts were placed.
+// how many texts were placed. The cells end as if PuttextOnDay had placed
+// each text in turn, but each cell is written once.
 int ApplyEntries(CalendarPage &page, const QStringList &entries, const CalendarFont &defaultFont);
 
 } // namespace RecurringFill

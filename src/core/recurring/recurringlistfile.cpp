@@ -2,11 +2,12 @@
 
 #include "platform/codepage1252.h"
 #include "platform/datafolder.h"
+#include "platform/safefilereader.h"
+#include "platform/safefilewriter.h"
 #include "recurring/recurringformula.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace RecurringListFile {
 
@@ -14,9 +15,10 @@ namespace {
 
 const QString kListName = QStringLiteral("DWRECUR.DAX");
 const QString kStartingListName = QStringLiteral("DWRECUR.DAT");
-// A list of a few thousand dates is a few hundred kilobytes; anything far
-// larger is not a list and would only exhaust memory.
-constexpr qint64 kMaximumSize = 64 * 1024 * 1024;
+// An entry is at most 132 bytes with its line end, so 16 MB holds over
+// 120,000 of them, far more than any list of dates; anything larger is not
+// a list and would only exhaust memory.
+constexpr qint64 kMaximumSize = 16 * 1024 * 1024;
 
 QString pathIn(const QString &folder, const QString &name)
 {
@@ -65,21 +67,10 @@ QByteArray joinLines(const QStringList &lines)
 
 bool read(const QString &path, QStringList *entries, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error
-            = QStringLiteral("Unable to read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    if (file.size() > kMaximumSize) {
-        *error = QStringLiteral("Unable to read %1: the file is too large for a list of recurring dates")
-                     .arg(QDir::toNativeSeparators(path));
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error
-            = QStringLiteral("Unable to read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    QByteArray bytes;
+    QString reason;
+    if (!SafeFileReader::read(path, kMaximumSize, &bytes, &reason)) {
+        *error = QStringLiteral("Unable to read %1: %2").arg(QDir::toNativeSeparators(path), reason);
         return false;
     }
     *entries = splitLines(bytes);
@@ -88,16 +79,9 @@ bool read(const QString &path, QStringList *entries, QString *error)
 
 bool write(const QString &path, const QStringList &entries, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("Unable to write %1: %2")
-                     .arg(QDir::toNativeSeparators(path), file.errorString());
-        return false;
-    }
-    const QByteArray bytes = joinLines(entries);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = QStringLiteral("Unable to write %1: %2")
-                     .arg(QDir::toNativeSeparators(path), file.errorString());
+    QString reason;
+    if (!SafeFileWriter::write(path, joinLines(entries), &reason)) {
+        *error = QStringLiteral("Unable to write %1: %2").arg(QDir::toNativeSeparators(path), reason);
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "report/pageexport.h"
 
 #include "calendar/calendarpage.h"
+#include "platform/safefilewriter.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -8,7 +9,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace PageExport {
 
@@ -48,53 +48,45 @@ QImage picture(CalendarPage &page, float zoom)
         .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-static bool commit(QSaveFile &file, const QString &fileName, QString *error)
+static bool fail(QString *error, const QString &message)
 {
-    if (file.commit())
-        return true;
     if (error)
-        *error = QStringLiteral("Unable to write %1: %2").arg(fileName, file.errorString());
+        *error = message;
     return false;
 }
 
-static bool openForWriting(QSaveFile &file, const QString &fileName, QString *error)
+// Encoders write into memory: a failure inside them (libpng prints its own
+// line when its device fails) can then neither touch the target nor speak
+// twice, and the file is replaced only by the complete result.
+static bool writeFile(const QString &fileName, const QByteArray &bytes, QString *error)
 {
-    if (file.open(QIODevice::WriteOnly))
+    QString reason;
+    if (SafeFileWriter::write(fileName, bytes, &reason))
         return true;
-    if (error)
-        *error = QStringLiteral("Cannot create file %1: %2").arg(fileName, file.errorString());
-    return false;
+    return fail(error, QStringLiteral("Unable to write %1: %2").arg(fileName, reason));
 }
 
 bool saveImage(const QImage &image, const QString &fileName, Format format, QString *error)
 {
-    if (image.isNull()) {
-        if (error)
-            *error = QStringLiteral("The margins leave nothing of the page to save");
-        return false;
-    }
-    QSaveFile file(fileName);
-    if (!openForWriting(file, fileName, error))
-        return false;
-    QImageWriter writer(&file, format == Format::Png ? "png" : format == Format::Bmp ? "bmp" : "jpeg");
+    if (image.isNull())
+        return fail(error, QStringLiteral("The margins leave nothing of the page to save"));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format == Format::Png ? "png" : format == Format::Bmp ? "bmp" : "jpeg");
     if (format == Format::Jpeg)
         writer.setQuality(kJpegQuality);
-    if (!writer.write(format == Format::Jpeg ? image.convertToFormat(QImage::Format_RGB32) : image)) {
-        file.cancelWriting();
-        if (error)
-            *error = QStringLiteral("Unable to write %1: %2").arg(fileName, writer.errorString());
-        return false;
-    }
-    return commit(file, fileName, error);
+    if (!writer.write(format == Format::Jpeg ? image.convertToFormat(QImage::Format_RGB32) : image))
+        return fail(
+            error, QStringLiteral("Unable to write %1: the picture could not be encoded").arg(fileName));
+    return writeFile(fileName, buffer.data(), error);
 }
 
 bool savePdf(const CalendarPage &page, const QString &fileName, QString *error)
 {
-    QSaveFile file(fileName);
-    if (!openForWriting(file, fileName, error))
-        return false;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Datewright"));
         writer.setResolution(kScreenPpi);
         const PageLayout &layout = page.layout();
@@ -104,16 +96,13 @@ bool savePdf(const CalendarPage &page, const QString &fileName, QString *error)
                                                                            : QPageLayout::Portrait,
                                          QMarginsF()));
         QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            if (error)
-                *error = QStringLiteral("Unable to write %1").arg(fileName);
-            return false;
-        }
+        if (!painter.begin(&writer))
+            return fail(
+                error, QStringLiteral("Unable to write %1: the PDF could not be started").arg(fileName));
         page.render(painter, 1.0f);
         painter.end();
     }
-    return commit(file, fileName, error);
+    return writeFile(fileName, buffer.data(), error);
 }
 
 } // namespace PageExport

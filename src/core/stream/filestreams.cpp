@@ -3,47 +3,47 @@
 #include "stream/streamerror.h"
 #include "stream/writer.h"
 
+#include "platform/safefilereader.h"
+#include "platform/safefilewriter.h"
+
+#include <QBuffer>
 #include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace FileStreams {
 
-std::unique_ptr<QFile> openForReading(const QString &fileName)
+std::unique_ptr<QIODevice> openForReading(const QString &fileName, qint64 maxSize)
 {
-    auto file = std::make_unique<QFile>(fileName);
-    // A folder opens as an empty file on some systems; refuse it here.
-    if (QFileInfo(fileName).isDir() || !file->open(QIODevice::ReadOnly))
-        throw EStreamError(StreamMessages::cannotOpenFile(QDir::toNativeSeparators(fileName)));
-    return file;
+    auto buffer = std::make_unique<QBuffer>();
+    QByteArray bytes;
+    QString reason;
+    if (!SafeFileReader::read(fileName, maxSize, &bytes, &reason))
+        throw EStreamError(StreamMessages::cannotOpenFile(QDir::toNativeSeparators(fileName))
+            + QStringLiteral(": ") + reason);
+    buffer->setData(bytes);
+    buffer->open(QIODevice::ReadOnly);
+    return buffer;
 }
 
 bool save(const QString &fileName, const std::function<void(TWriter &)> &body, QString *error)
 {
-    const QString shown = QDir::toNativeSeparators(fileName);
-    QSaveFile file(fileName);
-    if (QFileInfo(fileName).isDir() || !file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = StreamMessages::cannotCreateFile(shown);
-        return false;
-    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     try {
-        TWriter writer(file);
+        TWriter writer(buffer);
         body(writer);
         writer.flush();
     } catch (const EStreamError &failure) {
-        file.cancelWriting();
         if (error)
             *error = failure.message();
         return false;
     }
-    if (!file.commit()) {
-        if (error)
-            *error = file.error() == QFileDevice::WriteError ? StreamMessages::writeError()
-                                                             : StreamMessages::cannotCreateFile(shown);
-        return false;
-    }
-    return true;
+    QString reason;
+    if (SafeFileWriter::write(fileName, buffer.data(), &reason))
+        return true;
+    if (error)
+        *error = StreamMessages::cannotCreateFile(QDir::toNativeSeparators(fileName)) + QStringLiteral(": ")
+            + reason;
+    return false;
 }
 
 } // namespace FileStreams

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QFile>
+#include <QIODevice>
 #include <QString>
 
 #include <functional>
@@ -8,22 +8,24 @@
 
 class TWriter;
 
-// Files for the stream, failing with the stream's own messages.
+// Files for the stream, failing with the stream's own messages followed by
+// the system's reason.
 //
 //   QString error;
 //   bool ok = FileStreams::save(path, [&](TWriter &w) { w.writeListBegin(); ... }, &error);
 //
-//   auto file = FileStreams::openForReading(path); // throws EStreamError
+//   auto file = FileStreams::openForReading(path, kMaxFileSize); // throws EStreamError
 //   TReader reader(*file);
 namespace FileStreams {
 
-// Throws EStreamError "Cannot open file %s".
-[[nodiscard]] std::unique_ptr<QFile> openForReading(const QString &fileName);
+// The whole file, read at once and refused when it is not a regular file or
+// holds more than maxSize bytes. Throws EStreamError "Cannot open file %s: reason".
+[[nodiscard]] std::unique_ptr<QIODevice> openForReading(const QString &fileName, qint64 maxSize);
 
-// Writes through a temporary file that replaces the old one only when
-// complete, so a failure leaves the old file as it was. False with the
-// message: "Cannot create file %s", "Stream write error" or any EStreamError
-// the body throws.
+// The body writes into memory; the file is replaced only by the complete
+// result (see SafeFileWriter), so a failure leaves the old file as it was.
+// False with the message: "Cannot create file %s: reason" or any
+// EStreamError the body throws.
 bool save(const QString &fileName, const std::function<void(TWriter &)> &body, QString *error);
 
 } // namespace FileStreams

@@ -7,11 +7,13 @@
 #include "app/mrufilelist.h"
 #include "base/zoom.h"
 #include "calendar/calendarfile.h"
+#include "platform/safefilereader.h"
 #include "report/pageexport.h"
 #include "surface/calendarpanel32.h"
 #include "widgets/commondialogs.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -121,21 +123,32 @@ void TCalendarMain::OpenCalendarFile(const QString &fileName)
     // A file that is missing or cannot be read leaves the calendar on screen
     // as it was: nothing of it is lost to a bad file.
     bool opened = false;
+    QString unreadable;
+    CalendarFile::ReadReport report;
     if (!QFileInfo::exists(fileName)) {
         CommonDialogs::ShowInformation(this, QStringLiteral("File ") + fileName + QStringLiteral(" no longer exists"));
     } else {
         BusyCursor busy;
         if (CalendarPanel->scale() != 1.0f)
             CalendarPanel->SetScale(1.0f);
+        QByteArray bytes;
         QString error;
-        opened = CalendarFile::load(fileName, CalendarPanel->page(), &m_placedObjects, &error);
+        if (SafeFileReader::read(fileName, CalendarFile::kMaxFileSize, &bytes, &unreadable)) {
+            QBuffer file(&bytes);
+            file.open(QIODevice::ReadOnly);
+            opened
+                = CalendarFile::read(file, CalendarPanel->page(), &m_placedObjects, &error, nullptr, &report);
+        }
         if (opened) {
             m_calendarFileName = fileName;
             RecentFiles->Add(fileName);
             RecentFiles->Save();
         }
     }
-    if (!opened && QFileInfo::exists(fileName))
+    if (!unreadable.isEmpty())
+        CommonDialogs::ShowInformation(
+            this, QStringLiteral("Unable to open %1: %2").arg(fileName, unreadable));
+    else if (!opened && QFileInfo::exists(fileName))
         CommonDialogs::ShowInformation(this, QStringLiteral("Unable to open ") + fileName
                                                  + QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar file"));
 
@@ -151,6 +164,12 @@ void TCalendarMain::OpenCalendarFile(const QString &fileName)
     SetCaption();
     CalendarPanel->setSuspendPainting(false);
     CalendarPanel->update();
+    // Said over the calendar as far as it could be read.
+    if (opened && report.damaged)
+        CommonDialogs::current().warning(this, QStringLiteral("Datewright"),
+            CalendarFile::damagedMessage(fileName, report.objectsRead)
+                + QStringLiteral("\nSaving it under its own name drops the objects "
+                                 "that could not be read."));
 }
 
 bool TCalendarMain::SaveCalendarFile(const QString &fileName)

@@ -17,8 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <unistd.h>
-
+#include "fulldisk.h"
 #include "testfiles.h"
 
 namespace {
@@ -163,11 +162,12 @@ QByteArray savedBytes(const CalendarPage &page, const TComponent *objects)
     return buffer.data();
 }
 
-bool readBytes(QByteArray data, CalendarPage &page, TComponent *owner, QString *error, int *version = nullptr)
+bool readBytes(QByteArray data, CalendarPage &page, TComponent *owner, QString *error,
+    CalendarFile::ReadReport *report = nullptr)
 {
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    return CalendarFile::read(buffer, page, owner, error, nullptr, version);
+    return CalendarFile::read(buffer, page, owner, error, nullptr, report);
 }
 
 } // namespace
@@ -197,7 +197,8 @@ private slots:
     void styleAndCalendarAreNotInterchangeable();
     void missingFileIsReported();
     void failedSaveKeepsTheOldFile();
-    void readOnlyFolderIsReported();
+    void unwritablePlacesAreReported_data();
+    void unwritablePlacesAreReported();
 };
 
 void TestCalendarFile::initTestCase()
@@ -316,9 +317,10 @@ void TestCalendarFile::olderVersionsReadWithDefaults()
     TComponent owner;
     addObject(owner, QStringLiteral("Old"), 1);
     QString error;
-    int read = 0;
+    CalendarFile::ReadReport read;
     QVERIFY2(readBytes(CalendarFileBytes::calendar(version), page, &owner, &error, &read), qPrintable(error));
-    QCOMPARE(read, version);
+    QCOMPARE(read.version, version);
+    QVERIFY(!read.damaged);
     QCOMPARE(page.userTitle(), title);
     QCOMPARE(page.wmfBorderFile(), QString());
     QCOMPARE(owner.componentCount(), 0);
@@ -411,6 +413,10 @@ void TestCalendarFile::unregisteredClassKeepsTheRest()
     QString error;
     QVERIFY2(readBytes(savedBytes(page, &owner), back, &objects, &error), qPrintable(error));
     QCOMPARE(objects.componentCount(), 2);
+    CalendarFile::ReadReport report;
+    QVERIFY(readBytes(savedBytes(page, &owner), back, &objects, &error, &report));
+    QVERIFY(report.damaged);
+    QCOMPARE(report.objectsRead, 2);
     QCOMPARE(back.cellContents(3), kRtf);
     QCOMPARE(back.userTitle(), page.userTitle());
     compareAttributes(back.attributes(), page.attributes());
@@ -486,21 +492,33 @@ void TestCalendarFile::everyTruncationFailsCleanly()
         CalendarPage target;
         TComponent objects;
         QString error;
-        const bool ok = readBytes(whole.left(length), target, &objects, &error);
+        CalendarFile::ReadReport report;
+        const bool ok = readBytes(whole.left(length), target, &objects, &error, &report);
         if (length <= listStart) {
             QVERIFY2(!ok, qPrintable(QString::number(length)));
             QVERIFY(!error.isEmpty());
             ++failures;
         } else {
             QVERIFY2(ok, qPrintable(QStringLiteral("%1: %2").arg(length).arg(error)));
-            // Objects read before the cut stay; the one cut off does not.
+            // Objects read before the cut stay, counted; the one cut off does not.
             QVERIFY(objects.componentCount() <= 3);
+            QVERIFY(report.damaged);
+            QCOMPARE(report.objectsRead, objects.componentCount());
             QCOMPARE(target.userTitle(), page.userTitle());
             if (length == whole.size() - 1)
                 QCOMPARE(objects.componentCount(), 3);
         }
     }
     QVERIFY(failures > 1000);
+    {
+        CalendarPage target;
+        TComponent objects;
+        QString error;
+        CalendarFile::ReadReport report;
+        QVERIFY(readBytes(whole, target, &objects, &error, &report));
+        QVERIFY(!report.damaged);
+        QCOMPARE(report.objectsRead, 3);
+    }
 
     // A style sheet has no guarded part: every cut fails and changes nothing.
     QBuffer styleBuffer;
@@ -570,9 +588,10 @@ void TestCalendarFile::missingFileIsReported()
     CalendarPage page;
     QString error;
     QVERIFY(!CalendarFile::load(dir.filePath("none.dwf"), page, nullptr, &error));
-    QCOMPARE(error, QStringLiteral("Cannot open file %1").arg(dir.filePath("none.dwf")));
+    QCOMPARE(error,
+        QStringLiteral("Cannot open file %1: No such file or directory").arg(dir.filePath("none.dwf")));
     QVERIFY(!StyleSheetFile::load(dir.path(), page, &error));
-    QCOMPARE(error, QStringLiteral("Cannot open file %1").arg(dir.path()));
+    QCOMPARE(error, QStringLiteral("Cannot open file %1: Is a directory").arg(dir.path()));
     writeFile(dir.filePath("empty.dwf"), QByteArray());
     QVERIFY(!CalendarFile::load(dir.filePath("empty.dwf"), page, nullptr, &error));
     QCOMPARE(error, QStringLiteral("Stream read error"));
@@ -585,9 +604,9 @@ void TestCalendarFile::failedSaveKeepsTheOldFile()
     QString error;
     const QString missing = dir.filePath("no/such/folder/x.dwf");
     QVERIFY(!CalendarFile::save(missing, page, nullptr, &error));
-    QCOMPARE(error, QStringLiteral("Cannot create file %1").arg(missing));
+    QCOMPARE(error, QStringLiteral("Cannot create file %1: No such file or directory").arg(missing));
     QVERIFY(!StyleSheetFile::save(dir.path(), page, &error));
-    QCOMPARE(error, QStringLiteral("Cannot create file %1").arg(dir.path()));
+    QCOMPARE(error, QStringLiteral("Cannot create file %1: Is a directory").arg(dir.path()));
 
     // A write that fails half way leaves the old file as it was.
     const QString path = dir.filePath("old.dwf");
@@ -604,20 +623,48 @@ void TestCalendarFile::failedSaveKeepsTheOldFile()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "old.dwf" });
 }
 
-void TestCalendarFile::readOnlyFolderIsReported()
+void TestCalendarFile::unwritablePlacesAreReported_data()
 {
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("under a regular file") << "file"
+                                          << "Not a directory";
+    QTest::newRow("folder in the way") << "folder"
+                                       << "Is a directory";
+    QTest::newRow("full disk") << "full"
+                               << "No space left on device";
+}
+
+void TestCalendarFile::unwritablePlacesAreReported()
+{
+    QFETCH(QString, place);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
+    FullDisk disk(64);
+    if (place == QLatin1String("full") && !disk.mounted())
+        QSKIP("No permission to mount a small file system here");
+    const QString folder = place == QLatin1String("full") ? disk.path() : dir.path();
+    const QStringList names { QStringLiteral("old.dwf"), QStringLiteral("old.dws") };
+    for (const QString &name : names) {
+        const QString path = QDir(folder).filePath(name);
+        writeFile(path, "old contents");
+        if (place == QLatin1String("folder"))
+            QVERIFY(QFile::remove(path) && QDir().mkpath(path + QStringLiteral("/inside")));
+    }
+    if (place == QLatin1String("full"))
+        disk.fill();
     CalendarPage page;
-    QString error;
-    const QString path = dir.filePath("old.dwf");
-    writeFile(path, "old contents");
-    if (geteuid() == 0)
-        QSKIP("running as root: a read-only folder does not stop writes");
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    QVERIFY(!CalendarFile::save(path, page, nullptr, &error));
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(error, QStringLiteral("Cannot create file %1").arg(path));
-    QCOMPARE(readFile(path), QByteArray("old contents"));
+    fillPage(page);
+    for (const QString &name : names) {
+        const QString path = QDir(folder).filePath(name);
+        const QString target = place == QLatin1String("file") ? path + QStringLiteral("/x") : path;
+        QString error;
+        QVERIFY(name.endsWith(QLatin1String("dwf")) ? !CalendarFile::save(target, page, nullptr, &error)
+                                                    : !StyleSheetFile::save(target, page, &error));
+        QCOMPARE(error, QStringLiteral("Cannot create file %1: %2").arg(target, reason));
+        QCOMPARE(
+            readFile(path), place == QLatin1String("folder") ? QByteArray() : QByteArray("old contents"));
+    }
 }
 
 QTEST_MAIN(TestCalendarFile)

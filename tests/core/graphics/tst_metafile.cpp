@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString fixture(const QString &name)
@@ -204,6 +206,11 @@ void TestMetafile::failedLoadLeavesEmpty()
     QVERIFY(m.isEmpty());
     QVERIFY(!m.load(dir.filePath("missing.wpo"), &error));
     QVERIFY(error.startsWith("Cannot open file"));
+    // A border that is a pipe is refused before reading, not waited on.
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe.wpo")).constData(), 0600) == 0);
+    QVERIFY(!m.load(dir.filePath("pipe.wpo"), &error));
+    QCOMPARE(
+        error, QStringLiteral("Cannot open file %1: Is a pipe, not a file").arg(dir.filePath("pipe.wpo")));
 }
 
 void TestMetafile::plainWmfTakesItsSizeFromTheHint()

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString picture(const QString &name)
@@ -201,6 +203,9 @@ void TestPicture::badFilesFail_data()
     QTest::newRow("pcx lines too short") << "x.pcx" << shortLines << "line length";
     QTest::newRow("pcx without palette") << "x.pcx" << readFile(picture("palette.pcx")).chopped(769)
                                          << "palette is missing";
+    // Refused before reading: nothing waits on the pipe.
+    QTest::newRow("pipe") << "pipe.bmp" << QByteArray() << "Is a pipe, not a file";
+    QTest::newRow("folder") << "folder.jpg" << QByteArray() << "Is a directory";
 }
 
 void TestPicture::badFilesFail()
@@ -209,7 +214,12 @@ void TestPicture::badFilesFail()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
     QTemporaryDir dir;
-    writeFile(dir.filePath(name), bytes);
+    if (name.startsWith(QLatin1String("pipe")))
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(name)).constData(), 0600) == 0);
+    else if (name.startsWith(QLatin1String("folder")))
+        QVERIFY(QDir(dir.path()).mkdir(name));
+    else
+        writeFile(dir.filePath(name), bytes);
     Picture p = Picture::fromBitmap(QImage(2, 2, QImage::Format_RGB32));
     QString error;
     QVERIFY(!PictureFile::load(dir.filePath(name), &p, &error));

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "fulldisk.h"
 #include "objectfixtures.h"
 #include "recordtesthelpers.h"
 #include "testfiles.h"
@@ -31,6 +32,7 @@ private slots:
     void cloneSitsBelowOnTop();
     void corruptClipboardFile_data();
     void corruptClipboardFile();
+    void unwritableFile_data();
     void unwritableFile();
     void everyTruncationFailsCleanly();
 
@@ -248,14 +250,45 @@ void TestLabelObjectFiler::corruptClipboardFile()
     QCOMPARE(existing->name(), QStringLiteral("Special1"));
 }
 
+void TestLabelObjectFiler::unwritableFile_data()
+{
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing folder") << "missing"
+                                    << "No such file or directory";
+    QTest::newRow("folder in the way") << "folder"
+                                       << "Is a directory";
+    QTest::newRow("full disk") << "full"
+                               << "No space left on device";
+}
+
 void TestLabelObjectFiler::unwritableFile()
 {
+    QFETCH(QString, place);
+    QFETCH(QString, reason);
+    FullDisk disk(64);
+    if (place == QLatin1String("full") && !disk.mounted())
+        QSKIP("No permission to mount a small file system here");
     TVPLabel label;
+    label.setCaption(QString(5000, QLatin1Char('x')));
     TVLabelObjectFiler filer;
+    QString target = m_dir.filePath(QStringLiteral("missing/Clipbrd.tmp"));
+    if (place == QLatin1String("folder")) {
+        target = clipboard();
+        QVERIFY(QDir().mkpath(target + QStringLiteral("/inside")));
+    } else if (place == QLatin1String("full")) {
+        target = disk.path(QStringLiteral("Clipbrd.tmp"));
+        writeFile(target, "old objects");
+        disk.fill();
+    }
     QString error;
-    const QString target = m_dir.filePath(QStringLiteral("missing/Clipbrd.tmp"));
     QVERIFY(!filer.saveObject(label, target, &error));
-    QCOMPARE(error, QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(target)));
+    QCOMPARE(
+        error, QStringLiteral("Cannot create file %1: %2").arg(QDir::toNativeSeparators(target), reason));
+    if (place == QLatin1String("full"))
+        QCOMPARE(readFile(target), QByteArray("old objects"));
+    if (place == QLatin1String("folder"))
+        QVERIFY(QFileInfo(target).isDir() && QDir(target).removeRecursively());
 }
 
 void TestLabelObjectFiler::everyTruncationFailsCleanly()

@@ -4,6 +4,7 @@
 #include "platform/recentfilelist.h"
 #include "platform/windowplacement.h"
 
+#include "fulldisk.h"
 #include "testfiles.h"
 
 #include <QFile>
@@ -57,27 +58,47 @@ private slots:
         QCOMPARE(ini.readInteger("Zooming", "Prop", 0), 40);
     }
 
+    void aFailedWriteReportsAndKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder in the way") << "folder"
+                                           << "Is a directory";
+        QTest::newRow("under a regular file") << "file"
+                                              << "Not a directory";
+        // What cannot be read whole must not be written back from the part read.
+        QTest::newRow("too large to read") << "large"
+                                           << "File too large (over 1 MB)";
+        QTest::newRow("full disk") << "full"
+                                   << "No space left on device";
+    }
+
     void aFailedWriteReportsAndKeepsTheOldFile()
     {
-        // A folder where the file should be cannot be replaced, even by root.
-        const QString blocked = m_dir.filePath("blocked.ini");
-        QDir().mkpath(blocked);
-        IniFile blockedIni(blocked);
-        QVERIFY(!blockedIni.writeBool("Hints", "On", true));
-        QCOMPARE(blockedIni.error(), QStringLiteral("Unable to write to %1").arg(blocked));
-        QVERIFY(QFileInfo(blocked).isDir());
-
-        QTemporaryDir locked;
-        const QString path = locked.filePath("DW.ini");
-        writeFile(path, "[Zooming]\r\nMain=70\r\n");
-        QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        IniFile ini(path);
-        const bool written = ini.writeInteger("Zooming", "Main", 90);
-        QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        if (written)
-            QSKIP("running as a user who can write into a read-only folder");
-        QCOMPARE(ini.error(), QStringLiteral("Unable to write to %1").arg(path));
-        QCOMPARE(readFile(path), QByteArray("[Zooming]\r\nMain=70\r\n"));
+        QFETCH(QString, place);
+        QFETCH(QString, reason);
+        FullDisk disk(64);
+        if (place == QLatin1String("full") && !disk.mounted())
+            QSKIP("No permission to mount a small file system here");
+        const QString path = place == QLatin1String("full") ? disk.path(QStringLiteral("DW.ini")) : iniPath();
+        const QByteArray old = place == QLatin1String("large")
+            ? "[Zooming]\r\nMain=70\r\n" + QByteArray(2 << 20, ';')
+            : QByteArray("[Zooming]\r\nMain=70\r\n");
+        writeFile(path, old);
+        QString target = path;
+        if (place == QLatin1String("file"))
+            target += QStringLiteral("/DW.ini");
+        if (place == QLatin1String("folder")) {
+            target = iniPath(QStringLiteral("blocked.ini"));
+            QDir().mkpath(target);
+        }
+        if (place == QLatin1String("full"))
+            disk.fill();
+        IniFile ini(target);
+        QVERIFY(!ini.writeInteger("Zooming", "Main", 90));
+        QCOMPARE(ini.error(), QStringLiteral("Unable to write to %1: %2").arg(target, reason));
+        QCOMPARE(readFile(path), old);
+        QVERIFY(place != QLatin1String("folder") || QFileInfo(target).isDir());
     }
 
     void preferencesStartFromTheDefaultsAndSurviveARestart()

@@ -8,6 +8,7 @@
 #include "recurring/holidaytable.h"
 #include "recurring/recurringfill.h"
 #include "recurring/recurringformula.h"
+#include "recurring/recurringplacements.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
 #include "richtextprobe.h"
@@ -115,6 +116,48 @@ private slots:
                 QCOMPARE(
                     paragraphs(page.cellContents(index)).value(0), QStringLiteral("Walk").leftJustified(120));
         }
+    }
+
+    // Filling writes each cell once; the cells must end byte for byte as
+    // placing one text at a time (read the cell, append, write it back) left them.
+    void fillingMatchesPlacingOneTextAtATime_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QByteArray>("firstDay"); // what day 1 holds before
+        const QStringList several { BuildEntry(QStringLiteral("Rent"), QStringLiteral("@0001")),
+            BuildEntry(QStringLiteral("Independence Day"), QStringLiteral("@0704")),
+            BuildEntry(QStringLiteral("Sundays"), QStringLiteral("%1")),
+            BuildEntry(QString(), QStringLiteral("@0704")),
+            BuildEntry(QStringLiteral("Fireworks"), QStringLiteral("@0704")),
+            BuildEntry(QStringLiteral("Caf\u00e9 \\ {braces}"), QStringLiteral("@0001")),
+            BuildEntry(QStringLiteral("Rent"), QStringLiteral("@0001")) };
+        QTest::newRow("empty cells") << several << QByteArray();
+        QTest::newRow("formatted text first")
+            << several << richText(QStringLiteral("Dentist"), QStringLiteral("Times New Roman"), 9, true);
+        QTest::newRow("every holiday") << HolidayTable::entries() + several << QByteArray();
+    }
+
+    void fillingMatchesPlacingOneTextAtATime()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(QByteArray, firstDay);
+        CalendarPage filled;
+        CalendarPage oneByOne;
+        for (CalendarPage *page : { &filled, &oneByOne }) {
+            showMonth(*page, 2026, 7);
+            page->recordCellTable(1.0f);
+            page->setCellContents(page->cellOfDay(1), firstDay);
+        }
+        int placed = 0;
+        for (const QString &entry : entries) {
+            for (const auto &placement : RecurringPlacements::PlacementsOf(entry, 2026, 7))
+                placed += RecurringFill::PuttextOnDay(oneByOne, placement.day, placement.text, editorFont())
+                    != 0;
+        }
+        QVERIFY(placed > 8);
+        QCOMPARE(RecurringFill::ApplyEntries(filled, entries, editorFont()), placed);
+        for (int index = 1; index <= kCellCount; ++index)
+            QCOMPARE(filled.cellContents(index), oneByOne.cellContents(index));
     }
 
     void redrawsTheCellsItChanges()
