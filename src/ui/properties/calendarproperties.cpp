@@ -67,7 +67,7 @@ TCalendarProperties::TCalendarProperties(CalendarPage &page, QWidget *parent)
     top->addWidget(previewPane, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
-    layout->addLayout(createButtonRow());
+    layout->addWidget(createButtonRow());
 
     // Page switching from the keyboard wherever the focus is.
     const auto step = [this](int by) {

@@ -169,7 +169,7 @@ private:
     QWidget *createMarginsPage();
     QWidget *createBordersPage();
     QWidget *createPreviewPane();
-    QLayout *createButtonRow();
+    QWidget *createButtonRow();
     QGroupBox *createChoiceGroup(
         const QString &title, const QStringList &items, std::array<QRadioButton *, 2> &buttons);
     QPushButton *createFontButton(const QString &text, const CalendarFont &(CalendarPage::*get)() const,

@@ -462,7 +462,7 @@ QWidget *TCalendarProperties::createPreviewPane()
     return pane;
 }
 
-QLayout *TCalendarProperties::createButtonRow()
+QWidget *TCalendarProperties::createButtonRow()
 {
     DefaultButton = new QPushButton(QStringLiteral("&Default"), this);
     SaveAsStyleSheetButton = new QPushButton(QStringLiteral("Sa&ve Style..."), this);
@@ -484,17 +484,12 @@ QLayout *TCalendarProperties::createButtonRow()
     connect(OkButton, &QPushButton::clicked, this, &TCalendarProperties::OkButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    // The style commands stay apart on the left; the dialog's own buttons
-    // follow the platform's order.
-    auto *dialogButtons = new QDialogButtonBox(this);
-    dialogButtons->addButton(HelpButton, QDialogButtonBox::HelpRole);
-    dialogButtons->addButton(OkButton, QDialogButtonBox::AcceptRole);
-    dialogButtons->addButton(CancelButton, QDialogButtonBox::RejectRole);
-    auto *row = new QHBoxLayout;
-    row->addWidget(DefaultButton);
-    row->addWidget(SaveAsStyleSheetButton);
-    row->addWidget(LoadStyleSheetButton);
-    row->addStretch();
-    row->addWidget(dialogButtons);
+    auto *row = new QDialogButtonBox(this);
+    row->addButton(DefaultButton, QDialogButtonBox::ResetRole);
+    row->addButton(SaveAsStyleSheetButton, QDialogButtonBox::ActionRole);
+    row->addButton(LoadStyleSheetButton, QDialogButtonBox::ActionRole);
+    row->addButton(HelpButton, QDialogButtonBox::HelpRole);
+    row->addButton(OkButton, QDialogButtonBox::AcceptRole);
+    row->addButton(CancelButton, QDialogButtonBox::RejectRole);
     return row;
 }

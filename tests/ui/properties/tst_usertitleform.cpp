@@ -18,6 +18,7 @@ private slots:
     void okStoresTheText_data();
     void okStoresTheText();
     void escapeCancels();
+    void tabWalksRoundEveryControl();
 };
 
 static QPushButton *button(TUserTitleForm &form, const QString &text)
@@ -78,6 +79,24 @@ void TestUserTitleForm::escapeCancels()
     });
     QCOMPARE(form.exec(), int(QDialog::Rejected));
     QCOMPARE(page.userTitle(), QStringLiteral("Kept"));
+}
+
+// Tab goes from the text through both buttons and back to the text, never
+// round the buttons alone.
+void TestUserTitleForm::tabWalksRoundEveryControl()
+{
+    TUserTitleForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.titleText()->setFocus();
+    QList<QWidget *> walked;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        walked << QApplication::focusWidget();
+    }
+    QCOMPARE(walked.last(), form.titleText());
+    QCOMPARE(qobject_cast<QPushButton *>(walked[0]) && qobject_cast<QPushButton *>(walked[1]), true);
+    QVERIFY(walked[0] != walked[1]);
 }
 
 QTEST_MAIN(TestUserTitleForm)
