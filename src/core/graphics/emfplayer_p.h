@@ -32,7 +32,7 @@ private:
     void regionRecord(quint32 type, ByteReader &r);
     void gradientFill(ByteReader &r);
     QImage bitmap(const ByteReader &record, quint32 offInfo, quint32 sizeInfo, quint32 offBits,
-                  quint32 sizeBits, bool alpha) const;
+        quint32 sizeBits, bool alpha) const;
 
     GdiContext &m_gdi;
     std::vector<GdiObject> m_objects;

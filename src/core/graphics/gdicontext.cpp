@@ -13,7 +13,7 @@ constexpr size_t kMaxSavedStates = 1024;
 
 bool finite(const QTransform &t)
 {
-    for (qreal v : {t.m11(), t.m12(), t.m13(), t.m21(), t.m22(), t.m23(), t.m31(), t.m32(), t.m33()})
+    for (qreal v : { t.m11(), t.m12(), t.m13(), t.m21(), t.m22(), t.m23(), t.m31(), t.m32(), t.m33() })
         if (!std::isfinite(v))
             return false;
     return true;
@@ -22,10 +22,14 @@ bool finite(const QTransform &t)
 } // namespace
 
 GdiContext::GdiContext(QPainter &painter, const QTransform &pageToTarget, const QRectF &pageFrame)
-    : m_painter(painter), m_pageToTarget(pageToTarget), m_caller(painter.worldTransform()), m_pageFrame(pageFrame)
+    : m_painter(painter)
+    , m_pageToTarget(pageToTarget)
+    , m_caller(painter.worldTransform())
+    , m_pageFrame(pageFrame)
 {
     m_painter.save();
-    m_painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    m_painter.setRenderHints(
+        QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
     if (const QPaintDevice *device = m_painter.device())
         m_cosmeticWidth = std::max(1.0, device->logicalDpiX() / 96.0);
     m_painter.save();
@@ -80,11 +84,20 @@ void GdiContext::setViewportExt(QSizeF ext)
 void GdiContext::modifyWorldTransform(const QTransform &t, int mode)
 {
     switch (mode) {
-    case 1: m_state.world = QTransform(); break;
-    case 2: m_state.world = t * m_state.world; break;
-    case 3: m_state.world = m_state.world * t; break;
-    case 4: m_state.world = t; break;
-    default: break;
+    case 1:
+        m_state.world = QTransform();
+        break;
+    case 2:
+        m_state.world = t * m_state.world;
+        break;
+    case 3:
+        m_state.world = m_state.world * t;
+        break;
+    case 4:
+        m_state.world = t;
+        break;
+    default:
+        break;
     }
 }
 
@@ -94,11 +107,26 @@ QTransform GdiContext::logicalToPage() const
     double sx = 1;
     double sy = 1;
     switch (s.mapMode) {
-    case Gdi::MmLoMetric: sx = m_pxPerMmX * 0.1; sy = -m_pxPerMmY * 0.1; break;
-    case Gdi::MmHiMetric: sx = m_pxPerMmX * 0.01; sy = -m_pxPerMmY * 0.01; break;
-    case Gdi::MmLoEnglish: sx = m_pxPerMmX * 0.254; sy = -m_pxPerMmY * 0.254; break;
-    case Gdi::MmHiEnglish: sx = m_pxPerMmX * 0.0254; sy = -m_pxPerMmY * 0.0254; break;
-    case Gdi::MmTwips: sx = m_pxPerMmX * 25.4 / 1440; sy = -m_pxPerMmY * 25.4 / 1440; break;
+    case Gdi::MmLoMetric:
+        sx = m_pxPerMmX * 0.1;
+        sy = -m_pxPerMmY * 0.1;
+        break;
+    case Gdi::MmHiMetric:
+        sx = m_pxPerMmX * 0.01;
+        sy = -m_pxPerMmY * 0.01;
+        break;
+    case Gdi::MmLoEnglish:
+        sx = m_pxPerMmX * 0.254;
+        sy = -m_pxPerMmY * 0.254;
+        break;
+    case Gdi::MmHiEnglish:
+        sx = m_pxPerMmX * 0.0254;
+        sy = -m_pxPerMmY * 0.0254;
+        break;
+    case Gdi::MmTwips:
+        sx = m_pxPerMmX * 25.4 / 1440;
+        sy = -m_pxPerMmY * 25.4 / 1440;
+        break;
     case Gdi::MmIsotropic:
     case Gdi::MmAnisotropic:
         sx = s.viewportExt.width() / s.windowExt.width();
@@ -109,10 +137,11 @@ QTransform GdiContext::logicalToPage() const
             sy = std::copysign(m, sy);
         }
         break;
-    default: break;
+    default:
+        break;
     }
-    const QTransform mapping(sx, 0, 0, sy, s.viewportOrg.x() - s.windowOrg.x() * sx,
-                             s.viewportOrg.y() - s.windowOrg.y() * sy);
+    const QTransform mapping(
+        sx, 0, 0, sy, s.viewportOrg.x() - s.windowOrg.x() * sx, s.viewportOrg.y() - s.windowOrg.y() * sy);
     return s.world * mapping;
 }
 
@@ -142,11 +171,19 @@ QPen GdiContext::makePen() const
         pen.setWidthF(width);
     }
     switch (style) {
-    case Gdi::PsDash: pen.setStyle(Qt::DashLine); break;
+    case Gdi::PsDash:
+        pen.setStyle(Qt::DashLine);
+        break;
     case Gdi::PsDot:
-    case Gdi::PsAlternate: pen.setStyle(Qt::DotLine); break;
-    case Gdi::PsDashDot: pen.setStyle(Qt::DashDotLine); break;
-    case Gdi::PsDashDotDot: pen.setStyle(Qt::DashDotDotLine); break;
+    case Gdi::PsAlternate:
+        pen.setStyle(Qt::DotLine);
+        break;
+    case Gdi::PsDashDot:
+        pen.setStyle(Qt::DashDotLine);
+        break;
+    case Gdi::PsDashDotDot:
+        pen.setStyle(Qt::DashDotDotLine);
+        break;
     case Gdi::PsUserStyle:
         if (!g.dashes.isEmpty() && g.dashes.size() % 2 == 0) {
             QVector<qreal> pattern;
@@ -156,24 +193,35 @@ QPen GdiContext::makePen() const
             pen.setDashPattern(pattern);
         }
         break;
-    default: break;
+    default:
+        break;
     }
     switch (g.style & Gdi::PsEndcapMask) {
-    case Gdi::PsEndcapSquare: pen.setCapStyle(Qt::SquareCap); break;
-    case Gdi::PsEndcapFlat: pen.setCapStyle(Qt::FlatCap); break;
-    default: pen.setCapStyle(Qt::RoundCap); break;
+    case Gdi::PsEndcapSquare:
+        pen.setCapStyle(Qt::SquareCap);
+        break;
+    case Gdi::PsEndcapFlat:
+        pen.setCapStyle(Qt::FlatCap);
+        break;
+    default:
+        pen.setCapStyle(Qt::RoundCap);
+        break;
     }
     // Round joins cost Qt's stroker dearly on the long flattened curves
     // metafiles hold; on a line under three pixels wide they look the same
     // as bevelled ones.
     const bool thin = pen.isCosmetic() || width * scale < 3;
     switch (g.style & Gdi::PsJoinMask) {
-    case Gdi::PsJoinBevel: pen.setJoinStyle(Qt::BevelJoin); break;
+    case Gdi::PsJoinBevel:
+        pen.setJoinStyle(Qt::BevelJoin);
+        break;
     case Gdi::PsJoinMiter:
         pen.setJoinStyle(Qt::MiterJoin);
         pen.setMiterLimit(std::clamp(m_state.miterLimit, 1.0, 100.0));
         break;
-    default: pen.setJoinStyle(thin ? Qt::BevelJoin : Qt::RoundJoin); break;
+    default:
+        pen.setJoinStyle(thin ? Qt::BevelJoin : Qt::RoundJoin);
+        break;
     }
     return pen;
 }
@@ -181,10 +229,11 @@ QPen GdiContext::makePen() const
 QBrush GdiContext::makeBrush(const GdiBrush &g) const
 {
     switch (g.style) {
-    case Gdi::BsNull: return Qt::NoBrush;
+    case Gdi::BsNull:
+        return Qt::NoBrush;
     case Gdi::BsHatched: {
-        static const Qt::BrushStyle hatches[] = {Qt::HorPattern, Qt::VerPattern, Qt::FDiagPattern,
-                                                 Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+        static const Qt::BrushStyle hatches[] = { Qt::HorPattern, Qt::VerPattern, Qt::FDiagPattern,
+            Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern };
         return QBrush(g.color, g.hatch >= 0 && g.hatch < 6 ? hatches[g.hatch] : Qt::SolidPattern);
     }
     case Gdi::BsPattern:
@@ -199,13 +248,15 @@ QBrush GdiContext::makeBrush(const GdiBrush &g) const
             brush.setTransform(inverse);
         return brush;
     }
-    default: return QBrush(g.color);
+    default:
+        return QBrush(g.color);
     }
 }
 
 // A dashed line thousands of dashes long takes Qt seconds to stroke; past
 // that many it is drawn solid, which looks the same at that density.
-QPen GdiContext::limitDashes(const QPen &pen, const std::function<double()> &length, const QTransform &t) const
+QPen GdiContext::limitDashes(
+    const QPen &pen, const std::function<double()> &length, const QTransform &t) const
 {
     if (pen.style() == Qt::SolidLine || pen.style() == Qt::NoPen)
         return pen;
@@ -233,9 +284,11 @@ bool GdiContext::reasonable(const QRectF &logicalBounds) const
     constexpr double kMaxDeviceExtent = 1 << 20;
     const QRectF device = m_painter.transform().mapRect(logicalBounds);
     const double pen = m_painter.pen().style() == Qt::NoPen || m_painter.pen().isCosmetic()
-        ? 0 : m_painter.pen().widthF() * std::sqrt(std::abs(m_painter.transform().determinant()));
+        ? 0
+        : m_painter.pen().widthF() * std::sqrt(std::abs(m_painter.transform().determinant()));
     return device.width() + pen <= kMaxDeviceExtent && device.height() + pen <= kMaxDeviceExtent
-        && std::abs(device.center().x()) <= kMaxDeviceExtent && std::abs(device.center().y()) <= kMaxDeviceExtent;
+        && std::abs(device.center().x()) <= kMaxDeviceExtent
+        && std::abs(device.center().y()) <= kMaxDeviceExtent;
 }
 
 bool GdiContext::prepare(bool fill, bool stroke, const std::function<double()> &length)
@@ -332,7 +385,8 @@ void GdiContext::polyline(const QPolygonF &points)
         return;
     }
     // Straight to QPainter's polygon calls: no path to build per record.
-    if (prepare(false, true, [&points] { return polygonLength(points, false); }) && reasonable(points.boundingRect()))
+    if (prepare(false, true, [&points] { return polygonLength(points, false); })
+        && reasonable(points.boundingRect()))
         drawPrepared(points, false);
 }
 
@@ -361,7 +415,8 @@ void GdiContext::polygon(const QPolygonF &points)
         addToPath(path, false);
         return;
     }
-    if (prepare(true, true, [&points] { return polygonLength(points, true); }) && reasonable(points.boundingRect()))
+    if (prepare(true, true, [&points] { return polygonLength(points, true); })
+        && reasonable(points.boundingRect()))
         drawPrepared(points, true);
 }
 
@@ -444,9 +499,8 @@ QPainterPath GdiContext::arcPath(ArcKind kind, const QRectF &rawBox, QPointF sta
     const double ry = box.height() / 2;
     if (rx <= 0 || ry <= 0)
         return {};
-    auto angle = [&](QPointF p) {
-        return std::atan2(-(p.y() - c.y()) / ry, (p.x() - c.x()) / rx) * 180 / M_PI;
-    };
+    auto angle
+        = [&](QPointF p) { return std::atan2(-(p.y() - c.y()) / ry, (p.x() - c.x()) / rx) * 180 / M_PI; };
     const double a1 = angle(start);
     const double a2 = angle(end);
     double sweep;
@@ -511,11 +565,21 @@ void GdiContext::patBlt(const QRectF &box, quint32 rop)
     QBrush brush = makeBrush(m_state.brush);
     QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
     switch (rop) {
-    case Gdi::Blackness: brush = QBrush(Qt::black); break;
-    case Gdi::Whiteness: brush = QBrush(Qt::white); break;
-    case Gdi::DstInvert: brush = QBrush(Qt::white); mode = QPainter::CompositionMode_Difference; break;
-    case Gdi::PatInvert: mode = QPainter::CompositionMode_Difference; break;
-    case Gdi::PatCopy: break;
+    case Gdi::Blackness:
+        brush = QBrush(Qt::black);
+        break;
+    case Gdi::Whiteness:
+        brush = QBrush(Qt::white);
+        break;
+    case Gdi::DstInvert:
+        brush = QBrush(Qt::white);
+        mode = QPainter::CompositionMode_Difference;
+        break;
+    case Gdi::PatInvert:
+        mode = QPainter::CompositionMode_Difference;
+        break;
+    case Gdi::PatCopy:
+        break;
     default:
         if ((rop >> 16) == 0xAA) // D: leaves the destination alone
             return;
@@ -568,11 +632,20 @@ void GdiContext::drawImage(const QRectF &dest, const QImage &image, const QRectF
     switch (rop) {
     // Masking tricks combine black-and-white masks; on two-colour masks
     // these blend modes give the same result as the bitwise operations.
-    case Gdi::SrcAnd: mode = QPainter::CompositionMode_Multiply; break;
-    case Gdi::SrcPaint: mode = QPainter::CompositionMode_Screen; break;
-    case Gdi::SrcInvert: mode = QPainter::CompositionMode_Difference; break;
-    case Gdi::NotSrcCopy: picture.invertPixels(); break;
-    default: break;
+    case Gdi::SrcAnd:
+        mode = QPainter::CompositionMode_Multiply;
+        break;
+    case Gdi::SrcPaint:
+        mode = QPainter::CompositionMode_Screen;
+        break;
+    case Gdi::SrcInvert:
+        mode = QPainter::CompositionMode_Difference;
+        break;
+    case Gdi::NotSrcCopy:
+        picture.invertPixels();
+        break;
+    default:
+        break;
     }
     m_blendsWithBackground |= mode != QPainter::CompositionMode_SourceOver;
     m_painter.setCompositionMode(mode);

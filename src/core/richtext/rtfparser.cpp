@@ -36,16 +36,15 @@ int hexValue(char c)
 // Groups whose contents are never body text, starred or not.
 bool isSkippedDestination(const QByteArray &word)
 {
-    static const char *const skipped[] = {
-        "stylesheet", "info", "header", "headerl", "headerr", "headerf", "footer", "footerl", "footerr",
-        "footerf", "footnote", "annotation", "atnid", "atnauthor", "nonshppict", "fldinst", "xe", "tc",
-        "txe", "rxe", "pntxta", "pntxtb", "listtable", "listoverridetable", "revtbl", "rsidtbl", "filetbl",
-        "pgdsctbl", "template", "comment", "author", "title", "subject", "keywords", "operator", "doccomm",
-        "mmathPr", "bkmkstart", "bkmkend", "objdata", "objclass", "datastore", "themedata",
-        "colorschememapping", "latentstyles", "xmlnstbl", "private", "generator", "userprops", "docvar",
-        "falt", "panose", "fchars", "lchars", "ftnsep", "ftnsepc", "ftncn", "aftnsep", "aftnsepc",
-        "aftncn", "blipuid", "picprop", "shpinst", "shptxt", "sp", "sn", "sv", "pnseclvl", "listpicture",
-        "formfield", "background"};
+    static const char *const skipped[] = { "stylesheet", "info", "header", "headerl", "headerr", "headerf",
+        "footer", "footerl", "footerr", "footerf", "footnote", "annotation", "atnid", "atnauthor",
+        "nonshppict", "fldinst", "xe", "tc", "txe", "rxe", "pntxta", "pntxtb", "listtable",
+        "listoverridetable", "revtbl", "rsidtbl", "filetbl", "pgdsctbl", "template", "comment", "author",
+        "title", "subject", "keywords", "operator", "doccomm", "mmathPr", "bkmkstart", "bkmkend", "objdata",
+        "objclass", "datastore", "themedata", "colorschememapping", "latentstyles", "xmlnstbl", "private",
+        "generator", "userprops", "docvar", "falt", "panose", "fchars", "lchars", "ftnsep", "ftnsepc",
+        "ftncn", "aftnsep", "aftnsepc", "aftncn", "blipuid", "picprop", "shpinst", "shptxt", "sp", "sn", "sv",
+        "pnseclvl", "listpicture", "formfield", "background" };
     for (const char *name : skipped) {
         if (word == name)
             return true;
@@ -63,7 +62,8 @@ RtfParser::RtfParser(Handler &handler)
 bool RtfParser::looksLikeRtf(const QByteArray &bytes)
 {
     int i = 0;
-    while (i < bytes.size() && (bytes.at(i) == ' ' || bytes.at(i) == '\r' || bytes.at(i) == '\n' || bytes.at(i) == '\t'))
+    while (i < bytes.size()
+        && (bytes.at(i) == ' ' || bytes.at(i) == '\r' || bytes.at(i) == '\n' || bytes.at(i) == '\t'))
         ++i;
     return bytes.mid(i, 5) == "{\\rtf";
 }
@@ -369,7 +369,7 @@ void RtfParser::finishFontEntry()
     if (name.endsWith(QLatin1Char(';')))
         name.chop(1);
     if (!name.isEmpty() && (m_fonts.size() < kMaxFonts || m_fonts.contains(m_fontEntry)))
-        m_fonts.insert(m_fontEntry, RtfFont {name, m_fontCharset});
+        m_fonts.insert(m_fontEntry, RtfFont { name, m_fontCharset });
     m_fontName.clear();
     m_fontCharset = 0;
 }
@@ -505,7 +505,7 @@ bool RtfParser::characterWord(const QByteArray &word, bool hasParam, int param)
     } else if (word == "i") {
         c.italic = on;
     } else if (word == "ul" || word == "uld" || word == "uldb" || word == "ulw" || word == "ulth"
-               || word == "uldash" || word == "ulwave") {
+        || word == "uldash" || word == "ulwave") {
         c.underline = on;
     } else if (word == "ulnone") {
         c.underline = false;
@@ -577,8 +577,7 @@ bool RtfParser::pictureWord(const QByteArray &word, bool hasParam, int param)
         p.kind = RtfPicture::WMetafile;
         if (hasParam)
             p.mapMode = param;
-    }
-    else if (word == "emfblip")
+    } else if (word == "emfblip")
         p.kind = RtfPicture::Emf;
     else if (word == "picw")
         p.picw = value;

@@ -17,16 +17,16 @@
 
 struct RtfCharState
 {
-    int font = -1;         // \f number; -1 is the document's default font
-    int halfPoints = 24;   // \fs
+    int font = -1; // \f number; -1 is the document's default font
+    int halfPoints = 24; // \fs
     bool bold = false;
     bool italic = false;
     bool underline = false;
     bool strike = false;
-    bool hidden = false;   // \v: not shown, not read
-    int foreground = 0;    // \cf colour table index; 0 is automatic
-    int background = 0;    // \cb, \highlight, \chcbpat; 0 is none
-    int vertical = 0;      // 1 superscript, -1 subscript
+    bool hidden = false; // \v: not shown, not read
+    int foreground = 0; // \cf colour table index; 0 is automatic
+    int background = 0; // \cb, \highlight, \chcbpat; 0 is none
+    int vertical = 0; // 1 superscript, -1 subscript
 
     friend bool operator==(const RtfCharState &a, const RtfCharState &b)
     {
@@ -54,16 +54,16 @@ struct RtfPicture
     enum Kind { Unknown, Png, Jpeg, Dib, WBitmap, WMetafile, Emf };
     Kind kind = Unknown;
     QByteArray data;
-    int picw = 0;          // pixels for bitmaps, 0.01 mm for metafiles
+    int picw = 0; // pixels for bitmaps, 0.01 mm for metafiles
     int pich = 0;
-    int goalWidth = 0;     // twips
+    int goalWidth = 0; // twips
     int goalHeight = 0;
-    int scaleX = 100;      // percent
+    int scaleX = 100; // percent
     int scaleY = 100;
-    int bitsPerPixel = 1;  // \wbmbitspixel
-    int planes = 1;        // \wbmplanes
-    int widthBytes = 0;    // \wbmwidthbytes
-    int mapMode = 8;       // \wmetafileN: the mapping mode of a plain metafile
+    int bitsPerPixel = 1; // \wbmbitspixel
+    int planes = 1; // \wbmplanes
+    int widthBytes = 0; // \wbmwidthbytes
+    int mapMode = 8; // \wmetafileN: the mapping mode of a plain metafile
 };
 
 struct RtfFont
@@ -141,10 +141,10 @@ private:
     int m_size = 0;
     int m_pos = 0;
     bool m_ended = false;
-    bool m_starred = false;     // "\*" seen at the start of the current group
-    bool m_groupStart = false;  // no token yet in the current group
-    int m_ignoredDepth = 0;     // groups past the nesting limit
-    int m_fallbackLeft = 0;     // \u fallback characters still to drop
+    bool m_starred = false; // "\*" seen at the start of the current group
+    bool m_groupStart = false; // no token yet in the current group
+    int m_ignoredDepth = 0; // groups past the nesting limit
+    int m_fallbackLeft = 0; // \u fallback characters still to drop
     QVector<Group> m_stack;
     Group m_state;
 
