@@ -6,19 +6,16 @@
 
 #include <cmath>
 
-QPen GdiContext::makePen() const
+namespace {
+
+// Qt refuses widths past the range of int; no drawing needs them.
+constexpr double kMaxPenWidth = 1e8;
+
+void setWidth(QPen &pen, double width, double scale, double cosmeticWidth)
 {
-    const GdiPen &g = m_state.pen;
-    const int style = g.style & Gdi::PsStyleMask;
-    if (style == Gdi::PsNull || m_state.rop2 == Gdi::R2Nop)
-        return Qt::NoPen;
-    QPen pen(g.color);
-    const double scale = std::sqrt(std::abs(fullTransform().determinant()));
-    // Qt refuses widths past the range of int; no drawing needs them.
-    const double width = std::min(g.width, 1e8);
     if (width <= 0) {
         pen.setCosmetic(true);
-        pen.setWidthF(m_cosmeticWidth);
+        pen.setWidthF(cosmeticWidth);
     } else if (width * scale <= 1) {
         // Hairlines go to Qt's fast line drawer, not its general stroker.
         pen.setCosmetic(true);
@@ -26,7 +23,21 @@ QPen GdiContext::makePen() const
     } else {
         pen.setWidthF(width);
     }
-    switch (style) {
+}
+
+// User dashes are in logical units, Qt's in pen widths.
+QVector<qreal> userDashes(const QVector<qreal> &dashes, double width)
+{
+    QVector<qreal> pattern;
+    const double unit = width > 0 ? width : 1;
+    for (qreal d : dashes)
+        pattern.append(std::max<qreal>(d / unit, 0.01));
+    return pattern;
+}
+
+void setDashes(QPen &pen, const GdiPen &g, double width)
+{
+    switch (g.style & Gdi::PsStyleMask) {
     case Gdi::PsDash:
         pen.setStyle(Qt::DashLine);
         break;
@@ -41,44 +52,60 @@ QPen GdiContext::makePen() const
         pen.setStyle(Qt::DashDotDotLine);
         break;
     case Gdi::PsUserStyle:
-        if (!g.dashes.isEmpty() && g.dashes.size() % 2 == 0) {
-            QVector<qreal> pattern;
-            const double unit = width > 0 ? width : 1;
-            for (qreal d : g.dashes)
-                pattern.append(std::max<qreal>(d / unit, 0.01));
-            pen.setDashPattern(pattern);
-        }
+        if (!g.dashes.isEmpty() && g.dashes.size() % 2 == 0)
+            pen.setDashPattern(userDashes(g.dashes, width));
         break;
     default:
         break;
     }
-    switch (g.style & Gdi::PsEndcapMask) {
+}
+
+Qt::PenCapStyle capStyle(int style)
+{
+    switch (style & Gdi::PsEndcapMask) {
     case Gdi::PsEndcapSquare:
-        pen.setCapStyle(Qt::SquareCap);
-        break;
+        return Qt::SquareCap;
     case Gdi::PsEndcapFlat:
-        pen.setCapStyle(Qt::FlatCap);
-        break;
+        return Qt::FlatCap;
     default:
-        pen.setCapStyle(Qt::RoundCap);
-        break;
+        return Qt::RoundCap;
     }
-    // Round joins cost Qt's stroker dearly on the long flattened curves
-    // metafiles hold; on a line under three pixels wide they look the same
-    // as bevelled ones.
-    const bool thin = pen.isCosmetic() || width * scale < 3;
-    switch (g.style & Gdi::PsJoinMask) {
+}
+
+// Round joins cost Qt's stroker dearly on the long flattened curves
+// metafiles hold; on a thin line they look the same as bevelled ones.
+void setJoin(QPen &pen, int style, bool thin, double miterLimit)
+{
+    switch (style & Gdi::PsJoinMask) {
     case Gdi::PsJoinBevel:
         pen.setJoinStyle(Qt::BevelJoin);
         break;
     case Gdi::PsJoinMiter:
         pen.setJoinStyle(Qt::MiterJoin);
-        pen.setMiterLimit(std::clamp(m_state.miterLimit, 1.0, 100.0));
+        pen.setMiterLimit(std::clamp(miterLimit, 1.0, 100.0));
         break;
     default:
         pen.setJoinStyle(thin ? Qt::BevelJoin : Qt::RoundJoin);
         break;
     }
+}
+
+} // namespace
+
+QPen GdiContext::makePen() const
+{
+    const GdiPen &g = m_state.pen;
+    const int style = g.style & Gdi::PsStyleMask;
+    if (style == Gdi::PsNull || m_state.rop2 == Gdi::R2Nop)
+        return Qt::NoPen;
+    QPen pen(g.color);
+    const double scale = std::sqrt(std::abs(fullTransform().determinant()));
+    const double width = std::min(g.width, kMaxPenWidth);
+    setWidth(pen, width, scale, m_cosmeticWidth);
+    setDashes(pen, g, width);
+    pen.setCapStyle(capStyle(g.style));
+    const bool thin = pen.isCosmetic() || width * scale < 3; // device pixels
+    setJoin(pen, g.style, thin, m_state.miterLimit);
     return pen;
 }
 
