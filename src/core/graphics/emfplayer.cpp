@@ -137,11 +137,6 @@ QPolygonF readPoints(ByteReader &r, qint64 count, bool small)
 
 } // namespace
 
-QColor colorRef(quint32 c)
-{
-    return QColor(int(c & 0xff), int((c >> 8) & 0xff), int((c >> 16) & 0xff));
-}
-
 QRectF readRectL(ByteReader &r)
 {
     const int left = r.i32();

@@ -98,25 +98,7 @@ void Player::createFont(ByteReader &r)
     const quint32 index = r.u32();
     GdiObject o;
     o.kind = GdiObject::Kind::Font;
-    GdiFont &f = o.font;
-    f.height = r.i32();
-    f.width = r.i32();
-    f.escapement = r.i32();
-    r.i32();
-    f.weight = r.i32();
-    f.italic = r.u8();
-    f.underline = r.u8();
-    f.strikeOut = r.u8();
-    f.charSet = r.u8();
-    r.skip(4);
-    QString face;
-    for (int i = 0; i < 32 && r.has(2); ++i) {
-        const quint16 c = r.u16();
-        if (c == 0)
-            break;
-        face.append(QChar(c));
-    }
-    f.faceName = face;
+    o.font = GdiRecords::readLogFont(r, GdiRecords::LogFontFormat::Emf);
     if (r.ok())
         store(index, o);
 }

@@ -3,10 +3,13 @@
 #include "graphics/bytereader.h"
 #include "graphics/emfplayer.h"
 #include "graphics/gdicontext.h"
+#include "graphics/gdirecords.h"
 
 #include <vector>
 
 namespace EmfPlayer {
+
+using GdiRecords::colorRef;
 
 class Player
 {
@@ -39,7 +42,6 @@ private:
 };
 
 QPainterPath readRegionData(ByteReader r);
-QColor colorRef(quint32 c);
 QRectF readRectL(ByteReader &r);
 QTransform readXform(ByteReader &r);
 

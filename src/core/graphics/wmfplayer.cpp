@@ -9,6 +9,7 @@
 #include "graphics/bytereader.h"
 #include "graphics/dib.h"
 #include "graphics/gdicontext.h"
+#include "graphics/gdirecords.h"
 #include "platform/codepage1252.h"
 
 #include <QPainterPath>
@@ -78,10 +79,7 @@ enum Function : quint16 {
     SetDibToDev = 0x0D33,
 };
 
-QColor colorRef(quint32 c)
-{
-    return QColor(int(c & 0xff), int((c >> 8) & 0xff), int((c >> 16) & 0xff));
-}
+using GdiRecords::colorRef;
 
 // Rectangles are stored bottom, right, top, left.
 QRectF readRect(ByteReader &r)
@@ -492,20 +490,7 @@ void Player::record(quint16 function, ByteReader r, qsizetype words)
     case CreateFontIndirect: {
         GdiObject o;
         o.kind = GdiObject::Kind::Font;
-        GdiFont &f = o.font;
-        f.height = r.i16();
-        f.width = r.i16();
-        f.escapement = r.i16();
-        r.i16();
-        f.weight = r.i16();
-        f.italic = r.u8();
-        f.underline = r.u8();
-        f.strikeOut = r.u8();
-        f.charSet = r.u8();
-        r.skip(4);
-        QByteArray face = r.bytes(std::min<qsizetype>(32, r.remaining()));
-        const int nul = face.indexOf('\0');
-        f.faceName = CodePage1252::toUnicode(nul >= 0 ? face.left(nul) : face);
+        o.font = GdiRecords::readLogFont(r, GdiRecords::LogFontFormat::Wmf);
         addObject(o);
         break;
     }
