@@ -34,7 +34,7 @@ template <typename Entry, size_t N> constexpr bool isSorted(const Entry (&table)
     return true;
 }
 
-template <typename Entry, size_t N> const Entry *findEntry(const Entry (&table)[N], std::string_view word)
+template <typename Entry, size_t N> const Entry *entryFor(const Entry (&table)[N], std::string_view word)
 {
     const Entry *it = std::lower_bound(std::begin(table), std::end(table), word,
         [](const Entry &e, std::string_view w) { return keyOf(e) < w; });
@@ -42,9 +42,9 @@ template <typename Entry, size_t N> const Entry *findEntry(const Entry (&table)[
 }
 
 template <typename Action, size_t N>
-const Action *find(const Keyword<Action> (&table)[N], std::string_view word)
+const Action *lookUp(const Keyword<Action> (&table)[N], std::string_view word)
 {
-    const Keyword<Action> *entry = findEntry(table, word);
+    const Keyword<Action> *entry = entryFor(table, word);
     return entry ? &entry->action : nullptr;
 }
 
@@ -207,7 +207,7 @@ void RtfParser::controlWord(const RtfToken &t)
         colorTableWord(t);
         return;
     case Destination::Picture:
-        if (const PictureAction *action = find(kPictureWords, t.text))
+        if (const PictureAction *action = lookUp(kPictureWords, t.text))
             (*action)(m_picture, t);
         return;
     case Destination::Body:
@@ -226,9 +226,9 @@ bool RtfParser::destinationWord(std::string_view word)
         { "pict", Destination::Picture },
     };
     static_assert(isSorted(kDestinations));
-    if (const Destination *destination = find(kDestinations, word))
+    if (const Destination *destination = lookUp(kDestinations, word))
         enterDestination(*destination);
-    else if (findEntry(kSkippedDestinations, word))
+    else if (entryFor(kSkippedDestinations, word))
         enterDestination(Destination::Skip);
     else
         return false;
@@ -287,7 +287,7 @@ void RtfParser::colorTableWord(const RtfToken &t)
         { "red", &RtfParser::m_red },
     };
     static_assert(isSorted(kComponents));
-    if (int RtfParser::*const *component = find(kComponents, t.text))
+    if (int RtfParser::*const *component = lookUp(kComponents, t.text))
         this->**component = std::clamp(t.param, 0, 255);
 }
 
@@ -297,9 +297,9 @@ void RtfParser::bodyWord(const RtfToken &t)
         return;
     if (t.text == "deff") {
         m_defaultFont = t.param;
-    } else if (const CharacterAction *action = find(kCharacterWords, t.text)) {
+    } else if (const CharacterAction *action = lookUp(kCharacterWords, t.text)) {
         (*action)(m_state.chr, t);
-    } else if (const ParagraphAction *action = find(kParagraphWords, t.text)) {
+    } else if (const ParagraphAction *action = lookUp(kParagraphWords, t.text)) {
         (*action)(m_state.para, std::clamp(t.param, -100000, 100000));
     } else {
         specialCharacterWord(t.text);
@@ -322,7 +322,7 @@ bool RtfParser::unicodeWord(const RtfToken &t)
 
 void RtfParser::specialCharacterWord(std::string_view word)
 {
-    const char16_t *c = find(kSpecialCharacters, word);
+    const char16_t *c = lookUp(kSpecialCharacters, word);
     if (!c)
         return;
     if (*c == kParagraphEnd)
