@@ -216,9 +216,11 @@ void Player::setDiBitsToDevice(ByteReader &r, const ByteReader &record)
     if (!r.ok())
         return;
     const QImage image = bitmap(record, offInfo, sizeInfo, offBits, sizeBits, false);
-    if (!image.isNull())
-        m_gdi.drawImage(
-            QRectF(xd, yd, cx, cy), image, QRectF(xs, image.height() - ys - cy, cx, cy), Gdi::SrcCopy);
+    if (image.isNull())
+        return;
+    // Source rows count from the bottom; in doubles, as hostile numbers pass the range of int.
+    const double sourceTop = double(image.height()) - ys - cy;
+    m_gdi.drawImage(QRectF(xd, yd, cx, cy), image, QRectF(xs, sourceTop, cx, cy), Gdi::SrcCopy);
 }
 
 void Player::regionRecord(quint32 type, ByteReader &r)
