@@ -13,21 +13,86 @@ constexpr int kMaxHandles = 65536;
 constexpr quint32 kSignature = 0x464D4520; // " EMF"
 
 enum Record : quint32 {
-    Header = 1, PolyBezier = 2, Polygon = 3, Polyline = 4, PolyBezierTo = 5, PolylineTo = 6, PolyPolyline = 7,
-    PolyPolygon = 8, SetWindowExtEx = 9, SetWindowOrgEx = 10, SetViewportExtEx = 11, SetViewportOrgEx = 12,
-    Eof = 14, SetPixelV = 15, SetMapMode = 17, SetBkMode = 18, SetPolyFillMode = 19, SetRop2 = 20,
-    SetTextAlign = 22, SetTextColor = 24, SetBkColor = 25, OffsetClipRgn = 26, MoveToEx = 27,
-    ExcludeClipRect = 29, IntersectClipRect = 30, ScaleViewportExtEx = 31, ScaleWindowExtEx = 32, SaveDc = 33,
-    RestoreDc = 34, SetWorldTransform = 35, ModifyWorldTransform = 36, SelectObject = 37, CreatePen = 38,
-    CreateBrushIndirect = 39, DeleteObject = 40, AngleArc = 41, Ellipse = 42, Rectangle = 43, RoundRect = 44,
-    Arc = 45, Chord = 46, Pie = 47, LineTo = 54, ArcTo = 55, PolyDraw = 56, SetArcDirection = 57,
-    SetMiterLimit = 58, BeginPath = 59, EndPath = 60, CloseFigure = 61, FillPath = 62, StrokeAndFillPath = 63,
-    StrokePath = 64, SelectClipPath = 67, AbortPath = 68, FillRgn = 71, FrameRgn = 72, PaintRgn = 74,
-    ExtSelectClipRgn = 75, BitBlt = 76, StretchBlt = 77, SetDiBitsToDevice = 80, StretchDiBits = 81,
-    ExtCreateFontIndirectW = 82, ExtTextOutA = 83, ExtTextOutW = 84, PolyBezier16 = 85, Polygon16 = 86,
-    Polyline16 = 87, PolyBezierTo16 = 88, PolylineTo16 = 89, PolyPolyline16 = 90, PolyPolygon16 = 91,
-    PolyDraw16 = 92, CreateMonoBrush = 93, CreateDibPatternBrushPt = 94, ExtCreatePen = 95, AlphaBlend = 114,
-    TransparentBlt = 116, GradientFill = 118,
+    Header = 1,
+    PolyBezier = 2,
+    Polygon = 3,
+    Polyline = 4,
+    PolyBezierTo = 5,
+    PolylineTo = 6,
+    PolyPolyline = 7,
+    PolyPolygon = 8,
+    SetWindowExtEx = 9,
+    SetWindowOrgEx = 10,
+    SetViewportExtEx = 11,
+    SetViewportOrgEx = 12,
+    Eof = 14,
+    SetPixelV = 15,
+    SetMapMode = 17,
+    SetBkMode = 18,
+    SetPolyFillMode = 19,
+    SetRop2 = 20,
+    SetTextAlign = 22,
+    SetTextColor = 24,
+    SetBkColor = 25,
+    OffsetClipRgn = 26,
+    MoveToEx = 27,
+    ExcludeClipRect = 29,
+    IntersectClipRect = 30,
+    ScaleViewportExtEx = 31,
+    ScaleWindowExtEx = 32,
+    SaveDc = 33,
+    RestoreDc = 34,
+    SetWorldTransform = 35,
+    ModifyWorldTransform = 36,
+    SelectObject = 37,
+    CreatePen = 38,
+    CreateBrushIndirect = 39,
+    DeleteObject = 40,
+    AngleArc = 41,
+    Ellipse = 42,
+    Rectangle = 43,
+    RoundRect = 44,
+    Arc = 45,
+    Chord = 46,
+    Pie = 47,
+    LineTo = 54,
+    ArcTo = 55,
+    PolyDraw = 56,
+    SetArcDirection = 57,
+    SetMiterLimit = 58,
+    BeginPath = 59,
+    EndPath = 60,
+    CloseFigure = 61,
+    FillPath = 62,
+    StrokeAndFillPath = 63,
+    StrokePath = 64,
+    SelectClipPath = 67,
+    AbortPath = 68,
+    FillRgn = 71,
+    FrameRgn = 72,
+    PaintRgn = 74,
+    ExtSelectClipRgn = 75,
+    BitBlt = 76,
+    StretchBlt = 77,
+    SetDiBitsToDevice = 80,
+    StretchDiBits = 81,
+    ExtCreateFontIndirectW = 82,
+    ExtTextOutA = 83,
+    ExtTextOutW = 84,
+    PolyBezier16 = 85,
+    Polygon16 = 86,
+    Polyline16 = 87,
+    PolyBezierTo16 = 88,
+    PolylineTo16 = 89,
+    PolyPolyline16 = 90,
+    PolyPolygon16 = 91,
+    PolyDraw16 = 92,
+    CreateMonoBrush = 93,
+    CreateDibPatternBrushPt = 94,
+    ExtCreatePen = 95,
+    AlphaBlend = 114,
+    TransparentBlt = 116,
+    GradientFill = 118,
 };
 
 bool fail(QString *error, const QString &message)
@@ -72,11 +137,6 @@ QPolygonF readPoints(ByteReader &r, qint64 count, bool small)
 
 } // namespace
 
-QColor colorRef(quint32 c)
-{
-    return QColor(int(c & 0xff), int((c >> 8) & 0xff), int((c >> 16) & 0xff));
-}
-
 QRectF readRectL(ByteReader &r)
 {
     const int left = r.i32();
@@ -93,7 +153,8 @@ QTransform readXform(ByteReader &r)
 }
 
 Player::Player(const QByteArray &, GdiContext &context, int handleCount)
-    : m_gdi(context), m_objects(size_t(std::clamp(handleCount, 1, kMaxHandles)))
+    : m_gdi(context)
+    , m_objects(size_t(std::clamp(handleCount, 1, kMaxHandles)))
 {
 }
 
@@ -121,7 +182,7 @@ void Player::selectObject(quint32 index)
     GdiState &s = m_gdi.state();
     if (index & 0x80000000u) {
         const quint32 stock = index & 0x7fffffffu;
-        static const QRgb grays[] = {0xffffff, 0xc0c0c0, 0x808080, 0x404040, 0x000000};
+        static const QRgb grays[] = { 0xffffff, 0xc0c0c0, 0x808080, 0x404040, 0x000000 };
         if (stock <= 4) {
             s.brush = GdiBrush();
             s.brush.color = QColor::fromRgb(grays[stock]);
@@ -147,10 +208,17 @@ void Player::selectObject(quint32 index)
     if (!o)
         return;
     switch (o->kind) {
-    case GdiObject::Kind::Pen: s.pen = o->pen; break;
-    case GdiObject::Kind::Brush: s.brush = o->brush; break;
-    case GdiObject::Kind::Font: s.font = o->font; break;
-    default: break;
+    case GdiObject::Kind::Pen:
+        s.pen = o->pen;
+        break;
+    case GdiObject::Kind::Brush:
+        s.brush = o->brush;
+        break;
+    case GdiObject::Kind::Font:
+        s.font = o->font;
+        break;
+    default:
+        break;
     }
 }
 
@@ -162,12 +230,28 @@ void Player::polyShape(quint32 type, ByteReader &r, bool small)
     if (!r.ok() || points.size() != qsizetype(count))
         return;
     switch (type) {
-    case PolyBezier: case PolyBezier16: m_gdi.polyBezier(points); break;
-    case Polygon: case Polygon16: m_gdi.polygon(points); break;
-    case Polyline: case Polyline16: m_gdi.polyline(points); break;
-    case PolyBezierTo: case PolyBezierTo16: m_gdi.polyBezierTo(points); break;
-    case PolylineTo: case PolylineTo16: m_gdi.polylineTo(points); break;
-    default: break;
+    case PolyBezier:
+    case PolyBezier16:
+        m_gdi.polyBezier(points);
+        break;
+    case Polygon:
+    case Polygon16:
+        m_gdi.polygon(points);
+        break;
+    case Polyline:
+    case Polyline16:
+        m_gdi.polyline(points);
+        break;
+    case PolyBezierTo:
+    case PolyBezierTo16:
+        m_gdi.polyBezierTo(points);
+        break;
+    case PolylineTo:
+    case PolylineTo16:
+        m_gdi.polylineTo(points);
+        break;
+    default:
+        break;
     }
 }
 
@@ -209,16 +293,21 @@ void Player::polyDraw(ByteReader &r, bool small)
     for (quint32 i = 0; i < count; ++i) {
         const quint8 kind = r.u8();
         switch (kind & 6) {
-        case 6: m_gdi.moveTo(points[int(i)]); break;
-        case 2: m_gdi.lineTo(points[int(i)]); break;
+        case 6:
+            m_gdi.moveTo(points[int(i)]);
+            break;
+        case 2:
+            m_gdi.lineTo(points[int(i)]);
+            break;
         case 4:
             if (i + 2 < count) {
-                m_gdi.polyBezierTo(QPolygonF({points[int(i)], points[int(i) + 1], points[int(i) + 2]}));
+                m_gdi.polyBezierTo(QPolygonF({ points[int(i)], points[int(i) + 1], points[int(i) + 2] }));
                 i += 2;
                 r.skip(2);
             }
             break;
-        default: break;
+        default:
+            break;
         }
         if ((kind & 1) && m_gdi.pathOpen())
             m_gdi.closeFigure();
@@ -229,20 +318,46 @@ void Player::record(quint32 type, ByteReader r, ByteReader rec)
 {
     GdiState &s = m_gdi.state();
     switch (type) {
-    case PolyBezier: case Polygon: case Polyline: case PolyBezierTo: case PolylineTo:
+    case PolyBezier:
+    case Polygon:
+    case Polyline:
+    case PolyBezierTo:
+    case PolylineTo:
         polyShape(type, r, false);
         break;
-    case PolyBezier16: case Polygon16: case Polyline16: case PolyBezierTo16: case PolylineTo16:
+    case PolyBezier16:
+    case Polygon16:
+    case Polyline16:
+    case PolyBezierTo16:
+    case PolylineTo16:
         polyShape(type, r, true);
         break;
-    case PolyPolyline: case PolyPolygon: polyPoly(type, r, false); break;
-    case PolyPolyline16: case PolyPolygon16: polyPoly(type, r, true); break;
-    case PolyDraw: polyDraw(r, false); break;
-    case PolyDraw16: polyDraw(r, true); break;
-    case SetWindowExtEx: m_gdi.setWindowExt(readSizeL(r)); break;
-    case SetWindowOrgEx: m_gdi.setWindowOrg(readPointL(r)); break;
-    case SetViewportExtEx: m_gdi.setViewportExt(readSizeL(r)); break;
-    case SetViewportOrgEx: m_gdi.setViewportOrg(readPointL(r)); break;
+    case PolyPolyline:
+    case PolyPolygon:
+        polyPoly(type, r, false);
+        break;
+    case PolyPolyline16:
+    case PolyPolygon16:
+        polyPoly(type, r, true);
+        break;
+    case PolyDraw:
+        polyDraw(r, false);
+        break;
+    case PolyDraw16:
+        polyDraw(r, true);
+        break;
+    case SetWindowExtEx:
+        m_gdi.setWindowExt(readSizeL(r));
+        break;
+    case SetWindowOrgEx:
+        m_gdi.setWindowOrg(readPointL(r));
+        break;
+    case SetViewportExtEx:
+        m_gdi.setViewportExt(readSizeL(r));
+        break;
+    case SetViewportOrgEx:
+        m_gdi.setViewportOrg(readPointL(r));
+        break;
     case SetPixelV: {
         const QPointF p = readPointL(r);
         const QColor c = colorRef(r.u32());
@@ -250,15 +365,33 @@ void Player::record(quint32 type, ByteReader r, ByteReader rec)
             m_gdi.setPixel(p, c);
         break;
     }
-    case SetMapMode: m_gdi.setMapMode(int(r.u32())); break;
-    case SetBkMode: s.opaqueBackground = r.u32() == 2; break;
-    case SetPolyFillMode: s.fillRule = r.u32() == 2 ? Qt::WindingFill : Qt::OddEvenFill; break;
-    case SetRop2: s.rop2 = int(r.u32()); break;
-    case SetTextAlign: s.textAlign = int(r.u32()); break;
-    case SetTextColor: s.textColor = colorRef(r.u32()); break;
-    case SetBkColor: s.backgroundColor = colorRef(r.u32()); break;
-    case OffsetClipRgn: m_gdi.offsetClip(readPointL(r)); break;
-    case MoveToEx: m_gdi.moveTo(readPointL(r)); break;
+    case SetMapMode:
+        m_gdi.setMapMode(int(r.u32()));
+        break;
+    case SetBkMode:
+        s.opaqueBackground = r.u32() == 2;
+        break;
+    case SetPolyFillMode:
+        s.fillRule = r.u32() == 2 ? Qt::WindingFill : Qt::OddEvenFill;
+        break;
+    case SetRop2:
+        s.rop2 = int(r.u32());
+        break;
+    case SetTextAlign:
+        s.textAlign = int(r.u32());
+        break;
+    case SetTextColor:
+        s.textColor = colorRef(r.u32());
+        break;
+    case SetBkColor:
+        s.backgroundColor = colorRef(r.u32());
+        break;
+    case OffsetClipRgn:
+        m_gdi.offsetClip(readPointL(r));
+        break;
+    case MoveToEx:
+        m_gdi.moveTo(readPointL(r));
+        break;
     case ExcludeClipRect:
     case IntersectClipRect: {
         const QRectF box = readRectL(r);
@@ -283,8 +416,12 @@ void Player::record(quint32 type, ByteReader r, ByteReader rec)
             m_gdi.setViewportExt(scaled);
         break;
     }
-    case SaveDc: m_gdi.saveDC(); break;
-    case RestoreDc: m_gdi.restoreDC(r.i32()); break;
+    case SaveDc:
+        m_gdi.saveDC();
+        break;
+    case RestoreDc:
+        m_gdi.restoreDC(r.i32());
+        break;
     case SetWorldTransform: {
         const QTransform t = readXform(r);
         if (r.ok())
@@ -298,10 +435,18 @@ void Player::record(quint32 type, ByteReader r, ByteReader rec)
             m_gdi.modifyWorldTransform(t, mode);
         break;
     }
-    case SelectObject: selectObject(r.u32()); break;
-    case DeleteObject: deleteObject(r.u32()); break;
-    case CreatePen: createPen(r, rec, false); break;
-    case ExtCreatePen: createPen(r, rec, true); break;
+    case SelectObject:
+        selectObject(r.u32());
+        break;
+    case DeleteObject:
+        deleteObject(r.u32());
+        break;
+    case CreatePen:
+        createPen(r, rec, false);
+        break;
+    case ExtCreatePen:
+        createPen(r, rec, true);
+        break;
     case CreateBrushIndirect: {
         const quint32 index = r.u32();
         GdiObject o;
@@ -314,8 +459,12 @@ void Player::record(quint32 type, ByteReader r, ByteReader rec)
         break;
     }
     case CreateMonoBrush:
-    case CreateDibPatternBrushPt: createDibBrush(r, rec); break;
-    case ExtCreateFontIndirectW: createFont(r); break;
+    case CreateDibPatternBrushPt:
+        createDibBrush(r, rec);
+        break;
+    case ExtCreateFontIndirectW:
+        createFont(r);
+        break;
     case AngleArc: {
         const QPointF c = readPointL(r);
         const double radius = r.u32();
@@ -354,15 +503,19 @@ void Player::record(quint32 type, ByteReader r, ByteReader rec)
             m_gdi.roundRect(box, corner);
         break;
     }
-    case Arc: case Chord: case Pie: case ArcTo: {
+    case Arc:
+    case Chord:
+    case Pie:
+    case ArcTo: {
         const QRectF box = readRectL(r);
         const QPointF start = readPointL(r);
         const QPointF end = readPointL(r);
         if (!r.ok())
             break;
         const auto kind = type == Arc ? GdiContext::ArcKind::Arc
-            : type == Chord ? GdiContext::ArcKind::Chord
-            : type == Pie ? GdiContext::ArcKind::Pie : GdiContext::ArcKind::ArcTo;
+            : type == Chord           ? GdiContext::ArcKind::Chord
+            : type == Pie             ? GdiContext::ArcKind::Pie
+                                      : GdiContext::ArcKind::ArcTo;
         m_gdi.arc(kind, box, start, end);
         break;
     }
@@ -372,30 +525,66 @@ void Player::record(quint32 type, ByteReader r, ByteReader rec)
             m_gdi.lineTo(p);
         break;
     }
-    case SetArcDirection: s.clockwiseArcs = r.u32() == 2; break;
+    case SetArcDirection:
+        s.clockwiseArcs = r.u32() == 2;
+        break;
     case SetMiterLimit: {
         const quint32 limit = r.u32();
         if (r.ok())
             s.miterLimit = double(std::min<quint32>(limit, 1000));
         break;
     }
-    case BeginPath: m_gdi.beginPath(); break;
-    case EndPath: m_gdi.endPath(); break;
-    case CloseFigure: m_gdi.closeFigure(); break;
-    case FillPath: m_gdi.fillCurrentPath(); break;
-    case StrokeAndFillPath: m_gdi.strokeAndFillPath(); break;
-    case StrokePath: m_gdi.strokePath(); break;
-    case AbortPath: m_gdi.abortPath(); break;
-    case SelectClipPath: m_gdi.selectClipPath(int(r.u32())); break;
-    case FillRgn: case FrameRgn: case PaintRgn: case ExtSelectClipRgn: regionRecord(type, r); break;
-    case ExtTextOutA: textOut(r, rec, false); break;
-    case ExtTextOutW: textOut(r, rec, true); break;
-    case BitBlt: case StretchBlt: case StretchDiBits: case AlphaBlend: case TransparentBlt:
+    case BeginPath:
+        m_gdi.beginPath();
+        break;
+    case EndPath:
+        m_gdi.endPath();
+        break;
+    case CloseFigure:
+        m_gdi.closeFigure();
+        break;
+    case FillPath:
+        m_gdi.fillCurrentPath();
+        break;
+    case StrokeAndFillPath:
+        m_gdi.strokeAndFillPath();
+        break;
+    case StrokePath:
+        m_gdi.strokePath();
+        break;
+    case AbortPath:
+        m_gdi.abortPath();
+        break;
+    case SelectClipPath:
+        m_gdi.selectClipPath(int(r.u32()));
+        break;
+    case FillRgn:
+    case FrameRgn:
+    case PaintRgn:
+    case ExtSelectClipRgn:
+        regionRecord(type, r);
+        break;
+    case ExtTextOutA:
+        textOut(r, rec, false);
+        break;
+    case ExtTextOutW:
+        textOut(r, rec, true);
+        break;
+    case BitBlt:
+    case StretchBlt:
+    case StretchDiBits:
+    case AlphaBlend:
+    case TransparentBlt:
         blit(type, r, rec);
         break;
-    case SetDiBitsToDevice: setDiBitsToDevice(r, rec); break;
-    case GradientFill: gradientFill(r); break;
-    default: break; // comments, palettes, colour management and unknown records
+    case SetDiBitsToDevice:
+        setDiBitsToDevice(r, rec);
+        break;
+    case GradientFill:
+        gradientFill(r);
+        break;
+    default:
+        break; // comments, palettes, colour management and unknown records
     }
 }
 

@@ -15,8 +15,15 @@ constexpr int kMaxDashes = 64;
 constexpr int kMaxRegionRects = 100000;
 
 enum Record : quint32 {
-    FillRgn = 71, FrameRgn = 72, PaintRgn = 74, ExtSelectClipRgn = 75, BitBlt = 76, StretchBlt = 77,
-    StretchDiBits = 81, AlphaBlend = 114, TransparentBlt = 116,
+    FillRgn = 71,
+    FrameRgn = 72,
+    PaintRgn = 74,
+    ExtSelectClipRgn = 75,
+    BitBlt = 76,
+    StretchBlt = 77,
+    StretchDiBits = 81,
+    AlphaBlend = 114,
+    TransparentBlt = 116,
 };
 
 // A block of a record given by offset and size from the record's start.
@@ -45,7 +52,7 @@ QPainterPath readRegionData(ByteReader r)
 }
 
 QImage Player::bitmap(const ByteReader &record, quint32 offInfo, quint32 sizeInfo, quint32 offBits,
-                      quint32 sizeBits, bool alpha) const
+    quint32 sizeBits, bool alpha) const
 {
     const QByteArray info = block(record, offInfo, sizeInfo);
     const QByteArray bits = block(record, offBits, sizeBits);
@@ -91,25 +98,7 @@ void Player::createFont(ByteReader &r)
     const quint32 index = r.u32();
     GdiObject o;
     o.kind = GdiObject::Kind::Font;
-    GdiFont &f = o.font;
-    f.height = r.i32();
-    f.width = r.i32();
-    f.escapement = r.i32();
-    r.i32();
-    f.weight = r.i32();
-    f.italic = r.u8();
-    f.underline = r.u8();
-    f.strikeOut = r.u8();
-    f.charSet = r.u8();
-    r.skip(4);
-    QString face;
-    for (int i = 0; i < 32 && r.has(2); ++i) {
-        const quint16 c = r.u16();
-        if (c == 0)
-            break;
-        face.append(QChar(c));
-    }
-    f.faceName = face;
+    o.font = GdiRecords::readLogFont(r, GdiRecords::LogFontFormat::Emf);
     if (r.ok())
         store(index, o);
 }
@@ -149,7 +138,8 @@ void Player::textOut(ByteReader &r, const ByteReader &record, bool wide)
     if (wide) {
         text.resize(qsizetype(chars));
         for (quint32 i = 0; i < chars; ++i)
-            text[qsizetype(i)] = QChar(quint16(uchar(raw[qsizetype(2 * i)]) | (uchar(raw[qsizetype(2 * i + 1)]) << 8)));
+            text[qsizetype(i)]
+                = QChar(quint16(uchar(raw[qsizetype(2 * i)]) | (uchar(raw[qsizetype(2 * i + 1)]) << 8)));
     } else {
         text = CodePage1252::toUnicode(raw);
     }
@@ -226,9 +216,11 @@ void Player::setDiBitsToDevice(ByteReader &r, const ByteReader &record)
     if (!r.ok())
         return;
     const QImage image = bitmap(record, offInfo, sizeInfo, offBits, sizeBits, false);
-    if (!image.isNull())
-        m_gdi.drawImage(QRectF(xd, yd, cx, cy), image,
-                        QRectF(xs, image.height() - ys - cy, cx, cy), Gdi::SrcCopy);
+    if (image.isNull())
+        return;
+    // Source rows count from the bottom; in doubles, as hostile numbers pass the range of int.
+    const double sourceTop = double(image.height()) - ys - cy;
+    m_gdi.drawImage(QRectF(xd, yd, cx, cy), image, QRectF(xs, sourceTop, cx, cy), Gdi::SrcCopy);
 }
 
 void Player::regionRecord(quint32 type, ByteReader &r)
@@ -278,13 +270,17 @@ void Player::gradientFill(ByteReader &r)
     const quint32 mode = r.u32();
     if (!r.ok() || vertices > 65536 || items > 65536 || !r.has(qint64(vertices) * 16))
         return;
-    struct Vertex { QPointF p; QColor c; };
+    struct Vertex
+    {
+        QPointF p;
+        QColor c;
+    };
     std::vector<Vertex> v(vertices);
     for (Vertex &x : v) {
         const int px = r.i32(), py = r.i32();
         const int red = r.u16() >> 8, green = r.u16() >> 8, blue = r.u16() >> 8;
         r.u16();
-        x = {QPointF(px, py), QColor(red, green, blue)};
+        x = { QPointF(px, py), QColor(red, green, blue) };
     }
     for (quint32 i = 0; i < items && r.ok(); ++i) {
         if (mode == 2) { // triangles: filled with their average colour
@@ -292,11 +288,11 @@ void Player::gradientFill(ByteReader &r)
             if (!r.ok() || a >= vertices || b >= vertices || c >= vertices)
                 return;
             QPainterPath path;
-            path.addPolygon(QPolygonF({v[a].p, v[b].p, v[c].p}));
+            path.addPolygon(QPolygonF({ v[a].p, v[b].p, v[c].p }));
             GdiBrush brush;
             brush.color = QColor((v[a].c.red() + v[b].c.red() + v[c].c.red()) / 3,
-                                 (v[a].c.green() + v[b].c.green() + v[c].c.green()) / 3,
-                                 (v[a].c.blue() + v[b].c.blue() + v[c].c.blue()) / 3);
+                (v[a].c.green() + v[b].c.green() + v[c].c.green()) / 3,
+                (v[a].c.blue() + v[b].c.blue() + v[c].c.blue()) / 3);
             m_gdi.fillPath(path, brush);
         } else {
             const quint32 a = r.u32(), b = r.u32();
@@ -307,13 +303,15 @@ void Player::gradientFill(ByteReader &r)
             const int bands = 64;
             for (int k = 0; k < bands; ++k) {
                 const double t0 = double(k) / bands, t1 = double(k + 1) / bands;
-                QRectF band = mode == 0 ? QRectF(box.left() + box.width() * t0, box.top(), box.width() * (t1 - t0), box.height())
-                                        : QRectF(box.left(), box.top() + box.height() * t0, box.width(), box.height() * (t1 - t0));
+                QRectF band = mode == 0
+                    ? QRectF(box.left() + box.width() * t0, box.top(), box.width() * (t1 - t0), box.height())
+                    : QRectF(
+                        box.left(), box.top() + box.height() * t0, box.width(), box.height() * (t1 - t0));
                 const double t = (t0 + t1) / 2;
                 GdiBrush brush;
                 brush.color = QColor::fromRgbF(v[a].c.redF() + (v[b].c.redF() - v[a].c.redF()) * t,
-                                               v[a].c.greenF() + (v[b].c.greenF() - v[a].c.greenF()) * t,
-                                               v[a].c.blueF() + (v[b].c.blueF() - v[a].c.blueF()) * t);
+                    v[a].c.greenF() + (v[b].c.greenF() - v[a].c.greenF()) * t,
+                    v[a].c.blueF() + (v[b].c.blueF() - v[a].c.blueF()) * t);
                 QPainterPath path;
                 path.addRect(band);
                 m_gdi.fillPath(path, brush);

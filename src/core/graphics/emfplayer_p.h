@@ -3,10 +3,13 @@
 #include "graphics/bytereader.h"
 #include "graphics/emfplayer.h"
 #include "graphics/gdicontext.h"
+#include "graphics/gdirecords.h"
 
 #include <vector>
 
 namespace EmfPlayer {
+
+using GdiRecords::colorRef;
 
 class Player
 {
@@ -32,14 +35,13 @@ private:
     void regionRecord(quint32 type, ByteReader &r);
     void gradientFill(ByteReader &r);
     QImage bitmap(const ByteReader &record, quint32 offInfo, quint32 sizeInfo, quint32 offBits,
-                  quint32 sizeBits, bool alpha) const;
+        quint32 sizeBits, bool alpha) const;
 
     GdiContext &m_gdi;
     std::vector<GdiObject> m_objects;
 };
 
 QPainterPath readRegionData(ByteReader r);
-QColor colorRef(quint32 c);
 QRectF readRectL(ByteReader &r);
 QTransform readXform(ByteReader &r);
 

@@ -13,7 +13,7 @@ constexpr size_t kMaxSavedStates = 1024;
 
 bool finite(const QTransform &t)
 {
-    for (qreal v : {t.m11(), t.m12(), t.m13(), t.m21(), t.m22(), t.m23(), t.m31(), t.m32(), t.m33()})
+    for (qreal v : { t.m11(), t.m12(), t.m13(), t.m21(), t.m22(), t.m23(), t.m31(), t.m32(), t.m33() })
         if (!std::isfinite(v))
             return false;
     return true;
@@ -22,10 +22,14 @@ bool finite(const QTransform &t)
 } // namespace
 
 GdiContext::GdiContext(QPainter &painter, const QTransform &pageToTarget, const QRectF &pageFrame)
-    : m_painter(painter), m_pageToTarget(pageToTarget), m_caller(painter.worldTransform()), m_pageFrame(pageFrame)
+    : m_painter(painter)
+    , m_pageToTarget(pageToTarget)
+    , m_caller(painter.worldTransform())
+    , m_pageFrame(pageFrame)
 {
     m_painter.save();
-    m_painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    m_painter.setRenderHints(
+        QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
     if (const QPaintDevice *device = m_painter.device())
         m_cosmeticWidth = std::max(1.0, device->logicalDpiX() / 96.0);
     m_painter.save();
@@ -80,11 +84,20 @@ void GdiContext::setViewportExt(QSizeF ext)
 void GdiContext::modifyWorldTransform(const QTransform &t, int mode)
 {
     switch (mode) {
-    case 1: m_state.world = QTransform(); break;
-    case 2: m_state.world = t * m_state.world; break;
-    case 3: m_state.world = m_state.world * t; break;
-    case 4: m_state.world = t; break;
-    default: break;
+    case 1:
+        m_state.world = QTransform();
+        break;
+    case 2:
+        m_state.world = t * m_state.world;
+        break;
+    case 3:
+        m_state.world = m_state.world * t;
+        break;
+    case 4:
+        m_state.world = t;
+        break;
+    default:
+        break;
     }
 }
 
@@ -94,11 +107,26 @@ QTransform GdiContext::logicalToPage() const
     double sx = 1;
     double sy = 1;
     switch (s.mapMode) {
-    case Gdi::MmLoMetric: sx = m_pxPerMmX * 0.1; sy = -m_pxPerMmY * 0.1; break;
-    case Gdi::MmHiMetric: sx = m_pxPerMmX * 0.01; sy = -m_pxPerMmY * 0.01; break;
-    case Gdi::MmLoEnglish: sx = m_pxPerMmX * 0.254; sy = -m_pxPerMmY * 0.254; break;
-    case Gdi::MmHiEnglish: sx = m_pxPerMmX * 0.0254; sy = -m_pxPerMmY * 0.0254; break;
-    case Gdi::MmTwips: sx = m_pxPerMmX * 25.4 / 1440; sy = -m_pxPerMmY * 25.4 / 1440; break;
+    case Gdi::MmLoMetric:
+        sx = m_pxPerMmX * 0.1;
+        sy = -m_pxPerMmY * 0.1;
+        break;
+    case Gdi::MmHiMetric:
+        sx = m_pxPerMmX * 0.01;
+        sy = -m_pxPerMmY * 0.01;
+        break;
+    case Gdi::MmLoEnglish:
+        sx = m_pxPerMmX * 0.254;
+        sy = -m_pxPerMmY * 0.254;
+        break;
+    case Gdi::MmHiEnglish:
+        sx = m_pxPerMmX * 0.0254;
+        sy = -m_pxPerMmY * 0.0254;
+        break;
+    case Gdi::MmTwips:
+        sx = m_pxPerMmX * 25.4 / 1440;
+        sy = -m_pxPerMmY * 25.4 / 1440;
+        break;
     case Gdi::MmIsotropic:
     case Gdi::MmAnisotropic:
         sx = s.viewportExt.width() / s.windowExt.width();
@@ -109,120 +137,17 @@ QTransform GdiContext::logicalToPage() const
             sy = std::copysign(m, sy);
         }
         break;
-    default: break;
+    default:
+        break;
     }
-    const QTransform mapping(sx, 0, 0, sy, s.viewportOrg.x() - s.windowOrg.x() * sx,
-                             s.viewportOrg.y() - s.windowOrg.y() * sy);
+    const QTransform mapping(
+        sx, 0, 0, sy, s.viewportOrg.x() - s.windowOrg.x() * sx, s.viewportOrg.y() - s.windowOrg.y() * sy);
     return s.world * mapping;
 }
 
 QTransform GdiContext::fullTransform() const
 {
     return logicalToPage() * m_pageToTarget * m_caller;
-}
-
-QPen GdiContext::makePen() const
-{
-    const GdiPen &g = m_state.pen;
-    const int style = g.style & Gdi::PsStyleMask;
-    if (style == Gdi::PsNull || m_state.rop2 == Gdi::R2Nop)
-        return Qt::NoPen;
-    QPen pen(g.color);
-    const double scale = std::sqrt(std::abs(fullTransform().determinant()));
-    // Qt refuses widths past the range of int; no drawing needs them.
-    const double width = std::min(g.width, 1e8);
-    if (width <= 0) {
-        pen.setCosmetic(true);
-        pen.setWidthF(m_cosmeticWidth);
-    } else if (width * scale <= 1) {
-        // Hairlines go to Qt's fast line drawer, not its general stroker.
-        pen.setCosmetic(true);
-        pen.setWidthF(width * scale);
-    } else {
-        pen.setWidthF(width);
-    }
-    switch (style) {
-    case Gdi::PsDash: pen.setStyle(Qt::DashLine); break;
-    case Gdi::PsDot:
-    case Gdi::PsAlternate: pen.setStyle(Qt::DotLine); break;
-    case Gdi::PsDashDot: pen.setStyle(Qt::DashDotLine); break;
-    case Gdi::PsDashDotDot: pen.setStyle(Qt::DashDotDotLine); break;
-    case Gdi::PsUserStyle:
-        if (!g.dashes.isEmpty() && g.dashes.size() % 2 == 0) {
-            QVector<qreal> pattern;
-            const double unit = width > 0 ? width : 1;
-            for (qreal d : g.dashes)
-                pattern.append(std::max<qreal>(d / unit, 0.01));
-            pen.setDashPattern(pattern);
-        }
-        break;
-    default: break;
-    }
-    switch (g.style & Gdi::PsEndcapMask) {
-    case Gdi::PsEndcapSquare: pen.setCapStyle(Qt::SquareCap); break;
-    case Gdi::PsEndcapFlat: pen.setCapStyle(Qt::FlatCap); break;
-    default: pen.setCapStyle(Qt::RoundCap); break;
-    }
-    // Round joins cost Qt's stroker dearly on the long flattened curves
-    // metafiles hold; on a line under three pixels wide they look the same
-    // as bevelled ones.
-    const bool thin = pen.isCosmetic() || width * scale < 3;
-    switch (g.style & Gdi::PsJoinMask) {
-    case Gdi::PsJoinBevel: pen.setJoinStyle(Qt::BevelJoin); break;
-    case Gdi::PsJoinMiter:
-        pen.setJoinStyle(Qt::MiterJoin);
-        pen.setMiterLimit(std::clamp(m_state.miterLimit, 1.0, 100.0));
-        break;
-    default: pen.setJoinStyle(thin ? Qt::BevelJoin : Qt::RoundJoin); break;
-    }
-    return pen;
-}
-
-QBrush GdiContext::makeBrush(const GdiBrush &g) const
-{
-    switch (g.style) {
-    case Gdi::BsNull: return Qt::NoBrush;
-    case Gdi::BsHatched: {
-        static const Qt::BrushStyle hatches[] = {Qt::HorPattern, Qt::VerPattern, Qt::FDiagPattern,
-                                                 Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
-        return QBrush(g.color, g.hatch >= 0 && g.hatch < 6 ? hatches[g.hatch] : Qt::SolidPattern);
-    }
-    case Gdi::BsPattern:
-    case Gdi::BsDibPattern:
-    case Gdi::BsDibPatternPt: {
-        if (g.pattern.isNull())
-            return QBrush(g.color);
-        QBrush brush(g.pattern);
-        bool invertible = false;
-        const QTransform inverse = logicalToPage().inverted(&invertible);
-        if (invertible)
-            brush.setTransform(inverse);
-        return brush;
-    }
-    default: return QBrush(g.color);
-    }
-}
-
-// A dashed line thousands of dashes long takes Qt seconds to stroke; past
-// that many it is drawn solid, which looks the same at that density.
-QPen GdiContext::limitDashes(const QPen &pen, const std::function<double()> &length, const QTransform &t) const
-{
-    if (pen.style() == Qt::SolidLine || pen.style() == Qt::NoPen)
-        return pen;
-    constexpr double kMaxDashes = 4000;
-    double period = 0;
-    for (qreal d : pen.dashPattern())
-        period += d;
-    const double scale = std::sqrt(std::abs(t.determinant()));
-    const double width = pen.isCosmetic() ? std::max<double>(pen.widthF(), 1) / std::max(scale, 1e-12)
-                                          : std::max<double>(pen.widthF(), 1e-12);
-    const double dashes = length() / std::max(period * width, 1e-12);
-    if (!(dashes <= kMaxDashes)) {
-        QPen solid = pen;
-        solid.setStyle(Qt::SolidLine);
-        return solid;
-    }
-    return pen;
 }
 
 // Qt flattens curves and round joins into more segments the larger they
@@ -233,9 +158,11 @@ bool GdiContext::reasonable(const QRectF &logicalBounds) const
     constexpr double kMaxDeviceExtent = 1 << 20;
     const QRectF device = m_painter.transform().mapRect(logicalBounds);
     const double pen = m_painter.pen().style() == Qt::NoPen || m_painter.pen().isCosmetic()
-        ? 0 : m_painter.pen().widthF() * std::sqrt(std::abs(m_painter.transform().determinant()));
+        ? 0
+        : m_painter.pen().widthF() * std::sqrt(std::abs(m_painter.transform().determinant()));
     return device.width() + pen <= kMaxDeviceExtent && device.height() + pen <= kMaxDeviceExtent
-        && std::abs(device.center().x()) <= kMaxDeviceExtent && std::abs(device.center().y()) <= kMaxDeviceExtent;
+        && std::abs(device.center().x()) <= kMaxDeviceExtent
+        && std::abs(device.center().y()) <= kMaxDeviceExtent;
 }
 
 bool GdiContext::prepare(bool fill, bool stroke, const std::function<double()> &length)
@@ -279,218 +206,12 @@ void GdiContext::addToPath(const QPainterPath &logicalPath, bool connect)
     }
 }
 
-void GdiContext::moveTo(QPointF p)
-{
-    m_state.currentPos = p;
-    if (m_pathOpen)
-        m_path.moveTo(logicalToPage().map(p));
-}
-
-void GdiContext::lineTo(QPointF p)
-{
-    if (m_pathOpen) {
-        // Straight onto the open path: figures are built of thousands of these.
-        const QTransform t = logicalToPage();
-        continuePathFrom(t.map(m_state.currentPos));
-        m_path.lineTo(t.map(p));
-    } else {
-        QPainterPath path(m_state.currentPos);
-        path.lineTo(p);
-        draw(path, false, true);
-    }
-    m_state.currentPos = p;
-}
-
 void GdiContext::continuePathFrom(QPointF pagePoint)
 {
     if (m_path.elementCount() == 0)
         m_path.moveTo(pagePoint);
     else if (m_path.currentPosition() != pagePoint)
         m_path.lineTo(pagePoint);
-}
-
-namespace {
-double polygonLength(const QPolygonF &points, bool closed)
-{
-    double length = 0;
-    for (int i = 1; i < points.size(); ++i)
-        length += QLineF(points[i - 1], points[i]).length();
-    if (closed && points.size() > 1)
-        length += QLineF(points.last(), points.first()).length();
-    return length;
-}
-} // namespace
-
-void GdiContext::polyline(const QPolygonF &points)
-{
-    if (points.size() < 2)
-        return;
-    if (m_pathOpen) {
-        QPainterPath path;
-        path.addPolygon(points);
-        addToPath(path, false);
-        return;
-    }
-    // Straight to QPainter's polygon calls: no path to build per record.
-    if (prepare(false, true, [&points] { return polygonLength(points, false); }) && reasonable(points.boundingRect()))
-        drawPrepared(points, false);
-}
-
-void GdiContext::polylineTo(const QPolygonF &points)
-{
-    if (points.isEmpty())
-        return;
-    QPainterPath path(m_state.currentPos);
-    for (const QPointF &p : points)
-        path.lineTo(p);
-    if (m_pathOpen)
-        addToPath(path, true);
-    else
-        draw(path, false, true);
-    m_state.currentPos = points.last();
-}
-
-void GdiContext::polygon(const QPolygonF &points)
-{
-    if (points.size() < 2)
-        return;
-    if (m_pathOpen) {
-        QPainterPath path;
-        path.addPolygon(points);
-        path.closeSubpath();
-        addToPath(path, false);
-        return;
-    }
-    if (prepare(true, true, [&points] { return polygonLength(points, true); }) && reasonable(points.boundingRect()))
-        drawPrepared(points, true);
-}
-
-void GdiContext::polyPolygon(const QVector<QPolygonF> &polygons)
-{
-    QPainterPath path;
-    for (const QPolygonF &polygon : polygons) {
-        if (polygon.size() < 2)
-            continue;
-        path.addPolygon(polygon);
-        path.closeSubpath();
-    }
-    draw(path, true, true);
-}
-
-void GdiContext::polyPolyline(const QVector<QPolygonF> &polylines)
-{
-    QPainterPath path;
-    for (const QPolygonF &line : polylines)
-        if (line.size() >= 2)
-            path.addPolygon(line);
-    draw(path, false, true);
-}
-
-void GdiContext::polyBezier(const QPolygonF &points)
-{
-    if (points.size() < 4)
-        return;
-    QPainterPath path(points[0]);
-    for (int i = 1; i + 2 < points.size(); i += 3)
-        path.cubicTo(points[i], points[i + 1], points[i + 2]);
-    draw(path, false, true);
-}
-
-void GdiContext::polyBezierTo(const QPolygonF &points)
-{
-    if (points.size() < 3)
-        return;
-    if (m_pathOpen) {
-        const QTransform t = logicalToPage();
-        continuePathFrom(t.map(m_state.currentPos));
-        for (int i = 0; i + 2 < points.size(); i += 3)
-            m_path.cubicTo(t.map(points[i]), t.map(points[i + 1]), t.map(points[i + 2]));
-        m_state.currentPos = points[(points.size() / 3) * 3 - 1];
-        return;
-    }
-    QPainterPath path(m_state.currentPos);
-    for (int i = 0; i + 2 < points.size(); i += 3)
-        path.cubicTo(points[i], points[i + 1], points[i + 2]);
-    draw(path, false, true);
-    m_state.currentPos = path.currentPosition();
-}
-
-void GdiContext::rectangle(const QRectF &box)
-{
-    QPainterPath path;
-    path.addRect(box.normalized());
-    draw(path, true, true);
-}
-
-void GdiContext::roundRect(const QRectF &box, QSizeF corner)
-{
-    QPainterPath path;
-    path.addRoundedRect(box.normalized(), std::abs(corner.width()) / 2, std::abs(corner.height()) / 2);
-    draw(path, true, true);
-}
-
-void GdiContext::ellipse(const QRectF &box)
-{
-    QPainterPath path;
-    path.addEllipse(box.normalized());
-    draw(path, true, true);
-}
-
-QPainterPath GdiContext::arcPath(ArcKind kind, const QRectF &rawBox, QPointF start, QPointF end) const
-{
-    const QRectF box = rawBox.normalized();
-    const QPointF c = box.center();
-    const double rx = box.width() / 2;
-    const double ry = box.height() / 2;
-    if (rx <= 0 || ry <= 0)
-        return {};
-    auto angle = [&](QPointF p) {
-        return std::atan2(-(p.y() - c.y()) / ry, (p.x() - c.x()) / rx) * 180 / M_PI;
-    };
-    const double a1 = angle(start);
-    const double a2 = angle(end);
-    double sweep;
-    if (m_state.clockwiseArcs) {
-        sweep = -std::fmod(a1 - a2 + 720, 360);
-        if (sweep == 0)
-            sweep = -360;
-    } else {
-        sweep = std::fmod(a2 - a1 + 720, 360);
-        if (sweep == 0)
-            sweep = 360;
-    }
-    QPainterPath path;
-    if (kind == ArcKind::Pie) {
-        path.moveTo(c);
-        path.arcTo(box, a1, sweep);
-        path.closeSubpath();
-    } else {
-        path.arcMoveTo(box, a1);
-        if (kind == ArcKind::ArcTo) {
-            QPainterPath joined(m_state.currentPos);
-            joined.lineTo(path.currentPosition());
-            joined.arcTo(box, a1, sweep);
-            return joined;
-        }
-        path.arcTo(box, a1, sweep);
-        if (kind == ArcKind::Chord)
-            path.closeSubpath();
-    }
-    return path;
-}
-
-void GdiContext::arc(ArcKind kind, const QRectF &box, QPointF start, QPointF end)
-{
-    const QPainterPath path = arcPath(kind, box, start, end);
-    if (path.isEmpty())
-        return;
-    const bool closed = kind == ArcKind::Chord || kind == ArcKind::Pie;
-    if (m_pathOpen)
-        addToPath(path, kind == ArcKind::ArcTo);
-    else
-        draw(path, closed, true);
-    if (kind == ArcKind::ArcTo)
-        m_state.currentPos = path.currentPosition();
 }
 
 void GdiContext::setPixel(QPointF p, const QColor &color)
@@ -511,11 +232,21 @@ void GdiContext::patBlt(const QRectF &box, quint32 rop)
     QBrush brush = makeBrush(m_state.brush);
     QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
     switch (rop) {
-    case Gdi::Blackness: brush = QBrush(Qt::black); break;
-    case Gdi::Whiteness: brush = QBrush(Qt::white); break;
-    case Gdi::DstInvert: brush = QBrush(Qt::white); mode = QPainter::CompositionMode_Difference; break;
-    case Gdi::PatInvert: mode = QPainter::CompositionMode_Difference; break;
-    case Gdi::PatCopy: break;
+    case Gdi::Blackness:
+        brush = QBrush(Qt::black);
+        break;
+    case Gdi::Whiteness:
+        brush = QBrush(Qt::white);
+        break;
+    case Gdi::DstInvert:
+        brush = QBrush(Qt::white);
+        mode = QPainter::CompositionMode_Difference;
+        break;
+    case Gdi::PatInvert:
+        mode = QPainter::CompositionMode_Difference;
+        break;
+    case Gdi::PatCopy:
+        break;
     default:
         if ((rop >> 16) == 0xAA) // D: leaves the destination alone
             return;
@@ -568,11 +299,20 @@ void GdiContext::drawImage(const QRectF &dest, const QImage &image, const QRectF
     switch (rop) {
     // Masking tricks combine black-and-white masks; on two-colour masks
     // these blend modes give the same result as the bitwise operations.
-    case Gdi::SrcAnd: mode = QPainter::CompositionMode_Multiply; break;
-    case Gdi::SrcPaint: mode = QPainter::CompositionMode_Screen; break;
-    case Gdi::SrcInvert: mode = QPainter::CompositionMode_Difference; break;
-    case Gdi::NotSrcCopy: picture.invertPixels(); break;
-    default: break;
+    case Gdi::SrcAnd:
+        mode = QPainter::CompositionMode_Multiply;
+        break;
+    case Gdi::SrcPaint:
+        mode = QPainter::CompositionMode_Screen;
+        break;
+    case Gdi::SrcInvert:
+        mode = QPainter::CompositionMode_Difference;
+        break;
+    case Gdi::NotSrcCopy:
+        picture.invertPixels();
+        break;
+    default:
+        break;
     }
     m_blendsWithBackground |= mode != QPainter::CompositionMode_SourceOver;
     m_painter.setCompositionMode(mode);

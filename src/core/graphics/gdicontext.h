@@ -67,8 +67,8 @@ public:
     void framePath(const QPainterPath &logicalPath, const GdiBrush &brush, QSizeF frame);
     void drawImage(const QRectF &dest, const QImage &image, const QRectF &source, quint32 rop);
     // Text at a logical reference point; dx are the advances in logical units.
-    void textOut(QPointF reference, const QString &text, const QVector<qreal> &dx, int options,
-                 const QRectF &box);
+    void textOut(
+        QPointF reference, const QString &text, const QVector<qreal> &dx, int options, const QRectF &box);
 
     // Clipping
     void intersectClipRect(const QRectF &box);

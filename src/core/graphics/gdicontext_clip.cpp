@@ -67,17 +67,28 @@ void GdiContext::combineClip(const QPainterPath *region, int mode)
     // With no clip the whole device is visible: a rectangle far around the page.
     QPainterPath everything;
     const QRectF f = m_pageFrame;
-    everything.addRect(f.adjusted(-10 * f.width() - 1e4, -10 * f.height() - 1e4, 10 * f.width() + 1e4,
-                                  10 * f.height() + 1e4));
+    everything.addRect(f.adjusted(
+        -10 * f.width() - 1e4, -10 * f.height() - 1e4, 10 * f.width() + 1e4, 10 * f.height() + 1e4));
     const QPainterPath current = m_state.hasClip ? m_state.clip : everything;
     QPainterPath result;
     switch (mode) {
-    case Gdi::RgnAnd: result = m_state.hasClip ? current.intersected(*region) : *region; break;
-    case Gdi::RgnOr: result = current.united(*region); break;
-    case Gdi::RgnXor: result = current.united(*region).subtracted(current.intersected(*region)); break;
-    case Gdi::RgnDiff: result = current.subtracted(*region); break;
-    case Gdi::RgnCopy: result = *region; break;
-    default: return;
+    case Gdi::RgnAnd:
+        result = m_state.hasClip ? current.intersected(*region) : *region;
+        break;
+    case Gdi::RgnOr:
+        result = current.united(*region);
+        break;
+    case Gdi::RgnXor:
+        result = current.united(*region).subtracted(current.intersected(*region));
+        break;
+    case Gdi::RgnDiff:
+        result = current.subtracted(*region);
+        break;
+    case Gdi::RgnCopy:
+        result = *region;
+        break;
+    default:
+        return;
     }
     if (result.elementCount() > kMaxClipElements)
         return;

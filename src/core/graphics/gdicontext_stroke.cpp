@@ -51,8 +51,8 @@ QList<QPolygonF> flattened(const QPainterPath &path, const QTransform &toDevice)
 void GdiContext::drawPrepared(const QPolygonF &points, bool closed)
 {
     PolylineStroke stroke;
-    const QPainterPath outline = outlineFor(m_painter, &stroke) ? strokePolyline(points, closed, stroke)
-                                                                 : QPainterPath();
+    const QPainterPath outline
+        = outlineFor(m_painter, &stroke) ? strokePolyline(points, closed, stroke) : QPainterPath();
     if (outline.isEmpty()) {
         if (closed)
             m_painter.drawPolygon(points, m_state.fillRule);
@@ -60,7 +60,12 @@ void GdiContext::drawPrepared(const QPolygonF &points, bool closed)
             m_painter.drawPolyline(points);
         return;
     }
-    fillThenOutline([&] { if (closed) m_painter.drawPolygon(points, m_state.fillRule); }, outline);
+    fillThenOutline(
+        [&] {
+            if (closed)
+                m_painter.drawPolygon(points, m_state.fillRule);
+        },
+        outline);
 }
 
 void GdiContext::drawPrepared(const QPainterPath &path)

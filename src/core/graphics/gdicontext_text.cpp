@@ -74,8 +74,8 @@ GdiContext::TextFont &GdiContext::textFont()
     return t;
 }
 
-void GdiContext::textOut(QPointF reference, const QString &rawText, const QVector<qreal> &rawDx, int options,
-                         const QRectF &box)
+void GdiContext::textOut(
+    QPointF reference, const QString &rawText, const QVector<qreal> &rawDx, int options, const QRectF &box)
 {
     if (m_pathOpen)
         return;
@@ -131,19 +131,30 @@ void GdiContext::textOut(QPointF reference, const QString &rawText, const QVecto
     }
     double x = 0;
     switch (m_state.textAlign & Gdi::TaHorizontalMask) {
-    case Gdi::TaCenter: x = -width / 2; break;
-    case Gdi::TaRight: x = -width; break;
-    default: break;
+    case Gdi::TaCenter:
+        x = -width / 2;
+        break;
+    case Gdi::TaRight:
+        x = -width;
+        break;
+    default:
+        break;
     }
     double baseline = 0;
     switch (m_state.textAlign & Gdi::TaVerticalMask) {
-    case Gdi::TaBaseline: break;
-    case Gdi::TaBottom: baseline = -tf.descent; break;
-    default: baseline = tf.ascent; break;
+    case Gdi::TaBaseline:
+        break;
+    case Gdi::TaBottom:
+        baseline = -tf.descent;
+        break;
+    default:
+        baseline = tf.ascent;
+        break;
     }
     m_painter.setTransform(local * t);
     if (m_state.opaqueBackground && !(options & Gdi::EtoOpaque))
-        m_painter.fillRect(QRectF(x, baseline - tf.ascent, width, tf.ascent + tf.descent), m_state.backgroundColor);
+        m_painter.fillRect(
+            QRectF(x, baseline - tf.ascent, width, tf.ascent + tf.descent), m_state.backgroundColor);
     // Text is filled as glyph outlines. Qt's glyph bitmap cache crashes on
     // glyphs that a picture's font and transform can stretch to any size,
     // and outlines are exact at every scale besides.

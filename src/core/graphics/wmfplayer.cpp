@@ -9,6 +9,7 @@
 #include "graphics/bytereader.h"
 #include "graphics/dib.h"
 #include "graphics/gdicontext.h"
+#include "graphics/gdirecords.h"
 #include "platform/codepage1252.h"
 
 #include <QPainterPath>
@@ -23,25 +24,62 @@ constexpr quint32 kPlaceableKey = 0x9AC6CDD7;
 constexpr int kMaxObjects = 65535;
 
 enum Function : quint16 {
-    Eof = 0x0000, SaveDc = 0x001E, RestoreDc = 0x0127, SetBkMode = 0x0102, SetBkColor = 0x0201,
-    SetTextColor = 0x0209, SetMapMode = 0x0103, SetRop2 = 0x0104, SetPolyFillMode = 0x0106,
-    SetTextAlign = 0x012E, SetWindowOrg = 0x020B, SetWindowExt = 0x020C, SetViewportOrg = 0x020D,
-    SetViewportExt = 0x020E, OffsetWindowOrg = 0x020F, OffsetViewportOrg = 0x0211, ScaleWindowExt = 0x0410,
-    ScaleViewportExt = 0x0412, MoveTo = 0x0214, LineTo = 0x0213, Polygon = 0x0324, Polyline = 0x0325,
-    PolyPolygon = 0x0538, Rectangle = 0x041B, RoundRect = 0x061C, Ellipse = 0x0418, Arc = 0x0817,
-    Chord = 0x0830, Pie = 0x081A, SetPixel = 0x041F, TextOut = 0x0521, ExtTextOut = 0x0A32,
-    IntersectClipRect = 0x0416, ExcludeClipRect = 0x0415, OffsetClipRgn = 0x0220, SelectClipRegion = 0x012C,
-    SelectObject = 0x012D, DeleteObject = 0x01F0, CreatePenIndirect = 0x02FA, CreateBrushIndirect = 0x02FC,
-    CreateFontIndirect = 0x02FB, CreatePalette = 0x00F7, CreatePatternBrush = 0x01F9,
-    DibCreatePatternBrush = 0x0142, CreateRegion = 0x06FF, FillRegion = 0x0228, PaintRegion = 0x012B,
-    FrameRegion = 0x0429, PatBlt = 0x061D, DibBitBlt = 0x0940, DibStretchBlt = 0x0B41, StretchDib = 0x0F43,
+    Eof = 0x0000,
+    SaveDc = 0x001E,
+    RestoreDc = 0x0127,
+    SetBkMode = 0x0102,
+    SetBkColor = 0x0201,
+    SetTextColor = 0x0209,
+    SetMapMode = 0x0103,
+    SetRop2 = 0x0104,
+    SetPolyFillMode = 0x0106,
+    SetTextAlign = 0x012E,
+    SetWindowOrg = 0x020B,
+    SetWindowExt = 0x020C,
+    SetViewportOrg = 0x020D,
+    SetViewportExt = 0x020E,
+    OffsetWindowOrg = 0x020F,
+    OffsetViewportOrg = 0x0211,
+    ScaleWindowExt = 0x0410,
+    ScaleViewportExt = 0x0412,
+    MoveTo = 0x0214,
+    LineTo = 0x0213,
+    Polygon = 0x0324,
+    Polyline = 0x0325,
+    PolyPolygon = 0x0538,
+    Rectangle = 0x041B,
+    RoundRect = 0x061C,
+    Ellipse = 0x0418,
+    Arc = 0x0817,
+    Chord = 0x0830,
+    Pie = 0x081A,
+    SetPixel = 0x041F,
+    TextOut = 0x0521,
+    ExtTextOut = 0x0A32,
+    IntersectClipRect = 0x0416,
+    ExcludeClipRect = 0x0415,
+    OffsetClipRgn = 0x0220,
+    SelectClipRegion = 0x012C,
+    SelectObject = 0x012D,
+    DeleteObject = 0x01F0,
+    CreatePenIndirect = 0x02FA,
+    CreateBrushIndirect = 0x02FC,
+    CreateFontIndirect = 0x02FB,
+    CreatePalette = 0x00F7,
+    CreatePatternBrush = 0x01F9,
+    DibCreatePatternBrush = 0x0142,
+    CreateRegion = 0x06FF,
+    FillRegion = 0x0228,
+    PaintRegion = 0x012B,
+    FrameRegion = 0x0429,
+    PatBlt = 0x061D,
+    DibBitBlt = 0x0940,
+    DibStretchBlt = 0x0B41,
+    StretchDib = 0x0F43,
     SetDibToDev = 0x0D33,
 };
 
-QColor colorRef(quint32 c)
-{
-    return QColor(int(c & 0xff), int((c >> 8) & 0xff), int((c >> 16) & 0xff));
-}
+using GdiRecords::colorRef;
 
 // Rectangles are stored bottom, right, top, left.
 QRectF readRect(ByteReader &r)
@@ -100,7 +138,8 @@ class Player
 {
 public:
     Player(GdiContext &context, int objectCount)
-        : m_gdi(context), m_limit(std::clamp(objectCount, 1, kMaxObjects))
+        : m_gdi(context)
+        , m_limit(std::clamp(objectCount, 1, kMaxObjects))
     {
     }
     void record(quint16 function, ByteReader r, qsizetype words);
@@ -132,7 +171,8 @@ void Player::addObject(const GdiObject &o)
 
 GdiObject *Player::object(int index)
 {
-    if (index < 0 || index >= int(m_objects.size()) || m_objects[size_t(index)].kind == GdiObject::Kind::Empty)
+    if (index < 0 || index >= int(m_objects.size())
+        || m_objects[size_t(index)].kind == GdiObject::Kind::Empty)
         return nullptr;
     return &m_objects[size_t(index)];
 }
@@ -144,11 +184,20 @@ void Player::selectObject(int index)
         return;
     GdiState &s = m_gdi.state();
     switch (o->kind) {
-    case GdiObject::Kind::Pen: s.pen = o->pen; break;
-    case GdiObject::Kind::Brush: s.brush = o->brush; break;
-    case GdiObject::Kind::Font: s.font = o->font; break;
-    case GdiObject::Kind::Region: m_gdi.combineClip(&o->region, Gdi::RgnCopy); break;
-    default: break;
+    case GdiObject::Kind::Pen:
+        s.pen = o->pen;
+        break;
+    case GdiObject::Kind::Brush:
+        s.brush = o->brush;
+        break;
+    case GdiObject::Kind::Font:
+        s.font = o->font;
+        break;
+    case GdiObject::Kind::Region:
+        m_gdi.combineClip(&o->region, Gdi::RgnCopy);
+        break;
+    default:
+        break;
     }
 }
 
@@ -242,33 +291,57 @@ void Player::record(quint16 function, ByteReader r, qsizetype words)
 {
     GdiState &s = m_gdi.state();
     switch (function) {
-    case SaveDc: m_gdi.saveDC(); break;
-    case RestoreDc: m_gdi.restoreDC(r.i16()); break;
-    case SetBkMode: s.opaqueBackground = r.u16() == 2; break;
-    case SetBkColor: s.backgroundColor = colorRef(r.u32()); break;
-    case SetTextColor: s.textColor = colorRef(r.u32()); break;
+    case SaveDc:
+        m_gdi.saveDC();
+        break;
+    case RestoreDc:
+        m_gdi.restoreDC(r.i16());
+        break;
+    case SetBkMode:
+        s.opaqueBackground = r.u16() == 2;
+        break;
+    case SetBkColor:
+        s.backgroundColor = colorRef(r.u32());
+        break;
+    case SetTextColor:
+        s.textColor = colorRef(r.u32());
+        break;
     case SetMapMode:
         // Old metafiles are played into the picture's frame whatever their
         // mode; only the isotropic mode changes how the window fits.
         m_gdi.setMapMode(r.u16() == Gdi::MmIsotropic ? Gdi::MmIsotropic : Gdi::MmAnisotropic);
         break;
-    case SetRop2: s.rop2 = r.u16(); break;
-    case SetPolyFillMode: s.fillRule = r.u16() == 2 ? Qt::WindingFill : Qt::OddEvenFill; break;
-    case SetTextAlign: s.textAlign = r.u16(); break;
-    case SetWindowOrg: m_gdi.setWindowOrg(readPointYX(r)); break;
+    case SetRop2:
+        s.rop2 = r.u16();
+        break;
+    case SetPolyFillMode:
+        s.fillRule = r.u16() == 2 ? Qt::WindingFill : Qt::OddEvenFill;
+        break;
+    case SetTextAlign:
+        s.textAlign = r.u16();
+        break;
+    case SetWindowOrg:
+        m_gdi.setWindowOrg(readPointYX(r));
+        break;
     case SetWindowExt: {
         const QPointF p = readPointYX(r);
         m_gdi.setWindowExt(QSizeF(p.x(), p.y()));
         break;
     }
-    case SetViewportOrg: m_gdi.setViewportOrg(readPointYX(r)); break;
+    case SetViewportOrg:
+        m_gdi.setViewportOrg(readPointYX(r));
+        break;
     case SetViewportExt: {
         const QPointF p = readPointYX(r);
         m_gdi.setViewportExt(QSizeF(p.x(), p.y()));
         break;
     }
-    case OffsetWindowOrg: m_gdi.setWindowOrg(s.windowOrg + readPointYX(r)); break;
-    case OffsetViewportOrg: m_gdi.setViewportOrg(s.viewportOrg + readPointYX(r)); break;
+    case OffsetWindowOrg:
+        m_gdi.setWindowOrg(s.windowOrg + readPointYX(r));
+        break;
+    case OffsetViewportOrg:
+        m_gdi.setViewportOrg(s.viewportOrg + readPointYX(r));
+        break;
     case ScaleWindowExt:
     case ScaleViewportExt: {
         const int yDenom = r.i16(), yNum = r.i16(), xDenom = r.i16(), xNum = r.i16();
@@ -282,7 +355,9 @@ void Player::record(quint16 function, ByteReader r, qsizetype words)
             m_gdi.setViewportExt(scaled);
         break;
     }
-    case MoveTo: m_gdi.moveTo(readPointYX(r)); break;
+    case MoveTo:
+        m_gdi.moveTo(readPointYX(r));
+        break;
     case LineTo: {
         const QPointF p = readPointYX(r);
         if (r.ok())
@@ -344,7 +419,8 @@ void Player::record(quint16 function, ByteReader r, qsizetype words)
         if (!r.ok())
             break;
         const auto kind = function == Arc ? GdiContext::ArcKind::Arc
-            : function == Chord ? GdiContext::ArcKind::Chord : GdiContext::ArcKind::Pie;
+            : function == Chord           ? GdiContext::ArcKind::Chord
+                                          : GdiContext::ArcKind::Pie;
         m_gdi.arc(kind, box, start, end);
         break;
     }
@@ -355,8 +431,12 @@ void Player::record(quint16 function, ByteReader r, qsizetype words)
             m_gdi.setPixel(p, c);
         break;
     }
-    case TextOut: textOut(r, false); break;
-    case ExtTextOut: textOut(r, true); break;
+    case TextOut:
+        textOut(r, false);
+        break;
+    case ExtTextOut:
+        textOut(r, true);
+        break;
     case IntersectClipRect:
     case ExcludeClipRect: {
         const QRectF box = readRect(r);
@@ -368,7 +448,9 @@ void Player::record(quint16 function, ByteReader r, qsizetype words)
             m_gdi.excludeClipRect(box);
         break;
     }
-    case OffsetClipRgn: m_gdi.offsetClip(readPointYX(r)); break;
+    case OffsetClipRgn:
+        m_gdi.offsetClip(readPointYX(r));
+        break;
     case SelectClipRegion: {
         GdiObject *o = object(r.u16());
         if (o && o->kind == GdiObject::Kind::Region)
@@ -377,7 +459,9 @@ void Player::record(quint16 function, ByteReader r, qsizetype words)
             m_gdi.combineClip(nullptr, Gdi::RgnCopy);
         break;
     }
-    case SelectObject: selectObject(r.u16()); break;
+    case SelectObject:
+        selectObject(r.u16());
+        break;
     case DeleteObject: {
         const int index = r.u16();
         if (object(index))
@@ -406,20 +490,7 @@ void Player::record(quint16 function, ByteReader r, qsizetype words)
     case CreateFontIndirect: {
         GdiObject o;
         o.kind = GdiObject::Kind::Font;
-        GdiFont &f = o.font;
-        f.height = r.i16();
-        f.width = r.i16();
-        f.escapement = r.i16();
-        r.i16();
-        f.weight = r.i16();
-        f.italic = r.u8();
-        f.underline = r.u8();
-        f.strikeOut = r.u8();
-        f.charSet = r.u8();
-        r.skip(4);
-        QByteArray face = r.bytes(std::min<qsizetype>(32, r.remaining()));
-        const int nul = face.indexOf('\0');
-        f.faceName = CodePage1252::toUnicode(nul >= 0 ? face.left(nul) : face);
+        o.font = GdiRecords::readLogFont(r, GdiRecords::LogFontFormat::Wmf);
         addObject(o);
         break;
     }
@@ -484,8 +555,11 @@ void Player::record(quint16 function, ByteReader r, qsizetype words)
     }
     case DibBitBlt:
     case DibStretchBlt:
-    case StretchDib: dibBlit(function, r, words); break;
-    default: break; // records that draw nothing here, or unknown ones
+    case StretchDib:
+        dibBlit(function, r, words);
+        break;
+    default:
+        break; // records that draw nothing here, or unknown ones
     }
 }
 
@@ -542,8 +616,9 @@ bool inspect(const QByteArray &data, Info *info, QString *error)
         if (!r.ok())
             return fail(error, QStringLiteral("The picture is cut short"));
         if (words < 3 || qint64(words) * 2 > data.size() - at)
-            return fail(error, words < 3 ? QStringLiteral("A picture record has a wrong size")
-                                         : QStringLiteral("The picture is cut short"));
+            return fail(error,
+                words < 3 ? QStringLiteral("A picture record has a wrong size")
+                          : QStringLiteral("The picture is cut short"));
         if (function == Eof) {
             info->recordsEnd = at + qsizetype(words) * 2;
             break;

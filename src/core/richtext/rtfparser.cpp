@@ -1,26 +1,16 @@
 #include "richtext/rtfparser.h"
 
 #include "platform/codepage1252.h"
+#include "richtext/rtftokenizer.h"
 
 #include <algorithm>
 #include <climits>
 
 namespace {
 
-constexpr int kMaxWordLength = 32;
 constexpr int kMaxFonts = 4096;
 constexpr int kMaxColors = 4096;
 constexpr int kMaxPictureBytes = 64 * 1024 * 1024;
-
-bool isLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 int hexValue(char c)
 {
@@ -33,26 +23,6 @@ int hexValue(char c)
     return -1;
 }
 
-// Groups whose contents are never body text, starred or not.
-bool isSkippedDestination(const QByteArray &word)
-{
-    static const char *const skipped[] = {
-        "stylesheet", "info", "header", "headerl", "headerr", "headerf", "footer", "footerl", "footerr",
-        "footerf", "footnote", "annotation", "atnid", "atnauthor", "nonshppict", "fldinst", "xe", "tc",
-        "txe", "rxe", "pntxta", "pntxtb", "listtable", "listoverridetable", "revtbl", "rsidtbl", "filetbl",
-        "pgdsctbl", "template", "comment", "author", "title", "subject", "keywords", "operator", "doccomm",
-        "mmathPr", "bkmkstart", "bkmkend", "objdata", "objclass", "datastore", "themedata",
-        "colorschememapping", "latentstyles", "xmlnstbl", "private", "generator", "userprops", "docvar",
-        "falt", "panose", "fchars", "lchars", "ftnsep", "ftnsepc", "ftncn", "aftnsep", "aftnsepc",
-        "aftncn", "blipuid", "picprop", "shpinst", "shptxt", "sp", "sn", "sv", "pnseclvl", "listpicture",
-        "formfield", "background"};
-    for (const char *name : skipped) {
-        if (word == name)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 RtfParser::RtfParser(Handler &handler)
@@ -63,7 +33,8 @@ RtfParser::RtfParser(Handler &handler)
 bool RtfParser::looksLikeRtf(const QByteArray &bytes)
 {
     int i = 0;
-    while (i < bytes.size() && (bytes.at(i) == ' ' || bytes.at(i) == '\r' || bytes.at(i) == '\n' || bytes.at(i) == '\t'))
+    while (i < bytes.size()
+        && (bytes.at(i) == ' ' || bytes.at(i) == '\r' || bytes.at(i) == '\n' || bytes.at(i) == '\t'))
         ++i;
     return bytes.mid(i, 5) == "{\\rtf";
 }
@@ -77,93 +48,60 @@ bool RtfParser::parse(const QByteArray &rtf)
 {
     if (!looksLikeRtf(rtf))
         return false;
-    m_data = rtf.constData();
-    m_size = int(std::min<qsizetype>(rtf.size(), INT_MAX));
-    m_pos = 0;
-    while (m_pos < m_size && m_data[m_pos] != '{')
-        ++m_pos;
-    run();
+    RtfTokenizer tokens(rtf, int(std::min<qsizetype>(rtf.indexOf('{'), INT_MAX)));
+    run(tokens);
     finishDocument(); // a missing closing brace ends it all the same
     return true;
 }
 
-void RtfParser::run()
+void RtfParser::run(RtfTokenizer &tokens)
 {
-    while (m_pos < m_size && !m_ended) {
-        const char c = m_data[m_pos++];
-        if (m_ignoredDepth > 0) {
-            // Past the nesting limit: only braces and binary data matter.
-            if (c == '{') {
-                ++m_ignoredDepth;
-            } else if (c == '}') {
-                --m_ignoredDepth;
-            } else if (c == '\\' && m_pos < m_size && isLetter(m_data[m_pos])) {
-                int start = m_pos;
-                while (m_pos < m_size && isLetter(m_data[m_pos]))
-                    ++m_pos;
-                const bool isBin = QByteArray::fromRawData(m_data + start, m_pos - start) == "bin";
-                long long n = 0;
-                while (m_pos < m_size && isDigit(m_data[m_pos])) {
-                    n = std::min<long long>(n * 10 + (m_data[m_pos] - '0'), INT_MAX);
-                    ++m_pos;
-                }
-                if (m_pos < m_size && m_data[m_pos] == ' ')
-                    ++m_pos;
-                if (isBin)
-                    m_pos += int(std::min<long long>(n, m_size - m_pos));
-            } else if (c == '\\' && m_pos < m_size) {
-                ++m_pos;
-            }
-            continue;
-        }
-        switch (c) {
-        case '{':
-            openGroup();
-            break;
-        case '}':
-            closeGroup();
-            break;
-        case '\\': {
-            if (m_pos >= m_size)
-                return;
-            const char next = m_data[m_pos];
-            if (!isLetter(next)) {
-                ++m_pos;
-                controlSymbol(next);
-                m_groupStart = false;
-                break;
-            }
-            const int start = m_pos;
-            while (m_pos < m_size && isLetter(m_data[m_pos]))
-                ++m_pos;
-            const QByteArray word(m_data + start, std::min(m_pos - start, kMaxWordLength));
-            bool negative = false;
-            if (m_pos < m_size && m_data[m_pos] == '-' && m_pos + 1 < m_size && isDigit(m_data[m_pos + 1])) {
-                negative = true;
-                ++m_pos;
-            }
-            bool hasParam = false;
-            long long value = 0;
-            while (m_pos < m_size && isDigit(m_data[m_pos])) {
-                hasParam = true;
-                value = std::min<long long>(value * 10 + (m_data[m_pos] - '0'), INT_MAX);
-                ++m_pos;
-            }
-            if (m_pos < m_size && m_data[m_pos] == ' ')
-                ++m_pos;
-            controlWord(word, hasParam, int(negative ? -value : value));
-            m_groupStart = false;
-            break;
-        }
-        case '\r':
-        case '\n':
-            break;
-        default:
-            plainByte(static_cast<unsigned char>(c));
-            m_groupStart = false;
-            break;
-        }
+    while (!m_ended) {
+        const RtfToken t = tokens.next();
+        if (t.kind == RtfToken::Kind::End)
+            return;
+        if (m_ignoredDepth > 0)
+            ignoredToken(t);
+        else
+            token(t);
     }
+}
+
+void RtfParser::token(const RtfToken &t)
+{
+    switch (t.kind) {
+    case RtfToken::Kind::GroupOpen:
+        openGroup();
+        return;
+    case RtfToken::Kind::GroupClose:
+        closeGroup();
+        return;
+    case RtfToken::Kind::ControlWord:
+        controlWord(t);
+        break;
+    case RtfToken::Kind::ControlSymbol:
+        controlSymbol(t);
+        break;
+    case RtfToken::Kind::Text:
+        plainText(t.text);
+        break;
+    case RtfToken::Kind::Binary:
+        binary(t.text);
+        break;
+    case RtfToken::Kind::End:
+        return;
+    }
+    m_groupStart = false;
+}
+
+// Past the nesting limit only the braces count, until the group that went
+// too deep closes.
+void RtfParser::ignoredToken(const RtfToken &t)
+{
+    if (t.kind == RtfToken::Kind::GroupOpen)
+        ++m_ignoredDepth;
+    else if (t.kind == RtfToken::Kind::GroupClose)
+        --m_ignoredDepth;
 }
 
 void RtfParser::openGroup()
@@ -208,20 +146,21 @@ void RtfParser::finishDocument()
     m_ended = true;
 }
 
-void RtfParser::controlSymbol(char symbol)
+void RtfParser::controlSymbol(const RtfToken &t)
 {
-    switch (symbol) {
+    switch (t.symbol) {
     case '*':
         if (m_groupStart)
             m_starred = true;
         return;
     case '\'':
-        hexByte();
+        if (t.hasParam) // not a hex pair: nothing
+            hexByte(static_cast<unsigned char>(t.param));
         return;
     case '\\':
     case '{':
     case '}':
-        plainByte(static_cast<unsigned char>(symbol));
+        plainByte(static_cast<unsigned char>(t.symbol));
         return;
     case '~':
         addChar(QChar(0x00A0));
@@ -244,25 +183,10 @@ void RtfParser::controlSymbol(char symbol)
     }
 }
 
-void RtfParser::hexByte()
+void RtfParser::hexByte(unsigned char byte)
 {
-    // A truncated escape at the end of the data is dropped.
-    if (m_pos + 2 > m_size) {
-        m_pos = m_size;
-        return;
-    }
-    const int high = hexValue(m_data[m_pos]);
-    const int low = hexValue(m_data[m_pos + 1]);
-    if (high < 0 || low < 0) {
-        // Not a hex pair: skip what is there, one character at a time.
-        if (high >= 0)
-            ++m_pos;
-        return;
-    }
-    m_pos += 2;
     if (skippingFallback())
         return;
-    const unsigned char byte = static_cast<unsigned char>(high * 16 + low);
     if (m_state.destination == Destination::FontTable) {
         m_fontName += CodePage1252::toUnicode(byte);
         return;
@@ -271,12 +195,11 @@ void RtfParser::hexByte()
         addChar(CodePage1252::toUnicode(byte));
 }
 
-void RtfParser::binary(int count)
+void RtfParser::binary(std::string_view bytes)
 {
-    count = std::max(0, std::min(count, m_size - m_pos));
+    const qsizetype count = qsizetype(bytes.size());
     if (m_state.destination == Destination::Picture && m_picture.data.size() + count <= kMaxPictureBytes)
-        m_picture.data.append(m_data + m_pos, count);
-    m_pos += count;
+        m_picture.data.append(bytes.data(), count);
 }
 
 bool RtfParser::skippingFallback()
@@ -285,6 +208,12 @@ bool RtfParser::skippingFallback()
         return false;
     --m_fallbackLeft;
     return true;
+}
+
+void RtfParser::plainText(std::string_view bytes)
+{
+    for (char c : bytes)
+        plainByte(static_cast<unsigned char>(c));
 }
 
 void RtfParser::plainByte(unsigned char byte)
@@ -369,7 +298,7 @@ void RtfParser::finishFontEntry()
     if (name.endsWith(QLatin1Char(';')))
         name.chop(1);
     if (!name.isEmpty() && (m_fonts.size() < kMaxFonts || m_fonts.contains(m_fontEntry)))
-        m_fonts.insert(m_fontEntry, RtfFont {name, m_fontCharset});
+        m_fonts.insert(m_fontEntry, RtfFont { name, m_fontCharset });
     m_fontName.clear();
     m_fontCharset = 0;
 }
@@ -393,241 +322,4 @@ void RtfParser::finishPicture()
     m_picture = RtfPicture();
     m_pictureGroupDepth = -1;
     m_nibble = -1;
-}
-
-void RtfParser::controlWord(const QByteArray &word, bool hasParam, int param)
-{
-    if (word == "bin") {
-        binary(hasParam ? param : 0);
-        return;
-    }
-    if (m_starred) {
-        m_starred = false;
-        // "\*\shppict" holds the picture proper; every other starred
-        // destination this reader does not know is skipped whole.
-        if (word != "shppict")
-            m_state.destination = Destination::Skip;
-        return;
-    }
-    if (m_state.destination == Destination::Skip)
-        return;
-    if (destinationWord(word))
-        return;
-    switch (m_state.destination) {
-    case Destination::FontTable:
-        if (word == "f" && hasParam) {
-            if (!m_fontName.isEmpty())
-                finishFontEntry();
-            m_fontEntry = param;
-        } else if (word == "fcharset") {
-            m_fontCharset = param;
-        } else if (word == "u" && hasParam) {
-            addUnicode(param);
-        } else if (word == "uc") {
-            m_state.unicodeSkip = std::clamp(param, 0, 16);
-        }
-        return;
-    case Destination::ColorTable:
-        if (word == "red")
-            m_red = std::clamp(param, 0, 255);
-        else if (word == "green")
-            m_green = std::clamp(param, 0, 255);
-        else if (word == "blue")
-            m_blue = std::clamp(param, 0, 255);
-        return;
-    case Destination::Picture:
-        pictureWord(word, hasParam, param);
-        return;
-    case Destination::Skip:
-        return;
-    case Destination::Body:
-        break;
-    }
-    if (word == "u" && hasParam) {
-        addUnicode(param);
-        return;
-    }
-    if (word == "uc") {
-        m_state.unicodeSkip = std::clamp(param, 0, 16);
-        return;
-    }
-    if (characterWord(word, hasParam, param) || paragraphWord(word, hasParam, param))
-        return;
-    specialCharacterWord(word);
-}
-
-bool RtfParser::destinationWord(const QByteArray &word)
-{
-    if (word == "fonttbl") {
-        m_state.destination = Destination::FontTable;
-        m_fontName.clear();
-        return true;
-    }
-    if (word == "colortbl") {
-        m_state.destination = Destination::ColorTable;
-        m_colors.clear();
-        m_red = m_green = m_blue = -1;
-        return true;
-    }
-    if (word == "pict") {
-        if (m_state.destination == Destination::Body) {
-            flush();
-            m_state.destination = Destination::Picture;
-            m_picture = RtfPicture();
-            m_pictureGroupDepth = int(m_stack.size());
-            m_nibble = -1;
-        } else {
-            m_state.destination = Destination::Skip;
-        }
-        return true;
-    }
-    if (isSkippedDestination(word)) {
-        if (m_state.destination == Destination::FontTable && !m_fontName.isEmpty())
-            finishFontEntry();
-        m_state.destination = Destination::Skip;
-        return true;
-    }
-    return false;
-}
-
-bool RtfParser::characterWord(const QByteArray &word, bool hasParam, int param)
-{
-    RtfCharState &c = m_state.chr;
-    const bool on = !hasParam || param != 0;
-    if (word == "plain") {
-        c = RtfCharState();
-    } else if (word == "f") {
-        c.font = param;
-    } else if (word == "fs") {
-        c.halfPoints = hasParam && param > 0 ? std::min(param, 3276) : 24;
-    } else if (word == "b") {
-        c.bold = on;
-    } else if (word == "i") {
-        c.italic = on;
-    } else if (word == "ul" || word == "uld" || word == "uldb" || word == "ulw" || word == "ulth"
-               || word == "uldash" || word == "ulwave") {
-        c.underline = on;
-    } else if (word == "ulnone") {
-        c.underline = false;
-    } else if (word == "strike" || word == "striked") {
-        c.strike = on;
-    } else if (word == "v") {
-        c.hidden = on;
-    } else if (word == "cf") {
-        c.foreground = std::max(0, param);
-    } else if (word == "cb" || word == "highlight" || word == "chcbpat") {
-        c.background = std::max(0, param);
-    } else if (word == "super") {
-        c.vertical = 1;
-    } else if (word == "sub") {
-        c.vertical = -1;
-    } else if (word == "nosupersub") {
-        c.vertical = 0;
-    } else if (word == "deff") {
-        m_defaultFont = param;
-    } else {
-        return false;
-    }
-    return true;
-}
-
-bool RtfParser::paragraphWord(const QByteArray &word, bool, int param)
-{
-    RtfParaState &p = m_state.para;
-    // Indents and spacing beyond a few metres are nonsense; keep them sane.
-    const int twips = std::clamp(param, -100000, 100000);
-    if (word == "pard")
-        p = RtfParaState();
-    else if (word == "ql")
-        p.alignment = RtfParaState::Left;
-    else if (word == "qc")
-        p.alignment = RtfParaState::Center;
-    else if (word == "qr")
-        p.alignment = RtfParaState::Right;
-    else if (word == "qj" || word == "qd")
-        p.alignment = RtfParaState::Justify;
-    else if (word == "li")
-        p.leftIndent = twips;
-    else if (word == "ri")
-        p.rightIndent = twips;
-    else if (word == "fi")
-        p.firstIndent = twips;
-    else if (word == "sb")
-        p.spaceBefore = twips;
-    else if (word == "sa")
-        p.spaceAfter = twips;
-    else
-        return false;
-    return true;
-}
-
-bool RtfParser::pictureWord(const QByteArray &word, bool hasParam, int param)
-{
-    RtfPicture &p = m_picture;
-    const int value = hasParam ? param : 0;
-    if (word == "pngblip")
-        p.kind = RtfPicture::Png;
-    else if (word == "jpegblip")
-        p.kind = RtfPicture::Jpeg;
-    else if (word == "dibitmap")
-        p.kind = RtfPicture::Dib;
-    else if (word == "wbitmap")
-        p.kind = RtfPicture::WBitmap;
-    else if (word == "wmetafile") {
-        p.kind = RtfPicture::WMetafile;
-        if (hasParam)
-            p.mapMode = param;
-    }
-    else if (word == "emfblip")
-        p.kind = RtfPicture::Emf;
-    else if (word == "picw")
-        p.picw = value;
-    else if (word == "pich")
-        p.pich = value;
-    else if (word == "picwgoal")
-        p.goalWidth = value;
-    else if (word == "pichgoal")
-        p.goalHeight = value;
-    else if (word == "picscalex")
-        p.scaleX = value;
-    else if (word == "picscaley")
-        p.scaleY = value;
-    else if (word == "wbmbitspixel")
-        p.bitsPerPixel = value;
-    else if (word == "wbmplanes")
-        p.planes = value;
-    else if (word == "wbmwidthbytes")
-        p.widthBytes = value;
-    else
-        return false;
-    return true;
-}
-
-void RtfParser::specialCharacterWord(const QByteArray &word)
-{
-    if (word == "par" || word == "sect" || word == "page" || word == "row") {
-        endParagraph();
-    } else if (word == "line") {
-        addChar(QChar(QChar::LineSeparator));
-    } else if (word == "tab" || word == "cell") {
-        addChar(QLatin1Char('\t'));
-    } else if (word == "emdash") {
-        addChar(QChar(0x2014));
-    } else if (word == "endash") {
-        addChar(QChar(0x2013));
-    } else if (word == "bullet") {
-        addChar(QChar(0x2022));
-    } else if (word == "lquote") {
-        addChar(QChar(0x2018));
-    } else if (word == "rquote") {
-        addChar(QChar(0x2019));
-    } else if (word == "ldblquote") {
-        addChar(QChar(0x201C));
-    } else if (word == "rdblquote") {
-        addChar(QChar(0x201D));
-    } else if (word == "emspace") {
-        addChar(QChar(0x2003));
-    } else if (word == "enspace") {
-        addChar(QChar(0x2002));
-    }
 }

@@ -1,10 +1,11 @@
 #pragma once
 
-// Rich Text Format tokenizer and state machine. Qt reads HTML and Markdown
-// but no RTF, and cell texts are stored as RTF, so the program reads it
-// itself. The parser only tracks the character, paragraph and picture state
-// that word processors write and hands runs of text, paragraph ends and
-// pictures to a handler; building a document is the handler's job.
+// Rich Text Format state machine over RtfTokenizer's tokens. Qt reads HTML
+// and Markdown but no RTF, and cell texts are stored as RTF, so the program
+// reads it itself. The parser only tracks the character, paragraph and
+// picture state that word processors write and hands runs of text,
+// paragraph ends and pictures to a handler; building a document is the
+// handler's job.
 //
 // The input is hostile: nesting, counts, numbers and sizes are bounded,
 // truncated escapes and unbalanced braces end or skip quietly.
@@ -15,18 +16,23 @@
 #include <QString>
 #include <QVector>
 
+#include <string_view>
+
+struct RtfToken;
+class RtfTokenizer;
+
 struct RtfCharState
 {
-    int font = -1;         // \f number; -1 is the document's default font
-    int halfPoints = 24;   // \fs
+    int font = -1; // \f number; -1 is the document's default font
+    int halfPoints = 24; // \fs
     bool bold = false;
     bool italic = false;
     bool underline = false;
     bool strike = false;
-    bool hidden = false;   // \v: not shown, not read
-    int foreground = 0;    // \cf colour table index; 0 is automatic
-    int background = 0;    // \cb, \highlight, \chcbpat; 0 is none
-    int vertical = 0;      // 1 superscript, -1 subscript
+    bool hidden = false; // \v: not shown, not read
+    int foreground = 0; // \cf colour table index; 0 is automatic
+    int background = 0; // \cb, \highlight, \chcbpat; 0 is none
+    int vertical = 0; // 1 superscript, -1 subscript
 
     friend bool operator==(const RtfCharState &a, const RtfCharState &b)
     {
@@ -54,16 +60,16 @@ struct RtfPicture
     enum Kind { Unknown, Png, Jpeg, Dib, WBitmap, WMetafile, Emf };
     Kind kind = Unknown;
     QByteArray data;
-    int picw = 0;          // pixels for bitmaps, 0.01 mm for metafiles
+    int picw = 0; // pixels for bitmaps, 0.01 mm for metafiles
     int pich = 0;
-    int goalWidth = 0;     // twips
+    int goalWidth = 0; // twips
     int goalHeight = 0;
-    int scaleX = 100;      // percent
+    int scaleX = 100; // percent
     int scaleY = 100;
-    int bitsPerPixel = 1;  // \wbmbitspixel
-    int planes = 1;        // \wbmplanes
-    int widthBytes = 0;    // \wbmwidthbytes
-    int mapMode = 8;       // \wmetafileN: the mapping mode of a plain metafile
+    int bitsPerPixel = 1; // \wbmbitspixel
+    int planes = 1; // \wbmplanes
+    int widthBytes = 0; // \wbmwidthbytes
+    int mapMode = 8; // \wmetafileN: the mapping mode of a plain metafile
 };
 
 struct RtfFont
@@ -113,38 +119,42 @@ private:
         int unicodeSkip = 1; // \uc
     };
 
-    void run();
+    void run(RtfTokenizer &tokens);
+    void token(const RtfToken &token);
+    void ignoredToken(const RtfToken &token);
     void openGroup();
     void closeGroup();
-    void controlWord(const QByteArray &word, bool hasParam, int param);
-    void controlSymbol(char symbol);
-    bool characterWord(const QByteArray &word, bool hasParam, int param);
-    bool paragraphWord(const QByteArray &word, bool hasParam, int param);
-    bool pictureWord(const QByteArray &word, bool hasParam, int param);
-    bool destinationWord(const QByteArray &word);
-    void specialCharacterWord(const QByteArray &word);
-    void hexByte();
-    void binary(int count);
+    void controlSymbol(const RtfToken &token);
+    void hexByte(unsigned char byte);
+    void binary(std::string_view bytes);
+    void plainText(std::string_view bytes);
+    void plainByte(unsigned char byte);
     void addChar(QChar c);
     void addUnicode(int code);
-    void plainByte(unsigned char byte);
     void flush();
     void endParagraph();
     void finishPicture();
     void finishFontEntry();
     void finishColorEntry();
     void finishDocument();
+
+    // Control words, by destination (rtfparser_words.cpp).
+    void controlWord(const RtfToken &token);
+    bool destinationWord(std::string_view word);
+    void enterDestination(Destination destination);
+    void fontTableWord(const RtfToken &token);
+    void colorTableWord(const RtfToken &token);
+    void bodyWord(const RtfToken &token);
+    bool unicodeWord(const RtfToken &token);
+    void specialCharacterWord(std::string_view word);
     [[nodiscard]] bool skippingFallback();
 
     Handler &m_handler;
-    const char *m_data = nullptr;
-    int m_size = 0;
-    int m_pos = 0;
     bool m_ended = false;
-    bool m_starred = false;     // "\*" seen at the start of the current group
-    bool m_groupStart = false;  // no token yet in the current group
-    int m_ignoredDepth = 0;     // groups past the nesting limit
-    int m_fallbackLeft = 0;     // \u fallback characters still to drop
+    bool m_starred = false; // "\*" seen at the start of the current group
+    bool m_groupStart = false; // no token yet in the current group
+    int m_ignoredDepth = 0; // groups past the nesting limit
+    int m_fallbackLeft = 0; // \u fallback characters still to drop
     QVector<Group> m_stack;
     Group m_state;
 
