@@ -66,7 +66,7 @@ int readRanged(TReader &reader, int low, int high)
 {
     const int value = reader.readInteger();
     if (value < low || value > high)
-        throw EStreamError(StreamMessages::invalidPropertyValue());
+        throw StreamError(StreamMessages::invalidPropertyValue());
     return value;
 }
 
@@ -136,7 +136,7 @@ void readObjects(TReader &reader, TComponent &owner, TComponent &parent, ReadRep
     try {
         reader.readListBegin();
         reader.readComponents(&owner, &parent, [&report](TComponent *) { ++report.objectsRead; });
-    } catch (const EStreamError &) {
+    } catch (const StreamError &) {
         report.damaged = true;
     }
 }
@@ -169,7 +169,7 @@ bool write(QIODevice &device, const CalendarPage &page, const TComponent *object
         TWriter writer(device);
         writeBody(writer, page, objectParent);
         writer.flush();
-    } catch (const EStreamError &failure) {
+    } catch (const StreamError &failure) {
         if (error)
             *error = failure.message();
         return false;
@@ -198,7 +198,7 @@ bool read(QIODevice &device, CalendarPage &page, TComponent *objectOwner, QStrin
             if (found.version > 2)
                 readObjects(reader, *objectOwner, objectParent ? *objectParent : *objectOwner, found);
         }
-    } catch (const EStreamError &failure) {
+    } catch (const StreamError &failure) {
         if (error)
             *error = failure.message();
         return false;
@@ -215,7 +215,7 @@ bool load(const QString &fileName, CalendarPage &page, TComponent *objectOwner, 
     try {
         const auto file = FileStreams::openForReading(fileName, kMaxFileSize);
         return read(*file, page, objectOwner, error, objectParent, report);
-    } catch (const EStreamError &failure) {
+    } catch (const StreamError &failure) {
         if (error)
             *error = failure.message();
         return false;

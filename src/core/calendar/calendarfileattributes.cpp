@@ -15,7 +15,7 @@ constexpr qint32 kMaxMarginHundredths = 500; // the page refuses margins of 5 in
 
 [[noreturn]] void refuse()
 {
-    throw EStreamError(StreamMessages::invalidPropertyValue());
+    throw StreamError(StreamMessages::invalidPropertyValue());
 }
 
 void writeFont(TWriter &writer, const CalendarFont &font)

@@ -27,10 +27,10 @@ void CalendarFileCell::writeProperties(TWriter &writer) const
         PropertyIO::writeBinary(writer, "RtfText.Data", m_source.rtf());
 }
 
-TPropertyRead CalendarFileCell::readProperty(const QString &path, TReader &reader)
+PropertyRead CalendarFileCell::readProperty(const QString &path, TReader &reader)
 {
     if (!m_target || !PropertyIO::is(path, "RtfText.Data"))
         return TComponent::readProperty(path, reader);
     m_target->setRtf(reader.readBinary());
-    return TPropertyRead::Done;
+    return PropertyRead::Done;
 }

@@ -16,7 +16,7 @@ public:
     explicit CalendarFileCell(const TWPRtfStorage &storage);
     [[nodiscard]] QString className() const override;
     void writeProperties(TWriter &writer) const override;
-    TPropertyRead readProperty(const QString &path, TReader &reader) override;
+    PropertyRead readProperty(const QString &path, TReader &reader) override;
 
 private:
     const TWPRtfStorage &m_source;

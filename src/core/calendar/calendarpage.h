@@ -1,5 +1,8 @@
 #pragma once
 
+// Pascal-case members are the program's documented names and stay as
+// documented; everything else follows Qt naming.
+
 #include "calendar/calendarattributes.h"
 #include "calendar/daycell.h"
 #include "calendar/pagelayout.h"

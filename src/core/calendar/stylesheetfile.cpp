@@ -22,7 +22,7 @@ void writeBody(TWriter &writer, const CalendarPage &page)
     writer.writeListEnd();
 }
 
-bool reportFailure(const EStreamError &failure, QString *error)
+bool reportFailure(const StreamError &failure, QString *error)
 {
     if (error)
         *error = failure.message();
@@ -37,7 +37,7 @@ bool write(QIODevice &device, const CalendarPage &page, QString *error)
         TWriter writer(device);
         writeBody(writer, page);
         writer.flush();
-    } catch (const EStreamError &failure) {
+    } catch (const StreamError &failure) {
         return reportFailure(failure, error);
     }
     return true;
@@ -64,7 +64,7 @@ bool read(QIODevice &device, CalendarPage &page, QString *error, int *version)
         reader.readListEnd();
         if (version)
             *version = v;
-    } catch (const EStreamError &failure) {
+    } catch (const StreamError &failure) {
         return reportFailure(failure, error);
     }
     attributes.wmfBorderFile.clear();
@@ -80,7 +80,7 @@ bool load(const QString &fileName, CalendarPage &page, QString *error)
     try {
         const auto file = FileStreams::openForReading(fileName, kMaxFileSize);
         return read(*file, page, error);
-    } catch (const EStreamError &failure) {
+    } catch (const StreamError &failure) {
         return reportFailure(failure, error);
     }
 }

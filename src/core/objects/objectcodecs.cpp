@@ -1,6 +1,6 @@
 #include "objects/objectcodecs.h"
 
-#include "objects/vbitmap.h"
+#include "objects/storedbitmap.h"
 
 #include "graphics/picture.h"
 #include "graphics/picturedata.h"
@@ -22,7 +22,7 @@ constexpr int kMaxCoordinate = 1 << 24;
 
 [[noreturn]] void invalidValue()
 {
-    throw EStreamError(StreamMessages::invalidPropertyValue());
+    throw StreamError(StreamMessages::invalidPropertyValue());
 }
 
 } // namespace
@@ -45,7 +45,7 @@ Picture PictureCodec::read(TReader &reader) const
     return picture;
 }
 
-void BitmapCodec::write(TWriter &writer, const char *name, const TVBitmap &value, const WriteRule &rule) const
+void BitmapCodec::write(TWriter &writer, const char *name, const StoredBitmap &value, const WriteRule &rule) const
 {
     QByteArray data;
     if (!value.isEmpty()) {
@@ -56,10 +56,10 @@ void BitmapCodec::write(TWriter &writer, const char *name, const TVBitmap &value
     binary.write(writer, name, data, rule);
 }
 
-TVBitmap BitmapCodec::read(TReader &reader) const
+StoredBitmap BitmapCodec::read(TReader &reader) const
 {
     const QByteArray data = reader.readBinary();
-    TVBitmap bitmap;
+    StoredBitmap bitmap;
     if (data.isEmpty())
         return bitmap;
     const qint32 length = data.size() >= 4 ? qFromLittleEndian<qint32>(data.constData()) : -1;

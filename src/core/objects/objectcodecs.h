@@ -3,7 +3,7 @@
 #include "stream/recordcodecs.h"
 
 class Picture;
-class TVBitmap;
+class StoredBitmap;
 class TWPRtfStorage;
 
 // Codecs of the values only placed objects store, for their record tables.
@@ -27,8 +27,8 @@ struct PictureCodec
 // A bitmap property's data: a 4-byte length, then the BMP file.
 struct BitmapCodec
 {
-    void write(TWriter &writer, const char *name, const TVBitmap &value, const WriteRule &rule) const;
-    [[nodiscard]] TVBitmap read(TReader &reader) const;
+    void write(TWriter &writer, const char *name, const StoredBitmap &value, const WriteRule &rule) const;
+    [[nodiscard]] StoredBitmap read(TReader &reader) const;
 };
 
 // Rich text as its RTF bytes.

@@ -1,5 +1,8 @@
 #pragma once
 
+// Pascal-case members are the program's documented names and stay as
+// documented; everything else follows Qt naming.
+
 #include "base/calendarfont.h"
 #include "base/rect.h"
 

@@ -73,7 +73,7 @@ bool TVLabelObjectFiler::loadObjects(TComponent *owner, TComponent *parent, cons
     try {
         const auto file = FileStreams::openForReading(fileName, kMaxFileSize);
         return loadObjects(owner, parent, *file, loaded, error);
-    } catch (const EStreamError &e) {
+    } catch (const StreamError &e) {
         return fail(error, e.message());
     }
 }
@@ -102,7 +102,7 @@ bool TVLabelObjectFiler::loadObjects(TComponent *owner, TComponent *parent, QIOD
             if (loaded)
                 loaded->push_back(object);
         });
-    } catch (const EStreamError &e) {
+    } catch (const StreamError &e) {
         return fail(error, e.message());
     }
     return true;
@@ -117,7 +117,7 @@ TVGraphicControl *TVLabelObjectFiler::duplicateObject(
         TWriter writer(buffer);
         writeRecords(writer, { &object });
         writer.flush();
-    } catch (const EStreamError &e) {
+    } catch (const StreamError &e) {
         fail(error, e.message());
         return nullptr;
     }

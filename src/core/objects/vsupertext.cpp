@@ -95,7 +95,7 @@ void TVSuperText::setOutlineWidth(int width)
     assign(m_outlineWidth, width);
 }
 
-void TVSuperText::setImage(const TVBitmap &image)
+void TVSuperText::setImage(const StoredBitmap &image)
 {
     m_image = image;
     invalidate();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "objects/objecttypes.h"
-#include "objects/vbitmap.h"
+#include "objects/storedbitmap.h"
 #include "objects/vgraphiccontrol.h"
 
 // Display text whose letters are filled with a colour, a texture or a
@@ -35,9 +35,9 @@ public:
     void setGradientToColor(TColor color);
     [[nodiscard]] TColor gradientFromColor() const { return m_gradientFromColor; }
     void setGradientFromColor(TColor color);
-    [[nodiscard]] const TVBitmap &image() const { return m_image; }
+    [[nodiscard]] const StoredBitmap &image() const { return m_image; }
     // Copies the bitmap; an empty one empties the texture.
-    void setImage(const TVBitmap &image);
+    void setImage(const StoredBitmap &image);
     [[nodiscard]] TColor outlineColor() const { return m_outlineColor; }
     void setOutlineColor(TColor color);
     [[nodiscard]] TPenStyle outlineStyle() const { return m_outlineStyle; }
@@ -76,7 +76,7 @@ private:
     TFillDirection m_fillDirection = gdRight;
     TColor m_gradientToColor = 0x00FFFF;
     TColor m_gradientFromColor = 0xFF0000;
-    TVBitmap m_image;
+    StoredBitmap m_image;
     TColor m_outlineColor = clBlack;
     TPenStyle m_outlineStyle = psSolid;
     int m_outlineWidth = 1;

@@ -99,7 +99,7 @@ void TComponent::writeProperties(TWriter &writer) const
     records().write(*this, writer);
 }
 
-TPropertyRead TComponent::readProperty(const QString &path, TReader &reader)
+PropertyRead TComponent::readProperty(const QString &path, TReader &reader)
 {
     return records().read(*this, path, reader);
 }

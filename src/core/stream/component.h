@@ -9,7 +9,7 @@ class TReader;
 class TWriter;
 
 // What a component's readProperty() did with one stored property.
-enum class TPropertyRead {
+enum class PropertyRead {
     // The value was read: exactly one value consumed.
     Done,
     // No such property; nothing consumed. The reader skips the value and
@@ -96,7 +96,7 @@ public:
     virtual void writeProperties(TWriter &writer) const;
     // Reads the record of records() that takes the path; any other plain
     // name is NotFound, any other dotted path InvalidPath.
-    virtual TPropertyRead readProperty(const QString &path, TReader &reader);
+    virtual PropertyRead readProperty(const QString &path, TReader &reader);
     // Runs after the record was read; isLoading() is already false here.
     virtual void loaded() { }
 

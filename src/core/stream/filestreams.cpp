@@ -17,7 +17,7 @@ std::unique_ptr<QIODevice> openForReading(const QString &fileName, qint64 maxSiz
     QByteArray bytes;
     QString reason;
     if (!SafeFileReader::read(fileName, maxSize, &bytes, &reason))
-        throw EStreamError(StreamMessages::cannotOpenFile(QDir::toNativeSeparators(fileName))
+        throw StreamError(StreamMessages::cannotOpenFile(QDir::toNativeSeparators(fileName))
             + QStringLiteral(": ") + reason);
     buffer->setData(bytes);
     buffer->open(QIODevice::ReadOnly);
@@ -32,7 +32,7 @@ bool save(const QString &fileName, const std::function<void(TWriter &)> &body, Q
         TWriter writer(buffer);
         body(writer);
         writer.flush();
-    } catch (const EStreamError &failure) {
+    } catch (const StreamError &failure) {
         if (error)
             *error = failure.message();
         return false;

@@ -54,7 +54,7 @@ void writeFont(TWriter &writer, const char *prefix, const CalendarFont &font, in
     writeSet(writer, (head + "Style").constData(), style, styleNames());
 }
 
-TPropertyRead readFont(TReader &reader, const QString &subName, CalendarFont &font, int *pitch)
+PropertyRead readFont(TReader &reader, const QString &subName, CalendarFont &font, int *pitch)
 {
     if (is(subName, "Color")) {
         font.color = reader.readColor();
@@ -73,9 +73,9 @@ TPropertyRead readFont(TReader &reader, const QString &subName, CalendarFont &fo
         font.underline = style & 4u;
         font.strikeout = style & 8u;
     } else {
-        return TPropertyRead::NotFound;
+        return PropertyRead::NotFound;
     }
-    return TPropertyRead::Done;
+    return PropertyRead::Done;
 }
 
 } // namespace PropertyIO

@@ -20,7 +20,7 @@ namespace PropertyIO {
 void writeFont(TWriter &writer, const char *prefix, const CalendarFont &font, int pitch = fpDefault);
 // subName is the part after the prefix and the dot ("Height"); NotFound for
 // any other name. A positive (cell) height is taken as the size it gives.
-TPropertyRead readFont(TReader &reader, const QString &subName, CalendarFont &font, int *pitch = nullptr);
+PropertyRead readFont(TReader &reader, const QString &subName, CalendarFont &font, int *pitch = nullptr);
 
 [[nodiscard]] int fontHeightFromPoints(int points);
 [[nodiscard]] int pointsFromFontHeight(int height);

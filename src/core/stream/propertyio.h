@@ -28,11 +28,11 @@ class TWriter;
 //       if (!m_source.isEmpty())
 //           PropertyIO::writeBinary(w, "RtfText.Data", m_source.rtf());
 //   }
-//   TPropertyRead CalendarFileCell::readProperty(const QString &path, TReader &r) {
+//   PropertyRead CalendarFileCell::readProperty(const QString &path, TReader &r) {
 //       if (!m_target || !PropertyIO::is(path, "RtfText.Data"))
 //           return TComponent::readProperty(path, r);
 //       m_target->setRtf(r.readBinary());
-//       return TPropertyRead::Done;
+//       return PropertyRead::Done;
 //   }
 namespace PropertyIO {
 

@@ -23,7 +23,7 @@ public:
     {
         if (++m_depth > limit) {
             --m_depth;
-            throw EStreamError(StreamMessages::invalidStreamFormat());
+            throw StreamError(StreamMessages::invalidStreamFormat());
         }
     }
     ~DepthGuard() { --m_depth; }
@@ -60,7 +60,7 @@ TReader::~TReader()
 
 void TReader::propertyValueError()
 {
-    throw EStreamError(StreamMessages::invalidPropertyValue());
+    throw StreamError(StreamMessages::invalidPropertyValue());
 }
 
 bool TReader::fillBuffer()
@@ -81,13 +81,13 @@ void TReader::read(void *data, int count)
             if (count >= kBufferSize) { // large blocks bypass the buffer
                 const qint64 got = m_device.read(out, count);
                 if (got <= 0)
-                    throw EStreamError(StreamMessages::readError());
+                    throw StreamError(StreamMessages::readError());
                 out += got;
                 count -= int(got);
                 continue;
             }
             if (!fillBuffer())
-                throw EStreamError(StreamMessages::readError());
+                throw StreamError(StreamMessages::readError());
         }
         const int chunk = std::min(count, m_end - m_position);
         std::memcpy(out, m_buffer.data() + m_position, size_t(chunk));
@@ -107,7 +107,7 @@ TValueType TReader::readValue()
 TValueType TReader::nextValue()
 {
     if (m_position == m_end && !fillBuffer())
-        throw EStreamError(StreamMessages::readError());
+        throw StreamError(StreamMessages::readError());
     return TValueType(quint8(m_buffer[size_t(m_position)]));
 }
 
@@ -134,11 +134,11 @@ qint32 TReader::readLength()
 QByteArray TReader::readBytes(qint64 count)
 {
     if (count < 0)
-        throw EStreamError(StreamMessages::readError());
+        throw StreamError(StreamMessages::readError());
     // A length beyond what the device still holds is refused before any
     // memory is taken for it.
     if (!m_device.isSequential() && count > (m_end - m_position) + m_device.bytesAvailable())
-        throw EStreamError(StreamMessages::readError());
+        throw StreamError(StreamMessages::readError());
     QByteArray out;
     constexpr qint64 kChunk = 1 << 20;
     while (count > 0) {
@@ -154,7 +154,7 @@ QByteArray TReader::readBytes(qint64 count)
 void TReader::skipBytes(qint64 count)
 {
     if (count < 0)
-        throw EStreamError(StreamMessages::readError());
+        throw StreamError(StreamMessages::readError());
     char scratch[256];
     while (count > 0) {
         const int chunk = int(std::min<qint64>(count, sizeof scratch));
@@ -308,7 +308,7 @@ void TReader::readSignature()
     char signature[4];
     read(signature, 4);
     if (std::memcmp(signature, "TPF0", 4) != 0)
-        throw EStreamError(StreamMessages::invalidStreamFormat());
+        throw StreamError(StreamMessages::invalidStreamFormat());
 }
 
 int TReader::readPrefix(int *childPosition)
@@ -400,13 +400,13 @@ void TReader::readProperty(TComponent &component)
 {
     const QString path = readStr();
     switch (component.readProperty(path, *this)) {
-    case TPropertyRead::Done:
+    case PropertyRead::Done:
         return;
-    case TPropertyRead::NotFound:
+    case PropertyRead::NotFound:
         skipValue();
-        throw EStreamError(StreamMessages::propertyDoesNotExist());
-    case TPropertyRead::InvalidPath:
-        throw EStreamError(StreamMessages::invalidPropertyPath());
+        throw StreamError(StreamMessages::propertyDoesNotExist());
+    case PropertyRead::InvalidPath:
+        throw StreamError(StreamMessages::invalidPropertyPath());
     }
 }
 
@@ -440,11 +440,11 @@ TComponent *TReader::readComponent()
         // Only written against an ancestor, which this program never does.
         component = m_owner ? m_owner->findComponent(name) : nullptr;
         if (!component)
-            throw EStreamError(StreamMessages::invalidStreamFormat());
+            throw StreamError(StreamMessages::invalidStreamFormat());
     } else {
         component = TClassRegistry::create(className, m_owner);
         if (!component)
-            throw EStreamError(StreamMessages::classNotFound(className));
+            throw StreamError(StreamMessages::classNotFound(className));
     }
     component->m_loading = component->m_reading = true;
     try {
@@ -455,7 +455,7 @@ TComponent *TReader::readComponent()
                 onSetName(*this, component, name);
             const TComponent *other = m_owner ? m_owner->findComponent(name) : nullptr;
             if (other && other != component)
-                throw EStreamError(StreamMessages::duplicateName(name));
+                throw StreamError(StreamMessages::duplicateName(name));
             component->setName(name);
         }
         readRecordBody(*component);

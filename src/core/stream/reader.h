@@ -13,7 +13,7 @@ class QIODevice;
 class TComponent;
 
 // Reads the typed value stream from an open device through a 1000-byte
-// buffer. Every failure throws EStreamError with the user's message:
+// buffer. Every failure throws StreamError with the user's message:
 // "Invalid property value" (a value of the wrong kind), "Invalid stream
 // format" (no signature), "Stream read error" (the data ends early), "Class
 // %s not found", "A component named %s already exists", "Property does not

@@ -76,7 +76,7 @@ QList<Property> of(const TComponent &component)
             const QString name = reader.readStr();
             out.append({ name, readAnyValue(reader) });
         }
-    } catch (const EStreamError &) {
+    } catch (const StreamError &) {
         // A record this program wrote always reads back; keep what was read.
     }
     return out;

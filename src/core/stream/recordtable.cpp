@@ -30,11 +30,11 @@ const RecordTable::Record *RecordTable::find(const QString &path) const
     return nullptr;
 }
 
-TPropertyRead RecordTable::read(TComponent &component, const QString &path, TReader &reader) const
+PropertyRead RecordTable::read(TComponent &component, const QString &path, TReader &reader) const
 {
     if (const Record *record = find(path))
         return record->read(component, path, reader);
-    return path.contains(QLatin1Char('.')) ? TPropertyRead::InvalidPath : TPropertyRead::NotFound;
+    return path.contains(QLatin1Char('.')) ? PropertyRead::InvalidPath : PropertyRead::NotFound;
 }
 
 namespace Records {

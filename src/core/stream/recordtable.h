@@ -44,7 +44,7 @@ public:
         std::function<void(const TComponent &, TWriter &)> write;
         // Reads exactly one value, or returns NotFound for a path under the
         // prefix it does not know without reading anything.
-        std::function<TPropertyRead(TComponent &, const QString &path, TReader &)> read;
+        std::function<PropertyRead(TComponent &, const QString &path, TReader &)> read;
     };
 
     RecordTable(std::initializer_list<Record> records);
@@ -55,7 +55,7 @@ public:
     void write(const TComponent &component, TWriter &writer) const;
     // Names compare without regard to case. A path no record takes is
     // InvalidPath when dotted, else NotFound.
-    [[nodiscard]] TPropertyRead read(TComponent &component, const QString &path, TReader &reader) const;
+    [[nodiscard]] PropertyRead read(TComponent &component, const QString &path, TReader &reader) const;
 
 private:
     [[nodiscard]] const Record *find(const QString &path) const;
@@ -81,9 +81,9 @@ RecordTable::Record record(
     };
     const auto read = [=](TComponent &component, const QString &path, TReader &reader) {
         if (!PropertyIO::is(path, name))
-            return TPropertyRead::NotFound;
+            return PropertyRead::NotFound;
         (static_cast<C &>(component).*set)(std::decay_t<Argument>(codec.read(reader)));
-        return TPropertyRead::Done;
+        return PropertyRead::Done;
     };
     return { name, prefixOf(name), write, read };
 }
@@ -102,7 +102,7 @@ RecordTable::Record fontRecord(const char *name, const CalendarFont &(C::*get)()
     const auto read = [=](TComponent &component, const QString &path, TReader &reader) {
         C &object = static_cast<C &>(component);
         CalendarFont font = (object.*get)();
-        const TPropertyRead result
+        const PropertyRead result
             = PropertyIO::readFont(reader, PropertyIO::subPath(path), font, &(object.*pitch));
         (object.*set)(font);
         return result;

@@ -1,6 +1,6 @@
 #include "stream/streamerror.h"
 
-EStreamError::EStreamError(QString message)
+StreamError::StreamError(QString message)
     : m_message(std::move(message))
     , m_utf8(m_message.toUtf8())
 {

@@ -6,10 +6,10 @@
 
 // The one failure of the typed value stream. The message is the text the
 // user sees ("Invalid property value", "Class TFoo not found", ...).
-class EStreamError : public std::exception
+class StreamError : public std::exception
 {
 public:
-    explicit EStreamError(QString message);
+    explicit StreamError(QString message);
     [[nodiscard]] const QString &message() const { return m_message; }
     [[nodiscard]] const char *what() const noexcept override { return m_utf8.constData(); }
 

@@ -19,7 +19,7 @@ TWriter::~TWriter()
 {
     try {
         flush();
-    } catch (const EStreamError &) {
+    } catch (const StreamError &) {
         // Nothing can be reported from here; callers flush() first.
     }
 }
@@ -31,7 +31,7 @@ void TWriter::flush()
     const int count = m_used;
     m_used = 0;
     if (m_device.write(m_buffer.data(), count) != count)
-        throw EStreamError(StreamMessages::writeError());
+        throw StreamError(StreamMessages::writeError());
 }
 
 void TWriter::write(const void *data, int count)

@@ -14,7 +14,7 @@ class TComponent;
 // Writes the typed value stream into an open device through a 1000-byte
 // buffer. The buffer goes to the device when full, on flush() and when the
 // writer is destroyed; call flush() before closing the device so a write
-// failure is reported (EStreamError "Stream write error").
+// failure is reported (StreamError "Stream write error").
 //
 //   QBuffer buffer; buffer.open(QIODevice::WriteOnly);
 //   TWriter writer(buffer);

@@ -91,8 +91,8 @@ void TCalendarMain::setupCellEditing()
     MASTERWPRICHTEXT->setFrameStyle(QFrame::NoFrame);
     MASTERWPRICHTEXT->resize(31, 25);
     MASTERWPRICHTEXT->hide();
-    m_cellEditing = new TCellEditBridge(CalendarPanel, WPRichText1, WPToolBar1, this);
-    connect(m_cellEditing, &TCellEditBridge::modified, this, [this] { SetModified(true); });
+    m_cellEditing = new CellEditBridge(CalendarPanel, WPRichText1, WPToolBar1, this);
+    connect(m_cellEditing, &CellEditBridge::modified, this, [this] { SetModified(true); });
 }
 
 void TCalendarMain::connectCommands()
@@ -108,7 +108,7 @@ void TCalendarMain::connectCommands()
     connect(m.mnuUserTitle, &QAction::triggered, this, &TCalendarMain::mnuUserTitleClick);
     connect(m.mnuCancelChanges, &QAction::triggered, this, &TCalendarMain::mnuCancelChangesClick);
     connect(m.mnuClearAllCellContents, &QAction::triggered, m_cellEditing,
-            &TCellEditBridge::mnuClearAllCellContentsClick);
+            &CellEditBridge::mnuClearAllCellContentsClick);
     connect(m.DefaultEditorFont1, &QAction::triggered, this, &TCalendarMain::DefaultEditorFont1Click);
     connect(m.mnuFillCalendarwithRecurringDates, &QAction::triggered, this,
             &TCalendarMain::mnuFillCalendarwithRecurringDatesClick);

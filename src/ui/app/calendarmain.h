@@ -1,5 +1,8 @@
 #pragma once
 
+// Pascal-case members are the program's documented names and stay as
+// documented; everything else follows Qt naming.
+
 #include "app/mainmenus.h"
 #include "platform/preferences.h"
 #include "stream/component.h"
@@ -10,7 +13,7 @@
 class QLabel;
 class QScrollArea;
 class TCalendarPanel32;
-class TCellEditBridge;
+class CellEditBridge;
 class TMRUFileList;
 class TWPRichText;
 class TWPToolBar;
@@ -35,7 +38,7 @@ public:
     [[nodiscard]] QAction *zoomOutAction() const { return m_menus.ZoomMinusButton; }
     [[nodiscard]] TWPRichText *cellEditor() const { return WPRichText1; }
     [[nodiscard]] TWPToolBar *cellToolBar() const { return WPToolBar1; }
-    [[nodiscard]] TCellEditBridge *cellEditing() const { return m_cellEditing; }
+    [[nodiscard]] CellEditBridge *cellEditing() const { return m_cellEditing; }
     [[nodiscard]] TMRUFileList *recentFiles() const { return RecentFiles; }
     // Owner and parent of the placed objects of the calendar.
     [[nodiscard]] TComponent &placedObjects() { return m_placedObjects; }
@@ -142,7 +145,7 @@ private:
     TWPToolBar *WPToolBar1 = nullptr;
     TWPRichText *WPRichText1 = nullptr;
     TWPRichText *MASTERWPRICHTEXT = nullptr;
-    TCellEditBridge *m_cellEditing = nullptr;
+    CellEditBridge *m_cellEditing = nullptr;
     TMRUFileList *RecentFiles = nullptr;
     TComponent m_placedObjects;
     Preferences m_preferences;

@@ -101,7 +101,7 @@ void TCalendarMain::propertiesDialog()
     } else {
         dialog.WarnOnLayoutKindChange = false;
     }
-    connect(&dialog, &TCalendarProperties::helpRequested, this, &THelpViewer::ShowHelpContext);
+    connect(&dialog, &TCalendarProperties::helpRequested, this, &HelpViewer::ShowHelpContext);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     m_propertiesAccepted = false;
     m_preferences.previewZoomPercent = Zoom(dialog.previewScale()).storedPercent();

@@ -22,7 +22,7 @@ void TCalendarMain::VisitOurInternetW1Click()
 
 void TCalendarMain::Contents1Click()
 {
-    THelpViewer::ShowHelpContents();
+    HelpViewer::ShowHelpContents();
 }
 
 void TCalendarMain::ConfigurationInformation1Click()

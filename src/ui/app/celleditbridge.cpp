@@ -25,7 +25,7 @@ QImage pictureOf(const QMimeData *data)
 
 } // namespace
 
-TCellEditBridge::TCellEditBridge(TCalendarPanel32 *panel, TWPRichText *editor, TWPToolBar *toolBar, QObject *parent)
+CellEditBridge::CellEditBridge(TCalendarPanel32 *panel, TWPRichText *editor, TWPToolBar *toolBar, QObject *parent)
     : QObject(parent)
     , m_panel(panel)
     , m_editor(editor)
@@ -42,10 +42,10 @@ TCellEditBridge::TCellEditBridge(TCalendarPanel32 *panel, TWPRichText *editor, T
     editor->installEventFilter(this);
     editor->hide();
     toolBar->setEnabled(false);
-    connect(editor, &QTextEdit::textChanged, this, &TCellEditBridge::WPRichText1Change);
+    connect(editor, &QTextEdit::textChanged, this, &CellEditBridge::WPRichText1Change);
 }
 
-void TCellEditBridge::CalendarPanelClickedInCellEvent(const TRect &, const TRect &rFree, int iCell, int,
+void CellEditBridge::CalendarPanelClickedInCellEvent(const TRect &, const TRect &rFree, int iCell, int,
                                                       TWPRtfStorage &rtfstorage)
 {
     m_currentCell = iCell;
@@ -69,7 +69,7 @@ void TCellEditBridge::CalendarPanelClickedInCellEvent(const TRect &, const TRect
     m_editorArmed = true;
 }
 
-void TCellEditBridge::DoSaveRichtext()
+void CellEditBridge::DoSaveRichtext()
 {
     if (!m_editingCell || !m_editedCellStorage)
         return;
@@ -80,9 +80,9 @@ void TCellEditBridge::DoSaveRichtext()
     m_panel->update();
 }
 
-void TCellEditBridge::SetDefaultFontNow()
+void CellEditBridge::SetDefaultFontNow()
 {
-    TWPCharAttributes attributes = m_editor->currentAttributes();
+    CharAttributes attributes = m_editor->currentAttributes();
     attributes.fontIndex = m_editor->fontIndexOf(m_defaultFont.name);
     attributes.size = m_defaultFont.size;
     attributes.styles = (m_defaultFont.bold ? TWPRichText::Bold : 0) | (m_defaultFont.italic ? TWPRichText::Italic : 0)
@@ -92,7 +92,7 @@ void TCellEditBridge::SetDefaultFontNow()
     m_editor->setCurrentAttributes(attributes);
 }
 
-void TCellEditBridge::mnuClearAllCellContentsClick()
+void CellEditBridge::mnuClearAllCellContentsClick()
 {
     DoSaveRichtext();
     m_panel->page().clearAllCells();
@@ -100,22 +100,22 @@ void TCellEditBridge::mnuClearAllCellContentsClick()
     emit modified();
 }
 
-void TCellEditBridge::nextCell()
+void CellEditBridge::nextCell()
 {
     m_panel->page().nextCell(m_currentCell);
 }
 
-void TCellEditBridge::previousCell()
+void CellEditBridge::previousCell()
 {
     m_panel->page().previousCell(m_currentCell);
 }
 
-bool TCellEditBridge::CalendarPanelDragOver(const QPoint &position, const QMimeData *data) const
+bool CellEditBridge::CalendarPanelDragOver(const QPoint &position, const QMimeData *data) const
 {
     return !pictureOf(data).isNull() && m_panel->page().pointInCell(position.x(), position.y());
 }
 
-void TCellEditBridge::CalendarPanelDragDrop(const QPoint &position, const QMimeData *data)
+void CellEditBridge::CalendarPanelDragDrop(const QPoint &position, const QMimeData *data)
 {
     DoSaveRichtext();
     m_panel->page().dropIntoCell(position.x(), position.y());
@@ -124,7 +124,7 @@ void TCellEditBridge::CalendarPanelDragDrop(const QPoint &position, const QMimeD
     m_currentCell = m_panel->page().cellAtPoint(position.x(), position.y());
 }
 
-void TCellEditBridge::WPRichText1DragDrop(const QImage &picture)
+void CellEditBridge::WPRichText1DragDrop(const QImage &picture)
 {
     if (picture.isNull())
         return;
@@ -132,13 +132,13 @@ void TCellEditBridge::WPRichText1DragDrop(const QImage &picture)
     emit modified();
 }
 
-void TCellEditBridge::WPRichText1Change()
+void CellEditBridge::WPRichText1Change()
 {
     if (m_editorArmed)
         emit modified();
 }
 
-void TCellEditBridge::WPRichText1Enter()
+void CellEditBridge::WPRichText1Enter()
 {
     m_toolBar->setEnabled(true);
     m_toolBar->attachEditor(m_editor);
@@ -146,7 +146,7 @@ void TCellEditBridge::WPRichText1Enter()
         SetDefaultFontNow();
 }
 
-bool TCellEditBridge::editorKeyPress(QKeyEvent *event)
+bool CellEditBridge::editorKeyPress(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Backtab || (event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ShiftModifier))) {
         previousCell();
@@ -163,7 +163,7 @@ bool TCellEditBridge::editorKeyPress(QKeyEvent *event)
     return false;
 }
 
-bool TCellEditBridge::panelDragEvent(QEvent *event)
+bool CellEditBridge::panelDragEvent(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::DragEnter:
@@ -190,7 +190,7 @@ bool TCellEditBridge::panelDragEvent(QEvent *event)
     }
 }
 
-bool TCellEditBridge::eventFilter(QObject *watched, QEvent *event)
+bool CellEditBridge::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_editor) {
         if (event->type() == QEvent::FocusIn)

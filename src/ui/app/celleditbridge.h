@@ -20,12 +20,12 @@ class TWPToolBar;
 // cell to cell with Tab, takes pictures dropped on cells, and clears all
 // cells. Editor changes count as document changes only while armed, so
 // loading a cell never marks the document modified.
-class TCellEditBridge : public QObject
+class CellEditBridge : public QObject
 {
     Q_OBJECT
 
 public:
-    TCellEditBridge(TCalendarPanel32 *panel, TWPRichText *editor, TWPToolBar *toolBar, QObject *parent = nullptr);
+    CellEditBridge(TCalendarPanel32 *panel, TWPRichText *editor, TWPToolBar *toolBar, QObject *parent = nullptr);
 
     [[nodiscard]] bool EditingCell() const { return m_editingCell; }
     [[nodiscard]] TWPRtfStorage *EditedCellStorage() const { return m_editedCellStorage; }

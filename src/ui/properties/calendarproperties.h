@@ -26,7 +26,7 @@ class QRadioButton;
 class QScrollArea;
 class QStackedWidget;
 class TCalendarPanel32;
-class TColorButton;
+class ColorButton;
 
 // Edits every attribute of a calendar page at once on a live preview page
 // of its own. The page handed in is touched only by applyToPage(), after
@@ -81,14 +81,14 @@ public:
     QPushButton *TitleFontbutton = nullptr;
     QPushButton *HeaderFontButton = nullptr;
     QPushButton *NumberFontButton = nullptr;
-    TColorButton *TitleBGColor = nullptr;
-    TColorButton *HeaderBGColor = nullptr;
+    ColorButton *TitleBGColor = nullptr;
+    ColorButton *HeaderBGColor = nullptr;
     QCheckBox *TitleShowYearCheck = nullptr;
     QPushButton *Minititlefontbutton = nullptr;
     QPushButton *MiniHeaderFontButton = nullptr;
     QPushButton *MiniCellFontButton = nullptr;
-    TColorButton *MiniHeadersBGColorButton = nullptr;
-    TColorButton *MiniCalBGColorButton = nullptr;
+    ColorButton *MiniHeadersBGColorButton = nullptr;
+    ColorButton *MiniCalBGColorButton = nullptr;
     QCheckBox *MiniShowYearCheck = nullptr;
     QComboBox *CalHeaderStyleCombo = nullptr;
     QComboBox *MiniHeadersStyleCombo = nullptr;
@@ -174,7 +174,7 @@ private:
         const QString &title, const QStringList &items, std::array<QRadioButton *, 2> &buttons);
     QPushButton *createFontButton(const QString &text, const CalendarFont &(CalendarPage::*get)() const,
         void (CalendarPage::*set)(const CalendarFont &));
-    TColorButton *createColorButton(const QString &text, void (CalendarPage::*set)(TColor));
+    ColorButton *createColorButton(const QString &text, void (CalendarPage::*set)(TColor));
     QComboBox *createEnumCombo(const QStringList &items, const std::function<void(CalendarPage &, int)> &set);
     QComboBox *createMarginCombo(void (CalendarPage::*set)(float));
 

@@ -175,11 +175,11 @@ QPushButton *TCalendarProperties::createFontButton(const QString &text,
     return button;
 }
 
-TColorButton *TCalendarProperties::createColorButton(const QString &text, void (CalendarPage::*set)(TColor))
+ColorButton *TCalendarProperties::createColorButton(const QString &text, void (CalendarPage::*set)(TColor))
 {
-    auto *button = new TColorButton(text, this);
+    auto *button = new ColorButton(text, this);
     button->setAutoDefault(false);
-    connect(button, &TColorButton::colorChanged, this, [this, set](const QColor &color) {
+    connect(button, &ColorButton::colorChanged, this, [this, set](const QColor &color) {
         if (!Updating)
             (preview().*set)(fromQColor(color));
     });

@@ -139,10 +139,10 @@ int TWPRichText::colorIndexOf(const QColor &color)
     return -1;
 }
 
-TWPCharAttributes TWPRichText::currentAttributes() const
+CharAttributes TWPRichText::currentAttributes() const
 {
     const QTextCharFormat format = currentCharFormat();
-    TWPCharAttributes attributes;
+    CharAttributes attributes;
     const QStringList families = format.fontFamilies().toStringList();
     const QString face = families.isEmpty() ? document()->defaultFont().family() : families.first();
     attributes.fontIndex = fontIndexOf(face);
@@ -155,7 +155,7 @@ TWPCharAttributes TWPRichText::currentAttributes() const
     return attributes;
 }
 
-QTextCharFormat TWPRichText::formatOf(const TWPCharAttributes &attributes) const
+QTextCharFormat TWPRichText::formatOf(const CharAttributes &attributes) const
 {
     QTextCharFormat format;
     if (attributes.fontIndex >= 0 && attributes.fontIndex < m_fonts.size())
@@ -171,7 +171,7 @@ QTextCharFormat TWPRichText::formatOf(const TWPCharAttributes &attributes) const
     return format;
 }
 
-void TWPRichText::setCurrentAttributes(const TWPCharAttributes &attributes)
+void TWPRichText::setCurrentAttributes(const CharAttributes &attributes)
 {
     // With a selection the selected text takes the attributes; without one
     // only the text typed next does, and the document stays unchanged.
@@ -200,7 +200,7 @@ void TWPRichText::newParagraph()
     setTextCursor(cursor);
 }
 
-void TWPRichText::insertTextWithAttributes(const QString &text, const TWPCharAttributes &attributes)
+void TWPRichText::insertTextWithAttributes(const QString &text, const CharAttributes &attributes)
 {
     QTextCursor cursor = textCursor();
     cursor.insertText(text, formatOf(attributes));

@@ -8,14 +8,14 @@ class QPainter;
 class TWPRtfStorage;
 
 // Current character attributes as the cell editor reports and takes them.
-struct TWPCharAttributes
+struct CharAttributes
 {
     int fontIndex = -1;   // into TWPRichText::fontTable()
     double size = 10;     // points at 100%
     int styles = 0;       // TWPRichText::Bold | Italic | Underline | StrikeOut
     int colorIndex = 0;   // into TWPRichText::colorTable()
 
-    friend bool operator==(const TWPCharAttributes &a, const TWPCharAttributes &b)
+    friend bool operator==(const CharAttributes &a, const CharAttributes &b)
     {
         return a.fontIndex == b.fontIndex && qFuzzyCompare(a.size, b.size) && a.styles == b.styles
             && a.colorIndex == b.colorIndex;
@@ -57,14 +57,14 @@ public:
     // Highest table index holding the colour, -1 when none does.
     [[nodiscard]] static int colorIndexOf(const QColor &color);
 
-    [[nodiscard]] TWPCharAttributes currentAttributes() const;
-    void setCurrentAttributes(const TWPCharAttributes &attributes);
+    [[nodiscard]] CharAttributes currentAttributes() const;
+    void setCurrentAttributes(const CharAttributes &attributes);
 
     [[nodiscard]] bool isEmptyText() const;
     void selectAllText();
     void moveToEnd();
     void newParagraph();
-    void insertTextWithAttributes(const QString &text, const TWPCharAttributes &attributes);
+    void insertTextWithAttributes(const QString &text, const CharAttributes &attributes);
     void reformat();
     // An inline picture at the insertion point, shown at its own pixel size at 100%.
     void insertPicture(const QImage &picture);
@@ -81,7 +81,7 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
-    [[nodiscard]] QTextCharFormat formatOf(const TWPCharAttributes &attributes) const;
+    [[nodiscard]] QTextCharFormat formatOf(const CharAttributes &attributes) const;
     [[nodiscard]] double zoomFactor() const { return m_zoom / 100.0; }
     void applyWrapWidth();
 

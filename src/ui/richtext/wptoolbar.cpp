@@ -137,7 +137,7 @@ void TWPToolBar::showAttributes()
         return;
     m_updating = true;
     const QTextCharFormat format = m_editor->currentCharFormat();
-    const TWPCharAttributes attributes = m_editor->currentAttributes();
+    const CharAttributes attributes = m_editor->currentAttributes();
     const QStringList families = format.fontFamilies().toStringList();
     if (!families.isEmpty())
         m_fontList->setCurrentFont(QFont(families.first()));

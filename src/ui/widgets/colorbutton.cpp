@@ -5,18 +5,18 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 
-TColorButton::TColorButton(QWidget *parent)
-    : TColorButton(QString(), parent)
+ColorButton::ColorButton(QWidget *parent)
+    : ColorButton(QString(), parent)
 {
 }
 
-TColorButton::TColorButton(const QString &text, QWidget *parent)
+ColorButton::ColorButton(const QString &text, QWidget *parent)
     : QPushButton(text, parent)
 {
-    connect(this, &QPushButton::clicked, this, &TColorButton::pickColor);
+    connect(this, &QPushButton::clicked, this, &ColorButton::pickColor);
 }
 
-void TColorButton::setColor(const QColor &color)
+void ColorButton::setColor(const QColor &color)
 {
     if (color == m_color)
         return;
@@ -25,7 +25,7 @@ void TColorButton::setColor(const QColor &color)
     emit colorChanged(m_color);
 }
 
-void TColorButton::pickColor()
+void ColorButton::pickColor()
 {
     QColor chosen = m_color;
     if (CommonDialogs::current().chooseColor(window(), chosen))
@@ -37,14 +37,14 @@ static int swatchWidth(const QFontMetrics &metrics)
     return metrics.height() * 2;
 }
 
-QSize TColorButton::sizeHint() const
+QSize ColorButton::sizeHint() const
 {
     QSize hint = QPushButton::sizeHint();
     hint.rwidth() += swatchWidth(fontMetrics()) + (text().isEmpty() ? 0 : fontMetrics().height() / 2);
     return hint;
 }
 
-void TColorButton::paintEvent(QPaintEvent *event)
+void ColorButton::paintEvent(QPaintEvent *event)
 {
     // The ordinary button face with the text moved right, then the swatch
     // in the space that frees on the left.

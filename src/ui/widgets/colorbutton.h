@@ -5,13 +5,13 @@
 
 // A button that shows a colour and lets the user pick another one through
 // the common colour dialog.
-class TColorButton : public QPushButton
+class ColorButton : public QPushButton
 {
     Q_OBJECT
 
 public:
-    explicit TColorButton(QWidget *parent = nullptr);
-    explicit TColorButton(const QString &text, QWidget *parent = nullptr);
+    explicit ColorButton(QWidget *parent = nullptr);
+    explicit ColorButton(const QString &text, QWidget *parent = nullptr);
 
     [[nodiscard]] QColor color() const { return m_color; }
     // Shows the colour; emits colorChanged only when it differs.

@@ -45,7 +45,7 @@ QIcon swatch(const QColor &color, int size)
 
 } // namespace
 
-TColorComboBox::TColorComboBox(QWidget *parent)
+ColorComboBox::ColorComboBox(QWidget *parent)
     : QComboBox(parent)
 {
     const QSignalBlocker quiet(this);
@@ -53,10 +53,10 @@ TColorComboBox::TColorComboBox(QWidget *parent)
         addColor(QColor(basic.rgb), QString::fromLatin1(basic.name));
     addItem(QStringLiteral("Custom..."));
     setCurrentIndex(0);
-    connect(this, &QComboBox::currentIndexChanged, this, &TColorComboBox::entryChosen);
+    connect(this, &QComboBox::currentIndexChanged, this, &ColorComboBox::entryChosen);
 }
 
-int TColorComboBox::addColor(const QColor &color, const QString &name)
+int ColorComboBox::addColor(const QColor &color, const QString &name)
 {
     // New colours go before "Custom...", which stays last.
     const int at = count() > 0 && itemData(count() - 1).isNull() ? count() - 1 : count();
@@ -64,7 +64,7 @@ int TColorComboBox::addColor(const QColor &color, const QString &name)
     return at;
 }
 
-int TColorComboBox::indexOfColor(const QColor &color) const
+int ColorComboBox::indexOfColor(const QColor &color) const
 {
     for (int i = 0; i < count(); ++i) {
         const QVariant data = itemData(i);
@@ -74,14 +74,14 @@ int TColorComboBox::indexOfColor(const QColor &color) const
     return -1;
 }
 
-void TColorComboBox::select(int index)
+void ColorComboBox::select(int index)
 {
     m_selecting = true;
     setCurrentIndex(index);
     m_selecting = false;
 }
 
-void TColorComboBox::setColor(const QColor &color)
+void ColorComboBox::setColor(const QColor &color)
 {
     if (!color.isValid())
         return;
@@ -95,7 +95,7 @@ void TColorComboBox::setColor(const QColor &color)
     emit colorChanged(m_color);
 }
 
-void TColorComboBox::entryChosen(int index)
+void ColorComboBox::entryChosen(int index)
 {
     if (m_selecting || index < 0)
         return;

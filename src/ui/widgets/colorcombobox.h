@@ -6,12 +6,12 @@
 // A drop-down of colours with a swatch each: the sixteen basic colours,
 // any other colour the program or the user sets, and "Custom..." last,
 // which opens the common colour dialog.
-class TColorComboBox : public QComboBox
+class ColorComboBox : public QComboBox
 {
     Q_OBJECT
 
 public:
-    explicit TColorComboBox(QWidget *parent = nullptr);
+    explicit ColorComboBox(QWidget *parent = nullptr);
 
     [[nodiscard]] QColor color() const { return m_color; }
     // Selects the colour, adding an entry when the list lacks it; emits

@@ -11,7 +11,7 @@
 FontColorDialog::FontColorDialog(const QFont &font, const QColor &color, QWidget *parent)
     : QDialog(parent)
     , m_fontChooser(new QFontDialog(font, this))
-    , m_colorButton(new TColorButton(QStringLiteral("&Color..."), this))
+    , m_colorButton(new ColorButton(QStringLiteral("&Color..."), this))
 {
     setWindowTitle(QStringLiteral("Font"));
     // The font dialog lives inside this one as a plain widget.

@@ -5,7 +5,7 @@
 #include <QFont>
 
 class QFontDialog;
-class TColorButton;
+class ColorButton;
 
 // The font dialog with a colour choice beside it: calendar fonts carry
 // their colour, which Qt's font dialog alone does not offer.
@@ -21,5 +21,5 @@ public:
 
 private:
     QFontDialog *m_fontChooser;
-    TColorButton *m_colorButton;
+    ColorButton *m_colorButton;
 };

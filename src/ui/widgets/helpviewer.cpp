@@ -21,7 +21,7 @@ QString helpFolder()
 
 } // namespace
 
-THelpViewer::THelpViewer(QWidget *parent)
+HelpViewer::HelpViewer(QWidget *parent)
     : QDialog(parent)
     , m_browser(new QTextBrowser(this))
 {
@@ -47,27 +47,27 @@ THelpViewer::THelpViewer(QWidget *parent)
     resize(560, 480);
 }
 
-THelpViewer &THelpViewer::instance()
+HelpViewer &HelpViewer::instance()
 {
-    static QPointer<THelpViewer> viewer;
+    static QPointer<HelpViewer> viewer;
     if (!viewer)
-        viewer = new THelpViewer;
+        viewer = new HelpViewer;
     return *viewer;
 }
 
-QString THelpViewer::contentsFile()
+QString HelpViewer::contentsFile()
 {
     const QString file = QDir(helpFolder()).filePath(QStringLiteral("index.html"));
     return QFileInfo::exists(file) ? file : QString();
 }
 
-QString THelpViewer::topicFile(int topic)
+QString HelpViewer::topicFile(int topic)
 {
     const QString file = QDir(helpFolder()).filePath(QStringLiteral("topic-%1.html").arg(topic));
     return QFileInfo::exists(file) ? file : contentsFile();
 }
 
-void THelpViewer::showFile(const QString &fileName)
+void HelpViewer::showFile(const QString &fileName)
 {
     if (fileName.isEmpty())
         m_browser->setHtml(QStringLiteral("<p>The help pages are not installed. They belong in %1.</p>")
@@ -79,17 +79,17 @@ void THelpViewer::showFile(const QString &fileName)
     activateWindow();
 }
 
-QString THelpViewer::currentFile() const
+QString HelpViewer::currentFile() const
 {
     return m_browser->source().toLocalFile();
 }
 
-void THelpViewer::ShowHelpContext(int topic)
+void HelpViewer::ShowHelpContext(int topic)
 {
     instance().showFile(topicFile(topic));
 }
 
-void THelpViewer::ShowHelpContents()
+void HelpViewer::ShowHelpContents()
 {
     instance().showFile(contentsFile());
 }

@@ -7,15 +7,15 @@ class QTextBrowser;
 // The in-program help: HTML pages shipped with the program, one per topic
 // number ("topic-2100.html") plus a contents page, shown in one
 // non-modal window that every dialog's Help button reuses.
-class THelpViewer : public QDialog
+class HelpViewer : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit THelpViewer(QWidget *parent = nullptr);
+    explicit HelpViewer(QWidget *parent = nullptr);
 
     // The shared window, created on first use.
-    static THelpViewer &instance();
+    static HelpViewer &instance();
     static void ShowHelpContext(int topic);
     static void ShowHelpContents();
 

@@ -34,7 +34,7 @@ public:
         PropertyIO::writeInteger(w, "Left", left);
         PropertyIO::writeString(w, "Caption", caption);
     }
-    TPropertyRead readProperty(const QString &path, TReader &r) override
+    PropertyRead readProperty(const QString &path, TReader &r) override
     {
         if (PropertyIO::is(path, "Left"))
             left = r.readInteger();
@@ -42,7 +42,7 @@ public:
             caption = r.readString();
         else
             return TComponent::readProperty(path, r);
-        return TPropertyRead::Done;
+        return PropertyRead::Done;
     }
     int left = 0;
     QString caption;
@@ -615,7 +615,7 @@ void TestCalendarFile::failedSaveKeepsTheOldFile()
         path,
         [](TWriter &w) {
             w.writeBinary(QByteArray(5000, 'x'));
-            throw EStreamError(StreamMessages::writeError());
+            throw StreamError(StreamMessages::writeError());
         },
         &error));
     QCOMPARE(error, QStringLiteral("Stream write error"));

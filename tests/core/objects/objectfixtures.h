@@ -26,12 +26,12 @@ inline CalendarFont otherFont(int size)
     return f;
 }
 
-inline TVBitmap smallBitmap()
+inline StoredBitmap smallBitmap()
 {
     QImage image(3, 2, QImage::Format_RGB32);
     image.fill(QColor(10, 20, 30));
     image.setPixel(1, 1, qRgb(200, 100, 50));
-    TVBitmap bitmap;
+    StoredBitmap bitmap;
     bitmap.setImage(image);
     return bitmap;
 }
@@ -110,7 +110,7 @@ inline std::unique_ptr<TVGraphicControl> makeKind(const QString &kind)
     if (kind == "bitmap" || kind == "metafile") {
         auto image = std::make_unique<TVImage>();
         if (kind == "bitmap") {
-            const TVBitmap bitmap = smallBitmap();
+            const StoredBitmap bitmap = smallBitmap();
             image->setPicture(Picture::fromBitmap(bitmap.image(), bitmap.bmpData()));
             image->setAutoSize(true);
         } else {

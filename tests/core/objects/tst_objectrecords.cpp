@@ -306,7 +306,7 @@ void TestObjectRecords::badPictureDataFails()
     try {
         readBack(r.bytes, &owner);
         QFAIL("a bitmap longer than its data was read");
-    } catch (const EStreamError &e) {
+    } catch (const StreamError &e) {
         QCOMPARE(e.message(), QStringLiteral("Invalid property value"));
     }
     QCOMPARE(owner.componentCount(), 0); // the half-read object is freed
@@ -322,7 +322,7 @@ void TestObjectRecords::unknownPropertyFails()
         try {
             readBack(r.bytes, &owner);
             QFAIL(name.constData());
-        } catch (const EStreamError &e) {
+        } catch (const StreamError &e) {
             QCOMPARE(e.message(), QStringLiteral("Property does not exist"));
         }
     }
@@ -390,7 +390,7 @@ void TestObjectRecords::propertyPaths()
         QVERIFY(record.contains(RecordBytes().prop(writtenAs).raw(value).bytes));
         QVERIFY(record.contains(RecordBytes().prop("Hint").string("after").bytes)); // one value consumed
         QCOMPARE(propertyNames(record).filter(".Pitch").size(), writtenAs.endsWith(".Pitch") ? 1 : 0);
-    } catch (const EStreamError &e) {
+    } catch (const StreamError &e) {
         QCOMPARE(e.message(), error);
     }
 }

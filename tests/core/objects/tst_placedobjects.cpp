@@ -301,7 +301,7 @@ void TestPlacedObjects::superTextAtCreation()
 void TestPlacedObjects::superTextSurfaceTypeRules()
 {
     TVSuperText text;
-    TVBitmap texture;
+    StoredBitmap texture;
     texture.setImage(QImage(8, 8, QImage::Format_RGB32));
     text.setSurfaceType(stBrushImage);
     text.setImage(texture);

@@ -45,7 +45,7 @@ public:
         PropertyIO::writeString(w, "Caption", caption);
         PropertyIO::writeBinary(w, "Picture.Data", data);
     }
-    TPropertyRead readProperty(const QString &path, TReader &r) override
+    PropertyRead readProperty(const QString &path, TReader &r) override
     {
         if (PropertyIO::is(path, "Left"))
             left = r.readInteger();
@@ -57,7 +57,7 @@ public:
             data = r.readBinary();
         else
             return TComponent::readProperty(path, r);
-        return TPropertyRead::Done;
+        return PropertyRead::Done;
     }
     void loaded() override
     {

@@ -133,7 +133,7 @@ void TestStreamComponents::fontAsFiveSubProperties()
     for (int i = 0; i < 5; ++i) {
         const QString path = reader.readStr();
         QVERIFY(PropertyIO::hasPrefix(path, "font"));
-        QCOMPARE(PropertyIO::readFont(reader, PropertyIO::subPath(path), back, &pitch), TPropertyRead::Done);
+        QCOMPARE(PropertyIO::readFont(reader, PropertyIO::subPath(path), back, &pitch), PropertyRead::Done);
     }
     QCOMPARE(back, font);
     QCOMPARE(pitch, int(fpVariable));
@@ -222,7 +222,7 @@ static QString failureOf(QByteArray data, TComponent &owner)
     try {
         reader.readListBegin();
         reader.readComponents(&owner, &owner, {});
-    } catch (const EStreamError &e) {
+    } catch (const StreamError &e) {
         return e.message();
     }
     return {};
@@ -361,7 +361,7 @@ void TestStreamComponents::findMethodEvent()
     QBuffer buffer(&none);
     buffer.open(QIODevice::ReadOnly);
     TReader reader(buffer);
-    QVERIFY_THROWS_EXCEPTION(EStreamError, reader.findMethod(QStringLiteral("LabelClick")));
+    QVERIFY_THROWS_EXCEPTION(StreamError, reader.findMethod(QStringLiteral("LabelClick")));
     QString asked;
     reader.onFindMethod = [&](TReader &, const QString &name, bool &error) {
         asked = name;

@@ -206,7 +206,7 @@ void TestStreamValues::wrongTagsFail()
             break;
         }
         QFAIL("no failure");
-    } catch (const EStreamError &e) {
+    } catch (const StreamError &e) {
         QCOMPARE(e.message(), QStringLiteral("Invalid property value"));
     }
 }
@@ -281,7 +281,7 @@ void TestStreamValues::unknownSetMemberSkipsTheRest()
     try {
         (void)reader.readSet({ QStringLiteral("a"), QStringLiteral("b") });
         QFAIL("unknown member accepted");
-    } catch (const EStreamError &e) {
+    } catch (const StreamError &e) {
         QCOMPARE(e.message(), QStringLiteral("Invalid property value"));
     }
     QCOMPARE(reader.readInteger(), 7);
@@ -313,7 +313,7 @@ void TestStreamValues::truncatedDataFailsWithReadError()
             (void)reader.readBinary();
             (void)reader.readFloat();
             QFAIL("read past the end");
-        } catch (const EStreamError &e) {
+        } catch (const StreamError &e) {
             QCOMPARE(e.message(), QStringLiteral("Stream read error"));
         }
     }
@@ -325,7 +325,7 @@ void TestStreamValues::hugeLengthFailsWithoutReading()
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     TReader reader(buffer);
-    QVERIFY_THROWS_EXCEPTION(EStreamError, (void)reader.readBinary());
+    QVERIFY_THROWS_EXCEPTION(StreamError, (void)reader.readBinary());
 }
 
 void TestStreamValues::skipValueSkipsEveryTag()
@@ -367,7 +367,7 @@ void TestStreamValues::deepNestingIsRefused()
     try {
         reader.skipValue();
         QFAIL("nesting accepted");
-    } catch (const EStreamError &e) {
+    } catch (const StreamError &e) {
         QCOMPARE(e.message(), QStringLiteral("Invalid stream format"));
     }
 }
@@ -416,7 +416,7 @@ void TestStreamValues::failedDeviceWriteIsReported()
     buffer.open(QIODevice::ReadOnly);
     TWriter writer(buffer);
     writer.writeInteger(1);
-    QVERIFY_THROWS_EXCEPTION(EStreamError, writer.flush());
+    QVERIFY_THROWS_EXCEPTION(StreamError, writer.flush());
 }
 
 QTEST_GUILESS_MAIN(TestStreamValues)

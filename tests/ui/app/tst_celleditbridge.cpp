@@ -39,7 +39,7 @@ private:
     std::unique_ptr<TCalendarMain> m_window;
     TCalendarPanel32 *panel() const { return m_window->calendarPanel(); }
     CalendarPage &page() const { return panel()->page(); }
-    TCellEditBridge *bridge() const { return m_window->cellEditing(); }
+    CellEditBridge *bridge() const { return m_window->cellEditing(); }
     TWPRichText *editor() const { return m_window->cellEditor(); }
 
     void focusEditor()
@@ -161,7 +161,7 @@ private slots:
         bridge()->setDefaultFont(font);
         page().raiseForCell(20);
         focusEditor();
-        const TWPCharAttributes attributes = editor()->currentAttributes();
+        const CharAttributes attributes = editor()->currentAttributes();
         QCOMPARE(editor()->fontTable().value(attributes.fontIndex), QStringLiteral("Courier New"));
         QCOMPARE(attributes.size, 16.0);
         QCOMPARE(attributes.styles, int(TWPRichText::Italic));
@@ -182,7 +182,7 @@ private slots:
         page().raiseForCell(12);
         focusEditor();
         editor()->moveToEnd();
-        const TWPCharAttributes attributes = editor()->currentAttributes();
+        const CharAttributes attributes = editor()->currentAttributes();
         QCOMPARE(editor()->fontTable().value(attributes.fontIndex), QStringLiteral("Times New Roman"));
         QCOMPARE(attributes.size, 14.0);
         QCOMPARE(attributes.styles, int(TWPRichText::Bold));

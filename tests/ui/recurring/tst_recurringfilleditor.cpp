@@ -37,7 +37,7 @@ private slots:
         editor->setPlainText(QStringLiteral("Picnic")); // typed, not yet in the cell
         QVERIFY(page.cellStorage(fourth)->isEmpty());
 
-        TCellEditBridge *bridge = window.cellEditing();
+        CellEditBridge *bridge = window.cellEditing();
         CellEditorHook hook;
         hook.currentCell = [bridge] { return bridge->CurrentCell(); };
         hook.closeEditor = [bridge] { bridge->DoSaveRichtext(); };

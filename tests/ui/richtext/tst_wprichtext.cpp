@@ -113,7 +113,7 @@ private slots:
     {
         TWPRichText editor;
         editor.setZoom(60);
-        TWPCharAttributes attributes;
+        CharAttributes attributes;
         attributes.fontIndex = editor.fontIndexOf(QStringLiteral("Arial"));
         attributes.size = 12;
         attributes.styles = TWPRichText::Bold | TWPRichText::Underline | TWPRichText::StrikeOut;
@@ -137,7 +137,7 @@ private slots:
         TWPRichText editor;
         editor.setZoom(70);
         editor.setRtf(kSample);
-        const TWPCharAttributes attributes = editor.currentAttributes();
+        const CharAttributes attributes = editor.currentAttributes();
         QCOMPARE(editor.fontTable().value(attributes.fontIndex), QStringLiteral("Arial"));
         QCOMPARE(attributes.size, 10.0);
         editor.moveToEnd();

@@ -22,8 +22,8 @@ void TestColorButton::clickPicksAColor()
     ScriptedDialogs dialogs;
     CommonDialogs::Override install(dialogs);
     dialogs.colorChoices << QColor(Qt::red);
-    TColorButton button(QStringLiteral("Title"));
-    QSignalSpy changed(&button, &TColorButton::colorChanged);
+    ColorButton button(QStringLiteral("Title"));
+    QSignalSpy changed(&button, &ColorButton::colorChanged);
     button.click();
     QCOMPARE(button.color(), QColor(Qt::red));
     QCOMPARE(changed.size(), 1);
@@ -35,9 +35,9 @@ void TestColorButton::cancelKeepsTheColor()
     ScriptedDialogs dialogs;
     CommonDialogs::Override install(dialogs);
     dialogs.colorChoices << QColor();
-    TColorButton button;
+    ColorButton button;
     button.setColor(Qt::blue);
-    QSignalSpy changed(&button, &TColorButton::colorChanged);
+    QSignalSpy changed(&button, &ColorButton::colorChanged);
     button.click();
     QCOMPARE(button.color(), QColor(Qt::blue));
     QCOMPARE(changed.size(), 0);
@@ -45,16 +45,16 @@ void TestColorButton::cancelKeepsTheColor()
 
 void TestColorButton::sameColorIsNotAnnounced()
 {
-    TColorButton button;
+    ColorButton button;
     button.setColor(Qt::green);
-    QSignalSpy changed(&button, &TColorButton::colorChanged);
+    QSignalSpy changed(&button, &ColorButton::colorChanged);
     button.setColor(Qt::green);
     QCOMPARE(changed.size(), 0);
 }
 
 void TestColorButton::swatchShowsTheColor()
 {
-    TColorButton button(QStringLiteral("Headers"));
+    ColorButton button(QStringLiteral("Headers"));
     button.setColor(QColor(0, 0, 255));
     button.resize(button.sizeHint());
     const QImage image = button.grab().toImage();

@@ -20,7 +20,7 @@ private slots:
 
 void TestColorComboBox::basicColorsThenCustom()
 {
-    TColorComboBox combo;
+    ColorComboBox combo;
     QCOMPARE(combo.count(), 17);
     QCOMPARE(combo.itemText(0), QStringLiteral("Black"));
     QCOMPARE(combo.itemText(15), QStringLiteral("White"));
@@ -31,8 +31,8 @@ void TestColorComboBox::basicColorsThenCustom()
 
 void TestColorComboBox::choosingAnEntrySetsTheColor()
 {
-    TColorComboBox combo;
-    QSignalSpy changed(&combo, &TColorComboBox::colorChanged);
+    ColorComboBox combo;
+    QSignalSpy changed(&combo, &ColorComboBox::colorChanged);
     combo.setCurrentIndex(9);
     QCOMPARE(combo.color(), QColor(255, 0, 0));
     QCOMPARE(changed.size(), 1);
@@ -42,7 +42,7 @@ void TestColorComboBox::choosingAnEntrySetsTheColor()
 
 void TestColorComboBox::settingAnUnlistedColorAddsIt()
 {
-    TColorComboBox combo;
+    ColorComboBox combo;
     combo.setColor(QColor(0x12, 0x34, 0x56));
     QCOMPARE(combo.count(), 18);
     QCOMPARE(combo.currentText(), QStringLiteral("#123456"));
@@ -58,8 +58,8 @@ void TestColorComboBox::customEntryAsksForAColor()
     ScriptedDialogs dialogs;
     CommonDialogs::Override install(dialogs);
     dialogs.colorChoices << QColor(1, 2, 3);
-    TColorComboBox combo;
-    QSignalSpy changed(&combo, &TColorComboBox::colorChanged);
+    ColorComboBox combo;
+    QSignalSpy changed(&combo, &ColorComboBox::colorChanged);
     combo.setCurrentIndex(combo.customEntry());
     QCOMPARE(combo.color(), QColor(1, 2, 3));
     QCOMPARE(combo.currentText(), QStringLiteral("#010203"));
@@ -70,9 +70,9 @@ void TestColorComboBox::cancelledCustomKeepsTheColor()
 {
     ScriptedDialogs dialogs;
     CommonDialogs::Override install(dialogs);
-    TColorComboBox combo;
+    ColorComboBox combo;
     combo.setColor(Qt::blue);
-    QSignalSpy changed(&combo, &TColorComboBox::colorChanged);
+    QSignalSpy changed(&combo, &ColorComboBox::colorChanged);
     combo.setCurrentIndex(combo.customEntry());
     QCOMPARE(combo.color(), QColor(Qt::blue));
     QCOMPARE(combo.currentText(), QStringLiteral("Blue"));

@@ -15,16 +15,16 @@ private slots:
     {
         for (int topic : {2100, 2101, 2102, 2103, 2104, 2105, 2106, 2107, 2108, 3109, 40003, 40004, 40008, 40012,
                           40013, 40014, 40015}) {
-            const QString file = THelpViewer::topicFile(topic);
+            const QString file = HelpViewer::topicFile(topic);
             QVERIFY2(file.endsWith(QStringLiteral("topic-%1.html").arg(topic)), qPrintable(file));
         }
         // An unknown topic falls back to the contents.
-        QCOMPARE(THelpViewer::topicFile(2109), THelpViewer::contentsFile());
+        QCOMPARE(HelpViewer::topicFile(2109), HelpViewer::contentsFile());
     }
 
     void linksBetweenPagesAreNotBroken()
     {
-        const QDir folder = QFileInfo(THelpViewer::contentsFile()).dir();
+        const QDir folder = QFileInfo(HelpViewer::contentsFile()).dir();
         const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+)\""));
         const auto pages = folder.entryList({"*.html"});
         QVERIFY(pages.size() > 15);
@@ -41,12 +41,12 @@ private slots:
 
     void theViewerShowsTheTopicAndReturnsToTheContents()
     {
-        THelpViewer::ShowHelpContext(2108);
-        THelpViewer &viewer = THelpViewer::instance();
+        HelpViewer::ShowHelpContext(2108);
+        HelpViewer &viewer = HelpViewer::instance();
         QVERIFY(viewer.isVisible());
         QVERIFY(viewer.currentFile().endsWith(QLatin1String("topic-2108.html")));
-        THelpViewer::ShowHelpContents();
-        QCOMPARE(viewer.currentFile(), THelpViewer::contentsFile());
+        HelpViewer::ShowHelpContents();
+        QCOMPARE(viewer.currentFile(), HelpViewer::contentsFile());
         viewer.hide();
     }
 };

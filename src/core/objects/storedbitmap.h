@@ -6,7 +6,7 @@
 
 // A bitmap held as a complete BMP file, the form records store it in, with
 // the decoded image kept beside it for drawing.
-class TVBitmap
+class StoredBitmap
 {
 public:
     [[nodiscard]] bool isEmpty() const { return m_bmp.isEmpty(); }
@@ -20,8 +20,8 @@ public:
     void setImage(const QImage &image);
     void clear();
 
-    friend bool operator==(const TVBitmap &a, const TVBitmap &b) { return a.m_bmp == b.m_bmp; }
-    friend bool operator!=(const TVBitmap &a, const TVBitmap &b) { return !(a == b); }
+    friend bool operator==(const StoredBitmap &a, const StoredBitmap &b) { return a.m_bmp == b.m_bmp; }
+    friend bool operator!=(const StoredBitmap &a, const StoredBitmap &b) { return !(a == b); }
 
 private:
     QByteArray m_bmp;

@@ -1,9 +1,9 @@
-#include "objects/vbitmap.h"
+#include "objects/storedbitmap.h"
 
 #include "graphics/dib.h"
 #include "graphics/picture.h"
 
-bool TVBitmap::setBmpData(const QByteArray &bmp)
+bool StoredBitmap::setBmpData(const QByteArray &bmp)
 {
     const QImage image = Dib::decodeFile(bmp);
     if (image.isNull())
@@ -13,7 +13,7 @@ bool TVBitmap::setBmpData(const QByteArray &bmp)
     return true;
 }
 
-void TVBitmap::setImage(const QImage &image)
+void StoredBitmap::setImage(const QImage &image)
 {
     if (image.isNull()) {
         clear();
@@ -23,7 +23,7 @@ void TVBitmap::setImage(const QImage &image)
     m_image = image;
 }
 
-void TVBitmap::clear()
+void StoredBitmap::clear()
 {
     m_bmp.clear();
     m_image = QImage();
