@@ -41,7 +41,7 @@ void BenchGraphics::borderOverPage_data()
     QTest::addColumn<bool>("cached");
     // A repaint of the same page finds the border's pixels kept; the first
     // paint, and every one at a new zoom, draws the vectors.
-    for (const char *name : {"Classic.wpo", "Holly.wpo", "Spring Flowers.wpo", "Stars.wls"}) {
+    for (const char *name : { "Classic.wpo", "Holly.wpo", "Spring Flowers.wpo", "Stars.wls" }) {
         QTest::addRow("%s first paint", name) << bundledBorder(name) << false;
         QTest::addRow("%s repaint", name) << bundledBorder(name) << true;
     }
@@ -61,7 +61,8 @@ void BenchGraphics::borderOverPage()
     const QRectF pageRect(48, 48, 720, 960);
     const auto caching = cached ? Metafile::Caching::Allowed : Metafile::Caching::Off;
     border.draw(painter, pageRect, caching);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         border.draw(painter, pageRect, caching);
     }
 }
@@ -72,7 +73,7 @@ void BenchGraphics::clipArt_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("cached");
     QTest::addColumn<bool>("reload");
-    for (const char *extension : {"wmf", "emf"}) {
+    for (const char *extension : { "wmf", "emf" }) {
         QTest::addRow("%s first paint", extension) << clipArtFile(extension) << false << false;
         QTest::addRow("%s read and first paint", extension) << clipArtFile(extension) << false << true;
         QTest::addRow("%s repaint", extension) << clipArtFile(extension) << true << false;
@@ -96,7 +97,8 @@ void BenchGraphics::clipArt()
     image.fill(Qt::white);
     QPainter painter(&image);
     picture.draw(painter, QRectF(0, 0, 480, 360), caching);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         if (reload) {
             Metafile fresh;
             fresh.loadFromData(bytes);

@@ -34,7 +34,8 @@ void BenchPage::relayout()
     QFETCH(int, layout);
     CalendarPage page;
     page.setCalendarLayout(layout);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         page.relayout();
     }
 }
@@ -48,7 +49,8 @@ void BenchPage::paintAtZoom1()
     QImage image(page.controlSizeAt(1.0f), QImage::Format_RGB32);
     QPainter painter(&image);
     page.paint(painter, 1.0f); // fonts and glyph caches warm
-    QBENCHMARK {
+    QBENCHMARK
+    {
         page.paint(painter, 1.0f);
     }
 }
@@ -59,7 +61,8 @@ void BenchPage::renderImage()
     CalendarPage page;
     page.setCalendarLayout(layout);
     page.relayout(true);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         const QImage image = page.renderImage(1.0f);
         Q_UNUSED(image);
     }

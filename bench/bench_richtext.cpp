@@ -16,9 +16,10 @@ namespace {
 // About five formatted lines: two faces, three sizes, colours, styles, alignments.
 QByteArray cellText(int day)
 {
-    return QByteArrayLiteral("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}{\\f1 Times New Roman;}}"
-                             "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
-                             "\\pard\\qc\\f0\\fs20\\b Day ")
+    return QByteArrayLiteral(
+               "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}{\\f1 Times New Roman;}}"
+               "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
+               "\\pard\\qc\\f0\\fs20\\b Day ")
         + QByteArray::number(day)
         + QByteArrayLiteral(" meeting\\b0\\par\\pard\\f1\\fs18\\cf1 Dentist at 9:30\\par"
                             "\\pard\\qr\\fs16\\i\\cf2 Anna's birthday\\i0\\par"
@@ -54,7 +55,8 @@ void BenchRichText::paint42CellsAtZoom1()
     RichTextCellPainter cells;
     for (int i = 1; i <= 42; ++i)
         cells.paint(painter, *page.cellStorage(i), page.cellTable()[size_t(i - 1)].free.toQRect(), 100);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         for (int i = 1; i <= 42; ++i) {
             const TRect &free = page.cellTable()[size_t(i - 1)].free;
             const QRect target(free.left, free.top, free.right - free.left + 1, free.bottom - free.top + 1);
@@ -73,7 +75,8 @@ void BenchRichText::paintPageWith42CellsAtZoom1()
     QImage image(page.controlSizeAt(1.0f), QImage::Format_RGB32);
     QPainter painter(&image);
     page.paint(painter, 1.0f);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         page.paint(painter, 1.0f);
     }
 }
@@ -88,7 +91,8 @@ void BenchRichText::paint42CellsFirstTime()
     QImage image(page.controlSizeAt(1.0f), QImage::Format_RGB32);
     QPainter painter(&image);
     page.paint(painter, 1.0f);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         RichTextCellPainter cells;
         for (int i = 1; i <= 42; ++i) {
             const TRect &free = page.cellTable()[size_t(i - 1)].free;
@@ -102,7 +106,8 @@ void BenchRichText::readOneCell()
 {
     const QByteArray rtf = cellText(17);
     QTextDocument document;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         RtfReader::read(rtf, document);
     }
     QCOMPARE(document.blockCount(), 5);
@@ -113,7 +118,8 @@ void BenchRichText::writeOneCell()
     QTextDocument document;
     RtfReader::read(cellText(17), document);
     QByteArray rtf;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         rtf = RtfWriter::write(document);
     }
     QVERIFY(rtf.startsWith("{\\rtf1"));
@@ -122,7 +128,8 @@ void BenchRichText::writeOneCell()
 void BenchRichText::readAndWriteOneCell()
 {
     QByteArray rtf = cellText(17);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         QTextDocument document;
         RtfReader::read(rtf, document);
         rtf = RtfWriter::write(document);
@@ -133,7 +140,8 @@ void BenchRichText::emptyTestOfOneCell()
 {
     const QByteArray rtf = cellText(17);
     bool content = false;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         content = RtfReader::hasContent(rtf);
     }
     QVERIFY(content);
