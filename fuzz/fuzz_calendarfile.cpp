@@ -1,10 +1,10 @@
 // Feeds arbitrary bytes to the calendar-file and style-sheet readers, with
 // every placed-object class registered, and writes back what was read.
-#include "fuzzsetup.h"
 #include "calendar/calendarfile.h"
 #include "calendar/calendarpage.h"
-#include "objects/placedobjectclasses.h"
 #include "calendar/stylesheetfile.h"
+#include "fuzzsetup.h"
+#include "objects/placedobjectclasses.h"
 
 #include "stream/component.h"
 

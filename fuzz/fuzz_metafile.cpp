@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     Metafile picture;
-    if (!picture.loadFromData(bytes) && !picture.loadFromData(bytes, Metafile::Hint {8, QSizeF(2540, 1905)}))
+    if (!picture.loadFromData(bytes)
+        && !picture.loadFromData(bytes, Metafile::Hint { 8, QSizeF(2540, 1905) }))
         return 0;
     static QImage image(64, 48, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);

@@ -3,15 +3,14 @@
 // range, appends placed texts to a cell one at a time and all at once (the
 // two must agree byte for byte), and checks that writing the lines and
 // reading them again gives the same lines.
-#include "fuzzsetup.h"
 #include "base/calendarfont.h"
+#include "fuzzsetup.h"
 #include "recurring/celltextappender.h"
 #include "recurring/recurringdescription.h"
 #include "recurring/recurringevaluation.h"
 #include "recurring/recurringlistfile.h"
 #include "recurring/recurringplacements.h"
 #include "richtext/wprtfstorage.h"
-
 
 #include <cstdint>
 #include <cstdlib>
