@@ -32,8 +32,8 @@ int main(int argc, char *argv[])
     TCalendarMain window;
     if (!files.isEmpty())
         window.setStartupFile(files.first());
-    QObject::connect(&instance, &SingleInstance::activationRequested, &window,
-                     &TCalendarMain::activateFromOtherStart);
+    QObject::connect(
+        &instance, &SingleInstance::activationRequested, &window, &TCalendarMain::activateFromOtherStart);
     window.show();
     return app.exec();
 }
