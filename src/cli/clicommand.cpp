@@ -16,7 +16,7 @@ CliCommandRegistration::CliCommandRegistration(CliCommand command)
 {
     auto &commands = registry();
     const auto position = std::lower_bound(commands.begin(), commands.end(), command,
-                                           [](const CliCommand &a, const CliCommand &b) { return a.name < b.name; });
+        [](const CliCommand &a, const CliCommand &b) { return a.name < b.name; });
     commands.insert(position, std::move(command));
 }
 

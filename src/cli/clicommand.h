@@ -12,7 +12,7 @@
 struct CliCommand
 {
     QString name;
-    QString synopsis;                                // one usage line, without the program name
+    QString synopsis; // one usage line, without the program name
     void (*addOptions)(QCommandLineParser &) = nullptr; // options only this command reads
     int (*run)(const QCommandLineParser &, const QStringList &arguments) = nullptr;
 };

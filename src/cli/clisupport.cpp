@@ -1,9 +1,9 @@
 #include "clisupport.h"
 
 #include "calendar/calendarfile.h"
+#include "calendar/stylesheetfile.h"
 #include "objects/placedobjectclasses.h"
 #include "pageoptions.h"
-#include "calendar/stylesheetfile.h"
 #include "platform/safefilereader.h"
 
 #include <QBuffer>

@@ -38,8 +38,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationVersion(QStringLiteral("3.2g"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Describes, renders and edits Datewright calendar files.\n")
-                                     + CliCommands::usage());
+    parser.setApplicationDescription(
+        QStringLiteral("Describes, renders and edits Datewright calendar files.\n") + CliCommands::usage());
     parser.addHelpOption();
     parser.addVersionOption();
     QStringList names;

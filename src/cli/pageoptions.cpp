@@ -1,9 +1,9 @@
 #include "pageoptions.h"
 
 #include "calendar/calendarpage.h"
-#include "clisupport.h"
 #include "calendar/languagetables.h"
 #include "calendar/stylesheetfile.h"
+#include "clisupport.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -28,7 +28,8 @@ const QString kStyle = QStringLiteral("style");
 // The border names the page can show in its orientation, for a message.
 QString borderNames(const CalendarPage &page)
 {
-    const QString extension = page.calendarOrientation() == coPortrait ? QStringLiteral("wpo") : QStringLiteral("wls");
+    const QString extension
+        = page.calendarOrientation() == coPortrait ? QStringLiteral("wpo") : QStringLiteral("wls");
     QStringList names;
     const QDir folder(page.borderFolder() + QStringLiteral("/Borders"));
     for (const QFileInfo &file : folder.entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase))
@@ -38,8 +39,8 @@ QString borderNames(const CalendarPage &page)
                            : QStringLiteral("the Borders folder holds ") + names.join(QStringLiteral(", "));
 }
 
-bool wholeNumber(const QCommandLineParser &parser, const QString &option, int low, int high, int *value,
-                 QString *error)
+bool wholeNumber(
+    const QCommandLineParser &parser, const QString &option, int low, int high, int *value, QString *error)
 {
     bool ok = false;
     const QString text = parser.value(option);
@@ -47,7 +48,10 @@ bool wholeNumber(const QCommandLineParser &parser, const QString &option, int lo
     if (ok && *value >= low && *value <= high)
         return true;
     *error = QStringLiteral("--%1 must be a whole number from %2 to %3, not \"%4\"")
-                 .arg(option).arg(low).arg(high).arg(text);
+                 .arg(option)
+                 .arg(low)
+                 .arg(high)
+                 .arg(text);
     return false;
 }
 
@@ -61,7 +65,8 @@ bool margins(const QCommandLineParser &parser, float values[4], QString *error)
         ok = ok && values[i] >= 0.0f && values[i] <= 3.0f;
     }
     if (!ok)
-        *error = QStringLiteral("--margins takes four numbers of inches from 0 to 3 as LEFT,TOP,RIGHT,BOTTOM, not \"%1\"")
+        *error = QStringLiteral(
+            "--margins takes four numbers of inches from 0 to 3 as LEFT,TOP,RIGHT,BOTTOM, not \"%1\"")
                      .arg(text);
     return ok;
 }
@@ -98,15 +103,17 @@ bool collect(const QCommandLineParser &p, Values &v, QString *error)
     if (p.isSet(kWeekStart)) {
         const QString start = p.value(kWeekStart).toLower();
         if (start != QLatin1String("sunday") && start != QLatin1String("monday")) {
-            *error = QStringLiteral("--week-start must be sunday or monday, not \"%1\"").arg(p.value(kWeekStart));
+            *error = QStringLiteral("--week-start must be sunday or monday, not \"%1\"")
+                         .arg(p.value(kWeekStart));
             return false;
         }
         v.startOfWeek = start == QLatin1String("sunday") ? 1 : 2;
     }
     if (p.isSet(kLanguage)) {
         if (!LanguageTables::fromName(p.value(kLanguage), &v.language)) {
-            *error = QStringLiteral("--language must be english, german, french, italian or spanish, not \"%1\"")
-                         .arg(p.value(kLanguage));
+            *error
+                = QStringLiteral("--language must be english, german, french, italian or spanish, not \"%1\"")
+                      .arg(p.value(kLanguage));
             return false;
         }
         v.languageGiven = true;
@@ -134,18 +141,18 @@ void applyNames(CalendarPage &page, CalendarLanguage language)
 void addTo(QCommandLineParser &parser)
 {
     parser.addOptions({
-        {kLayout, QStringLiteral("Page layout, 0 to 21."), QStringLiteral("N")},
-        {kPaper, QStringLiteral("Paper size: letter or a4."), QStringLiteral("SIZE")},
-        {kMonth, QStringLiteral("Month shown, 1 to 12."), QStringLiteral("M")},
-        {kYear, QStringLiteral("Year shown."), QStringLiteral("Y")},
-        {kDay, QStringLiteral("Day the planners start on."), QStringLiteral("D")},
-        {kWeekStart, QStringLiteral("First day of the week: sunday or monday."), QStringLiteral("DAY")},
-        {kLanguage, QStringLiteral("Month and day names: english, german, french, italian or spanish."),
-         QStringLiteral("LANG")},
-        {kMargins, QStringLiteral("Margins in inches."), QStringLiteral("L,T,R,B")},
-        {kBorder, QStringLiteral("Border picture name from the Borders folder."), QStringLiteral("NAME")},
-        {kTitle, QStringLiteral("A title of your own instead of the month."), QStringLiteral("TEXT")},
-        {kStyle, QStringLiteral("Style sheet to start from."), QStringLiteral("FILE.DWS")},
+        { kLayout, QStringLiteral("Page layout, 0 to 21."), QStringLiteral("N") },
+        { kPaper, QStringLiteral("Paper size: letter or a4."), QStringLiteral("SIZE") },
+        { kMonth, QStringLiteral("Month shown, 1 to 12."), QStringLiteral("M") },
+        { kYear, QStringLiteral("Year shown."), QStringLiteral("Y") },
+        { kDay, QStringLiteral("Day the planners start on."), QStringLiteral("D") },
+        { kWeekStart, QStringLiteral("First day of the week: sunday or monday."), QStringLiteral("DAY") },
+        { kLanguage, QStringLiteral("Month and day names: english, german, french, italian or spanish."),
+            QStringLiteral("LANG") },
+        { kMargins, QStringLiteral("Margins in inches."), QStringLiteral("L,T,R,B") },
+        { kBorder, QStringLiteral("Border picture name from the Borders folder."), QStringLiteral("NAME") },
+        { kTitle, QStringLiteral("A title of your own instead of the month."), QStringLiteral("TEXT") },
+        { kStyle, QStringLiteral("Style sheet to start from."), QStringLiteral("FILE.DWS") },
     });
 }
 
