@@ -2,8 +2,8 @@
 
 bool CalendarFont::sameLook(const CalendarFont &other) const
 {
-    return name == other.name && bold == other.bold && italic == other.italic
-        && underline == other.underline && strikeout == other.strikeout && color == other.color;
+    return name == other.name && bold == other.bold && italic == other.italic && underline == other.underline
+        && strikeout == other.strikeout && color == other.color;
 }
 
 int CalendarFont::scaledSize(float zoom) const

@@ -34,5 +34,5 @@ struct TRect
 inline TRect TRect::scaled(float zoom) const
 {
     const double z = zoom; // multiplied in double precision, then truncated toward zero
-    return {int(left * z), int(top * z), int(right * z), int(bottom * z)};
+    return { int(left * z), int(top * z), int(right * z), int(bottom * z) };
 }

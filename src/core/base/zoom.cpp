@@ -4,7 +4,7 @@
 
 Zoom Zoom::fromStoredPercent(int percent)
 {
-    static const float scales[] = {0.201f, 0.301f, 0.401f, 0.501f, 0.601f, 0.701f, 0.801f, 0.901f};
+    static const float scales[] = { 0.201f, 0.301f, 0.401f, 0.501f, 0.601f, 0.701f, 0.801f, 0.901f };
     for (int i = 0; i < 8; ++i) {
         if (percent < 30 + 10 * i)
             return Zoom(scales[i]);
@@ -14,7 +14,7 @@ Zoom Zoom::fromStoredPercent(int percent)
 
 int Zoom::storedPercent() const
 {
-    static const float limits[] = {0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f, 0.9f, 1.0f};
+    static const float limits[] = { 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f, 0.9f, 1.0f };
     int percent = 20;
     for (float limit : limits) {
         if (m_scale < limit)
