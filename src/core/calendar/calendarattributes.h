@@ -30,12 +30,13 @@ struct CalendarAttributes
     TColor headersBGColor = clWhite;
     TColor miniHeadersBGColor = clWhite;
     TColor miniCalBGColor = clWhite;
-    CalendarFont titleFont {QStringLiteral("Times New Roman"), 26, true};
-    CalendarFont headersFont {QStringLiteral("Times New Roman"), 16, true};
-    CalendarFont cellFont {QStringLiteral("Times New Roman"), 16, true};
-    CalendarFont miniTitleFont {QStringLiteral("Times New Roman"), 6, true};
-    CalendarFont miniHeadersFont {QStringLiteral("Times New Roman"), 8, false, false, false, false, clWhite};
-    CalendarFont miniCellFont {QStringLiteral("Times New Roman"), 6};
+    CalendarFont titleFont { QStringLiteral("Times New Roman"), 26, true };
+    CalendarFont headersFont { QStringLiteral("Times New Roman"), 16, true };
+    CalendarFont cellFont { QStringLiteral("Times New Roman"), 16, true };
+    CalendarFont miniTitleFont { QStringLiteral("Times New Roman"), 6, true };
+    CalendarFont miniHeadersFont { QStringLiteral("Times New Roman"), 8, false, false, false, false,
+        clWhite };
+    CalendarFont miniCellFont { QStringLiteral("Times New Roman"), 6 };
     int mainCalDay = 0;
     int mainCalMonth = 1;
     int mainCalYear = 1997;
@@ -49,7 +50,7 @@ struct CalendarAttributes
     PaperSize paperSize = PaperSize::Letter;
     double startingTime = 8.0 / 24.0; // fraction of a day
     QStringList monthNames; // 12, January first
-    QStringList dayNames;   // 7, Sunday first
+    QStringList dayNames; // 7, Sunday first
 
     // The comparison the main window uses to decide whether the properties
     // dialog changed anything: fonts by look only, cells and the six border

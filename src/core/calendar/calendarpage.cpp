@@ -18,8 +18,7 @@ CalendarPage::CalendarPage(QObject *parent)
 
 CalendarPage::~CalendarPage() = default;
 
-template <typename T>
-void CalendarPage::assignAndRedraw(T &field, const T &value)
+template <typename T> void CalendarPage::assignAndRedraw(T &field, const T &value)
 {
     if (field == value)
         return;
@@ -27,8 +26,7 @@ void CalendarPage::assignAndRedraw(T &field, const T &value)
     emit redrawRequested();
 }
 
-template <typename T>
-void CalendarPage::assignAndRelayout(T &field, const T &value)
+template <typename T> void CalendarPage::assignAndRelayout(T &field, const T &value)
 {
     if (field == value)
         return;
@@ -80,15 +78,15 @@ struct BorderPreset
 };
 
 const BorderPreset kLinePresets[] = {
-    {cbAll, cbAll, cbAll},   // llFull
-    {cbNone, cbAll, cbAll},  // llHeadersAndCells
-    {cbNone, cbNone, cbAll}, // llCellsOnly
+    { cbAll, cbAll, cbAll }, // llFull
+    { cbNone, cbAll, cbAll }, // llHeadersAndCells
+    { cbNone, cbNone, cbAll }, // llCellsOnly
 };
 
 const BorderPreset kMiniLinePresets[] = {
-    {cbAll, cbAll, cbAll},         // mllFull
-    {cbAll, cbTopBottom, cbNone},  // mllBoxed
-    {cbNone, cbTop, cbNone},       // mllMinimal
+    { cbAll, cbAll, cbAll }, // mllFull
+    { cbAll, cbTopBottom, cbNone }, // mllBoxed
+    { cbNone, cbTop, cbNone }, // mllMinimal
 };
 
 } // namespace
@@ -109,32 +107,110 @@ void CalendarPage::applyMiniLineLayoutPreset()
     m_attr.miniCellBorder = preset.cells;
 }
 
-void CalendarPage::setCalendarBorder(TCalBorderStyle style) { assignAndRedraw(m_attr.calendarBorder, style); }
-void CalendarPage::setHeadersBorder(TCalBorderStyle style) { assignAndRedraw(m_attr.headersBorder, style); }
-void CalendarPage::setCellBorder(TCalBorderStyle style) { assignAndRedraw(m_attr.cellBorder, style); }
-void CalendarPage::setMiniCalBorder(TCalBorderStyle style) { assignAndRedraw(m_attr.miniCalBorder, style); }
-void CalendarPage::setMiniHeadersBorder(TCalBorderStyle style) { assignAndRedraw(m_attr.miniHeadersBorder, style); }
-void CalendarPage::setMiniCellBorder(TCalBorderStyle style) { assignAndRedraw(m_attr.miniCellBorder, style); }
-void CalendarPage::setHeadersStyle(TCalHeadersStyle style) { assignAndRedraw(m_attr.headersStyle, style); }
-void CalendarPage::setMiniHeadersStyle(TCalHeadersStyle style) { assignAndRedraw(m_attr.miniHeadersStyle, style); }
-void CalendarPage::setNumberPosition(TCalendarNumberPosition position) { assignAndRedraw(m_attr.numberPosition, position); }
-void CalendarPage::setTitleShowYear(bool show) { assignAndRedraw(m_attr.titleShowYear, show); }
-void CalendarPage::setMiniShowYear(bool show) { assignAndRedraw(m_attr.miniShowYear, show); }
-void CalendarPage::setTitleBGColor(TColor color) { assignAndRedraw(m_attr.titleBGColor, color); }
-void CalendarPage::setHeadersBGColor(TColor color) { assignAndRedraw(m_attr.headersBGColor, color); }
-void CalendarPage::setMiniHeadersBGColor(TColor color) { assignAndRedraw(m_attr.miniHeadersBGColor, color); }
-void CalendarPage::setMiniCalBGColor(TColor color) { assignAndRedraw(m_attr.miniCalBGColor, color); }
-void CalendarPage::setStartOfWeek(int day) { assignAndRedraw(m_attr.startOfWeek, day); }
-void CalendarPage::setUserTitle(const QString &title) { assignAndRedraw(m_attr.userTitle, title); }
+void CalendarPage::setCalendarBorder(TCalBorderStyle style)
+{
+    assignAndRedraw(m_attr.calendarBorder, style);
+}
+void CalendarPage::setHeadersBorder(TCalBorderStyle style)
+{
+    assignAndRedraw(m_attr.headersBorder, style);
+}
+void CalendarPage::setCellBorder(TCalBorderStyle style)
+{
+    assignAndRedraw(m_attr.cellBorder, style);
+}
+void CalendarPage::setMiniCalBorder(TCalBorderStyle style)
+{
+    assignAndRedraw(m_attr.miniCalBorder, style);
+}
+void CalendarPage::setMiniHeadersBorder(TCalBorderStyle style)
+{
+    assignAndRedraw(m_attr.miniHeadersBorder, style);
+}
+void CalendarPage::setMiniCellBorder(TCalBorderStyle style)
+{
+    assignAndRedraw(m_attr.miniCellBorder, style);
+}
+void CalendarPage::setHeadersStyle(TCalHeadersStyle style)
+{
+    assignAndRedraw(m_attr.headersStyle, style);
+}
+void CalendarPage::setMiniHeadersStyle(TCalHeadersStyle style)
+{
+    assignAndRedraw(m_attr.miniHeadersStyle, style);
+}
+void CalendarPage::setNumberPosition(TCalendarNumberPosition position)
+{
+    assignAndRedraw(m_attr.numberPosition, position);
+}
+void CalendarPage::setTitleShowYear(bool show)
+{
+    assignAndRedraw(m_attr.titleShowYear, show);
+}
+void CalendarPage::setMiniShowYear(bool show)
+{
+    assignAndRedraw(m_attr.miniShowYear, show);
+}
+void CalendarPage::setTitleBGColor(TColor color)
+{
+    assignAndRedraw(m_attr.titleBGColor, color);
+}
+void CalendarPage::setHeadersBGColor(TColor color)
+{
+    assignAndRedraw(m_attr.headersBGColor, color);
+}
+void CalendarPage::setMiniHeadersBGColor(TColor color)
+{
+    assignAndRedraw(m_attr.miniHeadersBGColor, color);
+}
+void CalendarPage::setMiniCalBGColor(TColor color)
+{
+    assignAndRedraw(m_attr.miniCalBGColor, color);
+}
+void CalendarPage::setStartOfWeek(int day)
+{
+    assignAndRedraw(m_attr.startOfWeek, day);
+}
+void CalendarPage::setUserTitle(const QString &title)
+{
+    assignAndRedraw(m_attr.userTitle, title);
+}
 
-void CalendarPage::setTitleFont(const CalendarFont &font) { m_attr.titleFont = font; emit redrawRequested(); }
-void CalendarPage::setHeadersFont(const CalendarFont &font) { m_attr.headersFont = font; emit redrawRequested(); }
-void CalendarPage::setCellFont(const CalendarFont &font) { m_attr.cellFont = font; emit redrawRequested(); }
-void CalendarPage::setMiniTitleFont(const CalendarFont &font) { m_attr.miniTitleFont = font; emit redrawRequested(); }
-void CalendarPage::setMiniHeadersFont(const CalendarFont &font) { m_attr.miniHeadersFont = font; emit redrawRequested(); }
-void CalendarPage::setMiniCellFont(const CalendarFont &font) { m_attr.miniCellFont = font; emit redrawRequested(); }
+void CalendarPage::setTitleFont(const CalendarFont &font)
+{
+    m_attr.titleFont = font;
+    emit redrawRequested();
+}
+void CalendarPage::setHeadersFont(const CalendarFont &font)
+{
+    m_attr.headersFont = font;
+    emit redrawRequested();
+}
+void CalendarPage::setCellFont(const CalendarFont &font)
+{
+    m_attr.cellFont = font;
+    emit redrawRequested();
+}
+void CalendarPage::setMiniTitleFont(const CalendarFont &font)
+{
+    m_attr.miniTitleFont = font;
+    emit redrawRequested();
+}
+void CalendarPage::setMiniHeadersFont(const CalendarFont &font)
+{
+    m_attr.miniHeadersFont = font;
+    emit redrawRequested();
+}
+void CalendarPage::setMiniCellFont(const CalendarFont &font)
+{
+    m_attr.miniCellFont = font;
+    emit redrawRequested();
+}
 
-void CalendarPage::setMainCalDay(int day) { assignAndRelayout(m_attr.mainCalDay, day); }
+void CalendarPage::setMainCalDay(int day)
+{
+    assignAndRelayout(m_attr.mainCalDay, day);
+}
 
 void CalendarPage::setMainCalMonth(int month)
 {
@@ -177,8 +253,14 @@ void CalendarPage::setBottomMarginInch(float inches)
         assignAndRelayout(m_attr.bottomMarginInch, inches);
 }
 
-void CalendarPage::setPaperSize(PaperSize paper) { assignAndRelayout(m_attr.paperSize, paper); }
-void CalendarPage::setStartingTime(double dayFraction) { assignAndRelayout(m_attr.startingTime, dayFraction); }
+void CalendarPage::setPaperSize(PaperSize paper)
+{
+    assignAndRelayout(m_attr.paperSize, paper);
+}
+void CalendarPage::setStartingTime(double dayFraction)
+{
+    assignAndRelayout(m_attr.startingTime, dayFraction);
+}
 
 void CalendarPage::setPanelState(TLPanelState state)
 {
@@ -193,18 +275,19 @@ QString CalendarPage::borderFolder() const
 
 void CalendarPage::setWMFBorderFile(const QString &name)
 {
-    const QString extension = m_attr.calendarOrientation == coPortrait ? QStringLiteral(".wpo")
-                                                                       : QStringLiteral(".wls");
+    const QString extension
+        = m_attr.calendarOrientation == coPortrait ? QStringLiteral(".wpo") : QStringLiteral(".wls");
     m_borderError.clear();
     if (name.isEmpty()) {
         m_attr.wmfBorderFile.clear();
         m_borderPicture.clear();
-    } else if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name == QLatin1String("..")) {
+    } else if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
+        || name == QLatin1String("..")) {
         // A name from a file must not reach outside the Borders folder.
         m_borderError = QStringLiteral("The border picture name %1 is not valid").arg(name);
     } else {
-        const QString file = DataFolder::findCaseInsensitive(borderFolder(),
-                                                             QStringLiteral("Borders/") + name + extension);
+        const QString file
+            = DataFolder::findCaseInsensitive(borderFolder(), QStringLiteral("Borders/") + name + extension);
         if (file.isEmpty()) {
             m_borderError = QStringLiteral("The border picture %1 does not exist").arg(name + extension);
         } else {

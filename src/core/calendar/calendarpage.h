@@ -5,8 +5,8 @@
 
 #include "calendar/calendarattributes.h"
 #include "calendar/daycell.h"
-#include "calendar/pagelayout.h"
 #include "calendar/pageframe.h"
+#include "calendar/pagelayout.h"
 
 #include "graphics/metafile.h"
 #include "richtext/wprtfstorage.h"
@@ -30,8 +30,8 @@ class CalendarPage : public QObject
     Q_OBJECT
 
 public:
-    using TClickedInCellEvent = std::function<void(const TRect &rTotal, const TRect &rFree, int iCell,
-                                                   int iDay, TWPRtfStorage &rtfstorage)>;
+    using TClickedInCellEvent = std::function<void(
+        const TRect &rTotal, const TRect &rFree, int iCell, int iDay, TWPRtfStorage &rtfstorage)>;
     using TNotifyEvent = std::function<void()>;
 
     explicit CalendarPage(QObject *parent = nullptr);
@@ -46,7 +46,10 @@ public:
     void setCalendarOrientation(TCalendarOrientation orientation);
     [[nodiscard]] TCalendarLineLayout calendarLineLayout() const { return m_attr.calendarLineLayout; }
     void setCalendarLineLayout(TCalendarLineLayout lineLayout);
-    [[nodiscard]] TMiniCalendarLineLayout miniCalendarLineLayout() const { return m_attr.miniCalendarLineLayout; }
+    [[nodiscard]] TMiniCalendarLineLayout miniCalendarLineLayout() const
+    {
+        return m_attr.miniCalendarLineLayout;
+    }
     void setMiniCalendarLineLayout(TMiniCalendarLineLayout lineLayout);
 
     [[nodiscard]] TCalBorderStyle calendarBorder() const { return m_attr.calendarBorder; }
@@ -169,7 +172,10 @@ public:
     PageFrame recordCellTable(float zoom);
     // Draws the page without touching the recorded cell table (other devices).
     void render(QPainter &painter, float zoom) const;
-    void setCellPainter(std::shared_ptr<const CellContentPainter> painter) { m_cellPainter = std::move(painter); }
+    void setCellPainter(std::shared_ptr<const CellContentPainter> painter)
+    {
+        m_cellPainter = std::move(painter);
+    }
     [[nodiscard]] TRect referenceCellSize() const { return m_referenceCell; }
 
     // --- day cells -----------------------------------------------------------
@@ -209,10 +215,8 @@ signals:
     void panelStateChanged(TLPanelState state);
 
 private:
-    template <typename T>
-    void assignAndRedraw(T &field, const T &value);
-    template <typename T>
-    void assignAndRelayout(T &field, const T &value);
+    template <typename T> void assignAndRedraw(T &field, const T &value);
+    template <typename T> void assignAndRelayout(T &field, const T &value);
     void applyLineLayoutPreset();
     void applyMiniLineLayoutPreset();
     void applyMiniFontSizes(int size);

@@ -90,7 +90,8 @@ void CalendarPage::clearAllCells()
 
 bool CalendarPage::anyCellHasContents() const
 {
-    return std::any_of(m_cells.begin(), m_cells.end(), [](const TWPRtfStorage &cell) { return !cell.isEmpty(); });
+    return std::any_of(
+        m_cells.begin(), m_cells.end(), [](const TWPRtfStorage &cell) { return !cell.isEmpty(); });
 }
 
 void CalendarPage::click(int x, int y, bool objectUnderPoint)

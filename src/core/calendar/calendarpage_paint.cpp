@@ -27,7 +27,7 @@ void CalendarPage::draw(QPainter &painter, const PageFrame &frame, const CellTab
 {
     painter.save();
     painter.fillRect(QRect(QPoint(0, 0), controlSizeAt(frame.zoom)), Qt::white);
-    const CalendarPainter::CellSource cells {&m_cells, m_cellPainter.get()};
+    const CalendarPainter::CellSource cells { &m_cells, m_cellPainter.get() };
     const Metafile *border = m_attr.wmfBorderFile.isEmpty() ? nullptr : &m_borderPicture;
     CalendarPainter::paintPage(painter, frame, border, table, cells);
     painter.restore();
@@ -51,7 +51,7 @@ PageFrame CalendarPage::recordCellTable(float zoom)
         m_daysAreaHit = {};
     }
     const TRect &first = m_cellTable[0].free;
-    m_referenceCell = {first.left, first.top, first.right + 5, first.bottom + 5};
+    m_referenceCell = { first.left, first.top, first.right + 5, first.bottom + 5 };
     return frame;
 }
 

@@ -45,8 +45,8 @@ void drawTextIn(QPainter &p, const TRect &box, int alignment, const QString &tex
         p.drawText(box.toQRect(), alignment | Qt::TextSingleLine, text);
 }
 
-void drawText(QPainter &p, const TRect &box, int alignment, const QString &text, const CalendarFont &font,
-              float zoom)
+void drawText(
+    QPainter &p, const TRect &box, int alignment, const QString &text, const CalendarFont &font, float zoom)
 {
     if (text.isEmpty() || box.isEmpty())
         return;
@@ -57,18 +57,20 @@ void drawText(QPainter &p, const TRect &box, int alignment, const QString &text,
 // The outline a rectangle primitive draws: inside (L, T, R, B), exclusive.
 void rectangleOutline(QPainter &p, const TRect &r)
 {
-    paintBorderLines(p, {r.left, r.top, r.right - 1, r.bottom - 1}, cbAll);
+    paintBorderLines(p, { r.left, r.top, r.right - 1, r.bottom - 1 }, cbAll);
 }
 
 void paintHeaders(QPainter &p, const MonthGridFrame &f, const GridStyle &s, float zoom)
 {
     const TRect &row = f.headerRow;
-    fill(p, {row.left, row.top, row.right, row.bottom + 1}, s.headerBackground);
+    fill(p, { row.left, row.top, row.right, row.bottom + 1 }, s.headerBackground);
     paintBorderLines(p, row, s.headerBorder);
     useFont(p, s.headerFont, zoom);
     for (int j = 0; j < 7; ++j) {
-        const QString name = CalendarTexts::nameAt(s.dayNames, CalendarTexts::weekdayOfColumn(j, s.startOfWeek));
-        drawTextIn(p, f.headerBoxes[size_t(j)], Qt::AlignCenter, CalendarTexts::shortenedDayName(name, s.headerStyle));
+        const QString name
+            = CalendarTexts::nameAt(s.dayNames, CalendarTexts::weekdayOfColumn(j, s.startOfWeek));
+        drawTextIn(p, f.headerBoxes[size_t(j)], Qt::AlignCenter,
+            CalendarTexts::shortenedDayName(name, s.headerStyle));
     }
 }
 
@@ -77,10 +79,17 @@ void paintCellLines(QPainter &p, const MonthGridFrame &f, TCalBorderStyle style)
     const int x0 = f.bounds.left, x1 = f.bounds.right, y1 = f.bounds.bottom;
     int first = 0, last = 6;
     switch (style) {
-    case cbNone: return;
-    case cbAll: case cbTopBottom: break;
-    case cbTop: last = 5; break;
-    case cbBottom: first = 1; break;
+    case cbNone:
+        return;
+    case cbAll:
+    case cbTopBottom:
+        break;
+    case cbTop:
+        last = 5;
+        break;
+    case cbBottom:
+        first = 1;
+        break;
     }
     for (int i = first; i <= last; ++i)
         horizontalLine(p, x0, x1 - 1, i == 6 ? y1 - 1 : f.daysTop + i * f.rowHeight);
@@ -92,8 +101,8 @@ void paintCellLines(QPainter &p, const MonthGridFrame &f, TCalBorderStyle style)
 
 void paintDayNumbers(QPainter &p, const MonthGridFrame &f, const GridStyle &s, float zoom)
 {
-    const int alignment = s.numberPosition == cnpCenter ? int(Qt::AlignCenter)
-                                                        : int(Qt::AlignRight | Qt::AlignTop);
+    const int alignment
+        = s.numberPosition == cnpCenter ? int(Qt::AlignCenter) : int(Qt::AlignRight | Qt::AlignTop);
     useFont(p, s.cellFont, zoom);
     for (const DayCell &cell : f.cells) {
         if (cell.day > 0)
@@ -121,10 +130,10 @@ void paintMonthGrid(QPainter &p, const MonthGridFrame &f, const GridStyle &s, fl
 {
     const TRect &b = f.bounds;
     fill(p, b, s.background);
-    fill(p, {b.left, b.top + 1, b.right - 1, f.titleBand.bottom + 1}, s.titleBackground);
+    fill(p, { b.left, b.top + 1, b.right - 1, f.titleBand.bottom + 1 }, s.titleBackground);
     drawText(p, f.titleBand, Qt::AlignCenter,
-             CalendarTexts::monthGridTitle(s.userTitle, s.monthNames, s.month, s.year, s.showYear), s.titleFont,
-             zoom);
+        CalendarTexts::monthGridTitle(s.userTitle, s.monthNames, s.month, s.year, s.showYear), s.titleFont,
+        zoom);
     paintHeaders(p, f, s, zoom);
     paintCellLines(p, f, s.cellBorder);
     paintDayNumbers(p, f, s, zoom);
@@ -139,7 +148,7 @@ void paintPlanner(QPainter &p, const PageFrame &page)
     drawText(p, f.titleBand, Qt::AlignCenter, page.plannerTitle, s.titleFont, page.zoom);
     fill(p, f.box, clWhite);
     rectangleOutline(p, f.box);
-    fill(p, {f.box.left + 1, f.box.top + 1, f.labelRight, f.box.bottom - 1}, s.headerBackground);
+    fill(p, { f.box.left + 1, f.box.top + 1, f.labelRight, f.box.bottom - 1 }, s.headerBackground);
     useFont(p, s.headerFont, page.zoom);
     for (size_t q = 0; q < f.rows.size() && q < page.plannerLabels.size(); ++q) {
         drawTextIn(p, f.rows[q].upperLabel, Qt::AlignHCenter | Qt::AlignBottom, page.plannerLabels[q].first);
@@ -175,7 +184,7 @@ void paintCellContents(QPainter &p, const PageFrame &page, const CellTable &tabl
 }
 
 void paintPage(QPainter &p, const PageFrame &page, const Metafile *border, const CellTable &table,
-               const CellSource &source)
+    const CellSource &source)
 {
     if (border && !border->isEmpty())
         border->draw(p, page.pageRect.toQRect());

@@ -26,11 +26,11 @@ struct CellSource
     const std::array<TWPRtfStorage, 42> *cells = nullptr;
     const CellContentPainter *painter = nullptr;
 };
-void paintCellContents(QPainter &painter, const PageFrame &page, const CellTable &table,
-                       const CellSource &source);
+void paintCellContents(
+    QPainter &painter, const PageFrame &page, const CellTable &table, const CellSource &source);
 
 // The whole page: background, border picture, main calendar, cells, minis.
 void paintPage(QPainter &painter, const PageFrame &page, const Metafile *border, const CellTable &table,
-               const CellSource &source);
+    const CellSource &source);
 
 } // namespace CalendarPainter

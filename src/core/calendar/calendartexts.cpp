@@ -13,8 +13,8 @@ QString nameAt(const QStringList &names, int index)
     return index >= 1 && index <= names.size() ? names.at(index - 1) : QString();
 }
 
-QString monthGridTitle(const QString &userTitle, const QStringList &monthNames, int month, int year,
-                       bool showYear)
+QString monthGridTitle(
+    const QString &userTitle, const QStringList &monthNames, int month, int year, bool showYear)
 {
     if (!userTitle.isEmpty())
         return userTitle;
@@ -25,9 +25,12 @@ QString monthGridTitle(const QString &userTitle, const QStringList &monthNames, 
 QString shortenedDayName(const QString &name, TCalHeadersStyle style)
 {
     switch (style) {
-    case dsFirstChar: return name.left(1);
-    case dsThreeChars: return name.left(3);
-    case dsWhole: break;
+    case dsFirstChar:
+        return name.left(1);
+    case dsThreeChars:
+        return name.left(3);
+    case dsWhole:
+        break;
     }
     return name;
 }
@@ -81,14 +84,13 @@ static const QString &notesLabel()
 }
 
 RowLabels weekPlannerLabels(const QDate &start, int days, const QStringList &monthNames,
-                            const QStringList &dayNames, TCalHeadersStyle style)
+    const QStringList &dayNames, TCalHeadersStyle style)
 {
     RowLabels labels;
     for (int q = 0; q < days; ++q) {
         const QDate date = start.addDays(q);
         labels.emplace_back(shortenedDayName(nameAt(dayNames, dayOfWeek(date)), style),
-                            QString::number(date.day()) + QLatin1Char(' ')
-                                + nameAt(monthNames, date.month()).left(3));
+            QString::number(date.day()) + QLatin1Char(' ') + nameAt(monthNames, date.month()).left(3));
     }
     labels.emplace_back(notesLabel(), QString());
     return labels;
@@ -97,7 +99,8 @@ RowLabels weekPlannerLabels(const QDate &start, int days, const QStringList &mon
 QString dayPlannerTitle(const QDate &date, const QStringList &monthNames, const QStringList &dayNames)
 {
     return nameAt(dayNames, dayOfWeek(date)) + QStringLiteral(", ") + nameAt(monthNames, date.month())
-        + QLatin1Char(' ') + QString::number(date.day()) + QStringLiteral(", ") + QString::number(date.year());
+        + QLatin1Char(' ') + QString::number(date.day()) + QStringLiteral(", ")
+        + QString::number(date.year());
 }
 
 QString timeLabel(double dayFraction)

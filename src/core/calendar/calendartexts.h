@@ -15,8 +15,8 @@ namespace CalendarTexts {
 // Name i (1-based) of a table, or empty when the table has no such entry.
 [[nodiscard]] QString nameAt(const QStringList &names, int index);
 
-[[nodiscard]] QString monthGridTitle(const QString &userTitle, const QStringList &monthNames,
-                                     int month, int year, bool showYear);
+[[nodiscard]] QString monthGridTitle(
+    const QString &userTitle, const QStringList &monthNames, int month, int year, bool showYear);
 [[nodiscard]] QString shortenedDayName(const QString &name, TCalHeadersStyle style);
 // Day of week (1 = Sunday) shown in column 0-6 for the given week start.
 [[nodiscard]] int weekdayOfColumn(int column, int startOfWeek);
@@ -32,9 +32,9 @@ using RowLabels = std::vector<std::pair<QString, QString>>;
 
 [[nodiscard]] QString weekPlannerTitle(const QDate &start, int days, const QStringList &monthNames);
 [[nodiscard]] RowLabels weekPlannerLabels(const QDate &start, int days, const QStringList &monthNames,
-                                          const QStringList &dayNames, TCalHeadersStyle style);
-[[nodiscard]] QString dayPlannerTitle(const QDate &date, const QStringList &monthNames,
-                                      const QStringList &dayNames);
+    const QStringList &dayNames, TCalHeadersStyle style);
+[[nodiscard]] QString dayPlannerTitle(
+    const QDate &date, const QStringList &monthNames, const QStringList &dayNames);
 [[nodiscard]] RowLabels dayPlannerLabels(double startingTime, int hours);
 // "h:mm AM" for a time of day given as a fraction of a day.
 [[nodiscard]] QString timeLabel(double dayFraction);

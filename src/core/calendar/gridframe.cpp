@@ -25,7 +25,7 @@ static void layoutCells(MonthGridFrame &f, const GridStyle &style, float zoom)
             DayCell &cell = f.cells[size_t(7 * i + j)];
             const int left0 = x0 + j * cw + 1;
             const int top = f.daysTop + i * rh + 1;
-            cell.rect = {left0, top, left0 + cw - 2, top + rh - 2};
+            cell.rect = { left0, top, left0 + cw - 2, top + rh - 2 };
             if (style.numberPosition == cnpUpperRight) {
                 cell.rect.left = left0 + 4;
                 cell.rect.right = left0 + cw - 7;
@@ -45,20 +45,20 @@ MonthGridFrame monthGridFrame(const TRect &bounds, const GridStyle &style, float
     MonthGridFrame f;
     f.bounds = bounds;
     const int x0 = bounds.left, y0 = bounds.top, x1 = bounds.right, y1 = bounds.bottom;
-    f.working = {x0, y0, x1 - 1, y1 - 1};
+    f.working = { x0, y0, x1 - 1, y1 - 1 };
 
     const int proportionalTitle = int((y1 - 1 - y0) * 0.17);
-    f.titleHit = {x0, y0 + 1, x1 - 1, y0 + 1 + proportionalTitle};
+    f.titleHit = { x0, y0 + 1, x1 - 1, y0 + 1 + proportionalTitle };
     const int titleBottom = y0 + 1 + qMax(proportionalTitle, style.minimumTitleHeight);
-    f.titleBand = {x0, y0 + 1, x1 - 1, titleBottom};
+    f.titleBand = { x0, y0 + 1, x1 - 1, titleBottom };
 
     f.columnWidth = (x1 - 1 - x0) / 7;
     const int headerTop = titleBottom + 1;
     const int headerHeight = int(1.5 * qAbs(style.headerFont.pixelHeight(zoom)));
-    f.headerRow = {x0, headerTop, x1 - 1, headerTop + headerHeight};
+    f.headerRow = { x0, headerTop, x1 - 1, headerTop + headerHeight };
     for (int j = 0; j < 7; ++j) {
         const int left = x0 + j * f.columnWidth + 1;
-        f.headerBoxes[size_t(j)] = {left, f.headerRow.top, left + f.columnWidth - 2, f.headerRow.bottom};
+        f.headerBoxes[size_t(j)] = { left, f.headerRow.top, left + f.columnWidth - 2, f.headerRow.bottom };
     }
     f.daysTop = f.headerRow.bottom;
     f.rowHeight = (y1 - 1 - f.daysTop) / 6;
@@ -67,13 +67,13 @@ MonthGridFrame monthGridFrame(const TRect &bounds, const GridStyle &style, float
 }
 
 PlannerFrame plannerFrame(const TRect &bounds, int rowCount, const CalendarFont &titleFont, float zoom,
-                          const CalendarTexts::RowLabels &labels)
+    const CalendarTexts::RowLabels &labels)
 {
     PlannerFrame f;
     f.bounds = bounds;
     const int x0 = bounds.left, y0 = bounds.top, x1 = bounds.right, y1 = bounds.bottom;
-    f.titleBand = {x0 + 5, y0 + 1, x1 - 1 - 5, y0 + 1 + textHeight(titleFont, zoom)};
-    f.box = {x0, f.titleBand.bottom + 1, x1 - 1, y1 - 1};
+    f.titleBand = { x0 + 5, y0 + 1, x1 - 1 - 5, y0 + 1 + textHeight(titleFont, zoom) };
+    f.box = { x0, f.titleBand.bottom + 1, x1 - 1, y1 - 1 };
     f.rowHeight = rowCount > 0 ? f.box.height() / rowCount : 0;
     f.labelRight = x0 + int((x1 - 1 - x0) * 0.15);
 
@@ -82,10 +82,10 @@ PlannerFrame plannerFrame(const TRect &bounds, int rowCount, const CalendarFont 
         const int rowTop = f.box.top + q * rh;
         const int labelTop = rowTop + 1;
         const int middle = labelTop + rh / 2;
-        f.rows.push_back({{f.box.left, labelTop, f.labelRight, middle},
-                          {f.box.left, middle, f.labelRight, rowTop + rh}});
+        f.rows.push_back({ { f.box.left, labelTop, f.labelRight, middle },
+            { f.box.left, middle, f.labelRight, rowTop + rh } });
         DayCell cell;
-        cell.rect = {f.labelRight + 4, rowTop + 4, x1 - 1 - 4, rowTop + rh - 4};
+        cell.rect = { f.labelRight + 4, rowTop + 4, x1 - 1 - 4, rowTop + rh - 4 };
         if (q == rowCount - 1)
             cell.rect.bottom = f.box.bottom - 4;
         cell.free = cell.rect;

@@ -11,10 +11,10 @@
 // Hit testing, drawing and the command-line geometry report all read these.
 struct MonthGridFrame
 {
-    TRect bounds;    // the calendar or mini rectangle after zoom
-    TRect working;   // bounds less one pixel on the right and at the bottom
+    TRect bounds; // the calendar or mini rectangle after zoom
+    TRect working; // bounds less one pixel on the right and at the bottom
     TRect titleBand; // at least the minimum title height
-    TRect titleHit;  // the band before the minimum was applied
+    TRect titleHit; // the band before the minimum was applied
     TRect headerRow; // weekday names; also the days-area hit rectangle
     std::array<TRect, 7> headerBoxes {};
     int daysTop = 0; // D0
@@ -38,13 +38,12 @@ struct PlannerFrame
         TRect upperLabel; // first label sits on this box's bottom
         TRect lowerLabel; // second label hangs from this box's top
     };
-    std::vector<Row> rows;       // days or hours, then "Notes"
-    std::vector<DayCell> cells;  // one per row, cell q + 1 for row q
+    std::vector<Row> rows; // days or hours, then "Notes"
+    std::vector<DayCell> cells; // one per row, cell q + 1 for row q
 };
 
-[[nodiscard]] PlannerFrame plannerFrame(const TRect &bounds, int rowCount,
-                                        const CalendarFont &titleFont, float zoom,
-                                        const CalendarTexts::RowLabels &labels);
+[[nodiscard]] PlannerFrame plannerFrame(const TRect &bounds, int rowCount, const CalendarFont &titleFont,
+    float zoom, const CalendarTexts::RowLabels &labels);
 
 // Text height (line height) of a font at zoom, as the geometry rules measure it.
 [[nodiscard]] int textHeight(const CalendarFont &font, float zoom);

@@ -11,11 +11,16 @@ struct PlannerKind
 std::optional<PlannerKind> plannerKind(int layout)
 {
     switch (layout) {
-    case loWeek: return PlannerKind {true, 7};
-    case lo2Week: return PlannerKind {true, 14};
-    case loDay10: return PlannerKind {false, 10};
-    case loDay15: return PlannerKind {false, 15};
-    default: return std::nullopt;
+    case loWeek:
+        return PlannerKind { true, 7 };
+    case lo2Week:
+        return PlannerKind { true, 14 };
+    case loDay10:
+        return PlannerKind { false, 10 };
+    case loDay15:
+        return PlannerKind { false, 15 };
+    default:
+        return std::nullopt;
     }
 }
 
@@ -33,8 +38,8 @@ void framePlanner(PageFrame &f, const CalendarAttributes &a, const PageLayout &l
     }
     if (!a.userTitle.isEmpty())
         f.plannerTitle = a.userTitle;
-    f.planner = plannerFrame(layout.calendarRect.scaled(f.zoom), kind.rows + 1, a.titleFont, f.zoom,
-                             f.plannerLabels);
+    f.planner = plannerFrame(
+        layout.calendarRect.scaled(f.zoom), kind.rows + 1, a.titleFont, f.zoom, f.plannerLabels);
 }
 
 } // namespace
@@ -53,7 +58,7 @@ PageFrame computePageFrame(const CalendarAttributes &a, const PageLayout &layout
         for (int k = 0; k < layout.miniCount; ++k) {
             const MiniCalendarSlot &slot = layout.minis[size_t(k)];
             GridStyle style = miniGridStyle(a, slot.month);
-            f.minis.push_back({monthGridFrame(slot.rect.scaled(zoom), style, zoom), std::move(style)});
+            f.minis.push_back({ monthGridFrame(slot.rect.scaled(zoom), style, zoom), std::move(style) });
         }
     }
     return f;

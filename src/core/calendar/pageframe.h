@@ -27,5 +27,5 @@ struct PageFrame
     std::vector<Mini> minis;
 };
 
-[[nodiscard]] PageFrame computePageFrame(const CalendarAttributes &attributes, const PageLayout &layout,
-                                         float zoom);
+[[nodiscard]] PageFrame computePageFrame(
+    const CalendarAttributes &attributes, const PageLayout &layout, float zoom);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calendar/calendarattributes.h"
 #include "base/rect.h"
+#include "calendar/calendarattributes.h"
 
 #include <array>
 
@@ -49,10 +49,10 @@ struct PageLayout
 
 // Relayout. Pages of mini calendars do not set a calendar rectangle, so the
 // previous one is carried over unchanged.
-[[nodiscard]] PageLayout computePageLayout(const CalendarAttributes &attributes,
-                                           const TRect &previousCalendarRect = {});
+[[nodiscard]] PageLayout computePageLayout(
+    const CalendarAttributes &attributes, const TRect &previousCalendarRect = {});
 
 // Lays mini calendars first..last (1-based) out row by row in an area; the
 // last row and column are pushed flush against the area's bottom and right.
-void layoutMiniGrid(PageLayout &layout, int rows, int columns, int first, int last,
-                    const TRect &area, MonthYear firstMonth);
+void layoutMiniGrid(
+    PageLayout &layout, int rows, int columns, int first, int last, const TRect &area, MonthYear firstMonth);
