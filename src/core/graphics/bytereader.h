@@ -12,8 +12,15 @@ class ByteReader
 {
 public:
     ByteReader() = default;
-    ByteReader(const char *data, qsizetype size) : m_data(data), m_size(size < 0 ? 0 : size) {}
-    explicit ByteReader(const QByteArray &bytes) : ByteReader(bytes.constData(), bytes.size()) {}
+    ByteReader(const char *data, qsizetype size)
+        : m_data(data)
+        , m_size(size < 0 ? 0 : size)
+    {
+    }
+    explicit ByteReader(const QByteArray &bytes)
+        : ByteReader(bytes.constData(), bytes.size())
+    {
+    }
 
     [[nodiscard]] bool ok() const { return m_ok; }
     [[nodiscard]] qsizetype pos() const { return m_pos; }
@@ -66,8 +73,7 @@ public:
     }
 
 private:
-    template<typename T>
-    T take()
+    template <typename T> T take()
     {
         if (!has(sizeof(T))) {
             m_ok = false;

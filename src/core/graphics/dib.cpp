@@ -56,11 +56,22 @@ bool readHeader(const QByteArray &info, Header *h, QString *error)
         return fail(error, QStringLiteral("The bitmap header is cut short"));
     const qint64 rows = h->height < 0 ? -h->height : h->height;
     if (h->width <= 0 || rows == 0 || h->width > kMaxSide || rows > kMaxSide || h->width * rows > kMaxPixels)
-        return fail(error, QStringLiteral("The bitmap size %1 x %2 is not acceptable").arg(h->width).arg(h->height));
+        return fail(
+            error, QStringLiteral("The bitmap size %1 x %2 is not acceptable").arg(h->width).arg(h->height));
     switch (h->bitCount) {
-    case 1: case 4: case 8: case 16: case 24: case 32: break;
-    case 0: if (h->compression == BiJpeg || h->compression == BiPng) break; [[fallthrough]];
-    default: return fail(error, QStringLiteral("The bitmap depth %1 is not supported").arg(h->bitCount));
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+        break;
+    case 0:
+        if (h->compression == BiJpeg || h->compression == BiPng)
+            break;
+        [[fallthrough]];
+    default:
+        return fail(error, QStringLiteral("The bitmap depth %1 is not supported").arg(h->bitCount));
     }
     if (h->compression > BiPng)
         return fail(error, QStringLiteral("The bitmap compression %1 is not supported").arg(h->compression));
@@ -88,7 +99,8 @@ QImage decode32(const Header &h, const QByteArray &bits, Alpha alpha)
 {
     const int w = int(h.width);
     const int rows = int(h.height < 0 ? -h.height : h.height);
-    QImage image(w, rows, alpha == Alpha::Premultiplied ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    QImage image(
+        w, rows, alpha == Alpha::Premultiplied ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (image.isNull())
         return {};
     const qsizetype lineBytes = stride(h);
@@ -197,7 +209,8 @@ QImage decodeFile(const QByteArray &file, QString *error)
         return {};
     // Some writers leave the bits offset at zero; the bits then follow the info.
     const qsizetype bitsAt = offBits >= 14 + quint32(h.infoSize) && offBits <= quint32(file.size())
-        ? qsizetype(offBits) : 14 + h.infoSize;
+        ? qsizetype(offBits)
+        : 14 + h.infoSize;
     return decode(info.left(h.infoSize), file.mid(bitsAt), Alpha::Ignore, error);
 }
 

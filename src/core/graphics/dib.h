@@ -19,10 +19,11 @@ enum class Alpha {
 
 // Decodes a bitmap whose info and bits lie in separate blocks. A null image
 // and a message on failure; never allocates more than the header's checked size.
-[[nodiscard]] QImage decode(const QByteArray &info, const QByteArray &bits, Alpha alpha = Alpha::Ignore,
-                            QString *error = nullptr);
+[[nodiscard]] QImage decode(
+    const QByteArray &info, const QByteArray &bits, Alpha alpha = Alpha::Ignore, QString *error = nullptr);
 // A packed DIB: the info directly followed by the bits.
-[[nodiscard]] QImage decodePacked(const QByteArray &packed, Alpha alpha = Alpha::Ignore, QString *error = nullptr);
+[[nodiscard]] QImage decodePacked(
+    const QByteArray &packed, Alpha alpha = Alpha::Ignore, QString *error = nullptr);
 // A complete BMP file (file header, info and bits).
 [[nodiscard]] QImage decodeFile(const QByteArray &file, QString *error = nullptr);
 // Size in bytes of the info block (header, masks and colour table) at the

@@ -4,10 +4,15 @@ QImage withCompleteColorTable(QImage image)
 {
     int full = 0;
     switch (image.format()) {
-    case QImage::Format_Indexed8: full = 256; break;
+    case QImage::Format_Indexed8:
+        full = 256;
+        break;
     case QImage::Format_Mono:
-    case QImage::Format_MonoLSB: full = 2; break;
-    default: return image;
+    case QImage::Format_MonoLSB:
+        full = 2;
+        break;
+    default:
+        return image;
     }
     QList<QRgb> table = image.colorTable();
     if (table.size() >= full)

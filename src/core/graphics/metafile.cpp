@@ -32,19 +32,25 @@ bool fail(QString *error, const QString &message)
 double pixelsPerUnit(int mapMode)
 {
     switch (mapMode) {
-    case 1: return 1;
-    case 2: return 96 / 254.0;
-    case 4: return 96 / 100.0;
-    case 5: return 96 / 1000.0;
-    case 6: return 96 / 1440.0;
-    default: return 96 / 2540.0;
+    case 1:
+        return 1;
+    case 2:
+        return 96 / 254.0;
+    case 4:
+        return 96 / 100.0;
+    case 5:
+        return 96 / 1000.0;
+    case 6:
+        return 96 / 1440.0;
+    default:
+        return 96 / 2540.0;
     }
 }
 
 bool sane(const QSizeF &size)
 {
-    return std::isfinite(size.width()) && std::isfinite(size.height()) && size.width() > 0 && size.height() > 0
-        && size.width() <= kMaxSide && size.height() <= kMaxSide;
+    return std::isfinite(size.width()) && std::isfinite(size.height()) && size.width() > 0
+        && size.height() > 0 && size.width() <= kMaxSide && size.height() <= kMaxSide;
 }
 
 } // namespace
@@ -57,13 +63,14 @@ bool Metafile::load(const QString &fileName, QString *error)
     if (!SafeFileReader::read(fileName, kMaxFileSize, &bytes, &why))
         return fail(error, QStringLiteral("Cannot open file %1: %2").arg(fileName, why));
     if (!loadFromData(bytes, &why))
-        return fail(error, QStringLiteral("Unable to read the picture %1: %2").arg(QFileInfo(fileName).fileName(), why));
+        return fail(error,
+            QStringLiteral("Unable to read the picture %1: %2").arg(QFileInfo(fileName).fileName(), why));
     return true;
 }
 
 bool Metafile::loadFromData(const QByteArray &bytes, QString *error)
 {
-    return loadFromData(bytes, Hint {8, QSizeF()}, error);
+    return loadFromData(bytes, Hint { 8, QSizeF() }, error);
 }
 
 bool Metafile::loadFromData(const QByteArray &bytes, const Hint &hint, QString *error)
@@ -85,12 +92,12 @@ bool Metafile::loadFromData(const QByteArray &bytes, const Hint &hint, QString *
         const QRectF frame = emf.frame;
         if (frame.width() > 0 && frame.height() > 0) {
             m.m_frame = QRectF(frame.left() * m.m_pxPerMmX / 100, frame.top() * m.m_pxPerMmY / 100,
-                               frame.width() * m.m_pxPerMmX / 100, frame.height() * m.m_pxPerMmY / 100);
+                frame.width() * m.m_pxPerMmX / 100, frame.height() * m.m_pxPerMmY / 100);
             m.m_naturalSize = QSizeF(frame.width() * 96 / 2540, frame.height() * 96 / 2540);
         } else {
             m.m_frame = emf.bounds.normalized();
-            m.m_naturalSize = QSizeF(m.m_frame.width() * 96 / 25.4 / m.m_pxPerMmX,
-                                     m.m_frame.height() * 96 / 25.4 / m.m_pxPerMmY);
+            m.m_naturalSize = QSizeF(
+                m.m_frame.width() * 96 / 25.4 / m.m_pxPerMmX, m.m_frame.height() * 96 / 25.4 / m.m_pxPerMmY);
         }
         m.m_recordsEnd = emf.end;
         m.m_objectCount = emf.handleCount;
@@ -110,10 +117,12 @@ bool Metafile::loadFromData(const QByteArray &bytes, const Hint &hint, QString *
             const double unit = pixelsPerUnit(hint.mapMode);
             m.m_naturalSize = hint.extent * unit;
             const bool yUp = hint.mapMode >= 2 && hint.mapMode <= 6;
-            m.m_window = wmf.hasWindow ? wmf.window
-                : QRectF(0, 0, hint.mapMode == 1 || hint.mapMode >= 7 ? m.m_naturalSize.width() : hint.extent.width(),
-                         (hint.mapMode == 1 || hint.mapMode >= 7 ? m.m_naturalSize.height() : hint.extent.height())
-                             * (yUp ? -1 : 1));
+            m.m_window = wmf.hasWindow
+                ? wmf.window
+                : QRectF(0, 0,
+                    hint.mapMode == 1 || hint.mapMode >= 7 ? m.m_naturalSize.width() : hint.extent.width(),
+                    (hint.mapMode == 1 || hint.mapMode >= 7 ? m.m_naturalSize.height() : hint.extent.height())
+                        * (yUp ? -1 : 1));
         } else if (wmf.hasWindow) {
             m.m_window = wmf.window;
             const QSizeF side(std::abs(wmf.window.width()), std::abs(wmf.window.height()));
@@ -122,7 +131,8 @@ bool Metafile::loadFromData(const QByteArray &bytes, const Hint &hint, QString *
         } else {
             return fail(error, QStringLiteral("The picture has no size"));
         }
-        m.m_frame = QRectF(QPointF(0, 0), QSizeF(std::abs(m.m_window.width()), std::abs(m.m_window.height())));
+        m.m_frame
+            = QRectF(QPointF(0, 0), QSizeF(std::abs(m.m_window.width()), std::abs(m.m_window.height())));
         m.m_kind = Kind::Wmf;
     }
     if (!sane(m.m_naturalSize) || m.m_frame.isEmpty() || !std::isfinite(m.m_frame.width())
@@ -142,9 +152,10 @@ QByteArray Metafile::storedBytes() const
     auto clamp16 = [](double v) { return qint16(std::clamp<double>(std::round(v), -32768, 32767)); };
     const qint16 left = clamp16(w.left()), top = clamp16(w.top()), right = clamp16(w.right()),
                  bottom = clamp16(w.bottom());
-    const double inch = std::clamp<double>(std::round((right - left) * 96.0 / m_naturalSize.width()), 1, 65535);
-    const quint16 words[10] = {0xCDD7, 0x9AC6, 0, quint16(left), quint16(top), quint16(right), quint16(bottom),
-                               quint16(inch), 0, 0};
+    const double inch
+        = std::clamp<double>(std::round((right - left) * 96.0 / m_naturalSize.width()), 1, 65535);
+    const quint16 words[10] = { 0xCDD7, 0x9AC6, 0, quint16(left), quint16(top), quint16(right),
+        quint16(bottom), quint16(inch), 0, 0 };
     quint16 checksum = 0;
     QByteArray out;
     for (quint16 word : words) {
@@ -223,8 +234,8 @@ bool Metafile::drawVectors(QPainter &painter, const QRectF &target) const
 {
     const double sx = target.width() / m_frame.width();
     const double sy = target.height() / m_frame.height();
-    const QTransform pageToTarget(sx, 0, 0, sy, target.left() - m_frame.left() * sx,
-                                  target.top() - m_frame.top() * sy);
+    const QTransform pageToTarget(
+        sx, 0, 0, sy, target.left() - m_frame.left() * sx, target.top() - m_frame.top() * sy);
     // Ink outside the frame is cut off, as the pixels kept for repaints are.
     painter.save();
     painter.setClipRect(target, Qt::IntersectClip);

@@ -78,13 +78,15 @@ QImage decode(const QByteArray &data, QString *error)
         if (at < 128 || uchar(data[at]) != 0x0C)
             return fail(error, QStringLiteral("The PCX palette is missing"));
         for (int i = 0; i < 256; ++i)
-            palette[i] = qRgb(uchar(data[at + 1 + 3 * i]), uchar(data[at + 2 + 3 * i]), uchar(data[at + 3 + 3 * i]));
+            palette[i]
+                = qRgb(uchar(data[at + 1 + 3 * i]), uchar(data[at + 2 + 3 * i]), uchar(data[at + 3 + 3 * i]));
     } else if (bits * planes == 1) {
         palette[0] = qRgb(0, 0, 0);
         palette[1] = qRgb(255, 255, 255);
     } else {
         for (int i = 0; i < 16; ++i)
-            palette[i] = qRgb(uchar(egaPalette[3 * i]), uchar(egaPalette[3 * i + 1]), uchar(egaPalette[3 * i + 2]));
+            palette[i]
+                = qRgb(uchar(egaPalette[3 * i]), uchar(egaPalette[3 * i + 1]), uchar(egaPalette[3 * i + 2]));
     }
 
     QImage image(width, height, QImage::Format_RGB32);
@@ -98,7 +100,8 @@ QImage decode(const QByteArray &data, QString *error)
         auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < width; ++x) {
             if (bits == 8 && planes >= 3) {
-                out[x] = qRgb(line[size_t(x)], line[size_t(bytesPerLine + x)], line[size_t(2 * bytesPerLine + x)]);
+                out[x] = qRgb(
+                    line[size_t(x)], line[size_t(bytesPerLine + x)], line[size_t(2 * bytesPerLine + x)]);
             } else if (planes == 4) {
                 int index = 0;
                 for (int p = 0; p < 4; ++p)

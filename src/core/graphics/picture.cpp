@@ -66,10 +66,14 @@ bool Picture::fromIconData(const QByteArray &iconFile, Picture *picture, QString
 QString Picture::className() const
 {
     switch (m_kind) {
-    case Kind::Bitmap: return QStringLiteral("TBitmap");
-    case Kind::Metafile: return QStringLiteral("TMetafile");
-    case Kind::Icon: return QStringLiteral("TIcon");
-    default: return {};
+    case Kind::Bitmap:
+        return QStringLiteral("TBitmap");
+    case Kind::Metafile:
+        return QStringLiteral("TMetafile");
+    case Kind::Icon:
+        return QStringLiteral("TIcon");
+    default:
+        return {};
     }
 }
 
@@ -97,9 +101,12 @@ QSize Picture::size() const
 {
     switch (m_kind) {
     case Kind::Bitmap:
-    case Kind::Icon: return m_image.size();
-    case Kind::Metafile: return QSize(m_metafile.width(), m_metafile.height());
-    default: return {};
+    case Kind::Icon:
+        return m_image.size();
+    case Kind::Metafile:
+        return QSize(m_metafile.width(), m_metafile.height());
+    default:
+        return {};
     }
 }
 
@@ -107,8 +114,13 @@ void Picture::draw(QPainter &painter, const QRectF &target) const
 {
     switch (m_kind) {
     case Kind::Bitmap:
-    case Kind::Icon: painter.drawImage(target, m_image); break;
-    case Kind::Metafile: m_metafile.draw(painter, target); break;
-    default: break;
+    case Kind::Icon:
+        painter.drawImage(target, m_image);
+        break;
+    case Kind::Metafile:
+        m_metafile.draw(painter, target);
+        break;
+    default:
+        break;
     }
 }

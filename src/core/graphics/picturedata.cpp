@@ -44,8 +44,11 @@ QByteArray encode(const Picture &picture)
         out.append(bytes);
         break;
     }
-    case Picture::Kind::Icon: out.append(picture.iconData()); break;
-    default: break;
+    case Picture::Kind::Icon:
+        out.append(picture.iconData());
+        break;
+    default:
+        break;
     }
     return out;
 }

@@ -54,9 +54,9 @@ QImage readDib(const QByteArray &bytes, QString *error)
 
 QStringList extensions()
 {
-    return {QStringLiteral(".BMP"), QStringLiteral(".DIB"), QStringLiteral(".JPG"), QStringLiteral(".JIF"),
-            QStringLiteral(".PCX"), QStringLiteral(".RLE"), QStringLiteral(".TGA"), QStringLiteral(".WMF"),
-            QStringLiteral(".ICO")};
+    return { QStringLiteral(".BMP"), QStringLiteral(".DIB"), QStringLiteral(".JPG"), QStringLiteral(".JIF"),
+        QStringLiteral(".PCX"), QStringLiteral(".RLE"), QStringLiteral(".TGA"), QStringLiteral(".WMF"),
+        QStringLiteral(".ICO") };
 }
 
 QString nameFilter()

@@ -19,6 +19,7 @@ namespace PictureFile {
 // icons drawn onto white at their own size. The extension is compared in
 // upper case. On failure the picture is untouched and the message says why.
 bool load(const QString &fileName, Picture *picture, QString *error = nullptr);
-bool loadFromData(const QByteArray &bytes, const QString &extension, Picture *picture, QString *error = nullptr);
+bool loadFromData(
+    const QByteArray &bytes, const QString &extension, Picture *picture, QString *error = nullptr);
 
 } // namespace PictureFile

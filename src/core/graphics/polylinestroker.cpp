@@ -41,10 +41,10 @@ QVector<Segment> segmentsOf(const QPolygonF &points, bool closed)
         const QPointF delta = to - from;
         const double length = std::hypot(delta.x(), delta.y());
         // Coincident points carry no direction: they are dropped.
-        if (!(length > 1e-9 * std::max({1.0, std::abs(from.x()), std::abs(from.y())})))
+        if (!(length > 1e-9 * std::max({ 1.0, std::abs(from.x()), std::abs(from.y()) })))
             return;
         const QPointF direction = delta / length;
-        segments.append({from, to, direction, QPointF(-direction.y(), direction.x()), length});
+        segments.append({ from, to, direction, QPointF(-direction.y(), direction.x()), length });
     };
     int last = 0;
     for (int i = 1; i < points.size(); ++i) {
@@ -69,8 +69,8 @@ void appendArc(QPolygonF &out, QPointF centre, QPointF radius, double angle, dou
     const double length = std::hypot(radius.x(), radius.y());
     const double ratio = tolerance / std::max(length, 1e-300);
     const double maxStep = ratio >= 1 ? M_PI / 2 : 2 * std::acos(1 - ratio);
-    const int steps = std::clamp(int(std::ceil(std::abs(angle) / std::max(maxStep, 1e-3))), 1,
-                                 std::clamp(budget, 1, 256));
+    const int steps = std::clamp(
+        int(std::ceil(std::abs(angle) / std::max(maxStep, 1e-3))), 1, std::clamp(budget, 1, 256));
     budget -= steps - 1;
     const double step = angle / steps;
     const double c = std::cos(step), s = std::sin(step);
@@ -85,7 +85,11 @@ class SideBuilder
 {
 public:
     SideBuilder(const PolylineStroke &stroke, double side, QPolygonF &out, int &arcBudget)
-        : m_stroke(stroke), m_half(stroke.width / 2), m_side(side), m_out(out), m_arcBudget(arcBudget)
+        : m_stroke(stroke)
+        , m_half(stroke.width / 2)
+        , m_side(side)
+        , m_out(out)
+        , m_arcBudget(arcBudget)
     {
     }
 
@@ -116,9 +120,9 @@ public:
         switch (m_stroke.join) {
         case Qt::RoundJoin: {
             // A reversal turns half a circle around the line's end.
-            const double angle = std::abs(turn) < 1e-12 ? -m_side * M_PI
-                                                         : std::atan2(cross(offset(in), offset(out)),
-                                                                      dot(offset(in), offset(out)));
+            const double angle = std::abs(turn) < 1e-12
+                ? -m_side * M_PI
+                : std::atan2(cross(offset(in), offset(out)), dot(offset(in), offset(out)));
             m_out.append(endOfIn);
             appendArc(m_out, corner, offset(in), angle, m_stroke.tolerance, m_arcBudget);
             m_out.append(startOfOut);
@@ -135,7 +139,8 @@ public:
             }
             break;
         }
-        default: break;
+        default:
+            break;
         }
         m_out << endOfIn << startOfOut;
     }
@@ -164,14 +169,17 @@ void appendCap(QPolygonF &out, QPointF end, const Segment &last, const PolylineS
         out << end + left + ahead << end - left + ahead;
         break;
     }
-    case Qt::RoundCap: appendArc(out, end, left, -M_PI, stroke.tolerance, arcBudget); break;
-    default: break;
+    case Qt::RoundCap:
+        appendArc(out, end, left, -M_PI, stroke.tolerance, arcBudget);
+        break;
+    default:
+        break;
     }
 }
 
 Segment reversed(const Segment &s)
 {
-    return {s.to, s.from, -s.direction, -s.normal, s.length};
+    return { s.to, s.from, -s.direction, -s.normal, s.length };
 }
 
 } // namespace

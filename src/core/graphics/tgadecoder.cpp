@@ -22,14 +22,17 @@ QImage fail(QString *error, const QString &message)
 QRgb colour(const uchar *p, int bytes)
 {
     switch (bytes) {
-    case 1: return qRgb(p[0], p[0], p[0]);
+    case 1:
+        return qRgb(p[0], p[0], p[0]);
     case 2: {
         const int v = p[0] | (p[1] << 8);
         const int r = (v >> 10) & 31, g = (v >> 5) & 31, b = v & 31;
         return qRgb(r * 255 / 31, g * 255 / 31, b * 255 / 31);
     }
-    case 3: return qRgb(p[2], p[1], p[0]);
-    default: return qRgba(p[2], p[1], p[0], p[3]);
+    case 3:
+        return qRgb(p[2], p[1], p[0]);
+    default:
+        return qRgba(p[2], p[1], p[0], p[3]);
     }
 }
 
@@ -57,8 +60,10 @@ QImage decode(const QByteArray &data, QString *error)
         return fail(error, QStringLiteral("The file is not a TGA picture"));
     if (width == 0 || height == 0 || qint64(width) * height > Dib::kMaxPixels)
         return fail(error, QStringLiteral("The TGA picture size is not acceptable"));
-    const bool validDepth = base == 1 ? bits == 8 && mapType == 1 && (mapBits == 15 || mapBits == 16 || mapBits == 24 || mapBits == 32)
-        : base == 3 ? bits == 8 : (bits == 15 || bits == 16 || bits == 24 || bits == 32);
+    const bool validDepth = base == 1
+        ? bits == 8 && mapType == 1 && (mapBits == 15 || mapBits == 16 || mapBits == 24 || mapBits == 32)
+        : base == 3 ? bits == 8
+                    : (bits == 15 || bits == 16 || bits == 24 || bits == 32);
     if (!validDepth)
         return fail(error, QStringLiteral("The TGA picture format is not supported"));
     r.skip(idLength);
@@ -68,7 +73,8 @@ QImage decode(const QByteArray &data, QString *error)
         if (!r.has(qsizetype(mapLength) * entryBytes))
             return fail(error, QStringLiteral("The TGA picture is cut short"));
         for (int i = 0; i < mapLength; ++i)
-            palette.push_back(colour(reinterpret_cast<const uchar *>(r.bytes(entryBytes).constData()), entryBytes));
+            palette.push_back(
+                colour(reinterpret_cast<const uchar *>(r.bytes(entryBytes).constData()), entryBytes));
     }
     const int pixelBytes = (bits + 7) / 8;
     const bool alpha = bits == 32 || (base == 1 && mapBits == 32);
