@@ -45,7 +45,8 @@ Picture PictureCodec::read(TReader &reader) const
     return picture;
 }
 
-void BitmapCodec::write(TWriter &writer, const char *name, const StoredBitmap &value, const WriteRule &rule) const
+void BitmapCodec::write(
+    TWriter &writer, const char *name, const StoredBitmap &value, const WriteRule &rule) const
 {
     QByteArray data;
     if (!value.isEmpty()) {
