@@ -40,7 +40,9 @@ void addEnvironment(QStringList &out, const Facts &f)
         : f.logicalDpi == 120                ? QStringLiteral("Large Fonts in use")
                                              : QStringLiteral("Custom font size in use");
     out << QStringLiteral("Font:        \t") + fonts;
-    auto pair = [&l](qint64 total, qint64 available) { return l.toString(total) + QLatin1Char('/') + l.toString(available); };
+    auto pair = [&l](qint64 total, qint64 available) {
+        return l.toString(total) + QLatin1Char('/') + l.toString(available);
+    };
     out << QStringLiteral("Memory Load: \t") + QString::number(s.memoryLoad());
     out << QStringLiteral("Phys Memory: \t") + pair(s.physicalTotal, s.physicalAvailable);
     out << QStringLiteral("Page File:   \t") + pair(s.swapTotal, s.swapFree);
@@ -73,14 +75,21 @@ void addPreferences(QStringList &out, const Preferences &p)
 qint64 colorCount(int bitsPerPixel)
 {
     switch (bitsPerPixel) {
-    case 1: return 2;
-    case 4: return 16;
-    case 8: return 256;
-    case 15: return 32768;
-    case 16: return 65536;
+    case 1:
+        return 2;
+    case 4:
+        return 16;
+    case 8:
+        return 256;
+    case 15:
+        return 32768;
+    case 16:
+        return 65536;
     case 24:
-    case 32: return 16777216;
-    default: return bitsPerPixel;
+    case 32:
+        return 16777216;
+    default:
+        return bitsPerPixel;
     }
 }
 

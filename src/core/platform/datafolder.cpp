@@ -15,7 +15,7 @@ namespace {
 // the drawing sources the border pictures are made from.
 bool staysWithProgram(const QString &relative)
 {
-    for (const char *folder : {"samples/", "help/", "borders-src/"}) {
+    for (const char *folder : { "samples/", "help/", "borders-src/" }) {
         if (relative.startsWith(QLatin1String(folder)))
             return true;
     }
@@ -35,10 +35,10 @@ QString existingName(const QString &folder, const QString &name)
 {
     if (QFileInfo::exists(folder + QLatin1Char('/') + name))
         return name;
-    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    auto match = std::find_if(entries.begin(), entries.end(), [&](const QString &entry) {
-        return entry.compare(name, Qt::CaseInsensitive) == 0;
-    });
+    const QStringList entries
+        = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    auto match = std::find_if(entries.begin(), entries.end(),
+        [&](const QString &entry) { return entry.compare(name, Qt::CaseInsensitive) == 0; });
     return match == entries.end() ? QString() : *match;
 }
 
@@ -69,7 +69,7 @@ QString path()
 
 QString bundledResourcesPath()
 {
-    for (const char *candidate : {DATEWRIGHT_INSTALLED_RESOURCES, DATEWRIGHT_SOURCE_RESOURCES}) {
+    for (const char *candidate : { DATEWRIGHT_INSTALLED_RESOURCES, DATEWRIGHT_SOURCE_RESOURCES }) {
         const QString folder = QString::fromUtf8(candidate);
         if (QFileInfo(folder).isDir())
             return folder;
@@ -87,7 +87,8 @@ bool ensureInitialized(const QString &source, QString *error)
     const QString target = path();
     if (!QDir().mkpath(target)) {
         if (error)
-            *error = QStringLiteral("Unable to create the data folder %1").arg(QDir::toNativeSeparators(target));
+            *error
+                = QStringLiteral("Unable to create the data folder %1").arg(QDir::toNativeSeparators(target));
         return false;
     }
     if (source.isEmpty())
@@ -103,8 +104,8 @@ bool ensureInitialized(const QString &source, QString *error)
         QDir().mkpath(QFileInfo(destination).absolutePath());
         // Copied files keep the read-only bits of an installed tree; make them ours.
         if (QFile::copy(file, destination))
-            QFile(destination).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                                              | QFile::ReadOther);
+            QFile(destination)
+                .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
     return true;
 }

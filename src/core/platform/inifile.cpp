@@ -130,8 +130,9 @@ QString IniFile::readString(const QString &section, const QString &key, const QS
     for (int i = header + 1; i < end; ++i) {
         if (keyOfLine(lines[i], &lineKey, &value) && lineKey.compare(key, Qt::CaseInsensitive) == 0) {
             // Values in quotes keep their blanks, as the Windows reader does.
-            if (value.size() >= 2 && ((value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
-                                      || (value.startsWith(QLatin1Char('\'')) && value.endsWith(QLatin1Char('\'')))))
+            if (value.size() >= 2
+                && ((value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+                    || (value.startsWith(QLatin1Char('\'')) && value.endsWith(QLatin1Char('\'')))))
                 value = value.mid(1, value.size() - 2);
             return value.left(kMaxValueLength);
         }

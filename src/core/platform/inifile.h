@@ -22,7 +22,8 @@ public:
 
     // Values are trimmed and cut to 1023 characters; a missing file, section
     // or key gives the default.
-    [[nodiscard]] QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
+    [[nodiscard]] QString readString(
+        const QString &section, const QString &key, const QString &defaultValue) const;
     // Decimal, or hexadecimal after "0x"/"0X"; anything unreadable gives the default.
     [[nodiscard]] int readInteger(const QString &section, const QString &key, int defaultValue) const;
     // Any integer other than 0 is true.

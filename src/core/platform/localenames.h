@@ -6,6 +6,6 @@
 namespace LocaleNames {
 
 [[nodiscard]] QStringList monthNames(); // 12, January first
-[[nodiscard]] QStringList dayNames();   // 7, Sunday first
+[[nodiscard]] QStringList dayNames(); // 7, Sunday first
 
 } // namespace LocaleNames

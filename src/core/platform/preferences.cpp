@@ -45,7 +45,8 @@ void Preferences::load(const IniFile &ini)
     defaultEditorFont.italic = ini.readBool(kFont, QStringLiteral("Italic"), font.italic);
     defaultEditorFont.underline = ini.readBool(kFont, QStringLiteral("Underline"), font.underline);
     defaultEditorFont.strikeout = ini.readBool(kFont, QStringLiteral("Strikeout"), font.strikeout);
-    defaultEditorFont.color = static_cast<TColor>(ini.readInteger(kFont, QStringLiteral("Color"), font.color));
+    defaultEditorFont.color
+        = static_cast<TColor>(ini.readInteger(kFont, QStringLiteral("Color"), font.color));
     iconFileName = ini.readString(kIcons, QStringLiteral("File"), defaultIconFile());
     iconToolWanted = ini.readBool(kIcons, QStringLiteral("Visible"), defaults.iconToolWanted);
     hintsOn = ini.readBool(kHints, QStringLiteral("On"), defaults.hintsOn);
@@ -64,6 +65,6 @@ bool Preferences::save(IniFile &ini) const
         && ini.writeInteger(kFont, QStringLiteral("Color"), static_cast<int>(defaultEditorFont.color))
         && ini.writeBool(kIcons, QStringLiteral("Visible"), iconToolWanted)
         && ini.writeBool(kHints, QStringLiteral("On"), hintsOn)
-        && ini.writeString(kIcons, QStringLiteral("File"),
-                           iconFileName.isEmpty() ? defaultIconFile() : iconFileName);
+        && ini.writeString(
+            kIcons, QStringLiteral("File"), iconFileName.isEmpty() ? defaultIconFile() : iconFileName);
 }

@@ -64,7 +64,7 @@ SystemInformation SystemInformation::current()
     info.architecture = QSysInfo::currentCpuArchitecture();
     info.readCpuInfo(readSystemFile(QStringLiteral("/proc/cpuinfo")));
     info.readMemInfo(readSystemFile(QStringLiteral("/proc/meminfo")));
-    for (const char *path : {"/etc/default/locale", "/etc/locale.conf"}) {
+    for (const char *path : { "/etc/default/locale", "/etc/locale.conf" }) {
         info.readLocaleConf(readSystemFile(QString::fromLatin1(path)));
         if (!info.systemLocaleName.isEmpty())
             break;
@@ -96,7 +96,7 @@ void SystemInformation::readKernelRelease(const QString &release, const QString 
 void SystemInformation::readCpuInfo(const QByteArray &text)
 {
     // x86 names the model; other processors name it otherwise, or not at all.
-    for (const char *key : {"model name", "Model", "cpu model", "cpu"}) {
+    for (const char *key : { "model name", "Model", "cpu model", "cpu" }) {
         for (const QByteArray &line : text.split('\n')) {
             const int colon = line.indexOf(':');
             if (colon > 0 && line.left(colon).trimmed() == key) {
