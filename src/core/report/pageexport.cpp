@@ -92,9 +92,7 @@ bool savePdf(const CalendarPage &page, const QString &fileName, QString *error)
         const PageLayout &layout = page.layout();
         const QPageSize paper(page.paperSize() == PaperSize::A4 ? QPageSize::A4 : QPageSize::Letter);
         writer.setPageLayout(QPageLayout(paper,
-                                         layout.orientation == coLandscape ? QPageLayout::Landscape
-                                                                           : QPageLayout::Portrait,
-                                         QMarginsF()));
+            layout.orientation == coLandscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
         QPainter painter;
         if (!painter.begin(&writer))
             return fail(
