@@ -11,6 +11,6 @@ class CellContentPainter
 {
 public:
     virtual ~CellContentPainter() = default;
-    virtual void paint(QPainter &painter, const TWPRtfStorage &storage, const QRect &target,
-                       int zoomPercent) const = 0;
+    virtual void paint(
+        QPainter &painter, const TWPRtfStorage &storage, const QRect &target, int zoomPercent) const = 0;
 };

@@ -30,8 +30,8 @@ bool rasterTarget(const QPainter &painter)
 RichTextCellPainter::RichTextCellPainter() = default;
 RichTextCellPainter::~RichTextCellPainter() = default;
 
-void RichTextCellPainter::paint(QPainter &painter, const TWPRtfStorage &storage, const QRect &target,
-                                int zoomPercent) const
+void RichTextCellPainter::paint(
+    QPainter &painter, const TWPRtfStorage &storage, const QRect &target, int zoomPercent) const
 {
     if (storage.isEmpty() || target.isEmpty())
         return;
@@ -48,8 +48,8 @@ void RichTextCellPainter::paint(QPainter &painter, const TWPRtfStorage &storage,
         entry.picture.setDevicePixelRatio(ratio);
         entry.picture.fill(Qt::white);
         QPainter picturePainter(&entry.picture);
-        RichTextRenderer::draw(picturePainter, *entry.document, QRectF(QPointF(0, 0), QSizeF(target.size())),
-                               zoomPercent);
+        RichTextRenderer::draw(
+            picturePainter, *entry.document, QRectF(QPointF(0, 0), QSizeF(target.size())), zoomPercent);
         entry.pictureZoom = zoomPercent;
     }
     painter.drawImage(target.topLeft(), entry.picture);

@@ -20,14 +20,14 @@ public:
     RichTextCellPainter();
     ~RichTextCellPainter() override;
 
-    void paint(QPainter &painter, const TWPRtfStorage &storage, const QRect &target,
-               int zoomPercent) const override;
+    void paint(
+        QPainter &painter, const TWPRtfStorage &storage, const QRect &target, int zoomPercent) const override;
 
 private:
     struct Entry
     {
         std::unique_ptr<QTextDocument> document;
-        QImage picture;      // the text drawn on white at pictureZoom
+        QImage picture; // the text drawn on white at pictureZoom
         int pictureZoom = 0;
     };
 

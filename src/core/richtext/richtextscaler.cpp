@@ -44,7 +44,7 @@ void scale(QTextDocument &document, double factor)
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (fragment.isValid())
-                runs.append({fragment.position(), fragment.length(), fragment.charFormat()});
+                runs.append({ fragment.position(), fragment.length(), fragment.charFormat() });
         }
     }
     QTextCursor cursor(&document);

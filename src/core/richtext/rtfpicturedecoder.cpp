@@ -6,7 +6,6 @@
 
 #include <QPainter>
 
-
 #include <algorithm>
 #include <cmath>
 
@@ -26,7 +25,8 @@ QImage decodeDeviceBitmap(const RtfPicture &p)
     const int width = p.picw;
     const int height = p.pich;
     const int bits = p.bitsPerPixel * std::max(1, p.planes);
-    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide || qint64(width) * height > kMaxPixels)
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide
+        || qint64(width) * height > kMaxPixels)
         return {};
     if (bits != 1 && bits != 24 && bits != 32)
         return {};
@@ -58,7 +58,7 @@ QImage playMetafile(const RtfPicture &p, QSizeF *shown)
     Metafile metafile;
     const bool loaded = p.kind == RtfPicture::Emf
         ? metafile.loadFromData(p.data)
-        : metafile.loadFromData(p.data, Metafile::Hint {p.mapMode, QSizeF(p.picw, p.pich)});
+        : metafile.loadFromData(p.data, Metafile::Hint { p.mapMode, QSizeF(p.picw, p.pich) });
     if (!loaded)
         return {};
     *shown = RtfPictureDecoder::displaySize(p, metafile.naturalSize());
@@ -132,7 +132,7 @@ QSizeF displaySize(const RtfPicture &picture, const QSizeF &ownSize)
     }
     w = std::clamp(w * sx, 0.0, kMaxShownSide);
     h = std::clamp(h * sy, 0.0, kMaxShownSide);
-    return {w, h};
+    return { w, h };
 }
 
 } // namespace RtfPictureDecoder

@@ -14,8 +14,8 @@ namespace RtfPictureDecoder {
 
 struct Picture
 {
-    QImage image;  // null when the picture cannot be read
-    QSizeF size;   // shown size in document pixels (96 per inch)
+    QImage image; // null when the picture cannot be read
+    QSizeF size; // shown size in document pixels (96 per inch)
 };
 
 [[nodiscard]] Picture decode(const RtfPicture &picture);

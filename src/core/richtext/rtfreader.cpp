@@ -1,8 +1,8 @@
 #include "richtext/rtfreader.h"
 
+#include "richtext/richtextimages.h"
 #include "richtext/rtfparser.h"
 #include "richtext/rtfpicturedecoder.h"
-#include "richtext/richtextimages.h"
 
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -85,7 +85,8 @@ private:
         QTextCharFormat format;
         const int fontNumber = chr.font >= 0 ? chr.font : m_parser->defaultFont();
         const auto font = m_parser->fonts().constFind(fontNumber);
-        format.setFontFamilies(QStringList {font != m_parser->fonts().constEnd() ? font->name : kFallbackFace});
+        format.setFontFamilies(
+            QStringList { font != m_parser->fonts().constEnd() ? font->name : kFallbackFace });
         format.setFontPointSize(chr.halfPoints / 2.0);
         format.setFontWeight(chr.bold ? QFont::Bold : QFont::Normal);
         format.setFontItalic(chr.italic);
@@ -98,8 +99,8 @@ private:
         if (background.isValid())
             format.setBackground(background);
         if (chr.vertical != 0)
-            format.setVerticalAlignment(chr.vertical > 0 ? QTextCharFormat::AlignSuperScript
-                                                         : QTextCharFormat::AlignSubScript);
+            format.setVerticalAlignment(
+                chr.vertical > 0 ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignSubScript);
         m_lastFormat = format;
         m_lastState = chr;
         m_haveFormat = true;
@@ -124,7 +125,7 @@ public:
         if (!picture.data.isEmpty())
             m_pictures = true;
     }
-    void documentEnd(const RtfParaState &, const RtfCharState &) override {}
+    void documentEnd(const RtfParaState &, const RtfCharState &) override { }
 
     QString m_text;
     bool m_pictures = false;

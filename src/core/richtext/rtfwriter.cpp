@@ -1,7 +1,7 @@
 #include "richtext/rtfwriter.h"
 
-#include "richtext/richtextimages.h"
 #include "platform/codepage1252.h"
+#include "richtext/richtextimages.h"
 
 #include <QBuffer>
 #include <QTextBlock>
@@ -153,7 +153,8 @@ private:
     {
         if (format.hasProperty(QTextFormat::FontPointSize) && format.fontPointSize() > 0)
             return format.fontPointSize();
-        if (format.hasProperty(QTextFormat::FontPixelSize) && format.intProperty(QTextFormat::FontPixelSize) > 0)
+        if (format.hasProperty(QTextFormat::FontPixelSize)
+            && format.intProperty(QTextFormat::FontPixelSize) > 0)
             return format.intProperty(QTextFormat::FontPixelSize) * 0.75;
         const QFont font = m_document.defaultFont();
         return font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
