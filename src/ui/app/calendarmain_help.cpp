@@ -38,7 +38,6 @@ void TCalendarMain::ConfigurationInformation1Click()
 
 void TCalendarMain::About1Click()
 {
-    CommonDialogs::current().information(
-        this, QStringLiteral("About Datewright"),
+    CommonDialogs::current().information(this, QStringLiteral("About Datewright"),
         QStringLiteral("Datewright\nVersion %1\n\nDesign and print calendar pages.").arg(kVersion));
 }

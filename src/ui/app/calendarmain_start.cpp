@@ -35,7 +35,7 @@ void TCalendarMain::FormCreate()
     RecentFiles->setRemoveOnClick(true);
     RecentFiles->setMaximum(5);
     connect(RecentFiles, &TMRUFileList::OnMRUItemClick, this,
-            [this](QAction *, const QString &fileName) { OpenRecentFile(fileName); });
+        [this](QAction *, const QString &fileName) { OpenRecentFile(fileName); });
     RecentFiles->setAutoSaveName(preferencesFileName());
     RecentFiles->setAutoSaveKey(QStringLiteral("MRU"));
     RecentFiles->setAutoSave(false);
@@ -90,14 +90,15 @@ void TCalendarMain::FormActivate()
 bool TCalendarMain::CheckPrinters()
 {
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        CommonDialogs::ShowInformation(
-            this, QStringLiteral("There are no installed printers.\r\nUnable to perform printer related operations"));
+        CommonDialogs::ShowInformation(this,
+            QStringLiteral(
+                "There are no installed printers.\r\nUnable to perform printer related operations"));
         return false;
     }
     if (QPrinterInfo::defaultPrinterName().isEmpty()) {
-        CommonDialogs::ShowInformation(
-            this,
-            QStringLiteral("There is no default printer selected.\r\nUnable to perform printer related operations"));
+        CommonDialogs::ShowInformation(this,
+            QStringLiteral(
+                "There is no default printer selected.\r\nUnable to perform printer related operations"));
         return false;
     }
     return true;

@@ -60,8 +60,8 @@ void TCalendarMain::SetButtons()
     m.ShowHideIconTool->setEnabled(dayCells);
     m.mnuSave->setEnabled(named);
     WPToolBar1->setEnabled(shown && WPRichText1->hasFocus());
-    for (QAction *action : {m.mnuSaveAs, m.mnuProperties, m.PropertiesButton, m.mnuPrintSetup, m.ZoomMinusButton,
-                            m.ZoomPlusButton, m.mnuSaveAsBitmap, m.mnuSaveAsJPG})
+    for (QAction *action : { m.mnuSaveAs, m.mnuProperties, m.PropertiesButton, m.mnuPrintSetup,
+             m.ZoomMinusButton, m.ZoomPlusButton, m.mnuSaveAsBitmap, m.mnuSaveAsJPG })
         action->setEnabled(shown);
     // Printing has no window of its own yet: its commands stay off.
     m.mnuPrintSetup->setEnabled(false);
@@ -70,8 +70,8 @@ void TCalendarMain::SetButtons()
     m.mnuCancelChanges->setEnabled(shown && named);
     m.Savebutton->setVisible(m_modified);
     m.CancelButton->setVisible(m_modified && named);
-    m.ShowHideIconTool->setText(m_iconToolShowing ? QStringLiteral("Hide Icon Tool")
-                                                  : QStringLiteral("Show Icon Tool"));
+    m.ShowHideIconTool->setText(
+        m_iconToolShowing ? QStringLiteral("Hide Icon Tool") : QStringLiteral("Show Icon Tool"));
 }
 
 void TCalendarMain::SetCaption()

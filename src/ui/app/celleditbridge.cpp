@@ -25,7 +25,8 @@ QImage pictureOf(const QMimeData *data)
 
 } // namespace
 
-CellEditBridge::CellEditBridge(TCalendarPanel32 *panel, TWPRichText *editor, TWPToolBar *toolBar, QObject *parent)
+CellEditBridge::CellEditBridge(
+    TCalendarPanel32 *panel, TWPRichText *editor, TWPToolBar *toolBar, QObject *parent)
     : QObject(parent)
     , m_panel(panel)
     , m_editor(editor)
@@ -33,10 +34,10 @@ CellEditBridge::CellEditBridge(TCalendarPanel32 *panel, TWPRichText *editor, TWP
 {
     m_defaultFont.name = QStringLiteral("Arial");
     m_defaultFont.size = 10;
-    panel->page().ClickedInCellEvent = [this](const TRect &rTotal, const TRect &rFree, int iCell, int iDay,
-                                              TWPRtfStorage &rtfstorage) {
-        CalendarPanelClickedInCellEvent(rTotal, rFree, iCell, iDay, rtfstorage);
-    };
+    panel->page().ClickedInCellEvent
+        = [this](const TRect &rTotal, const TRect &rFree, int iCell, int iDay, TWPRtfStorage &rtfstorage) {
+              CalendarPanelClickedInCellEvent(rTotal, rFree, iCell, iDay, rtfstorage);
+          };
     panel->setAcceptDrops(true);
     panel->installEventFilter(this);
     editor->installEventFilter(this);
@@ -45,8 +46,8 @@ CellEditBridge::CellEditBridge(TCalendarPanel32 *panel, TWPRichText *editor, TWP
     connect(editor, &QTextEdit::textChanged, this, &CellEditBridge::WPRichText1Change);
 }
 
-void CellEditBridge::CalendarPanelClickedInCellEvent(const TRect &, const TRect &rFree, int iCell, int,
-                                                      TWPRtfStorage &rtfstorage)
+void CellEditBridge::CalendarPanelClickedInCellEvent(
+    const TRect &, const TRect &rFree, int iCell, int, TWPRtfStorage &rtfstorage)
 {
     m_currentCell = iCell;
     m_editorArmed = false;
@@ -85,7 +86,8 @@ void CellEditBridge::SetDefaultFontNow()
     CharAttributes attributes = m_editor->currentAttributes();
     attributes.fontIndex = m_editor->fontIndexOf(m_defaultFont.name);
     attributes.size = m_defaultFont.size;
-    attributes.styles = (m_defaultFont.bold ? TWPRichText::Bold : 0) | (m_defaultFont.italic ? TWPRichText::Italic : 0)
+    attributes.styles = (m_defaultFont.bold ? TWPRichText::Bold : 0)
+        | (m_defaultFont.italic ? TWPRichText::Italic : 0)
         | (m_defaultFont.underline ? TWPRichText::Underline : 0)
         | (m_defaultFont.strikeout ? TWPRichText::StrikeOut : 0);
     attributes.colorIndex = std::max(0, TWPRichText::colorIndexOf(toQColor(m_defaultFont.color)));
@@ -148,7 +150,8 @@ void CellEditBridge::WPRichText1Enter()
 
 bool CellEditBridge::editorKeyPress(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Backtab || (event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ShiftModifier))) {
+    if (event->key() == Qt::Key_Backtab
+        || (event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ShiftModifier))) {
         previousCell();
         return true;
     }

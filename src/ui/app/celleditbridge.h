@@ -25,7 +25,8 @@ class CellEditBridge : public QObject
     Q_OBJECT
 
 public:
-    CellEditBridge(TCalendarPanel32 *panel, TWPRichText *editor, TWPToolBar *toolBar, QObject *parent = nullptr);
+    CellEditBridge(
+        TCalendarPanel32 *panel, TWPRichText *editor, TWPToolBar *toolBar, QObject *parent = nullptr);
 
     [[nodiscard]] bool EditingCell() const { return m_editingCell; }
     [[nodiscard]] TWPRtfStorage *EditedCellStorage() const { return m_editedCellStorage; }
@@ -37,8 +38,8 @@ public:
     void setDefaultFont(const CalendarFont &font) { m_defaultFont = font; }
 
     // The page's cell event: open the editor over the cell's free rectangle.
-    void CalendarPanelClickedInCellEvent(const TRect &rTotal, const TRect &rFree, int iCell, int iDay,
-                                         TWPRtfStorage &rtfstorage);
+    void CalendarPanelClickedInCellEvent(
+        const TRect &rTotal, const TRect &rFree, int iCell, int iDay, TWPRtfStorage &rtfstorage);
     // Closes the editor, storing its text into the cell.
     void DoSaveRichtext();
     // Makes the default font the editor's current attributes.

@@ -23,8 +23,8 @@ ConfigurationReport::Facts currentConfiguration(const QWidget *window, const Pre
     facts.today = QDate::currentDate();
     facts.system = SystemInformation::current();
     facts.userLocale = QLocale::system();
-    facts.systemLocale = facts.system.systemLocaleName.isEmpty() ? facts.userLocale
-                                                                 : QLocale(facts.system.systemLocaleName);
+    facts.systemLocale
+        = facts.system.systemLocaleName.isEmpty() ? facts.userLocale : QLocale(facts.system.systemLocaleName);
     if (const QScreen *screen = window ? window->screen() : QGuiApplication::primaryScreen()) {
         facts.screenSize = screen->size();
         facts.screenDepth = screen->depth();
@@ -80,7 +80,8 @@ QString TConfigurationInfo::reportText() const
 void TConfigurationInfo::Button1Click()
 {
     QGuiApplication::clipboard()->setText(reportText());
-    CommonDialogs::current().information(this, kCaption, QStringLiteral("Information copied to Windows clipboard"));
+    CommonDialogs::current().information(
+        this, kCaption, QStringLiteral("Information copied to Windows clipboard"));
 }
 
 void TConfigurationInfo::showEvent(QShowEvent *event)

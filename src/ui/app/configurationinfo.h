@@ -12,7 +12,8 @@ class QPushButton;
 // Shows the configuration report and copies it to the clipboard for a
 // message to technical support. Nothing in it can be edited.
 // The facts of the report as they stand now, on the screen the window is on.
-[[nodiscard]] ConfigurationReport::Facts currentConfiguration(const QWidget *window, const Preferences &preferences);
+[[nodiscard]] ConfigurationReport::Facts currentConfiguration(
+    const QWidget *window, const Preferences &preferences);
 
 class TConfigurationInfo : public QDialog
 {

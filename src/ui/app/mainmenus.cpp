@@ -18,8 +18,8 @@ QAction *addItem(QMenu *menu, const char *objectName, const QString &caption)
     return action;
 }
 
-QAction *toolAction(QToolBar *bar, const char *objectName, const QString &themeIcon, const QString &text,
-                    const QString &hint)
+QAction *toolAction(
+    QToolBar *bar, const char *objectName, const QString &themeIcon, const QString &text, const QString &hint)
 {
     QAction *action = bar->addAction(QIcon::fromTheme(themeIcon), text);
     action->setObjectName(QLatin1String(objectName));
@@ -29,8 +29,8 @@ QAction *toolAction(QToolBar *bar, const char *objectName, const QString &themeI
 }
 
 // A text button in bold Arial of one colour (Save green, Cancel red).
-QAction *textButton(QToolBar *bar, const char *objectName, const QString &caption, const QString &hint,
-                    const QColor &color)
+QAction *textButton(
+    QToolBar *bar, const char *objectName, const QString &caption, const QString &hint, const QColor &color)
 {
     QAction *action = bar->addAction(caption);
     action->setObjectName(QLatin1String(objectName));
@@ -68,13 +68,14 @@ MainMenus MainMenus::build(QMainWindow *window)
     m.mnuProperties = addItem(m.FileMenu, "mnuProperties", QStringLiteral("&Properties"));
     m.mnuUserTitle = addItem(m.FileMenu, "mnuUserTitle", QStringLiteral("User Defined Title"));
     m.mnuCancelChanges = addItem(m.FileMenu, "mnuCancelChanges", QStringLiteral("&Cancel Changes"));
-    m.mnuClearAllCellContents =
-        addItem(m.FileMenu, "mnuClearAllCellContents", QStringLiteral("Clear &All Cell Contents"));
+    m.mnuClearAllCellContents
+        = addItem(m.FileMenu, "mnuClearAllCellContents", QStringLiteral("Clear &All Cell Contents"));
     m.DefaultEditorFont1 = addItem(m.FileMenu, "DefaultEditorFont1", QStringLiteral("&Default Editor Font"));
     m.FileMenu->addSeparator();
     m.mnuFillCalendarwithRecurringDates = addItem(m.FileMenu, "mnuFillCalendarwithRecurringDates",
-                                                  QStringLiteral("Fill Calendar with Recurring Dates"));
-    m.mnuEditrecurringDates = addItem(m.FileMenu, "mnuEditrecurringDates", QStringLiteral("Edit Recurring Dates"));
+        QStringLiteral("Fill Calendar with Recurring Dates"));
+    m.mnuEditrecurringDates
+        = addItem(m.FileMenu, "mnuEditrecurringDates", QStringLiteral("Edit Recurring Dates"));
     m.FileMenu->addSeparator();
     m.mnuPrintCalendar = addItem(m.FileMenu, "mnuPrintCalendar", QStringLiteral("P&rint Calendar"));
     m.mnuPrintSetup = addItem(m.FileMenu, "mnuPrintSetup", QStringLiteral("Print Set&up"));
@@ -84,7 +85,8 @@ MainMenus MainMenus::build(QMainWindow *window)
 
     m.mnuOnLine = bar->addMenu(QStringLiteral("&Online"));
     m.mnuOnLine->setObjectName(QStringLiteral("mnuOnLine"));
-    m.VisitOurInternetW1 = addItem(m.mnuOnLine, "VisitOurInternetW1", QStringLiteral("Visit Our Internet Website"));
+    m.VisitOurInternetW1
+        = addItem(m.mnuOnLine, "VisitOurInternetW1", QStringLiteral("Visit Our Internet Website"));
 
     m.Help1 = bar->addMenu(QStringLiteral("&Help"));
     m.Help1->setObjectName(QStringLiteral("Help1"));
@@ -94,22 +96,21 @@ MainMenus MainMenus::build(QMainWindow *window)
     m.mnuShowHint = addItem(m.Help1, "mnuShowHint", QStringLiteral("&Show Hints"));
     m.mnuShowHint->setCheckable(true);
     m.mnuShowHint->setChecked(true);
-    m.ConfigurationInformation1 =
-        addItem(m.Help1, "ConfigurationInformation1", QStringLiteral("Configuration Information"));
+    m.ConfigurationInformation1
+        = addItem(m.Help1, "ConfigurationInformation1", QStringLiteral("Configuration Information"));
 
     m.Panel3 = window->addToolBar(QStringLiteral("Tools"));
     m.Panel3->setObjectName(QStringLiteral("Panel3"));
     m.Panel3->setMovable(false);
     m.Panel3->setFloatable(false);
-    m.ZoomPlusButton = toolAction(m.Panel3, "ZoomPlusButton", QStringLiteral("zoom-in"), QStringLiteral("Zoom &In"),
-                                  QStringLiteral("Zoom In"));
+    m.ZoomPlusButton = toolAction(m.Panel3, "ZoomPlusButton", QStringLiteral("zoom-in"),
+        QStringLiteral("Zoom &In"), QStringLiteral("Zoom In"));
     m.ZoomMinusButton = toolAction(m.Panel3, "ZoomMinusButton", QStringLiteral("zoom-out"),
-                                   QStringLiteral("Zoom &Out"), QStringLiteral("Zoom Out"));
+        QStringLiteral("Zoom &Out"), QStringLiteral("Zoom Out"));
     m.PropertiesButton = toolAction(m.Panel3, "PropertiesButton", QStringLiteral("document-properties"),
-                                    QStringLiteral("Properties"),
-                                    QStringLiteral("Set/change Properties for the calendar"));
-    m.Printbutton = toolAction(m.Panel3, "Printbutton", QStringLiteral("document-print"), QStringLiteral("Print"),
-                               QStringLiteral("Print the calendar"));
+        QStringLiteral("Properties"), QStringLiteral("Set/change Properties for the calendar"));
+    m.Printbutton = toolAction(m.Panel3, "Printbutton", QStringLiteral("document-print"),
+        QStringLiteral("Print"), QStringLiteral("Print the calendar"));
     m.ShowHideIconTool = new QToolButton(m.Panel3);
     m.ShowHideIconTool->setObjectName(QStringLiteral("ShowHideIconTool"));
     m.ShowHideIconTool->setText(QStringLiteral("Show Icon Tool"));
@@ -127,20 +128,20 @@ MainMenus MainMenus::build(QMainWindow *window)
         const char *text;
         const char *hint;
     } tools[] = {
-        {&m.Pointerbutton, "Pointerbutton", "edit-select", "Select", "Selection tool"},
-        {&m.DrawLabelButton, "DrawLabelButton", "insert-text", "Label", "Label tool"},
-        {&m.DrawImageButton, "DrawImageButton", "insert-image", "Clip Art", "Clip Art Tool"},
-        {&m.DrawRichText, "DrawRichText", "format-text-bold", "Rich Text",
-         "Rich Text tool \rMixed fonts, colors and styles"},
-        {&m.DrawSuperText, "DrawSuperText", "format-text-color", "SuperText",
-         "SuperText tool \rSpecial Effects Text - fill with gradients or bitmaps"},
-        {&m.PSpeedButton1, "PSpeedButton1", "view-calendar", "Floating Calendar",
-         "Floating Calendar tool \rMini Calendar that you can place anywhere"},
+        { &m.Pointerbutton, "Pointerbutton", "edit-select", "Select", "Selection tool" },
+        { &m.DrawLabelButton, "DrawLabelButton", "insert-text", "Label", "Label tool" },
+        { &m.DrawImageButton, "DrawImageButton", "insert-image", "Clip Art", "Clip Art Tool" },
+        { &m.DrawRichText, "DrawRichText", "format-text-bold", "Rich Text",
+            "Rich Text tool \rMixed fonts, colors and styles" },
+        { &m.DrawSuperText, "DrawSuperText", "format-text-color", "SuperText",
+            "SuperText tool \rSpecial Effects Text - fill with gradients or bitmaps" },
+        { &m.PSpeedButton1, "PSpeedButton1", "view-calendar", "Floating Calendar",
+            "Floating Calendar tool \rMini Calendar that you can place anywhere" },
     };
     int state = 0;
     for (const auto &tool : tools) {
         QAction *action = toolAction(m.Panel3, tool.name, QLatin1String(tool.icon), QLatin1String(tool.text),
-                                     QString::fromLatin1(tool.hint));
+            QString::fromLatin1(tool.hint));
         action->setCheckable(true);
         action->setData(state++);
         m.drawingTools->addAction(action);
@@ -150,9 +151,9 @@ MainMenus MainMenus::build(QMainWindow *window)
     m.Panel3->addSeparator();
 
     m.Savebutton = textButton(m.Panel3, "Savebutton", QStringLiteral("&Save"),
-                              QStringLiteral("Save changes to the calendar"), QColor(0, 128, 0));
+        QStringLiteral("Save changes to the calendar"), QColor(0, 128, 0));
     m.CancelButton = textButton(m.Panel3, "CancelButton", QStringLiteral("&Cancel"),
-                                QStringLiteral("Cancel all changes"), QColor(255, 0, 0));
+        QStringLiteral("Cancel all changes"), QColor(255, 0, 0));
     m.Savebutton->setVisible(false);
     m.CancelButton->setVisible(false);
     return m;

@@ -51,7 +51,7 @@ struct MainMenus
     QAction *DrawRichText = nullptr;
     QAction *DrawSuperText = nullptr;
     QAction *PSpeedButton1 = nullptr;
-    QAction *Savebutton = nullptr;   // hidden until there are changes
+    QAction *Savebutton = nullptr; // hidden until there are changes
     QAction *CancelButton = nullptr;
 
     // Creates everything in the window's menu bar and a tool bar on top.
