@@ -6,9 +6,9 @@
 #include "widgets/commondialogs.h"
 #include "widgets/formplacement.h"
 
+#include "base/zoom.h"
 #include "calendar/calendarpage.h"
 #include "platform/datafolder.h"
-#include "base/zoom.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>

@@ -3,8 +3,8 @@
 
 #include "widgets/commondialogs.h"
 
-#include "platform/datafolder.h"
 #include "calendar/stylesheetfile.h"
+#include "platform/datafolder.h"
 
 #include <QDir>
 #include <QFileInfo>
