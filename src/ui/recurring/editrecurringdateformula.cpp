@@ -6,8 +6,8 @@
 #include "recurring/recurringformula.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
