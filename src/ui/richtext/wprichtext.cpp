@@ -121,11 +121,11 @@ int TWPRichText::fontIndexOf(const QString &face) const
 
 const QVector<QColor> &TWPRichText::colorTable()
 {
-    static const QVector<QColor> table {
-        QColor(0, 0, 0),       QColor(128, 0, 0),   QColor(0, 128, 0),   QColor(128, 128, 0),
-        QColor(0, 0, 128),     QColor(128, 0, 128), QColor(0, 128, 128), QColor(128, 128, 128),
-        QColor(192, 192, 192), QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(255, 255, 0),
-        QColor(0, 0, 255),     QColor(255, 0, 255), QColor(0, 255, 255), QColor(255, 255, 255)};
+    static const QVector<QColor> table { QColor(0, 0, 0), QColor(128, 0, 0), QColor(0, 128, 0),
+        QColor(128, 128, 0), QColor(0, 0, 128), QColor(128, 0, 128), QColor(0, 128, 128),
+        QColor(128, 128, 128), QColor(192, 192, 192), QColor(255, 0, 0), QColor(0, 255, 0),
+        QColor(255, 255, 0), QColor(0, 0, 255), QColor(255, 0, 255), QColor(0, 255, 255),
+        QColor(255, 255, 255) };
     return table;
 }
 
@@ -146,11 +146,13 @@ CharAttributes TWPRichText::currentAttributes() const
     const QStringList families = format.fontFamilies().toStringList();
     const QString face = families.isEmpty() ? document()->defaultFont().family() : families.first();
     attributes.fontIndex = fontIndexOf(face);
-    const double size = format.fontPointSize() > 0 ? format.fontPointSize() : document()->defaultFont().pointSizeF();
+    const double size
+        = format.fontPointSize() > 0 ? format.fontPointSize() : document()->defaultFont().pointSizeF();
     attributes.size = size / zoomFactor();
     attributes.styles = (format.fontWeight() > QFont::Medium ? Bold : 0) | (format.fontItalic() ? Italic : 0)
         | (format.fontUnderline() ? Underline : 0) | (format.fontStrikeOut() ? StrikeOut : 0);
-    const QColor color = format.foreground().style() == Qt::NoBrush ? QColor(Qt::black) : format.foreground().color();
+    const QColor color
+        = format.foreground().style() == Qt::NoBrush ? QColor(Qt::black) : format.foreground().color();
     attributes.colorIndex = std::max(0, colorIndexOf(color));
     return attributes;
 }
@@ -159,7 +161,7 @@ QTextCharFormat TWPRichText::formatOf(const CharAttributes &attributes) const
 {
     QTextCharFormat format;
     if (attributes.fontIndex >= 0 && attributes.fontIndex < m_fonts.size())
-        format.setFontFamilies(QStringList {m_fonts.at(attributes.fontIndex)});
+        format.setFontFamilies(QStringList { m_fonts.at(attributes.fontIndex) });
     if (attributes.size > 0)
         format.setFontPointSize(attributes.size * zoomFactor());
     format.setFontWeight(attributes.styles & Bold ? QFont::Bold : QFont::Normal);

@@ -10,10 +10,10 @@ class TWPRtfStorage;
 // Current character attributes as the cell editor reports and takes them.
 struct CharAttributes
 {
-    int fontIndex = -1;   // into TWPRichText::fontTable()
-    double size = 10;     // points at 100%
-    int styles = 0;       // TWPRichText::Bold | Italic | Underline | StrikeOut
-    int colorIndex = 0;   // into TWPRichText::colorTable()
+    int fontIndex = -1; // into TWPRichText::fontTable()
+    double size = 10; // points at 100%
+    int styles = 0; // TWPRichText::Bold | Italic | Underline | StrikeOut
+    int colorIndex = 0; // into TWPRichText::colorTable()
 
     friend bool operator==(const CharAttributes &a, const CharAttributes &b)
     {

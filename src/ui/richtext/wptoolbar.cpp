@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
+constexpr int kSizes[] = { 8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72 };
 
 QIcon swatch(const QColor &color)
 {
@@ -53,11 +53,15 @@ TWPToolBar::TWPToolBar(QWidget *parent)
     addSeparator();
     m_bold = addCommand(QStringLiteral("format-text-bold"), tr("B"), QStringLiteral("Bold Font"), true);
     m_italic = addCommand(QStringLiteral("format-text-italic"), tr("I"), QStringLiteral("Italic Font"), true);
-    m_underline = addCommand(QStringLiteral("format-text-underline"), tr("U"), QStringLiteral("Underlined Font"), true);
+    m_underline = addCommand(
+        QStringLiteral("format-text-underline"), tr("U"), QStringLiteral("Underlined Font"), true);
     addSeparator();
-    m_left = addCommand(QStringLiteral("format-justify-left"), tr("Left"), QStringLiteral("Left Justify Text"), true);
-    m_right = addCommand(QStringLiteral("format-justify-right"), tr("Right"), QStringLiteral("Right Justify Text"), true);
-    m_center = addCommand(QStringLiteral("format-justify-center"), tr("Center"), QStringLiteral("Center Text "), true);
+    m_left = addCommand(
+        QStringLiteral("format-justify-left"), tr("Left"), QStringLiteral("Left Justify Text"), true);
+    m_right = addCommand(
+        QStringLiteral("format-justify-right"), tr("Right"), QStringLiteral("Right Justify Text"), true);
+    m_center = addCommand(
+        QStringLiteral("format-justify-center"), tr("Center"), QStringLiteral("Center Text "), true);
     auto *alignments = new QActionGroup(this);
     alignments->addAction(m_left);
     alignments->addAction(m_right);
@@ -66,11 +70,12 @@ TWPToolBar::TWPToolBar(QWidget *parent)
     m_copy = addCommand(QStringLiteral("edit-copy"), tr("Copy"), QStringLiteral("Copy Text"), false);
     m_cut = addCommand(QStringLiteral("edit-cut"), tr("Cut"), QStringLiteral("Cut Text"), false);
     m_paste = addCommand(QStringLiteral("edit-paste"), tr("Paste"), QStringLiteral("Paste Text"), false);
-    m_selectAll = addCommand(QStringLiteral("edit-select-all"), tr("All"), QStringLiteral("Select All"), false);
+    m_selectAll
+        = addCommand(QStringLiteral("edit-select-all"), tr("All"), QStringLiteral("Select All"), false);
 
     connect(m_fontList, &QFontComboBox::currentFontChanged, this, [this](const QFont &font) {
         QTextCharFormat format;
-        format.setFontFamilies(QStringList {font.family()});
+        format.setFontFamilies(QStringList { font.family() });
         mergeFormat(format);
     });
     connect(m_sizeList, &QComboBox::textActivated, this, &TWPToolBar::applySize);
@@ -97,10 +102,22 @@ TWPToolBar::TWPToolBar(QWidget *parent)
     connect(m_left, &QAction::triggered, this, [this] { setAlignment(Qt::AlignLeft); });
     connect(m_right, &QAction::triggered, this, [this] { setAlignment(Qt::AlignRight); });
     connect(m_center, &QAction::triggered, this, [this] { setAlignment(Qt::AlignHCenter); });
-    connect(m_copy, &QAction::triggered, this, [this] { if (m_editor) m_editor->copy(); });
-    connect(m_cut, &QAction::triggered, this, [this] { if (m_editor) m_editor->cut(); });
-    connect(m_paste, &QAction::triggered, this, [this] { if (m_editor) m_editor->paste(); });
-    connect(m_selectAll, &QAction::triggered, this, [this] { if (m_editor) m_editor->selectAllText(); });
+    connect(m_copy, &QAction::triggered, this, [this] {
+        if (m_editor)
+            m_editor->copy();
+    });
+    connect(m_cut, &QAction::triggered, this, [this] {
+        if (m_editor)
+            m_editor->cut();
+    });
+    connect(m_paste, &QAction::triggered, this, [this] {
+        if (m_editor)
+            m_editor->paste();
+    });
+    connect(m_selectAll, &QAction::triggered, this, [this] {
+        if (m_editor)
+            m_editor->selectAllText();
+    });
     setEnabled(false);
 }
 
@@ -126,8 +143,10 @@ void TWPToolBar::attachEditor(TWPRichText *editor)
     m_editor = editor;
     if (!editor)
         return;
-    m_connections.append(connect(editor, &QTextEdit::currentCharFormatChanged, this, &TWPToolBar::showAttributes));
-    m_connections.append(connect(editor, &QTextEdit::cursorPositionChanged, this, &TWPToolBar::showAttributes));
+    m_connections.append(
+        connect(editor, &QTextEdit::currentCharFormatChanged, this, &TWPToolBar::showAttributes));
+    m_connections.append(
+        connect(editor, &QTextEdit::cursorPositionChanged, this, &TWPToolBar::showAttributes));
     showAttributes();
 }
 
