@@ -50,7 +50,8 @@ void CenterForm(QWidget *form)
     else
         area = g_mainWindow->geometry();
     // Integer halves truncate toward zero, as everywhere else on the page.
-    form->move(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
+    form->move(
+        area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
 }
 
 bool RestoreWindowPlacement(QWidget *form, IniFile &ini)
@@ -69,8 +70,8 @@ bool RestoreWindowPlacement(QWidget *form, IniFile &ini)
 
 bool SaveWindowPlacement(const QWidget *form, IniFile &ini)
 {
-    const QRect normal = form->isMaximized() && form->normalGeometry().isValid() ? form->normalGeometry()
-                                                                                 : form->geometry();
+    const QRect normal
+        = form->isMaximized() && form->normalGeometry().isValid() ? form->normalGeometry() : form->geometry();
     WindowPlacement placement;
     placement.left = normal.left();
     placement.top = normal.top();

@@ -28,7 +28,8 @@ HelpViewer::HelpViewer(QWidget *parent)
     setWindowTitle(QStringLiteral("Datewright Help"));
     m_browser->setOpenExternalLinks(true);
     auto *back = new QPushButton(QIcon::fromTheme(QStringLiteral("go-previous")), QStringLiteral("&Back"));
-    auto *contents = new QPushButton(QIcon::fromTheme(QStringLiteral("go-home")), QStringLiteral("C&ontents"));
+    auto *contents
+        = new QPushButton(QIcon::fromTheme(QStringLiteral("go-home")), QStringLiteral("C&ontents"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
