@@ -23,6 +23,6 @@ inline CliRun runCli(const QStringList &arguments, const QString &home)
     cli.start(QStringLiteral(DW_CLI), arguments);
     if (!cli.waitForFinished(60000))
         return {};
-    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1, cli.readAllStandardOutput(),
-            cli.readAllStandardError()};
+    return { cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1, cli.readAllStandardOutput(),
+        cli.readAllStandardError() };
 }

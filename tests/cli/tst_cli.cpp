@@ -12,7 +12,7 @@ namespace {
 
 QJsonArray rect(int l, int t, int r, int b)
 {
-    return {l, t, r, b};
+    return { l, t, r, b };
 }
 
 } // namespace
@@ -26,7 +26,7 @@ private:
 
     QJsonObject info(const QStringList &options)
     {
-        const CliRun run = runCli(QStringList {QStringLiteral("info")} + options, m_home.path());
+        const CliRun run = runCli(QStringList { QStringLiteral("info") } + options, m_home.path());
         if (run.exitCode != 0)
             qWarning() << run.err;
         return QJsonDocument::fromJson(run.out).object();
@@ -35,7 +35,7 @@ private:
 private slots:
     void infoDescribesTheDefaultStylePage()
     {
-        const QJsonObject page = info({"--month", "12", "--year", "2026", "--day", "7"});
+        const QJsonObject page = info({ "--month", "12", "--year", "2026", "--day", "7" });
         QCOMPARE(page["kind"].toString(), QStringLiteral("calendar"));
         QCOMPARE(page["version"].toInt(), 4);
         QCOMPARE(page["layout"].toInt(), 3);
@@ -61,8 +61,8 @@ private slots:
 
     void infoReportsGeometryAfterDrawing()
     {
-        const QJsonObject page =
-            info({"--layout", "0", "--margins", "0.25,0.25,0.25,0.25", "--month", "12", "--year", "2026"});
+        const QJsonObject page = info(
+            { "--layout", "0", "--margins", "0.25,0.25,0.25,0.25", "--month", "12", "--year", "2026" });
         const QJsonObject geometry = page["geometry"].toObject();
         QCOMPARE(geometry["pageWidth"].toInt(), 816);
         QCOMPARE(geometry["pageHeight"].toInt(), 1056);
@@ -84,8 +84,8 @@ private slots:
 
     void infoAppliesEveryOption()
     {
-        const QJsonObject page = info({"--layout", "4", "--paper", "a4", "--month", "1", "--year", "1998",
-                                       "--week-start", "monday", "--language", "german", "--title", "Urlaub"});
+        const QJsonObject page = info({ "--layout", "4", "--paper", "a4", "--month", "1", "--year", "1998",
+            "--week-start", "monday", "--language", "german", "--title", "Urlaub" });
         QCOMPARE(page["paperSize"].toInt(), 1);
         QCOMPARE(page["layout"].toInt(), 4);
         QCOMPARE(page["startOfWeek"].toInt(), 2);
@@ -105,7 +105,7 @@ private slots:
     void borderNamesMayCarryTheirExtension()
     {
         // Landscape layout 1 reads the .wls file whichever extension is typed.
-        const QJsonObject page = info({"--layout", "1", "--border", "Holly.wpo"});
+        const QJsonObject page = info({ "--layout", "1", "--border", "Holly.wpo" });
         QCOMPARE(page["border"].toString(), QStringLiteral("Holly"));
     }
 
@@ -122,9 +122,9 @@ private slots:
         QFETCH(QString, name);
         QTemporaryDir dir;
         const QString out = dir.filePath(name);
-        const CliRun run = runCli({"render", out, "--layout", "0", "--zoom", "0.601", "--margins",
-                                "0.25,0.25,0.25,0.25"},
-                               m_home.path());
+        const CliRun run = runCli(
+            { "render", out, "--layout", "0", "--zoom", "0.601", "--margins", "0.25,0.25,0.25,0.25" },
+            m_home.path());
         QVERIFY2(run.exitCode == 0, run.err.constData());
         QImage image(out);
         QVERIFY(!image.isNull());
@@ -138,36 +138,39 @@ private slots:
     {
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("page.pdf"));
-        const CliRun run = runCli({"render", out, "--layout", "1", "--paper", "a4"}, m_home.path());
+        const CliRun run = runCli({ "render", out, "--layout", "1", "--paper", "a4" }, m_home.path());
         QVERIFY2(run.exitCode == 0, run.err.constData());
         QFile pdf(out);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         const QByteArray bytes = pdf.readAll();
         QVERIFY(bytes.startsWith("%PDF-"));
         QVERIFY2(bytes.contains("/MediaBox [0 0 841") || bytes.contains("/MediaBox [0 0 842"),
-                 "an A4 landscape sheet");
+            "an A4 landscape sheet");
     }
 
     void badInputFailsWithOneLineAndKeepsFiles_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-        QTest::newRow("layout 22") << QStringList {"render", "OUT", "--layout", "22"} << "--layout";
-        QTest::newRow("month 13") << QStringList {"render", "OUT", "--month", "13"} << "--month";
-        QTest::newRow("month text") << QStringList {"render", "OUT", "--month", "May"} << "--month";
-        QTest::newRow("paper") << QStringList {"render", "OUT", "--paper", "legal"} << "--paper";
-        QTest::newRow("week start") << QStringList {"render", "OUT", "--week-start", "friday"} << "--week-start";
-        QTest::newRow("language") << QStringList {"render", "OUT", "--language", "klingon"} << "--language";
-        QTest::newRow("margins") << QStringList {"render", "OUT", "--margins", "1,2,3"} << "--margins";
-        QTest::newRow("negative margin") << QStringList {"render", "OUT", "--margins", "1,-2,1,1"} << "--margins";
-        QTest::newRow("zoom") << QStringList {"render", "OUT", "--zoom", "0"} << "--zoom";
-        QTest::newRow("border") << QStringList {"render", "OUT", "--border", "NoSuchBorder"} << "NoSuchBorder";
+        QTest::newRow("layout 22") << QStringList { "render", "OUT", "--layout", "22" } << "--layout";
+        QTest::newRow("month 13") << QStringList { "render", "OUT", "--month", "13" } << "--month";
+        QTest::newRow("month text") << QStringList { "render", "OUT", "--month", "May" } << "--month";
+        QTest::newRow("paper") << QStringList { "render", "OUT", "--paper", "legal" } << "--paper";
+        QTest::newRow("week start") << QStringList { "render", "OUT", "--week-start", "friday" }
+                                    << "--week-start";
+        QTest::newRow("language") << QStringList { "render", "OUT", "--language", "klingon" } << "--language";
+        QTest::newRow("margins") << QStringList { "render", "OUT", "--margins", "1,2,3" } << "--margins";
+        QTest::newRow("negative margin")
+            << QStringList { "render", "OUT", "--margins", "1,-2,1,1" } << "--margins";
+        QTest::newRow("zoom") << QStringList { "render", "OUT", "--zoom", "0" } << "--zoom";
+        QTest::newRow("border") << QStringList { "render", "OUT", "--border", "NoSuchBorder" }
+                                << "NoSuchBorder";
         QTest::newRow("border names the shipped ones")
-            << QStringList {"render", "OUT", "--border", "NoSuchBorder"} << "Spring Flowers";
-        QTest::newRow("unknown option") << QStringList {"render", "OUT", "--colour", "red"} << "colour";
-        QTest::newRow("unknown command") << QStringList {"paint", "OUT"} << "paint";
+            << QStringList { "render", "OUT", "--border", "NoSuchBorder" } << "Spring Flowers";
+        QTest::newRow("unknown option") << QStringList { "render", "OUT", "--colour", "red" } << "colour";
+        QTest::newRow("unknown command") << QStringList { "paint", "OUT" } << "paint";
         QTest::newRow("no command") << QStringList {} << "Usage";
-        QTest::newRow("picture type") << QStringList {"render", "OUT.gif"} << ".png";
+        QTest::newRow("picture type") << QStringList { "render", "OUT.gif" } << ".png";
     }
 
     void badInputFailsWithOneLineAndKeepsFiles()

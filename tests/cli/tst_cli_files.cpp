@@ -1,9 +1,9 @@
 // The command-line tool with calendar files and style sheets.
 #include "calendar/calendarfile.h"
 #include "calendar/calendarpage.h"
+#include "calendar/stylesheetfile.h"
 #include "objects/placedobjectclasses.h"
 #include "objects/vplabel.h"
-#include "calendar/stylesheetfile.h"
 
 #include <QImage>
 #include <QJsonArray>

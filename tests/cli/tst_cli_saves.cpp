@@ -30,7 +30,8 @@ private:
 private slots:
     void initTestCase()
     {
-        QCOMPARE(runCli({ "new", path("cal.dwf"), "--month", "7", "--year", "2026" }, m_home.path()).exitCode, 0);
+        QCOMPARE(
+            runCli({ "new", path("cal.dwf"), "--month", "7", "--year", "2026" }, m_home.path()).exitCode, 0);
         writeFile(path("list.dax"), QByteArray("Rent").leftJustified(120, ' ') + "@0001     \r\n");
     }
 
@@ -60,9 +61,10 @@ private slots:
                     qPrintable(place))
                     << arguments << message << place << reason;
         }
-        QTest::newRow("fill in place, full") << QStringList { "fill", "OUT.dwf", "LIST" } << "Cannot create file"
-                                             << "full"
-                                             << "No space left on device";
+        QTest::newRow("fill in place, full")
+            << QStringList { "fill", "OUT.dwf", "LIST" } << "Cannot create file"
+            << "full"
+            << "No space left on device";
     }
 
     void failedSavesSayWhyAndKeepTheOldFile()
@@ -125,14 +127,16 @@ private slots:
             QTest::addRow("%s folder", qPrintable(command)) << arguments << "folder"
                                                             << "Unable to read PATH: Is a directory";
             QTest::addRow("%s too large", qPrintable(command))
-                << arguments << "large" << "Unable to read PATH: File too large (over 16 MB)";
+                << arguments << "large"
+                << "Unable to read PATH: File too large (over 16 MB)";
         }
         QTest::newRow("info of a pipe") << QStringList { "info", "IN" } << "pipe.dwf"
                                         << "Unable to open PATH: Is a pipe, not a file";
-        QTest::newRow("calendar that is a device")
-            << QStringList { "render", "IN", "OUT.png" } << "zero.dwf" << "Unable to open PATH: Is a device, not a file";
+        QTest::newRow("calendar that is a device") << QStringList { "render", "IN", "OUT.png" } << "zero.dwf"
+                                                   << "Unable to open PATH: Is a device, not a file";
         QTest::newRow("style sheet that is a folder")
-            << QStringList { "new", "OUT.dwf", "--style", "IN" } << "folder.dws" << "Unable to open PATH: Is a directory";
+            << QStringList { "new", "OUT.dwf", "--style", "IN" } << "folder.dws"
+            << "Unable to open PATH: Is a directory";
     }
 
     void noFileToReadIsRefusedAtOnce()
