@@ -15,7 +15,10 @@ struct Include
     QString target;
     bool quoted = false;
 
-    [[nodiscard]] QString toString() const { return QStringLiteral("%1:%2 %3").arg(file).arg(line).arg(target); }
+    [[nodiscard]] QString toString() const
+    {
+        return QStringLiteral("%1:%2 %3").arg(file).arg(line).arg(target);
+    }
 };
 
 // A folder includes only folders of a lower rank; folders of one rank do not
@@ -23,10 +26,16 @@ struct Include
 int folderRank(const QString &folder)
 {
     static const QHash<QString, int> ranks {
-        {QStringLiteral("base"), 0},      {QStringLiteral("platform"), 1}, {QStringLiteral("stream"), 2},
-        {QStringLiteral("graphics"), 2},  {QStringLiteral("richtext"), 3}, {QStringLiteral("calendar"), 4},
-        {QStringLiteral("objects"), 5},   {QStringLiteral("recurring"), 6}, {QStringLiteral("report"), 6},
-        {QStringLiteral("document"), 7},
+        { QStringLiteral("base"), 0 },
+        { QStringLiteral("platform"), 1 },
+        { QStringLiteral("stream"), 2 },
+        { QStringLiteral("graphics"), 2 },
+        { QStringLiteral("richtext"), 3 },
+        { QStringLiteral("calendar"), 4 },
+        { QStringLiteral("objects"), 5 },
+        { QStringLiteral("recurring"), 6 },
+        { QStringLiteral("report"), 6 },
+        { QStringLiteral("document"), 7 },
     };
     return ranks.value(folder, -1);
 }
@@ -44,7 +53,8 @@ QList<Include> coreIncludes()
 {
     static const QRegularExpression pattern(QStringLiteral("^\\s*#\\s*include\\s*([<\"])([^>\"]+)[>\"]"));
     QList<Include> includes;
-    QDirIterator it(QStringLiteral(DW_SOURCE_DIR "/core"), {"*.h", "*.cpp"}, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(
+        QStringLiteral(DW_SOURCE_DIR "/core"), { "*.h", "*.cpp" }, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QFile file(it.next());
         if (!file.open(QIODevice::ReadOnly))
@@ -54,7 +64,8 @@ QList<Include> coreIncludes()
             const auto match = pattern.match(QString::fromUtf8(file.readLine()));
             ++lineNumber;
             if (match.hasMatch())
-                includes.append({file.fileName(), lineNumber, match.captured(2), match.captured(1) == "\""});
+                includes.append(
+                    { file.fileName(), lineNumber, match.captured(2), match.captured(1) == "\"" });
         }
     }
     return includes;
@@ -76,10 +87,10 @@ class TestLayering : public QObject
 private slots:
     void coreIncludesNoWidgets()
     {
-        const QStringList forbidden {QStringLiteral("QtWidgets"), QStringLiteral("QWidget"),
-                                     QStringLiteral("QApplication"), QStringLiteral("QPrinter"),
-                                     QStringLiteral("QDialog"), QStringLiteral("QMessageBox"),
-                                     QStringLiteral("ui/"), QStringLiteral("surface/"), QStringLiteral("app/")};
+        const QStringList forbidden { QStringLiteral("QtWidgets"), QStringLiteral("QWidget"),
+            QStringLiteral("QApplication"), QStringLiteral("QPrinter"), QStringLiteral("QDialog"),
+            QStringLiteral("QMessageBox"), QStringLiteral("ui/"), QStringLiteral("surface/"),
+            QStringLiteral("app/") };
         const QList<Include> includes = coreIncludes();
         QVERIFY2(includes.size() > 10, "the core sources were not found");
         QStringList offenders;
@@ -97,14 +108,22 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<bool>("allowed");
-        QTest::newRow("downward") << "objects" << "calendar" << true;
-        QTest::newRow("to base") << "platform" << "base" << true;
-        QTest::newRow("own folder") << "graphics" << "graphics" << true;
-        QTest::newRow("upward") << "stream" << "calendar" << false;
-        QTest::newRow("base reaches up") << "base" << "platform" << false;
-        QTest::newRow("stream and graphics") << "stream" << "graphics" << false;
-        QTest::newRow("report and recurring") << "report" << "recurring" << false;
-        QTest::newRow("unknown folder") << "calendar" << "surface" << false;
+        QTest::newRow("downward") << "objects"
+                                  << "calendar" << true;
+        QTest::newRow("to base") << "platform"
+                                 << "base" << true;
+        QTest::newRow("own folder") << "graphics"
+                                    << "graphics" << true;
+        QTest::newRow("upward") << "stream"
+                                << "calendar" << false;
+        QTest::newRow("base reaches up") << "base"
+                                         << "platform" << false;
+        QTest::newRow("stream and graphics") << "stream"
+                                             << "graphics" << false;
+        QTest::newRow("report and recurring") << "report"
+                                              << "recurring" << false;
+        QTest::newRow("unknown folder") << "calendar"
+                                        << "surface" << false;
     }
 
     void folderOrder()

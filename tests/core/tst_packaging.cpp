@@ -45,7 +45,7 @@ private slots:
         announced.sort();
         defined.sort();
         QCOMPARE(announced, defined);
-        QCOMPARE(globs, QStringList({"*.dwf", "*.dws"}));
+        QCOMPARE(globs, QStringList({ "*.dwf", "*.dws" }));
     }
 };
 

@@ -32,16 +32,18 @@ inline constexpr QRgb kWhite = 0xFFFFFFFF;
     if (got == want)
         return {};
     return QStringLiteral("%1 at (%2, %3): got #%4, want #%5; image in %6")
-        .arg(QLatin1String(what)).arg(x).arg(y)
+        .arg(QLatin1String(what))
+        .arg(x)
+        .arg(y)
         .arg(got & 0xFFFFFF, 6, 16, QLatin1Char('0'))
         .arg(want & 0xFFFFFF, 6, 16, QLatin1Char('0'))
         .arg(keepImage(image));
 }
 
-#define EXPECT_PIXEL(image, x, y, want, what)                                       \
-    do {                                                                            \
-        const QString mismatch_ = ImageProbe::pixelMismatch(image, x, y, want, what); \
-        QVERIFY2(mismatch_.isEmpty(), qPrintable(mismatch_));                       \
+#define EXPECT_PIXEL(image, x, y, want, what)                                                                \
+    do {                                                                                                     \
+        const QString mismatch_ = ImageProbe::pixelMismatch(image, x, y, want, what);                        \
+        QVERIFY2(mismatch_.isEmpty(), qPrintable(mismatch_));                                                \
     } while (false)
 
 [[nodiscard]] inline bool isInk(QRgb pixel)

@@ -241,8 +241,8 @@ void TestCalendarAttributes::sameLineLayoutKeepsLoadedBorders()
     page.setCalendarLineLayout(llHeadersAndCells);
     page.setMiniCalendarLineLayout(mllBoxed);
     QCOMPARE(redraws.count(), 0);
-    for (TCalBorderStyle style : {page.calendarBorder(), page.headersBorder(), page.cellBorder(),
-                                  page.miniCalBorder(), page.miniHeadersBorder(), page.miniCellBorder()})
+    for (TCalBorderStyle style : { page.calendarBorder(), page.headersBorder(), page.cellBorder(),
+             page.miniCalBorder(), page.miniHeadersBorder(), page.miniCellBorder() })
         QCOMPARE(style, cbTop);
 }
 
@@ -290,11 +290,11 @@ void TestCalendarAttributes::nameTables()
     CalendarPage page;
     QSignalSpy redraws(&page, &CalendarPage::redrawRequested);
     QString name = "untouched";
-    for (int index : {-1, 0, 13}) {
+    for (int index : { -1, 0, 13 }) {
         page.monthName(index, name);
         QCOMPARE(name, QStringLiteral("untouched"));
     }
-    for (int index : {0, 8}) {
+    for (int index : { 0, 8 }) {
         page.dayName(index, name);
         QCOMPARE(name, QStringLiteral("untouched"));
     }
@@ -351,12 +351,14 @@ void TestCalendarAttributes::resetToDefaultStyle()
     QCOMPARE(page.mainCalDay(), 29);
     QCOMPARE(page.mainCalMonth(), 2);
     QCOMPARE(page.mainCalYear(), 2024);
-    for (TColor color : {page.titleBGColor(), page.headersBGColor(), page.miniCalBGColor(), page.miniHeadersBGColor()})
+    for (TColor color :
+        { page.titleBGColor(), page.headersBGColor(), page.miniCalBGColor(), page.miniHeadersBGColor() })
         QCOMPARE(color, TColor(0xFFFFFF));
     QCOMPARE(page.miniHeadersFont().color, TColor(0));
     QCOMPARE(page.miniHeadersStyle(), dsFirstChar);
     QVERIFY(page.titleShowYear() && page.miniShowYear());
-    for (float margin : {page.leftMarginInch(), page.topMarginInch(), page.rightMarginInch(), page.bottomMarginInch()})
+    for (float margin :
+        { page.leftMarginInch(), page.topMarginInch(), page.rightMarginInch(), page.bottomMarginInch() })
         QCOMPARE(margin, 0.5f);
     QCOMPARE(page.startingTime(), 8.0 / 24.0);
     QCOMPARE(page.calendarLineLayout(), llFull);
@@ -376,7 +378,7 @@ void TestCalendarAttributes::resetToDefaultStyle()
     QCOMPARE(page.numberPosition(), cnpCenter);
     QCOMPARE(page.cellBorder(), cbTop);
     // The geometry follows: landscape Letter, 0.5 in = 48 px, standard rect.
-    QCOMPARE(page.layout().calendarRect, (TRect {50, 50, 1006, 766}));
+    QCOMPARE(page.layout().calendarRect, (TRect { 50, 50, 1006, 766 }));
 }
 
 QTEST_MAIN(TestCalendarAttributes)

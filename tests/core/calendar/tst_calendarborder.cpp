@@ -55,7 +55,7 @@ void TestCalendarBorder::borderPicture()
     QVERIFY(page.borderPicture().isEmpty());
     QVERIFY(!page.borderError().isEmpty());
     QCOMPARE(layouts.count(), 1);
-    QCOMPARE(page.layout().calendarRect, (TRect {26, 26, 790, 1030})); // no border inset left
+    QCOMPARE(page.layout().calendarRect, (TRect { 26, 26, 790, 1030 })); // no border inset left
 
     // An empty name clears.
     loadBorderName(page, "Ivy");
@@ -103,7 +103,8 @@ void TestCalendarBorder::namesCannotLeaveTheBordersFolder()
     writeFile(folder.filePath("Secret.wpo"), "outside the Borders folder");
     CalendarPage page;
     page.setBorderFolder(folder.path());
-    for (const QString &name : {QStringLiteral("../Secret"), QStringLiteral("..\\Secret"), QStringLiteral("..")}) {
+    for (const QString &name :
+        { QStringLiteral("../Secret"), QStringLiteral("..\\Secret"), QStringLiteral("..") }) {
         loadBorderName(page, "Old");
         page.setWMFBorderFile(name);
         QCOMPARE(page.wmfBorderFile(), QStringLiteral("Old")); // treated as missing: nothing changes

@@ -103,20 +103,36 @@ void TestCalendarCopy::equality_data()
 {
     QTest::addColumn<PageEdit>("edit");
     QTest::addColumn<bool>("equal");
-    const auto row = [](const char *name, bool equal, PageEdit edit) { QTest::newRow(name) << edit << equal; };
-    const auto font = [](CalendarFont f, auto change) { change(f); return f; };
+    const auto row
+        = [](const char *name, bool equal, PageEdit edit) { QTest::newRow(name) << edit << equal; };
+    const auto font = [](CalendarFont f, auto change) {
+        change(f);
+        return f;
+    };
 
     row("untouched", true, [](CalendarPage &) {});
-    row("title font size", true, [font](CalendarPage &p) { p.setTitleFont(font(p.titleFont(), [](CalendarFont &f) { f.size = 99; })); });
-    row("mini cell font size", true, [font](CalendarPage &p) { p.setMiniCellFont(font(p.miniCellFont(), [](CalendarFont &f) { f.size = 1; })); });
+    row("title font size", true, [font](CalendarPage &p) {
+        p.setTitleFont(font(p.titleFont(), [](CalendarFont &f) { f.size = 99; }));
+    });
+    row("mini cell font size", true, [font](CalendarPage &p) {
+        p.setMiniCellFont(font(p.miniCellFont(), [](CalendarFont &f) { f.size = 1; }));
+    });
     row("number position", true, [](CalendarPage &p) { p.setNumberPosition(cnpCenter); });
     row("cell border", true, [](CalendarPage &p) { p.setCellBorder(cbNone); });
     row("mini headers border", true, [](CalendarPage &p) { p.setMiniHeadersBorder(cbAll); });
     row("cell contents", true, [](CalendarPage &p) { p.setCellContents(5, "{\\rtf1 x}"); });
-    row("title font bold", false, [font](CalendarPage &p) { p.setTitleFont(font(p.titleFont(), [](CalendarFont &f) { f.bold = false; })); });
-    row("cell font strikeout", false, [font](CalendarPage &p) { p.setCellFont(font(p.cellFont(), [](CalendarFont &f) { f.strikeout = true; })); });
-    row("headers font colour", false, [font](CalendarPage &p) { p.setHeadersFont(font(p.headersFont(), [](CalendarFont &f) { f.color = 1; })); });
-    row("font face case", false, [font](CalendarPage &p) { p.setMiniTitleFont(font(p.miniTitleFont(), [](CalendarFont &f) { f.name = "times new roman"; })); });
+    row("title font bold", false, [font](CalendarPage &p) {
+        p.setTitleFont(font(p.titleFont(), [](CalendarFont &f) { f.bold = false; }));
+    });
+    row("cell font strikeout", false, [font](CalendarPage &p) {
+        p.setCellFont(font(p.cellFont(), [](CalendarFont &f) { f.strikeout = true; }));
+    });
+    row("headers font colour", false, [font](CalendarPage &p) {
+        p.setHeadersFont(font(p.headersFont(), [](CalendarFont &f) { f.color = 1; }));
+    });
+    row("font face case", false, [font](CalendarPage &p) {
+        p.setMiniTitleFont(font(p.miniTitleFont(), [](CalendarFont &f) { f.name = "times new roman"; }));
+    });
     row("month name case", false, [](CalendarPage &p) { p.setMonthName(1, "january"); });
     row("day name case", false, [](CalendarPage &p) { p.setDayName(7, "SATURDAY"); });
     row("user title blank", false, [](CalendarPage &p) { p.setUserTitle(" "); });

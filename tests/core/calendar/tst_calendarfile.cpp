@@ -1,8 +1,8 @@
 #include "calendar/calendarfile.h"
-#include "calendarfilebytes.h"
 #include "calendar/calendarpage.h"
-#include "calendartesthelpers.h"
 #include "calendar/stylesheetfile.h"
+#include "calendarfilebytes.h"
+#include "calendartesthelpers.h"
 
 #include "stream/classregistry.h"
 #include "stream/component.h"

@@ -39,7 +39,7 @@ struct Grid
 
 [[nodiscard]] Grid gridOf(const TRect &r, int minimumTitle, int headerPixels)
 {
-    Grid g {r.left, r.top, r.right, r.bottom, 0, 0, 0, 0, 0, 0};
+    Grid g { r.left, r.top, r.right, r.bottom, 0, 0, 0, 0, 0, 0 };
     g.titleBottom = g.y0 + 1 + qMax(int((g.y1 - 1 - g.y0) * 0.17), minimumTitle);
     g.headerTop = g.titleBottom + 1;
     g.headerBottom = g.headerTop + int(1.5 * headerPixels);
@@ -52,7 +52,7 @@ struct Grid
 [[nodiscard]] Grid mainGrid(const CalendarPage &page, float zoom)
 {
     return gridOf(page.layout().calendarRect.scaled(zoom), int(1.5 * 96 * zoom),
-                  qAbs(page.headersFont().pixelHeight(zoom)));
+        qAbs(page.headersFont().pixelHeight(zoom)));
 }
 
 // A plain month grid with every line switched off, so a test turns on only
@@ -174,7 +174,7 @@ void TestCalendarPainter::cellLines_data()
     QTest::addColumn<int>("firstLine");
     QTest::addColumn<int>("lastLine"); // -1: no horizontal lines
     QTest::addColumn<bool>("verticals");
-    for (const float zoom : {1.0f, 0.6f}) {
+    for (const float zoom : { 1.0f, 0.6f }) {
         const QByteArray z = zoom == 1.0f ? " @1" : " @0.6";
         QTest::newRow(("cbAll" + z).constData()) << int(cbAll) << zoom << 0 << 6 << true;
         QTest::newRow(("cbTop" + z).constData()) << int(cbTop) << zoom << 0 << 5 << false;
@@ -199,7 +199,8 @@ void TestCalendarPainter::cellLines()
     for (int i = 0; i <= 6; ++i) {
         const bool drawn = i >= firstLine && i <= lastLine;
         for (int j = 0; j < 7; ++j) // left part of each cell: clear of the day numbers
-            EXPECT_PIXEL(image, g.cellLeft(j) + 3, g.lineY(i), drawn ? kBlack : kWhite, "horizontal cell line");
+            EXPECT_PIXEL(
+                image, g.cellLeft(j) + 3, g.lineY(i), drawn ? kBlack : kWhite, "horizontal cell line");
         if (i < 6)
             EXPECT_PIXEL(image, g.cellLeft(0) + 3, g.lineY(i) + 2, kWhite, "just below a line");
         // Each line runs from X0 and stops one pixel short of X1 - 1.
@@ -213,7 +214,8 @@ void TestCalendarPainter::cellLines()
         EXPECT_PIXEL(image, g.cellLeft(1) + 3, g.d0 + 6 * g.rh, kWhite, "row 6 by row height");
     for (int j = 0; j <= 7; ++j) {
         for (int i = 0; i < 6; ++i)
-            EXPECT_PIXEL(image, g.lineX(j), g.cellTop(i) + g.rh / 2, verticals ? kBlack : kWhite, "vertical line");
+            EXPECT_PIXEL(
+                image, g.lineX(j), g.cellTop(i) + g.rh / 2, verticals ? kBlack : kWhite, "vertical line");
         EXPECT_PIXEL(image, g.lineX(j), g.headerTop + 1, kWhite, "vertical line above D0");
     }
     EXPECT_PIXEL(image, g.lineX(7) + 1, g.cellTop(2), kWhite, "right of the last vertical");
@@ -306,7 +308,8 @@ void TestCalendarPainter::dayNumbers()
         // Inside the cell's lines: every dark pixel here is number ink.
         const QRect inside(g.cellLeft(j), g.cellTop(i), g.cw - 1, g.rh - 1);
         const QRect ink = inkBounds(image, inside);
-        const QString where = QStringLiteral("cell %1 (day %2); image in %3").arg(cell + 1).arg(day).arg(keepImage(image));
+        const QString where
+            = QStringLiteral("cell %1 (day %2); image in %3").arg(cell + 1).arg(day).arg(keepImage(image));
         if (day < 1 || day > days) {
             QVERIFY2(ink.isNull(), qPrintable(QStringLiteral("ink in an empty ") + where));
             continue;
@@ -315,8 +318,9 @@ void TestCalendarPainter::dayNumbers()
         if (position == cnpUpperRight) {
             // Right-aligned at left0 + cw - 7, from the top of the cell.
             QVERIFY2(ink.right() <= g.cellLeft(j) + g.cw - 7 && ink.right() >= g.cellLeft(j) + g.cw - 12,
-                     qPrintable(where));
-            QVERIFY2(ink.top() >= g.cellTop(i) && ink.bottom() <= g.cellTop(i) + digitHeight + 4, qPrintable(where));
+                qPrintable(where));
+            QVERIFY2(ink.top() >= g.cellTop(i) && ink.bottom() <= g.cellTop(i) + digitHeight + 4,
+                qPrintable(where));
         } else {
             QVERIFY2(qAbs(ink.center().x() - inside.center().x()) <= 2, qPrintable(where));
             QVERIFY2(qAbs(ink.center().y() - inside.center().y()) <= 4, qPrintable(where));
@@ -340,8 +344,9 @@ void TestCalendarPainter::minisInTitleCorners()
     const QImage image = page.renderImage(1.0f);
     const TRect &c = page.layout().calendarRect;
     const int s = 144, gap = 12; // 1.5 inch and 1/8 inch
-    const QList<QRect> minis {QRect(QPoint(c.left + gap, c.top + gap), QPoint(c.left + s - gap - 1, c.top + s - gap - 1)),
-                              QRect(QPoint(c.right - s + gap, c.top + gap), QPoint(c.right - gap - 1, c.top + s - gap - 1))};
+    const QList<QRect> minis { QRect(QPoint(c.left + gap, c.top + gap),
+                                   QPoint(c.left + s - gap - 1, c.top + s - gap - 1)),
+        QRect(QPoint(c.right - s + gap, c.top + gap), QPoint(c.right - gap - 1, c.top + s - gap - 1)) };
     for (const QRect &mini : minis) {
         const int area = mini.width() * mini.height();
         QVERIFY2(pixelsOf(image, mini, rgbOf(kYellow)) > area / 2, qPrintable(keepImage(image)));
@@ -355,8 +360,10 @@ void TestCalendarPainter::minisInTitleCorners()
         EXPECT_PIXEL(image, mini.center().x(), mini.bottom() + 1, kWhite, "title band below the mini");
     }
     // The main title still sits between the two.
-    QVERIFY(inkIn(image, QRect(QPoint(minis[0].right() + 2, minis[0].top()),
-                               QPoint(minis[1].left() - 2, minis[0].bottom()))) > 200);
+    QVERIFY(inkIn(image,
+                QRect(QPoint(minis[0].right() + 2, minis[0].top()),
+                    QPoint(minis[1].left() - 2, minis[0].bottom())))
+        > 200);
 }
 
 void TestCalendarPainter::sixtyMiniPage()
@@ -376,7 +383,7 @@ void TestCalendarPainter::sixtyMiniPage()
         const int top = row == 9 ? 1030 - h : 26 + row * (gv + h);
         const QRect mini(left, top, w, h);
         QVERIFY2(pixelsOf(image, mini, rgbOf(kYellow)) > w * h / 2,
-                 qPrintable(QStringLiteral("mini %1; image in %2").arg(k + 1).arg(keepImage(image))));
+            qPrintable(QStringLiteral("mini %1; image in %2").arg(k + 1).arg(keepImage(image))));
         EXPECT_PIXEL(image, left, top + h / 2, kBlack, "mini left side");
         EXPECT_PIXEL(image, left + w - 1, top + h / 2, kBlack, "mini right side");
         EXPECT_PIXEL(image, left + w / 2, top, kBlack, "mini top side");
@@ -421,7 +428,7 @@ void TestCalendarPainter::planners()
     const int midCell = (labelRight + r.right) / 2;
 
     QVERIFY2(inkIn(image, QRect(QPoint(r.left + 5, r.top + 1), QPoint(r.right - 7, titleBottom))) > 100,
-             qPrintable(keepImage(image)));
+        qPrintable(keepImage(image)));
     // The box outline lies inside (X0, boxTop, X1 - 1, Y1 - 1).
     EXPECT_PIXEL(image, midCell, boxTop, kBlack, "box top");
     EXPECT_PIXEL(image, midCell, boxBottom - 1, kBlack, "box bottom");
@@ -442,8 +449,9 @@ void TestCalendarPainter::planners()
             EXPECT_PIXEL(image, midCell, rowTop - 2, kWhite, "cell above a row line");
         }
         // Each row carries a label (the last one "Notes").
-        QVERIFY2(inkIn(image, QRect(QPoint(r.left + 2, rowTop + 2), QPoint(labelRight - 2, rowTop + rh - 2))) > 10,
-                 qPrintable(QStringLiteral("row %1; image in %2").arg(q).arg(keepImage(image))));
+        QVERIFY2(
+            inkIn(image, QRect(QPoint(r.left + 2, rowTop + 2), QPoint(labelRight - 2, rowTop + rh - 2))) > 10,
+            qPrintable(QStringLiteral("row %1; image in %2").arg(q).arg(keepImage(image))));
     }
 }
 
@@ -459,7 +467,7 @@ void TestCalendarPainter::unusableBorderPictureLeavesPageAlone()
 
     CalendarPage plain;
     const QImage expected = plain.renderImage(1.0f);
-    for (const QString &name : {QStringLiteral("Broken"), QStringLiteral("Missing")}) {
+    for (const QString &name : { QStringLiteral("Broken"), QStringLiteral("Missing") }) {
         CalendarPage page;
         page.setBorderFolder(folder.path());
         page.setWMFBorderFile(name);
@@ -486,8 +494,10 @@ void TestCalendarPainter::everyLayoutDraws()
     // Everything lies inside the standard rectangle (0.25 inch margins + 2).
     const QRect inside(QPoint(26, 26), QPoint(image.width() - 27, image.height() - 27));
     const int total = inkIn(image, image.rect()), within = inkIn(image, inside);
-    QVERIFY2(total > image.width() * 4, qPrintable(QStringLiteral("blank page; image in ") + keepImage(image)));
-    QVERIFY2(total == within, qPrintable(QStringLiteral("ink outside the calendar; image in ") + keepImage(image)));
+    QVERIFY2(
+        total > image.width() * 4, qPrintable(QStringLiteral("blank page; image in ") + keepImage(image)));
+    QVERIFY2(total == within,
+        qPrintable(QStringLiteral("ink outside the calendar; image in ") + keepImage(image)));
 }
 
 QTEST_MAIN(TestCalendarPainter)

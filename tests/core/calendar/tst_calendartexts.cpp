@@ -1,5 +1,5 @@
-#include "calendartesthelpers.h"
 #include "calendar/calendartexts.h"
+#include "calendartesthelpers.h"
 
 #include <QTest>
 
@@ -54,11 +54,11 @@ void TestCalendarTexts::headerRow_data()
     QTest::addColumn<TCalHeadersStyle>("style");
     QTest::addColumn<QStringList>("headers");
     QTest::newRow("first char, Monday first")
-        << 2 << dsFirstChar << QStringList {"M", "T", "W", "T", "F", "S", "S"};
+        << 2 << dsFirstChar << QStringList { "M", "T", "W", "T", "F", "S", "S" };
     QTest::newRow("first char, Sunday first")
-        << 1 << dsFirstChar << QStringList {"S", "M", "T", "W", "T", "F", "S"};
+        << 1 << dsFirstChar << QStringList { "S", "M", "T", "W", "T", "F", "S" };
     QTest::newRow("three chars, Monday first")
-        << 7 << dsThreeChars << QStringList {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+        << 7 << dsThreeChars << QStringList { "Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun" };
     QTest::newRow("whole, Sunday first") << 1 << dsWhole << englishDays();
 }
 
@@ -80,7 +80,8 @@ void TestCalendarTexts::weekPlannerTitle_data()
     QTest::addColumn<QStringList>("months");
     QTest::addColumn<QString>("title");
     const QStringList english = englishMonths();
-    QTest::newRow("across years") << QDate(1997, 12, 29) << 7 << english << "December 29, 1997 - January 4, 1998";
+    QTest::newRow("across years") << QDate(1997, 12, 29) << 7 << english
+                                  << "December 29, 1997 - January 4, 1998";
     QTest::newRow("same month") << QDate(1998, 3, 2) << 7 << english << "March 2-8, 1998";
     QTest::newRow("across months") << QDate(1998, 3, 30) << 7 << english << "March 30 - April 5, 1998";
     QTest::newRow("two weeks") << QDate(1998, 2, 16) << 14 << english << "February 16 - March 1, 1998";
@@ -103,26 +104,26 @@ void TestCalendarTexts::weekPlannerTitle()
 
 void TestCalendarTexts::weekPlannerLabels()
 {
-    const RowLabels labels =
-        CalendarTexts::weekPlannerLabels(QDate(1997, 12, 29), 7, englishMonths(), englishDays(), dsThreeChars);
-    const RowLabels expected {{"Mon", "29 Dec"}, {"Tue", "30 Dec"}, {"Wed", "31 Dec"}, {"Thu", "1 Jan"},
-                              {"Fri", "2 Jan"},  {"Sat", "3 Jan"},  {"Sun", "4 Jan"},  {"Notes", ""}};
+    const RowLabels labels = CalendarTexts::weekPlannerLabels(
+        QDate(1997, 12, 29), 7, englishMonths(), englishDays(), dsThreeChars);
+    const RowLabels expected { { "Mon", "29 Dec" }, { "Tue", "30 Dec" }, { "Wed", "31 Dec" },
+        { "Thu", "1 Jan" }, { "Fri", "2 Jan" }, { "Sat", "3 Jan" }, { "Sun", "4 Jan" }, { "Notes", "" } };
     QCOMPARE(labels, expected);
 
-    const RowLabels twoWeeks =
-        CalendarTexts::weekPlannerLabels(QDate(1998, 2, 16), 14, englishMonths(), englishDays(), dsWhole);
+    const RowLabels twoWeeks
+        = CalendarTexts::weekPlannerLabels(QDate(1998, 2, 16), 14, englishMonths(), englishDays(), dsWhole);
     QCOMPARE(int(twoWeeks.size()), 15);
-    QCOMPARE(twoWeeks[13], (std::pair<QString, QString> {"Sunday", "1 Mar"}));
+    QCOMPARE(twoWeeks[13], (std::pair<QString, QString> { "Sunday", "1 Mar" }));
 }
 
 void TestCalendarTexts::dayPlannerTitle()
 {
     QCOMPARE(CalendarTexts::dayPlannerTitle(QDate(1998, 1, 4), englishMonths(), englishDays()),
-             QStringLiteral("Sunday, January 4, 1998"));
+        QStringLiteral("Sunday, January 4, 1998"));
     QStringList days = englishDays();
     days[0] = "Day %1";
     QCOMPARE(CalendarTexts::dayPlannerTitle(QDate(1998, 1, 4), englishMonths(), days),
-             QStringLiteral("Day %1, January 4, 1998"));
+        QStringLiteral("Day %1, January 4, 1998"));
 }
 
 void TestCalendarTexts::dayPlannerLabels_data()
@@ -132,15 +133,16 @@ void TestCalendarTexts::dayPlannerLabels_data()
     QTest::addColumn<QStringList>("first");
     QTest::newRow("8:00 for 10 hours")
         << 8.0 / 24.0 << 10
-        << QStringList {"8:00 AM", "9:00 AM", "10:00 AM", "11:00 AM", "12:00 PM", "1:00 PM",
-                        "2:00 PM", "3:00 PM", "4:00 PM", "5:00 PM", "Notes"};
+        << QStringList { "8:00 AM", "9:00 AM", "10:00 AM", "11:00 AM", "12:00 PM", "1:00 PM", "2:00 PM",
+               "3:00 PM", "4:00 PM", "5:00 PM", "Notes" };
     // 20:00 plus 14 hours passes midnight: 20 ... 23, 0 ... 10.
     QTest::newRow("20:00 for 15 hours")
         << 20.0 / 24.0 << 15
-        << QStringList {"8:00 PM", "9:00 PM", "10:00 PM", "11:00 PM", "12:00 AM", "1:00 AM", "2:00 AM",
-                        "3:00 AM", "4:00 AM", "5:00 AM", "6:00 AM", "7:00 AM", "8:00 AM", "9:00 AM",
-                        "10:00 AM", "Notes"};
-    QTest::newRow("half past 7") << 7.5 / 24.0 << 3 << QStringList {"7:30 AM", "8:30 AM", "9:30 AM", "Notes"};
+        << QStringList { "8:00 PM", "9:00 PM", "10:00 PM", "11:00 PM", "12:00 AM", "1:00 AM", "2:00 AM",
+               "3:00 AM", "4:00 AM", "5:00 AM", "6:00 AM", "7:00 AM", "8:00 AM", "9:00 AM", "10:00 AM",
+               "Notes" };
+    QTest::newRow("half past 7") << 7.5 / 24.0 << 3
+                                 << QStringList { "7:30 AM", "8:30 AM", "9:30 AM", "Notes" };
 }
 
 void TestCalendarTexts::dayPlannerLabels()

@@ -34,10 +34,10 @@ struct Listener
 
     void attach(CalendarPage &page)
     {
-        page.ClickedInCellEvent = [this](const TRect &total, const TRect &free, int cell, int day,
-                                         TWPRtfStorage &storage) {
-            cells.push_back({total, free, cell, day, &storage});
-        };
+        page.ClickedInCellEvent
+            = [this](const TRect &total, const TRect &free, int cell, int day, TWPRtfStorage &storage) {
+                  cells.push_back({ total, free, cell, day, &storage });
+              };
         page.OnClickedHeader = [this] { ++headers; };
         page.OnClickedDaysArea = [this] { ++daysAreas; };
         page.OnClick = [this] { ++clicks; };
@@ -248,19 +248,19 @@ void TestDayCells::clickOnCell()
     paint(page);
     Listener listener;
     listener.attach(page);
-    page.ClickedInCellEvent = [&listener](const TRect &total, const TRect &free, int cell, int day,
-                                          TWPRtfStorage &storage) {
-        listener.cells.push_back({total, free, cell, day, &storage});
-        storage.setRtf("{\\rtf1 from the editor}"); // the listener may replace the text
-    };
+    page.ClickedInCellEvent
+        = [&listener](const TRect &total, const TRect &free, int cell, int day, TWPRtfStorage &storage) {
+              listener.cells.push_back({ total, free, cell, day, &storage });
+              storage.setRtf("{\\rtf1 from the editor}"); // the listener may replace the text
+          };
 
     page.click(400, 300, false); // cell 4: left0 = 27 + 3 * 109 = 354
     QCOMPARE(listener.total(), 1);
     const CellClick &c = listener.cells.at(0);
     QCOMPARE(c.cell, 4);
     QCOMPARE(c.day, 1);
-    QCOMPARE(c.total, (TRect {358, 230, 456, 361}));
-    QCOMPARE(c.free, (TRect {358, 230 + digitHeight(), 456, 361}));
+    QCOMPARE(c.total, (TRect { 358, 230, 456, 361 }));
+    QCOMPARE(c.free, (TRect { 358, 230 + digitHeight(), 456, 361 }));
     QCOMPARE(c.storage, page.cellStorage(4));
     QCOMPARE(page.cellContents(4), QByteArray("{\\rtf1 from the editor}"));
 }
@@ -376,7 +376,7 @@ void TestDayCells::dayPlannerClearsOtherCells()
 
     // The reference cell is cell 1's free rectangle grown by 5 at right and bottom.
     const TRect free = page.cellTable()[0].free;
-    QCOMPARE(page.referenceCellSize(), (TRect {free.left, free.top, free.right + 5, free.bottom + 5}));
+    QCOMPARE(page.referenceCellSize(), (TRect { free.left, free.top, free.right + 5, free.bottom + 5 }));
 }
 
 QTEST_MAIN(TestDayCells)

@@ -1,6 +1,6 @@
 #include "calendar/calendarpage.h"
-#include "calendartesthelpers.h"
 #include "calendar/pagelayout.h"
+#include "calendartesthelpers.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -63,7 +63,7 @@ void TestPageLayout::perLayout_data()
     QTest::addColumn<int>("miniCount");
     QTest::addColumn<int>("miniTitleSize"); // 0: the layout sets no mini font sizes
     QTest::addColumn<int>("miniOtherSize"); // trunc(0.8 x title size)
-    QTest::addColumn<int>("rows");          // of the mini grid on mini pages
+    QTest::addColumn<int>("rows"); // of the mini grid on mini pages
     QTest::addColumn<int>("columns");
 
     QTest::newRow("0 full") << 0 << false << true << false << false << 0 << 0 << 0 << 0 << 0;
@@ -136,7 +136,7 @@ void TestPageLayout::perLayout()
     }
     QCOMPARE(int(lefts.size()), columns);
     QCOMPARE(int(tops.size()), rows);
-    QCOMPARE(mini(letter, 1).month, (MonthYear {1, 1997}));
+    QCOMPARE(mini(letter, 1).month, (MonthYear { 1, 1997 }));
     QCOMPARE(mini(letter, columns + 1).rect.top, *std::next(tops.begin()));
     const MonthYear last = mini(letter, miniCount).month;
     QCOMPARE(last.year * 12 + last.month - 1, 1997 * 12 + miniCount - 1);
@@ -147,16 +147,16 @@ void TestPageLayout::letterPortraitRectangles()
     const PageLayout layout = computePageLayout(attributesFor(loFullCalendar));
     QCOMPARE(layout.pageWidth, 816);
     QCOMPARE(layout.pageHeight, 1056);
-    QCOMPARE(layout.pageRect, (TRect {24, 24, 792, 1032}));
+    QCOMPARE(layout.pageRect, (TRect { 24, 24, 792, 1032 }));
     // standard: (24 + 2, 24 + 2, 816 - 24 - 2, 1056 - 24 - 2)
-    QCOMPARE(layout.calendarRect, (TRect {26, 26, 790, 1030}));
+    QCOMPARE(layout.calendarRect, (TRect { 26, 26, 790, 1030 }));
 
     // Planners use the standard rectangle too; uneven margins: 1 in = 96, 0.1 in = 9.
     CalendarAttributes a = attributesFor(loWeek);
     a.leftMarginInch = 1.0f;
     a.rightMarginInch = 0.1f;
-    QCOMPARE(computePageLayout(a).calendarRect, (TRect {98, 26, 805, 1030}));
-    QCOMPARE(computePageLayout(a).pageRect, (TRect {96, 24, 807, 1032}));
+    QCOMPARE(computePageLayout(a).calendarRect, (TRect { 98, 26, 805, 1030 }));
+    QCOMPARE(computePageLayout(a).pageRect, (TRect { 96, 24, 807, 1032 }));
 }
 
 void TestPageLayout::a4Rectangles()
@@ -164,8 +164,8 @@ void TestPageLayout::a4Rectangles()
     CalendarAttributes a = attributesFor(LOFullCalendarLS);
     a.paperSize = PaperSize::A4;
     const PageLayout layout = computePageLayout(a);
-    QCOMPARE(layout.pageRect, (TRect {24, 24, 1098, 769}));
-    QCOMPARE(layout.calendarRect, (TRect {26, 26, 1096, 767}));
+    QCOMPARE(layout.pageRect, (TRect { 24, 24, 1098, 769 }));
+    QCOMPARE(layout.calendarRect, (TRect { 26, 26, 1096, 767 }));
 }
 
 void TestPageLayout::controlFollowsZoom()
@@ -179,7 +179,7 @@ void TestPageLayout::controlFollowsZoom()
     page.setCalendarLayout(LOFullCalendarLS);
     QCOMPARE(page.controlSize(), QSize(633, 489));
     // The layout itself stays at zoom 1.
-    QCOMPARE(page.layout().calendarRect, (TRect {26, 26, 1030, 790}));
+    QCOMPARE(page.layout().calendarRect, (TRect { 26, 26, 1030, 790 }));
 }
 
 void TestPageLayout::borderInsetsLayoutNotPage_data()
@@ -190,13 +190,13 @@ void TestPageLayout::borderInsetsLayoutNotPage_data()
     QTest::addColumn<TRect>("miniRect");
 
     // Margins 0.25 + 0.47 = 0.72 in = trunc(69.12) = 69 px: standard (71, 71, 745, 985).
-    QTest::newRow("full") << 0 << TRect {71, 71, 745, 985} << 0 << TRect {};
-    QTest::newRow("week") << 18 << TRect {71, 71, 745, 985} << 0 << TRect {};
+    QTest::newRow("full") << 0 << TRect { 71, 71, 745, 985 } << 0 << TRect {};
+    QTest::newRow("week") << 18 << TRect { 71, 71, 745, 985 } << 0 << TRect {};
     // s = 144, g = 12: (71 + 12, 71 + 12, 71 + 144 - 12, 71 + 144 - 12)
-    QTest::newRow("minis in title") << 2 << TRect {71, 71, 745, 985} << 1 << TRect {83, 83, 203, 203};
+    QTest::newRow("minis in title") << 2 << TRect { 71, 71, 745, 985 } << 1 << TRect { 83, 83, 203, 203 };
     // 4 x 3 minis in (71, 71, 745, 985): gv = trunc(9.14) = 9, gh = trunc(6.74) = 6,
     // h = trunc((914 - 27) / 4) = 221, w = trunc((674 - 12) / 3) = 220; mini 12 flush right/bottom.
-    QTest::newRow("12 months") << 10 << TRect {26, 26, 790, 1030} << 12 << TRect {525, 764, 745, 985};
+    QTest::newRow("12 months") << 10 << TRect { 26, 26, 790, 1030 } << 12 << TRect { 525, 764, 745, 985 };
 }
 
 void TestPageLayout::borderInsetsLayoutNotPage()
@@ -211,7 +211,7 @@ void TestPageLayout::borderInsetsLayoutNotPage()
     a.wmfBorderFile = "Holly";
     page.loadAttributes(a);
 
-    QCOMPARE(page.layout().pageRect, (TRect {24, 24, 792, 1032}));
+    QCOMPARE(page.layout().pageRect, (TRect { 24, 24, 792, 1032 }));
     QCOMPARE(page.layout().calendarRect, calendar);
     if (miniIndex > 0)
         QCOMPARE(mini(page.layout(), miniIndex).rect, miniRect);
@@ -220,33 +220,33 @@ void TestPageLayout::borderInsetsLayoutNotPage()
 void TestPageLayout::minisInTitle()
 {
     const PageLayout portrait = computePageLayout(attributesFor(loFCMinisInTitle));
-    QCOMPARE(mini(portrait, 1).rect, (TRect {38, 38, 158, 158}));    // (26 + 12, 26 + 12, 26 + 144 - 12, ...)
-    QCOMPARE(mini(portrait, 2).rect, (TRect {658, 38, 778, 158}));   // (790 - 144 + 12, ..., 790 - 12, ...)
-    QCOMPARE(mini(portrait, 1).month, (MonthYear {12, 1996}));
-    QCOMPARE(mini(portrait, 2).month, (MonthYear {2, 1997}));
+    QCOMPARE(mini(portrait, 1).rect, (TRect { 38, 38, 158, 158 })); // (26 + 12, 26 + 12, 26 + 144 - 12, ...)
+    QCOMPARE(mini(portrait, 2).rect, (TRect { 658, 38, 778, 158 })); // (790 - 144 + 12, ..., 790 - 12, ...)
+    QCOMPARE(mini(portrait, 1).month, (MonthYear { 12, 1996 }));
+    QCOMPARE(mini(portrait, 2).month, (MonthYear { 2, 1997 }));
 
     const PageLayout landscape = computePageLayout(attributesFor(loFCMinisInTitleLS, 12, 1997));
-    QCOMPARE(landscape.calendarRect, (TRect {26, 26, 1030, 790}));
-    QCOMPARE(mini(landscape, 2).rect, (TRect {898, 38, 1018, 158}));
-    QCOMPARE(mini(landscape, 1).month, (MonthYear {11, 1997}));
-    QCOMPARE(mini(landscape, 2).month, (MonthYear {1, 1998}));
+    QCOMPARE(landscape.calendarRect, (TRect { 26, 26, 1030, 790 }));
+    QCOMPARE(mini(landscape, 2).rect, (TRect { 898, 38, 1018, 158 }));
+    QCOMPARE(mini(landscape, 1).month, (MonthYear { 11, 1997 }));
+    QCOMPARE(mini(landscape, 2).month, (MonthYear { 1, 1998 }));
 }
 
 void TestPageLayout::sixBeforeSixAfterPortrait()
 {
     const PageLayout layout = computePageLayout(attributesFor(loFC6Before6After, 1, 1998));
     // inch(0.25 + 1.3) = trunc(148.8) = 148.
-    QCOMPARE(layout.calendarRect, (TRect {26, 150, 790, 906}));
+    QCOMPARE(layout.calendarRect, (TRect { 26, 150, 790, 906 }));
     // Top row in (26, 26, 790, 146): gh = 7, w = trunc((764 - 35) / 6) = 121, h = 120.
-    QCOMPARE(mini(layout, 1).rect, (TRect {26, 26, 147, 146}));
-    QCOMPARE(mini(layout, 2).rect, (TRect {154, 26, 275, 146}));
-    QCOMPARE(mini(layout, 6).rect, (TRect {669, 26, 790, 146}));
+    QCOMPARE(mini(layout, 1).rect, (TRect { 26, 26, 147, 146 }));
+    QCOMPARE(mini(layout, 2).rect, (TRect { 154, 26, 275, 146 }));
+    QCOMPARE(mini(layout, 6).rect, (TRect { 669, 26, 790, 146 }));
     // Bottom row in (26, 1056 - 148 + 2, 790, 1030).
-    QCOMPARE(mini(layout, 7).rect, (TRect {26, 910, 147, 1030}));
-    QCOMPARE(mini(layout, 12).rect, (TRect {669, 910, 790, 1030}));
+    QCOMPARE(mini(layout, 7).rect, (TRect { 26, 910, 147, 1030 }));
+    QCOMPARE(mini(layout, 12).rect, (TRect { 669, 910, 790, 1030 }));
 
-    const MonthYear expected[12] = {{7, 1997}, {8, 1997}, {9, 1997},  {10, 1997}, {11, 1997}, {12, 1997},
-                                    {2, 1998}, {3, 1998}, {4, 1998}, {5, 1998},  {6, 1998},  {7, 1998}};
+    const MonthYear expected[12] = { { 7, 1997 }, { 8, 1997 }, { 9, 1997 }, { 10, 1997 }, { 11, 1997 },
+        { 12, 1997 }, { 2, 1998 }, { 3, 1998 }, { 4, 1998 }, { 5, 1998 }, { 6, 1998 }, { 7, 1998 } };
     for (int k = 1; k <= 12; ++k)
         QCOMPARE(mini(layout, k).month, expected[k - 1]);
 }
@@ -255,39 +255,39 @@ void TestPageLayout::sixBeforeSixAfterLandscape()
 {
     const PageLayout layout = computePageLayout(attributesFor(loFC6Before6AfterLS));
     // (148 + 4, 26, 1056 - 148 - 4, 816 - 24 - 2)
-    QCOMPARE(layout.calendarRect, (TRect {152, 26, 904, 790}));
+    QCOMPARE(layout.calendarRect, (TRect { 152, 26, 904, 790 }));
     // Left column in (26, 26, 148, 790): gv = 7, h = trunc((764 - 35) / 6) = 121, w = 122.
-    QCOMPARE(mini(layout, 1).rect, (TRect {26, 26, 148, 147}));
-    QCOMPARE(mini(layout, 2).rect, (TRect {26, 154, 148, 275}));
-    QCOMPARE(mini(layout, 6).rect, (TRect {26, 669, 148, 790}));
+    QCOMPARE(mini(layout, 1).rect, (TRect { 26, 26, 148, 147 }));
+    QCOMPARE(mini(layout, 2).rect, (TRect { 26, 154, 148, 275 }));
+    QCOMPARE(mini(layout, 6).rect, (TRect { 26, 669, 148, 790 }));
     // Right column in (1056 - 148 + 2, 26, 1030, 790): w = 120.
-    QCOMPARE(mini(layout, 7).rect, (TRect {910, 26, 1030, 147}));
-    QCOMPARE(mini(layout, 12).rect, (TRect {910, 669, 1030, 790}));
-    QCOMPARE(mini(layout, 1).month, (MonthYear {7, 1996}));
-    QCOMPARE(mini(layout, 7).month, (MonthYear {2, 1997}));
+    QCOMPARE(mini(layout, 7).rect, (TRect { 910, 26, 1030, 147 }));
+    QCOMPARE(mini(layout, 12).rect, (TRect { 910, 669, 1030, 790 }));
+    QCOMPARE(mini(layout, 1).month, (MonthYear { 7, 1996 }));
+    QCOMPARE(mini(layout, 7).month, (MonthYear { 2, 1997 }));
 }
 
 void TestPageLayout::twelveAfter()
 {
     const PageLayout portrait = computePageLayout(attributesFor(loFC12After, 12, 1997));
     // inch(3.15) = trunc(302.4) = 302; inch(3.05) = trunc(292.8) = 292.
-    QCOMPARE(portrait.calendarRect, (TRect {26, 26, 790, 752}));
+    QCOMPARE(portrait.calendarRect, (TRect { 26, 26, 790, 752 }));
     // 2 x 6 in (26, 766, 790, 1028): gv = 2, gh = 7, h = 130, w = 121.
-    QCOMPARE(mini(portrait, 1).rect, (TRect {26, 766, 147, 896}));
-    QCOMPARE(mini(portrait, 7).rect, (TRect {26, 898, 147, 1028}));
-    QCOMPARE(mini(portrait, 12).rect, (TRect {669, 898, 790, 1028}));
-    QCOMPARE(mini(portrait, 1).month, (MonthYear {1, 1998}));
-    QCOMPARE(mini(portrait, 12).month, (MonthYear {12, 1998}));
+    QCOMPARE(mini(portrait, 1).rect, (TRect { 26, 766, 147, 896 }));
+    QCOMPARE(mini(portrait, 7).rect, (TRect { 26, 898, 147, 1028 }));
+    QCOMPARE(mini(portrait, 12).rect, (TRect { 669, 898, 790, 1028 }));
+    QCOMPARE(mini(portrait, 1).month, (MonthYear { 1, 1998 }));
+    QCOMPARE(mini(portrait, 12).month, (MonthYear { 12, 1998 }));
 
     const PageLayout landscape = computePageLayout(attributesFor(loFC12AfterLS));
     // (26, 26, 1056 - 302 + 8, 790)
-    QCOMPARE(landscape.calendarRect, (TRect {26, 26, 762, 790}));
+    QCOMPARE(landscape.calendarRect, (TRect { 26, 26, 762, 790 }));
     // 6 x 2 in (766, 26, 1028, 790): gv = 7, gh = 2, h = 121, w = 130.
-    QCOMPARE(mini(landscape, 1).rect, (TRect {766, 26, 896, 147}));
-    QCOMPARE(mini(landscape, 2).rect, (TRect {898, 26, 1028, 147}));
-    QCOMPARE(mini(landscape, 11).rect, (TRect {766, 669, 896, 790}));
-    QCOMPARE(mini(landscape, 12).rect, (TRect {898, 669, 1028, 790}));
-    QCOMPARE(mini(landscape, 1).month, (MonthYear {2, 1997}));
+    QCOMPARE(mini(landscape, 1).rect, (TRect { 766, 26, 896, 147 }));
+    QCOMPARE(mini(landscape, 2).rect, (TRect { 898, 26, 1028, 147 }));
+    QCOMPARE(mini(landscape, 11).rect, (TRect { 766, 669, 896, 790 }));
+    QCOMPARE(mini(landscape, 12).rect, (TRect { 898, 669, 1028, 790 }));
+    QCOMPARE(mini(landscape, 1).month, (MonthYear { 2, 1997 }));
 }
 
 void TestPageLayout::miniPageGrid()
@@ -295,21 +295,21 @@ void TestPageLayout::miniPageGrid()
     const PageLayout layout = computePageLayout(attributesFor(loMC60Month));
     // 10 x 6 in (26, 26, 790, 1030): gv = trunc(10.04) = 10, gh = trunc(7.64) = 7,
     // h = trunc((1004 - 90) / 10) = 91, w = trunc((764 - 35) / 6) = trunc(121.5) = 121.
-    QCOMPARE(mini(layout, 1).rect, (TRect {26, 26, 147, 117}));
-    QCOMPARE(mini(layout, 2).rect, (TRect {154, 26, 275, 117}));
-    QCOMPARE(mini(layout, 7).rect, (TRect {26, 127, 147, 218}));
+    QCOMPARE(mini(layout, 1).rect, (TRect { 26, 26, 147, 117 }));
+    QCOMPARE(mini(layout, 2).rect, (TRect { 154, 26, 275, 117 }));
+    QCOMPARE(mini(layout, 7).rect, (TRect { 26, 127, 147, 218 }));
     // The last column and row sit flush with the area, not on the running grid.
-    QCOMPARE(mini(layout, 6).rect, (TRect {669, 26, 790, 117}));
-    QCOMPARE(mini(layout, 55).rect, (TRect {26, 939, 147, 1030}));
-    QCOMPARE(mini(layout, 60).rect, (TRect {669, 939, 790, 1030}));
-    QCOMPARE(mini(layout, 60).month, (MonthYear {12, 2001}));
+    QCOMPARE(mini(layout, 6).rect, (TRect { 669, 26, 790, 117 }));
+    QCOMPARE(mini(layout, 55).rect, (TRect { 26, 939, 147, 1030 }));
+    QCOMPARE(mini(layout, 60).rect, (TRect { 669, 939, 790, 1030 }));
+    QCOMPARE(mini(layout, 60).month, (MonthYear { 12, 2001 }));
 }
 
 void TestPageLayout::miniPagesKeepCalendarRect()
 {
     CalendarPage page;
     page.setLeftMarginInch(1.0f);
-    const TRect before {98, 26, 790, 1030};
+    const TRect before { 98, 26, 790, 1030 };
     QCOMPARE(page.layout().calendarRect, before);
     page.setCalendarLayout(loMC12Month);
     page.setLeftMarginInch(0.5f);
@@ -317,7 +317,7 @@ void TestPageLayout::miniPagesKeepCalendarRect()
     QCOMPARE(page.layout().calendarRect, before);
     QCOMPARE(mini(page.layout(), 1).rect.left, 50); // the minis do follow the margin
     page.setCalendarLayout(loFullCalendar);
-    QCOMPARE(page.layout().calendarRect, (TRect {50, 26, 790, 1030}));
+    QCOMPARE(page.layout().calendarRect, (TRect { 50, 26, 790, 1030 }));
 }
 
 void TestPageLayout::monthStepping_data()
@@ -344,7 +344,7 @@ void TestPageLayout::monthStepping()
     QFETCH(int, step);
     QFETCH(int, expectedMonth);
     QFETCH(int, expectedYear);
-    QCOMPARE(addMonths({month, year}, step), (MonthYear {expectedMonth, expectedYear}));
+    QCOMPARE(addMonths({ month, year }, step), (MonthYear { expectedMonth, expectedYear }));
 }
 
 void TestPageLayout::daysInMonth_data()

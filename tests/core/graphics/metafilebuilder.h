@@ -56,8 +56,8 @@ public:
     [[nodiscard]] QByteArray placeable(const QRect &bounds, int unitsPerInch) const
     {
         QByteArray out;
-        const int words[10] = {0xCDD7, 0x9AC6, 0, bounds.left(), bounds.top(), bounds.right() + 1,
-                               bounds.bottom() + 1, unitsPerInch, 0, 0};
+        const int words[10] = { 0xCDD7, 0x9AC6, 0, bounds.left(), bounds.top(), bounds.right() + 1,
+            bounds.bottom() + 1, unitsPerInch, 0, 0 };
         int checksum = 0;
         for (int w : words) {
             checksum ^= (w & 0xffff);
@@ -102,8 +102,8 @@ public:
         const QByteArray body = m_records + eof;
         put32(out, 1);
         put32(out, 88);
-        for (int v : {bounds.left(), bounds.top(), bounds.right(), bounds.bottom(), frame.left(), frame.top(),
-                      frame.right(), frame.bottom()})
+        for (int v : { bounds.left(), bounds.top(), bounds.right(), bounds.bottom(), frame.left(),
+                 frame.top(), frame.right(), frame.bottom() })
             put32(out, v);
         out.append(" EMF", 4);
         put32(out, 0x10000);

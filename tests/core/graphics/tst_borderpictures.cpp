@@ -22,7 +22,7 @@ QString bundled()
 QStringList borderNames()
 {
     QStringList names;
-    for (const QString &file : QDir(bundled() + "/Borders").entryList({"*.wpo"}, QDir::Files))
+    for (const QString &file : QDir(bundled() + "/Borders").entryList({ "*.wpo" }, QDir::Files))
         names << file.chopped(4);
     return names;
 }
@@ -102,7 +102,8 @@ void TestBorderPictures::eachDrawsInTheBand()
     // stretched with the picture, and the calendar 0.47 inch in stays white.
     const double stretch = pageRect.height() / page.borderPicture().naturalSize().height();
     const int bandEnd = int(std::ceil(band * stretch)) + 1;
-    const QRect ring(pageRect.left() + bandEnd, pageRect.top() + bandEnd, pageRect.width() - 2 * bandEnd, 44 - bandEnd);
+    const QRect ring(
+        pageRect.left() + bandEnd, pageRect.top() + bandEnd, pageRect.width() - 2 * bandEnd, 44 - bandEnd);
     QVERIFY(ring.height() >= 2);
     QVERIFY2(ink(image, ring) < 0.02, qPrintable(QString::number(ink(image, ring))));
 }

@@ -36,7 +36,8 @@ QImage render(const Metafile &m)
 bool isColor(const QImage &image, int x, int y, QColor color)
 {
     const QColor c = image.pixelColor(x, y);
-    return qAbs(c.red() - color.red()) < 8 && qAbs(c.green() - color.green()) < 8 && qAbs(c.blue() - color.blue()) < 8;
+    return qAbs(c.red() - color.red()) < 8 && qAbs(c.green() - color.green()) < 8
+        && qAbs(c.blue() - color.blue()) < 8;
 }
 
 // A 100 x 100 unit picture at 100 units per inch (96 x 96 pixels) with
@@ -44,10 +45,10 @@ bool isColor(const QImage &image, int x, int y, QColor color)
 WmfBuilder redBrushNoPen()
 {
     WmfBuilder b;
-    b.add(0x020B, {0, 0}).add(0x020C, {100, 100});
-    b.add(0x02FA, {5, 0, 0, 0, 0}); // null pen: object 0
-    b.add(0x02FC, {0, 0x00ff, 0x0000, 0}); // solid red brush: object 1
-    b.add(0x012D, {0}).add(0x012D, {1});
+    b.add(0x020B, { 0, 0 }).add(0x020C, { 100, 100 });
+    b.add(0x02FA, { 5, 0, 0, 0, 0 }); // null pen: object 0
+    b.add(0x02FC, { 0, 0x00ff, 0x0000, 0 }); // solid red brush: object 1
+    b.add(0x012D, { 0 }).add(0x012D, { 1 });
     return b;
 }
 
@@ -96,7 +97,7 @@ void TestMetafile::loadsFixtures_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<Metafile::Kind>("kind");
-    for (const char *name : {"lines", "fills", "text", "curves", "bitmaps"}) {
+    for (const char *name : { "lines", "fills", "text", "curves", "bitmaps" }) {
         QTest::addRow("%s.wmf", name) << QString::fromLatin1(name) + ".wmf" << Metafile::Kind::Wmf;
         QTest::addRow("%s.emf", name) << QString::fromLatin1(name) + ".emf" << Metafile::Kind::Emf;
     }
@@ -154,27 +155,30 @@ void TestMetafile::malformedFilesAreRefused_data()
     const qsizetype firstWmfRecord = 22 + 18;
 
     QTest::newRow("empty") << QByteArray() << "cut short";
-    QTest::newRow("text") << QByteArray("This is not a picture at all, only words.") << "not a Windows metafile";
+    QTest::newRow("text") << QByteArray("This is not a picture at all, only words.")
+                          << "not a Windows metafile";
     QByteArray shortHeader = emf;
     shortHeader[4] = 80;
     QTest::newRow("emf header too small") << shortHeader << "not an enhanced metafile";
     QTest::newRow("emf record size zero") << withRecordSize(emf, firstEmfRecord + 4, 0) << "wrong size";
     QTest::newRow("emf record size odd") << withRecordSize(emf, firstEmfRecord + 4, 13) << "wrong size";
-    QTest::newRow("emf record past the end") << withRecordSize(emf, firstEmfRecord + 4, 0x7ffffff0) << "cut short";
+    QTest::newRow("emf record past the end")
+        << withRecordSize(emf, firstEmfRecord + 4, 0x7ffffff0) << "cut short";
     QTest::newRow("emf total past the end") << withRecordSize(emf, 48, 0x7ffffff0) << "cut short";
     QByteArray hugeFrame = emf;
     hugeFrame = withRecordSize(hugeFrame, 32, 2000000000); // frame right edge
     QTest::newRow("emf absurd frame") << hugeFrame << "size is not acceptable";
     QTest::newRow("wmf record size below three") << withRecordSize(wmf, firstWmfRecord, 2) << "wrong size";
-    QTest::newRow("wmf record past the end") << withRecordSize(wmf, firstWmfRecord, 0x7ffffff0) << "cut short";
+    QTest::newRow("wmf record past the end")
+        << withRecordSize(wmf, firstWmfRecord, 0x7ffffff0) << "cut short";
     QByteArray badVersion = wmf;
     badVersion[22 + 4] = 7;
     QTest::newRow("wmf unknown version") << badVersion << "not a Windows metafile";
     QTest::newRow("wmf placeable without area")
-        << WmfBuilder().add(0x0214, {0, 0}).placeable(QRect(10, 10, 0, 0), 1440) << "no size";
-    QTest::newRow("plain wmf without size") << WmfBuilder().add(0x0214, {0, 0}).plain() << "no size";
-    QTest::newRow("wmf without end record") << wmf.left(wmf.size() - 6) + QByteArray(6, '\0').replace(0, 1, "\x09")
-                                            << "cut short";
+        << WmfBuilder().add(0x0214, { 0, 0 }).placeable(QRect(10, 10, 0, 0), 1440) << "no size";
+    QTest::newRow("plain wmf without size") << WmfBuilder().add(0x0214, { 0, 0 }).plain() << "no size";
+    QTest::newRow("wmf without end record")
+        << wmf.left(wmf.size() - 6) + QByteArray(6, '\0').replace(0, 1, "\x09") << "cut short";
 }
 
 void TestMetafile::malformedFilesAreRefused()
@@ -223,11 +227,11 @@ void TestMetafile::plainWmfTakesItsSizeFromTheHint()
     QVERIFY(reference.loadFromData(placeable));
     Metafile m;
     QString error;
-    QVERIFY2(m.loadFromData(plain, Metafile::Hint {8, QSizeF(6350, 4233)}, &error), qPrintable(error));
+    QVERIFY2(m.loadFromData(plain, Metafile::Hint { 8, QSizeF(6350, 4233) }, &error), qPrintable(error));
     QVERIFY(qAbs(m.naturalSize().width() - 240) < 0.5);
     QVERIFY(qAbs(m.naturalSize().height() - 160) < 0.5);
     QCOMPARE(render(m, QSize(240, 160), QRectF(0, 0, 240, 160)),
-             render(reference, QSize(240, 160), QRectF(0, 0, 240, 160)));
+        render(reference, QSize(240, 160), QRectF(0, 0, 240, 160)));
 
     // Without a hint the window the records set gives the proportions.
     Metafile bare;
@@ -256,7 +260,8 @@ void TestMetafile::unknownRecordsAreSkipped()
 
     const QByteArray emf = readFile(fixture("fills.emf"));
     QByteArray emfUnknown = emf;
-    emfUnknown.insert(emfHeaderSize(emf), QByteArray::fromHex("c800000010000000ffffffff01020304")); // type 200
+    emfUnknown.insert(
+        emfHeaderSize(emf), QByteArray::fromHex("c800000010000000ffffffff01020304")); // type 200
     Metafile c, d;
     QVERIFY(c.loadFromData(emf));
     QVERIFY(d.loadFromData(emfUnknown));
@@ -287,9 +292,9 @@ void TestMetafile::hugeBitmapHeadersAreRefused()
 
     // Inside a picture the blit is dropped and the rest still draws.
     QByteArray blit;
-    for (int v : {0, 0, 0, 0}) // bounds
+    for (int v : { 0, 0, 0, 0 }) // bounds
         put32(blit, v);
-    for (int v : {0, 0, 0, 0, 100000, 100000}) // destination and source
+    for (int v : { 0, 0, 0, 0, 100000, 100000 }) // destination and source
         put32(blit, v);
     put32(blit, 8 + 72); // info offset and size
     put32(blit, 40);
@@ -301,9 +306,9 @@ void TestMetafile::hugeBitmapHeadersAreRefused()
     put32(blit, 96);
     blit.append(info).append(QByteArray(64, '\0'));
     EmfBuilder e;
-    e.add(39, {1, 0, 0x0000ff, 0}).add(37, {1}).add(37, {0x80000008}); // red brush, null pen
+    e.add(39, { 1, 0, 0x0000ff, 0 }).add(37, { 1 }).add(37, { 0x80000008 }); // red brush, null pen
     e.addRaw(81, blit);
-    e.add(43, {0, 0, 50, 50});
+    e.add(43, { 0, 0, 50, 50 });
     Metafile m;
     QVERIFY(m.loadFromData(e.build(QRect(0, 0, 96, 96), QRect(0, 0, 2540, 2540))));
     const QImage image = render(m);
@@ -315,11 +320,11 @@ void TestMetafile::clipRectanglesClip()
 {
     WmfBuilder b = redBrushNoPen();
     b.add(0x001E, {}); // SaveDC
-    b.add(0x0416, {50, 50, 10, 10}); // IntersectClipRect(10, 10, 50, 50)
-    b.add(0x0415, {30, 30, 20, 20}); // ExcludeClipRect(20, 20, 30, 30)
-    b.add(0x041B, {100, 100, 0, 0}); // Rectangle over everything
-    b.add(0x0127, {0xffff}); // RestoreDC(-1): the clip is gone again
-    b.add(0x041B, {100, 100, 90, 90});
+    b.add(0x0416, { 50, 50, 10, 10 }); // IntersectClipRect(10, 10, 50, 50)
+    b.add(0x0415, { 30, 30, 20, 20 }); // ExcludeClipRect(20, 20, 30, 30)
+    b.add(0x041B, { 100, 100, 0, 0 }); // Rectangle over everything
+    b.add(0x0127, { 0xffff }); // RestoreDC(-1): the clip is gone again
+    b.add(0x041B, { 100, 100, 90, 90 });
     Metafile m;
     QVERIFY(m.loadFromData(b.placeable(QRect(0, 0, 100, 100), 100)));
     const QImage image = render(m, QSize(100, 100), QRectF(0, 0, 100, 100));
@@ -336,9 +341,9 @@ void TestMetafile::piesGoCounterClockwise()
     WmfBuilder b = redBrushNoPen();
     // Pie in (0,0)-(100,100) from the right (100,50) to the top (50,0):
     // the upper right quarter.
-    b.add(0x081A, {0, 50, 50, 100, 100, 100, 0, 0});
+    b.add(0x081A, { 0, 50, 50, 100, 100, 100, 0, 0 });
     // Chord in the lower half, from the left (0,75) to the right (100,75).
-    b.add(0x0830, {75, 100, 75, 0, 100, 100, 50, 0});
+    b.add(0x0830, { 75, 100, 75, 0, 100, 100, 50, 0 });
     Metafile m;
     QVERIFY(m.loadFromData(b.placeable(QRect(0, 0, 100, 100), 100)));
     const QImage image = render(m, QSize(100, 100), QRectF(0, 0, 100, 100));
@@ -354,18 +359,18 @@ void TestMetafile::piesGoCounterClockwise()
 void TestMetafile::widePensJoinAndCapAsTheyAsk()
 {
     WmfBuilder b = redBrushNoPen();
-    b.add(0x02FA, {0x2200, 10, 0, 0x0000, 0x00ff}); // blue, 10 wide, mitred, flat ends: object 2
-    b.add(0x012D, {2});
-    b.add(0x0324, {4, 20, 20, 80, 20, 80, 80, 20, 80}); // a square, filled red, framed blue
-    b.add(0x02FA, {0, 10, 0, 0x0000, 0x00ff}); // blue, 10 wide, round joins and ends: object 3
-    b.add(0x012D, {3});
-    b.add(0x0325, {2, 10, 92, 90, 92});
+    b.add(0x02FA, { 0x2200, 10, 0, 0x0000, 0x00ff }); // blue, 10 wide, mitred, flat ends: object 2
+    b.add(0x012D, { 2 });
+    b.add(0x0324, { 4, 20, 20, 80, 20, 80, 80, 20, 80 }); // a square, filled red, framed blue
+    b.add(0x02FA, { 0, 10, 0, 0x0000, 0x00ff }); // blue, 10 wide, round joins and ends: object 3
+    b.add(0x012D, { 3 });
+    b.add(0x0325, { 2, 10, 92, 90, 92 });
     Metafile m;
     QVERIFY(m.loadFromData(b.placeable(QRect(0, 0, 100, 100), 96)));
     const QImage image = render(m, QSize(100, 100), QRectF(0, 0, 100, 100));
     QVERIFY(isColor(image, 50, 50, Qt::red));
     // The frame lies over the fill, half a pen either side of the edge.
-    for (int x : {16, 20, 23})
+    for (int x : { 16, 20, 23 })
         QVERIFY2(isColor(image, x, 50, Qt::blue), qPrintable(QString::number(x)));
     QVERIFY(isColor(image, 12, 50, Qt::white));
     QVERIFY(isColor(image, 27, 50, Qt::red));
@@ -393,7 +398,8 @@ void TestMetafile::wideCurvesStrokeAsQtWould()
     // Stretched unevenly, so the pen's width and the curves' flattening
     // both go through the mapping.
     const QTransform mapping = QTransform::fromScale(1.7, 1.3);
-    const QPolygonF curve({{10, 120}, {20, 10}, {80, 10}, {60, 80}, {40, 150}, {110, 160}, {110, 30}});
+    const QPolygonF curve(
+        { { 10, 120 }, { 20, 10 }, { 80, 10 }, { 60, 80 }, { 40, 150 }, { 110, 160 }, { 110, 30 } });
     const QRectF box(15, 20, 90, 120);
     auto canvas = [] {
         QImage image(200, 220, QImage::Format_RGB32);
@@ -404,8 +410,8 @@ void TestMetafile::wideCurvesStrokeAsQtWould()
     {
         QPainter painter(&ours);
         GdiContext context(painter, mapping, QRectF(0, 0, 200, 220));
-        context.state().pen = GdiPen {Gdi::PsGeometric | joinAndCap, 9, Qt::black, {}};
-        context.state().brush = GdiBrush {Gdi::BsSolid, Qt::red, 0, QImage()};
+        context.state().pen = GdiPen { Gdi::PsGeometric | joinAndCap, 9, Qt::black, {} };
+        context.state().brush = GdiBrush { Gdi::BsSolid, Qt::red, 0, QImage() };
         if (ellipse)
             context.ellipse(box);
         else
@@ -418,7 +424,7 @@ void TestMetafile::wideCurvesStrokeAsQtWould()
         painter.setTransform(mapping);
         const bool round = joinAndCap == 0;
         painter.setPen(QPen(Qt::black, 9, Qt::SolidLine, round ? Qt::RoundCap : Qt::FlatCap,
-                            round ? Qt::RoundJoin : Qt::MiterJoin));
+            round ? Qt::RoundJoin : Qt::MiterJoin));
         if (ellipse) {
             painter.setBrush(Qt::red);
             painter.drawEllipse(box);
@@ -434,31 +440,34 @@ void TestMetafile::wideCurvesStrokeAsQtWould()
         for (int x = 0; x < qt.width(); ++x) {
             inked += qGray(qt.pixel(x, y)) < 128;
             const QColor a = ours.pixelColor(x, y), b = qt.pixelColor(x, y);
-            differing += std::max({qAbs(a.red() - b.red()), qAbs(a.green() - b.green()), qAbs(a.blue() - b.blue())}) > 64;
+            differing += std::max({ qAbs(a.red() - b.red()), qAbs(a.green() - b.green()),
+                             qAbs(a.blue() - b.blue()) })
+                > 64;
         }
     }
     QVERIFY(inked > 1000);
-    QVERIFY2(differing <= inked / 200 + 4, qPrintable(QStringLiteral("%1 of %2 differ").arg(differing).arg(inked)));
+    QVERIFY2(differing <= inked / 200 + 4,
+        qPrintable(QStringLiteral("%1 of %2 differ").arg(differing).arg(inked)));
 }
 
 void TestMetafile::emfWorldTransformAndClipPath()
 {
     // A world transform scaling by two, then a triangle as clip path.
     QByteArray xform;
-    const float m[6] = {2, 0, 0, 2, 0, 0};
+    const float m[6] = { 2, 0, 0, 2, 0, 0 };
     for (float v : m) {
         quint32 bits;
         std::memcpy(&bits, &v, 4);
         put32(xform, bits);
     }
     EmfBuilder f;
-    f.add(39, {1, 0, 0x00ff00, 0}).add(37, {1}).add(37, {0x80000008}); // green brush, null pen
+    f.add(39, { 1, 0, 0x00ff00, 0 }).add(37, { 1 }).add(37, { 0x80000008 }); // green brush, null pen
     f.addRaw(35, xform);
     f.add(59, {}); // BeginPath
-    f.add(27, {0, 0}).add(54, {48, 0}).add(54, {0, 48}).add(61, {}); // triangle, CloseFigure
+    f.add(27, { 0, 0 }).add(54, { 48, 0 }).add(54, { 0, 48 }).add(61, {}); // triangle, CloseFigure
     f.add(60, {}); // EndPath
-    f.add(67, {5}); // SelectClipPath(RGN_COPY)
-    f.add(43, {0, 0, 48, 48}); // Rectangle, scaled to 96 x 96
+    f.add(67, { 5 }); // SelectClipPath(RGN_COPY)
+    f.add(43, { 0, 0, 48, 48 }); // Rectangle, scaled to 96 x 96
     Metafile pic;
     QVERIFY(pic.loadFromData(f.build(QRect(0, 0, 96, 96), QRect(0, 0, 2540, 2540))));
     QCOMPARE(pic.naturalSize().toSize(), QSize(96, 96));
@@ -478,7 +487,8 @@ void TestMetafile::drawsOnlyInsideTheTarget()
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (!target.adjusted(-1, -1, 1, 1).contains(QPointF(x + 0.5, y + 0.5)))
-                QVERIFY2(image.pixel(x, y) == qRgb(255, 255, 255), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                QVERIFY2(image.pixel(x, y) == qRgb(255, 255, 255),
+                    qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
         }
     }
     // The fills' background fills the target's corners.
@@ -526,8 +536,8 @@ void TestMetafile::rasterOperationsAreNeverCached()
 {
     // DSTINVERT over the whole picture turns what lies below into its negative.
     WmfBuilder b;
-    b.add(0x020B, {0, 0}).add(0x020C, {100, 100});
-    b.add(0x061D, {0x0009, 0x0055, 100, 100, 0, 0}); // PatBlt(0, 0, 100, 100, DSTINVERT)
+    b.add(0x020B, { 0, 0 }).add(0x020C, { 100, 100 });
+    b.add(0x061D, { 0x0009, 0x0055, 100, 100, 0, 0 }); // PatBlt(0, 0, 100, 100, DSTINVERT)
     Metafile m;
     QVERIFY(m.loadFromData(b.placeable(QRect(0, 0, 100, 100), 100)));
     for (int pass = 0; pass < 2; ++pass) {
@@ -545,11 +555,11 @@ void TestMetafile::giantShapesAreLeftOut()
     // An ellipse far larger than any page, stroked with a wide dashed pen,
     // is skipped and the rest is drawn.
     EmfBuilder e;
-    e.add(39, {1, 0, 0x0000ff, 0}).add(37, {1}); // red brush
-    e.add(38, {2, 1, 50000, 0, 0x000000}).add(37, {2}); // dashed pen 50000 wide
-    e.add(42, {-2000000000, -2000000000, 2000000000, 2000000000}); // Ellipse
-    e.add(37, {0x80000008}); // null pen
-    e.add(43, {10, 10, 50, 50});
+    e.add(39, { 1, 0, 0x0000ff, 0 }).add(37, { 1 }); // red brush
+    e.add(38, { 2, 1, 50000, 0, 0x000000 }).add(37, { 2 }); // dashed pen 50000 wide
+    e.add(42, { -2000000000, -2000000000, 2000000000, 2000000000 }); // Ellipse
+    e.add(37, { 0x80000008 }); // null pen
+    e.add(43, { 10, 10, 50, 50 });
     Metafile m;
     QVERIFY(m.loadFromData(e.build(QRect(0, 0, 96, 96), QRect(0, 0, 2540, 2540))));
     const QImage image = render(m);

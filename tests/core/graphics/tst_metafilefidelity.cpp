@@ -58,8 +58,8 @@ void TestMetafileFidelity::matchesTheSvg_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("extension");
     QTest::addColumn<double>("scale");
-    for (const char *name : {"lines", "fills", "text", "curves", "clipping", "bitmaps", "clipart"}) {
-        for (const char *extension : {".wmf", ".emf"}) {
+    for (const char *name : { "lines", "fills", "text", "curves", "clipping", "bitmaps", "clipart" }) {
+        for (const char *extension : { ".wmf", ".emf" }) {
             // Inkscape's WMF writer drops clip paths; the WMF clip records
             // are tested on records of their own.
             if (qstrcmp(name, "clipping") == 0 && qstrcmp(extension, ".wmf") == 0)
@@ -68,8 +68,10 @@ void TestMetafileFidelity::matchesTheSvg_data()
         }
     }
     // At 600 dpi the drawing must stay as sharp as the SVG's.
-    QTest::newRow("lines.wmf at 600 dpi") << "lines" << ".wmf" << 6.25;
-    QTest::newRow("text.emf at 600 dpi") << "text" << ".emf" << 6.25;
+    QTest::newRow("lines.wmf at 600 dpi") << "lines"
+                                          << ".wmf" << 6.25;
+    QTest::newRow("text.emf at 600 dpi") << "text"
+                                         << ".emf" << 6.25;
 }
 
 void TestMetafileFidelity::matchesTheSvg()
@@ -102,13 +104,14 @@ void TestMetafileFidelity::matchesTheSvg()
     }
     const double share = double(same) / (qint64(expected.width()) * expected.height());
     qInfo("%s%s at %.0f dpi: %.2f%% of the pixels match", qPrintable(name), qPrintable(extension), 96 * scale,
-          share * 100);
+        share * 100);
     if (share < 0.97) {
         const QString base = QDir::temp().filePath(QStringLiteral("fidelity-%1%2").arg(name, extension));
         actual.save(base + "-player.png");
         expected.save(base + "-reference.png");
         diff.save(base + "-diff.png");
-        QFAIL(qPrintable(QStringLiteral("only %1%% match; images in %2-*.png").arg(share * 100, 0, 'f', 2).arg(base)));
+        QFAIL(qPrintable(
+            QStringLiteral("only %1%% match; images in %2-*.png").arg(share * 100, 0, 'f', 2).arg(base)));
     }
 }
 

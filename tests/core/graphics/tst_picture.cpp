@@ -26,7 +26,8 @@ int maxDifference(const QImage &a, const QImage &b)
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            worst = std::max({worst, qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)), qAbs(qBlue(p) - qBlue(q))});
+            worst = std::max(
+                { worst, qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)), qAbs(qBlue(p) - qBlue(q)) });
         }
     }
     return worst;
@@ -63,7 +64,8 @@ QByteArray encodePcx(const QImage &indexed, int bits, int planes)
                 const int value = planes == 1 ? index : (index >> p) & 1;
                 const int perByte = 8 / bits;
                 const int shift = (perByte - 1 - x % perByte) * bits;
-                line[p * bytesPerLine + x / perByte] = char(uchar(line[p * bytesPerLine + x / perByte]) | (value << shift));
+                line[p * bytesPerLine + x / perByte]
+                    = char(uchar(line[p * bytesPerLine + x / perByte]) | (value << shift));
             }
         }
         for (int i = 0; i < line.size();) {
@@ -121,13 +123,20 @@ void TestPicture::loadsEveryType_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("tolerance");
-    QTest::newRow("BMP") << "truecolor.bmp" << "truecolor.png" << 0;
-    QTest::newRow("RLE") << "rle8.rle" << "palette.png" << 0;
-    QTest::newRow("TGA") << "truecolor.tga" << "truecolor.png" << 0;
-    QTest::newRow("TGA packed with palette") << "rle-palette.tga" << "palette.png" << 0;
-    QTest::newRow("JPG") << "truecolor.jpg" << "truecolor.png" << 40;
-    QTest::newRow("PCX true colour") << "truecolor.pcx" << "truecolor.png" << 0;
-    QTest::newRow("PCX palette") << "palette.pcx" << "palette.png" << 0;
+    QTest::newRow("BMP") << "truecolor.bmp"
+                         << "truecolor.png" << 0;
+    QTest::newRow("RLE") << "rle8.rle"
+                         << "palette.png" << 0;
+    QTest::newRow("TGA") << "truecolor.tga"
+                         << "truecolor.png" << 0;
+    QTest::newRow("TGA packed with palette") << "rle-palette.tga"
+                                             << "palette.png" << 0;
+    QTest::newRow("JPG") << "truecolor.jpg"
+                         << "truecolor.png" << 40;
+    QTest::newRow("PCX true colour") << "truecolor.pcx"
+                                     << "truecolor.png" << 0;
+    QTest::newRow("PCX palette") << "palette.pcx"
+                                 << "palette.png" << 0;
 }
 
 void TestPicture::loadsEveryType()
@@ -149,9 +158,9 @@ void TestPicture::extensionsAreCaseBlind()
     QTemporaryDir dir;
     const QByteArray bmp = readFile(picture("truecolor.bmp"));
     // A .DIB file is a BMP file or the bitmap without its file header.
-    for (const auto &[name, bytes] : {std::pair {"a.bmp", bmp}, {"B.Bmp", bmp}, {"c.DIB", bmp}, {"d.dib", bmp.mid(14)},
-                                      {"e.JIF", readFile(picture("truecolor.jpg"))},
-                                      {"f.pcx", readFile(picture("truecolor.pcx"))}}) {
+    for (const auto &[name, bytes] : { std::pair { "a.bmp", bmp }, { "B.Bmp", bmp }, { "c.DIB", bmp },
+             { "d.dib", bmp.mid(14) }, { "e.JIF", readFile(picture("truecolor.jpg")) },
+             { "f.pcx", readFile(picture("truecolor.pcx")) } }) {
         writeFile(dir.filePath(name), bytes);
         Picture p;
         QString error;
@@ -201,8 +210,8 @@ void TestPicture::badFilesFail_data()
     shortLines[66] = 3;
     shortLines[67] = 0;
     QTest::newRow("pcx lines too short") << "x.pcx" << shortLines << "line length";
-    QTest::newRow("pcx without palette") << "x.pcx" << readFile(picture("palette.pcx")).chopped(769)
-                                         << "palette is missing";
+    QTest::newRow("pcx without palette")
+        << "x.pcx" << readFile(picture("palette.pcx")).chopped(769) << "palette is missing";
     // Refused before reading: nothing waits on the pipe.
     QTest::newRow("pipe") << "pipe.bmp" << QByteArray() << "Is a pipe, not a file";
     QTest::newRow("folder") << "folder.jpg" << QByteArray() << "Is a directory";
@@ -246,7 +255,7 @@ void TestPicture::pcxPlaneForms()
     QFETCH(int, colors);
     QImage source = indexedTestImage(colors);
     if (bits * planes == 1)
-        source.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+        source.setColorTable({ qRgb(0, 0, 0), qRgb(255, 255, 255) });
     QString error;
     const QImage decoded = PcxDecoder::decode(encodePcx(source, bits, planes), &error);
     QVERIFY2(!decoded.isNull(), qPrintable(error));
@@ -271,7 +280,8 @@ void TestPicture::pictureDataRoundTrips_data()
     QTest::newRow("bitmap") << picture("truecolor.bmp") << "TBitmap";
     QTest::newRow("bitmap made from a PCX") << picture("palette.pcx") << "TBitmap";
     QTest::newRow("enhanced metafile") << QStringLiteral(DW_TEST_DATA "/fidelity/text.emf") << "TMetafile";
-    QTest::newRow("placeable metafile") << QStringLiteral(DW_TEST_DATA "/fidelity/bitmaps.wmf") << "TMetafile";
+    QTest::newRow("placeable metafile")
+        << QStringLiteral(DW_TEST_DATA "/fidelity/bitmaps.wmf") << "TMetafile";
     QTest::newRow("icon") << picture("icon.ico") << "TIcon";
 }
 
@@ -307,7 +317,7 @@ void TestPicture::pictureDataRoundTrips()
 void TestPicture::pictureDataMetafileLengthEitherWay()
 {
     const QByteArray emf = readFile(QStringLiteral(DW_TEST_DATA "/fidelity/fills.emf"));
-    for (qint64 length : {qint64(emf.size()) + 4, qint64(emf.size())}) {
+    for (qint64 length : { qint64(emf.size()) + 4, qint64(emf.size()) }) {
         QByteArray data("\x09TMetafile");
         for (int i = 0; i < 4; ++i)
             data.append(char((length >> (8 * i)) & 0xff));
@@ -320,7 +330,7 @@ void TestPicture::pictureDataMetafileLengthEitherWay()
     // A plain WMF is stored with a placeable header.
     Metafile plain;
     QVERIFY(plain.loadFromData(readFile(QStringLiteral(DW_TEST_DATA "/fidelity/lines.wmf")).mid(22),
-                               Metafile::Hint {8, QSizeF(6350, 4233)}));
+        Metafile::Hint { 8, QSizeF(6350, 4233) }));
     const QByteArray data = PictureData::encode(Picture::fromMetafile(plain));
     QVERIFY(data.mid(1 + 9 + 4).startsWith(QByteArray::fromHex("d7cdc69a")));
     Picture p;
@@ -361,10 +371,11 @@ void TestPicture::pictureDataRefusesUnknownTypes()
     QString error;
     QVERIFY(!PictureData::decode(QByteArray("\x0aTJPEGImage\x00\x00\x00\x00", 15), &p, &error));
     QCOMPARE(error, QString("The picture type TJPEGImage is not supported"));
-    QVERIFY(!PictureData::decode(QByteArray("\x05TIcon" "garbage"), &p, &error));
+    QVERIFY(!PictureData::decode(QByteArray("\x05TIcon"
+                                            "garbage"),
+        &p, &error));
     QVERIFY(p.isEmpty());
 }
-
 
 void TestPicture::pixelsPastTheColourTableDrawBlack()
 {

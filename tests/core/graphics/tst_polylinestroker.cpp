@@ -67,7 +67,7 @@ int inkedPixels(const QImage &image)
 
 QPolygonF zigzag()
 {
-    return QPolygonF({{20, 200}, {60, 60}, {100, 180}, {140, 40}, {180, 190}, {220, 70}});
+    return QPolygonF({ { 20, 200 }, { 60, 60 }, { 100, 180 }, { 140, 40 }, { 180, 190 }, { 220, 70 } });
 }
 
 QPolygonF hexagon()
@@ -135,19 +135,20 @@ void TestPolylineStroker::coversWhatQtStrokes_data()
     QTest::newRow("hexagon, round") << hexagon() << true << pen(12, Qt::RoundJoin, Qt::FlatCap);
     QTest::newRow("crossing star, bevel") << star() << true << pen(8, Qt::BevelJoin, Qt::FlatCap);
     QTest::newRow("dense circle, miter") << denseCircle() << true << pen(20, Qt::MiterJoin, Qt::FlatCap);
-    QTest::newRow("dense arc, round, open") << QPolygonF(denseCircle().mid(0, 120)) << false
-                                            << pen(25, Qt::RoundJoin, Qt::RoundCap);
-    QTest::newRow("turning back, round") << QPolygonF({{40, 120}, {200, 120}, {80, 120}}) << false
+    QTest::newRow("dense arc, round, open")
+        << QPolygonF(denseCircle().mid(0, 120)) << false << pen(25, Qt::RoundJoin, Qt::RoundCap);
+    QTest::newRow("turning back, round") << QPolygonF({ { 40, 120 }, { 200, 120 }, { 80, 120 } }) << false
                                          << pen(16, Qt::RoundJoin, Qt::RoundCap);
-    QTest::newRow("turning back, bevel") << QPolygonF({{40, 120}, {200, 120}, {80, 120}}) << false
+    QTest::newRow("turning back, bevel") << QPolygonF({ { 40, 120 }, { 200, 120 }, { 80, 120 } }) << false
                                          << pen(16, Qt::BevelJoin, Qt::SquareCap);
-    QTest::newRow("repeated points") << QPolygonF({{30, 30}, {30, 30}, {200, 60}, {200, 60}, {200, 60}, {60, 210}})
+    QTest::newRow("repeated points") << QPolygonF(
+        { { 30, 30 }, { 30, 30 }, { 200, 60 }, { 200, 60 }, { 200, 60 }, { 60, 210 } })
                                      << false << pen(10, Qt::MiterJoin, Qt::FlatCap);
-    QTest::newRow("short segments, wide pen")
-        << QPolygonF({{100, 100}, {104, 101}, {106, 105}, {103, 108}, {140, 140}, {141, 139}, {180, 100}})
-        << false << pen(30, Qt::MiterJoin, Qt::RoundCap);
-    QTest::newRow("two points closed") << QPolygonF({{40, 40}, {200, 200}}) << true
-                                       << pen(10, Qt::RoundJoin, Qt::FlatCap);
+    QTest::newRow("short segments, wide pen") << QPolygonF(
+        { { 100, 100 }, { 104, 101 }, { 106, 105 }, { 103, 108 }, { 140, 140 }, { 141, 139 }, { 180, 100 } })
+                                              << false << pen(30, Qt::MiterJoin, Qt::RoundCap);
+    QTest::newRow("two points closed")
+        << QPolygonF({ { 40, 40 }, { 200, 200 } }) << true << pen(10, Qt::RoundJoin, Qt::FlatCap);
 }
 
 void TestPolylineStroker::coversWhatQtStrokes()
@@ -163,7 +164,7 @@ void TestPolylineStroker::coversWhatQtStrokes()
     // Edge pixels may round the other way; holes or extra ink would be
     // hundreds of pixels.
     QVERIFY2(differing <= inked / 200 + 4,
-             qPrintable(QStringLiteral("%1 of %2 pixels differ").arg(differing).arg(inked)));
+        qPrintable(QStringLiteral("%1 of %2 pixels differ").arg(differing).arg(inked)));
 }
 
 void TestPolylineStroker::closedOutlineLeavesTheInsideEmpty()
@@ -182,23 +183,25 @@ void TestPolylineStroker::longMitersBecomeBevels()
     // A spike of 10 degrees: its miter would be 11.5 widths long.
     const QPointF tip(120, 40);
     const double half = 5 * M_PI / 180;
-    const QPolygonF spike({tip + QPointF(-150 * std::sin(half), 150 * std::cos(half)), tip,
-                           tip + QPointF(150 * std::sin(half), 150 * std::cos(half))});
+    const QPolygonF spike({ tip + QPointF(-150 * std::sin(half), 150 * std::cos(half)), tip,
+        tip + QPointF(150 * std::sin(half), 150 * std::cos(half)) });
     PolylineStroke stroke = pen(10, Qt::MiterJoin, Qt::FlatCap);
     const QRectF limited = strokePolyline(spike, false, stroke).boundingRect();
     QVERIFY2(limited.top() > tip.y() - 6, qPrintable(QString::number(limited.top())));
     stroke.miterLimit = 12;
     const QRectF mitered = strokePolyline(spike, false, stroke).boundingRect();
-    QVERIFY2(std::abs(mitered.top() - (tip.y() - 5 / std::sin(half))) < 0.01, qPrintable(QString::number(mitered.top())));
+    QVERIFY2(std::abs(mitered.top() - (tip.y() - 5 / std::sin(half))) < 0.01,
+        qPrintable(QString::number(mitered.top())));
 }
 
 void TestPolylineStroker::degenerateLinesGiveNoOutline()
 {
     const PolylineStroke stroke = pen(10, Qt::RoundJoin, Qt::RoundCap);
     QVERIFY(strokePolyline(QPolygonF(), false, stroke).isEmpty());
-    QVERIFY(strokePolyline(QPolygonF({{5, 5}}), false, stroke).isEmpty());
-    QVERIFY(strokePolyline(QPolygonF({{5, 5}, {5, 5}, {5, 5}}), true, stroke).isEmpty());
-    QVERIFY(strokePolyline(QPolygonF({{5, 5}, {50, 5}}), false, pen(0, Qt::RoundJoin, Qt::RoundCap)).isEmpty());
+    QVERIFY(strokePolyline(QPolygonF({ { 5, 5 } }), false, stroke).isEmpty());
+    QVERIFY(strokePolyline(QPolygonF({ { 5, 5 }, { 5, 5 }, { 5, 5 } }), true, stroke).isEmpty());
+    QVERIFY(strokePolyline(QPolygonF({ { 5, 5 }, { 50, 5 } }), false, pen(0, Qt::RoundJoin, Qt::RoundCap))
+                .isEmpty());
 }
 
 void TestPolylineStroker::roundJoinsOnHugePensStayBounded()
@@ -213,7 +216,7 @@ void TestPolylineStroker::roundJoinsOnHugePensStayBounded()
     const QPainterPath outline = strokePolyline(zigzag, false, stroke);
     QVERIFY(!outline.isEmpty());
     QVERIFY2(outline.elementCount() < (1 << 20) + 10 * zigzag.size(),
-             qPrintable(QString::number(outline.elementCount())));
+        qPrintable(QString::number(outline.elementCount())));
 }
 
 QTEST_MAIN(TestPolylineStroker)

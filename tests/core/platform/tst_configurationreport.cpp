@@ -13,8 +13,9 @@ private slots:
     void readsTheSystemsFiles()
     {
         SystemInformation info;
-        info.readOsRelease("# built by hand\nNAME=\"Debian GNU/Linux\"\nPRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\n"
-                           "ID=debian\n");
+        info.readOsRelease(
+            "# built by hand\nNAME=\"Debian GNU/Linux\"\nPRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\n"
+            "ID=debian\n");
         QCOMPARE(info.systemName, QStringLiteral("Debian GNU/Linux 12 (bookworm)"));
         info.readOsRelease("NAME='Alpine Linux'\nVERSION_ID=3.19\n");
         QCOMPARE(info.systemName, QStringLiteral("Alpine Linux"));
@@ -28,7 +29,8 @@ private slots:
         QCOMPARE(info.versionMinor, 10);
         QCOMPARE(info.build, 0);
 
-        info.readCpuInfo("processor\t: 0\nvendor_id\t: GenuineIntel\nmodel name\t: Intel(R) Core(TM) i5 CPU\n");
+        info.readCpuInfo(
+            "processor\t: 0\nvendor_id\t: GenuineIntel\nmodel name\t: Intel(R) Core(TM) i5 CPU\n");
         QCOMPARE(info.processor, QStringLiteral("Intel(R) Core(TM) i5 CPU"));
         // Arm boards name the board, not a model.
         info.readCpuInfo("processor\t: 0\nBogoMIPS\t: 108.00\nModel\t\t: Raspberry Pi 4 Model B Rev 1.4\n");

@@ -54,14 +54,22 @@ void TestDataFolder::lookupIgnoresCase_data()
     QTest::addColumn<QString>("query");
     QTest::addColumn<QString>("expected"); // relative to the folder, empty when not found
 
-    QTest::newRow("exact") << "borders/holly.wpo" << "borders/holly.wpo";
-    QTest::newRow("upper file and folder") << "Borders/Holly.WPO" << "borders/holly.wpo";
-    QTest::newRow("nested") << "ICONS/Bonus/MISC1.ICL" << "icons/BONUS/Misc1.icl";
-    QTest::newRow("backslashes") << "Icons\\bonus\\misc1.icl" << "icons/BONUS/Misc1.icl";
-    QTest::newRow("missing file") << "Borders/Ivy.wpo" << "";
-    QTest::newRow("missing folder") << "Frames/holly.wpo" << "";
-    QTest::newRow("other extension") << "Borders/Holly.wls" << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("exact") << "borders/holly.wpo"
+                           << "borders/holly.wpo";
+    QTest::newRow("upper file and folder") << "Borders/Holly.WPO"
+                                           << "borders/holly.wpo";
+    QTest::newRow("nested") << "ICONS/Bonus/MISC1.ICL"
+                            << "icons/BONUS/Misc1.icl";
+    QTest::newRow("backslashes") << "Icons\\bonus\\misc1.icl"
+                                 << "icons/BONUS/Misc1.icl";
+    QTest::newRow("missing file") << "Borders/Ivy.wpo"
+                                  << "";
+    QTest::newRow("missing folder") << "Frames/holly.wpo"
+                                    << "";
+    QTest::newRow("other extension") << "Borders/Holly.wls"
+                                     << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestDataFolder::lookupIgnoresCase()
@@ -135,9 +143,10 @@ void TestDataFolder::initializeKeepsExistingFolderCase()
 
     QVERIFY(DataFolder::ensureInitialized(source.path(), nullptr));
 
-    QCOMPARE(QDir(home.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList {"borders"});
+    QCOMPARE(QDir(home.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList { "borders" });
     QVERIFY(!DataFolder::findCaseInsensitive(home.path(), "Borders/Holly.wpo").isEmpty());
-    QCOMPARE(DataFolder::findCaseInsensitive(home.path(), "Borders/Ivy.wls"), home.filePath("borders/Ivy.wls"));
+    QCOMPARE(
+        DataFolder::findCaseInsensitive(home.path(), "Borders/Ivy.wls"), home.filePath("borders/Ivy.wls"));
 }
 
 QTEST_GUILESS_MAIN(TestDataFolder)

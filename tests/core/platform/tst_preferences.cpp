@@ -24,9 +24,11 @@ private slots:
 
     void readsValuesAsTheWindowsReaderDoes()
     {
-        writeFile(iniPath(), "; comment\r\n[zooming]\r\n  MAIN = 0x50 \r\nProp=abc\r\n"
-                             "[Default Font]\nName=\"  Spaced  \"\nSize=-3\nBold=7\nItalic=0\n"
-                             "[Long]\rValue=" + QByteArray(1500, 'x') + "\r");
+        writeFile(iniPath(),
+            "; comment\r\n[zooming]\r\n  MAIN = 0x50 \r\nProp=abc\r\n"
+            "[Default Font]\nName=\"  Spaced  \"\nSize=-3\nBold=7\nItalic=0\n"
+            "[Long]\rValue="
+                + QByteArray(1500, 'x') + "\r");
         const IniFile ini(iniPath());
         QCOMPARE(ini.readInteger("Zooming", "Main", 60), 0x50);
         QCOMPARE(ini.readInteger("Zooming", "Prop", 30), 30); // unreadable: default
@@ -51,8 +53,9 @@ private slots:
         QVERIFY(ini.writeInteger("zooming", "main", 80));
         QVERIFY(ini.writeInteger("Zooming", "Prop", 40));
         QVERIFY(ini.writeString("New Section", "Key", "Value"));
-        QCOMPARE(readFile(iniPath()), QByteArray("; kept\r\n[Zooming]\r\nMain=80\r\nProp=40\r\n\r\n[Other]\r\nX=1\r\n"
-                                                 "[New Section]\r\nKey=Value\r\n"));
+        QCOMPARE(readFile(iniPath()),
+            QByteArray("; kept\r\n[Zooming]\r\nMain=80\r\nProp=40\r\n\r\n[Other]\r\nX=1\r\n"
+                       "[New Section]\r\nKey=Value\r\n"));
         QVERIFY(ini.eraseSection("OTHER"));
         QVERIFY(!ini.hasSection("Other"));
         QCOMPARE(ini.readInteger("Zooming", "Prop", 0), 40);
@@ -130,18 +133,19 @@ private slots:
         QVERIFY(!reread.hintsOn);
         // Booleans as "1"/"0", the keys in the file's order.
         const QByteArray text = readFile(iniPath());
-        QVERIFY(text.contains("[Default Font]\r\nName=Arial\r\nSize=10\r\nBold=0\r\nItalic=1\r\nUnderline=0\r\n"
-                              "Strikeout=1\r\nColor=255\r\n"));
+        QVERIFY(
+            text.contains("[Default Font]\r\nName=Arial\r\nSize=10\r\nBold=0\r\nItalic=1\r\nUnderline=0\r\n"
+                          "Strikeout=1\r\nColor=255\r\n"));
         QVERIFY(text.indexOf("Visible=1") < text.indexOf("[Hints]"));
     }
 
     void recentFilesKeepTheNewestFiveWithoutDuplicates()
     {
         RecentFileList list;
-        for (const char *name : {"/c/a.DWF", "/c/b.DWF", "/c/c.DWF", "/c/d.DWF", "/c/e.DWF"})
+        for (const char *name : { "/c/a.DWF", "/c/b.DWF", "/c/c.DWF", "/c/d.DWF", "/c/e.DWF" })
             list.add(name);
         list.add("/C/B.dwf"); // same file in other letters: moves to the top
-        QCOMPARE(list.files(), QStringList({"/C/B.dwf", "/c/e.DWF", "/c/d.DWF", "/c/c.DWF", "/c/a.DWF"}));
+        QCOMPARE(list.files(), QStringList({ "/C/B.dwf", "/c/e.DWF", "/c/d.DWF", "/c/c.DWF", "/c/a.DWF" }));
         list.add("/c/f.DWF"); // a sixth pushes the oldest out
         QCOMPARE(list.files().size(), 5);
         QVERIFY(!list.files().contains("/c/a.DWF"));
@@ -151,38 +155,40 @@ private slots:
         ini.writeString("Hints", "On", "1");
         QVERIFY(list.save(ini, "MRU"));
         QCOMPARE(IniFile(iniPath()).sectionLines("MRU"),
-                 QStringList({"F0=/c/f.DWF", "F1=/C/B.dwf", "F2=/c/e.DWF", "F3=/c/d.DWF", "F4=/c/c.DWF"}));
+            QStringList({ "F0=/c/f.DWF", "F1=/C/B.dwf", "F2=/c/e.DWF", "F3=/c/d.DWF", "F4=/c/c.DWF" }));
         RecentFileList reread;
         QVERIFY(reread.load(IniFile(iniPath()), "MRU"));
         QCOMPARE(reread.files(), list.files());
 
         reread.setMaximum(2);
-        QCOMPARE(reread.files(), QStringList({"/c/f.DWF", "/C/B.dwf"}));
+        QCOMPARE(reread.files(), QStringList({ "/c/f.DWF", "/C/B.dwf" }));
         writeFile(iniPath(), "[MRU]\nF0=/x=y.DWF\nF1=\n");
         QVERIFY(!reread.load(IniFile(iniPath()), "MRU")); // an empty name
-        QCOMPARE(reread.files(), QStringList({"/x=y.DWF"}));
+        QCOMPARE(reread.files(), QStringList({ "/x=y.DWF" }));
     }
 
     void placementIsKeptPerResolutionAndFittedToTheScreen()
     {
-        QCOMPARE(WindowPlacement::sectionName("TCalendarMain", 96), QStringLiteral("TCalendarMain_Placement"));
-        QCOMPARE(WindowPlacement::sectionName("TCalendarMain", 120), QStringLiteral("TCalendarMain_Placement120"));
+        QCOMPARE(
+            WindowPlacement::sectionName("TCalendarMain", 96), QStringLiteral("TCalendarMain_Placement"));
+        QCOMPARE(
+            WindowPlacement::sectionName("TCalendarMain", 120), QStringLiteral("TCalendarMain_Placement120"));
 
         WindowPlacement placement;
         placement.left = 100;
         placement.top = 50;
         placement.right = 1500; // 1400 wide on a 1024-wide screen
         placement.bottom = 500;
-        QCOMPARE(placement.fittedTo({1024, 768}), QRect(QPoint(-376, 50), QPoint(1023, 499)));
+        QCOMPARE(placement.fittedTo({ 1024, 768 }), QRect(QPoint(-376, 50), QPoint(1023, 499)));
         placement.bottom = 900;
-        QCOMPARE(placement.fittedTo({1600, 768}).top(), 50 - 132);
+        QCOMPARE(placement.fittedTo({ 1600, 768 }).top(), 50 - 132);
 
         IniFile ini(iniPath());
         writeFile(iniPath(), "[TCalendarMain_Placement]\nLeft=10\nTop=20\nRight=300\nBottom=0\n");
         WindowPlacement stored;
         stored.load(ini, "TCalendarMain_Placement", true);
         QVERIFY(!stored.hasRectangle()); // Bottom 0 centres, whatever else is set
-        QVERIFY(stored.maximized);       // absent: the window's current state
+        QVERIFY(stored.maximized); // absent: the window's current state
         stored.bottom = 400;
         stored.maximized = false;
         QVERIFY(stored.save(ini, WindowPlacement::sectionName("TCalendarMain", 120)));

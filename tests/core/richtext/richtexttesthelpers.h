@@ -15,7 +15,7 @@ namespace RichTextTest {
 inline QTextCharFormat charFormat(const QString &face, double points, int styles = 0, QColor color = QColor())
 {
     QTextCharFormat format;
-    format.setFontFamilies({face});
+    format.setFontFamilies({ face });
     format.setFontPointSize(points);
     format.setFontWeight(styles & 1 ? QFont::Bold : QFont::Normal);
     format.setFontItalic(styles & 2);
@@ -53,10 +53,13 @@ inline void buildSample(QTextDocument &document)
     cursor.insertText(QStringLiteral("bold"), charFormat(QStringLiteral("Arial"), 10, 1));
     cursor.insertText(QStringLiteral(" italic"), charFormat(QStringLiteral("Arial"), 10, 2, Qt::blue));
     cursor.insertBlock(blockFormat(Qt::AlignHCenter));
-    cursor.insertText(QStringLiteral("Centred underlined"), charFormat(QStringLiteral("Times New Roman"), 14, 4, QColor(0, 128, 0)));
-    cursor.insertText(QStringLiteral(" struck"), charFormat(QStringLiteral("Times New Roman"), 8.5, 8, Qt::red));
+    cursor.insertText(QStringLiteral("Centred underlined"),
+        charFormat(QStringLiteral("Times New Roman"), 14, 4, QColor(0, 128, 0)));
+    cursor.insertText(
+        QStringLiteral(" struck"), charFormat(QStringLiteral("Times New Roman"), 8.5, 8, Qt::red));
     cursor.insertBlock(blockFormat(Qt::AlignRight));
-    cursor.insertText(QStringLiteral("Right: caf\u00e9 \u20ac \u0416 {x}\\ tab\there"), charFormat(QStringLiteral("Courier New"), 12, 3));
+    cursor.insertText(QStringLiteral("Right: caf\u00e9 \u20ac \u0416 {x}\\ tab\there"),
+        charFormat(QStringLiteral("Courier New"), 12, 3));
     QTextImageFormat picture;
     picture.setName(RichTextImages::add(document, testPicture()));
     picture.setWidth(24);

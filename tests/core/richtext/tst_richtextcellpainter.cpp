@@ -13,8 +13,10 @@
 
 namespace {
 
-const QByteArray kRed = "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}\\f0\\fs24\\cf1 WWW}";
-const QByteArray kBlue = "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red0\\green0\\blue255;}\\f0\\fs24\\cf1 MMM}";
+const QByteArray kRed
+    = "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}\\f0\\fs24\\cf1 WWW}";
+const QByteArray kBlue
+    = "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red0\\green0\\blue255;}\\f0\\fs24\\cf1 MMM}";
 
 bool reddish(QRgb c)
 {
@@ -34,8 +36,7 @@ struct Ink
 };
 
 // Counts the pixels of a colour inside and outside a rectangle.
-template <typename Test>
-Ink countInk(const QImage &image, const TRect &r, Test test)
+template <typename Test> Ink countInk(const QImage &image, const TRect &r, Test test)
 {
     Ink ink;
     for (int y = 0; y < image.height(); ++y) {
@@ -138,7 +139,7 @@ private slots:
             QPainter painter(&image);
             RichTextRenderer::draw(painter, document, QRectF(0, 0, width, 400), zoom);
             painter.end();
-            return countInk(image, TRect {0, 0, width, 400}, reddish).lowestRow;
+            return countInk(image, TRect { 0, 0, width, 400 }, reddish).lowestRow;
         };
         const int full = depth(120, 100);
         const int half = depth(60, 50);

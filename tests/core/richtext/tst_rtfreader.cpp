@@ -45,7 +45,7 @@ private slots:
         QVERIFY(RtfReader::read(readFile(DW_TEST_DATA "/pandoc-sample.rtf"), document));
         QCOMPARE(document.begin().text(), QStringLiteral("Meeting with Anna at noon."));
         QCOMPARE(document.begin().next().text(),
-                 QStringLiteral("Caf\u00e9, na\u00efve, 20 \u20ac \u2014 \u201cquoted\u201d and \u0416."));
+            QStringLiteral("Caf\u00e9, na\u00efve, 20 \u20ac \u2014 \u201cquoted\u201d and \u0416."));
         QCOMPARE(document.begin().next().next().text(), QStringLiteral("Bold italic and struck text."));
         QCOMPARE(family(formatAt(document, QStringLiteral("Meeting"))), QStringLiteral("Helvetica"));
         QCOMPARE(formatAt(document, QStringLiteral("Meeting")).fontPointSize(), 12.0);
@@ -58,7 +58,7 @@ private slots:
         QVERIFY(formatAt(document, QStringLiteral("struck")).fontStrikeOut());
         QCOMPARE(document.begin().blockFormat().bottomMargin(), 12.0); // \sa180
         QCOMPARE(RtfReader::plainText(readFile(DW_TEST_DATA "/pandoc-sample.rtf")),
-                 document.toPlainText().trimmed());
+            document.toPlainText().trimmed());
     }
 
     void pandocPicture()
@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(image.pixel(0, 0) & 0xFFFFFF, 0xC80000u);
         QCOMPARE(image.pixel(7, 5) & 0xFFFFFF, 0xFFFFFFu);
         QCOMPARE(RtfReader::plainText(readFile(DW_TEST_DATA "/pandoc-picture.rtf")),
-                 QStringLiteral("Holiday  today\nSecond line"));
+            QStringLiteral("Holiday  today\nSecond line"));
     }
 
     void libreOfficeText()
@@ -84,9 +84,9 @@ private slots:
         QStringList texts;
         for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
             texts << block.text().remove(QChar::ObjectReplacementCharacter);
-        QCOMPARE(texts.mid(0, 4), QStringList({QStringLiteral("Dentist at 9:30"), QStringLiteral("Anna's birthday"),
-                                               QStringLiteral("Pay rent & bills — café €"),
-                                               QStringLiteral("Holiday  here")}));
+        QCOMPARE(texts.mid(0, 4),
+            QStringList({ QStringLiteral("Dentist at 9:30"), QStringLiteral("Anna's birthday"),
+                QStringLiteral("Pay rent & bills — café €"), QStringLiteral("Holiday  here") }));
         QTextBlock block = document.begin();
         QCOMPARE(block.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
         QCOMPARE(block.next().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
@@ -124,12 +124,12 @@ private slots:
         QTextDocument document;
         QVERIFY(RtfReader::read(readFile(DW_TEST_DATA "/libreoffice-metafiles.rtf"), document));
         QCOMPARE(document.begin().text().remove(QChar::ObjectReplacementCharacter),
-                 QStringLiteral("Metafile  and enhanced  end"));
+            QStringLiteral("Metafile  and enhanced  end"));
         const QList<QTextImageFormat> found = images(document);
         QCOMPARE(found.size(), 2);
         for (const QTextImageFormat &format : found) {
             QVERIFY2(std::abs(format.width() - 48) < 3 && std::abs(format.height() - 48) < 3,
-                     qPrintable(QStringLiteral("%1 x %2").arg(format.width()).arg(format.height())));
+                qPrintable(QStringLiteral("%1 x %2").arg(format.width()).arg(format.height())));
             const QImage image = RichTextImages::image(document, format.name());
             QVERIFY(!image.isNull());
             int painted = 0;
@@ -158,19 +158,19 @@ private slots:
         QTest::newRow("lone backslash at the end") << QByteArray("{\\rtf1 x\\") << "x";
         QTest::newRow("binary with braces") << QByteArray("{\\rtf1 a{\\bin3 }{x}b}") << "ab";
         QTest::newRow("binary past the end") << QByteArray("{\\rtf1 a\\bin999999999 xyz") << "a";
-        QTest::newRow("unicode with two fallback bytes") << QByteArray("{\\rtf1\\uc2 A\\u8364\\'80\\'80B}") << "A\u20acB";
+        QTest::newRow("unicode with two fallback bytes")
+            << QByteArray("{\\rtf1\\uc2 A\\u8364\\'80\\'80B}") << "A\u20acB";
         QTest::newRow("negative unicode") << QByteArray("{\\rtf1 \\u-4064?}") << QString(QChar(0xF020));
         QTest::newRow("fallback ends with the group") << QByteArray("{\\rtf1 {\\uc3\\u233}xy}") << "\u00e9xy";
         QTest::newRow("starred unknown destination") << QByteArray("{\\rtf1 a{\\*\\foo hidden}b}") << "ab";
-        QTest::newRow("field shows its result") << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}}}")
-                                                << "link";
-        QTest::newRow("tables and info skipped")
-            << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}{\\info{\\title T}}"
-                          "{\\stylesheet{\\s0 Normal;}}x}")
-            << "x";
+        QTest::newRow("field shows its result")
+            << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}}}") << "link";
+        QTest::newRow("tables and info skipped") << QByteArray(
+            "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}{\\info{\\title T}}"
+            "{\\stylesheet{\\s0 Normal;}}x}") << "x";
         QTest::newRow("hidden text") << QByteArray("{\\rtf1 a{\\v secret}b}") << "ab";
-        QTest::newRow("breaks and tabs") << QByteArray("{\\rtf1 a\\tab b\\line c\\par d\\~e\\emdash}")
-                                         << "a\tb\nc\nd\u00a0e\u2014";
+        QTest::newRow("breaks and tabs")
+            << QByteArray("{\\rtf1 a\\tab b\\line c\\par d\\~e\\emdash}") << "a\tb\nc\nd\u00a0e\u2014";
         QTest::newRow("code page 1252") << QByteArray("{\\rtf1\\ansi caf\\'e9 \\'80}") << "caf\u00e9 \u20ac";
         QTest::newRow("escaped characters") << QByteArray("{\\rtf1 \\\\\\{\\}}") << "\\{}";
         QTest::newRow("line ends in the source are not text") << QByteArray("{\\rtf1 a\r\nb}") << "ab";
@@ -200,7 +200,8 @@ private slots:
         // Within the limit every level is read.
         const QByteArray some(100, '{');
         const QByteArray someClose(100, '}');
-        QCOMPARE(RtfReader::plainText("{\\rtf1 a" + some + "deep" + someClose + "b}"), QStringLiteral("adeepb"));
+        QCOMPARE(
+            RtfReader::plainText("{\\rtf1 a" + some + "deep" + someClose + "b}"), QStringLiteral("adeepb"));
         QTextDocument document;
         RtfReader::read("{\\rtf1 a" + open + "\\bin2 }}deep" + close + "b}", document);
         QCOMPARE(document.toPlainText(), QStringLiteral("ab"));
@@ -222,7 +223,8 @@ private slots:
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<bool>("content");
         QTest::newRow("nothing") << QByteArray() << false;
-        QTest::newRow("empty frame") << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\pard\\par}") << false;
+        QTest::newRow("empty frame") << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\pard\\par}")
+                                     << false;
         QTest::newRow("blanks and tabs") << QByteArray("{\\rtf1 \\tab  \\line \\par }") << false;
         QTest::newRow("hidden only") << QByteArray("{\\rtf1 {\\v x}}") << false;
         QTest::newRow("a letter") << QByteArray("{\\rtf1 \\par x}") << true;
@@ -239,12 +241,13 @@ private slots:
 
     void characterFormatting()
     {
-        const QByteArray rtf = "{\\rtf1\\ansi\\deff1{\\fonttbl\\f0\\froman Times New Roman;\\f1\\fswiss\\fcharset0 Arial;"
-                               "{\\f2{\\*\\panose 020b0604}Courier New;}}"
-                               "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
-                               "\\fs20 deffont {\\f2\\fs28\\cf1\\ul under\\ulnone nounder} back "
-                               "{\\f0\\b\\i\\strike\\cb2 styled\\plain plain} {\\highlight1 marked}"
-                               " {\\super up}{\\sub down}}";
+        const QByteArray rtf
+            = "{\\rtf1\\ansi\\deff1{\\fonttbl\\f0\\froman Times New Roman;\\f1\\fswiss\\fcharset0 Arial;"
+              "{\\f2{\\*\\panose 020b0604}Courier New;}}"
+              "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
+              "\\fs20 deffont {\\f2\\fs28\\cf1\\ul under\\ulnone nounder} back "
+              "{\\f0\\b\\i\\strike\\cb2 styled\\plain plain} {\\highlight1 marked}"
+              " {\\super up}{\\sub down}}";
         QTextDocument document;
         QVERIFY(RtfReader::read(rtf, document));
         QCOMPARE(family(formatAt(document, QStringLiteral("deffont"))), QStringLiteral("Arial"));
@@ -268,8 +271,10 @@ private slots:
         QCOMPARE(plain.fontPointSize(), 12.0); // \plain returns to \fs24
         QCOMPARE(family(plain), QStringLiteral("Arial"));
         QCOMPARE(formatAt(document, QStringLiteral("marked")).background().color(), QColor(255, 0, 0));
-        QCOMPARE(formatAt(document, QStringLiteral("up")).verticalAlignment(), QTextCharFormat::AlignSuperScript);
-        QCOMPARE(formatAt(document, QStringLiteral("down")).verticalAlignment(), QTextCharFormat::AlignSubScript);
+        QCOMPARE(
+            formatAt(document, QStringLiteral("up")).verticalAlignment(), QTextCharFormat::AlignSuperScript);
+        QCOMPARE(
+            formatAt(document, QStringLiteral("down")).verticalAlignment(), QTextCharFormat::AlignSubScript);
     }
 
     void paragraphFormatting()
@@ -312,8 +317,8 @@ private slots:
         QVERIFY(source.save(&jpegBuffer, "JPEG", 100));
         // A 16 x 2 monochrome device bitmap: left half black (bits clear).
         const QByteArray mono = QByteArray::fromHex("00ff00ff");
-        const QByteArray rtf = "{\\rtf1 a{\\pict\\dibitmap0\\picw12\\pich8\\picscalex200\\picscaley50 " + hexOf(dib)
-            + "}b{\\pict\\jpegblip\\picwgoal300\\pichgoal150 " + hexOf(jpeg)
+        const QByteArray rtf = "{\\rtf1 a{\\pict\\dibitmap0\\picw12\\pich8\\picscalex200\\picscaley50 "
+            + hexOf(dib) + "}b{\\pict\\jpegblip\\picwgoal300\\pichgoal150 " + hexOf(jpeg)
             + "}c{\\pict\\wbitmap0\\picw16\\pich2\\wbmbitspixel1\\wbmplanes1\\wbmwidthbytes2 " + hexOf(mono)
             + "}d{\\pict\\pngblip 89504e470d0a1a0a0000}e{\\pict\\macpict 0011}f}";
         QTextDocument document;
@@ -321,7 +326,8 @@ private slots:
         const QList<QTextImageFormat> found = images(document);
         QCOMPARE(found.size(), 3); // the broken PNG and the Mac picture are skipped
         QCOMPARE(document.toPlainText().remove(QChar::ObjectReplacementCharacter), QStringLiteral("abcdef"));
-        QCOMPARE(RichTextImages::image(document, found.at(0).name()).convertToFormat(QImage::Format_RGB32), source);
+        QCOMPARE(RichTextImages::image(document, found.at(0).name()).convertToFormat(QImage::Format_RGB32),
+            source);
         QCOMPARE(found.at(0).width(), 24.0);
         QCOMPARE(found.at(0).height(), 4.0);
         QCOMPARE(RichTextImages::image(document, found.at(1).name()).size(), source.size());
@@ -336,12 +342,17 @@ private slots:
     void brokenDeviceBitmaps_data()
     {
         QTest::addColumn<QByteArray>("rtf");
-        QTest::newRow("too few bytes") << QByteArray("{\\rtf1{\\pict\\wbitmap0\\picw64\\pich64\\wbmbitspixel1 00ff}}");
-        QTest::newRow("huge size") << QByteArray("{\\rtf1{\\pict\\wbitmap0\\picw2000000000\\pich2000000000 00}}");
-        QTest::newRow("odd depth") << QByteArray("{\\rtf1{\\pict\\wbitmap0\\picw2\\pich2\\wbmbitspixel7 00000000}}");
-        QTest::newRow("short stride") << QByteArray("{\\rtf1{\\pict\\wbitmap0\\picw64\\pich1\\wbmwidthbytes1 00}}");
+        QTest::newRow("too few bytes")
+            << QByteArray("{\\rtf1{\\pict\\wbitmap0\\picw64\\pich64\\wbmbitspixel1 00ff}}");
+        QTest::newRow("huge size") << QByteArray(
+            "{\\rtf1{\\pict\\wbitmap0\\picw2000000000\\pich2000000000 00}}");
+        QTest::newRow("odd depth") << QByteArray(
+            "{\\rtf1{\\pict\\wbitmap0\\picw2\\pich2\\wbmbitspixel7 00000000}}");
+        QTest::newRow("short stride")
+            << QByteArray("{\\rtf1{\\pict\\wbitmap0\\picw64\\pich1\\wbmwidthbytes1 00}}");
         QTest::newRow("dib header only") << QByteArray("{\\rtf1{\\pict\\dibitmap0 28000000}}");
-        QTest::newRow("dib header lies") << QByteArray("{\\rtf1{\\pict\\dibitmap0 ffffff7f0000000000000000}}");
+        QTest::newRow("dib header lies")
+            << QByteArray("{\\rtf1{\\pict\\dibitmap0 ffffff7f0000000000000000}}");
     }
 
     void brokenDeviceBitmaps()

@@ -28,7 +28,8 @@ private slots:
     {
         QTextDocument original;
         QTextCursor cursor(&original);
-        const QString text = QStringLiteral("smile \U0001F600, \u00a0nbsp, \u2011 {braces} \\ back\tslash \u0152\u0416");
+        const QString text
+            = QStringLiteral("smile \U0001F600, \u00a0nbsp, \u2011 {braces} \\ back\tslash \u0152\u0416");
         cursor.insertText(text, charFormat(QStringLiteral("Odd {Face}; Name"), 11));
         const QByteArray rtf = RtfWriter::write(original);
         for (const char c : rtf)
@@ -52,7 +53,7 @@ private slots:
         QCOMPARE(read.toPlainText(), original.toPlainText());
         for (QTextBlock a = original.begin(), b = read.begin(); a.isValid(); a = a.next(), b = b.next()) {
             QCOMPARE(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask,
-                     a.blockFormat().alignment() & Qt::AlignHorizontal_Mask);
+                a.blockFormat().alignment() & Qt::AlignHorizontal_Mask);
             QCOMPARE(b.text(), a.text());
             for (int i = 0; i < a.length() - 1; ++i) {
                 QTextCursor ca(&original);
@@ -77,7 +78,7 @@ private slots:
                     QCOMPARE(ib.width(), ia.width());
                     QCOMPARE(ib.height(), ia.height());
                     QCOMPARE(RichTextImages::image(read, ib.name()).convertToFormat(QImage::Format_RGB32),
-                             testPicture());
+                        testPicture());
                 }
             }
         }
