@@ -20,7 +20,7 @@ struct MainWindowEnvironment
 {
     QTemporaryDir home;
     ScriptedDialogs dialogs;
-    CommonDialogs::Override answers {dialogs};
+    CommonDialogs::Override answers { dialogs };
 
     // The data folder inside the given folder, or among the temporary files.
     explicit MainWindowEnvironment(const QString &folder = {})
@@ -35,7 +35,8 @@ struct MainWindowEnvironment
     QString path(const QString &name) const { return QDir(home.path()).filePath(name); }
 
     // A calendar file of the given layout and month, written by the program's writer.
-    QString writeCalendar(const QString &name, int layout, int month, int year, const QString &title = {}) const
+    QString writeCalendar(
+        const QString &name, int layout, int month, int year, const QString &title = {}) const
     {
         CalendarPage page;
         page.resetToDefaultStyle();
