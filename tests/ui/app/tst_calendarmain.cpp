@@ -135,8 +135,12 @@ void TestCalendarMain::scrollAreaFollowsPage()
         if (holder == page + QSize(10, 10) && panel->pos() == QPoint(5, 5))
             return {};
         return QStringLiteral("page %1x%2 at (%3, %4) in %5x%6")
-            .arg(page.width()).arg(page.height()).arg(panel->x()).arg(panel->y())
-            .arg(holder.width()).arg(holder.height());
+            .arg(page.width())
+            .arg(page.height())
+            .arg(panel->x())
+            .arg(panel->y())
+            .arg(holder.width())
+            .arg(holder.height());
     };
     QVERIFY2(misfit().isEmpty(), qPrintable(misfit()));
     panel->page().setCalendarLayout(loFullCalendar); // portrait: taller

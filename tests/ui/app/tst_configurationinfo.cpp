@@ -42,8 +42,8 @@ private slots:
 
     void copiesTheReportToTheClipboard()
     {
-        const QStringList report {QStringLiteral("Monday"), QString(), QStringLiteral("[Product]"),
-                                  QStringLiteral("Program:     \tDatewright")};
+        const QStringList report { QStringLiteral("Monday"), QString(), QStringLiteral("[Product]"),
+            QStringLiteral("Program:     \tDatewright") };
         TConfigurationInfo dialog(report);
         QGuiApplication::clipboard()->setText(QStringLiteral("something else"));
         dialog.findChild<QPushButton *>(QStringLiteral("Button1"))->click();
@@ -51,7 +51,8 @@ private slots:
         QCOMPARE(m_env->dialogs.messages.size(), 1);
         QCOMPARE(m_env->dialogs.messages.first().kind, QStringLiteral("information"));
         QCOMPARE(m_env->dialogs.messages.first().title, QStringLiteral("Configuration Information"));
-        QCOMPARE(m_env->dialogs.messages.first().text, QStringLiteral("Information copied to Windows clipboard"));
+        QCOMPARE(
+            m_env->dialogs.messages.first().text, QStringLiteral("Information copied to Windows clipboard"));
         dialog.findChild<QPushButton *>(QStringLiteral("Button2"))->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
@@ -80,7 +81,8 @@ private slots:
         QVERIFY(lines.contains(QStringLiteral("LastZoom:    \t60/30")));
         QVERIFY(lines.contains(QStringLiteral("DeFFont      \tArial,10,0,0,0,0")));
         // This computer's memory is there, with a load between 0 and 100.
-        const QString load = lines.filter(QStringLiteral("Memory Load: \t")).value(0).section(QLatin1Char('\t'), 1);
+        const QString load
+            = lines.filter(QStringLiteral("Memory Load: \t")).value(0).section(QLatin1Char('\t'), 1);
         QVERIFY(load.toInt() >= 0 && load.toInt() <= 100 && !load.isEmpty());
     }
 };

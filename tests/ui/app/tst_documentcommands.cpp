@@ -37,7 +37,11 @@ QAction *recentEntry(const TCalendarMain &main, int position)
 class PaintWatch : public QObject
 {
 public:
-    explicit PaintWatch(QWidget *window) : m_window(window) { qApp->installEventFilter(this); }
+    explicit PaintWatch(QWidget *window)
+        : m_window(window)
+    {
+        qApp->installEventFilter(this);
+    }
     bool painted = false;
 
 protected:
@@ -98,7 +102,8 @@ private slots:
         QTest::qWait(50);
         if (!main.PrinterReady()) {
             QCOMPARE(m_env->dialogs.messages.size(), 1);
-            QVERIFY(m_env->dialogs.messages.first().text.endsWith("Unable to perform printer related operations"));
+            QVERIFY(m_env->dialogs.messages.first().text.endsWith(
+                "Unable to perform printer related operations"));
         }
         QVERIFY(!main.menus().Printbutton->isEnabled());
     }
@@ -114,7 +119,7 @@ private slots:
         QTest::qWait(50);
         if (main.PrinterReady())
             QSKIP("This machine has a default printer: no message to wait for.");
-        QCOMPARE(dialogs.drawnBeforeMessage, QList<bool> {true});
+        QCOMPARE(dialogs.drawnBeforeMessage, QList<bool> { true });
     }
 
     void saveAsProposesMonthAndYearWritesAtScaleOneAndTheNewestReopens()
@@ -211,8 +216,8 @@ private slots:
         QString error;
         QVERIFY2(CalendarFile::load(m_env->path("again.DWF"), page, &reread, &error), qPrintable(error));
         QCOMPARE(reread.componentCount(), 1);
-        QCOMPARE(static_cast<TVGraphicControl *>(reread.components().front())->boundsRect(),
-                 label->boundsRect());
+        QCOMPARE(
+            static_cast<TVGraphicControl *>(reread.components().front())->boundsRect(), label->boundsRect());
 
         QTimer::singleShot(0, [] {
             auto *dialog = qobject_cast<TCalendarProperties *>(QApplication::activeModalWidget());
@@ -231,9 +236,9 @@ private slots:
         const QString b = m_env->writeCalendar("b.DWF", 0, 2, 2026);
         main.OpenCalendarFile(a);
         main.OpenCalendarFile(b);
-        QCOMPARE(main.recentFiles()->files(), QStringList({b, a}));
+        QCOMPARE(main.recentFiles()->files(), QStringList({ b, a }));
         main.recentFiles()->Add(a.toUpper());
-        QCOMPARE(main.recentFiles()->files(), QStringList({a.toUpper(), b}));
+        QCOMPARE(main.recentFiles()->files(), QStringList({ a.toUpper(), b }));
         QVERIFY(recentEntry(main, 1));
         QCOMPARE(recentEntry(main, 1)->text(), QStringLiteral("&1 ") + a.toUpper());
     }
@@ -249,7 +254,7 @@ private slots:
         QFile::remove(gone);
         recentEntry(main, 2)->trigger();
         QVERIFY(m_env->messageTexts().contains("File " + gone + " no longer exists"));
-        QCOMPARE(main.recentFiles()->files(), QStringList({kept}));
+        QCOMPARE(main.recentFiles()->files(), QStringList({ kept }));
         QVERIFY(!recentEntry(main, 2));
         // The calendar on screen is untouched by the missing file.
         QCOMPARE(main.CalendarFileName(), kept);
@@ -282,12 +287,12 @@ private slots:
         writeFile(bad, QByteArray("TPF0 this is not a calendar"));
         main.OpenCalendarFile(bad);
         QCOMPARE(m_env->dialogs.messages.last().text,
-                 "Unable to open " + bad + ". Possibly \rcorrupted, possibly not a Calendar file");
+            "Unable to open " + bad + ". Possibly \rcorrupted, possibly not a Calendar file");
         QCOMPARE(main.CalendarFileName(), good);
         QCOMPARE(main.calendarPanel()->page().userTitle(), QStringLiteral("Summer"));
         QVERIFY(main.pageShown());
         QVERIFY(main.Modified());
-        QCOMPARE(main.recentFiles()->files(), QStringList({good}));
+        QCOMPARE(main.recentFiles()->files(), QStringList({ good }));
     }
 
     void openRefusesOtherExtensionsAndNoKeepsTheChanges()
@@ -299,7 +304,7 @@ private slots:
         m_env->dialogs.openNames << m_env->path("style.DWS");
         main.Open1Click(); // "Save changes?" answered No: the command goes on
         QCOMPARE(m_env->dialogs.messages.at(m_env->dialogs.messages.size() - 2).text,
-                 QStringLiteral("Save changes?"));
+            QStringLiteral("Save changes?"));
         QCOMPARE(m_env->dialogs.messages.last().text, QStringLiteral("Must be a Calendar file (*.DWF)"));
         QCOMPARE(m_env->dialogs.fileRequests.last().title, QStringLiteral("Open Calendar File"));
         QVERIFY(main.Modified());
@@ -427,12 +432,12 @@ private slots:
         QCOMPARE(main.CalendarFileName(), given);
 
         const QString other = m_env->writeCalendar("other.DWF", 0, 3, 2026);
-        main.activateFromOtherStart({other});
+        main.activateFromOtherStart({ other });
         QCOMPARE(main.CalendarFileName(), other);
 
         const QString dropped = m_env->writeCalendar("dropped.DWF", 0, 4, 2026);
         QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(dropped)});
+        data.setUrls({ QUrl::fromLocalFile(dropped) });
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&main, &enter);
         QVERIFY(enter.isAccepted());
@@ -441,7 +446,7 @@ private slots:
         QTRY_COMPARE(main.CalendarFileName(), dropped);
 
         QMimeData picture;
-        picture.setUrls({QUrl::fromLocalFile(m_env->path("photo.png"))});
+        picture.setUrls({ QUrl::fromLocalFile(m_env->path("photo.png")) });
         QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &picture, Qt::LeftButton, Qt::NoModifier);
         refused.setAccepted(false);
         QApplication::sendEvent(&main, &refused);

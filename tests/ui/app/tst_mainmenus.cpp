@@ -32,20 +32,19 @@ private slots:
         QMainWindow window;
         const MainMenus menus = MainMenus::build(&window);
         QCOMPARE(captions(menus.FileMenu),
-                 QStringList({"&New ", "&Open", "-", "&Save ", "Save &As...", "Save As Bitmap File",
-                              "Save As JPG File", "-", "&Properties", "User Defined Title", "&Cancel Changes",
-                              "Clear &All Cell Contents", "&Default Editor Font", "-",
-                              "Fill Calendar with Recurring Dates", "Edit Recurring Dates", "-", "P&rint Calendar",
-                              "Print Set&up", "-", "E&xit"}));
+            QStringList({ "&New ", "&Open", "-", "&Save ", "Save &As...", "Save As Bitmap File",
+                "Save As JPG File", "-", "&Properties", "User Defined Title", "&Cancel Changes",
+                "Clear &All Cell Contents", "&Default Editor Font", "-", "Fill Calendar with Recurring Dates",
+                "Edit Recurring Dates", "-", "P&rint Calendar", "Print Set&up", "-", "E&xit" }));
         QCOMPARE(menus.mnuSave->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-        QCOMPARE(captions(menus.mnuOnLine), QStringList({"Visit Our Internet Website"}));
+        QCOMPARE(captions(menus.mnuOnLine), QStringList({ "Visit Our Internet Website" }));
         QCOMPARE(captions(menus.Help1),
-                 QStringList({"&Contents", "&About", "&Show Hints", "Configuration Information"}));
+            QStringList({ "&Contents", "&About", "&Show Hints", "Configuration Information" }));
         QVERIFY(menus.mnuShowHint->isChecked());
         QStringList topLevel;
         for (const QAction *action : window.menuBar()->actions())
             topLevel << action->text();
-        QCOMPARE(topLevel, QStringList({"&File", "&Online", "&Help"}));
+        QCOMPARE(topLevel, QStringList({ "&File", "&Online", "&Help" }));
     }
 
     void toolBarHintsAndTheExclusiveDrawingTools()
@@ -54,7 +53,8 @@ private slots:
         const MainMenus menus = MainMenus::build(&window);
         QCOMPARE(menus.ZoomPlusButton->toolTip(), QStringLiteral("Zoom In"));
         QCOMPARE(menus.PropertiesButton->toolTip(), QStringLiteral("Set/change Properties for the calendar"));
-        QCOMPARE(menus.DrawRichText->toolTip(), QStringLiteral("Rich Text tool \nMixed fonts, colors and styles"));
+        QCOMPARE(
+            menus.DrawRichText->toolTip(), QStringLiteral("Rich Text tool \nMixed fonts, colors and styles"));
         QCOMPARE(menus.ShowHideIconTool->text(), QStringLiteral("Show Icon Tool"));
         QVERIFY(menus.ShowHideIconTool->minimumWidth() >= 96);
 
@@ -72,7 +72,7 @@ private slots:
         QVERIFY(save->font().bold());
         QCOMPARE(save->palette().color(QPalette::ButtonText), QColor(0, 128, 0));
         QCOMPARE(menus.Panel3->widgetForAction(menus.CancelButton)->palette().color(QPalette::ButtonText),
-                 QColor(255, 0, 0));
+            QColor(255, 0, 0));
     }
 };
 

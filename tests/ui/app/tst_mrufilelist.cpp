@@ -39,16 +39,18 @@ private slots:
         TMRUFileList recent;
         recent.setAutoSave(false);
         recent.setFileMenu(&fileMenu);
-        QCOMPARE(captions(fileMenu), QStringList({"&Open", "E&xit"})); // empty: no separator
+        QCOMPARE(captions(fileMenu), QStringList({ "&Open", "E&xit" })); // empty: no separator
 
         recent.Add("/home/a/One.DWF");
         recent.Add("/home/a/R&D.DWF");
-        QCOMPARE(captions(fileMenu), QStringList({"&Open", "E&xit", "-", "&1 /home/a/R&&D.DWF", "&2 /home/a/One.DWF"}));
+        QCOMPARE(captions(fileMenu),
+            QStringList({ "&Open", "E&xit", "-", "&1 /home/a/R&&D.DWF", "&2 /home/a/One.DWF" }));
         recent.Add("/HOME/A/one.dwf");
-        QCOMPARE(captions(fileMenu), QStringList({"&Open", "E&xit", "-", "&1 /HOME/A/one.dwf", "&2 /home/a/R&&D.DWF"}));
+        QCOMPARE(captions(fileMenu),
+            QStringList({ "&Open", "E&xit", "-", "&1 /HOME/A/one.dwf", "&2 /home/a/R&&D.DWF" }));
 
         recent.setUseSubmenu(true);
-        QCOMPARE(captions(fileMenu), QStringList({"&Open", "E&xit", "-", "Reopen"}));
+        QCOMPARE(captions(fileMenu), QStringList({ "&Open", "E&xit", "-", "Reopen" }));
         recent.setUseSubmenu(false);
 
         recent.BeginUpdate();
@@ -69,10 +71,10 @@ private slots:
         recent.Add("/kept.DWF");
         QStringList seenInHandler;
         connect(&recent, &TMRUFileList::OnMRUItemClick, this,
-                [&](QAction *, const QString &name) { seenInHandler = QStringList(recent.files()) << name; });
+            [&](QAction *, const QString &name) { seenInHandler = QStringList(recent.files()) << name; });
         fileMenu.actions().at(3)->trigger(); // "&2 /gone.DWF"
-        QCOMPARE(seenInHandler, QStringList({"/kept.DWF", "/gone.DWF"}));
-        QCOMPARE(captions(fileMenu), QStringList({"E&xit", "-", "&1 /kept.DWF"}));
+        QCOMPARE(seenInHandler, QStringList({ "/kept.DWF", "/gone.DWF" }));
+        QCOMPARE(captions(fileMenu), QStringList({ "E&xit", "-", "&1 /kept.DWF" }));
     }
 
     void storedAsF0ToF4InItsSection()
@@ -86,12 +88,12 @@ private slots:
         recent.setAutoSaveKey("MRU");
         recent.setFileMenu(&fileMenu);
         QVERIFY(recent.Load());
-        QCOMPARE(recent.files(), QStringList({"/old.DWF", "/older.DWF"}));
+        QCOMPARE(recent.files(), QStringList({ "/old.DWF", "/older.DWF" }));
         for (int i = 1; i <= 6; ++i)
             recent.Add(QStringLiteral("/cal%1.DWF").arg(i));
         QVERIFY(recent.Save());
         QCOMPARE(IniFile(ini).sectionLines("MRU"),
-                 QStringList({"F0=/cal6.DWF", "F1=/cal5.DWF", "F2=/cal4.DWF", "F3=/cal3.DWF", "F4=/cal2.DWF"}));
+            QStringList({ "F0=/cal6.DWF", "F1=/cal5.DWF", "F2=/cal4.DWF", "F3=/cal3.DWF", "F4=/cal2.DWF" }));
         QCOMPARE(IniFile(ini).readInteger("Hints", "On", 0), 1);
 
         // The list stores itself at destruction only when asked to.
@@ -101,7 +103,7 @@ private slots:
             automatic.setAutoSaveKey("MRU");
             automatic.Add("/auto.DWF");
         }
-        QCOMPARE(IniFile(ini).sectionLines("MRU"), QStringList({"F0=/auto.DWF"}));
+        QCOMPARE(IniFile(ini).sectionLines("MRU"), QStringList({ "F0=/auto.DWF" }));
     }
 };
 

@@ -17,9 +17,10 @@ private slots:
         QSignalSpy requests(&first, &SingleInstance::activationRequested);
 
         SingleInstance second(key);
-        QVERIFY(!second.start({QStringLiteral("/home/me/Dec2026.DWF")}));
+        QVERIFY(!second.start({ QStringLiteral("/home/me/Dec2026.DWF") }));
         QVERIFY(requests.wait(5000));
-        QCOMPARE(requests.first().first().toStringList(), QStringList({QStringLiteral("/home/me/Dec2026.DWF")}));
+        QCOMPARE(
+            requests.first().first().toStringList(), QStringList({ QStringLiteral("/home/me/Dec2026.DWF") }));
 
         SingleInstance third(key);
         QVERIFY(!third.start({}));
