@@ -106,8 +106,8 @@ void TestSetTimeDialog::okReturnsTheChosenTime()
         dialog.hourCell(14)->click();
         dialog.minuteCell(5)->click();
         const QList<QPushButton *> buttons = dialog.findChildren<QPushButton *>();
-        const auto ok = std::find_if(buttons.begin(), buttons.end(),
-                                     [](QPushButton *b) { return b->text() == QLatin1String("&Ok"); });
+        const auto ok = std::find_if(
+            buttons.begin(), buttons.end(), [](QPushButton *b) { return b->text() == QLatin1String("&Ok"); });
         QVERIFY(ok != buttons.end());
         (*ok)->click();
     });
