@@ -18,8 +18,9 @@
 
 namespace {
 
-const QByteArray kSample = "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Times New Roman;}}{\\colortbl;\\red255\\green0\\blue0;}"
-                           "\\pard\\qc\\li300 \\f0\\fs20 Ten {\\f1\\fs32\\b\\cf1 sixteen}\\par\\pard\\qr right}";
+const QByteArray kSample
+    = "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Times New Roman;}}{\\colortbl;\\red255\\green0\\blue0;}"
+      "\\pard\\qc\\li300 \\f0\\fs20 Ten {\\f1\\fs32\\b\\cf1 sixteen}\\par\\pard\\qr right}";
 
 // The writer's form of a text, for comparing texts by content.
 QByteArray normalized(const QByteArray &rtf)

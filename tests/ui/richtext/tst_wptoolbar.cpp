@@ -58,7 +58,8 @@ private slots:
         QVERIFY(cursor.charFormat().fontUnderline());
         QCOMPARE(cursor.charFormat().fontPointSize(), 7.0); // 14 pt shown at 50%
         QCOMPARE(cursor.charFormat().foreground().color(), QColor(Qt::red));
-        QCOMPARE(editor.document()->begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(editor.document()->begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+            Qt::AlignHCenter);
         bar.rightAction()->trigger();
         QCOMPARE(editor.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     }
