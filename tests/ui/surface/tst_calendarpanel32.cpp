@@ -24,12 +24,12 @@ struct CellHit
     const int d0 = titleBottom + 1 + int(1.5 * qAbs(page.headersFont().pixelHeight(zoom)));
     const int cw = (r.right - 1 - r.left) / 7, rh = (r.bottom - 1 - d0) / 6;
     const int left0 = r.left + column * cw + 1, top = d0 + row * rh + 1;
-    return {left0 + 4, top, left0 + cw - 7, top + rh - 2};
+    return { left0 + 4, top, left0 + cw - 7, top + rh - 2 };
 }
 
 [[nodiscard]] QPoint centreOf(const TRect &r)
 {
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    return { (r.left + r.right) / 2, (r.top + r.bottom) / 2 };
 }
 
 // A shown, painted panel whose cell events are recorded.
@@ -39,8 +39,10 @@ public:
     explicit PanelFixture(float scale)
     {
         m_panel.SetScale(scale);
-        m_panel.page().ClickedInCellEvent = [this](const TRect &total, const TRect &free, int cell, int day,
-                                                   TWPRtfStorage &) { hits.push_back({total, free, cell, day}); };
+        m_panel.page().ClickedInCellEvent
+            = [this](const TRect &total, const TRect &free, int cell, int day, TWPRtfStorage &) {
+                  hits.push_back({ total, free, cell, day });
+              };
         m_panel.page().OnClickedHeader = [this] { ++headerClicks; };
         m_panel.page().OnClick = [this] { ++plainClicks; };
     }
