@@ -24,7 +24,8 @@ private:
     QString section() const
     {
         const int ppi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch());
-        return ppi > 96 ? QStringLiteral("TPlacedForm_Placement%1").arg(ppi) : QStringLiteral("TPlacedForm_Placement");
+        return ppi > 96 ? QStringLiteral("TPlacedForm_Placement%1").arg(ppi)
+                        : QStringLiteral("TPlacedForm_Placement");
     }
 
 private slots:
@@ -32,10 +33,11 @@ private slots:
     {
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
         const QString path = m_dir.filePath("fit.ini");
-        writeFile(path, QStringLiteral("[%1]\nLeft=100\nTop=40\nRight=%2\nBottom=240\nMaximized=0\n")
-                            .arg(section())
-                            .arg(screen.width() + 50)
-                            .toUtf8());
+        writeFile(path,
+            QStringLiteral("[%1]\nLeft=100\nTop=40\nRight=%2\nBottom=240\nMaximized=0\n")
+                .arg(section())
+                .arg(screen.width() + 50)
+                .toUtf8());
         IniFile ini(path);
         TPlacedForm form;
         QVERIFY(FormPlacement::RestoreWindowPlacement(&form, ini));
@@ -47,7 +49,8 @@ private slots:
     void withoutABottomTheWindowIsCentredAndTheSectionWritten()
     {
         const QString path = m_dir.filePath("centre.ini");
-        writeFile(path, QStringLiteral("[%1]\nLeft=10\nTop=10\nRight=300\nBottom=0\n").arg(section()).toUtf8());
+        writeFile(
+            path, QStringLiteral("[%1]\nLeft=10\nTop=10\nRight=300\nBottom=0\n").arg(section()).toUtf8());
         IniFile ini(path);
         QWidget main;
         main.setGeometry(100, 100, 600, 400);

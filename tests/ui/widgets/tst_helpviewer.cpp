@@ -13,8 +13,8 @@ class TestHelpViewer : public QObject
 private slots:
     void everyTopicTheDialogsOpenHasAPage()
     {
-        for (int topic : {2100, 2101, 2102, 2103, 2104, 2105, 2106, 2107, 2108, 3109, 40003, 40004, 40008, 40012,
-                          40013, 40014, 40015}) {
+        for (int topic : { 2100, 2101, 2102, 2103, 2104, 2105, 2106, 2107, 2108, 3109, 40003, 40004, 40008,
+                 40012, 40013, 40014, 40015 }) {
             const QString file = HelpViewer::topicFile(topic);
             QVERIFY2(file.endsWith(QStringLiteral("topic-%1.html").arg(topic)), qPrintable(file));
         }
@@ -26,7 +26,7 @@ private slots:
     {
         const QDir folder = QFileInfo(HelpViewer::contentsFile()).dir();
         const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+)\""));
-        const auto pages = folder.entryList({"*.html"});
+        const auto pages = folder.entryList({ "*.html" });
         QVERIFY(pages.size() > 15);
         for (const QString &page : pages) {
             QFile file(folder.filePath(page));
