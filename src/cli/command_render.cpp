@@ -13,17 +13,20 @@ const QString kZoom = QStringLiteral("zoom");
 
 void addRenderOptions(QCommandLineParser &parser)
 {
-    parser.addOption({kZoom, QStringLiteral("Zoom for pictures, 0.1 to 4 (default 1)."), QStringLiteral("Z")});
+    parser.addOption(
+        { kZoom, QStringLiteral("Zoom for pictures, 0.1 to 4 (default 1)."), QStringLiteral("Z") });
 }
 
 int runRender(const QCommandLineParser &parser, const QStringList &arguments)
 {
     if (arguments.isEmpty() || arguments.size() > 2)
-        return CliSupport::fail(QStringLiteral("render needs the name of the file to write\n") + CliCommands::usage());
+        return CliSupport::fail(
+            QStringLiteral("render needs the name of the file to write\n") + CliCommands::usage());
     const QString out = arguments.last();
     PageExport::Format format;
     if (!PageExport::formatFromFileName(out, &format))
-        return CliSupport::fail(QStringLiteral("Cannot save %1: use a name ending in .png, .bmp, .jpg or .pdf").arg(out));
+        return CliSupport::fail(
+            QStringLiteral("Cannot save %1: use a name ending in .png, .bmp, .jpg or .pdf").arg(out));
     float zoom = 1.0f;
     if (parser.isSet(kZoom)) {
         bool ok = false;
@@ -34,19 +37,20 @@ int runRender(const QCommandLineParser &parser, const QStringList &arguments)
     }
     auto document = std::make_unique<CliDocument>();
     QString error;
-    if (!CliSupport::prepareDocument(parser, arguments.size() == 2 ? arguments.first() : QString(), *document,
-                                     &error))
+    if (!CliSupport::prepareDocument(
+            parser, arguments.size() == 2 ? arguments.first() : QString(), *document, &error))
         return CliSupport::fail(error);
     CliSupport::warnIfDamaged(*document, arguments.first());
-    CalendarPage &page = document->page;
+    const CalendarPage &page = document->calendar.page();
+    const TComponent *objects = &document->calendar.objects();
     const bool saved = format == PageExport::Format::Pdf
-        ? PageExport::savePdf(page, out, &error)
-        : PageExport::saveImage(PageExport::picture(page, zoom), out, format, &error);
+        ? PageExport::savePdf(page, objects, out, &error)
+        : PageExport::saveImage(PageExport::picture(page, objects, zoom), out, format, &error);
     return saved ? 0 : CliSupport::fail(error);
 }
 
-const CliCommandRegistration registration({QStringLiteral("render"),
-                                           QStringLiteral("render [FILE.DWF|FILE.DWS] OUT.png|.bmp|.jpg|.pdf [--zoom Z] [options]"),
-                                           addRenderOptions, runRender});
+const CliCommandRegistration registration({ QStringLiteral("render"),
+    QStringLiteral("render [FILE.DWF|FILE.DWS] OUT.png|.bmp|.jpg|.pdf [--zoom Z] [options]"),
+    addRenderOptions, runRender });
 
 } // namespace

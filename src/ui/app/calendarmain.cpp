@@ -33,8 +33,9 @@ QWidget *pageHolder(QWidget *page, QLabel *noCalendar)
     layout->setContentsMargins(5, 5, 5, 5);
     layout->addWidget(page, 0, Qt::AlignLeft | Qt::AlignTop);
     noCalendar->setObjectName(QStringLiteral("NoCalendarHint"));
-    noCalendar->setText(QStringLiteral("No calendar is open.\n\n"
-                                       "Choose File > New to design one, or File > Open to open a saved one."));
+    noCalendar->setText(
+        QStringLiteral("No calendar is open.\n\n"
+                       "Choose File > New to design one, or File > Open to open a saved one."));
     noCalendar->setAlignment(Qt::AlignCenter);
     noCalendar->setForegroundRole(QPalette::BrightText);
     noCalendar->setMargin(40);
@@ -53,6 +54,7 @@ TCalendarMain::TCalendarMain(QWidget *parent)
     setWindowTitle(QStringLiteral("Datewright"));
     setAcceptDrops(true);
     CalendarPanel->setObjectName(QStringLiteral("CalendarPanel"));
+    CalendarPanel->setPlacedObjects(&m_placedObjects);
     ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
     ScrollBox2->setWidget(pageHolder(CalendarPanel, m_noCalendarHint = new QLabel));
     ScrollBox2->setWidgetResizable(false);
@@ -73,6 +75,8 @@ TCalendarMain::TCalendarMain(QWidget *parent)
 TCalendarMain::~TCalendarMain()
 {
     qApp->removeEventFilter(this);
+    // The objects are freed before the page widget that shows them.
+    CalendarPanel->setPlacedObjects(nullptr);
     if (FormPlacement::mainWindow() == this)
         FormPlacement::setMainWindow(nullptr);
 }
@@ -108,10 +112,10 @@ void TCalendarMain::connectCommands()
     connect(m.mnuUserTitle, &QAction::triggered, this, &TCalendarMain::mnuUserTitleClick);
     connect(m.mnuCancelChanges, &QAction::triggered, this, &TCalendarMain::mnuCancelChangesClick);
     connect(m.mnuClearAllCellContents, &QAction::triggered, m_cellEditing,
-            &TCellEditBridge::mnuClearAllCellContentsClick);
+        &TCellEditBridge::mnuClearAllCellContentsClick);
     connect(m.DefaultEditorFont1, &QAction::triggered, this, &TCalendarMain::DefaultEditorFont1Click);
     connect(m.mnuFillCalendarwithRecurringDates, &QAction::triggered, this,
-            &TCalendarMain::mnuFillCalendarwithRecurringDatesClick);
+        &TCalendarMain::mnuFillCalendarwithRecurringDatesClick);
     connect(m.mnuEditrecurringDates, &QAction::triggered, this, &TCalendarMain::mnuEditrecurringDatesClick);
     connect(m.Exit1, &QAction::triggered, this, &TCalendarMain::Exit1Click);
     connect(m.VisitOurInternetW1, &QAction::triggered, this, &TCalendarMain::VisitOurInternetW1Click);
@@ -127,7 +131,8 @@ void TCalendarMain::connectCommands()
     connect(m.drawingTools, &QActionGroup::triggered, this, [this](QAction *tool) {
         CalendarPanel->page().setPanelState(static_cast<TLPanelState>(tool->data().toInt()));
     });
-    connect(m.ConfigurationInformation1, &QAction::triggered, this, &TCalendarMain::ConfigurationInformation1Click);
+    connect(m.ConfigurationInformation1, &QAction::triggered, this,
+        &TCalendarMain::ConfigurationInformation1Click);
 }
 
 // --- calendars from outside: another start, a drop -----------------------------

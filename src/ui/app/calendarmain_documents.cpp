@@ -53,7 +53,8 @@ QString TCalendarMain::proposedFileName() const
 bool TCalendarMain::CheckSaveNeeded()
 {
     closeCellEditor();
-    if (!m_modified || !CommonDialogs::AskYesNo(this, QStringLiteral("Save changes?"), QStringLiteral("Save")))
+    if (!m_modified
+        || !CommonDialogs::AskYesNo(this, QStringLiteral("Save changes?"), QStringLiteral("Save")))
         return true;
     if (m_calendarFileName.isEmpty()) {
         mnuSaveAsClick();
@@ -126,7 +127,8 @@ void TCalendarMain::OpenCalendarFile(const QString &fileName)
     QString unreadable;
     CalendarFile::ReadReport report;
     if (!QFileInfo::exists(fileName)) {
-        CommonDialogs::ShowInformation(this, QStringLiteral("File ") + fileName + QStringLiteral(" no longer exists"));
+        CommonDialogs::ShowInformation(
+            this, QStringLiteral("File ") + fileName + QStringLiteral(" no longer exists"));
     } else {
         BusyCursor busy;
         if (CalendarPanel->scale() != 1.0f)
@@ -149,8 +151,9 @@ void TCalendarMain::OpenCalendarFile(const QString &fileName)
         CommonDialogs::ShowInformation(
             this, QStringLiteral("Unable to open %1: %2").arg(fileName, unreadable));
     else if (!opened && QFileInfo::exists(fileName))
-        CommonDialogs::ShowInformation(this, QStringLiteral("Unable to open ") + fileName
-                                                 + QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar file"));
+        CommonDialogs::ShowInformation(this,
+            QStringLiteral("Unable to open ") + fileName
+                + QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar file"));
 
     QCoreApplication::processEvents();
     showPage(!m_calendarFileName.isEmpty());
@@ -200,7 +203,7 @@ bool TCalendarMain::SaveCalendarFile(const QString &fileName)
     SetCaption();
     if (!saved)
         CommonDialogs::current().warning(this, QStringLiteral("Datewright"),
-                                         QStringLiteral("Unable to save %1.\n%2").arg(fileName, error));
+            QStringLiteral("Unable to save %1.\n%2").arg(fileName, error));
     return saved;
 }
 
@@ -215,7 +218,8 @@ void TCalendarMain::mnuSaveAsClick()
     CommonDialogs::FileRequest request;
     request.title = QStringLiteral("Save Calendar File");
     request.folder = startFolder(m_calendarFileName);
-    request.fileName = m_calendarFileName.isEmpty() ? proposedFileName() : QFileInfo(m_calendarFileName).fileName();
+    request.fileName
+        = m_calendarFileName.isEmpty() ? proposedFileName() : QFileInfo(m_calendarFileName).fileName();
     request.filter = QStringLiteral("Calendar File (*.DWF *.dwf)");
     request.defaultSuffix = QStringLiteral("DWF");
     request.confirmOverwrite = true;
@@ -254,7 +258,8 @@ void TCalendarMain::saveImageAs(bool jpeg)
     request.fileName = m_calendarFileName.isEmpty()
         ? proposedFileName().chopped(4) + extension
         : QFileInfo(m_calendarFileName).completeBaseName() + extension;
-    request.filter = jpeg ? QStringLiteral("JPG File (*.JPG *.jpg)") : QStringLiteral("Bitmap File (*.BMP *.bmp)");
+    request.filter
+        = jpeg ? QStringLiteral("JPG File (*.JPG *.jpg)") : QStringLiteral("Bitmap File (*.BMP *.bmp)");
     request.defaultSuffix = extension.mid(1);
     const QString fileName = CommonDialogs::current().saveFileName(this, request);
     if (fileName.isEmpty())
@@ -262,15 +267,17 @@ void TCalendarMain::saveImageAs(bool jpeg)
     closeCellEditor();
     QString error;
     const float zoom = CalendarPanel->scale();
-    const bool saved = PageExport::saveImage(PageExport::picture(CalendarPanel->page(), zoom), fileName,
-                                             jpeg ? PageExport::Format::Jpeg : PageExport::Format::Bmp, &error);
+    const bool saved
+        = PageExport::saveImage(PageExport::picture(CalendarPanel->page(), &m_placedObjects, zoom), fileName,
+            jpeg ? PageExport::Format::Jpeg : PageExport::Format::Bmp, &error);
     if (!saved) {
         CommonDialogs::current().warning(this, QStringLiteral("Datewright"), error);
         return;
     }
     const int percent = Zoom(zoom).shownPercent();
-    CommonDialogs::ShowInformation(this, QStringLiteral("Saved as ") + fileName
-                                             + QStringLiteral("\r\rNote: the calendar has been saved at its\r"
-                                                              "current magnification level of %1%")
-                                                   .arg(percent));
+    CommonDialogs::ShowInformation(this,
+        QStringLiteral("Saved as ") + fileName
+            + QStringLiteral("\r\rNote: the calendar has been saved at its\r"
+                             "current magnification level of %1%")
+                  .arg(percent));
 }

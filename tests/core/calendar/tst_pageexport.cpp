@@ -33,24 +33,26 @@ class TestPageExport : public QObject
 private slots:
     void everyGridLineSurvivesTheSqueeze()
     {
-        for (const int layout : {0, 1, 3, 18}) for (const float zoom : {0.501f, 0.601f, 0.701f, 1.0f}) {
-            CalendarPage page;
-            page.resetToDefaultStyle();
-            page.setCalendarLayout(layout);
-            const QImage full = page.renderImage(zoom);
-            const QImage picture = PageExport::picture(page, zoom);
-            const CalendarAttributes &a = page.attributes();
-            const int left = int(96 * a.leftMarginInch * zoom);
-            const int top = int(96 * a.topMarginInch * zoom);
-            const int right = full.width() - int(96 * a.rightMarginInch * zoom);
-            const int bottom = full.height() - int(96 * a.bottomMarginInch * zoom);
-            QCOMPARE(picture.size(), QSize(right - left - 1, bottom - top - 1));
-            const QImage between = full.copy(left, top, right - left, bottom - top);
-            QVERIFY(horizontalLines(between) >= 5);
-            QCOMPARE(horizontalLines(picture), horizontalLines(between));
-            const QTransform turn = QTransform().rotate(90);
-            QCOMPARE(horizontalLines(picture.transformed(turn)), horizontalLines(between.transformed(turn)));
-        }
+        for (const int layout : { 0, 1, 3, 18 })
+            for (const float zoom : { 0.501f, 0.601f, 0.701f, 1.0f }) {
+                CalendarPage page;
+                page.resetToDefaultStyle();
+                page.setCalendarLayout(layout);
+                const QImage full = page.renderImage(zoom);
+                const QImage picture = PageExport::picture(page, nullptr, zoom);
+                const CalendarAttributes &a = page.attributes();
+                const int left = int(96 * a.leftMarginInch * zoom);
+                const int top = int(96 * a.topMarginInch * zoom);
+                const int right = full.width() - int(96 * a.rightMarginInch * zoom);
+                const int bottom = full.height() - int(96 * a.bottomMarginInch * zoom);
+                QCOMPARE(picture.size(), QSize(right - left - 1, bottom - top - 1));
+                const QImage between = full.copy(left, top, right - left, bottom - top);
+                QVERIFY(horizontalLines(between) >= 5);
+                QCOMPARE(horizontalLines(picture), horizontalLines(between));
+                const QTransform turn = QTransform().rotate(90);
+                QCOMPARE(
+                    horizontalLines(picture.transformed(turn)), horizontalLines(between.transformed(turn)));
+            }
     }
 };
 
