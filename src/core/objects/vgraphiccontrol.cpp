@@ -172,9 +172,14 @@ void TVGraphicControl::paintPlaceholder(QPainter &painter, const QRect &rect, fl
     if (!rect.isValid())
         return;
     static const QColor frame(0x1f, 0x5f, 0xbf);
+    if (rect.width() <= 2 || rect.height() <= 2) {
+        painter.fillRect(rect, frame); // too small to have an inside
+        return;
+    }
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    // A light tint tells the box from the page where the frame is hidden.
     painter.fillRect(rect, QColor(frame.red(), frame.green(), frame.blue(), 24));
     painter.setPen(QPen(frame, 0));
     painter.setBrush(Qt::NoBrush);
