@@ -1,11 +1,9 @@
 // Placed objects drawn and found as a group: where an object shows at a zoom,
 // the placeholder staying inside its box, the stacking order for drawing and
-// for hit testing, and the page with its objects as one picture.
+// for hit testing. The page with its objects is proven on real files by the
+// surface's objects test.
 #include "objects/placedobjects.h"
 #include "objects/vgraphiccontrol.h"
-
-#include "calendar/calendarpage.h"
-#include "document/calendardocument.h"
 
 #include <QPainter>
 #include <QTest>
@@ -55,7 +53,6 @@ private slots:
     void placeholderStaysInItsBox_data();
     void placeholderStaysInItsBox();
     void stackingOrder();
-    void pageWithObjects();
 };
 
 void TestObjectPainting::displayRectFromScaleOne_data()
@@ -158,25 +155,6 @@ void TestObjectPainting::stackingOrder()
     trace.clear();
     PlacedObjects::paint(painter, owner, 1.0f);
     QCOMPARE(trace, QStringList({ "top", "bottom" }));
-}
-
-void TestObjectPainting::pageWithObjects()
-{
-    // The document draws its page, then its objects; the image is the page's size.
-    CalendarDocument document;
-    document.page().resetToDefaultStyle();
-    addObject(document.objects(), QRect(300, 400, 200, 80));
-    for (const float zoom : { 1.0f, 0.601f }) {
-        const QImage plain = document.page().renderImage(zoom);
-        const QImage image = document.renderImage(zoom);
-        QCOMPARE(image.size(), plain.size());
-        const QRect box
-            = static_cast<TVGraphicControl *>(document.objects().children().front())->displayRect(zoom);
-        QVERIFY(isFrame(image.pixel(box.left(), box.center().y())));
-        QVERIFY(!isFrame(plain.pixel(box.left(), box.center().y())));
-        QCOMPARE(
-            image.pixel(box.left() - 2, box.center().y()), plain.pixel(box.left() - 2, box.center().y()));
-    }
 }
 
 QTEST_MAIN(TestObjectPainting)
