@@ -60,7 +60,7 @@ bool prepareDocument(
     const QCommandLineParser &parser, const QString &source, CliDocument &document, QString *error)
 {
     registerPlacedObjectClasses();
-    document.page.resetToDefaultStyle();
+    document.calendar.page().resetToDefaultStyle();
     if (!source.isEmpty()) {
         const bool style = isStyleSheetName(source);
         QByteArray bytes;
@@ -71,8 +71,9 @@ bool prepareDocument(
         file.open(QIODevice::ReadOnly);
         CalendarFile::ReadReport report;
         const bool read = style
-            ? StyleSheetFile::read(file, document.page, &reason, &report.version)
-            : CalendarFile::read(file, document.page, &document.objects, &reason, nullptr, &report);
+            ? StyleSheetFile::read(file, document.calendar.page(), &reason, &report.version)
+            : CalendarFile::read(
+                file, document.calendar.page(), &document.calendar.objects(), &reason, nullptr, &report);
         if (!read) {
             *error = unableToOpen(source, style);
             return false;
@@ -82,7 +83,7 @@ bool prepareDocument(
         document.damaged = report.damaged;
         document.objectsRead = report.objectsRead;
     }
-    return PageOptions::apply(parser, document.page, error);
+    return PageOptions::apply(parser, document.calendar.page(), error);
 }
 
 } // namespace CliSupport

@@ -1,16 +1,14 @@
 #pragma once
 
-#include "calendar/calendarpage.h"
-#include "stream/component.h"
+#include "document/calendardocument.h"
 
 #include <QCommandLineParser>
 #include <QString>
 
-// A page the commands work on, with the placed objects it carries.
+// The calendar the commands work on, with what its source file said of itself.
 struct CliDocument
 {
-    CalendarPage page;
-    TComponent objects; // owner and parent of the placed objects, bottom to top
+    CalendarDocument calendar;
     QString kind = QStringLiteral("calendar"); // or "style"
     int version = 4;
     // The calendar file's object list broke off after objectsRead objects.

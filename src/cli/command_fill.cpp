@@ -50,7 +50,7 @@ int runFill(const QCommandLineParser &parser, const QStringList &arguments)
             + QStringLiteral(" Not filled in place: give --out to save the filled calendar "
                              "under another name."));
     CliSupport::warnIfDamaged(*document, source);
-    CalendarPage &page = document->page;
+    CalendarPage &page = document->calendar.page();
     if (!page.layoutHasDayCells())
         return CliSupport::fail(QStringLiteral("%1 has no day cells to fill").arg(source));
     QStringList entries;
@@ -63,7 +63,7 @@ int runFill(const QCommandLineParser &parser, const QStringList &arguments)
     Preferences preferences;
     preferences.load(IniFile(Preferences::fileName()));
     RecurringFill::ApplyEntries(page, candidates, preferences.defaultEditorFont);
-    if (!CalendarFile::save(out, page, &document->objects, &error))
+    if (!CalendarFile::save(out, page, &document->calendar.objects(), &error))
         return CliSupport::fail(error);
     return 0;
 }

@@ -19,8 +19,8 @@ int runInfo(const QCommandLineParser &parser, const QStringList &arguments)
     QString error;
     if (!CliSupport::prepareDocument(parser, arguments.value(0), *document, &error))
         return CliSupport::fail(error);
-    QJsonObject description
-        = InfoJson::describe(document->page, document->kind, document->version, &document->objects);
+    QJsonObject description = InfoJson::describe(
+        document->calendar.page(), document->kind, document->version, &document->calendar.objects());
     if (document->damaged)
         description.insert("damaged", true);
     CliSupport::warnIfDamaged(*document, arguments.value(0));

@@ -20,7 +20,7 @@ int runNew(const QCommandLineParser &parser, const QStringList &arguments)
     QString error;
     if (!CliSupport::prepareDocument(parser, QString(), *document, &error))
         return CliSupport::fail(error);
-    if (!CalendarFile::save(out, document->page, &document->objects, &error))
+    if (!CalendarFile::save(out, document->calendar.page(), &document->calendar.objects(), &error))
         return CliSupport::fail(error);
     return 0;
 }

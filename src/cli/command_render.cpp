@@ -41,10 +41,11 @@ int runRender(const QCommandLineParser &parser, const QStringList &arguments)
             parser, arguments.size() == 2 ? arguments.first() : QString(), *document, &error))
         return CliSupport::fail(error);
     CliSupport::warnIfDamaged(*document, arguments.first());
-    CalendarPage &page = document->page;
+    const CalendarPage &page = document->calendar.page();
+    const TComponent *objects = &document->calendar.objects();
     const bool saved = format == PageExport::Format::Pdf
-        ? PageExport::savePdf(page, out, &error)
-        : PageExport::saveImage(PageExport::picture(page, zoom), out, format, &error);
+        ? PageExport::savePdf(page, objects, out, &error)
+        : PageExport::saveImage(PageExport::picture(page, objects, zoom), out, format, &error);
     return saved ? 0 : CliSupport::fail(error);
 }
 

@@ -4,6 +4,8 @@
 
 #include "stream/recordtable.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <cfenv>
 #include <climits>
@@ -144,4 +146,49 @@ const RecordTable &TVGraphicControl::records() const
             record("Unselectable", &C::unselectable, &C::setUnselectable, boolean),
         });
     return table;
+}
+
+QRect TVGraphicControl::displayRect(float scale) const
+{
+    // The edges are scaled rather than the sizes, so objects that touch at
+    // scale 1 touch at every zoom; truncated like the page's own rectangles,
+    // so an object lined up with a grid line stays on it.
+    const double factor = double(scale) / double(m_scale);
+    const auto at = [factor](int edge) {
+        return int(std::clamp(std::trunc(edge * factor), double(INT_MIN / 2), double(INT_MAX / 2)));
+    };
+    const TRect bounds = boundsRect();
+    return QRect(
+        QPoint(at(bounds.left), at(bounds.top)), QPoint(at(bounds.right) - 1, at(bounds.bottom) - 1));
+}
+
+void TVGraphicControl::paint(QPainter &painter, float scale) const
+{
+    paintPlaceholder(painter, displayRect(scale), scale);
+}
+
+void TVGraphicControl::paintPlaceholder(QPainter &painter, const QRect &rect, float scale) const
+{
+    if (!rect.isValid())
+        return;
+    static const QColor frame(0x1f, 0x5f, 0xbf);
+    if (rect.width() <= 2 || rect.height() <= 2) {
+        painter.fillRect(rect, frame); // too small to have an inside
+        return;
+    }
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    // A light tint tells the box from the page where the frame is hidden.
+    painter.fillRect(rect, QColor(frame.red(), frame.green(), frame.blue(), 24));
+    painter.setPen(QPen(frame, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(std::max(4, int(std::lround(9.0 * scale))));
+    painter.setFont(font);
+    const int inset = std::max(1, int(std::lround(2.0 * scale)));
+    painter.drawText(rect.adjusted(inset, inset, -inset, -inset),
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, className());
+    painter.restore();
 }

@@ -9,12 +9,16 @@
 #include "stream/component.h"
 
 #include <QObject>
+#include <QRect>
 #include <QString>
+
+class QPainter;
 
 // What every placed object shares: position and size at the display scale in
 // force, the common record properties, the bounds check that reports moves
-// and resizes, and the rescaling of its bounds. Painting, menus and mouse
-// handling are added by the surface, which listens to the signals.
+// and resizes, the rescaling of its bounds and its drawing onto any painter.
+// Menus and mouse handling are added by the surface, which listens to the
+// signals.
 //
 // The record side comes from TComponent: the owner frees the object, the
 // parent's children() is the stacking order. The QObject side only carries
@@ -62,6 +66,15 @@ public:
     void adoptScale(float x) { m_scale = x; }
 
     [[nodiscard]] const TRect &lastKnownBounds() const { return m_lastKnown; }
+
+    // What the object covers at a zoom, worked out from its bounds at scale 1
+    // each time, so showing it at any zoom never moves or resizes it.
+    [[nodiscard]] QRect displayRect(float scale) const;
+    // Draws the object at displayRect(scale); scale is device pixels per page
+    // pixel (the zoom, times the device's resolution over 96 for printers).
+    // The screen, picture export, PDF and the command line all come here.
+    // Kinds without a drawing of their own show the placeholder.
+    virtual void paint(QPainter &painter, float scale) const;
 
     // Centre on a surface of the given height (width).
     void centerVertically(int surfaceHeight);
@@ -116,6 +129,9 @@ protected:
     void invalidate() { emit repaintRequested(); }
     // Moves and resizes without running the bounds check.
     void storeBounds(int left, int top, int width, int height);
+    // A thin frame with the class name in small text, clipped to rect: the
+    // look of a kind whose own drawing does not exist yet.
+    void paintPlaceholder(QPainter &painter, const QRect &rect, float scale) const;
 
 private:
     int m_left = 0;

@@ -1,6 +1,7 @@
 #include "report/pageexport.h"
 
 #include "calendar/calendarpage.h"
+#include "objects/placedobjects.h"
 #include "platform/safefilewriter.h"
 
 #include <QBuffer>
@@ -30,9 +31,9 @@ bool formatFromFileName(const QString &fileName, Format *format)
     return true;
 }
 
-QImage picture(CalendarPage &page, float zoom)
+QImage picture(const CalendarPage &page, const TComponent *objects, float zoom)
 {
-    const QImage full = page.renderImage(zoom);
+    const QImage full = PlacedObjects::renderPage(page, objects, zoom);
     const CalendarAttributes &a = page.attributes();
     const int left = int(kScreenPpi * a.leftMarginInch * zoom);
     const int top = int(kScreenPpi * a.topMarginInch * zoom);
@@ -81,7 +82,7 @@ bool saveImage(const QImage &image, const QString &fileName, Format format, QStr
     return writeFile(fileName, buffer.data(), error);
 }
 
-bool savePdf(const CalendarPage &page, const QString &fileName, QString *error)
+bool savePdf(const CalendarPage &page, const TComponent *objects, const QString &fileName, QString *error)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -97,7 +98,7 @@ bool savePdf(const CalendarPage &page, const QString &fileName, QString *error)
         if (!painter.begin(&writer))
             return fail(
                 error, QStringLiteral("Unable to write %1: the PDF could not be started").arg(fileName));
-        page.render(painter, 1.0f);
+        PlacedObjects::paintPage(painter, page, objects, 1.0f);
         painter.end();
     }
     return writeFile(fileName, buffer.data(), error);

@@ -54,6 +54,7 @@ TCalendarMain::TCalendarMain(QWidget *parent)
     setWindowTitle(QStringLiteral("Datewright"));
     setAcceptDrops(true);
     CalendarPanel->setObjectName(QStringLiteral("CalendarPanel"));
+    CalendarPanel->setPlacedObjects(&m_placedObjects);
     ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
     ScrollBox2->setWidget(pageHolder(CalendarPanel, m_noCalendarHint = new QLabel));
     ScrollBox2->setWidgetResizable(false);
@@ -74,6 +75,8 @@ TCalendarMain::TCalendarMain(QWidget *parent)
 TCalendarMain::~TCalendarMain()
 {
     qApp->removeEventFilter(this);
+    // The objects are freed before the page widget that shows them.
+    CalendarPanel->setPlacedObjects(nullptr);
     if (FormPlacement::mainWindow() == this)
         FormPlacement::setMainWindow(nullptr);
 }

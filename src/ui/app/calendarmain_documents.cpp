@@ -267,8 +267,9 @@ void TCalendarMain::saveImageAs(bool jpeg)
     closeCellEditor();
     QString error;
     const float zoom = CalendarPanel->scale();
-    const bool saved = PageExport::saveImage(PageExport::picture(CalendarPanel->page(), zoom), fileName,
-        jpeg ? PageExport::Format::Jpeg : PageExport::Format::Bmp, &error);
+    const bool saved
+        = PageExport::saveImage(PageExport::picture(CalendarPanel->page(), &m_placedObjects, zoom), fileName,
+            jpeg ? PageExport::Format::Jpeg : PageExport::Format::Bmp, &error);
     if (!saved) {
         CommonDialogs::current().warning(this, QStringLiteral("Datewright"), error);
         return;

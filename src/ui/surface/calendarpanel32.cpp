@@ -1,5 +1,7 @@
 #include "surface/calendarpanel32.h"
 
+#include "objects/placedobjects.h"
+
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,14 +51,17 @@ void TCalendarPanel32::paintEvent(QPaintEvent *)
     if (m_painting || suspendPainting() || !isVisible())
         return;
     m_painting = true;
+    // The cell table recorded here is the one clicks are looked up in.
+    m_page->recordCellTable(scale());
     QPainter painter(this);
-    m_page->paint(painter, scale());
+    PlacedObjects::paintPage(painter, *m_page, placedObjects(), scale());
     m_painting = false;
 }
 
 void TCalendarPanel32::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
+    // A press on an object belongs to the object, wherever it is released.
+    m_pressed = event->button() == Qt::LeftButton && !ObjectAtPoint(event->pos());
     TVBasePanel::mousePressEvent(event);
 }
 

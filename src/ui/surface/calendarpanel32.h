@@ -4,9 +4,9 @@
 
 #include "calendar/calendarpage.h"
 
-// The calendar page as a widget: shows the page at the surface's scale,
-// sizes itself to the page and turns mouse clicks into the page's cell and
-// header events.
+// The calendar page as a widget: shows the page with its placed objects at
+// the surface's scale, sizes itself to the page and turns mouse clicks that
+// start and end off every object into the page's cell and header events.
 class TCalendarPanel32 : public TVBasePanel
 {
     Q_OBJECT
@@ -33,6 +33,6 @@ private:
 
     CalendarPage *m_page;
     bool m_painting = false;
-    bool m_pressed = false;
+    bool m_pressed = false; // a left press off every object, not yet released
     bool m_overrideCursor = false;
 };

@@ -1,5 +1,7 @@
 #include "surface/vbasepanel.h"
 
+#include "objects/placedobjects.h"
+
 TVBasePanel::TVBasePanel(QWidget *parent)
     : QWidget(parent)
 {
@@ -23,9 +25,20 @@ void TVBasePanel::setSuspendPainting(bool suspend)
         update();
 }
 
-bool TVBasePanel::ObjectAtPoint(const QPoint &) const
+void TVBasePanel::setPlacedObjects(const TComponent *objects)
 {
-    return false;
+    m_objects = objects;
+    update();
+}
+
+TVGraphicControl *TVBasePanel::objectAt(const QPoint &point) const
+{
+    return m_objects ? PlacedObjects::at(*m_objects, point, m_scale) : nullptr;
+}
+
+bool TVBasePanel::ObjectAtPoint(const QPoint &point) const
+{
+    return objectAt(point) != nullptr;
 }
 
 bool TVBasePanel::focusNextPrevChild(bool)

@@ -2,9 +2,13 @@
 
 #include <QWidget>
 
-// The design surface placed objects live on. It holds the display scale and
-// the tool state; the calendar page widget draws the calendar as its
-// background.
+class TComponent;
+class TVGraphicControl;
+
+// The design surface placed objects live on. It holds the display scale, the
+// tool state and the objects it shows (the children of a component the
+// document owns, bottom to top); the calendar page widget draws the calendar
+// as its background.
 class TVBasePanel : public QWidget
 {
     Q_OBJECT
@@ -21,8 +25,14 @@ public:
     [[nodiscard]] bool suspendPainting() const { return m_suspendPainting; }
     void setSuspendPainting(bool suspend);
 
-    // Whether a placed object covers the point (surface pixels). The surface
-    // has no placed objects of its own yet, so nothing covers any point.
+    // The component whose children are the objects shown; null for none.
+    // The surface neither owns nor changes them.
+    void setPlacedObjects(const TComponent *objects);
+    [[nodiscard]] const TComponent *placedObjects() const { return m_objects; }
+
+    // The topmost placed object at the point (surface pixels); nullptr when none.
+    [[nodiscard]] TVGraphicControl *objectAt(const QPoint &point) const;
+    // Whether a placed object covers the point (surface pixels).
     [[nodiscard]] virtual bool ObjectAtPoint(const QPoint &point) const;
 
 signals:
@@ -36,4 +46,5 @@ private:
     float m_scale = 1.0f;
     bool m_pointing = true;
     bool m_suspendPainting = false;
+    const TComponent *m_objects = nullptr;
 };

@@ -39,7 +39,7 @@ private slots:
                 page.resetToDefaultStyle();
                 page.setCalendarLayout(layout);
                 const QImage full = page.renderImage(zoom);
-                const QImage picture = PageExport::picture(page, zoom);
+                const QImage picture = PageExport::picture(page, nullptr, zoom);
                 const CalendarAttributes &a = page.attributes();
                 const int left = int(96 * a.leftMarginInch * zoom);
                 const int top = int(96 * a.topMarginInch * zoom);
