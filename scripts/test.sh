@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs, builds and runs every test of Datewright, then the fuzz smoke runs.
+# Installs, checks the formatting, builds and runs every test of Datewright,
+# then the fuzz smoke runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+bash scripts/check-format.sh
 bash scripts/build.sh
 build_dir=${DATEWRIGHT_BUILD_DIR:-build}
 (cd "$build_dir" && ctest --output-on-failure --parallel "$(nproc)")
