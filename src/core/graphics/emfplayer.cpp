@@ -204,22 +204,8 @@ void Player::selectObject(quint32 index)
         }
         return;
     }
-    const GdiObject *o = object(index);
-    if (!o)
-        return;
-    switch (o->kind) {
-    case GdiObject::Kind::Pen:
-        s.pen = o->pen;
-        break;
-    case GdiObject::Kind::Brush:
-        s.brush = o->brush;
-        break;
-    case GdiObject::Kind::Font:
-        s.font = o->font;
-        break;
-    default:
-        break;
-    }
+    if (const GdiObject *o = object(index))
+        s.select(*o);
 }
 
 void Player::polyShape(quint32 type, ByteReader &r, bool small)

@@ -138,4 +138,23 @@ struct GdiState
     QPointF currentPos; // logical units
     bool hasClip = false;
     QPainterPath clip; // page units
+
+    // Makes a pen, brush or font the current one; false for other kinds,
+    // which each player selects in its own way.
+    bool select(const GdiObject &object)
+    {
+        switch (object.kind) {
+        case GdiObject::Kind::Pen:
+            pen = object.pen;
+            return true;
+        case GdiObject::Kind::Brush:
+            brush = object.brush;
+            return true;
+        case GdiObject::Kind::Font:
+            font = object.font;
+            return true;
+        default:
+            return false;
+        }
+    }
 };

@@ -182,23 +182,8 @@ void Player::selectObject(int index)
     GdiObject *o = object(index);
     if (!o)
         return;
-    GdiState &s = m_gdi.state();
-    switch (o->kind) {
-    case GdiObject::Kind::Pen:
-        s.pen = o->pen;
-        break;
-    case GdiObject::Kind::Brush:
-        s.brush = o->brush;
-        break;
-    case GdiObject::Kind::Font:
-        s.font = o->font;
-        break;
-    case GdiObject::Kind::Region:
+    if (!m_gdi.state().select(*o) && o->kind == GdiObject::Kind::Region)
         m_gdi.combineClip(&o->region, Gdi::RgnCopy);
-        break;
-    default:
-        break;
-    }
 }
 
 QString Player::decodeText(const QByteArray &bytes) const

@@ -12,17 +12,6 @@ constexpr int kMaxFonts = 4096;
 constexpr int kMaxColors = 4096;
 constexpr int kMaxPictureBytes = 64 * 1024 * 1024;
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 } // namespace
 
 RtfParser::RtfParser(Handler &handler)
@@ -222,11 +211,11 @@ void RtfParser::plainByte(unsigned char byte)
     case Destination::Skip:
         return;
     case Destination::Picture:
-        if (hexValue(char(byte)) >= 0 && m_picture.data.size() < kMaxPictureBytes) {
+        if (RtfTokenizer::hexValue(char(byte)) >= 0 && m_picture.data.size() < kMaxPictureBytes) {
             if (m_nibble < 0) {
-                m_nibble = hexValue(char(byte));
+                m_nibble = RtfTokenizer::hexValue(char(byte));
             } else {
-                m_picture.data.append(char(m_nibble * 16 + hexValue(char(byte))));
+                m_picture.data.append(char(m_nibble * 16 + RtfTokenizer::hexValue(char(byte))));
                 m_nibble = -1;
             }
         }

@@ -25,17 +25,6 @@ bool endsText(char c)
     return c == '{' || c == '}' || c == '\\' || isLineEnd(c);
 }
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 RtfToken token(RtfToken::Kind kind)
 {
     RtfToken t;
@@ -50,6 +39,17 @@ RtfTokenizer::RtfTokenizer(const QByteArray &bytes, int start)
     , m_size(int(std::min<qsizetype>(bytes.size(), INT_MAX)))
     , m_pos(std::clamp(start, 0, m_size))
 {
+}
+
+int RtfTokenizer::hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
 }
 
 RtfToken RtfTokenizer::next()

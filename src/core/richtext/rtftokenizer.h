@@ -37,6 +37,9 @@ public:
     // source are not text and yield no token.
     [[nodiscard]] RtfToken next();
 
+    // The value of a hexadecimal digit, or -1 for any other byte.
+    [[nodiscard]] static int hexValue(char c);
+
 private:
     RtfToken escape();
     RtfToken controlWord();
