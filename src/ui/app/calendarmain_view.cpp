@@ -59,7 +59,7 @@ void TCalendarMain::SetButtons()
     m.mnuClearAllCellContents->setEnabled(dayCells);
     m.ShowHideIconTool->setEnabled(dayCells);
     m.mnuSave->setEnabled(named);
-    WPToolBar1->setEnabled(shown && WPRichText1->hasFocus());
+    WPToolBar1->setEnabled(shown && m_cellEditing->EditingCell());
     for (QAction *action : { m.mnuSaveAs, m.mnuProperties, m.PropertiesButton, m.mnuPrintSetup,
              m.ZoomMinusButton, m.ZoomPlusButton, m.mnuSaveAsBitmap, m.mnuSaveAsJPG })
         action->setEnabled(shown);

@@ -67,6 +67,9 @@ void CellEditBridge::CalendarPanelClickedInCellEvent(
     m_editor->show();
     m_editor->raise();
     m_editor->setFocus();
+    // Moving on with Tab keeps the focus in the editor, so no focus event
+    // comes: every opening starts the cell as entering the editor does.
+    WPRichText1Enter();
     m_editorArmed = true;
 }
 

@@ -176,6 +176,51 @@ private slots:
         QCOMPARE(stored.foreground().color(), QColor(Qt::red));
     }
 
+    // Tab keeps the focus in the editor, so no focus event announces the
+    // next cell: opening it must still give an empty cell the default font
+    // and the tool bar.
+    void typingAfterTabUsesTheDefaultFont_data()
+    {
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<int>("firstCell");
+        QTest::addColumn<int>("key");
+        QTest::newRow("month, Tab") << 0 << 10 << int(Qt::Key_Tab);
+        QTest::newRow("month, Shift+Tab") << 0 << 10 << int(Qt::Key_Backtab);
+        QTest::newRow("week planner, Tab") << int(loWeek) << 1 << int(Qt::Key_Tab);
+        QTest::newRow("day planner, Tab") << int(loDay10) << 1 << int(Qt::Key_Tab);
+    }
+
+    void typingAfterTabUsesTheDefaultFont()
+    {
+        QFETCH(int, layout);
+        QFETCH(int, firstCell);
+        QFETCH(int, key);
+        if (layout != 0) {
+            m_window->OpenCalendarFile(m_environment->writeCalendar("Planner.DWF", layout, 9, 2026));
+            page().recordCellTable(panel()->scale());
+        }
+        CalendarFont font;
+        font.name = QStringLiteral("Courier New");
+        font.size = 16;
+        font.bold = true;
+        bridge()->setDefaultFont(font);
+        page().raiseForCell(firstCell);
+        focusEditor();
+        QTest::keyClicks(editor(), QStringLiteral("One"));
+        const Qt::KeyboardModifiers modifiers = key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
+        QTest::keyClick(editor(), Qt::Key(key), modifiers);
+        const int next = bridge()->CurrentCell();
+        QVERIFY(next != firstCell);
+        QVERIFY(m_window->cellToolBar()->isEnabled());
+        QTest::keyClicks(editor(), QStringLiteral("Two"));
+        QVERIFY(m_window->cellToolBar()->isEnabled()); // typing marks the calendar modified
+        bridge()->DoSaveRichtext();
+        const QTextCharFormat stored = firstCharFormat(page().cellContents(next));
+        QCOMPARE(stored.fontFamilies().toStringList().value(0), QStringLiteral("Courier New"));
+        QCOMPARE(stored.fontPointSize(), 16.0);
+        QVERIFY(stored.fontWeight() >= QFont::Bold);
+    }
+
     void cellWithTextKeepsItsFormatting()
     {
         page().setCellContents(12, kTimesBold);
