@@ -17,6 +17,7 @@ public:
         QString kind; // "question", "information" or "warning"
         QString title;
         QString text;
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     };
 
     // Answers, taken front first; an empty queue answers No / Cancel.
@@ -33,9 +34,9 @@ public:
     int fontRequests = 0;
 
     QMessageBox::StandardButton question(QWidget *, const QString &title, const QString &text,
-        QMessageBox::StandardButtons, QMessageBox::StandardButton) override
+        QMessageBox::StandardButtons, QMessageBox::StandardButton defaultButton) override
     {
-        messages << Message { QStringLiteral("question"), title, text };
+        messages << Message { QStringLiteral("question"), title, text, defaultButton };
         return questionAnswers.isEmpty() ? QMessageBox::No : questionAnswers.takeFirst();
     }
     void information(QWidget *, const QString &title, const QString &text) override

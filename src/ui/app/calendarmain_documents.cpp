@@ -241,7 +241,8 @@ void TCalendarMain::SavebuttonClick()
 
 void TCalendarMain::mnuCancelChangesClick()
 {
-    if (!CommonDialogs::AskYesNo(this, QStringLiteral("Cancel all changes?"), QStringLiteral("CANCEL")))
+    if (!CommonDialogs::ConfirmDestructive(
+            this, QStringLiteral("Cancel all changes?"), QStringLiteral("CANCEL")))
         return;
     if (!m_calendarFileName.isEmpty())
         OpenCalendarFile(m_calendarFileName);

@@ -401,7 +401,7 @@ void TCalendarProperties::OkButtonClick()
         const QString text = QStringLiteral("Warning: changing to this type of layout\n"
                                             "will erase all text and icons from the current\n"
                                             "calendar. Proceed?");
-        if (!CommonDialogs::AskYesNo(this, text, QStringLiteral("WARNING")))
+        if (!CommonDialogs::ConfirmDestructive(this, text, QStringLiteral("WARNING")))
             return;
     }
     if (WarnOnGeometryChange && geometryChanged()) {
@@ -413,7 +413,7 @@ void TCalendarProperties::OkButtonClick()
                                             "means you will have to reposition these items.\n"
                                             "\n"
                                             "Proceed?");
-        if (!CommonDialogs::AskYesNo(this, text, QStringLiteral("WARNING")))
+        if (!CommonDialogs::ConfirmDestructive(this, text, QStringLiteral("WARNING")))
             return;
     }
     accept();

@@ -127,6 +127,12 @@ bool CommonDialogs::AskYesNo(QWidget *parent, const QString &text, const QString
         == QMessageBox::Yes;
 }
 
+bool CommonDialogs::ConfirmDestructive(QWidget *parent, const QString &text, const QString &caption)
+{
+    return current().question(parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
 bool CommonDialogs::chooseCalendarFont(QWidget *parent, CalendarFont &font)
 {
     QFont chosen(font.name);

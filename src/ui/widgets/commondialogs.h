@@ -69,6 +69,9 @@ public:
     // one OK button, and a Yes/No question that consents only on Yes.
     static void ShowInformation(QWidget *parent, const QString &text);
     static bool AskYesNo(QWidget *parent, const QString &text, const QString &caption);
+    // The same question before a step that throws work away: No is the
+    // default, so Enter never destroys anything.
+    static bool ConfirmDestructive(QWidget *parent, const QString &text, const QString &caption);
     // The font dialog for a calendar font (face, size in points, styles and
     // colour). True, with the font changed, when the user accepts; a system
     // colour stays one unless the user picked another colour.

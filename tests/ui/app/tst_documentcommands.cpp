@@ -359,6 +359,7 @@ private slots:
         m_env->dialogs.questionAnswers << QMessageBox::Yes;
         main.mnuCancelChangesClick();
         QCOMPARE(m_env->dialogs.messages.last().title, QStringLiteral("CANCEL"));
+        QCOMPARE(m_env->dialogs.messages.last().defaultButton, QMessageBox::No);
         QCOMPARE(main.calendarPanel()->page().userTitle(), QStringLiteral("Kept"));
         QVERIFY(!main.Modified());
     }

@@ -616,6 +616,7 @@ void TestCalendarProperties::layoutKindWarning()
     dialog.OkButton->click();
     QCOMPARE(dialogs.messages.size(), 1);
     QCOMPARE(dialogs.messages[0].title, QStringLiteral("WARNING"));
+    QCOMPARE(dialogs.messages[0].defaultButton, QMessageBox::No);
     QCOMPARE(dialogs.messages[0].text,
         QStringLiteral("Warning: changing to this type of layout\n"
                        "will erase all text and icons from the current\n"
@@ -683,6 +684,7 @@ void TestCalendarProperties::geometryWarning()
     QCOMPARE(dialog.isVisible(), warned);
     if (warned) {
         QCOMPARE(dialogs.messages[0].title, QStringLiteral("WARNING"));
+        QCOMPARE(dialogs.messages[0].defaultButton, QMessageBox::No);
         QVERIFY(dialogs.messages[0].text.startsWith(
             QStringLiteral("Warning: The Calendar has one or more items\n")));
         QVERIFY(dialogs.messages[0].text.endsWith(
