@@ -116,6 +116,15 @@ private:
         QImage image;
     };
     mutable GradientCache m_gradient;
+    // The last drawing on pixels, with everything it was drawn from.
+    struct DrawnCache
+    {
+        QByteArray key;
+        QImage image;
+    };
+    mutable DrawnCache m_drawn;
+    [[nodiscard]] QByteArray lookKey(float zoom) const;
+    void drawContent(QPainter &painter, const SuperTextLayout &layout, const PaintTarget &target) const;
     [[nodiscard]] const QImage &gradient(QSize size) const;
     void fillFace(QPainter &painter, const QPainterPath &path, const SuperTextLayout &layout,
         const PaintTarget &target) const;

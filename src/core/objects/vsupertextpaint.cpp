@@ -3,7 +3,9 @@
 #include "objects/painttarget.h"
 #include "objects/vsupertext.h"
 
+#include <QDataStream>
 #include <QFontMetrics>
+#include <QIODevice>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -182,15 +184,50 @@ void TVSuperText::fillFace(
     }
 }
 
+QByteArray TVSuperText::lookKey(float zoom) const
+{
+    QByteArray key;
+    QDataStream out(&key, QIODevice::WriteOnly);
+    out << zoom << left() << top() << width() << height() << displayScale() << m_caption << m_font.name
+        << m_font.size << m_font.bold << m_font.italic << m_font.underline << m_font.strikeout << m_font.color
+        << m_shadowDepth << int(m_shadowOrientation) << m_shadowcolor << int(m_borderStyle)
+        << m_controlTransparent << m_bgColor << int(m_fillDirection) << m_gradientToColor
+        << m_gradientFromColor << m_image.image().cacheKey() << m_outlineColor << int(m_outlineStyle)
+        << m_outlineWidth << int(m_surfaceType);
+    return key;
+}
+
 void TVSuperText::paint(QPainter &painter, float scale) const
 {
     const PaintTarget target = PaintTarget::of(painter, scale);
     const SuperTextLayout layout = layoutAt(target.zoom);
+    const QPoint at = displayRect(scale).topLeft();
+    // On pixels the drawing is kept and a repaint copies it; a page of
+    // vectors (printer, PDF) or a turned painter gets the drawing itself.
+    if (target.print || painter.transform().type() > QTransform::TxTranslate || layout.size.isEmpty()) {
+        painter.save();
+        painter.translate(at);
+        painter.scale(target.deviceFactor, target.deviceFactor);
+        painter.setClipRect(QRect(QPoint(0, 0), layout.size), Qt::IntersectClip);
+        drawContent(painter, layout, target);
+        painter.restore();
+        return;
+    }
+    const QByteArray key = lookKey(target.zoom);
+    if (m_drawn.key != key || m_drawn.image.isNull()) {
+        m_drawn.image = QImage(layout.size, QImage::Format_ARGB32_Premultiplied);
+        m_drawn.image.fill(Qt::transparent);
+        QPainter p(&m_drawn.image);
+        drawContent(p, layout, target);
+        m_drawn.key = key;
+    }
+    painter.drawImage(at, m_drawn.image);
+}
+
+void TVSuperText::drawContent(
+    QPainter &painter, const SuperTextLayout &layout, const PaintTarget &target) const
+{
     const QRect box(QPoint(0, 0), layout.size);
-    painter.save();
-    painter.translate(displayRect(scale).topLeft());
-    painter.scale(target.deviceFactor, target.deviceFactor);
-    painter.setClipRect(box, Qt::IntersectClip);
     if (!m_controlTransparent)
         painter.fillRect(box, toQColor(m_bgColor));
     if (m_borderStyle == bsSingle)
@@ -198,22 +235,20 @@ void TVSuperText::paint(QPainter &painter, float scale) const
     const QString text = shownCaption(layout, target.zoom);
     if (text.isEmpty()) {
         drawPlaceholder(painter, layout.size);
-        painter.restore();
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QFont qfont = font().toQFont(target.zoom);
     const QPoint textAt(layout.textRect.left, layout.textRect.top);
-    if (m_shadowDepth >= 1 && m_shadowOrientation != sdNone) {
-        const QPoint shadowAt(layout.shadowRect.left, layout.shadowRect.top);
-        painter.fillPath(textPath(qfont, text, shadowAt), toQColor(m_shadowcolor));
-    }
     const QPainterPath path = textPath(qfont, text, textAt);
+    if (m_shadowDepth >= 1 && m_shadowOrientation != sdNone) {
+        const QPoint shift = QPoint(layout.shadowRect.left, layout.shadowRect.top) - textAt;
+        painter.fillPath(path.translated(shift), toQColor(m_shadowcolor));
+    }
     if (m_surfaceType != stBrushTransparent)
         fillFace(painter, path, layout, target);
     if (m_outlineStyle != psClear && m_outlineWidth >= 1) {
         QPen pen(toQColor(m_outlineColor), m_outlineWidth, qtPenStyle(m_outlineStyle));
         painter.strokePath(path, pen);
     }
-    painter.restore();
 }

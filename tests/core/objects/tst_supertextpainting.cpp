@@ -74,6 +74,7 @@ private slots:
     void shrinkRule_data();
     void shrinkRule();
     void fitToText();
+    void repaintFollowsChanges();
 };
 
 void TestSuperTextPainting::captionCutToTheBox()
@@ -390,6 +391,23 @@ void TestSuperTextPainting::fitToText()
     // The layout's shrink rule may take back some of 1.2 x (cy + 4) afterwards.
     QVERIFY(text.height() >= cy + 4 && text.height() <= int(1.2 * (cy + 4)));
     QCOMPARE(text.shownCaption(text.layoutAt(1.0f), 1.0f), text.caption());
+}
+
+void TestSuperTextPainting::repaintFollowsChanges()
+{
+    // A repaint on pixels copies the kept drawing; every change draws anew.
+    TVSuperText text;
+    plain(text, QStringLiteral("HI"));
+    text.setBounds(0, 0, 200, 90);
+    QVERIFY(!box(render(text, { 220, 100 }), dark).isNull());
+    CalendarFont red = text.font();
+    red.color = 0x0000FF;
+    text.setFont(red);
+    const QImage redFace = render(text, { 220, 100 });
+    QVERIFY(box(redFace, dark).isNull());
+    QVERIFY(!box(redFace, reddish).isNull());
+    text.setLeft(50);
+    QCOMPARE(box(render(text, { 260, 100 }), reddish).left(), box(redFace, reddish).left() + 50);
 }
 
 QTEST_MAIN(TestSuperTextPainting)
