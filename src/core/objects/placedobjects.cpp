@@ -16,6 +16,14 @@ void paint(QPainter &painter, const TComponent &parent, float scale)
     }
 }
 
+void layOut(TComponent &parent)
+{
+    for (TComponent *child : parent.children()) {
+        if (auto *object = dynamic_cast<TVGraphicControl *>(child))
+            object->layOut();
+    }
+}
+
 TVGraphicControl *at(const TComponent &parent, const QPoint &point, float scale)
 {
     const auto &children = parent.children();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "objects/labellayout.h"
 #include "objects/objecttypes.h"
 #include "objects/vgraphiccontrol.h"
 
@@ -56,6 +57,16 @@ public:
     void setLayoutNeeded(bool needed) { m_layoutNeeded = needed; }
 
     void applyFont(const CalendarFont &font) override;
+
+    // The layout at a zoom, from the bounds at scale 1 brought to that zoom.
+    [[nodiscard]] LabelLayout layoutAt(float zoom) const;
+    // Stores the size the layout adjusts the label to (Part 3.3, step 5).
+    void layOut() override;
+    // Background, the shadow, highlight and text copies each clipped to its
+    // rectangle, and the border. On a printer or PDF page the label is
+    // drawn at zoom 1 and stretched by the device's resolution over 96, as
+    // the metafile of the original was.
+    void paint(QPainter &painter, float scale) const override;
 
     [[nodiscard]] QString className() const override;
     [[nodiscard]] const RecordTable &records() const override;

@@ -75,6 +75,11 @@ public:
     // The screen, picture export, PDF and the command line all come here.
     // Kinds without a drawing of their own show the placeholder.
     virtual void paint(QPainter &painter, float scale) const;
+    // Stores what the kind's layout changes in its own bounds at the display
+    // scale (the text kinds hug their text). Drawing never stores anything:
+    // paint() draws the adjusted size whether or not this ran, and the
+    // surface runs it before painting so hit tests and frames agree.
+    virtual void layOut() { }
 
     // Centre on a surface of the given height (width).
     void centerVertically(int surfaceHeight);

@@ -3,8 +3,8 @@
 #include "objects/vbaselabel.h"
 
 // The text label placed on the page. Its records carry only the properties
-// of TVBaseLabel; text entry, rotation entries and fitting to the text are
-// behaviour added by the surface.
+// of TVBaseLabel; it adds fitting to the text. Text entry and the rotation
+// entries are behaviour added by the surface.
 class TVPLabel : public TVBaseLabel
 {
     Q_OBJECT
@@ -13,4 +13,8 @@ public:
     explicit TVPLabel(TComponent *owner = nullptr);
 
     [[nodiscard]] QString className() const override;
+
+    // Grows the label to hold its caption after the text or the font
+    // changed; at angle 0 only, and never smaller than it is.
+    void fitToText();
 };

@@ -2,10 +2,14 @@
 
 #include "objects/objecttypes.h"
 #include "objects/storedbitmap.h"
+#include "objects/supertextlayout.h"
 #include "objects/vgraphiccontrol.h"
 
 // Display text whose letters are filled with a colour, a texture or a
 // gradient, or left hollow, with a drop shadow and an outline.
+class QPainterPath;
+struct PaintTarget;
+
 class TVSuperText : public TVGraphicControl
 {
     Q_OBJECT
@@ -56,6 +60,23 @@ public:
 
     void applyFont(const CalendarFont &font) override;
 
+    // The layout at a zoom, from the bounds at scale 1 brought to that zoom.
+    [[nodiscard]] SuperTextLayout layoutAt(float zoom) const;
+    // Stores the size the layout adjusts the object to.
+    void layOut() override;
+    // Sizes the object to its caption; false when the caption still does
+    // not fit (painting then cuts it).
+    bool fitToText();
+    // The caption as painting shows it at a zoom: cut at the end, one
+    // character at a time, until it fits beside the text's left edge.
+    [[nodiscard]] QString shownCaption(const SuperTextLayout &layout, float zoom) const;
+    // Background and border, then the text as an outline path: the shadow,
+    // the face by surface type and the outline. On a printer or PDF page the
+    // print rules apply: the font unscaled, the face's fill moved 0.03 inch
+    // up and left, textures tiled at the printer's resolution and the
+    // gradient worked out at it over a quarter inch more.
+    void paint(QPainter &painter, float scale) const override;
+
     [[nodiscard]] QString className() const override;
     [[nodiscard]] const RecordTable &records() const override;
 
@@ -84,4 +105,27 @@ private:
     QString m_lastBitmapFile;
 
     bool m_layoutNeeded = true;
+
+    // The face's gradient, kept while its inputs stay the same.
+    struct GradientCache
+    {
+        QSize size;
+        TColor from = 0;
+        TColor to = 0;
+        TFillDirection direction = gdRight;
+        QImage image;
+    };
+    mutable GradientCache m_gradient;
+    // The last drawing on pixels, with everything it was drawn from.
+    struct DrawnCache
+    {
+        QByteArray key;
+        QImage image;
+    };
+    mutable DrawnCache m_drawn;
+    [[nodiscard]] QByteArray lookKey(float zoom) const;
+    void drawContent(QPainter &painter, const SuperTextLayout &layout, const PaintTarget &target) const;
+    [[nodiscard]] const QImage &gradient(QSize size) const;
+    void fillFace(QPainter &painter, const QPainterPath &path, const SuperTextLayout &layout,
+        const PaintTarget &target) const;
 };

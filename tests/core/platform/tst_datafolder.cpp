@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +21,7 @@ private slots:
     void initializeCreatesFolder();
     void initializeCopiesOnlyMissingFiles();
     void initializeKeepsExistingFolderCase();
+    void shippedTexturesCopiedLikeBorders();
 
 private:
     QByteArray m_savedHome;
@@ -147,6 +149,27 @@ void TestDataFolder::initializeKeepsExistingFolderCase()
     QVERIFY(!DataFolder::findCaseInsensitive(home.path(), "Borders/Holly.wpo").isEmpty());
     QCOMPARE(
         DataFolder::findCaseInsensitive(home.path(), "Borders/Ivy.wls"), home.filePath("borders/Ivy.wls"));
+}
+
+void TestDataFolder::shippedTexturesCopiedLikeBorders()
+{
+    // The bundled textures (scripts/make-textures.py) reach the data folder;
+    // one the user changed stays as it is.
+    const QString bundled = QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES);
+    const QStringList textures = QDir(bundled + "/Textures").entryList({ "*.bmp" }, QDir::Files);
+    QVERIFY2(textures.size() >= 8, qPrintable(textures.join(',')));
+    for (const char *name :
+        { "Paper", "Parchment", "Wood", "Marble", "Denim", "Brushed Metal", "Stars", "Confetti" })
+        QVERIFY2(textures.contains(QString::fromLatin1(name) + ".bmp"), name);
+    QTemporaryDir home;
+    qputenv("DATEWRIGHT_HOME", home.path().toUtf8());
+    writeFile(home.filePath("Textures/Wood.bmp"), "user wood");
+
+    QVERIFY(DataFolder::ensureInitialized(bundled, nullptr));
+
+    QCOMPARE(readFile(home.filePath("Textures/Wood.bmp")), QByteArray("user wood"));
+    QCOMPARE(readFile(home.filePath("Textures/Marble.bmp")), readFile(bundled + "/Textures/Marble.bmp"));
+    QVERIFY(QFileInfo(home.filePath("Textures/Stars.bmp")).isWritable());
 }
 
 QTEST_GUILESS_MAIN(TestDataFolder)

@@ -25,6 +25,13 @@ namespace {
 constexpr int kFirstCell = 9;
 const QStringList kKinds { "TVPLabel", "TVImage", "TVSuperText", "TVPRichBaseLabel", "TVFlatCalendar" };
 
+// Kinds whose own drawing exists show it instead of the placeholder frame
+// the checks below look for; their drawing is tested in tests/core/objects.
+bool drawsItself(const QString &kind)
+{
+    return kind == "TVPLabel" || kind == "TVSuperText";
+}
+
 TVGraphicControl *makeObject(const QString &kind, TComponent *owner)
 {
     if (kind == "TVPLabel")
@@ -186,6 +193,8 @@ void TestSurfaceObjects::shownOverThePage()
         QCOMPARE(object->boundsRect(),
             (TRect { m_bounds[i].left(), m_bounds[i].top(), m_bounds[i].left() + m_bounds[i].width(),
                 m_bounds[i].top() + m_bounds[i].height() }));
+        if (drawsItself(kKinds[i]))
+            continue;
         const QString misfit = frameMisfit(shown, scaled(m_bounds[i], zoom), 1);
         QVERIFY2(misfit.isEmpty(), qPrintable(kKinds[i] + ": " + misfit));
     }
@@ -240,6 +249,8 @@ QString TestSurfaceObjects::exportMisfit(const QImage &picture, float zoom) cons
     const double sx = double(picture.width()) / (full.width() - int(96 * a.rightMarginInch * zoom) - left);
     const double sy = double(picture.height()) / (full.height() - int(96 * a.bottomMarginInch * zoom) - top);
     for (int i = 0; i < kKinds.size(); ++i) {
+        if (drawsItself(kKinds[i]))
+            continue;
         const QRect r = scaled(m_bounds[i], zoom).translated(-left, -top);
         const QRect box(
             QPoint(int(r.left() * sx), int(r.top() * sy)), QPoint(int(r.right() * sx), int(r.bottom() * sy)));
@@ -307,7 +318,10 @@ void TestSurfaceObjects::commandLinePdf()
     QVERIFY2(run.exitCode == 0, run.err.constData());
     const QByteArray content = pdfContent(readFile(out));
     QVERIFY(content.contains("re\nS"));
-    for (const QRect &b : qAsConst(m_bounds)) {
+    for (int i = 0; i < kKinds.size(); ++i) {
+        if (drawsItself(kKinds[i]))
+            continue;
+        const QRect &b = m_bounds[i];
         const QByteArray frame = QStringLiteral("%1 %2 %3 %4 re\nS")
                                      .arg(b.left())
                                      .arg(b.top())

@@ -1,0 +1,23 @@
+#include "objects/painttarget.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+PaintTarget PaintTarget::of(const QPainter &painter, float scale)
+{
+    PaintTarget target;
+    target.zoom = scale;
+    const QPaintDevice *device = painter.device();
+    if (!device)
+        return target;
+    // Printers and PDF writers are the paged devices.
+    if (!dynamic_cast<const QPagedPaintDevice *>(device))
+        return target;
+    target.print = true;
+    target.deviceFactor = device->logicalDpiX() / screenPpi;
+    if (target.deviceFactor > 0)
+        target.zoom = float(scale / target.deviceFactor);
+    else
+        target.deviceFactor = 1.0;
+    return target;
+}
