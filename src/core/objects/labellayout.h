@@ -9,7 +9,7 @@
 #include <QSize>
 #include <QString>
 
-// The text label's layout (Part 3.3): everything its drawing needs, worked
+// The text label's layout: everything its drawing needs, worked
 // out before any pixel is drawn, in the label's own pixels at one zoom.
 struct LabelLayout
 {

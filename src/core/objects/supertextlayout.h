@@ -11,7 +11,7 @@
 #include <QSize>
 #include <QString>
 
-// The SuperText's layout (Part 3.6), in its own pixels at one zoom.
+// The SuperText's layout, in its own pixels at one zoom.
 struct SuperTextLayout
 {
     QPoint offset; // (dx, dy), scaled

@@ -60,12 +60,12 @@ public:
 
     // The layout at a zoom, from the bounds at scale 1 brought to that zoom.
     [[nodiscard]] LabelLayout layoutAt(float zoom) const;
-    // Stores the size the layout adjusts the label to (Part 3.3, step 5).
+    // Stores the size the layout adjusts the label to.
     void layOut() override;
     // Background, the shadow, highlight and text copies each clipped to its
     // rectangle, and the border. On a printer or PDF page the label is
-    // drawn at zoom 1 and stretched by the device's resolution over 96, as
-    // the metafile of the original was.
+    // laid out at zoom 1 and stretched by the device's resolution over 96,
+    // so it breaks its lines exactly as on screen at 100%.
     void paint(QPainter &painter, float scale) const override;
 
     [[nodiscard]] QString className() const override;

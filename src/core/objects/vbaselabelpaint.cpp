@@ -1,4 +1,4 @@
-// The text label's drawing (Part 3.3): one routine for the screen,
+// The text label's drawing: one routine for the screen,
 // pictures, the command line and printed or PDF pages.
 #include "objects/painttarget.h"
 #include "objects/vbaselabel.h"

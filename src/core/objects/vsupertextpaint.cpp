@@ -1,4 +1,4 @@
-// The SuperText's drawing (Part 3.6): one routine for the screen, pictures,
+// The SuperText's drawing: one routine for the screen, pictures,
 // the command line and printed or PDF pages.
 #include "objects/painttarget.h"
 #include "objects/vsupertext.h"

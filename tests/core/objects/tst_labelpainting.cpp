@@ -1,4 +1,4 @@
-// The text label's layout and drawing (Part 3.3), checked on pixels: the
+// The text label's layout and drawing, checked on pixels: the
 // height it hugs its text to, centring with a margin, fitting that only
 // grows, the reading direction at each angle and the shadow's offset.
 #include "objects/placedobjects.h"

@@ -1,4 +1,4 @@
-// The SuperText's layout and drawing (Part 3.6), checked on pixels: the
+// The SuperText's layout and drawing, checked on pixels: the
 // caption cut to the box, where the text and its shadow start, the
 // gradient's end colours in each direction, a texture inside the letters
 // only, hollow letters keeping an outline, the placeholder, the size steps
