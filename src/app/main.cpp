@@ -12,7 +12,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("datewright"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Datewright"));
+    // No display name: the platform would append it to every window title,
+    // and the main window's caption already begins with the program's name.
     QApplication::setApplicationVersion(QStringLiteral("3.2g"));
 
     // Calendar files hold placed objects by class name; the reader must know them.

@@ -47,7 +47,7 @@ void ShowError(QWidget *parent, const QString &text)
     if (errorHandler())
         errorHandler()(parent, text);
     else
-        CommonDialogs::current().warning(parent, QApplication::applicationDisplayName(), shown(text));
+        CommonDialogs::current().warning(parent, QStringLiteral("Datewright"), shown(text));
 }
 
 void Beep()
