@@ -53,8 +53,15 @@ QString TCalendarMain::proposedFileName() const
 bool TCalendarMain::CheckSaveNeeded()
 {
     closeCellEditor();
-    if (!m_modified
-        || !CommonDialogs::AskYesNo(this, QStringLiteral("Save changes?"), QStringLiteral("Save")))
+    if (!m_modified)
+        return true;
+    // Cancel stops the command that asked, with the changes kept.
+    const QMessageBox::StandardButton answer
+        = CommonDialogs::current().question(this, QStringLiteral("Save"), QStringLiteral("Save changes?"),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer != QMessageBox::Yes)
         return true;
     if (m_calendarFileName.isEmpty()) {
         mnuSaveAsClick();

@@ -348,6 +348,41 @@ private slots:
         QVERIFY(main.close());
     }
 
+    // Cancel at "Save changes?" keeps the calendar and its changes, and the
+    // command that asked does nothing; Yes is what Enter means.
+    void cancelAtSaveChangesStopsTheCommand_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("New") << "New";
+        QTest::newRow("Open") << "Open";
+        QTest::newRow("Close") << "Close";
+    }
+
+    void cancelAtSaveChangesStopsTheCommand()
+    {
+        QFETCH(QString, command);
+        TCalendarMain main;
+        QVERIFY(showSettled(main));
+        const QString file = m_env->writeCalendar("kept.DWF", 0, 5, 2026);
+        main.OpenCalendarFile(file);
+        main.SetModified(true);
+        const int requests = m_env->dialogs.fileRequests.size();
+        m_env->dialogs.questionAnswers << QMessageBox::Cancel;
+        if (command == QLatin1String("New"))
+            main.New1Click();
+        else if (command == QLatin1String("Open"))
+            main.Open1Click();
+        else
+            QVERIFY(!main.close());
+        const ScriptedDialogs::Message &asked = m_env->dialogs.messages.last();
+        QCOMPARE(asked.text, QStringLiteral("Save changes?"));
+        QCOMPARE(asked.defaultButton, QMessageBox::Yes);
+        QCOMPARE(m_env->dialogs.fileRequests.size(), requests);
+        QCOMPARE(main.CalendarFileName(), file);
+        QVERIFY(main.Modified());
+        QVERIFY(main.pageShown());
+    }
+
     void cancelChangesReloadsOrOnlyClearsTheMark()
     {
         TCalendarMain main;
