@@ -124,6 +124,7 @@ void TCalendarMain::connectCommands()
     connect(m.mnuShowHint, &QAction::triggered, this, &TCalendarMain::mnuShowHintClick);
     connect(m.ZoomPlusButton, &QAction::triggered, this, &TCalendarMain::ZoomPlusButtonClick);
     connect(m.ZoomMinusButton, &QAction::triggered, this, &TCalendarMain::ZoomMinusButtonClick);
+    connect(m.zoomActualSize, &QAction::triggered, this, &TCalendarMain::zoomToActualSize);
     connect(m.PropertiesButton, &QAction::triggered, this, &TCalendarMain::mnuPropertiesClick);
     connect(m.ShowHideIconTool, &QToolButton::clicked, this, &TCalendarMain::ShowHideIconToolClick);
     connect(m.Savebutton, &QAction::triggered, this, &TCalendarMain::SavebuttonClick);

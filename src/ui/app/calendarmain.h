@@ -129,6 +129,10 @@ private:
     void fitScrollArea();
     // One zoom step in or out (direction +1 or -1), within the window's limits.
     void stepZoom(int direction);
+    // Ctrl+0: the 100% step.
+    void zoomToActualSize();
+    // Ctrl+wheel over the page zooms; a press beside the page ends cell editing.
+    bool pageAreaEvent(QWidget *watched, QEvent *event);
     void closeCellEditor();
     void showPage(bool shown);
     void OpenRecentFile(const QString &fileName);

@@ -14,6 +14,7 @@
 #include <QScrollArea>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
 // --- state shown in the window -------------------------------------------------
 
@@ -107,6 +108,34 @@ void TCalendarMain::stepZoom(int direction)
     SetCaption();
 }
 
+void TCalendarMain::zoomToActualSize()
+{
+    if (!m_menus.ZoomPlusButton->isEnabled())
+        return;
+    closeCellEditor();
+    CalendarPanel->SetScale(Zoom::fromStoredPercent(100).scale());
+    SetCaption();
+}
+
+bool TCalendarMain::pageAreaEvent(QWidget *watched, QEvent *event)
+{
+    if (watched != ScrollBox2 && !ScrollBox2->isAncestorOf(watched))
+        return false;
+    if (event->type() == QEvent::MouseButtonPress && watched != CalendarPanel
+        && !CalendarPanel->isAncestorOf(watched)) {
+        closeCellEditor();
+        return false;
+    }
+    if (event->type() != QEvent::Wheel)
+        return false;
+    const auto *wheel = static_cast<QWheelEvent *>(event);
+    if (!(wheel->modifiers() & Qt::ControlModifier) || wheel->angleDelta().y() == 0)
+        return false;
+    if (m_menus.ZoomPlusButton->isEnabled())
+        stepZoom(wheel->angleDelta().y() > 0 ? +1 : -1);
+    return true; // Ctrl+wheel never scrolls
+}
+
 bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
 {
     // Hints off: no tool tips anywhere in the program.
@@ -120,6 +149,8 @@ bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
             SetButtons();
         });
     }
+    if (watched->isWidgetType() && pageAreaEvent(static_cast<QWidget *>(watched), event))
+        return true;
     // Page Down and Page Up zoom wherever the focus is in this window, and
     // the focused control still gets the key. A key event passes the filter
     // once per widget it propagates to: act on its first stop only.

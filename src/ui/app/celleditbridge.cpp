@@ -151,6 +151,22 @@ void CellEditBridge::WPRichText1Enter()
         SetDefaultFontNow();
 }
 
+QAction *CellEditBridge::styleShortcut(const QKeyEvent *event) const
+{
+    if (event->modifiers() != Qt::ControlModifier)
+        return nullptr;
+    switch (event->key()) {
+    case Qt::Key_B:
+        return m_toolBar->boldAction();
+    case Qt::Key_I:
+        return m_toolBar->italicAction();
+    case Qt::Key_U:
+        return m_toolBar->underlineAction();
+    default:
+        return nullptr;
+    }
+}
+
 bool CellEditBridge::editorKeyPress(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Backtab
@@ -160,6 +176,14 @@ bool CellEditBridge::editorKeyPress(QKeyEvent *event)
     }
     if (event->key() == Qt::Key_Tab && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         nextCell();
+        return true;
+    }
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        DoSaveRichtext();
+        return true;
+    }
+    if (QAction *style = styleShortcut(event)) {
+        style->trigger();
         return true;
     }
     if (event->key() == Qt::Key_A && event->modifiers() == Qt::ControlModifier) {
@@ -203,9 +227,11 @@ bool CellEditBridge::eventFilter(QObject *watched, QEvent *event)
             WPRichText1Enter();
         else if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
             auto *key = static_cast<QKeyEvent *>(event);
-            // Ctrl+A and Tab belong to the bridge, not to shortcuts or focus changes.
+            // Ctrl+A, the style keys, Escape and Tab belong to the bridge, not
+            // to shortcuts or focus changes.
             if (event->type() == QEvent::ShortcutOverride) {
-                if (key->key() == Qt::Key_A && key->modifiers() == Qt::ControlModifier)
+                if ((key->key() == Qt::Key_A && key->modifiers() == Qt::ControlModifier) || styleShortcut(key)
+                    || (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier))
                     event->accept();
                 return false;
             }
@@ -213,7 +239,12 @@ bool CellEditBridge::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
-    if (watched == m_panel)
+    if (watched == m_panel) {
+        // A press anywhere on the page outside the editor ends the editing;
+        // a press in a cell then opens that one.
+        if (event->type() == QEvent::MouseButtonPress)
+            DoSaveRichtext();
         return panelDragEvent(event);
+    }
     return false;
 }

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 
+class QAction;
 class QImage;
 class QKeyEvent;
 class QMimeData;
@@ -66,6 +67,8 @@ private:
     void WPRichText1Change();
     void WPRichText1Enter();
     bool editorKeyPress(QKeyEvent *event);
+    // The tool bar's bold, italic or underline for Ctrl+B, Ctrl+I, Ctrl+U.
+    [[nodiscard]] QAction *styleShortcut(const QKeyEvent *event) const;
     bool panelDragEvent(QEvent *event);
 
     QPointer<TCalendarPanel32> m_panel;

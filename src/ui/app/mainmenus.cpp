@@ -107,6 +107,12 @@ MainMenus MainMenus::build(QMainWindow *window)
         QStringLiteral("Zoom &In"), QStringLiteral("Zoom In"));
     m.ZoomMinusButton = toolAction(m.Panel3, "ZoomMinusButton", QStringLiteral("zoom-out"),
         QStringLiteral("Zoom &Out"), QStringLiteral("Zoom Out"));
+    m.ZoomPlusButton->setShortcuts({ QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal) });
+    m.ZoomMinusButton->setShortcuts(QKeySequence::ZoomOut);
+    m.zoomActualSize = new QAction(QStringLiteral("Actual Size"), window);
+    m.zoomActualSize->setObjectName(QStringLiteral("zoomActualSize"));
+    m.zoomActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    window->addAction(m.zoomActualSize);
     m.PropertiesButton = toolAction(m.Panel3, "PropertiesButton", QStringLiteral("document-properties"),
         QStringLiteral("Properties"), QStringLiteral("Set/change Properties for the calendar"));
     m.Printbutton = toolAction(m.Panel3, "Printbutton", QStringLiteral("document-print"),

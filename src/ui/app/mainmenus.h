@@ -40,6 +40,8 @@ struct MainMenus
     QToolBar *Panel3 = nullptr;
     QAction *ZoomPlusButton = nullptr;
     QAction *ZoomMinusButton = nullptr;
+    // Ctrl+0: back to 100%; a window shortcut without a button.
+    QAction *zoomActualSize = nullptr;
     QAction *PropertiesButton = nullptr;
     QAction *Printbutton = nullptr;
     QToolButton *ShowHideIconTool = nullptr;

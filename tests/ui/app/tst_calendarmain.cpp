@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QWheelEvent>
 #include <QtTest>
 
 // Counts the Page Up and Page Down presses that reach a widget.
@@ -56,6 +57,8 @@ private slots:
     void captionRoundsHalfToEven_data();
     void captionRoundsHalfToEven();
     void pageKeysZoom();
+    void zoomShortcutsAndWheel_data();
+    void zoomShortcutsAndWheel();
     void pageKeysReachTheFocusedControlToo();
     void pageKeysIgnoredWhileAnotherWindowIsActive();
 };
@@ -181,6 +184,37 @@ void TestCalendarMain::pageKeysZoom()
     QTest::keyClick(main.windowHandle(), Qt::Key_PageUp);
     QCOMPARE(main.calendarPanel()->scale(), 0.601f + 0.1f - 0.1f - 0.1f);
     QCOMPARE(main.windowTitle(), QStringLiteral("Datewright[*]  [Shown.DWF]    [50%]"));
+}
+
+void TestCalendarMain::zoomShortcutsAndWheel_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<float>("scale");
+    QTest::newRow("Ctrl+=") << "Ctrl+=" << 0.601f + 0.1f;
+    QTest::newRow("Ctrl++") << "Ctrl++" << 0.601f + 0.1f;
+    QTest::newRow("Ctrl+-") << "Ctrl+-" << 0.601f - 0.1f;
+    QTest::newRow("Ctrl+0") << "Ctrl+0" << 1.001f;
+    QTest::newRow("Ctrl+wheel up") << "wheel+" << 0.601f + 0.1f;
+    QTest::newRow("Ctrl+wheel down") << "wheel-" << 0.601f - 0.1f;
+}
+
+void TestCalendarMain::zoomShortcutsAndWheel()
+{
+    QFETCH(QString, input);
+    QFETCH(float, scale);
+    TCalendarMain main;
+    showCalendar(main);
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    if (input.startsWith(QLatin1String("wheel"))) {
+        const QPoint at(20, 20);
+        const int delta = input.endsWith(QLatin1Char('+')) ? 120 : -120;
+        QWheelEvent wheel(at, main.calendarPanel()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+            Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(main.calendarPanel(), &wheel);
+    } else {
+        QTest::keySequence(main.windowHandle(), QKeySequence(input));
+    }
+    QCOMPARE(main.calendarPanel()->scale(), scale);
 }
 
 void TestCalendarMain::pageKeysReachTheFocusedControlToo()

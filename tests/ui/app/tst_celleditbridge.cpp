@@ -221,6 +221,58 @@ private slots:
         QVERIFY(stored.fontWeight() >= QFont::Bold);
     }
 
+    void styleKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Ctrl+B") << int(Qt::Key_B);
+        QTest::newRow("Ctrl+I") << int(Qt::Key_I);
+        QTest::newRow("Ctrl+U") << int(Qt::Key_U);
+    }
+
+    void styleKeys()
+    {
+        QFETCH(int, key);
+        page().raiseForCell(15);
+        focusEditor();
+        QTest::keyClick(editor(), Qt::Key(key), Qt::ControlModifier);
+        QTest::keyClicks(editor(), QStringLiteral("Styled"));
+        bridge()->DoSaveRichtext();
+        const QTextCharFormat stored = firstCharFormat(page().cellContents(15));
+        QCOMPARE(stored.fontWeight() >= QFont::Bold, key == Qt::Key_B);
+        QCOMPARE(stored.fontItalic(), key == Qt::Key_I);
+        QCOMPARE(stored.fontUnderline(), key == Qt::Key_U);
+    }
+
+    // Escape and a press beside the editor end the editing and keep the text,
+    // as moving to another cell does.
+    void editingEndsKeepingTheText_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Escape") << "Escape";
+        QTest::newRow("press in the page's margin") << "margin";
+        QTest::newRow("press in the grey area") << "grey";
+    }
+
+    void editingEndsKeepingTheText()
+    {
+        QFETCH(QString, how);
+        page().raiseForCell(16);
+        focusEditor();
+        QTest::keyClicks(editor(), QStringLiteral("Kept"));
+        if (how == QLatin1String("Escape")) {
+            QTest::keyClick(editor(), Qt::Key_Escape);
+        } else if (how == QLatin1String("margin")) {
+            QTest::mouseClick(panel(), Qt::LeftButton, {}, QPoint(3, 3));
+        } else {
+            QWidget *holder = panel()->parentWidget();
+            QTest::mouseClick(holder, Qt::LeftButton, {}, QPoint(panel()->geometry().right() + 3, 3));
+        }
+        QVERIFY(!bridge()->EditingCell());
+        QVERIFY(!editor()->isVisible());
+        QVERIFY(page().cellContents(16).contains("Kept"));
+        QVERIFY(m_window->Modified());
+    }
+
     void cellWithTextKeepsItsFormatting()
     {
         page().setCellContents(12, kTimesBold);
