@@ -7,12 +7,18 @@
 
 namespace {
 
-// A tick on a transparent ground, so the row colour shows around it.
-QPixmap checkPicture(const QColor &color)
+// A box, with a tick in it when checked, on a transparent ground so the row
+// colour shows around it. Every row shows its box, so the list reads as a
+// list of choices before anything is chosen.
+QPixmap checkPicture(const QColor &color, bool ticked)
 {
     QPixmap picture(RecurringRowDelegate::kRowHeight, RecurringRowDelegate::kRowHeight);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
+    painter.setPen(QPen(color, 1));
+    painter.drawRect(QRectF(1.5, 1.5, 12, 12));
+    if (!ticked)
+        return picture;
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(color, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     QPainterPath tick;
@@ -28,8 +34,10 @@ QPixmap checkPicture(const QColor &color)
 RecurringRowDelegate::RecurringRowDelegate(Style style, QObject *parent)
     : QStyledItemDelegate(parent)
     , m_style(style)
-    , CheckBmp(checkPicture(Qt::black))
-    , RevCheckBmp(checkPicture(Qt::white))
+    , CheckBmp(checkPicture(Qt::black, true))
+    , RevCheckBmp(checkPicture(Qt::white, true))
+    , m_box(checkPicture(Qt::black, false))
+    , m_reversedBox(checkPicture(Qt::white, false))
 {
 }
 
@@ -53,8 +61,11 @@ void RecurringRowDelegate::paint(
     }
     painter->save();
     painter->fillRect(row, ground);
-    if (m_style == Style::Checks && selected)
-        painter->drawPixmap(row.topLeft(), ink == Qt::white ? RevCheckBmp : CheckBmp);
+    if (m_style == Style::Checks) {
+        const bool reversed = ink == Qt::white;
+        painter->drawPixmap(row.topLeft(),
+            selected ? (reversed ? RevCheckBmp : CheckBmp) : (reversed ? m_reversedBox : m_box));
+    }
     painter->setPen(ink);
     painter->setFont(option.font);
     const QString text = RecurringDescription::EntryDisplayText(index.data(Qt::UserRole).toString());

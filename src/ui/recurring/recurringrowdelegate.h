@@ -29,4 +29,6 @@ private:
     Style m_style;
     QPixmap CheckBmp;
     QPixmap RevCheckBmp;
+    QPixmap m_box; // an unchecked row's empty box
+    QPixmap m_reversedBox;
 };

@@ -1,5 +1,7 @@
 // The two check-row dialogs: choosing the dates to fill a month with, and
 // choosing holidays to add to the list.
+#include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 
 #include "dialoghelpers.h"
@@ -126,6 +128,9 @@ private slots:
             brightest = qMax(brightest, qGray(image.pixel(x, focused.center().y())));
         QVERIFY(brightest > 180);
         QCOMPARE(darkestInCheckArea(image, focused), 0);
+        // ... but its empty box shows, in white, before anything is checked.
+        QCOMPARE(qGray(image.pixel(focused.left() + 1, focused.top() + 8)), 255);
+        QCOMPARE(qGray(image.pixel(focused.left() + 6, focused.top() + 11)), 0);
         screenshot(dialog.Dates()->viewport(), QStringLiteral("selectrecurringdates-rows"));
     }
 
@@ -140,6 +145,22 @@ private slots:
         QCOMPARE(qAlpha(check.pixel(6, 11)), 255);
         QCOMPARE(qGray(check.pixel(6, 11)), 0);
         QCOMPARE(qGray(reverse.pixel(6, 11)), 255);
+
+        // An unchecked row that has no focus shows an empty box.
+        QListWidget list;
+        auto *item = new QListWidgetItem(QStringLiteral("Dentist"), &list);
+        item->setData(Qt::UserRole, QStringLiteral("Dentist"));
+        QStyleOptionViewItem option;
+        option.initFrom(&list);
+        option.rect = QRect(0, 0, 200, RecurringRowDelegate::kRowHeight);
+        option.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        QImage row(200, RecurringRowDelegate::kRowHeight, QImage::Format_RGB32);
+        row.fill(Qt::white);
+        QPainter painter(&row);
+        rows.paint(&painter, option, list.model()->index(0, 0));
+        painter.end();
+        QCOMPARE(qGray(row.pixel(1, 8)), 0); // the box's left edge
+        QCOMPARE(qGray(row.pixel(6, 11)), 255); // no tick inside
     }
 
     void holidaysAreTheTableSortedNoneChosen()
