@@ -66,12 +66,51 @@ bool IniFile::readLines(QStringList *lines, QString *reason) const
 bool IniFile::linesToChange(QStringList *lines)
 {
     m_error.clear();
+    if (m_batchLines) {
+        *lines = *m_batchLines;
+        return true;
+    }
     QString reason;
     if (readLines(lines, &reason))
         return true;
     // Writing what could be read would drop the rest of the file.
     m_error = QStringLiteral("Unable to write to %1: %2").arg(m_fileName, reason);
     return false;
+}
+
+bool IniFile::replaceLines(const QStringList &before, const QStringList &after)
+{
+    if (after == before)
+        return true;
+    if (m_batching) {
+        if (!m_batchLines)
+            m_batchOriginal = before;
+        m_batchLines = after;
+        return true;
+    }
+    return writeLines(after);
+}
+
+IniFile::Batch::Batch(IniFile &file)
+    : m_file(file)
+{
+    m_file.m_batching = true;
+    m_file.m_batchLines.reset();
+}
+
+IniFile::Batch::~Batch()
+{
+    m_file.m_batching = false;
+    m_file.m_batchLines.reset();
+}
+
+bool IniFile::Batch::commit()
+{
+    m_file.m_batching = false;
+    const std::optional<QStringList> lines = std::move(m_file.m_batchLines);
+    m_file.m_batchLines.reset();
+    // Erasing a section and writing it again often ends where it started.
+    return !lines || *lines == m_file.m_batchOriginal || m_file.writeLines(*lines);
 }
 
 bool IniFile::writeLines(const QStringList &lines)
@@ -182,14 +221,15 @@ bool IniFile::hasSection(const QString &section) const
 
 bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    QStringList lines;
-    if (!linesToChange(&lines))
+    QStringList before;
+    if (!linesToChange(&before))
         return false;
+    QStringList lines = before;
     const QString newLine = key + QLatin1Char('=') + value;
     int header = findSection(lines, section);
     if (header < 0) {
         lines << QLatin1Char('[') + section + QLatin1Char(']') << newLine;
-        return writeLines(lines);
+        return replaceLines(before, lines);
     }
     int end = sectionEnd(lines, header);
     QString lineKey;
@@ -197,14 +237,14 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
     for (int i = header + 1; i < end; ++i) {
         if (keyOfLine(lines[i], &lineKey, &oldValue) && lineKey.compare(key, Qt::CaseInsensitive) == 0) {
             lines[i] = lineKey + QLatin1Char('=') + value;
-            return writeLines(lines);
+            return replaceLines(before, lines);
         }
     }
     // After the section's last non-blank line, so a blank separator stays.
     while (end > header + 1 && lines[end - 1].trimmed().isEmpty())
         --end;
     lines.insert(end, newLine);
-    return writeLines(lines);
+    return replaceLines(before, lines);
 }
 
 bool IniFile::writeInteger(const QString &section, const QString &key, int value)
@@ -219,12 +259,13 @@ bool IniFile::writeBool(const QString &section, const QString &key, bool value)
 
 bool IniFile::eraseSection(const QString &section)
 {
-    QStringList lines;
-    if (!linesToChange(&lines))
+    QStringList before;
+    if (!linesToChange(&before))
         return false;
+    QStringList lines = before;
     const int header = findSection(lines, section);
     if (header < 0)
         return true;
     lines.erase(lines.begin() + header, lines.begin() + sectionEnd(lines, header));
-    return writeLines(lines);
+    return replaceLines(before, lines);
 }

@@ -54,6 +54,7 @@ void Preferences::load(const IniFile &ini)
 
 bool Preferences::save(IniFile &ini) const
 {
+    IniFile::Batch batch(ini);
     return ini.writeInteger(kZooming, QStringLiteral("Main"), mainZoomPercent)
         && ini.writeInteger(kZooming, QStringLiteral("Prop"), previewZoomPercent)
         && ini.writeString(kFont, QStringLiteral("Name"), defaultEditorFont.name)
@@ -66,5 +67,6 @@ bool Preferences::save(IniFile &ini) const
         && ini.writeBool(kIcons, QStringLiteral("Visible"), iconToolWanted)
         && ini.writeBool(kHints, QStringLiteral("On"), hintsOn)
         && ini.writeString(
-            kIcons, QStringLiteral("File"), iconFileName.isEmpty() ? defaultIconFile() : iconFileName);
+            kIcons, QStringLiteral("File"), iconFileName.isEmpty() ? defaultIconFile() : iconFileName)
+        && batch.commit();
 }

@@ -50,11 +50,12 @@ bool RecentFileList::save(IniFile &ini, const QString &section) const
 {
     if (section.isEmpty() || ini.fileName().isEmpty())
         return false;
+    IniFile::Batch batch(ini);
     if (!ini.eraseSection(section))
         return false;
     for (int i = 0; i < m_files.size(); ++i) {
         if (!ini.writeString(section, QStringLiteral("F%1").arg(i), m_files[i]))
             return false;
     }
-    return true;
+    return batch.commit();
 }

@@ -35,9 +35,10 @@ void WindowPlacement::load(const IniFile &ini, const QString &section, bool maxi
 
 bool WindowPlacement::save(IniFile &ini, const QString &section) const
 {
+    IniFile::Batch batch(ini);
     return ini.writeInteger(section, QStringLiteral("Left"), left)
         && ini.writeInteger(section, QStringLiteral("Top"), top)
         && ini.writeInteger(section, QStringLiteral("Right"), right)
         && ini.writeInteger(section, QStringLiteral("Bottom"), bottom)
-        && ini.writeBool(section, QStringLiteral("Maximized"), maximized);
+        && ini.writeBool(section, QStringLiteral("Maximized"), maximized) && batch.commit();
 }

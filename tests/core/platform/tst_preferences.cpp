@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestPreferences : public QObject
 {
     Q_OBJECT
@@ -59,6 +61,42 @@ private slots:
         QVERIFY(ini.eraseSection("OTHER"));
         QVERIFY(!ini.hasSection("Other"));
         QCOMPARE(ini.readInteger("Zooming", "Prop", 0), 40);
+    }
+
+    // Every save syncs the disk, so a batch writes once and a write that
+    // changes nothing does not write at all; a new file (a new inode) shows
+    // each real write.
+    void batchesWriteOnceAndOnlyWhatChanged()
+    {
+        writeFile(iniPath(), "[Zooming]\r\nMain=60\r\n");
+        IniFile ini(iniPath());
+        const auto inode = [this] {
+            struct stat info
+            {
+            };
+            return ::stat(QFile::encodeName(iniPath()).constData(), &info) == 0 ? info.st_ino : ino_t(0);
+        };
+        const auto first = inode();
+        QVERIFY(ini.writeInteger("Zooming", "Main", 60));
+        QCOMPARE(inode(), first);
+        {
+            IniFile::Batch dropped(ini);
+            QVERIFY(ini.writeInteger("Zooming", "Main", 90));
+            QCOMPARE(ini.readInteger("Zooming", "Main", 0), 60); // nothing on disk yet
+        }
+        QCOMPARE(readFile(iniPath()), QByteArray("[Zooming]\r\nMain=60\r\n"));
+        IniFile::Batch batch(ini);
+        QVERIFY(ini.eraseSection("Zooming"));
+        QVERIFY(ini.writeInteger("Zooming", "Main", 60)); // back where it started
+        QVERIFY(batch.commit());
+        QCOMPARE(inode(), first);
+        Preferences preferences;
+        preferences.load(ini);
+        preferences.mainZoomPercent = 80;
+        QVERIFY(preferences.save(ini));
+        QVERIFY(inode() != first);
+        QCOMPARE(IniFile(iniPath()).readInteger("Zooming", "Main", 0), 80);
+        QCOMPARE(IniFile(iniPath()).readBool("Hints", "On", false), preferences.hintsOn);
     }
 
     void aFailedWriteReportsAndKeepsTheOldFile_data()
