@@ -113,7 +113,9 @@ void TCalendarPanel32::mousePressEvent(QMouseEvent *event)
 
 void TCalendarPanel32::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->pos());
+    // Checked before the surface sees the release: placing puts the tool down.
+    const bool click
+        = m_pressed && pointing() && event->button() == Qt::LeftButton && rect().contains(event->pos());
     m_pressed = false;
     TVBasePanel::mouseReleaseEvent(event);
     if (click) {
