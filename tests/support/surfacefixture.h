@@ -21,7 +21,7 @@ struct SurfaceFixture
 
     SurfaceFixture()
     {
-        panel.handle().setClock([this] { return clock; });
+        panel.setClock([this] { return clock; });
         panel.setPlacedObjects(&objects);
         panel.show();
     }

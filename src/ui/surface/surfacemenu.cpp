@@ -1,5 +1,6 @@
 #include "surface/surfacemenu.h"
 
+#include "surface/surfaceclipboard.h"
 #include "surface/vbasepanel.h"
 #include "surface/vhandle.h"
 
@@ -19,7 +20,11 @@ SurfaceMenu::SurfaceMenu(TVBasePanel *surface)
     m_needSelection << add("Bring To Front", &SurfaceMenu::bringToFront)
                     << add("Send To Back", &SurfaceMenu::sendToBack);
     m_menu->addSeparator();
-    m_needSelection << add("Delete", &SurfaceMenu::deleteSelection);
+    m_needSelection << add("Cut", [](SurfaceMenu &m) { m.m_surface->clipboard().cut(); })
+                    << add("Copy", [](SurfaceMenu &m) { m.m_surface->clipboard().copy(); });
+    m_paste = add("Paste", [](SurfaceMenu &m) { m.m_surface->clipboard().paste(); });
+    m_menu->addSeparator();
+    m_needSelection << add("Delete", [](SurfaceMenu &m) { m.m_surface->deleteSelection(); });
     m_menu->addSeparator();
     m_needSelection << add("Align Left", [](SurfaceMenu &m) { m.align(Edge::Left); })
                     << add("Align Right", [](SurfaceMenu &m) { m.align(Edge::Right); })
@@ -67,6 +72,7 @@ void SurfaceMenu::updateEnabling()
     const bool selected = m_surface->handle().SelectionCount() > 0;
     for (QAction *action : std::as_const(m_needSelection))
         action->setEnabled(selected);
+    m_paste->setEnabled(SurfaceClipboard::canPaste());
     const bool children = childControlCount() > 1;
     for (QAction *action : std::as_const(m_needChildren))
         action->setEnabled(children);
@@ -93,17 +99,6 @@ void SurfaceMenu::sendToBack()
     m_surface->handle().SendSelectionToBack();
     m_surface->handle().ClearSelection();
     m_surface->NotifyChanged();
-}
-
-void SurfaceMenu::deleteSelection()
-{
-    const QList<TVGraphicControl *> list = selection();
-    for (auto it = list.rbegin(); it != list.rend(); ++it) {
-        m_surface->handle().RemoveFromSelection(*it);
-        delete *it;
-        m_surface->NotifyChanged();
-    }
-    m_surface->update();
 }
 
 void SurfaceMenu::align(Edge edge)

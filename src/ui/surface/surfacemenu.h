@@ -29,7 +29,6 @@ public:
 
     void bringToFront();
     void sendToBack();
-    void deleteSelection();
     enum class Edge { Left, Right, Top, Bottom };
     void align(Edge edge);
     void centerVertically();
@@ -47,4 +46,5 @@ private:
     QMenu *m_menu;
     QList<QAction *> m_needSelection;
     QList<QAction *> m_needChildren;
+    QAction *m_paste = nullptr;
 };

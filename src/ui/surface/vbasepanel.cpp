@@ -1,5 +1,6 @@
 #include "surface/vbasepanel.h"
 
+#include "surface/surfaceclipboard.h"
 #include "surface/surfacemenu.h"
 #include "surface/vhandle.h"
 
@@ -16,6 +17,7 @@ TVBasePanel::TVBasePanel(QWidget *parent)
     : QWidget(parent)
     , m_handle(new TVHandle(this))
     , m_menu(new SurfaceMenu(this))
+    , m_clipboard(new SurfaceClipboard(this, m_handle->clock()))
 {
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -27,6 +29,12 @@ TVBasePanel::TVBasePanel(QWidget *parent)
 }
 
 TVBasePanel::~TVBasePanel() = default;
+
+void TVBasePanel::setClock(const std::function<qint64()> &clock)
+{
+    m_handle->setClock(clock);
+    m_clipboard->setClock(clock);
+}
 
 void TVBasePanel::SetScale(float scale)
 {
@@ -143,6 +151,17 @@ void TVBasePanel::DeleteAllObjects()
     const QList<TVGraphicControl *> all = objects();
     for (auto it = all.rbegin(); it != all.rend(); ++it)
         delete *it;
+    update();
+}
+
+void TVBasePanel::deleteSelection()
+{
+    const std::vector<TVGraphicControl *> list = m_handle->selection();
+    for (auto it = list.rbegin(); it != list.rend(); ++it) {
+        m_handle->RemoveFromSelection(*it);
+        delete *it;
+        NotifyChanged();
+    }
     update();
 }
 
@@ -290,11 +309,25 @@ void TVBasePanel::keyPressEvent(QKeyEvent *event)
 {
     if (m_handle->keyPress(event->key(), event->modifiers() & Qt::ShiftModifier))
         return;
-    if (event->key() == Qt::Key_Delete && !(event->modifiers() & Qt::ControlModifier)) {
-        m_menu->deleteSelection();
+    if (m_objects && clipboardKey(event->key(), event->modifiers()))
         return;
-    }
     QWidget::keyPressEvent(event);
+}
+
+bool TVBasePanel::clipboardKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    const bool ctrl = modifiers & Qt::ControlModifier;
+    if (ctrl && key == Qt::Key_C)
+        m_clipboard->copy();
+    else if (ctrl && key == Qt::Key_V)
+        m_clipboard->paste();
+    else if (ctrl && key == Qt::Key_X)
+        m_clipboard->cut();
+    else if (!ctrl && key == Qt::Key_Delete)
+        deleteSelection();
+    else
+        return false;
+    return true;
 }
 
 void TVBasePanel::keyReleaseEvent(QKeyEvent *event)

@@ -5,7 +5,10 @@
 #include <QRect>
 #include <QWidget>
 
+#include <functional>
+
 class QMenu;
+class SurfaceClipboard;
 class TComponent;
 class TVGraphicControl;
 class TVHandle;
@@ -42,7 +45,12 @@ public:
     // through their own setters and frees them only on the user's command.
     void setPlacedObjects(TComponent *objects);
     [[nodiscard]] const TComponent *placedObjects() const { return m_objects; }
+    // The component new objects belong to; null when the surface shows none.
+    [[nodiscard]] TComponent *objectOwner() const { return m_objects; }
     [[nodiscard]] TVHandle &handle() const { return *m_handle; }
+    [[nodiscard]] SurfaceClipboard &clipboard() const { return *m_clipboard; }
+    // Milliseconds for the click, drag-start and paste thresholds; tests step it.
+    void setClock(const std::function<qint64()> &clock);
 
     // The topmost placed object at the point (surface pixels); nullptr when none.
     [[nodiscard]] TVGraphicControl *objectAt(const QPoint &point) const;
@@ -60,6 +68,8 @@ public:
     void HookAllObjects();
     void NotifyChanged();
     void DeleteAllObjects();
+    // Frees the selected objects, the last selected first.
+    void deleteSelection();
 
     [[nodiscard]] QList<TVGraphicControl *> objects() const;
     [[nodiscard]] QMenu *contextMenu() const;
@@ -75,8 +85,6 @@ protected:
     // A placing rectangle was completed (surface pixels, normalised); the
     // calendar page creates the object.
     virtual void RectangleDrawn(QRect &r);
-    // The component new objects belong to; null when the surface shows none.
-    [[nodiscard]] TComponent *objectOwner() const { return m_objects; }
     // Grips, feedback and the rubber band over whatever the surface drew.
     void paintOverlays(QPainter &painter) const;
 
@@ -97,6 +105,8 @@ private:
     void finishRubberBand(const QPoint &at, Qt::KeyboardModifiers modifiers);
     void selectInRectangle(const QRect &r, bool shift);
     void popupContextMenu(const QPoint &at);
+    // Ctrl+C, Ctrl+V, Ctrl+X and Delete (never with Ctrl).
+    bool clipboardKey(int key, Qt::KeyboardModifiers modifiers);
     void dropUnselectable();
     [[nodiscard]] QRect rubberBandRect() const;
 
@@ -109,6 +119,7 @@ private:
     TComponent *m_objects = nullptr;
     TVHandle *m_handle;
     SurfaceMenu *m_menu;
+    SurfaceClipboard *m_clipboard;
     bool m_banding = false;
     QPoint m_bandStart;
     QPoint m_bandEnd;

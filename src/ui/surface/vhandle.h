@@ -34,6 +34,7 @@ public:
     explicit TVHandle(TVBasePanel *surface);
 
     void setClock(Clock clock) { m_clock = std::move(clock); }
+    [[nodiscard]] const Clock &clock() const { return m_clock; }
 
     // Unselectable objects, null and objects already selected are refused.
     void AddToSelection(TVGraphicControl *object);

@@ -6,6 +6,7 @@
 
 #include "app/mainmenus.h"
 #include "richtext/wprichtext.h"
+#include "surface/surfaceclipboard.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -29,7 +30,7 @@ QPoint pointOf(const QString &text)
 
 // Steps: "click A", "shift-click A", "click 5,5", "band 90,90 110,110",
 // "shift-band ...", "menu Align Left", "key Delete", "key Ctrl+Delete",
-// "key Shift+Left".
+// "key Shift+Left", "wait" (each step comes half a second after the last).
 bool run(SurfaceFixture &s, const QString &step)
 {
     const QString verb = step.section(' ', 0, 0), rest = step.section(' ', 1);
@@ -49,7 +50,7 @@ bool run(SurfaceFixture &s, const QString &step)
     } else if (verb == "key") {
         const QKeySequence key(rest);
         QTest::keyClick(&s.panel, Qt::Key(key[0].key()), key[0].keyboardModifiers());
-    } else {
+    } else if (verb != "wait") {
         return false;
     }
     return true;
@@ -153,6 +154,17 @@ void TestSurfaceCommands::script_data()
     // The page is 816 x 1056 at scale 1.
     row("Center Horizontally", { "click A", "menu Center Horizontally" }, { "A=388,100,40,30" });
     row("Center Vertically", { "click A", "menu Center Vertically" }, { "A=100,513,40,30" });
+    row("two pastes within a second paste once", { "click A", "key Ctrl+C", "key Ctrl+V", "key Ctrl+V" },
+        { "order=A,B,C,Component0", "Component0=115,115,40,30", "selection=A", "changed=true" });
+    row("a paste a second later pastes again",
+        { "click A", "key Ctrl+C", "key Ctrl+V", "wait", "key Ctrl+V" },
+        { "order=A,B,C,Component0,Component1", "Component1=115,115,40,30" });
+    row("copy and paste keep the selection order", { "click B", "shift-click A", "menu Copy", "menu Paste" },
+        { "order=A,B,C,Component0,Component1", "Component0=315,135,60,50", "Component1=115,115,40,30" });
+    row("cut", { "click A", "key Ctrl+X" }, { "A=deleted", "changed=true", "enabled:Paste=true" });
+    row("no clipboard file, no Paste", {},
+        { "enabled:Paste=false", "enabled:Copy=false", "enabled:Cut=false" });
+    row("copying nothing writes nothing", { "key Ctrl+C" }, { "enabled:Paste=false" });
     row("a locked object stays under the arrow keys", { "menu Lock All", "click A", "key Right" },
         { "A=100,100,40,30" });
     row("Unlock All frees it", { "menu Lock All", "menu Unlock All", "click A", "key Right" },
@@ -163,6 +175,7 @@ void TestSurfaceCommands::script()
 {
     QFETCH(QStringList, steps);
     QFETCH(QStringList, expected);
+    QFile::remove(SurfaceClipboard::fileName());
     SurfaceFixture s;
     s.add(QRect(100, 100, 40, 30));
     s.add(QRect(300, 120, 60, 50));
