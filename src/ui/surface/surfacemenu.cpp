@@ -4,6 +4,8 @@
 #include "surface/vbasepanel.h"
 #include "surface/vhandle.h"
 
+#include "widgets/commondialogs.h"
+
 #include "objects/vgraphiccontrol.h"
 
 #include <QMenu>
@@ -40,6 +42,8 @@ SurfaceMenu::SurfaceMenu(TVBasePanel *surface)
     add("Mark All Selectable", [](SurfaceMenu &m) { m.setAllUnselectable(false); });
     add("Mark All Unselectable", [](SurfaceMenu &m) { m.setAllUnselectable(true); });
     add("Select All", &SurfaceMenu::selectAll);
+    m_menu->addSeparator();
+    m_needSelection << add("Font", &SurfaceMenu::chooseFont);
     connect(m_menu, &QMenu::aboutToShow, this, &SurfaceMenu::updateEnabling);
 }
 
@@ -162,4 +166,19 @@ void SurfaceMenu::selectAll()
     for (TVGraphicControl *o : m_surface->objects())
         handle.AddToSelection(o);
     handle.releaseCapture();
+}
+
+void SurfaceMenu::chooseFont()
+{
+    if (selection().isEmpty())
+        return;
+    // The dialog starts from the surface's font, not from any object's.
+    CalendarFont font;
+    const QFont shown = m_surface->font();
+    font.name = shown.family();
+    font.size = std::max(1, shown.pointSize());
+    if (!CommonDialogs::chooseCalendarFont(m_surface, font))
+        return;
+    for (TVGraphicControl *o : selection())
+        o->applyFont(font);
 }

@@ -11,9 +11,9 @@ class TVBasePanel;
 class TVGraphicControl;
 
 // The design surface's context menu and the commands behind it: stacking
-// order, delete, aligning and centring the selection, locking, marking
-// selectable and selecting everything. Each entry is enabled by its rule
-// when the menu opens.
+// order, the clipboard, delete, aligning and centring the selection, locking,
+// marking selectable, selecting everything and the selection's font. Each
+// entry is enabled by its rule when the menu opens.
 class SurfaceMenu : public QObject
 {
     Q_OBJECT
@@ -36,6 +36,7 @@ public:
     void setAllLocked(bool locked);
     void setAllUnselectable(bool unselectable);
     void selectAll();
+    void chooseFont();
 
 private:
     QAction *add(const char *caption, std::function<void(SurfaceMenu &)> command);

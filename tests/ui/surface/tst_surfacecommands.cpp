@@ -5,6 +5,7 @@
 #include "surfacefixture.h"
 
 #include "app/mainmenus.h"
+#include "objects/vplabel.h"
 #include "richtext/wprichtext.h"
 #include "surface/surfaceclipboard.h"
 
@@ -97,6 +98,8 @@ private slots:
     void script();
     void placing_data();
     void placing();
+    void fontGoesToTheSelection_data();
+    void fontGoesToTheSelection();
     void lockEntriesNeedAChildControl_data();
     void lockEntriesNeedAChildControl();
 
@@ -254,6 +257,41 @@ void TestSurfaceCommands::placing()
     QTest::keyClick(panel, Qt::Key_Down);
     QCOMPARE(object->top(), expected.top() + (zoom == 1.f ? 1 : 2));
     QVERIFY(main.Modified());
+}
+
+void TestSurfaceCommands::fontGoesToTheSelection_data()
+{
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("OK") << true;
+    QTest::newRow("Cancel") << false;
+}
+
+void TestSurfaceCommands::fontGoesToTheSelection()
+{
+    QFETCH(bool, accepted);
+    SurfaceFixture s;
+    QList<TVPLabel *> labels;
+    for (int i = 0; i < 3; ++i) {
+        labels << new TVPLabel(&s.objects);
+        labels[i]->setParent(&s.objects);
+        labels[i]->setBounds(100 + 150 * i, 100, 100, 40);
+        s.panel.HookObjectEvents(labels[i]);
+    }
+    const CalendarFont before = labels[0]->font();
+    s.click(labels[0]->displayRect(1.f).center());
+    s.clock += 500;
+    s.click(labels[2]->displayRect(1.f).center(), Qt::ShiftModifier);
+    s.changes.clear();
+    m_environment->dialogs.fontAnswers
+        << (accepted ? std::optional<QFont>(QFont(QStringLiteral("Arial"), 14)) : std::nullopt);
+    menuEntry(s.panel, "Font")->trigger();
+    QCOMPARE(m_environment->dialogs.fontAnswers.size(), 0);
+    for (int i : { 0, 2 }) {
+        QCOMPARE(labels[i]->font().name, accepted ? QStringLiteral("Arial") : before.name);
+        QCOMPARE(labels[i]->font().size, accepted ? 14 : before.size);
+    }
+    QCOMPARE(labels[1]->font(), before);
+    QCOMPARE(s.changes.isEmpty(), !accepted);
 }
 
 void TestSurfaceCommands::lockEntriesNeedAChildControl_data()
