@@ -124,9 +124,11 @@ void TCalendarPanel32::mouseReleaseEvent(QMouseEvent *event)
     }
 }
 
-void TCalendarPanel32::mouseDoubleClickEvent(QMouseEvent *)
+void TCalendarPanel32::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // The page ignores double clicks: a second click must not reach the cells twice.
+    // The page itself ignores double clicks (a second click must not reach
+    // the cells twice); objects and the frame take theirs.
+    TVBasePanel::mouseDoubleClickEvent(event);
 }
 
 void TCalendarPanel32::RectangleDrawn(QRect &r)

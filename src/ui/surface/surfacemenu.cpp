@@ -136,15 +136,13 @@ void SurfaceMenu::align(Edge edge)
 void SurfaceMenu::centerVertically()
 {
     for (TVGraphicControl *o : selection())
-        o->centerVertically(
-            roundHalfEven((long double)m_surface->height() * o->displayScale() / m_surface->scale()));
+        m_surface->centerObject(*o, Qt::Vertical);
 }
 
 void SurfaceMenu::centerHorizontally()
 {
     for (TVGraphicControl *o : selection())
-        o->centerHorizontally(
-            roundHalfEven((long double)m_surface->width() * o->displayScale() / m_surface->scale()));
+        m_surface->centerObject(*o, Qt::Horizontal);
 }
 
 void SurfaceMenu::setAllLocked(bool locked)

@@ -1,5 +1,6 @@
 #include "surface/vbasepanel.h"
 
+#include "surface/objectmenu.h"
 #include "surface/surfaceclipboard.h"
 #include "surface/surfacemenu.h"
 #include "surface/vhandle.h"
@@ -18,6 +19,7 @@ TVBasePanel::TVBasePanel(QWidget *parent)
     , m_handle(new TVHandle(this))
     , m_menu(new SurfaceMenu(this))
     , m_clipboard(new SurfaceClipboard(this, m_handle->clock()))
+    , m_objectMenu(new ObjectMenu(this))
 {
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -25,7 +27,7 @@ TVBasePanel::TVBasePanel(QWidget *parent)
     setMouseTracking(true);
     connect(m_handle, &TVHandle::pressed, this, &TVBasePanel::framePressed);
     connect(m_handle, &TVHandle::contextMenuRequested, this,
-        [this](const QPoint &at, TVGraphicControl *) { popupContextMenu(at); });
+        [this](const QPoint &at, TVGraphicControl *object) { popupObjectMenu(object, at); });
 }
 
 TVBasePanel::~TVBasePanel() = default;
@@ -165,6 +167,16 @@ void TVBasePanel::deleteSelection()
     update();
 }
 
+void TVBasePanel::centerObject(TVGraphicControl &object, Qt::Orientation orientation)
+{
+    // The surface's extent at the object's own scale.
+    const double back = double(object.displayScale()) / double(m_scale);
+    if (orientation == Qt::Vertical)
+        object.centerVertically(roundHalfEven((long double)height() * back));
+    else
+        object.centerHorizontally(roundHalfEven((long double)width() * back));
+}
+
 void TVBasePanel::RectangleDrawn(QRect &)
 {
 }
@@ -213,7 +225,7 @@ void TVBasePanel::objectPressed(TVGraphicControl *object, QMouseEvent *event)
         m_handle->ClearSelection();
     m_handle->AddToSelection(object);
     if (m_handle->SelectionCount() == 1 && event->button() == Qt::RightButton)
-        popupContextMenu(event->position().toPoint());
+        popupObjectMenu(object, event->position().toPoint());
 }
 
 void TVBasePanel::framePressed(const QPoint &at)
@@ -343,4 +355,32 @@ void TVBasePanel::popupContextMenu(const QPoint &at)
     if (!m_objects)
         return;
     m_menu->popup(mapToGlobal(at));
+}
+
+void TVBasePanel::popupObjectMenu(TVGraphicControl *object, const QPoint &at)
+{
+    if (object)
+        m_objectMenu->popup(*object, mapToGlobal(at));
+    else
+        popupContextMenu(at);
+}
+
+void TVBasePanel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const QPoint at = event->position().toPoint();
+    TVGraphicControl *object = nullptr;
+    if (m_handle->frameContains(at)) {
+        m_handle->doubleClicked(); // ends the drag the first press began
+        if (m_handle->SelectionCount() > 1)
+            return;
+        object = m_handle->selectedObjectNear(at, 2);
+        if (object && m_editEvent && m_editEvent(*object))
+            return;
+    } else if (m_pointing) {
+        object = objectAt(at);
+        if (object && object->unselectable())
+            object = nullptr;
+    }
+    if (object)
+        m_objectMenu->popup(*object, mapToGlobal(at));
 }

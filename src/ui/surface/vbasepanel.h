@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class ObjectMenu;
 class QMenu;
 class SurfaceClipboard;
 class TComponent;
@@ -70,6 +71,15 @@ public:
     void DeleteAllObjects();
     // Frees the selected objects, the last selected first.
     void deleteSelection();
+    // Centres the object on the surface across the orientation's axis.
+    void centerObject(TVGraphicControl &object, Qt::Orientation orientation);
+
+    // A double-click on a selected object runs its kind's edit step when the
+    // kind has one (the hook answers true), else opens the object's menu.
+    // Set by the kinds' editors; until then every double-click opens the menu.
+    using EditEvent = std::function<bool(TVGraphicControl &)>;
+    void setEditEvent(EditEvent event) { m_editEvent = std::move(event); }
+    [[nodiscard]] ObjectMenu &objectMenu() const { return *m_objectMenu; }
 
     [[nodiscard]] QList<TVGraphicControl *> objects() const;
     [[nodiscard]] QMenu *contextMenu() const;
@@ -96,6 +106,7 @@ protected:
     void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     friend class SurfaceMenu;
@@ -105,6 +116,7 @@ private:
     void finishRubberBand(const QPoint &at, Qt::KeyboardModifiers modifiers);
     void selectInRectangle(const QRect &r, bool shift);
     void popupContextMenu(const QPoint &at);
+    void popupObjectMenu(TVGraphicControl *object, const QPoint &at);
     // Ctrl+C, Ctrl+V, Ctrl+X and Delete (never with Ctrl).
     bool clipboardKey(int key, Qt::KeyboardModifiers modifiers);
     void dropUnselectable();
@@ -120,6 +132,8 @@ private:
     TVHandle *m_handle;
     SurfaceMenu *m_menu;
     SurfaceClipboard *m_clipboard;
+    ObjectMenu *m_objectMenu;
+    EditEvent m_editEvent;
     bool m_banding = false;
     QPoint m_bandStart;
     QPoint m_bandEnd;

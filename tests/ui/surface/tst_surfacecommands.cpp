@@ -7,6 +7,7 @@
 #include "app/mainmenus.h"
 #include "objects/vplabel.h"
 #include "richtext/wprichtext.h"
+#include "surface/objectmenu.h"
 #include "surface/surfaceclipboard.h"
 
 #include <QActionGroup>
@@ -31,7 +32,8 @@ QPoint pointOf(const QString &text)
 
 // Steps: "click A", "shift-click A", "click 5,5", "band 90,90 110,110",
 // "shift-band ...", "menu Align Left", "key Delete", "key Ctrl+Delete",
-// "key Shift+Left", "wait" (each step comes half a second after the last).
+// "key Shift+Left", "objmenu A Clone", "dblclick A", "edit-hook" (A has an
+// edit step), "wait" (each step comes half a second after the last).
 bool run(SurfaceFixture &s, const QString &step)
 {
     const QString verb = step.section(' ', 0, 0), rest = step.section(' ', 1);
@@ -51,6 +53,18 @@ bool run(SurfaceFixture &s, const QString &step)
     } else if (verb == "key") {
         const QKeySequence key(rest);
         QTest::keyClick(&s.panel, Qt::Key(key[0].key()), key[0].keyboardModifiers());
+    } else if (verb == "objmenu") {
+        std::unique_ptr<QMenu> menu(s.panel.objectMenu().build(*s.named(step.section(' ', 1, 1))));
+        const QString caption = step.section(' ', 2);
+        for (QAction *action : menu->actions())
+            if (action->text() == caption)
+                action->trigger();
+    } else if (verb == "dblclick") {
+        s.click(at(rest));
+        s.send(QEvent::MouseButtonDblClick, at(rest), Qt::LeftButton, Qt::LeftButton);
+        s.release(at(rest));
+    } else if (verb == "edit-hook") {
+        s.panel.setEditEvent([](TVGraphicControl &o) { return o.name() == "A"; });
     } else if (verb != "wait") {
         return false;
     }
@@ -70,6 +84,15 @@ QString check(SurfaceFixture &s, const QString &expectation)
         for (const TComponent *child : s.objects.children())
             names << child->name();
         got = names.join(',');
+    } else if (key == "objectMenuOpen") {
+        got = "false";
+        for (const QMenu *menu : s.panel.findChildren<QMenu *>(QStringLiteral("ObjectMenu")))
+            got = menu->isVisible() ? "true" : got;
+    } else if (key == "lockedMark") {
+        std::unique_ptr<QMenu> menu(s.panel.objectMenu().build(*s.named("A")));
+        for (const QAction *action : menu->actions())
+            if (action->text() == "Locked")
+                got = action->isChecked() ? "true" : "false";
     } else if (key == "changed") {
         got = s.changes.isEmpty() ? "false" : "true";
     } else if (key.startsWith("enabled:")) {
@@ -168,6 +191,30 @@ void TestSurfaceCommands::script_data()
     row("no clipboard file, no Paste", {},
         { "enabled:Paste=false", "enabled:Copy=false", "enabled:Cut=false" });
     row("copying nothing writes nothing", { "key Ctrl+C" }, { "enabled:Paste=false" });
+    row("Clone moves the selection to the copy", { "click A", "objmenu A Clone" },
+        { "order=A,B,C,Component0", "Component0=100,125,40,30", "selection=Component0", "changed=true" });
+    row("Clone of an unselected object keeps the selection", { "click B", "objmenu A Clone" },
+        { "selection=B", "Component0=100,125,40,30", "A=100,100,40,30" });
+    row("Locked entry and its check mark", { "objmenu A Locked" }, { "lockedMark=true", "changed=true" });
+    row("Locked entry toggles", { "objmenu A Locked", "objmenu A Locked" }, { "lockedMark=false" });
+    row("object Delete on a selected object deletes the selection",
+        { "click A", "shift-click B", "objmenu A Delete" }, { "A=deleted", "B=deleted", "order=C" });
+    row("object Delete on an unselected object deletes it alone", { "click B", "objmenu A Delete" },
+        { "A=deleted", "selection=B", "changed=true" });
+    row("object Copy on an unselected object copies it alone", { "click B", "objmenu A Copy", "key Ctrl+V" },
+        { "order=A,B,C,Component0", "Component0=115,115,40,30" });
+    row("object Unselectable leaves the selection", { "click A", "objmenu A Unselectable" },
+        { "selection=" });
+    row("object Send To Back clears the selection", { "click B", "objmenu B Send To Back" },
+        { "order=B,A,C", "selection=" });
+    row("double-click opens the object's menu", { "dblclick A" },
+        { "objectMenuOpen=true", "A=100,100,40,30" });
+    row("double-click with two selected does nothing", { "click B", "shift-click A", "dblclick A" },
+        { "objectMenuOpen=false" });
+    row("double-click runs the kind's edit step instead", { "edit-hook", "dblclick A" },
+        { "objectMenuOpen=false" });
+    row("a kind without an edit step opens the menu", { "edit-hook", "dblclick B" },
+        { "objectMenuOpen=true" });
     row("a locked object stays under the arrow keys", { "menu Lock All", "click A", "key Right" },
         { "A=100,100,40,30" });
     row("Unlock All frees it", { "menu Lock All", "menu Unlock All", "click A", "key Right" },
