@@ -121,6 +121,7 @@ private slots:
     void script();
     void placing_data();
     void placing();
+    void zoomingAndSelectingNeverMoveObjects();
     void fontGoesToTheSelection_data();
     void fontGoesToTheSelection();
     void lockEntriesNeedAChildControl_data();
@@ -304,6 +305,59 @@ void TestSurfaceCommands::placing()
     QTest::keyClick(panel, Qt::Key_Down);
     QCOMPARE(object->top(), expected.top() + (zoom == 1.f ? 1 : 2));
     QVERIFY(main.Modified());
+}
+
+void TestSurfaceCommands::zoomingAndSelectingNeverMoveObjects()
+{
+    // Odd bounds, which every zoom below 100% has to round.
+    const QString fileName = m_environment->path(QStringLiteral("Zoom.DWF"));
+    {
+        CalendarPage page;
+        page.resetToDefaultStyle();
+        TComponent objects;
+        const QList<QRect> bounds { { 101, 97, 33, 17 }, { 333, 211, 77, 55 }, { 517, 403, 9, 13 } };
+        for (const QRect &r : bounds) {
+            auto *object = new TVPLabel(&objects);
+            object->setParent(&objects);
+            object->setName(QStringLiteral("Special%1").arg(objects.componentCount()));
+            object->setBounds(r.x(), r.y(), r.width(), r.height());
+        }
+        QString error;
+        QVERIFY2(CalendarFile::save(fileName, page, &objects, &error), qPrintable(error));
+    }
+    TCalendarMain main;
+    QVERIFY(showSettled(main));
+    main.OpenCalendarFile(fileName);
+    main.mnuSaveClick();
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    // At every zoom step, out and back in, each object is clicked and
+    // Shift-clicked off again; none of it is a change.
+    TCalendarPanel32 *panel = main.calendarPanel();
+    const auto clickEach = [&] {
+        for (TVGraphicControl *object : panel->objects()) {
+            const QPoint at = object->displayRect(panel->scale()).center();
+            QTest::mouseClick(panel, Qt::LeftButton, {}, at);
+            QTest::mouseClick(panel, Qt::LeftButton, Qt::ShiftModifier, at);
+        }
+    };
+    QList<float> scales;
+    for (QAction *zoom : { main.zoomOutAction(), main.zoomInAction() }) {
+        for (int steps = 0; zoom->isEnabled() && steps < 20; ++steps) {
+            zoom->trigger();
+            scales << panel->scale();
+            clickEach();
+            QVERIFY(panel->handle().SelectionCount() == 0);
+        }
+    }
+    QVERIFY2(scales.size() > 4, qPrintable(QString::number(scales.size())));
+    QVERIFY(!main.Modified());
+    main.mnuSaveClick();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
 }
 
 void TestSurfaceCommands::fontGoesToTheSelection_data()
