@@ -3,8 +3,10 @@
 
 #include "objects/placedobjectclasses.h"
 #include "platform/datafolder.h"
+#include "surface/surfaceclipboard.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -36,5 +38,8 @@ int main(int argc, char *argv[])
     QObject::connect(
         &instance, &SingleInstance::activationRequested, &window, &TCalendarMain::activateFromOtherStart);
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    // Objects copied in this run are not offered to the next one.
+    QFile::remove(SurfaceClipboard::fileName());
+    return status;
 }

@@ -134,6 +134,20 @@ void TCalendarMain::connectCommands()
     });
     connect(m.ConfigurationInformation1, &QAction::triggered, this,
         &TCalendarMain::ConfigurationInformation1Click);
+    connect(CalendarPanel, &TVBasePanel::labelChanged, this, &TCalendarMain::CalendarPanelLabelChangedEvent);
+    connect(
+        CalendarPanel, &TVBasePanel::droppedObject, this, &TCalendarMain::CalendarPanelDroppedObjectEvent);
+}
+
+void TCalendarMain::CalendarPanelLabelChangedEvent()
+{
+    SetModified(true);
+}
+
+void TCalendarMain::CalendarPanelDroppedObjectEvent()
+{
+    SetModified(true);
+    m_menus.Pointerbutton->setChecked(true);
 }
 
 // --- calendars from outside: another start, a drop -----------------------------

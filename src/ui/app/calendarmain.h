@@ -90,6 +90,9 @@ public slots:
     void ZoomMinusButtonClick();
 
     void SetModified(bool modified);
+    // The design surface reports a changed object and a placed one.
+    void CalendarPanelLabelChangedEvent();
+    void CalendarPanelDroppedObjectEvent();
     void SetButtons();
     void SetCaption();
     void LoadPreferences();

@@ -87,7 +87,7 @@ void TCalendarMain::New1Click()
     SetModified(true);
     m_calendarFileName.clear();
     CalendarPanel->page().clearAllCells();
-    m_placedObjects.destroyComponents();
+    CalendarPanel->DeleteAllObjects();
     showPage(true);
     SetButtons();
     SetCaption();
@@ -145,8 +145,11 @@ void TCalendarMain::OpenCalendarFile(const QString &fileName)
         if (SafeFileReader::read(fileName, CalendarFile::kMaxFileSize, &bytes, &unreadable)) {
             QBuffer file(&bytes);
             file.open(QIODevice::ReadOnly);
+            CalendarPanel->setLoading(true);
             opened
                 = CalendarFile::read(file, CalendarPanel->page(), &m_placedObjects, &error, nullptr, &report);
+            CalendarPanel->HookAllObjects();
+            CalendarPanel->setLoading(false);
         }
         if (opened) {
             m_calendarFileName = fileName;

@@ -1,10 +1,55 @@
 #include "surface/calendarpanel32.h"
 
 #include "objects/placedobjects.h"
+#include "objects/vflatcalendar.h"
+#include "objects/vimage.h"
+#include "objects/vplabel.h"
+#include "objects/vprichbaselabel.h"
+#include "objects/vsupertext.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace {
+
+// A new object of the tool's kind with the tool's starting settings.
+TVGraphicControl *createForTool(TLPanelState tool, TComponent *owner)
+{
+    switch (tool) {
+    case psLabel: {
+        auto *label = new TVPLabel(owner);
+        label->setCaption(QStringLiteral("Enter text..."));
+        CalendarFont font;
+        font.size = 20;
+        label->setFont(font);
+        label->setTransparent(false);
+        label->setBorderStyle(bsSingle);
+        return label;
+    }
+    case psImage:
+        return new TVImage(owner);
+    case psRichLabel: {
+        auto *label = new TVPRichBaseLabel(owner);
+        label->setTransparent(false);
+        label->setBorderStyle(bsSingle);
+        return label;
+    }
+    case psSuperText: {
+        auto *text = new TVSuperText(owner);
+        text->setBorderStyle(bsSingle);
+        text->setControlTransparent(false);
+        text->setBGColor(clWhite);
+        return text;
+    }
+    case psFlatCalendar:
+        return new TVFlatCalendar(owner);
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
 
 TCalendarPanel32::TCalendarPanel32(QWidget *parent)
     : TVBasePanel(parent)
@@ -55,19 +100,22 @@ void TCalendarPanel32::paintEvent(QPaintEvent *)
     m_page->recordCellTable(scale());
     QPainter painter(this);
     PlacedObjects::paintPage(painter, *m_page, placedObjects(), scale());
+    paintOverlays(painter);
     m_painting = false;
 }
 
 void TCalendarPanel32::mousePressEvent(QMouseEvent *event)
 {
-    // A press on an object belongs to the object, wherever it is released.
-    m_pressed = event->button() == Qt::LeftButton && !ObjectAtPoint(event->pos());
+    // A press on an object or the frame belongs to them, wherever it is released.
+    m_pressed = event->button() == Qt::LeftButton && !pressTakenAt(event->pos());
     TVBasePanel::mousePressEvent(event);
 }
 
 void TCalendarPanel32::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->pos());
+    // Checked before the surface sees the release: placing puts the tool down.
+    const bool click
+        = m_pressed && pointing() && event->button() == Qt::LeftButton && rect().contains(event->pos());
     m_pressed = false;
     TVBasePanel::mouseReleaseEvent(event);
     if (click) {
@@ -76,7 +124,28 @@ void TCalendarPanel32::mouseReleaseEvent(QMouseEvent *event)
     }
 }
 
-void TCalendarPanel32::mouseDoubleClickEvent(QMouseEvent *)
+void TCalendarPanel32::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // The page ignores double clicks: a second click must not reach the cells twice.
+    // The page itself ignores double clicks (a second click must not reach
+    // the cells twice); objects and the frame take theirs.
+    TVBasePanel::mouseDoubleClickEvent(event);
+}
+
+void TCalendarPanel32::RectangleDrawn(QRect &r)
+{
+    if (m_placing || !objectOwner())
+        return;
+    m_placing = true;
+    // Narrow and low rectangles grow to a usable size.
+    if (r.width() < 25)
+        r.setWidth(50);
+    if (r.height() < 15)
+        r.setHeight(15);
+    TVGraphicControl *object = createForTool(m_page->panelState(), objectOwner());
+    if (object)
+        PlaceObject(object, r);
+    m_page->setPanelState(psPointing);
+    if (object && m_editStep)
+        m_editStep(*object);
+    m_placing = false;
 }

@@ -4,6 +4,8 @@
 
 #include "calendar/calendarpage.h"
 
+#include <functional>
+
 // The calendar page as a widget: shows the page with its placed objects at
 // the surface's scale, sizes itself to the page and turns mouse clicks that
 // start and end off every object into the page's cell and header events.
@@ -21,7 +23,16 @@ public:
     // Day cells exist only on a shown month grid or planner.
     [[nodiscard]] bool HasDayCells() const;
 
+    // The step a newly placed object of each kind opens (the label's text,
+    // the picture choice, the SuperText properties, the rich-text editor).
+    // Those dialogs belong to the kinds; until one is set, placing ends with
+    // the object as the tool made it.
+    using EditStep = std::function<void(TVGraphicControl &)>;
+    void setEditStep(EditStep step) { m_editStep = std::move(step); }
+
 protected:
+    // Creates the kind of the placing tool in r and puts the tool down.
+    void RectangleDrawn(QRect &r) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -31,6 +42,8 @@ private:
     void fitToPage();
     void applyPanelState(TLPanelState state);
 
+    EditStep m_editStep;
+    bool m_placing = false;
     CalendarPage *m_page;
     bool m_painting = false;
     bool m_pressed = false; // a left press off every object, not yet released
