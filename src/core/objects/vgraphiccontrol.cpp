@@ -4,6 +4,7 @@
 
 #include "stream/recordtable.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -165,6 +166,12 @@ QRect TVGraphicControl::displayRect(float scale) const
 void TVGraphicControl::paint(QPainter &painter, float scale) const
 {
     paintPlaceholder(painter, displayRect(scale), scale);
+}
+
+bool TVGraphicControl::isPaper(const QPainter &painter)
+{
+    const QPaintEngine *engine = painter.paintEngine();
+    return engine && engine->type() == QPaintEngine::Pdf;
 }
 
 void TVGraphicControl::paintPlaceholder(QPainter &painter, const QRect &rect, float scale) const

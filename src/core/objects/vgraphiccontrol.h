@@ -129,6 +129,8 @@ protected:
     void invalidate() { emit repaintRequested(); }
     // Moves and resizes without running the bounds check.
     void storeBounds(int left, int top, int width, int height);
+    // Printers and PDF, where some kinds leave out what only helps on screen.
+    [[nodiscard]] static bool isPaper(const QPainter &painter);
     // A thin frame with the class name in small text, clipped to rect: the
     // look of a kind whose own drawing does not exist yet.
     void paintPlaceholder(QPainter &painter, const QRect &rect, float scale) const;

@@ -37,6 +37,10 @@ public:
     // Flip and Reverse apply to bitmaps only.
     [[nodiscard]] bool canMirror() const { return m_picture.isBitmap(); }
 
+    // The picture stretched over the object, mirrored as set; an object
+    // without a picture is a white box with a black outline.
+    void paint(QPainter &painter, float scale) const override;
+
     [[nodiscard]] QString className() const override;
     [[nodiscard]] const RecordTable &records() const override;
 
@@ -45,6 +49,7 @@ protected:
 
 private:
     void pictureChanged();
+    void paintPicture(QPainter &painter, const QRect &rect) const;
 
     bool m_autoSize = false;
     TBorderStyle m_borderStyle = bsNone;
