@@ -174,6 +174,17 @@ bool TVGraphicControl::isPaper(const QPainter &painter)
     return engine && engine->type() == QPaintEngine::Pdf;
 }
 
+void TVGraphicControl::paintFrame(QPainter &painter, const QRect &rect)
+{
+    const int w = rect.width();
+    const int h = rect.height();
+    const QPoint o = rect.topLeft();
+    painter.fillRect(QRect(o, QSize(w, 1)), Qt::black);
+    painter.fillRect(QRect(o + QPoint(0, h - 1), QSize(w, 1)), Qt::black);
+    painter.fillRect(QRect(o, QSize(1, h)), Qt::black);
+    painter.fillRect(QRect(o + QPoint(w - 1, 0), QSize(1, h)), Qt::black);
+}
+
 void TVGraphicControl::paintPlaceholder(QPainter &painter, const QRect &rect, float scale) const
 {
     if (!rect.isValid())

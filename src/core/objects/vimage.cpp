@@ -93,17 +93,8 @@ void TVImage::paint(QPainter &painter, float scale) const
         painter.fillRect(rect, Qt::white);
     else
         paintPicture(painter, rect);
-    // The outline and the border are both one device pixel, drawn as fills
-    // so PDF puts them where the screen does.
-    if (emptyBox || m_borderStyle == bsSingle) {
-        const int w = rect.width();
-        const int h = rect.height();
-        const QPoint o = rect.topLeft();
-        painter.fillRect(QRect(o, QSize(w, 1)), Qt::black);
-        painter.fillRect(QRect(o + QPoint(0, h - 1), QSize(w, 1)), Qt::black);
-        painter.fillRect(QRect(o, QSize(1, h)), Qt::black);
-        painter.fillRect(QRect(o + QPoint(w - 1, 0), QSize(1, h)), Qt::black);
-    }
+    if (emptyBox || m_borderStyle == bsSingle)
+        paintFrame(painter, rect);
     painter.restore();
 }
 
