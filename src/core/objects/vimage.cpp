@@ -111,8 +111,10 @@ void TVImage::paintPicture(QPainter &painter, const QRect &rect) const
     mirrored.translate(
         rect.left() + (m_reverse ? rect.width() : 0), rect.top() + (m_flip ? rect.height() : 0));
     mirrored.scale(m_reverse ? -1 : 1, m_flip ? -1 : 1);
+    painter.save();
     painter.setTransform(mirrored, true);
     m_picture.draw(painter, QRectF(0, 0, rect.width(), rect.height()));
+    painter.restore();
 }
 
 QString TVImage::className() const

@@ -78,6 +78,13 @@ void TestClipArtPainting::mirroredCorners()
     EXPECT_PIXEL(image, 49, 6, corners[1], "top right");
     EXPECT_PIXEL(image, 10, 25, corners[2], "bottom left");
     EXPECT_PIXEL(image, 49, 25, corners[3], "bottom right");
+    // The border is not mirrored away with the picture.
+    object.setBorderStyle(bsSingle);
+    const QImage framed = paintOnGrey(object, QSize(60, 30), 1.0f);
+    EXPECT_PIXEL(framed, 10, 6, ImageProbe::kBlack, "framed top left");
+    EXPECT_PIXEL(framed, 49, 25, ImageProbe::kBlack, "framed bottom right");
+    EXPECT_PIXEL(framed, 11, 7, corners[0], "framed, inside top left");
+    EXPECT_PIXEL(framed, 48, 24, corners[3], "framed, inside bottom right");
     EXPECT_PIXEL(image, 9, 6, kGrey, "left of the object");
     EXPECT_PIXEL(image, 50, 25, kGrey, "right of the object");
     EXPECT_PIXEL(image, 49, 26, kGrey, "below the object");
