@@ -50,6 +50,15 @@ void TVImage::setPicture(const Picture &picture)
     pictureChanged();
 }
 
+void TVImage::takePicture(const Picture &picture, bool stretch, bool autoSize)
+{
+    m_picture = picture;
+    m_stretch = stretch;
+    m_autoSize = autoSize;
+    pictureChanged();
+    notifyModified();
+}
+
 bool TVImage::loadPictureFile(const QString &fileName, QString *error)
 {
     Picture picture;

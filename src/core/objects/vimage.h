@@ -28,6 +28,10 @@ public:
     [[nodiscard]] bool flip() const { return m_flip; }
     void setFlip(bool flip);
 
+    // Takes a picture with Stretch and AutoSize as given (both may be off),
+    // as the clip-art browser hands them over.
+    void takePicture(const Picture &picture, bool stretch, bool autoSize);
+
     // Loads a picture file by its extension, as the clip-art browser does;
     // on failure the picture is emptied and the message says why.
     bool loadPictureFile(const QString &fileName, QString *error = nullptr);
