@@ -102,7 +102,12 @@ QPen GdiContext::makePen() const
     const double scale = std::sqrt(std::abs(fullTransform().determinant()));
     const double width = std::min(g.width, kMaxPenWidth);
     setWidth(pen, width, scale, m_cosmeticWidth);
-    setDashes(pen, g, width);
+    // A pen made by the plain pen call (every WMF pen, EMF's CREATEPEN) and
+    // wider than one unit draws solid whatever style it names, as on the
+    // platform that writes these files; only extended geometric pens dash
+    // at any width.
+    if (width <= 1 || (g.style & Gdi::PsGeometric))
+        setDashes(pen, g, width);
     pen.setCapStyle(capStyle(g.style));
     const bool thin = pen.isCosmetic() || width * scale < 3; // device pixels
     setJoin(pen, g.style, thin, m_state.miterLimit);

@@ -1,9 +1,12 @@
 #include "objects/vflatcalendar.h"
 
 #include "objects/flatcalendarmonth.h"
+#include "objects/flatcalendarpainter.h"
 
 #include "calendar/languagetables.h"
 #include "stream/recordtable.h"
+
+#include <QPainter>
 
 namespace {
 
@@ -123,6 +126,18 @@ void TVFlatCalendar::copyCalendarPropertiesFrom(const TVFlatCalendar &other)
     setStartOfWeek(other.m_startOfWeek);
     setLanguage(other.m_language);
     setCalTransparent(other.m_calTransparent);
+}
+
+void TVFlatCalendar::paint(QPainter &painter, float scale) const
+{
+    const QRect rect = displayRect(scale);
+    if (rect.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.translate(rect.topLeft());
+    FlatCalendarPainter(*this, painter, scale).paint(rect.size());
+    painter.restore();
 }
 
 QString TVFlatCalendar::className() const

@@ -72,6 +72,9 @@ public:
     // size and the common ones).
     void copyCalendarPropertiesFrom(const TVFlatCalendar &other);
 
+    // The shadow and the month from the object's own properties.
+    void paint(QPainter &painter, float scale) const override;
+
     [[nodiscard]] QString className() const override;
     [[nodiscard]] const RecordTable &records() const override;
 

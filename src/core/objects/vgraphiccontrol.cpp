@@ -4,6 +4,7 @@
 
 #include "stream/recordtable.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -165,6 +166,23 @@ QRect TVGraphicControl::displayRect(float scale) const
 void TVGraphicControl::paint(QPainter &painter, float scale) const
 {
     paintPlaceholder(painter, displayRect(scale), scale);
+}
+
+bool TVGraphicControl::isPaper(const QPainter &painter)
+{
+    const QPaintEngine *engine = painter.paintEngine();
+    return engine && engine->type() == QPaintEngine::Pdf;
+}
+
+void TVGraphicControl::paintFrame(QPainter &painter, const QRect &rect)
+{
+    const int w = rect.width();
+    const int h = rect.height();
+    const QPoint o = rect.topLeft();
+    painter.fillRect(QRect(o, QSize(w, 1)), Qt::black);
+    painter.fillRect(QRect(o + QPoint(0, h - 1), QSize(w, 1)), Qt::black);
+    painter.fillRect(QRect(o, QSize(1, h)), Qt::black);
+    painter.fillRect(QRect(o + QPoint(w - 1, 0), QSize(1, h)), Qt::black);
 }
 
 void TVGraphicControl::paintPlaceholder(QPainter &painter, const QRect &rect, float scale) const

@@ -134,6 +134,11 @@ protected:
     void invalidate() { emit repaintRequested(); }
     // Moves and resizes without running the bounds check.
     void storeBounds(int left, int top, int width, int height);
+    // Printers and PDF, where some kinds leave out what only helps on screen.
+    [[nodiscard]] static bool isPaper(const QPainter &painter);
+    // A black frame one device pixel wide just inside rect, drawn as fills
+    // so a PDF page puts it on the pixels the screen does.
+    static void paintFrame(QPainter &painter, const QRect &rect);
     // A thin frame with the class name in small text, clipped to rect: the
     // look of a kind whose own drawing does not exist yet.
     void paintPlaceholder(QPainter &painter, const QRect &rect, float scale) const;

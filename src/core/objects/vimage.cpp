@@ -6,6 +6,8 @@
 
 #include "stream/recordtable.h"
 
+#include <QPainter>
+
 TVImage::TVImage(TComponent *owner)
     : TVGraphicControl(owner)
 {
@@ -48,6 +50,15 @@ void TVImage::setPicture(const Picture &picture)
     pictureChanged();
 }
 
+void TVImage::takePicture(const Picture &picture, bool stretch, bool autoSize)
+{
+    m_picture = picture;
+    m_stretch = stretch;
+    m_autoSize = autoSize;
+    pictureChanged();
+    notifyModified();
+}
+
 bool TVImage::loadPictureFile(const QString &fileName, QString *error)
 {
     Picture picture;
@@ -74,6 +85,45 @@ void TVImage::boundsChanged()
     const float s = displayScale();
     setBounds(left(), top(), roundHalfEven((long double)size.width() * s),
         roundHalfEven((long double)size.height() * s));
+}
+
+void TVImage::paint(QPainter &painter, float scale) const
+{
+    const QRect rect = displayRect(scale);
+    if (rect.isEmpty())
+        return;
+    // On screen an empty object stays visible as a white box; on paper it
+    // leaves nothing but its border.
+    const bool paper = isPaper(painter);
+    const bool emptyBox = m_picture.isEmpty() && !paper;
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    if (emptyBox)
+        painter.fillRect(rect, Qt::white);
+    else
+        paintPicture(painter, rect);
+    if (emptyBox || m_borderStyle == bsSingle)
+        paintFrame(painter, rect);
+    painter.restore();
+}
+
+void TVImage::paintPicture(QPainter &painter, const QRect &rect) const
+{
+    const bool mirror = m_picture.isBitmap() && (m_flip || m_reverse);
+    if (!mirror) {
+        m_picture.draw(painter, rect);
+        return;
+    }
+    // Mirroring the target about the rectangle's centre puts source pixel 0
+    // in the last column or row, as a stretch into a reversed extent does.
+    QTransform mirrored;
+    mirrored.translate(
+        rect.left() + (m_reverse ? rect.width() : 0), rect.top() + (m_flip ? rect.height() : 0));
+    mirrored.scale(m_reverse ? -1 : 1, m_flip ? -1 : 1);
+    painter.save();
+    painter.setTransform(mirrored, true);
+    m_picture.draw(painter, QRectF(0, 0, rect.width(), rect.height()));
+    painter.restore();
 }
 
 QString TVImage::className() const

@@ -28,6 +28,10 @@ public:
     [[nodiscard]] bool flip() const { return m_flip; }
     void setFlip(bool flip);
 
+    // Takes a picture with Stretch and AutoSize as given (both may be off),
+    // as the clip-art browser hands them over.
+    void takePicture(const Picture &picture, bool stretch, bool autoSize);
+
     // Loads a picture file by its extension, as the clip-art browser does;
     // on failure the picture is emptied and the message says why.
     bool loadPictureFile(const QString &fileName, QString *error = nullptr);
@@ -37,6 +41,10 @@ public:
     // Flip and Reverse apply to bitmaps only.
     [[nodiscard]] bool canMirror() const { return m_picture.isBitmap(); }
 
+    // The picture stretched over the object, mirrored as set; an object
+    // without a picture is a white box with a black outline.
+    void paint(QPainter &painter, float scale) const override;
+
     [[nodiscard]] QString className() const override;
     [[nodiscard]] const RecordTable &records() const override;
 
@@ -45,6 +53,7 @@ protected:
 
 private:
     void pictureChanged();
+    void paintPicture(QPainter &painter, const QRect &rect) const;
 
     bool m_autoSize = false;
     TBorderStyle m_borderStyle = bsNone;

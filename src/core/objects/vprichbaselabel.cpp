@@ -2,13 +2,22 @@
 
 #include "objects/objectcodecs.h"
 
+#include "richtext/richtextrenderer.h"
+#include "richtext/rtfreader.h"
 #include "stream/recordtable.h"
+
+#include <QPainter>
+#include <QTextDocument>
+
+#include <cmath>
 
 TVPRichBaseLabel::TVPRichBaseLabel(TComponent *owner)
     : TVGraphicControl(owner)
 {
     storeBounds(0, 0, 190, 33);
 }
+
+TVPRichBaseLabel::~TVPRichBaseLabel() = default;
 
 void TVPRichBaseLabel::setRTFText(const TWPRtfStorage &text)
 {
@@ -30,6 +39,38 @@ void TVPRichBaseLabel::setTransparent(bool transparent)
 void TVPRichBaseLabel::setBGColor(TColor color)
 {
     assign(m_bgColor, color, Repaint | Modified);
+}
+
+void TVPRichBaseLabel::paint(QPainter &painter, float scale) const
+{
+    const QRect rect = displayRect(scale);
+    if (rect.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    if (!m_transparent)
+        painter.fillRect(rect, toQColor(m_bgColor));
+    // The zoom is truncated to a whole percent, as the text engine takes it.
+    const int zoomPercent = int(std::trunc(double(scale) * 100.0 + 1e-4));
+    if (!m_rtfText.isEmpty())
+        RichTextRenderer::draw(painter, document(), rect, zoomPercent);
+    if (m_borderStyle == bsSingle)
+        paintFrame(painter, rect);
+    painter.restore();
+}
+
+QTextDocument &TVPRichBaseLabel::document() const
+{
+    if (!m_document) {
+        m_document = std::make_unique<QTextDocument>();
+        m_document->setUndoRedoEnabled(false);
+        RichTextRenderer::prepare(*m_document);
+    }
+    if (m_documentRtf != m_rtfText.rtf()) {
+        RtfReader::read(m_rtfText.rtf(), *m_document);
+        m_documentRtf = m_rtfText.rtf();
+    }
+    return *m_document;
 }
 
 QString TVPRichBaseLabel::className() const

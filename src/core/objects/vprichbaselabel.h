@@ -5,6 +5,10 @@
 
 #include "richtext/wprtfstorage.h"
 
+#include <memory>
+
+class QTextDocument;
+
 // A block of formatted text laid out as a page exactly as large as the
 // object. The text is kept as RTF; laying it out is the rich-text engine's.
 class TVPRichBaseLabel : public TVGraphicControl
@@ -13,6 +17,7 @@ class TVPRichBaseLabel : public TVGraphicControl
 
 public:
     explicit TVPRichBaseLabel(TComponent *owner = nullptr);
+    ~TVPRichBaseLabel() override;
 
     [[nodiscard]] const TWPRtfStorage &rtfText() const { return m_rtfText; }
     // Takes a copy of the text.
@@ -24,11 +29,20 @@ public:
     [[nodiscard]] TColor bgColor() const { return m_bgColor; }
     void setBGColor(TColor color);
 
+    // The text laid out as a page of the object's size at 100% and drawn at
+    // the scale, over the background colour unless transparent.
+    void paint(QPainter &painter, float scale) const override;
+
     [[nodiscard]] QString className() const override;
     [[nodiscard]] const RecordTable &records() const override;
 
 private:
+    // The text read once and kept laid out until it changes.
+    QTextDocument &document() const;
+
     TWPRtfStorage m_rtfText;
+    mutable std::unique_ptr<QTextDocument> m_document;
+    mutable QByteArray m_documentRtf;
     TBorderStyle m_borderStyle = bsSingle;
     bool m_transparent = true;
     TColor m_bgColor = clWhite;

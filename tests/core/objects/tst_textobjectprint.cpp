@@ -139,7 +139,7 @@ QString misfit(const QRect &printed, const QRectF &expected, double tolerance)
 
 } // namespace
 
-class TestObjectPrint : public QObject
+class TestTextObjectPrint : public QObject
 {
     Q_OBJECT
 
@@ -147,7 +147,7 @@ private slots:
     void screenAndPdfAgree();
 };
 
-void TestObjectPrint::screenAndPdfAgree()
+void TestTextObjectPrint::screenAndPdfAgree()
 {
     TVPLabel label;
     TVSuperText text;
@@ -186,5 +186,5 @@ void TestObjectPrint::screenAndPdfAgree()
     }
 }
 
-QTEST_MAIN(TestObjectPrint)
-#include "tst_objectprint.moc"
+QTEST_MAIN(TestTextObjectPrint)
+#include "tst_textobjectprint.moc"

@@ -1,0 +1,129 @@
+// Drawing speed of a page's placed objects at 100%: 20 clip-art metafiles,
+// 2 rich-text labels and 3 floating calendars over a Letter page. The first
+// paint starts from objects just read (nothing drawn yet); the repaint draws
+// the same objects again, as the surface does on every exposed window.
+// Prints the median of 15 runs of each.
+#include "objects/placedobjects.h"
+#include "objects/vflatcalendar.h"
+#include "objects/vimage.h"
+#include "objects/vprichbaselabel.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr int kRuns = 15;
+
+QString fidelityFile(const char *name)
+{
+    return QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES "/../tests/core/graphics/data/fidelity/")
+        + QLatin1String(name);
+}
+
+void addClipArt(TComponent &page)
+{
+    const char *files[] = { "clipart.wmf", "lines.wmf", "curves.wmf", "fills.wmf", "text.wmf" };
+    for (int i = 0; i < 20; ++i) {
+        auto *image = new TVImage(&page);
+        image->setParent(&page);
+        QString error;
+        if (!image->loadPictureFile(fidelityFile(files[i % 5]), &error))
+            qFatal("%s", qPrintable(error));
+        image->setBounds(20 + (i % 5) * 150, 20 + (i / 5) * 150, 120, 120);
+    }
+}
+
+void addRichLabels(TComponent &page)
+{
+    TWPRtfStorage text;
+    text.setRtf(
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 Times New Roman;}}{\\colortbl;\\red0\\green0\\blue160;}"
+        "\\f1\\fs36\\qc\\cf1 Family \\b Reunion\\b0\\par\\f0\\fs20\\ql\\cf0 Saturday at the lake, "
+        "bring a dish to share and your swimming things.\\par}");
+    for (int i = 0; i < 2; ++i) {
+        auto *label = new TVPRichBaseLabel(&page);
+        label->setParent(&page);
+        label->setRTFText(text);
+        label->setTransparent(i == 0);
+        label->setBounds(40 + i * 380, 640, 340, 90);
+    }
+}
+
+void addFloatingCalendars(TComponent &page)
+{
+    for (int i = 0; i < 3; ++i) {
+        auto *calendar = new TVFlatCalendar(&page, QDate(2025, 5 + i, 1));
+        calendar->setParent(&page);
+        calendar->setCellBorderStyle(fcbAll);
+        calendar->setShadowDepth(3);
+        calendar->setBounds(40 + i * 250, 780, 220, 180);
+    }
+}
+
+using Filler = void (*)(TComponent &);
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Milliseconds of one paint of the objects over a white Letter page.
+double timePaint(const TComponent &page, QImage &target)
+{
+    target.fill(Qt::white);
+    QPainter painter(&target);
+    QElapsedTimer timer;
+    timer.start();
+    PlacedObjects::paint(painter, page, 1.0f);
+    return timer.nsecsElapsed() / 1e6;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QVector<Filler>)
+
+class BenchObjects : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstPaintAndRepaint_data();
+    void firstPaintAndRepaint();
+};
+
+void BenchObjects::firstPaintAndRepaint_data()
+{
+    QTest::addColumn<QVector<Filler>>("fillers");
+    QTest::newRow("whole page") << QVector<Filler> { addClipArt, addRichLabels, addFloatingCalendars };
+    QTest::newRow("clip art alone") << QVector<Filler> { addClipArt };
+    QTest::newRow("rich labels alone") << QVector<Filler> { addRichLabels };
+    QTest::newRow("floating calendars alone") << QVector<Filler> { addFloatingCalendars };
+}
+
+void BenchObjects::firstPaintAndRepaint()
+{
+    QFETCH(QVector<Filler>, fillers);
+    QImage target(816, 1056, QImage::Format_RGB32);
+    std::vector<double> first;
+    std::vector<double> again;
+    for (int run = 0; run < kRuns; ++run) {
+        auto page = std::make_unique<TComponent>();
+        for (Filler fill : fillers)
+            fill(*page);
+        first.push_back(timePaint(*page, target));
+        again.push_back(timePaint(*page, target));
+    }
+    qInfo("first paint: median %.2f ms (whole page: target 16 ms)", median(first));
+    qInfo("repaint:     median %.2f ms (whole page: target 4 ms)", median(again));
+}
+
+QTEST_MAIN(BenchObjects)
+#include "bench_objects.moc"

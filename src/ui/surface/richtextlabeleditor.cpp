@@ -1,0 +1,135 @@
+#include "surface/richtextlabeleditor.h"
+
+#include "richtext/wprichtext.h"
+#include "richtext/wptoolbar.h"
+#include "widgets/helpviewer.h"
+
+#include "objects/vprichbaselabel.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kHelpTopic = 40013;
+constexpr int kScreenPpi = 96;
+
+QAction *zoomButton(const char *name, const QString &text, const QString &hint)
+{
+    auto *action = new QAction(text);
+    action->setObjectName(QLatin1String(name));
+    action->setToolTip(hint);
+    return action;
+}
+
+} // namespace
+
+TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Rich Text Editor"));
+    m_toolBar = new TWPToolBar;
+    m_toolBar->setObjectName(QStringLiteral("WPToolBar1"));
+    m_panel = new QWidget;
+    m_panel->setObjectName(QStringLiteral("WPPanel"));
+    m_editor = new TWPRichText(m_panel);
+    m_editor->setObjectName(QStringLiteral("WPRichText1"));
+    m_editor->setFrameShape(QFrame::NoFrame);
+    m_editor->show(); // the control starts hidden, as the cells' hidden editor needs
+    auto *fill = new QVBoxLayout(m_panel);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(m_editor);
+    m_toolBar->attachEditor(m_editor);
+    m_toolBar->setEnabled(true); // it starts disabled until a cell is edited
+    QAction *plus = zoomButton("ZoomPlusButton", QStringLiteral("+"), QStringLiteral("Zoom In"));
+    QAction *minus = zoomButton("ZoomMinusButton", QStringLiteral("-"), QStringLiteral("Zoom Out"));
+    plus->setParent(this);
+    minus->setParent(this);
+    // First on the bar, so a narrow dialog never folds them away.
+    QAction *first = m_toolBar->actions().value(0);
+    m_toolBar->insertAction(first, plus);
+    m_toolBar->insertAction(first, minus);
+    m_toolBar->insertSeparator(first);
+    connect(plus, &QAction::triggered, this, &TRichTextLabelEditor::zoomIn);
+    connect(minus, &QAction::triggered, this, &TRichTextLabelEditor::zoomOut);
+
+    m_scroll = new QScrollArea;
+    m_scroll->setWidget(m_panel);
+    m_scroll->setMinimumSize(640, 200); // room for the whole tool bar
+    auto *buttons
+        = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { HelpViewer::ShowHelpContext(kHelpTopic); });
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_toolBar);
+    layout->addWidget(m_scroll, 1);
+    layout->addWidget(buttons);
+}
+
+void TRichTextLabelEditor::loadLabel(const TVPRichBaseLabel &label)
+{
+    m_editor->copyFrom(label.rtfText());
+    if (!label.transparent()) {
+        QPalette colored = m_panel->palette();
+        colored.setColor(QPalette::Window, toQColor(label.bgColor()));
+        m_panel->setPalette(colored);
+        m_panel->setAutoFillBackground(true);
+        m_editor->setBackgroundColor(toQColor(label.bgColor()));
+    }
+    m_panel->resize(label.width() + 1, label.height() + 1);
+    // The page is the label's size at 100%, shown at the surface's zoom.
+    const float s = label.displayScale();
+    const int w1 = roundHalfEven((long double)label.width() / s);
+    const int h1 = roundHalfEven((long double)label.height() / s);
+    m_editor->setPageSizeTwips(w1 * 1440 / kScreenPpi, h1 * 1440 / kScreenPpi);
+    m_editor->setZoom(roundHalfEven((long double)s * 100));
+}
+
+bool TRichTextLabelEditor::editRichText(TVPRichBaseLabel &label, QWidget *parent)
+{
+    TRichTextLabelEditor dialog(parent);
+    dialog.loadLabel(label);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    TWPRtfStorage text;
+    dialog.editor().copyTo(text);
+    label.setRTFText(text);
+    return true;
+}
+
+void TRichTextLabelEditor::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    rememberStart();
+    m_editor->focusAtStart();
+}
+
+void TRichTextLabelEditor::rememberStart()
+{
+    m_startSize = m_panel->size();
+    m_startZoom = m_editor->zoom();
+}
+
+void TRichTextLabelEditor::zoomIn()
+{
+    if (m_editor->zoom() < 100)
+        applyZoom(m_editor->zoom() + 10);
+}
+
+void TRichTextLabelEditor::zoomOut()
+{
+    if (m_editor->zoom() > 50)
+        applyZoom(m_editor->zoom() - 10);
+}
+
+void TRichTextLabelEditor::applyZoom(int zoom)
+{
+    if (m_startZoom <= 0)
+        rememberStart();
+    m_editor->setZoom(zoom);
+    const long double ratio = (long double)zoom / m_startZoom;
+    m_panel->resize(roundHalfEven(ratio * m_startSize.width()), roundHalfEven(ratio * m_startSize.height()));
+}
