@@ -5,6 +5,7 @@
 #include "richtext/wprichtext.h"
 #include "richtext/wptoolbar.h"
 #include "surface/calendarpanel32.h"
+#include "surface/objecteditors.h"
 #include "widgets/formplacement.h"
 
 #include <QAction>
@@ -65,6 +66,7 @@ TCalendarMain::TCalendarMain(QWidget *parent)
     connect(&CalendarPanel->page(), &CalendarPage::layoutChanged, this, &TCalendarMain::fitScrollArea);
     m_menus = MainMenus::build(this);
     setupCellEditing();
+    ObjectEditors::install(*CalendarPanel);
     connectCommands();
     FormPlacement::setMainWindow(this);
     qApp->installEventFilter(this);

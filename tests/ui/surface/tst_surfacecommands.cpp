@@ -11,8 +11,12 @@
 #include "surface/surfaceclipboard.h"
 
 #include <QActionGroup>
+#include <QDialog>
 #include <QMenu>
+#include <QTimer>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -121,6 +125,8 @@ private slots:
     void script();
     void placing_data();
     void placing();
+    void kindMenuEntries_data();
+    void kindMenuEntries();
     void zoomingAndSelectingNeverMoveObjects();
     void fontGoesToTheSelection_data();
     void fontGoesToTheSelection();
@@ -247,20 +253,22 @@ void TestSurfaceCommands::placing_data()
     QTest::addColumn<float>("zoom");
     QTest::addColumn<QRect>("band"); // display pixels
     QTest::addColumn<QRect>("expected"); // at scale 1
+    QTest::addColumn<QString>("editStep"); // the dialog placing opens, cancelled here
     QTest::newRow("label") << "DrawLabelButton"
-                           << "TVPLabel" << 1.f << QRect(200, 300, 120, 40) << QRect(200, 300, 120, 40);
+                           << "TVPLabel" << 1.f << QRect(200, 300, 120, 40) << QRect(200, 300, 120, 40)
+                           << QString();
     QTest::newRow("image, narrow and low")
         << "DrawImageButton"
-        << "TVImage" << 1.f << QRect(200, 300, 10, 5) << QRect(200, 300, 50, 15);
+        << "TVImage" << 1.f << QRect(200, 300, 10, 5) << QRect(200, 300, 50, 15) << "Load Image File ";
     QTest::newRow("rich label") << "DrawRichText"
                                 << "TVPRichBaseLabel" << 1.f << QRect(200, 300, 80, 60)
-                                << QRect(200, 300, 80, 60);
+                                << QRect(200, 300, 80, 60) << "Rich Text Editor";
     QTest::newRow("SuperText at 50%")
         << "DrawSuperText"
-        << "TVSuperText" << 0.5f << QRect(100, 150, 60, 30) << QRect(200, 300, 120, 60);
+        << "TVSuperText" << 0.5f << QRect(100, 150, 60, 30) << QRect(200, 300, 120, 60) << QString();
     QTest::newRow("floating calendar")
         << "PSpeedButton1"
-        << "TVFlatCalendar" << 1.f << QRect(200, 300, 150, 120) << QRect(200, 300, 150, 120);
+        << "TVFlatCalendar" << 1.f << QRect(200, 300, 150, 120) << QRect(200, 300, 150, 120) << QString();
 }
 
 void TestSurfaceCommands::placing()
@@ -270,9 +278,19 @@ void TestSurfaceCommands::placing()
     QFETCH(float, zoom);
     QFETCH(QRect, band);
     QFETCH(QRect, expected);
+    QFETCH(QString, editStep);
     TCalendarMain main;
     QVERIFY(showSettled(main));
     main.OpenCalendarFile(m_environment->writeCalendar(QStringLiteral("Place.DWF"), 0, 9, 2026));
+    QString opened;
+    QTimer cancelDialogs;
+    connect(&cancelDialogs, &QTimer::timeout, &cancelDialogs, [&opened] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            opened = dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    cancelDialogs.start(20);
     TCalendarPanel32 *panel = main.calendarPanel();
     panel->SetScale(zoom);
     main.SetModified(false);
@@ -286,6 +304,7 @@ void TestSurfaceCommands::placing()
     QTest::mouseMove(panel, band.center());
     QTest::mouseRelease(panel, Qt::LeftButton, {}, band.topLeft() + QPoint(band.width(), band.height()));
 
+    QCOMPARE(opened, editStep);
     QCOMPARE(int(main.placedObjects().children().size()), 1);
     const auto *object = dynamic_cast<const TVGraphicControl *>(main.placedObjects().children().front());
     QCOMPARE(object->className(), kind);
@@ -305,6 +324,71 @@ void TestSurfaceCommands::placing()
     QTest::keyClick(panel, Qt::Key_Down);
     QCOMPARE(object->top(), expected.top() + (zoom == 1.f ? 1 : 2));
     QVERIFY(main.Modified());
+}
+
+void TestSurfaceCommands::kindMenuEntries_data()
+{
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("opens"); // the dialog the entry opens, cancelled here
+    QTest::newRow("clip art border") << "DrawImageButton"
+                                     << "Border" << true << QString();
+    QTest::newRow("no bitmap, no flip") << "DrawImageButton"
+                                        << "Flip" << false << QString();
+    QTest::newRow("clip art picture") << "DrawImageButton"
+                                      << "Load Image From Disk" << true << "Load Image File ";
+    QTest::newRow("rich label transparent") << "DrawRichText"
+                                            << "Transparent" << true << QString();
+    QTest::newRow("rich label edit") << "DrawRichText"
+                                     << "Edit" << true << "Rich Text Editor";
+    QTest::newRow("floating calendar") << "PSpeedButton1"
+                                       << "Properties" << true << "Floating Calendar Properties";
+}
+
+void TestSurfaceCommands::kindMenuEntries()
+{
+    QFETCH(QString, tool);
+    QFETCH(QString, entry);
+    QFETCH(bool, enabled);
+    QFETCH(QString, opens);
+    TCalendarMain main;
+    QVERIFY(showSettled(main));
+    main.OpenCalendarFile(m_environment->writeCalendar(QStringLiteral("Menus.DWF"), 0, 9, 2026));
+    QString opened;
+    QTimer cancelDialogs;
+    connect(&cancelDialogs, &QTimer::timeout, &cancelDialogs, [&opened] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            opened = dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    cancelDialogs.start(20);
+    TCalendarPanel32 *panel = main.calendarPanel();
+    for (QAction *action : main.menus().drawingTools->actions())
+        if (action->objectName() == tool)
+            action->trigger();
+    QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(200, 300));
+    QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(320, 400));
+    auto *object = dynamic_cast<TVGraphicControl *>(main.placedObjects().children().front());
+    QVERIFY(object);
+    opened.clear();
+    main.SetModified(false);
+    const QRect before(object->left(), object->top(), object->width(), object->height());
+    std::unique_ptr<QMenu> menu(panel->objectMenu().build(*object));
+    QAction *action = nullptr;
+    for (QAction *candidate : menu->actions())
+        if (candidate->text() == entry)
+            action = candidate;
+    QVERIFY2(action, qPrintable(entry));
+    QCOMPARE(action->isEnabled(), enabled);
+    if (!enabled)
+        return;
+    action->trigger();
+    QCOMPARE(opened, opens);
+    // A toggle is a change; a cancelled dialog is none.
+    QCOMPARE(main.Modified(), opens.isEmpty());
+    QCOMPARE(QRect(object->left(), object->top(), object->width(), object->height()), before);
 }
 
 void TestSurfaceCommands::zoomingAndSelectingNeverMoveObjects()

@@ -1,0 +1,139 @@
+#include "surface/objecteditors.h"
+
+#include "objects/vflatcalendar.h"
+#include "objects/vimage.h"
+#include "objects/vprichbaselabel.h"
+#include "surface/calendarpanel32.h"
+#include "surface/flatcalendareditor.h"
+#include "surface/imagebrowser.h"
+#include "surface/objectmenu.h"
+#include "surface/richtextlabeleditor.h"
+#include "widgets/commondialogs.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPointer>
+
+namespace ObjectEditors {
+
+namespace {
+
+// A checkable entry whose toggle changes the object and tells the page.
+void addToggle(QMenu &menu, TCalendarPanel32 &panel, const QString &text, bool checked,
+    const std::function<void()> &toggle, bool enabled = true)
+{
+    QAction *action = menu.addAction(text);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    action->setEnabled(enabled);
+    QPointer<TCalendarPanel32> surface(&panel);
+    QObject::connect(action, &QAction::triggered, &menu, [surface, toggle] {
+        toggle();
+        if (surface)
+            surface->NotifyChanged();
+    });
+}
+
+void addCommand(QMenu &menu, const QString &text, const std::function<void()> &command)
+{
+    QObject::connect(menu.addAction(text), &QAction::triggered, &menu, command);
+}
+
+TBorderStyle toggled(TBorderStyle style)
+{
+    return style == bsSingle ? bsNone : bsSingle;
+}
+
+// The edit a kind opens, placed or double-clicked; false for kinds without one.
+bool edit(TCalendarPanel32 &panel, TVGraphicControl &object)
+{
+    bool changed = false;
+    if (auto *image = dynamic_cast<TVImage *>(&object))
+        changed = TVImageBrowser::LoadImageFromDisk(*image, &panel);
+    else if (auto *label = dynamic_cast<TVPRichBaseLabel *>(&object))
+        changed = TRichTextLabelEditor::editRichText(*label, &panel);
+    else if (auto *calendar = dynamic_cast<TVFlatCalendar *>(&object))
+        changed = TFlatCalendarEditor::editProperties(*calendar, &panel);
+    else
+        return false;
+    if (changed)
+        panel.NotifyChanged();
+    return true;
+}
+
+void imageEntries(QMenu &menu, TCalendarPanel32 &panel, TVImage &image)
+{
+    QPointer<TCalendarPanel32> surface(&panel);
+    addCommand(menu, QStringLiteral("Load Image From Disk"), [surface, &image] {
+        if (surface)
+            edit(*surface, image);
+    });
+    menu.addSeparator();
+    addToggle(menu, panel, QStringLiteral("Border"), image.borderStyle() == bsSingle,
+        [&image] { image.setBorderStyle(toggled(image.borderStyle())); });
+    addToggle(menu, panel, QStringLiteral("Stretch to Fit"), image.stretch(),
+        [&image] { image.setStretch(!image.stretch()); });
+    addToggle(menu, panel, QStringLiteral("AutoSize"), image.autoSize(),
+        [&image] { image.setAutoSize(!image.autoSize()); });
+    addToggle(
+        menu, panel, QStringLiteral("Flip"), image.flip(), [&image] { image.setFlip(!image.flip()); },
+        image.canMirror());
+    addToggle(
+        menu, panel, QStringLiteral("Reverse"), image.reverse(),
+        [&image] { image.setReverse(!image.reverse()); }, image.canMirror());
+}
+
+void richLabelEntries(QMenu &menu, TCalendarPanel32 &panel, TVPRichBaseLabel &label)
+{
+    QPointer<TCalendarPanel32> surface(&panel);
+    addToggle(menu, panel, QStringLiteral("Transparent"), label.transparent(),
+        [&label] { label.setTransparent(!label.transparent()); });
+    addCommand(menu, QStringLiteral("Background Color"), [surface, &label] {
+        QColor color = toQColor(label.bgColor());
+        if (!surface || !CommonDialogs::current().chooseColor(surface, color))
+            return;
+        label.setBGColor(fromQColor(color));
+        label.setTransparent(false);
+        surface->NotifyChanged();
+    });
+    addToggle(menu, panel, QStringLiteral("Border"), label.borderStyle() == bsSingle,
+        [&label] { label.setBorderStyle(toggled(label.borderStyle())); });
+    addCommand(menu, QStringLiteral("Edit"), [surface, &label] {
+        if (surface)
+            edit(*surface, label);
+    });
+}
+
+void kindEntries(QMenu &menu, TCalendarPanel32 &panel, TVGraphicControl &object)
+{
+    if (auto *image = dynamic_cast<TVImage *>(&object)) {
+        menu.addSeparator();
+        imageEntries(menu, panel, *image);
+    } else if (auto *label = dynamic_cast<TVPRichBaseLabel *>(&object)) {
+        menu.addSeparator();
+        richLabelEntries(menu, panel, *label);
+    } else if (auto *calendar = dynamic_cast<TVFlatCalendar *>(&object)) {
+        menu.addSeparator();
+        QPointer<TCalendarPanel32> surface(&panel);
+        addCommand(menu, QStringLiteral("Properties"), [surface, calendar] {
+            if (surface)
+                edit(*surface, *calendar);
+        });
+    }
+}
+
+} // namespace
+
+void install(TCalendarPanel32 &panel)
+{
+    // The floating calendar has no step of its own after placing.
+    panel.setEditStep([&panel](TVGraphicControl &object) {
+        if (!dynamic_cast<TVFlatCalendar *>(&object))
+            edit(panel, object);
+    });
+    panel.setEditEvent([&panel](TVGraphicControl &object) { return edit(panel, object); });
+    panel.objectMenu().setKindEntries(
+        [&panel](QMenu &menu, TVGraphicControl &object) { kindEntries(menu, panel, object); });
+}
+
+} // namespace ObjectEditors
