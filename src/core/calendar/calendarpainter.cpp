@@ -6,6 +6,9 @@
 #include "richtext/wprtfstorage.h"
 
 #include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
 
 namespace CalendarPainter {
 
@@ -159,7 +162,26 @@ void paintPlanner(QPainter &p, const PageFrame &page)
         horizontalLine(p, f.box.left, f.box.right, f.box.top + int(q) * f.rowHeight);
 }
 
-void paintCellContents(QPainter &p, const PageFrame &page, const CellTable &table, const CellSource &source)
+void paintOverflowSign(QPainter &p, const QRect &cell, float zoom)
+{
+    // A dark red corner triangle: seen at a glance, small enough to leave the
+    // last line readable.
+    const int side = std::max(4, int(7 * zoom + 0.5f));
+    if (cell.width() < side || cell.height() < side)
+        return;
+    const QPoint corner = cell.bottomRight();
+    const QPolygon triangle(
+        { corner + QPoint(1, 1), corner + QPoint(1 - side, 1), corner + QPoint(1, 1 - side) });
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(176, 0, 0));
+    p.drawPolygon(triangle);
+    p.restore();
+}
+
+void paintCellContents(QPainter &p, const PageFrame &page, const CellTable &table, const CellSource &source,
+    const PagePaintOptions &options)
 {
     if (!source.cells)
         return;
@@ -177,14 +199,16 @@ void paintCellContents(QPainter &p, const PageFrame &page, const CellTable &tabl
         if (source.painter && !storage.isEmpty()) {
             p.save();
             p.setClipRect(target);
-            source.painter->paint(p, storage, target, zoomPercent);
+            const bool overflows = source.painter->paint(p, storage, target, zoomPercent);
             p.restore();
+            if (overflows && options.screen)
+                paintOverflowSign(p, target, page.zoom);
         }
     }
 }
 
 void paintPage(QPainter &p, const PageFrame &page, const Metafile *border, const CellTable &table,
-    const CellSource &source)
+    const CellSource &source, const PagePaintOptions &options)
 {
     if (border && !border->isEmpty())
         border->draw(p, page.pageRect.toQRect());
@@ -193,7 +217,7 @@ void paintPage(QPainter &p, const PageFrame &page, const Metafile *border, const
     else if (page.grid)
         paintMonthGrid(p, *page.grid, page.mainStyle, page.zoom);
     if (page.planner || page.grid)
-        paintCellContents(p, page, table, source);
+        paintCellContents(p, page, table, source, options);
     for (const PageFrame::Mini &mini : page.minis)
         paintMonthGrid(p, mini.frame, mini.style, page.zoom);
 }

@@ -54,7 +54,9 @@ void TCalendarPanel32::paintEvent(QPaintEvent *)
     // The cell table recorded here is the one clicks are looked up in.
     m_page->recordCellTable(scale());
     QPainter painter(this);
-    PlacedObjects::paintPage(painter, *m_page, placedObjects(), scale());
+    PagePaintOptions options;
+    options.screen = true;
+    PlacedObjects::paintPage(painter, *m_page, placedObjects(), scale(), options);
     m_painting = false;
 }
 
