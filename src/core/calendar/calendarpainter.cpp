@@ -48,13 +48,27 @@ void drawTextIn(QPainter &p, const TRect &box, int alignment, const QString &tex
         p.drawText(box.toQRect(), alignment | Qt::TextSingleLine, text);
 }
 
-void drawText(
-    QPainter &p, const TRect &box, int alignment, const QString &text, const CalendarFont &font, float zoom)
+// A title wider than its room is drawn at the largest pixel size that fits,
+// never larger than its font, so it is neither cut nor drawn over a mini.
+void drawFittedText(QPainter &p, const TRect &room, const QString &text, const CalendarFont &font, float zoom)
 {
-    if (text.isEmpty() || box.isEmpty())
+    if (text.isEmpty() || room.isEmpty())
         return;
-    useFont(p, font, zoom);
-    drawTextIn(p, box, alignment, text);
+    QFont face = font.toQFont(zoom);
+    p.setFont(face);
+    p.setPen(toQColor(font.color));
+    const qreal wanted = p.fontMetrics().horizontalAdvance(text);
+    const int width = room.right - room.left;
+    if (wanted > width) {
+        int size = std::max(1, int(face.pixelSize() * width / wanted));
+        face.setPixelSize(size);
+        p.setFont(face);
+        while (size > 1 && p.fontMetrics().horizontalAdvance(text) > width) {
+            face.setPixelSize(--size);
+            p.setFont(face);
+        }
+    }
+    drawTextIn(p, room, Qt::AlignCenter, text);
 }
 
 // The outline a rectangle primitive draws: inside (L, T, R, B), exclusive.
@@ -134,7 +148,7 @@ void paintMonthGrid(QPainter &p, const MonthGridFrame &f, const GridStyle &s, fl
     const TRect &b = f.bounds;
     fill(p, b, s.background);
     fill(p, { b.left, b.top + 1, b.right - 1, f.titleBand.bottom + 1 }, s.titleBackground);
-    drawText(p, f.titleBand, Qt::AlignCenter,
+    drawFittedText(p, f.titleRoom,
         CalendarTexts::monthGridTitle(s.userTitle, s.monthNames, s.month, s.year, s.showYear), s.titleFont,
         zoom);
     paintHeaders(p, f, s, zoom);
@@ -148,7 +162,7 @@ void paintPlanner(QPainter &p, const PageFrame &page)
     const PlannerFrame &f = *page.planner;
     const GridStyle &s = page.mainStyle;
     fill(p, f.bounds, clWhite);
-    drawText(p, f.titleBand, Qt::AlignCenter, page.plannerTitle, s.titleFont, page.zoom);
+    drawFittedText(p, f.titleBand, page.plannerTitle, s.titleFont, page.zoom);
     fill(p, f.box, clWhite);
     rectangleOutline(p, f.box);
     fill(p, { f.box.left + 1, f.box.top + 1, f.labelRight, f.box.bottom - 1 }, s.headerBackground);
