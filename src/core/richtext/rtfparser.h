@@ -53,6 +53,19 @@ struct RtfParaState
     int firstIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
+
+    struct Tab
+    {
+        enum Kind { Left, Center, Right };
+        int position = 0; // twips
+        Kind kind = Left;
+        bool dotLeader = false;
+    };
+    static constexpr int kMaxTabs = 64;
+    // The block-format property that keeps each tab's dot leader (a list of bools).
+    static constexpr int kTabLeadersProperty = 0x100000 + 1; // QTextFormat::UserProperty + 1
+    QVector<Tab> tabs; // in the order given; a hostile text stops at kMaxTabs
+    Tab pendingTab; // \tqc, \tqr and \tldot wait for the \tx they describe
 };
 
 struct RtfPicture

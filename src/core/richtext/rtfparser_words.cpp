@@ -109,6 +109,15 @@ static_assert(isSorted(kCharacterWords));
 // Paragraph words get their number in twips, kept within a few metres.
 using ParagraphAction = void (*)(RtfParaState &, int);
 
+void addTabStop(RtfParaState &p, int twips)
+{
+    if (p.tabs.size() < RtfParaState::kMaxTabs && twips >= 0) {
+        p.pendingTab.position = twips;
+        p.tabs.append(p.pendingTab);
+    }
+    p.pendingTab = {};
+}
+
 constexpr Keyword<ParagraphAction> kParagraphWords[] = {
     { "fi", [](RtfParaState &p, int twips) { p.firstIndent = twips; } },
     { "li", [](RtfParaState &p, int twips) { p.leftIndent = twips; } },
@@ -121,6 +130,10 @@ constexpr Keyword<ParagraphAction> kParagraphWords[] = {
     { "ri", [](RtfParaState &p, int twips) { p.rightIndent = twips; } },
     { "sa", [](RtfParaState &p, int twips) { p.spaceAfter = twips; } },
     { "sb", [](RtfParaState &p, int twips) { p.spaceBefore = twips; } },
+    { "tldot", [](RtfParaState &p, int) { p.pendingTab.dotLeader = true; } },
+    { "tqc", [](RtfParaState &p, int) { p.pendingTab.kind = RtfParaState::Tab::Center; } },
+    { "tqr", [](RtfParaState &p, int) { p.pendingTab.kind = RtfParaState::Tab::Right; } },
+    { "tx", addTabStop },
 };
 static_assert(isSorted(kParagraphWords));
 

@@ -52,6 +52,23 @@ public:
     void documentEnd(const RtfParaState &para, const RtfCharState &chr) override { finishBlock(para, chr); }
 
 private:
+    static void setTabs(QTextBlockFormat &format, const QVector<RtfParaState::Tab> &tabs)
+    {
+        if (tabs.isEmpty())
+            return;
+        QList<QTextOption::Tab> positions;
+        QList<QVariant> leaders; // Qt draws no leaders; kept so writing gives them back
+        for (const RtfParaState::Tab &tab : tabs) {
+            const auto type = tab.kind == RtfParaState::Tab::Right ? QTextOption::RightTab
+                : tab.kind == RtfParaState::Tab::Center            ? QTextOption::CenterTab
+                                                                   : QTextOption::LeftTab;
+            positions.append(QTextOption::Tab(tab.position / 15.0, type));
+            leaders.append(tab.dotLeader);
+        }
+        format.setTabPositions(positions);
+        format.setProperty(RtfParaState::kTabLeadersProperty, leaders);
+    }
+
     void finishBlock(const RtfParaState &para, const RtfCharState &chr)
     {
         QTextBlockFormat format;
@@ -74,6 +91,7 @@ private:
         format.setTextIndent(para.firstIndent / 15.0);
         format.setTopMargin(para.spaceBefore / 15.0);
         format.setBottomMargin(para.spaceAfter / 15.0);
+        setTabs(format, para.tabs);
         m_cursor.setBlockFormat(format);
         m_cursor.setBlockCharFormat(charFormat(chr));
     }

@@ -2,6 +2,7 @@
 
 #include "platform/codepage1252.h"
 #include "richtext/richtextimages.h"
+#include "richtext/rtfparser.h"
 
 #include <QBuffer>
 #include <QTextBlock>
@@ -201,6 +202,22 @@ private:
         length("\\fi", format.textIndent());
         length("\\sb", format.topMargin());
         length("\\sa", format.bottomMargin());
+        tabStops(out, format);
+    }
+
+    static void tabStops(QByteArray &out, const QTextBlockFormat &format)
+    {
+        const QList<QTextOption::Tab> tabs = format.tabPositions();
+        const QList<QVariant> leaders = format.property(RtfParaState::kTabLeadersProperty).toList();
+        for (int i = 0; i < tabs.size(); ++i) {
+            if (i < leaders.size() && leaders[i].toBool())
+                out += "\\tldot";
+            if (tabs[i].type == QTextOption::RightTab)
+                out += "\\tqr";
+            else if (tabs[i].type == QTextOption::CenterTab)
+                out += "\\tqc";
+            out += "\\tx" + QByteArray::number(twips(tabs[i].position));
+        }
     }
 
     int fontIndex(const QString &name)

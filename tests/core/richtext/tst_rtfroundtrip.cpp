@@ -1,17 +1,88 @@
 #include "richtexttesthelpers.h"
 
+#include "richtext/rtfparser.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
 
+#include <QFile>
 #include <QtTest>
 
 using namespace RichTextTest;
+
+namespace {
+
+// A block's tab stops as "kind twips" with a dot for a dot leader: "R4536.".
+QString tabsOf(const QTextBlock &block)
+{
+    const QTextBlockFormat format = block.blockFormat();
+    const QList<QVariant> leaders = format.property(RtfParaState::kTabLeadersProperty).toList();
+    QStringList stops;
+    const QList<QTextOption::Tab> tabs = format.tabPositions();
+    for (int i = 0; i < tabs.size(); ++i) {
+        const char kind = tabs[i].type == QTextOption::RightTab ? 'R'
+            : tabs[i].type == QTextOption::CenterTab            ? 'C'
+                                                                : 'L';
+        stops << QStringLiteral("%1%2%3")
+                     .arg(QLatin1Char(kind))
+                     .arg(qRound(tabs[i].position * 15))
+                     .arg(i < leaders.size() && leaders[i].toBool() ? QStringLiteral(".") : QString());
+    }
+    return stops.join(QLatin1Char(' '));
+}
+
+QByteArray manyTabs()
+{
+    QByteArray rtf = "{\\rtf1\\pard";
+    for (int i = 1; i <= 100; ++i)
+        rtf += "\\tx" + QByteArray::number(i * 10);
+    return rtf + " x}";
+}
+
+} // namespace
 
 class TestRtfRoundTrip : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void tabStopsAreReadAndWritten_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<int>("block");
+        QTest::addColumn<QString>("tabs");
+        const auto file = [](const char *name) {
+            QFile f(QStringLiteral(DW_TEST_DATA "/tabs/") + QLatin1String(name));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        QTest::newRow("pandoc list item") << file("pandoc-list.rtf") << 1 << QStringLiteral("L360");
+        QTest::newRow("pandoc heading without tabs") << file("pandoc-list.rtf") << 0 << QString();
+        QTest::newRow("LibreOffice centre, right, dots")
+            << file("libreoffice-tabs.rtf") << 0 << QStringLiteral("C2268 R4536.");
+        QTest::newRow("\\pard clears them") << file("libreoffice-tabs.rtf") << 1 << QString();
+        QTest::newRow("hostile count stops at the limit")
+            << manyTabs() << 0 << QString(); // checked by count below
+    }
+
+    void tabStopsAreReadAndWritten()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(int, block);
+        QFETCH(QString, tabs);
+        QVERIFY(!rtf.isEmpty());
+        QTextDocument read;
+        QVERIFY(RtfReader::read(rtf, read));
+        const QTextBlock first = read.findBlockByNumber(block);
+        if (QByteArray(QTest::currentDataTag()).startsWith("hostile")) {
+            QCOMPARE(first.blockFormat().tabPositions().size(), RtfParaState::kMaxTabs);
+            return;
+        }
+        QCOMPARE(tabsOf(first), tabs);
+        QTextDocument again;
+        QVERIFY(RtfReader::read(RtfWriter::write(read), again));
+        QCOMPARE(tabsOf(again.findBlockByNumber(block)), tabs);
+        QVERIFY(first.text().count(QLatin1Char('\t')) >= (tabs.isEmpty() ? 0 : 1));
+    }
+
     void writerReaderWriterIsStable()
     {
         QTextDocument original;
