@@ -5,6 +5,7 @@
 #include "richtext/rtfwriter.h"
 
 #include <QFile>
+#include <QTextTable>
 #include <QtTest>
 
 using namespace RichTextTest;
@@ -28,6 +29,37 @@ QString tabsOf(const QTextBlock &block)
                      .arg(i < leaders.size() && leaders[i].toBool() ? QStringLiteral(".") : QString());
     }
     return stops.join(QLatin1Char(' '));
+}
+
+// A document's tables as "rows x columns: a|b;c|d", then its last words.
+QString tablesOf(const QTextDocument &document)
+{
+    QStringList parts;
+    const auto frames = document.rootFrame()->childFrames();
+    for (QTextFrame *frame : frames) {
+        auto *table = qobject_cast<QTextTable *>(frame);
+        if (!table)
+            continue;
+        QStringList rows;
+        for (int r = 0; r < table->rows(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < table->columns(); ++c) {
+                QTextCursor cursor = table->cellAt(r, c).firstCursorPosition();
+                cursor.setPosition(table->cellAt(r, c).lastPosition(), QTextCursor::KeepAnchor);
+                cells << cursor.selectedText();
+            }
+            rows << cells.join(QLatin1Char('|'));
+        }
+        parts << QStringLiteral("%1x%2: %3")
+                     .arg(table->rows())
+                     .arg(table->columns())
+                     .arg(rows.join(QLatin1Char(';')));
+    }
+    QTextBlock last = document.lastBlock();
+    while (last.isValid() && last.text().isEmpty())
+        last = last.previous();
+    parts << last.text();
+    return parts.join(QLatin1String(" / "));
 }
 
 QByteArray manyTabs()
@@ -61,6 +93,61 @@ private slots:
         QTest::newRow("\\pard clears them") << file("libreoffice-tabs.rtf") << 1 << QString();
         QTest::newRow("hostile count stops at the limit")
             << manyTabs() << 0 << QString(); // checked by count below
+    }
+
+    void tablesAreReadAndWritten_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("tables");
+        QTest::addColumn<int>("secondColumnTwips");
+        QTest::newRow("pandoc") << QStringLiteral("pandoc-table.rtf")
+                                << QStringLiteral("2x2: Crop|Bed;Carrots|3 / After the table.") << 4320;
+        QTest::newRow("LibreOffice") << QStringLiteral("libreoffice-table.rtf")
+                                     << QStringLiteral("2x2: Seeds|Price;Beans|2.50 / After the table.")
+                                     << 3207;
+    }
+
+    void tablesAreReadAndWritten()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, tables);
+        QFETCH(int, secondColumnTwips);
+        QFile f(QStringLiteral(DW_TEST_DATA "/tables/") + file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QTextDocument read;
+        QVERIFY(RtfReader::read(f.readAll(), read));
+        QCOMPARE(tablesOf(read), tables);
+        const QByteArray written = RtfWriter::write(read);
+        QTextDocument again;
+        QVERIFY(RtfReader::read(written, again));
+        QCOMPARE(tablesOf(again), tables);
+        QCOMPARE(RtfWriter::write(again), written);
+        const auto *table = qobject_cast<QTextTable *>(again.rootFrame()->childFrames().value(0));
+        QVERIFY(table);
+        const QTextLength width = table->format().columnWidthConstraints().value(1);
+        QCOMPARE(qRound(width.rawValue() * 15), secondColumnTwips);
+        // Right-aligned cells stay so.
+        QCOMPARE(table->cellAt(1, 1).firstCursorPosition().blockFormat().alignment() & Qt::AlignRight,
+            Qt::AlignRight);
+    }
+
+    void hostileTablesStayBounded()
+    {
+        QByteArray rtf = "{\\rtf1\\trowd";
+        for (int i = 1; i <= 100; ++i)
+            rtf += "\\cellx" + QByteArray::number(i * 100);
+        rtf += " a\\cell b\\cell\\row";
+        for (int i = 0; i < 5000; ++i)
+            rtf += "\\trowd\\cellx100 x\\cell\\row";
+        rtf += "\\cell\\row\\cell}"; // cells and rows outside any definition
+        QTextDocument read;
+        QVERIFY(RtfReader::read(rtf, read));
+        const auto *table = qobject_cast<QTextTable *>(read.rootFrame()->childFrames().value(0));
+        QVERIFY(table);
+        QCOMPARE(table->columns(), RtfParser::kMaxColumns);
+        QVERIFY(table->rows() * table->columns() <= 4096 + RtfParser::kMaxColumns);
+        QTextDocument again;
+        QVERIFY(RtfReader::read(RtfWriter::write(read), again));
     }
 
     void tabStopsAreReadAndWritten()
