@@ -101,7 +101,8 @@ private slots:
         QTest::addColumn<QString>("tables");
         QTest::addColumn<int>("secondColumnTwips");
         QTest::newRow("pandoc") << QStringLiteral("pandoc-table.rtf")
-                                << QStringLiteral("2x2: Crop|Bed;Carrots|3 / After the table.") << 4320;
+                                << QStringLiteral("3x2: Crop|Bed;Carrots|3;Beans|12 / After the table.")
+                                << 4320;
         QTest::newRow("LibreOffice") << QStringLiteral("libreoffice-table.rtf")
                                      << QStringLiteral("2x2: Seeds|Price;Beans|2.50 / After the table.")
                                      << 3207;
