@@ -7,6 +7,7 @@
 #include "calendar/daycell.h"
 #include "calendar/pageframe.h"
 #include "calendar/pagelayout.h"
+#include "calendar/pagepaintoptions.h"
 
 #include "graphics/metafile.h"
 #include "richtext/wprtfstorage.h"
@@ -165,13 +166,13 @@ public:
     // --- drawing -------------------------------------------------------------
     // Draws the page at a zoom and records the cell table for that zoom, as
     // the screen does; renderImage() does the same into a new image.
-    void paint(QPainter &painter, float zoom);
+    void paint(QPainter &painter, float zoom, const PagePaintOptions &options = {});
     [[nodiscard]] QImage renderImage(float zoom);
     // Records the cell table and hit rectangles drawing at a zoom would record,
     // without drawing; returns the boxes of the page at that zoom.
     PageFrame recordCellTable(float zoom);
     // Draws the page without touching the recorded cell table (other devices).
-    void render(QPainter &painter, float zoom) const;
+    void render(QPainter &painter, float zoom, const PagePaintOptions &options = {}) const;
     void setCellPainter(std::shared_ptr<const CellContentPainter> painter)
     {
         m_cellPainter = std::move(painter);
@@ -221,7 +222,8 @@ private:
     void applyMiniLineLayoutPreset();
     void applyMiniFontSizes(int size);
     [[nodiscard]] CellTable cellTableFor(const PageFrame &frame) const;
-    void draw(QPainter &painter, const PageFrame &frame, const CellTable &table) const;
+    void draw(QPainter &painter, const PageFrame &frame, const CellTable &table,
+        const PagePaintOptions &options) const;
 
     CalendarAttributes m_attr;
     PageLayout m_layout;

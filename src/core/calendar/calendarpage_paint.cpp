@@ -23,20 +23,21 @@ CellTable CalendarPage::cellTableFor(const PageFrame &frame) const
     return table;
 }
 
-void CalendarPage::draw(QPainter &painter, const PageFrame &frame, const CellTable &table) const
+void CalendarPage::draw(
+    QPainter &painter, const PageFrame &frame, const CellTable &table, const PagePaintOptions &options) const
 {
     painter.save();
     painter.fillRect(QRect(QPoint(0, 0), controlSizeAt(frame.zoom)), Qt::white);
     const CalendarPainter::CellSource cells { &m_cells, m_cellPainter.get() };
     const Metafile *border = m_attr.wmfBorderFile.isEmpty() ? nullptr : &m_borderPicture;
-    CalendarPainter::paintPage(painter, frame, border, table, cells);
+    CalendarPainter::paintPage(painter, frame, border, table, cells, options);
     painter.restore();
 }
 
-void CalendarPage::paint(QPainter &painter, float zoom)
+void CalendarPage::paint(QPainter &painter, float zoom, const PagePaintOptions &options)
 {
     const PageFrame frame = recordCellTable(zoom);
-    draw(painter, frame, m_cellTable);
+    draw(painter, frame, m_cellTable, options);
 }
 
 PageFrame CalendarPage::recordCellTable(float zoom)
@@ -55,10 +56,10 @@ PageFrame CalendarPage::recordCellTable(float zoom)
     return frame;
 }
 
-void CalendarPage::render(QPainter &painter, float zoom) const
+void CalendarPage::render(QPainter &painter, float zoom, const PagePaintOptions &options) const
 {
     const PageFrame frame = computePageFrame(m_attr, m_layout, zoom);
-    draw(painter, frame, cellTableFor(frame));
+    draw(painter, frame, cellTableFor(frame), options);
 }
 
 QSize CalendarPage::controlSizeAt(float zoom) const

@@ -6,6 +6,9 @@
 #include "richtext/wprtfstorage.h"
 
 #include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
 
 namespace CalendarPainter {
 
@@ -45,13 +48,27 @@ void drawTextIn(QPainter &p, const TRect &box, int alignment, const QString &tex
         p.drawText(box.toQRect(), alignment | Qt::TextSingleLine, text);
 }
 
-void drawText(
-    QPainter &p, const TRect &box, int alignment, const QString &text, const CalendarFont &font, float zoom)
+// A title wider than its room is drawn at the largest pixel size that fits,
+// never larger than its font, so it is neither cut nor drawn over a mini.
+void drawFittedText(QPainter &p, const TRect &room, const QString &text, const CalendarFont &font, float zoom)
 {
-    if (text.isEmpty() || box.isEmpty())
+    if (text.isEmpty() || room.isEmpty())
         return;
-    useFont(p, font, zoom);
-    drawTextIn(p, box, alignment, text);
+    QFont face = font.toQFont(zoom);
+    p.setFont(face);
+    p.setPen(toQColor(font.color));
+    const qreal wanted = p.fontMetrics().horizontalAdvance(text);
+    const int width = room.right - room.left;
+    if (wanted > width) {
+        int size = std::max(1, int(face.pixelSize() * width / wanted));
+        face.setPixelSize(size);
+        p.setFont(face);
+        while (size > 1 && p.fontMetrics().horizontalAdvance(text) > width) {
+            face.setPixelSize(--size);
+            p.setFont(face);
+        }
+    }
+    drawTextIn(p, room, Qt::AlignCenter, text);
 }
 
 // The outline a rectangle primitive draws: inside (L, T, R, B), exclusive.
@@ -131,7 +148,7 @@ void paintMonthGrid(QPainter &p, const MonthGridFrame &f, const GridStyle &s, fl
     const TRect &b = f.bounds;
     fill(p, b, s.background);
     fill(p, { b.left, b.top + 1, b.right - 1, f.titleBand.bottom + 1 }, s.titleBackground);
-    drawText(p, f.titleBand, Qt::AlignCenter,
+    drawFittedText(p, f.titleRoom,
         CalendarTexts::monthGridTitle(s.userTitle, s.monthNames, s.month, s.year, s.showYear), s.titleFont,
         zoom);
     paintHeaders(p, f, s, zoom);
@@ -145,7 +162,7 @@ void paintPlanner(QPainter &p, const PageFrame &page)
     const PlannerFrame &f = *page.planner;
     const GridStyle &s = page.mainStyle;
     fill(p, f.bounds, clWhite);
-    drawText(p, f.titleBand, Qt::AlignCenter, page.plannerTitle, s.titleFont, page.zoom);
+    drawFittedText(p, f.titleBand, page.plannerTitle, s.titleFont, page.zoom);
     fill(p, f.box, clWhite);
     rectangleOutline(p, f.box);
     fill(p, { f.box.left + 1, f.box.top + 1, f.labelRight, f.box.bottom - 1 }, s.headerBackground);
@@ -159,7 +176,26 @@ void paintPlanner(QPainter &p, const PageFrame &page)
         horizontalLine(p, f.box.left, f.box.right, f.box.top + int(q) * f.rowHeight);
 }
 
-void paintCellContents(QPainter &p, const PageFrame &page, const CellTable &table, const CellSource &source)
+void paintOverflowSign(QPainter &p, const QRect &cell, float zoom)
+{
+    // A dark red corner triangle: seen at a glance, small enough to leave the
+    // last line readable.
+    const int side = std::max(4, int(7 * zoom + 0.5f));
+    if (cell.width() < side || cell.height() < side)
+        return;
+    const QPoint corner = cell.bottomRight();
+    const QPolygon triangle(
+        { corner + QPoint(1, 1), corner + QPoint(1 - side, 1), corner + QPoint(1, 1 - side) });
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(176, 0, 0));
+    p.drawPolygon(triangle);
+    p.restore();
+}
+
+void paintCellContents(QPainter &p, const PageFrame &page, const CellTable &table, const CellSource &source,
+    const PagePaintOptions &options)
 {
     if (!source.cells)
         return;
@@ -177,14 +213,16 @@ void paintCellContents(QPainter &p, const PageFrame &page, const CellTable &tabl
         if (source.painter && !storage.isEmpty()) {
             p.save();
             p.setClipRect(target);
-            source.painter->paint(p, storage, target, zoomPercent);
+            const bool overflows = source.painter->paint(p, storage, target, zoomPercent);
             p.restore();
+            if (overflows && options.screen)
+                paintOverflowSign(p, target, page.zoom);
         }
     }
 }
 
 void paintPage(QPainter &p, const PageFrame &page, const Metafile *border, const CellTable &table,
-    const CellSource &source)
+    const CellSource &source, const PagePaintOptions &options)
 {
     if (border && !border->isEmpty())
         border->draw(p, page.pageRect.toQRect());
@@ -193,7 +231,7 @@ void paintPage(QPainter &p, const PageFrame &page, const Metafile *border, const
     else if (page.grid)
         paintMonthGrid(p, *page.grid, page.mainStyle, page.zoom);
     if (page.planner || page.grid)
-        paintCellContents(p, page, table, source);
+        paintCellContents(p, page, table, source, options);
     for (const PageFrame::Mini &mini : page.minis)
         paintMonthGrid(p, mini.frame, mini.style, page.zoom);
 }

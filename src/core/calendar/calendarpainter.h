@@ -3,12 +3,14 @@
 #include "calendar/calendartexts.h"
 #include "calendar/gridframe.h"
 #include "calendar/pageframe.h"
+#include "calendar/pagepaintoptions.h"
 
 #include <array>
 
 class CellContentPainter;
 class Metafile;
 class QPainter;
+class QRect;
 class TWPRtfStorage;
 
 // Draws the boxes a PageFrame describes. Every routine draws into the
@@ -26,11 +28,14 @@ struct CellSource
     const std::array<TWPRtfStorage, 42> *cells = nullptr;
     const CellContentPainter *painter = nullptr;
 };
-void paintCellContents(
-    QPainter &painter, const PageFrame &page, const CellTable &table, const CellSource &source);
+// A cell whose text does not fit gets the overflow sign on screen.
+void paintCellContents(QPainter &painter, const PageFrame &page, const CellTable &table,
+    const CellSource &source, const PagePaintOptions &options = {});
+// The small sign in a cell's bottom-right corner that says its text goes on.
+void paintOverflowSign(QPainter &painter, const QRect &cell, float zoom);
 
 // The whole page: background, border picture, main calendar, cells, minis.
 void paintPage(QPainter &painter, const PageFrame &page, const Metafile *border, const CellTable &table,
-    const CellSource &source);
+    const CellSource &source, const PagePaintOptions &options = {});
 
 } // namespace CalendarPainter

@@ -51,6 +51,7 @@ MonthGridFrame monthGridFrame(const TRect &bounds, const GridStyle &style, float
     f.titleHit = { x0, y0 + 1, x1 - 1, y0 + 1 + proportionalTitle };
     const int titleBottom = y0 + 1 + qMax(proportionalTitle, style.minimumTitleHeight);
     f.titleBand = { x0, y0 + 1, x1 - 1, titleBottom };
+    f.titleRoom = f.titleBand;
 
     f.columnWidth = (x1 - 1 - x0) / 7;
     const int headerTop = titleBottom + 1;

@@ -15,6 +15,7 @@ struct MonthGridFrame
     TRect working; // bounds less one pixel on the right and at the bottom
     TRect titleBand; // at least the minimum title height
     TRect titleHit; // the band before the minimum was applied
+    TRect titleRoom; // where the title text may go: the band less any minis in it
     TRect headerRow; // weekday names; also the days-area hit rectangle
     std::array<TRect, 7> headerBoxes {};
     int daysTop = 0; // D0

@@ -1,5 +1,7 @@
 #include "calendar/pageframe.h"
 
+#include <algorithm>
+
 namespace {
 
 struct PlannerKind
@@ -42,6 +44,24 @@ void framePlanner(PageFrame &f, const CalendarAttributes &a, const PageLayout &l
         layout.calendarRect.scaled(f.zoom), kind.rows + 1, a.titleFont, f.zoom, f.plannerLabels);
 }
 
+// Minis that sit in the title band (the corner layouts) narrow the room the
+// title may take to the space between them.
+void keepTitleClearOfMinis(MonthGridFrame &grid, const std::vector<PageFrame::Mini> &minis, float zoom)
+{
+    const int gap = int(6 * zoom); // a sixteenth of an inch between title and mini
+    TRect &room = grid.titleRoom;
+    const int middle = (room.left + room.right) / 2;
+    for (const PageFrame::Mini &mini : minis) {
+        const TRect &b = mini.frame.bounds;
+        if (b.bottom < room.top || b.top > room.bottom || b.right < room.left || b.left > room.right)
+            continue;
+        if ((b.left + b.right) / 2 < middle)
+            room.left = std::max(room.left, b.right + 1 + gap);
+        else
+            room.right = std::min(room.right, b.left - 1 - gap);
+    }
+}
+
 } // namespace
 
 PageFrame computePageFrame(const CalendarAttributes &a, const PageLayout &layout, float zoom)
@@ -61,5 +81,7 @@ PageFrame computePageFrame(const CalendarAttributes &a, const PageLayout &layout
             f.minis.push_back({ monthGridFrame(slot.rect.scaled(zoom), style, zoom), std::move(style) });
         }
     }
+    if (f.grid)
+        keepTitleClearOfMinis(*f.grid, f.minis, zoom);
     return f;
 }

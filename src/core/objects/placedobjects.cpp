@@ -35,9 +35,10 @@ TVGraphicControl *at(const TComponent &parent, const QPoint &point, float scale)
     return nullptr;
 }
 
-void paintPage(QPainter &painter, const CalendarPage &page, const TComponent *objects, float zoom)
+void paintPage(QPainter &painter, const CalendarPage &page, const TComponent *objects, float zoom,
+    const PagePaintOptions &options)
 {
-    page.render(painter, zoom);
+    page.render(painter, zoom, options);
     if (objects)
         paint(painter, *objects, zoom);
 }

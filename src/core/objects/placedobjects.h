@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calendar/pagepaintoptions.h"
+
 #include <QImage>
 #include <QPoint>
 
@@ -25,7 +27,8 @@ void layOut(TComponent &parent);
 
 // The page at a zoom with its objects over it; objects may be null (a page
 // that carries none, such as the properties preview).
-void paintPage(QPainter &painter, const CalendarPage &page, const TComponent *objects, float zoom);
+void paintPage(QPainter &painter, const CalendarPage &page, const TComponent *objects, float zoom,
+    const PagePaintOptions &options = {});
 // The same into a new picture of the page's size at the zoom.
 [[nodiscard]] QImage renderPage(const CalendarPage &page, const TComponent *objects, float zoom);
 

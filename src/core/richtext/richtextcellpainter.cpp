@@ -30,16 +30,14 @@ bool rasterTarget(const QPainter &painter)
 RichTextCellPainter::RichTextCellPainter() = default;
 RichTextCellPainter::~RichTextCellPainter() = default;
 
-void RichTextCellPainter::paint(
+bool RichTextCellPainter::paint(
     QPainter &painter, const TWPRtfStorage &storage, const QRect &target, int zoomPercent) const
 {
     if (storage.isEmpty() || target.isEmpty())
-        return;
+        return false;
     Entry &entry = entryFor(storage.rtf());
-    if (!rasterTarget(painter)) {
-        RichTextRenderer::draw(painter, *entry.document, target, zoomPercent);
-        return;
-    }
+    if (!rasterTarget(painter))
+        return RichTextRenderer::draw(painter, *entry.document, target, zoomPercent);
     const qreal ratio = painter.device()->devicePixelRatioF();
     const QSize pixels = (QSizeF(target.size()) * ratio).toSize();
     if (entry.picture.size() != pixels || entry.pictureZoom != zoomPercent
@@ -48,11 +46,12 @@ void RichTextCellPainter::paint(
         entry.picture.setDevicePixelRatio(ratio);
         entry.picture.fill(Qt::white);
         QPainter picturePainter(&entry.picture);
-        RichTextRenderer::draw(
+        entry.overflows = RichTextRenderer::draw(
             picturePainter, *entry.document, QRectF(QPointF(0, 0), QSizeF(target.size())), zoomPercent);
         entry.pictureZoom = zoomPercent;
     }
     painter.drawImage(target.topLeft(), entry.picture);
+    return entry.overflows;
 }
 
 RichTextCellPainter::Entry &RichTextCellPainter::entryFor(const QByteArray &rtf) const

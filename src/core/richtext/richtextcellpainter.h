@@ -20,7 +20,7 @@ public:
     RichTextCellPainter();
     ~RichTextCellPainter() override;
 
-    void paint(
+    bool paint(
         QPainter &painter, const TWPRtfStorage &storage, const QRect &target, int zoomPercent) const override;
 
 private:
@@ -29,6 +29,7 @@ private:
         std::unique_ptr<QTextDocument> document;
         QImage picture; // the text drawn on white at pictureZoom
         int pictureZoom = 0;
+        bool overflows = false; // some of the text lies below the picture
     };
 
     Entry &entryFor(const QByteArray &rtf) const;

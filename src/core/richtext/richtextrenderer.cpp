@@ -3,7 +3,11 @@
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QPainter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
 
 namespace RichTextRenderer {
 
@@ -24,21 +28,66 @@ void prepare(QTextDocument &document)
     document.documentLayout()->setPaintDevice(layoutDevice());
 }
 
-void draw(QPainter &painter, QTextDocument &document, const QRectF &target, int zoomPercent)
+namespace {
+
+// Rounding in the layout may let a line end a hair below a cell that holds it.
+constexpr qreal kFitTolerance = 0.5;
+
+// The top of the first line in the block that ends below height, or -1.
+qreal firstCutLine(const QTextBlock &block, const QRectF &box, qreal height)
+{
+    const QTextLayout *lines = block.layout();
+    if (!lines)
+        return -1;
+    const qreal origin = box.top() - lines->boundingRect().top();
+    for (int i = 0; i < lines->lineCount(); ++i) {
+        const QTextLine line = lines->lineAt(i);
+        if (origin + line.y() + line.height() > height + kFitTolerance)
+            return std::max<qreal>(0, origin + line.y());
+    }
+    return -1;
+}
+
+} // namespace
+
+LineFit fitWholeLines(const QTextDocument &document, qreal height)
+{
+    // Blocks inside tables sit beside each other, so every block is asked,
+    // not only those after the first that overflows.
+    LineFit fit { height, false };
+    const QAbstractTextDocumentLayout *layout = document.documentLayout();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QRectF box = layout->blockBoundingRect(block);
+        if (box.bottom() <= height + kFitTolerance)
+            continue;
+        const qreal cut = firstCutLine(block, box, height);
+        if (cut >= 0) {
+            fit.height = std::min(fit.height, cut);
+            fit.overflows = true;
+        }
+    }
+    return fit;
+}
+
+bool draw(QPainter &painter, QTextDocument &document, const QRectF &target, int zoomPercent)
 {
     if (zoomPercent <= 0 || target.width() <= 0 || target.height() <= 0)
-        return;
+        return false;
     const qreal zoom = zoomPercent / 100.0;
     const qreal width = target.width() / zoom;
     if (!qFuzzyCompare(document.textWidth(), width))
         document.setTextWidth(width);
+    const LineFit fit = fitWholeLines(document, target.height() / zoom);
+    if (fit.height <= 0)
+        return fit.overflows;
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(zoom, zoom);
-    const QRectF page(0, 0, width, target.height() / zoom);
+    const QRectF page(0, 0, width, fit.height);
     painter.setClipRect(page, Qt::IntersectClip);
     document.drawContents(&painter, page);
     painter.restore();
+    return fit.overflows;
 }
 
 } // namespace RichTextRenderer

@@ -15,8 +15,18 @@ namespace RichTextRenderer {
 [[nodiscard]] QPaintDevice *layoutDevice();
 // No margin around the text and layout at 96 pixels per inch.
 void prepare(QTextDocument &document);
+// How far down a laid-out text can be shown without cutting a line: the top
+// of the first line that does not end within height (in layout units), or
+// height when every line fits.
+struct LineFit
+{
+    qreal height = 0;
+    bool overflows = false;
+};
+[[nodiscard]] LineFit fitWholeLines(const QTextDocument &document, qreal height);
 // Lays the text out to a page of target.width() / zoom and paints it from
-// target's top-left, scaled by zoom, clipped to the target.
-void draw(QPainter &painter, QTextDocument &document, const QRectF &target, int zoomPercent);
+// target's top-left, scaled by zoom, down to the last whole line that fits
+// the target. Returns true when some of the text did not fit.
+bool draw(QPainter &painter, QTextDocument &document, const QRectF &target, int zoomPercent);
 
 } // namespace RichTextRenderer

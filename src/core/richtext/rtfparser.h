@@ -53,6 +53,19 @@ struct RtfParaState
     int firstIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
+
+    struct Tab
+    {
+        enum Kind { Left, Center, Right };
+        int position = 0; // twips
+        Kind kind = Left;
+        bool dotLeader = false;
+    };
+    static constexpr int kMaxTabs = 64;
+    // The block-format property that keeps each tab's dot leader (a list of bools).
+    static constexpr int kTabLeadersProperty = 0x100000 + 1; // QTextFormat::UserProperty + 1
+    QVector<Tab> tabs; // in the order given; a hostile text stops at kMaxTabs
+    Tab pendingTab; // \tqc, \tqr and \tldot wait for the \tx they describe
 };
 
 struct RtfPicture
@@ -92,9 +105,15 @@ public:
         virtual void picture(const RtfPicture &picture, const RtfCharState &chr) = 0;
         // The last paragraph, which has no \par of its own.
         virtual void documentEnd(const RtfParaState &para, const RtfCharState &chr) = 0;
+        // Tables: \trowd starts a row definition (its \cellx follow), \cell
+        // ends a cell's last paragraph, \row ends the row.
+        virtual void rowStart() { }
+        virtual void cellEnd(const RtfParaState &para, const RtfCharState &chr) { paragraphEnd(para, chr); }
+        virtual void rowEnd() { }
     };
 
     static constexpr int kMaxDepth = 128;
+    static constexpr int kMaxColumns = 63;
 
     explicit RtfParser(Handler &handler);
 
@@ -105,6 +124,8 @@ public:
     bool parse(const QByteArray &rtf);
 
     [[nodiscard]] const QHash<int, RtfFont> &fonts() const { return m_fonts; }
+    // The right edges (twips) of the cells of the row being defined.
+    [[nodiscard]] const QVector<int> &cellRights() const { return m_cellRights; }
     [[nodiscard]] int defaultFont() const { return m_defaultFont; }
     // The colour of a table entry; invalid for the automatic entry or a bad index.
     [[nodiscard]] QColor color(int index) const;
@@ -147,6 +168,7 @@ private:
     void bodyWord(const RtfToken &token);
     bool unicodeWord(const RtfToken &token);
     void specialCharacterWord(std::string_view word);
+    bool tableWord(const RtfToken &token);
     [[nodiscard]] bool skippingFallback();
 
     Handler &m_handler;
@@ -162,6 +184,7 @@ private:
     RtfCharState m_pendingState;
 
     QHash<int, RtfFont> m_fonts;
+    QVector<int> m_cellRights;
     int m_defaultFont = 0;
     int m_fontEntry = 0;
     QString m_fontName;

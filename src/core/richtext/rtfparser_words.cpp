@@ -109,6 +109,15 @@ static_assert(isSorted(kCharacterWords));
 // Paragraph words get their number in twips, kept within a few metres.
 using ParagraphAction = void (*)(RtfParaState &, int);
 
+void addTabStop(RtfParaState &p, int twips)
+{
+    if (p.tabs.size() < RtfParaState::kMaxTabs && twips >= 0) {
+        p.pendingTab.position = twips;
+        p.tabs.append(p.pendingTab);
+    }
+    p.pendingTab = {};
+}
+
 constexpr Keyword<ParagraphAction> kParagraphWords[] = {
     { "fi", [](RtfParaState &p, int twips) { p.firstIndent = twips; } },
     { "li", [](RtfParaState &p, int twips) { p.leftIndent = twips; } },
@@ -121,6 +130,10 @@ constexpr Keyword<ParagraphAction> kParagraphWords[] = {
     { "ri", [](RtfParaState &p, int twips) { p.rightIndent = twips; } },
     { "sa", [](RtfParaState &p, int twips) { p.spaceAfter = twips; } },
     { "sb", [](RtfParaState &p, int twips) { p.spaceBefore = twips; } },
+    { "tldot", [](RtfParaState &p, int) { p.pendingTab.dotLeader = true; } },
+    { "tqc", [](RtfParaState &p, int) { p.pendingTab.kind = RtfParaState::Tab::Center; } },
+    { "tqr", [](RtfParaState &p, int) { p.pendingTab.kind = RtfParaState::Tab::Right; } },
+    { "tx", addTabStop },
 };
 static_assert(isSorted(kParagraphWords));
 
@@ -155,7 +168,6 @@ constexpr char16_t kParagraphEnd = 0;
 
 constexpr Keyword<char16_t> kSpecialCharacters[] = {
     { "bullet", 0x2022 },
-    { "cell", u'\t' },
     { "emdash", 0x2014 },
     { "emspace", 0x2003 },
     { "endash", 0x2013 },
@@ -166,7 +178,6 @@ constexpr Keyword<char16_t> kSpecialCharacters[] = {
     { "page", kParagraphEnd },
     { "par", kParagraphEnd },
     { "rdblquote", 0x201D },
-    { "row", kParagraphEnd },
     { "rquote", 0x2019 },
     { "sect", kParagraphEnd },
     { "tab", u'\t' },
@@ -295,6 +306,8 @@ void RtfParser::bodyWord(const RtfToken &t)
 {
     if (unicodeWord(t))
         return;
+    if (tableWord(t))
+        return;
     if (t.text == "deff") {
         m_defaultFont = t.param;
     } else if (const CharacterAction *action = lookUp(kCharacterWords, t.text)) {
@@ -318,6 +331,27 @@ bool RtfParser::unicodeWord(const RtfToken &t)
         return true;
     }
     return false;
+}
+
+bool RtfParser::tableWord(const RtfToken &t)
+{
+    if (t.text == "trowd") {
+        flush();
+        m_cellRights.clear();
+        m_handler.rowStart();
+    } else if (t.text == "cellx") {
+        if (m_cellRights.size() < kMaxColumns)
+            m_cellRights.append(std::clamp(t.param, 0, 100000));
+    } else if (t.text == "cell") {
+        flush();
+        m_handler.cellEnd(m_state.para, m_state.chr);
+    } else if (t.text == "row") {
+        flush();
+        m_handler.rowEnd();
+    } else {
+        return false;
+    }
+    return true;
 }
 
 void RtfParser::specialCharacterWord(std::string_view word)

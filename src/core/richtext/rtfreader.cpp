@@ -8,6 +8,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <QTextTable>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,17 +30,48 @@ public:
 
     void text(const QString &text, const RtfCharState &chr) override
     {
+        enterRow();
         m_cursor.insertText(text, charFormat(chr));
     }
 
     void paragraphEnd(const RtfParaState &para, const RtfCharState &chr) override
     {
+        enterRow();
         finishBlock(para, chr);
         m_cursor.insertBlock();
     }
 
+    void rowStart() override { m_rowPending = true; }
+
+    void cellEnd(const RtfParaState &para, const RtfCharState &chr) override
+    {
+        enterRow();
+        if (!m_table || !m_inRow) {
+            paragraphEnd(para, chr); // a cell outside any row reads as a paragraph
+            return;
+        }
+        const QTextTableCell cell = m_table->cellAt(m_cursor);
+        // Writers that end each paragraph with \par leave an empty one before \cell.
+        if (m_cursor.block().length() == 1 && m_cursor.block().position() > cell.firstPosition())
+            m_cursor.deletePreviousChar();
+        else
+            finishBlock(para, chr);
+        if (m_column + 1 < m_table->columns())
+            m_cursor = m_table->cellAt(m_row, ++m_column).firstCursorPosition();
+    }
+
+    void rowEnd() override
+    {
+        if (!m_table || !m_inRow)
+            return;
+        m_inRow = false;
+        m_cursor = m_table->lastCursorPosition();
+        m_cursor.movePosition(QTextCursor::NextBlock);
+    }
+
     void picture(const RtfPicture &picture, const RtfCharState &chr) override
     {
+        enterRow();
         const RtfPictureDecoder::Picture decoded = RtfPictureDecoder::decode(picture);
         if (decoded.image.isNull() || decoded.size.isEmpty())
             return; // unreadable pictures are skipped, the text around them stays
@@ -52,6 +86,68 @@ public:
     void documentEnd(const RtfParaState &para, const RtfCharState &chr) override { finishBlock(para, chr); }
 
 private:
+    // Content after \trowd opens a row: a new table, or one more row of the
+    // table just ended. Content after \row without a \trowd ends the table.
+    void enterRow()
+    {
+        if (!m_rowPending) {
+            if (!m_inRow)
+                m_table = nullptr;
+            return;
+        }
+        m_rowPending = false;
+        const QVector<int> &rights = m_parser->cellRights();
+        const int columns = std::max(1, int(rights.size()));
+        if (m_table && m_table->rows() * m_table->columns() >= kMaxTableCells)
+            return; // a hostile text's further rows run on in the last cell
+        m_inRow = true;
+        if (!m_table) {
+            m_table = m_cursor.insertTable(1, columns, tableFormat(rights));
+        } else {
+            m_table->appendRows(1);
+            if (m_table->columns() < columns)
+                m_table->appendColumns(columns - m_table->columns());
+        }
+        m_row = m_table->rows() - 1;
+        m_column = 0;
+        m_cursor = m_table->cellAt(m_row, 0).firstCursorPosition();
+    }
+
+    static QTextTableFormat tableFormat(const QVector<int> &rights)
+    {
+        QTextTableFormat format;
+        format.setBorder(1);
+        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        format.setBorderCollapse(true);
+        format.setCellSpacing(0);
+        format.setCellPadding(2);
+        QList<QTextLength> widths;
+        int left = 0;
+        for (const int right : rights) {
+            widths.append(QTextLength(QTextLength::FixedLength, std::max(1, right - left) / 15.0));
+            left = std::max(left, right);
+        }
+        format.setColumnWidthConstraints(widths);
+        return format;
+    }
+
+    static void setTabs(QTextBlockFormat &format, const QVector<RtfParaState::Tab> &tabs)
+    {
+        if (tabs.isEmpty())
+            return;
+        QList<QTextOption::Tab> positions;
+        QList<QVariant> leaders; // Qt draws no leaders; kept so writing gives them back
+        for (const RtfParaState::Tab &tab : tabs) {
+            const auto type = tab.kind == RtfParaState::Tab::Right ? QTextOption::RightTab
+                : tab.kind == RtfParaState::Tab::Center            ? QTextOption::CenterTab
+                                                                   : QTextOption::LeftTab;
+            positions.append(QTextOption::Tab(tab.position / 15.0, type));
+            leaders.append(tab.dotLeader);
+        }
+        format.setTabPositions(positions);
+        format.setProperty(RtfParaState::kTabLeadersProperty, leaders);
+    }
+
     void finishBlock(const RtfParaState &para, const RtfCharState &chr)
     {
         QTextBlockFormat format;
@@ -74,6 +170,7 @@ private:
         format.setTextIndent(para.firstIndent / 15.0);
         format.setTopMargin(para.spaceBefore / 15.0);
         format.setBottomMargin(para.spaceAfter / 15.0);
+        setTabs(format, para.tabs);
         m_cursor.setBlockFormat(format);
         m_cursor.setBlockCharFormat(charFormat(chr));
     }
@@ -107,9 +204,16 @@ private:
         return m_lastFormat;
     }
 
+    static constexpr int kMaxTableCells = 4096;
+
     QTextDocument &m_document;
     QTextCursor m_cursor;
     const RtfParser *m_parser = nullptr;
+    QTextTable *m_table = nullptr; // the table whose rows are being read
+    bool m_rowPending = false; // \trowd seen, no content yet
+    bool m_inRow = false;
+    int m_row = 0;
+    int m_column = 0;
     bool m_haveFormat = false;
     RtfCharState m_lastState;
     QTextCharFormat m_lastFormat;
@@ -120,6 +224,8 @@ class TextCollector : public RtfParser::Handler
 public:
     void text(const QString &text, const RtfCharState &) override { m_text += text; }
     void paragraphEnd(const RtfParaState &, const RtfCharState &) override { m_text += QLatin1Char('\n'); }
+    void cellEnd(const RtfParaState &, const RtfCharState &) override { m_text += QLatin1Char('\t'); }
+    void rowEnd() override { m_text += QLatin1Char('\n'); }
     void picture(const RtfPicture &picture, const RtfCharState &) override
     {
         if (!picture.data.isEmpty())

@@ -2,12 +2,14 @@
 
 #include "platform/codepage1252.h"
 #include "richtext/richtextimages.h"
+#include "richtext/rtfparser.h"
 
 #include <QBuffer>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextImageFormat>
+#include <QTextTable>
 
 #include <cmath>
 
@@ -63,7 +65,13 @@ public:
     {
         QByteArray body;
         for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
-            body += "\\pard";
+            const QTextTable *table = QTextCursor(block).currentTable();
+            const QTextTableCell cell = table ? table->cellAt(block.position()) : QTextTableCell();
+            if (!table && emptyBeforeTable(block))
+                continue;
+            if (cell.isValid() && cell.column() == 0 && block.position() == cell.firstPosition())
+                rowDefinition(body, *table);
+            body += cell.isValid() ? "\\pard\\intbl" : "\\pard";
             paragraphProperties(body, block.blockFormat());
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 const QTextFragment fragment = it.fragment();
@@ -72,7 +80,7 @@ public:
             }
             body += "\\plain";
             characterProperties(body, block.charFormat());
-            body += block.next().isValid() ? "\\par\n" : "\n";
+            body += paragraphEnd(block, table, cell);
         }
         QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
         for (int i = 0; i < m_fonts.size(); ++i) {
@@ -93,6 +101,35 @@ public:
     }
 
 private:
+    // A cell's last paragraph ends with \cell, a row's last cell with \row.
+    static QByteArray paragraphEnd(
+        const QTextBlock &block, const QTextTable *table, const QTextTableCell &cell)
+    {
+        if (!cell.isValid() || block.position() + block.length() - 1 < cell.lastPosition())
+            return block.next().isValid() ? "\\par\n" : "\n";
+        return cell.column() + cell.columnSpan() >= table->columns() ? "\\cell\\row\n" : "\\cell\n";
+    }
+
+    // A table always follows a block; an empty one is the reader's own, made
+    // again on reading, so writing it would add a paragraph on each save.
+    static bool emptyBeforeTable(const QTextBlock &block)
+    {
+        return block.length() == 1 && block.next().isValid() && QTextCursor(block.next()).currentTable();
+    }
+
+    static void rowDefinition(QByteArray &out, const QTextTable &table)
+    {
+        out += "\\trowd";
+        const QList<QTextLength> widths = table.format().columnWidthConstraints();
+        int right = 0;
+        for (int column = 0; column < table.columns(); ++column) {
+            const bool fixed = column < widths.size() && widths[column].type() == QTextLength::FixedLength;
+            right += fixed ? twips(widths[column].rawValue()) : 1440;
+            out += "\\cellx" + QByteArray::number(right);
+        }
+        out += '\n';
+    }
+
     void writeFragment(QByteArray &out, const QTextFragment &fragment)
     {
         const QTextCharFormat format = fragment.charFormat();
@@ -201,6 +238,22 @@ private:
         length("\\fi", format.textIndent());
         length("\\sb", format.topMargin());
         length("\\sa", format.bottomMargin());
+        tabStops(out, format);
+    }
+
+    static void tabStops(QByteArray &out, const QTextBlockFormat &format)
+    {
+        const QList<QTextOption::Tab> tabs = format.tabPositions();
+        const QList<QVariant> leaders = format.property(RtfParaState::kTabLeadersProperty).toList();
+        for (int i = 0; i < tabs.size(); ++i) {
+            if (i < leaders.size() && leaders[i].toBool())
+                out += "\\tldot";
+            if (tabs[i].type == QTextOption::RightTab)
+                out += "\\tqr";
+            else if (tabs[i].type == QTextOption::CenterTab)
+                out += "\\tqc";
+            out += "\\tx" + QByteArray::number(twips(tabs[i].position));
+        }
     }
 
     int fontIndex(const QString &name)

@@ -54,8 +54,9 @@ void CellEditBridge::CalendarPanelClickedInCellEvent(
     DoSaveRichtext();
     m_editedCellStorage = &rtfstorage;
     m_editingCell = true;
-    const int w = rFree.right - rFree.left + 1;
-    const int h = rFree.bottom - rFree.top + 1;
+    // One pixel inside the free rectangle, for the page's focus outline.
+    const int w = std::max(1, rFree.right - rFree.left - 1);
+    const int h = std::max(1, rFree.bottom - rFree.top - 1);
     const int zoom = std::max(1, Zoom(m_panel->scale()).layoutPercent());
     m_editor->setZoom(zoom);
     // The page is the free rectangle as wide as it is at 100%, shown at the

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextEdit>
 
 namespace {
 
@@ -99,9 +100,45 @@ void TCalendarPanel32::paintEvent(QPaintEvent *)
     // The cell table recorded here is the one clicks are looked up in.
     m_page->recordCellTable(scale());
     QPainter painter(this);
-    PlacedObjects::paintPage(painter, *m_page, placedObjects(), scale());
+    PagePaintOptions options;
+    options.screen = true;
+    PlacedObjects::paintPage(painter, *m_page, placedObjects(), scale(), options);
+    paintEditorOutlines(painter);
     paintOverlays(painter);
     m_painting = false;
+}
+
+void TCalendarPanel32::paintEditorOutlines(QPainter &painter) const
+{
+    // The editor sits one pixel inside the cell's free rectangle, so the
+    // outline takes the rectangle's edge and every grid line stays drawn.
+    for (const QTextEdit *editor : findChildren<QTextEdit *>(Qt::FindDirectChildrenOnly)) {
+        if (editor->isVisible())
+            painter.fillRect(editor->geometry().adjusted(-1, -1, 1, 1), QColor(0, 96, 208));
+    }
+}
+
+void TCalendarPanel32::childEvent(QChildEvent *event)
+{
+    TVBasePanel::childEvent(event);
+    if (event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+}
+
+bool TCalendarPanel32::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (qobject_cast<QTextEdit *>(watched))
+            update();
+        break;
+    default:
+        break;
+    }
+    return TVBasePanel::eventFilter(watched, event);
 }
 
 void TCalendarPanel32::mousePressEvent(QMouseEvent *event)

@@ -37,10 +37,15 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    // A text editor opened over the page (the cell editor) gets a focus
+    // outline around it; its showing, hiding and moving repaint the page.
+    void childEvent(QChildEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void fitToPage();
     void applyPanelState(TLPanelState state);
+    void paintEditorOutlines(QPainter &painter) const;
 
     EditStep m_editStep;
     bool m_placing = false;

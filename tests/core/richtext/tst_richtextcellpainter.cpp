@@ -4,9 +4,12 @@
 #include "richtext/richtextrenderer.h"
 #include "richtext/rtfreader.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QPicture>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <QImage>
 #include <QtTest>
@@ -53,6 +56,46 @@ template <typename Test> Ink countInk(const QImage &image, const TRect &r, Test 
         }
     }
     return ink;
+}
+
+// Three paragraphs of red words at 10 points: many lines.
+QByteArray manyLines()
+{
+    QByteArray rtf = "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\fs20\\cf1 ";
+    for (int p = 0; p < 3; ++p) {
+        rtf += p > 0 ? "\\par " : "";
+        for (int i = 0; i < 12; ++i)
+            rtf += "word ";
+    }
+    return rtf + "}";
+}
+
+// The bottoms of a laid-out text's lines, top to bottom, in layout units.
+QList<qreal> lineBottoms(const QTextDocument &document)
+{
+    QList<qreal> bottoms;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const qreal top = document.documentLayout()->blockBoundingRect(block).top();
+        for (int i = 0; i < block.layout()->lineCount(); ++i)
+            bottoms << top + block.layout()->lineAt(i).rect().bottom();
+    }
+    return bottoms;
+}
+
+bool blankRows(const QImage &image, int from, int to)
+{
+    for (int y = from; y < to; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
+                return false;
+    return true;
+}
+
+bool signIn(const QImage &image, const TRect &free)
+{
+    // The sign's pixels sit in the free rectangle's bottom-right corner.
+    const QRgb c = image.pixel(free.right - 1, free.bottom - 1);
+    return qRed(c) > 120 && qGreen(c) < 40 && qBlue(c) < 40;
 }
 
 } // namespace
@@ -145,6 +188,78 @@ private slots:
         const int half = depth(60, 50);
         QVERIFY(full > 30); // more than one line
         QVERIFY2(std::abs(full - 2 * half) <= 3, qPrintable(QStringLiteral("%1 vs %2").arg(full).arg(half)));
+    }
+
+    void cutsAtTheLastWholeLine_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<qreal>("lines"); // the target's height in lines of the text
+        QTest::newRow("half a line") << 100 << 0.5;
+        QTest::newRow("2.5 lines") << 100 << 2.5;
+        QTest::newRow("4.7 lines") << 100 << 4.7;
+        QTest::newRow("4.7 lines at 50%") << 50 << 4.7;
+        QTest::newRow("everything") << 100 << 40.0;
+    }
+
+    void cutsAtTheLastWholeLine()
+    {
+        QFETCH(int, zoom);
+        QFETCH(qreal, lines);
+        QTextDocument document;
+        RichTextRenderer::prepare(document);
+        RtfReader::read(manyLines(), document);
+        const qreal scale = zoom / 100.0;
+        const int width = int(150 * scale);
+        document.setTextWidth(150);
+        const QList<qreal> bottoms = lineBottoms(document);
+        QVERIFY(bottoms.size() > 6);
+        const int height = int(bottoms.first() * lines * scale);
+        qreal kept = 0;
+        for (qreal bottom : bottoms)
+            kept = bottom * scale <= height + 0.5 ? bottom * scale : kept;
+
+        QImage image(width, height + 20, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        const bool overflows = RichTextRenderer::draw(painter, document, QRectF(0, 0, width, height), zoom);
+        painter.end();
+        QCOMPARE(overflows, bottoms.last() * scale > height + 0.5);
+        // Nothing of a line that does not fit whole: blank from the last
+        // whole line's bottom down.
+        QVERIFY2(blankRows(image, int(std::ceil(kept)) + 1, image.height()),
+            qPrintable(QStringLiteral("kept %1 of %2").arg(kept).arg(height)));
+        if (kept > 0)
+            QVERIFY(!blankRows(image, int(kept) - 4, int(kept)));
+    }
+
+    void overflowSignOnScreenOnly_data()
+    {
+        QTest::addColumn<bool>("overflowing");
+        QTest::addColumn<bool>("screen");
+        QTest::addColumn<float>("zoom");
+        QTest::newRow("overflowing on screen") << true << true << 1.0f;
+        QTest::newRow("overflowing on screen at 60%") << true << true << 0.6f;
+        QTest::newRow("overflowing exported") << true << false << 1.0f;
+        QTest::newRow("fitting on screen") << false << true << 1.0f;
+    }
+
+    void overflowSignOnScreenOnly()
+    {
+        QFETCH(bool, overflowing);
+        QFETCH(bool, screen);
+        QFETCH(float, zoom);
+        m_page.setCellContents(10, overflowing ? manyLines() : kRed);
+        (void)m_page.recordCellTable(zoom);
+        QImage image(m_page.controlSizeAt(zoom), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PagePaintOptions options;
+        options.screen = screen;
+        m_page.render(painter, zoom, options);
+        painter.end();
+        QCOMPARE(signIn(image, m_page.cellTable()[9].free), overflowing && screen);
+        // The export path never shows it.
+        QVERIFY(!signIn(m_page.renderImage(zoom), m_page.cellTable()[9].free));
     }
 
     void newTextReplacesTheOld()

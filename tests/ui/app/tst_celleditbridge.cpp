@@ -74,8 +74,9 @@ private slots:
         QVERIFY(!m_window->cellToolBar()->isEnabled());
         page().raiseForCell(10);
         const TRect free = page().cellTable()[9].free;
-        const int w = free.right - free.left + 1;
-        const int h = free.bottom - free.top + 1;
+        // One pixel inside the free rectangle, whose edge holds the focus outline.
+        const int w = free.right - free.left - 1;
+        const int h = free.bottom - free.top - 1;
         QVERIFY(editor()->isVisible());
         QCOMPARE(editor()->geometry(), QRect(free.left + 1, free.top + 1, w, h));
         QCOMPARE(editor()->parentWidget(), panel());
@@ -90,6 +91,41 @@ private slots:
         focusEditor();
         QVERIFY(m_window->cellToolBar()->isEnabled());
         QCOMPARE(m_window->cellToolBar()->editor(), editor());
+    }
+
+    void editingCellKeepsItsGridLinesAndShowsAnOutline_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::newRow("inner cell") << 10;
+        QTest::newRow("last column") << 14;
+        QTest::newRow("fifth row") << 30;
+    }
+
+    void editingCellKeepsItsGridLinesAndShowsAnOutline()
+    {
+        QFETCH(int, cell);
+        page().raiseForCell(cell);
+        const TRect free = page().cellTable()[size_t(cell - 1)].free;
+        const TRect box = page().cellTable()[size_t(cell - 1)].rect;
+        const QImage image = panel()->grab().toImage();
+        const auto at = [&image](int x, int y) { return image.pixel(x, y) & 0xFFFFFF; };
+        const int midX = (free.left + free.right) / 2, midY = (free.top + free.bottom) / 2;
+        // The grid lines around the cell: below it and on both sides.
+        QCOMPARE(at(midX, box.bottom + 1), 0u);
+        QCOMPARE(at(box.left - 5, midY), 0u);
+        bool rightLine = false; // the last column's line is the grid's edge, further out
+        for (int x = box.right + 1; x < std::min(image.width(), box.right + 12); ++x)
+            rightLine = rightLine || at(x, midY) == 0u;
+        QVERIFY(rightLine);
+        // The outline along the free rectangle's edge, inside the lines.
+        const QRgb outline = QColor(0, 96, 208).rgb() & 0xFFFFFF;
+        QCOMPARE(at(free.left, midY), outline);
+        QCOMPARE(at(free.right, midY), outline);
+        QCOMPARE(at(midX, free.top), outline);
+        QCOMPARE(at(midX, free.bottom), outline);
+        // Ending the edit takes the outline away.
+        bridge()->DoSaveRichtext();
+        QVERIFY((panel()->grab().toImage().pixel(free.left, midY) & 0xFFFFFF) != outline);
     }
 
     void loadingDoesNotModify()
