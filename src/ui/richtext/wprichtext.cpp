@@ -76,6 +76,8 @@ void TWPRichText::setRtf(const QByteArray &rtf)
     font.setPointSizeF(font.pointSizeF() * zoomFactor());
     doc.setDefaultFont(font);
     moveCursor(QTextCursor::Start);
+    // Undo reaches back to the text as loaded, never to an empty editor.
+    doc.clearUndoRedoStacks();
 }
 
 void TWPRichText::setPageSizeTwips(int width, int height)

@@ -309,6 +309,24 @@ private slots:
         QVERIFY(m_window->Modified());
     }
 
+    // Undo and redo work within one editing of a cell and never undo the
+    // loading of its text.
+    void undoStaysWithinOneEditing()
+    {
+        page().setCellContents(12, kTimesBold);
+        page().raiseForCell(12);
+        focusEditor();
+        editor()->moveToEnd();
+        QTest::keyClicks(editor(), QStringLiteral("!"));
+        QCOMPARE(editor()->toPlainText(), QStringLiteral("Party!"));
+        QTest::keyClick(editor(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(editor()->toPlainText(), QStringLiteral("Party"));
+        QTest::keyClick(editor(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(editor()->toPlainText(), QStringLiteral("Party"));
+        QTest::keyClick(editor(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(editor()->toPlainText(), QStringLiteral("Party!"));
+    }
+
     void cellWithTextKeepsItsFormatting()
     {
         page().setCellContents(12, kTimesBold);
