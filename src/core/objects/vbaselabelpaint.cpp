@@ -20,17 +20,6 @@ void drawCopy(QPainter &p, int angle, QPoint origin, const TRect &clip, TColor c
     p.restore();
 }
 
-// A one-pixel black frame on the outermost pixels of (0, 0, size).
-void drawFrame(QPainter &p, QSize size)
-{
-    const int w = size.width();
-    const int h = size.height();
-    p.fillRect(0, 0, w, 1, Qt::black);
-    p.fillRect(0, h - 1, w, 1, Qt::black);
-    p.fillRect(0, 0, 1, h, Qt::black);
-    p.fillRect(w - 1, 0, 1, h, Qt::black);
-}
-
 } // namespace
 
 LabelLayout TVBaseLabel::layoutAt(float zoom) const
@@ -72,6 +61,6 @@ void TVBaseLabel::paint(QPainter &painter, float scale) const
         drawCopy(painter, angle(), layout.highlightOrigin, layout.highlightRect, colorHighlight(), caption());
     drawCopy(painter, angle(), layout.textOrigin, layout.textRect, font().color, caption());
     if (borderStyle() == bsSingle)
-        drawFrame(painter, layout.size);
+        paintFrame(painter, QRect(QPoint(0, 0), layout.size));
     painter.restore();
 }

@@ -56,16 +56,6 @@ void drawPlaceholder(QPainter &p, QSize size)
     p.restore();
 }
 
-void drawFrame(QPainter &p, QSize size)
-{
-    const int w = size.width();
-    const int h = size.height();
-    p.fillRect(0, 0, w, 1, Qt::black);
-    p.fillRect(0, h - 1, w, 1, Qt::black);
-    p.fillRect(0, 0, 1, h, Qt::black);
-    p.fillRect(w - 1, 0, 1, h, Qt::black);
-}
-
 // A brush tiling image from origin, each tile tile page pixels big.
 QBrush tiledBrush(const QImage &image, QPointF origin, QSizeF tile)
 {
@@ -231,7 +221,7 @@ void TVSuperText::drawContent(
     if (!m_controlTransparent)
         painter.fillRect(box, toQColor(m_bgColor));
     if (m_borderStyle == bsSingle)
-        drawFrame(painter, layout.size);
+        paintFrame(painter, box);
     const QString text = shownCaption(layout, target.zoom);
     if (text.isEmpty()) {
         drawPlaceholder(painter, layout.size);

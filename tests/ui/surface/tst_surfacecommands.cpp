@@ -2,6 +2,7 @@
 // mouse, the keys and the context menu. Each row is a short script of user
 // steps and the state it must leave.
 #include "mainwindowfixture.h"
+#include "modaldialogcanceller.h"
 #include "surfacefixture.h"
 
 #include "app/mainmenus.h"
@@ -11,9 +12,7 @@
 #include "surface/surfaceclipboard.h"
 
 #include <QActionGroup>
-#include <QDialog>
 #include <QMenu>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -282,15 +281,7 @@ void TestSurfaceCommands::placing()
     TCalendarMain main;
     QVERIFY(showSettled(main));
     main.OpenCalendarFile(m_environment->writeCalendar(QStringLiteral("Place.DWF"), 0, 9, 2026));
-    QString opened;
-    QTimer cancelDialogs;
-    connect(&cancelDialogs, &QTimer::timeout, &cancelDialogs, [&opened] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            opened = dialog->windowTitle();
-            dialog->reject();
-        }
-    });
-    cancelDialogs.start(20);
+    ModalDialogCanceller dialogs;
     TCalendarPanel32 *panel = main.calendarPanel();
     panel->SetScale(zoom);
     main.SetModified(false);
@@ -304,7 +295,7 @@ void TestSurfaceCommands::placing()
     QTest::mouseMove(panel, band.center());
     QTest::mouseRelease(panel, Qt::LeftButton, {}, band.topLeft() + QPoint(band.width(), band.height()));
 
-    QCOMPARE(opened, editStep);
+    QCOMPARE(dialogs.opened(), editStep);
     QCOMPARE(int(main.placedObjects().children().size()), 1);
     const auto *object = dynamic_cast<const TVGraphicControl *>(main.placedObjects().children().front());
     QCOMPARE(object->className(), kind);
@@ -355,15 +346,7 @@ void TestSurfaceCommands::kindMenuEntries()
     TCalendarMain main;
     QVERIFY(showSettled(main));
     main.OpenCalendarFile(m_environment->writeCalendar(QStringLiteral("Menus.DWF"), 0, 9, 2026));
-    QString opened;
-    QTimer cancelDialogs;
-    connect(&cancelDialogs, &QTimer::timeout, &cancelDialogs, [&opened] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            opened = dialog->windowTitle();
-            dialog->reject();
-        }
-    });
-    cancelDialogs.start(20);
+    ModalDialogCanceller dialogs;
     TCalendarPanel32 *panel = main.calendarPanel();
     for (QAction *action : main.menus().drawingTools->actions())
         if (action->objectName() == tool)
@@ -372,7 +355,7 @@ void TestSurfaceCommands::kindMenuEntries()
     QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(320, 400));
     auto *object = dynamic_cast<TVGraphicControl *>(main.placedObjects().children().front());
     QVERIFY(object);
-    opened.clear();
+    dialogs.clear();
     main.SetModified(false);
     const QRect before(object->left(), object->top(), object->width(), object->height());
     std::unique_ptr<QMenu> menu(panel->objectMenu().build(*object));
@@ -385,7 +368,7 @@ void TestSurfaceCommands::kindMenuEntries()
     if (!enabled)
         return;
     action->trigger();
-    QCOMPARE(opened, opens);
+    QCOMPARE(dialogs.opened(), opens);
     // A toggle is a change; a cancelled dialog is none.
     QCOMPARE(main.Modified(), opens.isEmpty());
     QCOMPARE(QRect(object->left(), object->top(), object->width(), object->height()), before);
