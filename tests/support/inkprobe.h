@@ -1,7 +1,10 @@
 #pragma once
 
+#include "objects/vgraphiccontrol.h"
+
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QRect>
 
 #include <functional>
@@ -55,6 +58,18 @@ inline QImage whiteImage(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
+    return image;
+}
+
+constexpr QRgb kGrey = 0xFF808080; // a ground no object paints with
+
+// The object drawn at a scale onto a picture of the given size and ground.
+inline QImage drawn(const TVGraphicControl &object, QSize size, float scale = 1.0f, QRgb ground = 0xFFFFFFFF)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(ground);
+    QPainter painter(&image);
+    object.paint(painter, scale);
     return image;
 }
 

@@ -163,9 +163,8 @@ QRect TVGraphicControl::displayRect(float scale) const
         QPoint(at(bounds.left), at(bounds.top)), QPoint(at(bounds.right) - 1, at(bounds.bottom) - 1));
 }
 
-void TVGraphicControl::paint(QPainter &painter, float scale) const
+void TVGraphicControl::paint(QPainter &, float) const
 {
-    paintPlaceholder(painter, displayRect(scale), scale);
 }
 
 bool TVGraphicControl::isPaper(const QPainter &painter)
@@ -183,30 +182,4 @@ void TVGraphicControl::paintFrame(QPainter &painter, const QRect &rect)
     painter.fillRect(QRect(o + QPoint(0, h - 1), QSize(w, 1)), Qt::black);
     painter.fillRect(QRect(o, QSize(1, h)), Qt::black);
     painter.fillRect(QRect(o + QPoint(w - 1, 0), QSize(1, h)), Qt::black);
-}
-
-void TVGraphicControl::paintPlaceholder(QPainter &painter, const QRect &rect, float scale) const
-{
-    if (!rect.isValid())
-        return;
-    static const QColor frame(0x1f, 0x5f, 0xbf);
-    if (rect.width() <= 2 || rect.height() <= 2) {
-        painter.fillRect(rect, frame); // too small to have an inside
-        return;
-    }
-    painter.save();
-    painter.setClipRect(rect, Qt::IntersectClip);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    // A light tint tells the box from the page where the frame is hidden.
-    painter.fillRect(rect, QColor(frame.red(), frame.green(), frame.blue(), 24));
-    painter.setPen(QPen(frame, 0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(std::max(4, int(std::lround(9.0 * scale))));
-    painter.setFont(font);
-    const int inset = std::max(1, int(std::lround(2.0 * scale)));
-    painter.drawText(rect.adjusted(inset, inset, -inset, -inset),
-        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, className());
-    painter.restore();
 }

@@ -73,7 +73,7 @@ public:
     // Draws the object at displayRect(scale); scale is device pixels per page
     // pixel (the zoom, times the device's resolution over 96 for printers).
     // The screen, picture export, PDF and the command line all come here.
-    // Kinds without a drawing of their own show the placeholder.
+    // Every kind draws itself; the base has nothing of its own to show.
     virtual void paint(QPainter &painter, float scale) const;
     // Stores what the kind's layout changes in its own bounds at the display
     // scale (the text kinds hug their text). Drawing never stores anything:
@@ -139,9 +139,6 @@ protected:
     // A black frame one device pixel wide just inside rect, drawn as fills
     // so a PDF page puts it on the pixels the screen does.
     static void paintFrame(QPainter &painter, const QRect &rect);
-    // A thin frame with the class name in small text, clipped to rect: the
-    // look of a kind whose own drawing does not exist yet.
-    void paintPlaceholder(QPainter &painter, const QRect &rect, float scale) const;
 
 private:
     int m_left = 0;

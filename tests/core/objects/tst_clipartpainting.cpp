@@ -4,17 +4,20 @@
 #include "objects/vimage.h"
 
 #include "../calendar/imageprobe.h"
+#include "inkprobe.h"
 
 #include <QPainter>
 #include <QTest>
 
 namespace {
 
+using InkProbe::drawn;
+using InkProbe::kGrey;
+
 constexpr QRgb kRed = 0xFFFF0000;
 constexpr QRgb kGreen = 0xFF00FF00;
 constexpr QRgb kBlue = 0xFF0000FF;
 constexpr QRgb kYellow = 0xFFFFFF00;
-constexpr QRgb kGrey = 0xFF808080;
 
 // Red top left, green top right, blue bottom left, yellow bottom right.
 QImage quadrants()
@@ -25,15 +28,6 @@ QImage quadrants()
     image.setPixel(3, 0, kGreen);
     image.setPixel(0, 1, kBlue);
     image.setPixel(3, 1, kYellow);
-    return image;
-}
-
-QImage paintOnGrey(const TVImage &object, QSize size, float scale)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(kGrey);
-    QPainter painter(&image);
-    object.paint(painter, scale);
     return image;
 }
 
@@ -72,7 +66,7 @@ void TestClipArtPainting::mirroredCorners()
     object.setBounds(10, 6, 40, 20);
     object.setFlip(flip);
     object.setReverse(reverse);
-    const QImage image = paintOnGrey(object, QSize(60, 30), 1.0f);
+    const QImage image = drawn(object, QSize(60, 30), 1.0f, kGrey);
     // Each source pixel covers 10 x 10: probe the very corner pixels.
     EXPECT_PIXEL(image, 10, 6, corners[0], "top left");
     EXPECT_PIXEL(image, 49, 6, corners[1], "top right");
@@ -80,7 +74,7 @@ void TestClipArtPainting::mirroredCorners()
     EXPECT_PIXEL(image, 49, 25, corners[3], "bottom right");
     // The border is not mirrored away with the picture.
     object.setBorderStyle(bsSingle);
-    const QImage framed = paintOnGrey(object, QSize(60, 30), 1.0f);
+    const QImage framed = drawn(object, QSize(60, 30), 1.0f, kGrey);
     EXPECT_PIXEL(framed, 10, 6, ImageProbe::kBlack, "framed top left");
     EXPECT_PIXEL(framed, 49, 25, ImageProbe::kBlack, "framed bottom right");
     EXPECT_PIXEL(framed, 11, 7, corners[0], "framed, inside top left");
@@ -103,11 +97,11 @@ void TestClipArtPainting::autoSizeAtHalfZoom()
     object.setBounds(5, 5, 80, 80);
     QCOMPARE(QSize(object.width(), object.height()), QSize(32, 24));
 
-    const QImage half = paintOnGrey(object, QSize(60, 60), 0.5f);
+    const QImage half = drawn(object, QSize(60, 60), 0.5f, kGrey);
     QCOMPARE(ImageProbe::pixelsOf(half, half.rect(), kRed), 32 * 24);
     EXPECT_PIXEL(half, 5, 5, kRed, "first pixel at 50%");
     EXPECT_PIXEL(half, 36, 28, kRed, "last pixel at 50%");
-    const QImage full = paintOnGrey(object, QSize(100, 100), 1.0f);
+    const QImage full = drawn(object, QSize(100, 100), 1.0f, kGrey);
     QCOMPARE(ImageProbe::pixelsOf(full, full.rect(), kRed), 64 * 48);
     EXPECT_PIXEL(full, 10, 10, kRed, "first pixel at 100%");
 }
@@ -125,7 +119,7 @@ void TestClipArtPainting::emptyObject()
     TVImage object;
     object.setBounds(2, 3, 20, 10);
     object.setBorderStyle(TBorderStyle(border));
-    const QImage image = paintOnGrey(object, QSize(30, 20), 1.0f);
+    const QImage image = drawn(object, QSize(30, 20), 1.0f, kGrey);
     // A white box with a one-pixel black outline, whatever the border.
     QCOMPARE(ImageProbe::pixelsOf(image, image.rect(), ImageProbe::kBlack), 2 * 20 + 2 * 8);
     QCOMPARE(ImageProbe::pixelsOf(image, image.rect(), ImageProbe::kWhite), 18 * 8);

@@ -5,6 +5,7 @@
 #include "objects/vflatcalendar.h"
 
 #include "../calendar/imageprobe.h"
+#include "inkprobe.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -12,7 +13,7 @@
 
 namespace {
 
-constexpr QRgb kGrey = 0xFF808080;
+using InkProbe::kGrey;
 constexpr TColor kRed = 0x0000FF; // TColor: low byte red
 constexpr TColor kGreen = 0x00FF00;
 constexpr TColor kBlue = 0xFF0000;
@@ -20,11 +21,7 @@ constexpr TColor kBlue = 0xFF0000;
 QImage paintOnGrey(const TVFlatCalendar &calendar, float scale = 1.0f)
 {
     const QRect rect = calendar.displayRect(scale);
-    QImage image(rect.right() + 10, rect.bottom() + 10, QImage::Format_RGB32);
-    image.fill(kGrey);
-    QPainter painter(&image);
-    calendar.paint(painter, scale);
-    return image;
+    return InkProbe::drawn(calendar, QSize(rect.right() + 10, rect.bottom() + 10), scale, kGrey);
 }
 
 // June 2025 begins on a Sunday.

@@ -34,14 +34,6 @@ int pointsForLineHeight(int lineHeight)
     return 0;
 }
 
-QImage render(const TVGraphicControl &object, QSize size, float scale = 1.0f)
-{
-    QImage image = whiteImage(size.width(), size.height());
-    QPainter painter(&image);
-    object.paint(painter, scale);
-    return image;
-}
-
 } // namespace
 
 class TestLabelPainting : public QObject
@@ -84,7 +76,7 @@ void TestLabelPainting::heightHugsTheText()
     label.setBackColor(0x0000FF); // red
     label.setBounds(10, 10, 150, dragged);
     // Drawn at the adjusted size before anything is stored ...
-    const QImage image = render(label, { 200, 140 });
+    const QImage image = drawn(label, { 200, 140 });
     QCOMPARE(box(image, reddish), QRect(10, 10, 150, expected));
     // ... and stored by the layout, the width left alone.
     label.layOut();
@@ -122,7 +114,7 @@ void TestLabelPainting::centredWithAMargin()
     const int expectedX = (300 - 2) / 2 - layout.textWidth / 2;
     QCOMPARE(layout.textOrigin.x(), expectedX);
     // The first stem's ink starts just right of that x (the H's side bearing).
-    const QRect ink = box(render(label, { 320, 60 }), dark);
+    const QRect ink = box(drawn(label, { 320, 60 }), dark);
     QVERIFY2(ink.left() >= expectedX && ink.left() <= expectedX + 3, qPrintable(QString::number(ink.left())));
     // Centred: the ink's middle lies within half a space of the box's middle.
     const int middle = (ink.left() + ink.right() + 1) / 2;
@@ -147,7 +139,7 @@ void TestLabelPainting::fittingNeverShrinks()
     const QFontMetrics metrics(arial(20).toQFont(1.0f));
     QCOMPARE(small.width(), metrics.horizontalAdvance(QStringLiteral("A longer caption     ")));
     // The whole caption shows: no ink touches the right edge.
-    const QRect ink = box(render(small, { small.width() + 20, 60 }), dark);
+    const QRect ink = box(drawn(small, { small.width() + 20, 60 }), dark);
     QVERIFY(ink.right() < small.width() - 5);
 
     TVPLabel rotated; // fitting is for labels at angle 0 only
@@ -181,7 +173,7 @@ void TestLabelPainting::rotatedTextReadsTheRightWay()
     label.setAngle(angle);
     label.layOut();
     const QRect frame(label.left(), label.top(), label.width(), label.height());
-    const QImage image = render(label, { 260, 260 });
+    const QImage image = drawn(label, { 260, 260 });
     const QRect ink = box(image, dark, frame.adjusted(2, 2, -2, -2));
     QVERIFY(!ink.isNull());
     const bool across = angle == 0 || angle == 180; // the box is long across
@@ -244,7 +236,7 @@ void TestLabelPainting::shadowOffsetByItsDepth()
     label.setBounds(30, 30, 150, 150);
     label.setAngle(angle);
     label.layOut();
-    const QImage image = render(label, { 260, 260 });
+    const QImage image = drawn(label, { 260, 260 });
     const QRect text = box(image, dark);
     const QRect shadow = box(image, reddish);
     QVERIFY(!text.isNull() && !shadow.isNull());
@@ -265,12 +257,12 @@ void TestLabelPainting::noDepthOrNoDirectionNoShadow()
     label.setColorShadow(0x0000FF);
     label.setDepthShadow(0);
     label.setBounds(0, 0, 150, 40);
-    QVERIFY(box(render(label, { 160, 60 }), reddish).isNull());
+    QVERIFY(box(drawn(label, { 160, 60 }), reddish).isNull());
     label.setDepthShadow(5);
     label.setDirectionShadow(sdNone);
-    QVERIFY(box(render(label, { 160, 60 }), reddish).isNull());
+    QVERIFY(box(drawn(label, { 160, 60 }), reddish).isNull());
     label.setDirectionShadow(sdDown);
-    QVERIFY(!box(render(label, { 160, 60 }), reddish).isNull());
+    QVERIFY(!box(drawn(label, { 160, 60 }), reddish).isNull());
 }
 
 void TestLabelPainting::zoomDrawsFromScaleOne()
@@ -282,7 +274,7 @@ void TestLabelPainting::zoomDrawsFromScaleOne()
     label.setBounds(40, 20, 200, 40);
     label.layOut();
     const QRect at1(label.left(), label.top(), label.width(), label.height());
-    const QImage half = render(label, { 200, 100 }, 0.5f);
+    const QImage half = drawn(label, { 200, 100 }, 0.5f);
     const QRect red = box(half, reddish);
     QCOMPARE(red.topLeft(), QPoint(20, 10));
     QCOMPARE(red.width(), 100);

@@ -1,7 +1,6 @@
 // Placed objects drawn and found as a group: where an object shows at a zoom,
-// the placeholder staying inside its box, the stacking order for drawing and
-// for hit testing. The page with its objects is proven on real files by the
-// surface's objects test.
+// and the stacking order for drawing and for hit testing. The page with its objects is proven on real files
+// by the surface's objects test.
 #include "objects/placedobjects.h"
 #include "objects/vgraphiccontrol.h"
 
@@ -36,11 +35,6 @@ TVGraphicControl *addObject(TComponent &owner, const QRect &bounds)
     return object;
 }
 
-bool isFrame(QRgb pixel)
-{
-    return qBlue(pixel) - qRed(pixel) > 80 && qBlue(pixel) - qGreen(pixel) > 40;
-}
-
 } // namespace
 
 class TestObjectPainting : public QObject
@@ -50,8 +44,6 @@ class TestObjectPainting : public QObject
 private slots:
     void displayRectFromScaleOne_data();
     void displayRectFromScaleOne();
-    void placeholderStaysInItsBox_data();
-    void placeholderStaysInItsBox();
     void stackingOrder();
 };
 
@@ -86,47 +78,6 @@ void TestObjectPainting::displayRectFromScaleOne()
     QCOMPARE(object->boundsRect(),
         (TRect { bounds.left(), bounds.top(), bounds.left() + bounds.width(),
             bounds.top() + bounds.height() })); // drawing stores nothing
-}
-
-void TestObjectPainting::placeholderStaysInItsBox_data()
-{
-    QTest::addColumn<QRect>("bounds");
-    QTest::addColumn<float>("zoom");
-    QTest::newRow("roomy") << QRect(20, 20, 120, 50) << 1.0f;
-    QTest::newRow("narrower than its name") << QRect(20, 20, 12, 30) << 1.0f;
-    QTest::newRow("at 60%") << QRect(20, 20, 100, 40) << 0.601f;
-    QTest::newRow("one pixel") << QRect(20, 20, 1, 1) << 1.0f;
-    QTest::newRow("empty") << QRect(20, 20, 0, 10) << 1.0f;
-}
-
-void TestObjectPainting::placeholderStaysInItsBox()
-{
-    QFETCH(QRect, bounds);
-    QFETCH(float, zoom);
-    TComponent owner;
-    const QRect box = addObject(owner, bounds)->displayRect(zoom);
-    QImage image(200, 120, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    PlacedObjects::paint(painter, owner, zoom);
-    painter.end();
-    int outside = 0;
-    int frame = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const bool in = box.contains(x, y);
-            outside += !in && image.pixel(x, y) != qRgb(255, 255, 255);
-            frame += in && isFrame(image.pixel(x, y));
-        }
-    }
-    QCOMPARE(outside, 0);
-    if (box.isEmpty()) {
-        QCOMPARE(frame, 0);
-        return;
-    }
-    // The frame runs round the whole box, on its outermost pixels.
-    for (const QPoint &p : { box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight() })
-        QVERIFY2(isFrame(image.pixel(p)), qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
 }
 
 void TestObjectPainting::stackingOrder()

@@ -6,13 +6,14 @@
 #include "richtext/richtextcellpainter.h"
 
 #include "../calendar/imageprobe.h"
+#include "inkprobe.h"
 
 #include <QPainter>
 #include <QTest>
 
 namespace {
 
-constexpr QRgb kGrey = 0xFF808080;
+using InkProbe::kGrey;
 
 const QByteArray kMixed = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 Times New Roman;}}"
                           "{\\colortbl;\\red200\\green0\\blue0;}"
@@ -29,15 +30,6 @@ std::unique_ptr<TVPRichBaseLabel> label(const QByteArray &rtf, const QRect &boun
     object->setRTFText(text);
     object->setBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
     return object;
-}
-
-QImage paintOn(const TVPRichBaseLabel &object, QSize size, float scale, QRgb background)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(background);
-    QPainter painter(&image);
-    object.paint(painter, scale);
-    return image;
 }
 
 // Bands of rows holding ink: one per line of text.
@@ -83,7 +75,7 @@ void TestRichLabelPainting::sameAsDayCell()
     QFETCH(float, scale);
     auto object = label(rtf, QRect(7, 5, 160, 90));
     object->setBorderStyle(bsNone);
-    const QImage drawn = paintOn(*object, QSize(270, 160), scale, ImageProbe::kWhite);
+    const QImage drawn = InkProbe::drawn(*object, QSize(270, 160), scale, ImageProbe::kWhite);
 
     QImage cell(drawn.size(), QImage::Format_RGB32);
     cell.fill(Qt::white);
@@ -104,8 +96,8 @@ void TestRichLabelPainting::pageKeepsItsWidthAtHalfZoom()
     object->setBorderStyle(bsNone);
     object->applyScale(0.5f);
     QCOMPARE(object->width(), 100);
-    const QImage half = paintOn(*object, QSize(100, 60), 0.5f, ImageProbe::kWhite);
-    const QImage full = paintOn(*object, QSize(200, 120), 1.0f, ImageProbe::kWhite);
+    const QImage half = InkProbe::drawn(*object, QSize(100, 60), 0.5f, ImageProbe::kWhite);
+    const QImage full = InkProbe::drawn(*object, QSize(200, 120), 1.0f, ImageProbe::kWhite);
     QVERIFY(textLines(full) >= 3);
     QCOMPARE(textLines(half), textLines(full));
 }
@@ -132,7 +124,7 @@ void TestRichLabelPainting::backgroundAndBorder()
     object->setTransparent(transparent);
     object->setBGColor(0xC0C000); // TColor, low byte red
     object->setBorderStyle(TBorderStyle(border));
-    const QImage image = paintOn(*object, QSize(220, 110), 1.0f, kGrey);
+    const QImage image = InkProbe::drawn(*object, QSize(220, 110), 1.0f, kGrey);
     EXPECT_PIXEL(image, 10, 10, edge, "top left");
     EXPECT_PIXEL(image, 199, 89, edge, "bottom right");
     EXPECT_PIXEL(image, 190, 80, inside, "empty inside");

@@ -24,14 +24,6 @@ CalendarFont arialBold(int points)
     return font;
 }
 
-QImage render(const TVGraphicControl &object, QSize size, float scale = 1.0f)
-{
-    QImage image = whiteImage(size.width(), size.height());
-    QPainter painter(&image);
-    object.paint(painter, scale);
-    return image;
-}
-
 // A plain black SuperText: no shadow, no outline, font colour face.
 void plain(TVSuperText &text, const QString &caption, int points = 48)
 {
@@ -90,7 +82,7 @@ void TestSuperTextPainting::captionCutToTheBox()
     const QFontMetrics metrics(text.font().toQFont(1.0f));
     QVERIFY(metrics.horizontalAdvance(shown) <= 150 - 5);
     QVERIFY(metrics.horizontalAdvance(text.caption().left(shown.size() + 1)) > 150 - 5);
-    const QImage image = render(text, { 200, 120 });
+    const QImage image = drawn(text, { 200, 120 });
     QVERIFY(box(image, notWhite).right() < 160);
     QCOMPARE(text.width(), 150); // painting does not widen it
 }
@@ -135,7 +127,7 @@ void TestSuperTextPainting::shadowFollowsTheGlyphs()
     text.setShadowOrientation(TShadowOrientation(orientation));
     text.setShadowDepth(5);
     text.setBounds(20, 20, 200, 100);
-    const QImage image = render(text, { 260, 160 });
+    const QImage image = drawn(text, { 260, 160 });
     const QRect face = box(image, dark);
     const QRect shadow = box(image, reddish);
     QVERIFY(!face.isNull() && !shadow.isNull());
@@ -188,7 +180,7 @@ void TestSuperTextPainting::gradientFillsTheFace()
     text.setFillDirection(gdRight);
     text.setBounds(0, 0, 400, 100);
     const SuperTextLayout layout = text.layoutAt(1.0f);
-    const QImage image = render(text, { 400, 120 });
+    const QImage image = drawn(text, { 400, 120 });
     const QImage bands
         = superTextGradient(layout.size, text.gradientFromColor(), text.gradientToColor(), gdRight);
     // Where a stem is fully inked the face shows the band of its column.
@@ -196,7 +188,7 @@ void TestSuperTextPainting::gradientFillsTheFace()
         TVSuperText black;
         plain(black, text.caption(), 60);
         black.setBounds(0, 0, 400, 100);
-        return render(black, { 400, 120 });
+        return drawn(black, { 400, 120 });
     }();
     int probed = 0;
     for (int y = 0; y < layout.size.height(); ++y)
@@ -220,8 +212,8 @@ void TestSuperTextPainting::textureInsideTheLettersOnly()
     TVSuperText black;
     plain(black, text.caption(), 60);
     black.setBounds(10, 10, 300, 100);
-    const QImage image = render(text, { 330, 130 });
-    const QImage mask = render(black, { 330, 130 });
+    const QImage image = drawn(text, { 330, 130 });
+    const QImage mask = drawn(black, { 330, 130 });
     const QImage tile = checker();
     int inside = 0;
     for (int y = 0; y < image.height(); ++y) {
@@ -253,7 +245,7 @@ void TestSuperTextPainting::textureScalesWithTheZoom()
     text.setImage(texture);
     text.setBounds(0, 0, 400, 200);
     // At 200% a tile is 16 pixels: 8 red then 8 blue along a row inside a stem.
-    const QImage image = render(text, { 820, 420 }, 2.0f);
+    const QImage image = drawn(text, { 820, 420 }, 2.0f);
     int runs = 0;
     for (int y = 0; y < image.height() && !runs; ++y) {
         for (int x = 0; x + 16 < image.width(); ++x) {
@@ -275,11 +267,11 @@ void TestSuperTextPainting::hollowKeepsAnOutline()
     QCOMPARE(text.outlineStyle(), psSolid); // hollow text stays visible
     text.setOutlineWidth(1);
     text.setBounds(0, 0, 200, 160);
-    const QImage hollow = render(text, { 200, 160 });
+    const QImage hollow = drawn(text, { 200, 160 });
     TVSuperText filled;
     plain(filled, QStringLiteral("O"), 96);
     filled.setBounds(0, 0, 200, 160);
-    const QImage solid = render(filled, { 200, 160 });
+    const QImage solid = drawn(filled, { 200, 160 });
     // Same letter, same place; inside the stroke the hollow one is white.
     QCOMPARE(box(hollow, dark).adjusted(-1, -1, 1, 1).contains(box(solid, dark)), true);
     int inkSolid = 0;
@@ -302,7 +294,7 @@ void TestSuperTextPainting::outlinePenStyles()
         text.setOutlineStyle(style);
         text.setOutlineWidth(2);
         text.setBounds(0, 0, 200, 160);
-        const QImage image = render(text, { 200, 160 });
+        const QImage image = drawn(text, { 200, 160 });
         int ink = 0;
         for (int y = 0; y < 160; ++y)
             for (int x = 0; x < 200; ++x)
@@ -321,7 +313,7 @@ void TestSuperTextPainting::placeholderForNoText()
     TVSuperText text;
     plain(text, QString());
     text.setBounds(10, 10, 100, 80);
-    const QImage image = render(text, { 130, 110 });
+    const QImage image = drawn(text, { 130, 110 });
     const int right = 10 + text.layoutAt(1.0f).size.width() - 1;
     const int bottom = 10 + text.layoutAt(1.0f).size.height() - 1;
     for (const QPoint &p : { QPoint(10, 10), QPoint(right, 10), QPoint(10, bottom), QPoint(right, bottom),
@@ -399,15 +391,15 @@ void TestSuperTextPainting::repaintFollowsChanges()
     TVSuperText text;
     plain(text, QStringLiteral("HI"));
     text.setBounds(0, 0, 200, 90);
-    QVERIFY(!box(render(text, { 220, 100 }), dark).isNull());
+    QVERIFY(!box(drawn(text, { 220, 100 }), dark).isNull());
     CalendarFont red = text.font();
     red.color = 0x0000FF;
     text.setFont(red);
-    const QImage redFace = render(text, { 220, 100 });
+    const QImage redFace = drawn(text, { 220, 100 });
     QVERIFY(box(redFace, dark).isNull());
     QVERIFY(!box(redFace, reddish).isNull());
     text.setLeft(50);
-    QCOMPARE(box(render(text, { 260, 100 }), reddish).left(), box(redFace, reddish).left() + 50);
+    QCOMPARE(box(drawn(text, { 260, 100 }), reddish).left(), box(redFace, reddish).left() + 50);
 }
 
 QTEST_MAIN(TestSuperTextPainting)

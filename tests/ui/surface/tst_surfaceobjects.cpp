@@ -24,16 +24,12 @@ namespace {
 // unselectable and locked, which must keep the cell beneath it closed too.
 constexpr int kFirstCell = 9;
 const QStringList kKinds { "TVPLabel", "TVImage", "TVSuperText", "TVPRichBaseLabel", "TVFlatCalendar" };
-// Kinds with a drawing of their own frame themselves in black (the clip art
-// is given a border so that paper shows it too); the rest show the
-// placeholder's blue frame.
-const QStringList kOwnDrawing { "TVImage", "TVPRichBaseLabel", "TVFlatCalendar" };
-
-// Kinds whose own drawing exists show it instead of the placeholder frame
-// the checks below look for; their drawing is tested in tests/core/objects.
-bool drawsItself(const QString &kind)
+// Kinds that frame their bounds in black (the clip art is given a border so
+// that paper shows it too); the text kinds hug their text, and their
+// drawing is tested in tests/core/objects.
+bool framesItsBounds(const QString &kind)
 {
-    return kind == "TVPLabel" || kind == "TVSuperText";
+    return kind == "TVImage" || kind == "TVPRichBaseLabel" || kind == "TVFlatCalendar";
 }
 
 TVGraphicControl *makeObject(const QString &kind, TComponent *owner)
@@ -52,14 +48,11 @@ TVGraphicControl *makeObject(const QString &kind, TComponent *owner)
     return new TVFlatCalendar(owner, QDate(2026, 9, 1));
 }
 
-// Dark and blue: the placeholder's frame, also after the export's squeeze and
-// JPEG have smeared it, but neither the light tint inside it nor the page's
-// black and grey. Or dark: the black outline of a kind drawing itself (the
-// objects keep clear of the page's lines).
+// The black outline of an object, also after the export's squeeze and JPEG
+// have smeared it (the objects keep clear of the page's lines).
 bool isFrame(QRgb pixel)
 {
-    const bool blue = qRed(pixel) < 160 && qBlue(pixel) - qRed(pixel) > 35 && qBlue(pixel) >= qGreen(pixel);
-    return blue || qGray(pixel) < 150;
+    return qGray(pixel) < 150;
 }
 
 bool frameNear(const QImage &image, const QPoint &at, int radius)
@@ -202,7 +195,7 @@ void TestSurfaceObjects::shownOverThePage()
         QCOMPARE(object->boundsRect(),
             (TRect { m_bounds[i].left(), m_bounds[i].top(), m_bounds[i].left() + m_bounds[i].width(),
                 m_bounds[i].top() + m_bounds[i].height() }));
-        if (drawsItself(kKinds[i]))
+        if (!framesItsBounds(kKinds[i]))
             continue;
         const QString misfit = frameMisfit(shown, scaled(m_bounds[i], zoom), 1);
         QVERIFY2(misfit.isEmpty(), qPrintable(kKinds[i] + ": " + misfit));
@@ -258,7 +251,7 @@ QString TestSurfaceObjects::exportMisfit(const QImage &picture, float zoom) cons
     const double sx = double(picture.width()) / (full.width() - int(96 * a.rightMarginInch * zoom) - left);
     const double sy = double(picture.height()) / (full.height() - int(96 * a.bottomMarginInch * zoom) - top);
     for (int i = 0; i < kKinds.size(); ++i) {
-        if (drawsItself(kKinds[i]))
+        if (!framesItsBounds(kKinds[i]))
             continue;
         const QRect r = scaled(m_bounds[i], zoom).translated(-left, -top);
         const QRect box(
@@ -326,24 +319,16 @@ void TestSurfaceObjects::commandLinePdf()
     QVERIFY2(run.exitCode == 0, run.err.constData());
     const QByteArray content = pdfContent(readFile(out));
     for (int i = 0; i < kKinds.size(); ++i) {
-        if (drawsItself(kKinds[i]))
+        if (!framesItsBounds(kKinds[i]))
             continue;
-        // Own drawings are clipped to the object's rectangle; the placeholder
-        // strokes its frame just inside it.
+        // Each drawing is clipped to the object's rectangle.
         const QRect &b = m_bounds[i];
-        const QByteArray frame = kOwnDrawing.contains(kKinds[i])
-            ? QStringLiteral("%1 %2 m\n%3 %2 l\n%3 %4 l\n%1 %4 l")
-                  .arg(b.left())
-                  .arg(b.top())
-                  .arg(b.left() + b.width())
-                  .arg(b.top() + b.height())
-                  .toLatin1()
-            : QStringLiteral("%1 %2 %3 %4 re\nS")
-                  .arg(b.left())
-                  .arg(b.top())
-                  .arg(b.width() - 1)
-                  .arg(b.height() - 1)
-                  .toLatin1();
+        const QByteArray frame = QStringLiteral("%1 %2 m\n%3 %2 l\n%3 %4 l\n%1 %4 l")
+                                     .arg(b.left())
+                                     .arg(b.top())
+                                     .arg(b.left() + b.width())
+                                     .arg(b.top() + b.height())
+                                     .toLatin1();
         QVERIFY2(content.contains(frame), frame.constData());
     }
 }
