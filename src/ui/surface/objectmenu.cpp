@@ -83,13 +83,8 @@ void ObjectMenu::objectCommand(TVGraphicControl &object, Command command)
             m_surface->deleteSelection();
         return;
     }
-    if (command != Command::Delete) {
-        QString error;
-        if (!TVLabelObjectFiler().saveObject(object, SurfaceClipboard::fileName(), &error)) {
-            CommonDialogs::ShowInformation(m_surface, error);
-            return;
-        }
-    }
+    if (command != Command::Delete && !clipboard.copyObjects({ &object }))
+        return;
     if (command != Command::Copy) {
         delete &object;
         m_surface->NotifyChanged();

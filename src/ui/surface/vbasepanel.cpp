@@ -286,6 +286,9 @@ void TVBasePanel::finishRubberBand(const QPoint &at, Qt::KeyboardModifiers modif
         unsetCursor();
         return;
     }
+    // A page without objects of its own (the properties preview) places none.
+    if (!m_objects)
+        return;
     RectangleDrawn(r);
     emit droppedObject(r);
 }
