@@ -3,6 +3,7 @@
 #include "calendar/calendarpage.h"
 #include "objects/placedobjects.h"
 #include "platform/safefilewriter.h"
+#include "report/pageprint.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -89,7 +90,7 @@ bool savePdf(const CalendarPage &page, const TComponent *objects, const QString 
     {
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Datewright"));
-        writer.setResolution(kScreenPpi);
+        writer.setResolution(PagePrint::kPdfDotsPerInch);
         const PageLayout &layout = page.layout();
         const QPageSize paper(page.paperSize() == PaperSize::A4 ? QPageSize::A4 : QPageSize::Letter);
         writer.setPageLayout(QPageLayout(paper,
@@ -98,7 +99,7 @@ bool savePdf(const CalendarPage &page, const TComponent *objects, const QString 
         if (!painter.begin(&writer))
             return fail(
                 error, QStringLiteral("Unable to write %1: the PDF could not be started").arg(fileName));
-        PlacedObjects::paintPage(painter, page, objects, 1.0f);
+        PagePrint::paint(painter, page, objects, writer.resolution());
         painter.end();
     }
     return writeFile(fileName, buffer.data(), error);
