@@ -6,10 +6,12 @@
 #include "app/mainmenus.h"
 #include "platform/preferences.h"
 #include "stream/component.h"
+#include "widgets/commondialogs.h"
 
 #include <QMainWindow>
 #include <QString>
 
+class PrintCommands;
 class QLabel;
 class QScrollArea;
 class TCalendarPanel32;
@@ -50,6 +52,9 @@ public:
     [[nodiscard]] bool IconToolWanted() const { return m_iconToolWanted; }
     [[nodiscard]] bool iconToolShowing() const { return m_iconToolShowing; }
     [[nodiscard]] const Preferences &preferences() const { return m_preferences; }
+    // Print Calendar, Print Setup and the PDF and PNG exports, with the
+    // printer kept for the run.
+    [[nodiscard]] PrintCommands &printing() const { return *m_printing; }
 
     // A calendar named on the command line: opened at start instead of the
     // newest recent file.
@@ -110,6 +115,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    friend class PrintCommands;
+
     // Keeps the icon tool out of the way while a dialog is up and brings it
     // back afterwards, if the user wants it.
     class IconToolAside
@@ -140,6 +147,10 @@ private:
     void showPage(bool shown);
     void OpenRecentFile(const QString &fileName);
     void saveImageAs(bool jpeg);
+    // A save dialog's request for an export: the calendar's folder and name
+    // (or the month's) with the given extension.
+    [[nodiscard]] CommonDialogs::FileRequest exportRequest(
+        const QString &title, const QString &extension, const QString &filter) const;
     void propertiesDialog();
     bool CheckPrinters();
     [[nodiscard]] QString proposedFileName() const;
@@ -156,6 +167,7 @@ private:
     TMRUFileList *RecentFiles = nullptr;
     TComponent m_placedObjects;
     Preferences m_preferences;
+    PrintCommands *m_printing = nullptr;
 
     QString m_calendarFileName;
     QString m_startupFile;

@@ -89,19 +89,24 @@ void TCalendarMain::FormActivate()
 
 bool TCalendarMain::CheckPrinters()
 {
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        CommonDialogs::ShowInformation(this,
-            QStringLiteral(
-                "There are no installed printers.\r\nUnable to perform printer related operations"));
+    QString problem;
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        problem = QStringLiteral("There are no installed printers.");
+    else if (QPrinterInfo::defaultPrinterName().isEmpty())
+        problem = QStringLiteral("There is no default printer selected.");
+    if (problem.isEmpty())
+        return true;
+    // Many desktops never have a printer; the exports work without one, so
+    // the user may silence the message for good.
+    const QString section = QStringLiteral("Printing"), key = QStringLiteral("HideNoPrinterMessage");
+    IniFile ini(preferencesFileName());
+    if (ini.readBool(section, key, false))
         return false;
-    }
-    if (QPrinterInfo::defaultPrinterName().isEmpty()) {
-        CommonDialogs::ShowInformation(this,
-            QStringLiteral(
-                "There is no default printer selected.\r\nUnable to perform printer related operations"));
-        return false;
-    }
-    return true;
+    if (CommonDialogs::current().informationWithOptOut(this, QStringLiteral("Information"),
+            problem + QStringLiteral("\r\nUnable to perform printer related operations"))
+        && !ini.writeBool(section, key, true))
+        CommonDialogs::current().warning(this, QStringLiteral("Datewright"), ini.error());
+    return false;
 }
 
 void TCalendarMain::closeEvent(QCloseEvent *event)

@@ -64,6 +64,8 @@ MainMenus MainMenus::build(QMainWindow *window)
     m.mnuSaveAs = addItem(m.FileMenu, "mnuSaveAs", QStringLiteral("Save &As..."));
     m.mnuSaveAsBitmap = addItem(m.FileMenu, "mnuSaveAsBitmap", QStringLiteral("Save As Bitmap File"));
     m.mnuSaveAsJPG = addItem(m.FileMenu, "mnuSaveAsJPG", QStringLiteral("Save As JPG File"));
+    m.mnuExportPdf = addItem(m.FileMenu, "mnuExportPdf", QStringLiteral("Export as PD&F..."));
+    m.mnuExportPng = addItem(m.FileMenu, "mnuExportPng", QStringLiteral("Export as P&NG..."));
     m.FileMenu->addSeparator();
     m.mnuProperties = addItem(m.FileMenu, "mnuProperties", QStringLiteral("&Properties"));
     m.mnuUserTitle = addItem(m.FileMenu, "mnuUserTitle", QStringLiteral("User Defined Title"));
