@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-image-formats-plugins libgl-dev
   fontconfig fonts-liberation2
-  ghostscript
+  ghostscript poppler-utils
   clang libclang-rt-14-dev clang-format
 )
 
