@@ -1,6 +1,7 @@
 #include "report/pageexport.h"
 
 #include "calendar/calendarpage.h"
+#include "graphics/pngencoder.h"
 #include "objects/placedobjects.h"
 #include "platform/safefilewriter.h"
 #include "report/pageprint.h"
@@ -11,6 +12,8 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+
+#include <cmath>
 
 namespace PageExport {
 
@@ -72,9 +75,16 @@ bool saveImage(const QImage &image, const QString &fileName, Format format, QStr
 {
     if (image.isNull())
         return fail(error, QStringLiteral("The margins leave nothing of the page to save"));
+    if (format == Format::Png) {
+        const QByteArray png = PngEncoder::encode(image, int(std::lround(image.dotsPerMeterX() * 0.0254)));
+        if (png.isEmpty())
+            return fail(
+                error, QStringLiteral("Unable to write %1: the picture could not be encoded").arg(fileName));
+        return writeFile(fileName, png, error);
+    }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format == Format::Png ? "png" : format == Format::Bmp ? "bmp" : "jpeg");
+    QImageWriter writer(&buffer, format == Format::Bmp ? "bmp" : "jpeg");
     if (format == Format::Jpeg)
         writer.setQuality(kJpegQuality);
     if (!writer.write(format == Format::Jpeg ? image.convertToFormat(QImage::Format_RGB32) : image))
