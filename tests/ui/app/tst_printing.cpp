@@ -109,6 +109,7 @@ private slots:
     void copiesModifiedStateAndCancel();
     void exports_data();
     void exports();
+    void noPrinterMessageCanBeSilenced();
 
 private:
     // Opens a calendar of the layout for December 2026 on the paper given.
@@ -314,6 +315,23 @@ void TestPrinting::exports()
     } else {
         const QImage picture(out);
         QCOMPARE(picture.size(), QSize(int(8.5 * 150), 11 * 150));
+    }
+}
+
+void TestPrinting::noPrinterMessageCanBeSilenced()
+{
+    if (m_main->PrinterReady())
+        QSKIP("This machine has a default printer: there is no message to silence.");
+    QVERIFY(!m_main->menus().mnuPrintCalendar->isEnabled());
+    m_main.reset();
+    for (const bool tick : { true, false }) {
+        m_env->dialogs.messages.clear();
+        m_env->dialogs.optOutAnswers << tick;
+        TCalendarMain main;
+        QVERIFY(showSettled(main));
+        QTest::qWait(50);
+        // Ticked at the first start, gone at the second.
+        QCOMPARE(m_env->dialogs.messages.size(), tick ? 1 : 0);
     }
 }
 
