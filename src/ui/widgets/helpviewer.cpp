@@ -1,6 +1,7 @@
 #include "widgets/helpviewer.h"
 
 #include "platform/datafolder.h"
+#include "widgets/pictures.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -27,9 +28,8 @@ HelpViewer::HelpViewer(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Datewright Help"));
     m_browser->setOpenExternalLinks(true);
-    auto *back = new QPushButton(QIcon::fromTheme(QStringLiteral("go-previous")), QStringLiteral("&Back"));
-    auto *contents
-        = new QPushButton(QIcon::fromTheme(QStringLiteral("go-home")), QStringLiteral("C&ontents"));
+    auto *back = new QPushButton(Pictures::icon(QStringLiteral("go-previous")), QStringLiteral("&Back"));
+    auto *contents = new QPushButton(Pictures::icon(QStringLiteral("go-home")), QStringLiteral("C&ontents"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
