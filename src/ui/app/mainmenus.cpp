@@ -11,6 +11,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 QAction *addItem(QMenu *menu, const char *objectName, const QString &caption, const char *picture = nullptr)
@@ -61,12 +63,21 @@ QToolButton *iconToolButton(QToolBar *bar)
     button->setObjectName(QStringLiteral("ShowHideIconTool"));
     button->setIcon(Pictures::icon(QStringLiteral("datewright-icon-tool")));
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    int width = 96;
-    for (const QString &caption : { QStringLiteral("Hide Icon Tool"), QStringLiteral("Show Icon Tool") }) {
-        button->setText(caption);
-        width = std::max(width, button->sizeHint().width());
-    }
-    button->setFixedWidth(width);
+    const auto fit = [button](const QSize &iconSize) {
+        // Its picture is as large as its neighbours'.
+        button->setIconSize(iconSize);
+        const QString shown = button->text();
+        int width = 96;
+        for (const QString &caption :
+            { QStringLiteral("Hide Icon Tool"), QStringLiteral("Show Icon Tool") }) {
+            button->setText(caption);
+            width = std::max(width, button->sizeHint().width());
+        }
+        button->setText(shown.isEmpty() ? QStringLiteral("Show Icon Tool") : shown);
+        button->setFixedWidth(width);
+    };
+    fit(bar->iconSize());
+    QObject::connect(bar, &QToolBar::iconSizeChanged, button, fit);
     bar->addWidget(button);
     return button;
 }
