@@ -177,8 +177,8 @@ MainMenus MainMenus::build(QMainWindow *window)
         const char *hint;
     } tools[] = {
         { &m.Pointerbutton, "Pointerbutton", "edit-select", "Select", "Selection tool" },
-        { &m.DrawLabelButton, "DrawLabelButton", "insert-text", "Label", "Label tool" },
-        { &m.DrawImageButton, "DrawImageButton", "insert-image", "Clip Art", "Clip Art Tool" },
+        { &m.DrawLabelButton, "DrawLabelButton", "datewright-tool-label", "Label", "Label tool" },
+        { &m.DrawImageButton, "DrawImageButton", "datewright-tool-clipart", "Clip Art", "Clip Art Tool" },
         { &m.DrawRichText, "DrawRichText", "datewright-tool-richtext", "Rich Text",
             "Rich Text tool \rMixed fonts, colors and styles" },
         { &m.DrawSuperText, "DrawSuperText", "datewright-tool-supertext", "SuperText",

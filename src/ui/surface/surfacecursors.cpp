@@ -35,9 +35,9 @@ QString toolPicture(TLPanelState tool)
 {
     switch (tool) {
     case psLabel:
-        return QStringLiteral("insert-text");
+        return QStringLiteral("datewright-tool-label");
     case psImage:
-        return QStringLiteral("insert-image");
+        return QStringLiteral("datewright-tool-clipart");
     case psRichLabel:
         return QStringLiteral("datewright-tool-richtext");
     case psSuperText:
@@ -64,7 +64,7 @@ QCursor placing(TLPanelState tool)
     painter.resetTransform();
     const QString picture = toolPicture(tool);
     if (!picture.isEmpty())
-        Pictures::icon(picture).paint(&painter, QRect(kHotSpot + QPoint(7, 7), QSize(16, 16)));
+        Pictures::icon(picture).paint(&painter, QRect(kHotSpot + QPoint(5, 5), QSize(16, 16)));
     painter.end();
     return QCursor(pixmap, kHotSpot.x(), kHotSpot.y());
 }
