@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QIcon>
 #include <QImage>
-#include <QPainter>
 #include <QPixmap>
 #include <QToolButton>
 
