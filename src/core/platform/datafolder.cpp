@@ -11,11 +11,12 @@ namespace DataFolder {
 
 namespace {
 
-// Read from where the program lies, never copied: samples, help pages, and
-// the drawing sources the border pictures are made from.
+// Read from where the program lies, never copied: samples, help pages, the
+// drawing sources the border pictures are made from, and the program's own
+// pictures (compiled into it).
 bool staysWithProgram(const QString &relative)
 {
-    for (const char *folder : { "samples/", "help/", "borders-src/" }) {
+    for (const char *folder : { "samples/", "help/", "borders-src/", "icons/" }) {
         if (relative.startsWith(QLatin1String(folder)))
             return true;
     }

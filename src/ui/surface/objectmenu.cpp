@@ -1,5 +1,6 @@
 #include "surface/objectmenu.h"
 
+#include "surface/commandpictures.h"
 #include "surface/surfaceclipboard.h"
 #include "surface/vbasepanel.h"
 #include "surface/vhandle.h"
@@ -39,6 +40,7 @@ void ObjectMenu::addCommon(QMenu &menu, const QPointer<TVGraphicControl> &object
     // after another command freed it.
     const auto add = [&](const char *caption, std::function<void(TVGraphicControl &)> act) {
         QAction *action = menu.addAction(QString::fromLatin1(caption));
+        CommandPictures::apply(action);
         connect(action, &QAction::triggered, this, [object, act] {
             if (object)
                 act(*object);
