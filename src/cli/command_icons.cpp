@@ -15,8 +15,8 @@ namespace {
 
 void addOptions(QCommandLineParser &parser)
 {
-    parser.addOption({ QStringLiteral("extract"), QStringLiteral("Writes icon N as a PNG file."),
-        QStringLiteral("N") });
+    parser.addOption(
+        { QStringLiteral("extract"), QStringLiteral("Writes icon N as a PNG file."), QStringLiteral("N") });
 }
 
 int extract(const IconCollection &icons, const QString &indexText, const QString &out)
@@ -24,9 +24,8 @@ int extract(const IconCollection &icons, const QString &indexText, const QString
     bool number = false;
     const int index = indexText.toInt(&number);
     if (!number || index < 0 || index >= icons.count())
-        return CliSupport::fail(QStringLiteral("There is no icon %1: the file holds %2 icons")
-                                    .arg(indexText)
-                                    .arg(icons.count()));
+        return CliSupport::fail(
+            QStringLiteral("There is no icon %1: the file holds %2 icons").arg(indexText).arg(icons.count()));
     const QImage image = icons.icon(index);
     if (image.isNull())
         return CliSupport::fail(QStringLiteral("Icon %1 cannot be read").arg(index));
@@ -53,13 +52,14 @@ int runIcons(const QCommandLineParser &parser, const QStringList &arguments)
         const QSize size = icons.icon(i).size();
         list.append(QJsonObject { { "index", i }, { "width", size.width() }, { "height", size.height() } });
     }
-    const QByteArray json
-        = QJsonDocument(QJsonObject { { "count", icons.count() }, { "icons", list } }).toJson(QJsonDocument::Indented);
+    const QByteArray json = QJsonDocument(
+        QJsonObject { { "count", icons.count() },
+            { "icons", list } }).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     return 0;
 }
 
-const CliCommandRegistration registration({ QStringLiteral("icons"),
-    QStringLiteral("icons FILE [--extract N OUT.png]"), addOptions, runIcons });
+const CliCommandRegistration registration(
+    { QStringLiteral("icons"), QStringLiteral("icons FILE [--extract N OUT.png]"), addOptions, runIcons });
 
 } // namespace

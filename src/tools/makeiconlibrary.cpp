@@ -56,7 +56,8 @@ int main(int argc, char **argv)
         icons.append(pictures);
     }
     const QString out = arguments.first();
-    const QByteArray library = IconLibraryWriter::write(icons, QFileInfo(out).baseName().toUpper().toLatin1());
+    const QByteArray library
+        = IconLibraryWriter::write(icons, QFileInfo(out).baseName().toUpper().toLatin1());
     QFile file(out);
     if (library.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(library) != library.size()) {
         std::fprintf(stderr, "%s: cannot be written\n", qPrintable(out));

@@ -197,8 +197,8 @@ QImage decodeBitmap(const QByteArray &bytes)
 
 // The sixteen colours of the standard palette, in their usual order.
 constexpr std::array<QRgb, 16> kStandardColors { 0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080,
-    0xff800080, 0xff008080, 0xffc0c0c0, 0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00, 0xff0000ff, 0xffff00ff,
-    0xff00ffff, 0xffffffff };
+    0xff800080, 0xff008080, 0xffc0c0c0, 0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00, 0xff0000ff,
+    0xffff00ff, 0xff00ffff, 0xffffffff };
 
 int nearestStandardColor(QRgb color)
 {

@@ -88,8 +88,8 @@ struct Resource
     QByteArray data;
 };
 
-void putTypeTable(QByteArray &out, quint16 type, const QList<Resource> &resources, const QList<qsizetype> &offsets,
-    int shift, quint16 flags)
+void putTypeTable(QByteArray &out, quint16 type, const QList<Resource> &resources,
+    const QList<qsizetype> &offsets, int shift, quint16 flags)
 {
     put16(out, type);
     put16(out, int(resources.size()));

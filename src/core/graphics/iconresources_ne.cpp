@@ -54,7 +54,8 @@ bool readTable(const QByteArray &file, qsizetype table, QList<Resource> *resourc
             // The last resource's length may be rounded up past the end of the file.
             if (offset > file.size())
                 return fail(error, QStringLiteral("The file is cut short"));
-            resources->append({ type, id, { qsizetype(offset), qsizetype(std::min(length, file.size() - offset)) } });
+            resources->append(
+                { type, id, { qsizetype(offset), qsizetype(std::min(length, file.size() - offset)) } });
             if (resources->size() > kMaxPictures)
                 return fail(error, QStringLiteral("The file lists too many icons"));
         }

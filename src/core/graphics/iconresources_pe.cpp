@@ -37,7 +37,8 @@ class AddressMap
 public:
     QList<Section> sections;
 
-    [[nodiscard]] bool toOffset(qint64 address, qint64 length, const QByteArray &file, qsizetype *offset) const
+    [[nodiscard]] bool toOffset(
+        qint64 address, qint64 length, const QByteArray &file, qsizetype *offset) const
     {
         for (const Section &s : sections) {
             const qint64 inside = address - s.address;

@@ -13,6 +13,7 @@
 class QLabel;
 class QScrollArea;
 class TCalendarPanel32;
+class TFloatingPalette;
 class CellEditBridge;
 class TMRUFileList;
 class TWPRichText;
@@ -48,7 +49,8 @@ public:
     [[nodiscard]] bool pageShown() const;
     [[nodiscard]] bool PrinterReady() const { return m_printerReady; }
     [[nodiscard]] bool IconToolWanted() const { return m_iconToolWanted; }
-    [[nodiscard]] bool iconToolShowing() const { return m_iconToolShowing; }
+    [[nodiscard]] bool iconToolShowing() const;
+    [[nodiscard]] TFloatingPalette *iconTool() const { return IconTool; }
     [[nodiscard]] const Preferences &preferences() const { return m_preferences; }
 
     // A calendar named on the command line: opened at start instead of the
@@ -125,6 +127,8 @@ private:
     };
 
     void FormCreate();
+    void createIconTool();
+    void showIconTool(bool shown);
     void FormActivate();
     void FormClose();
     void setupCellEditing();
@@ -154,6 +158,7 @@ private:
     TWPRichText *MASTERWPRICHTEXT = nullptr;
     CellEditBridge *m_cellEditing = nullptr;
     TMRUFileList *RecentFiles = nullptr;
+    TFloatingPalette *IconTool = nullptr;
     TComponent m_placedObjects;
     Preferences m_preferences;
 
@@ -166,6 +171,4 @@ private:
     bool m_printerReady = false;
     bool m_printerCheckPending = false;
     bool m_iconToolWanted = true;
-    // Stands for the icon palette's visibility until the palette exists.
-    bool m_iconToolShowing = false;
 };
