@@ -103,15 +103,23 @@ QList<int> IconCollection::preferenceOrder(const QList<IconImage::Info> &picture
     return order;
 }
 
+QImage IconCollection::picture(int index, int picture) const
+{
+    if (index < 0 || index >= count() || picture < 0 || picture >= m_icons[index].size())
+        return {};
+    const QImage image = IconImage::decode(pictureBytes(m_icons[index][picture]));
+    return image.isNull() ? image : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 QImage IconCollection::icon(int index) const
 {
     if (index < 0 || index >= count())
         return {};
     const QList<IconImage::Info> infos = pictures(index);
     for (int i : preferenceOrder(infos)) {
-        const QImage image = IconImage::decode(pictureBytes(m_icons[index][i]));
+        const QImage image = picture(index, i);
         if (!image.isNull())
-            return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            return image;
     }
     return {};
 }

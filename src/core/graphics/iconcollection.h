@@ -30,6 +30,8 @@ public:
     // Icon index at its own size, alpha premultiplied; null when no picture
     // of it can be decoded or the index is out of range.
     [[nodiscard]] QImage icon(int index) const;
+    // One picture of icon index, as listed; null when it cannot be decoded.
+    [[nodiscard]] QImage picture(int index, int picture) const;
     // The sizes and depths of the pictures of icon index, as listed.
     [[nodiscard]] QList<IconImage::Info> pictures(int index) const;
 
