@@ -64,6 +64,7 @@ TFloatingPalette::TFloatingPalette(QWidget *mainWindow)
 
     IconListBox = new TIconListBox(this);
     IconListBox->setObjectName(QStringLiteral("IconListBox"));
+    IconListBox->setFrameShape(QFrame::NoFrame); // the flat look
     IconListBox->setXIcons(3);
     IconListBox->setYIcons(3);
     QPalette white = IconListBox->palette();
@@ -73,8 +74,11 @@ TFloatingPalette::TFloatingPalette(QWidget *mainWindow)
     layout->setMenuBar(MainMenu);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     layout->addWidget(IconListBox);
-    // A single border: the designed size, never resized.
-    setFixedSize(kClientSide, kClientSide + MainMenu->sizeHint().height());
+    // A single border: the designed size, never resized; larger only where
+    // the style's scroll bar leaves less than three rows of icons.
+    const QSize client = QSize(kClientSide, kClientSide)
+                             .expandedTo(IconListBox->size() + QSize(2 * kMargin, 2 * kMargin));
+    setFixedSize(client + QSize(0, MainMenu->sizeHint().height()));
 
     loadFile(standardFile(QStringLiteral("activity.icl")));
     addBonusSets();

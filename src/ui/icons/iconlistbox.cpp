@@ -39,11 +39,11 @@ void TIconListBox::setYIcons(int yIcons)
 
 void TIconListBox::resizeToIcons()
 {
-    // A list narrower than its columns will scroll sideways: room for the
-    // scroll bar below the rows, or the last row would be hidden behind it.
+    // Room below the rows for the sideways scroll bar, which shows as soon
+    // as there are more icons than cells: without it the last row would
+    // hide behind the bar.
     const int frame = 2 * frameWidth();
-    const int width = cellSide() * m_xIcons + frame;
-    const int rows = cellSide() * m_yIcons + frame;
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    resize(width, this->width() < width ? rows + scrollBar : rows + 1);
+    // The list view takes a row only when one more pixel is free below it.
+    resize(cellSide() * m_xIcons + frame, cellSide() * m_yIcons + frame + scrollBar + 1);
 }
