@@ -58,9 +58,11 @@ private slots:
     void openAndShowFirstNine()
     {
         int turn = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             // Alternating between two copies, so every round loads afresh.
-            m_list.setFileName(m_dir.filePath(turn++ % 2 ? QStringLiteral("a.icl") : QStringLiteral("b.icl")));
+            m_list.setFileName(
+                m_dir.filePath(turn++ % 2 ? QStringLiteral("a.icl") : QStringLiteral("b.icl")));
             m_list.repaint();
         }
         QCOMPARE(m_list.NumberOfIcons(), 100);

@@ -11,7 +11,8 @@
 
 // Icon i has the colour colors[i % colors.size()]; false when the file
 // cannot be written.
-inline bool writeIconLibrary(const QString &fileName, int count, const QList<QColor> &colors = { Qt::magenta })
+inline bool writeIconLibrary(
+    const QString &fileName, int count, const QList<QColor> &colors = { Qt::magenta })
 {
     QList<QList<QByteArray>> icons;
     for (int i = 0; i < count; ++i) {

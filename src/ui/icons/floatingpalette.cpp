@@ -76,8 +76,8 @@ TFloatingPalette::TFloatingPalette(QWidget *mainWindow)
     layout->addWidget(IconListBox);
     // A single border: the designed size, never resized; larger only where
     // the style's scroll bar leaves less than three rows of icons.
-    const QSize client = QSize(kClientSide, kClientSide)
-                             .expandedTo(IconListBox->size() + QSize(2 * kMargin, 2 * kMargin));
+    const QSize client
+        = QSize(kClientSide, kClientSide).expandedTo(IconListBox->size() + QSize(2 * kMargin, 2 * kMargin));
     setFixedSize(client + QSize(0, MainMenu->sizeHint().height()));
 
     loadFile(standardFile(QStringLiteral("activity.icl")));

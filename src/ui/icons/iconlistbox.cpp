@@ -27,6 +27,22 @@ void TIconListBox::setXIcons(int xIcons)
         return;
     m_xIcons = xIcons;
     resizeToIcons();
+    fitColumns();
+}
+
+void TIconListBox::resizeEvent(QResizeEvent *event)
+{
+    IconListBase::resizeEvent(event);
+    fitColumns();
+}
+
+// XIcons columns share the width, each at least a cell wide, so a list
+// laid out wider than its cells shows whole columns only.
+void TIconListBox::fitColumns()
+{
+    const QSize grid(std::max(cellSide(), viewport()->width() / m_xIcons), cellSide());
+    if (grid != gridSize())
+        setGridSize(grid);
 }
 
 void TIconListBox::setYIcons(int yIcons)

@@ -23,8 +23,12 @@ public:
     [[nodiscard]] int YIcons() const { return m_yIcons; }
     void setYIcons(int yIcons);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void resizeToIcons();
+    void fitColumns();
 
     int m_xIcons = 4;
     int m_yIcons = 1;

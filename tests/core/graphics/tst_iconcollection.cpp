@@ -139,10 +139,13 @@ private slots:
         QTest::addColumn<QList<int>>("order");
         QTest::newRow("nearest first, then colours")
             << QList { info(16, 16, 32), info(32, 32, 4), info(32, 32, 8) } << QList { 2, 1, 0 };
-        QTest::newRow("equally near: the larger") << QList { info(16, 16, 32), info(48, 48, 32) } << QList { 1, 0 };
+        QTest::newRow("equally near: the larger")
+            << QList { info(16, 16, 32), info(48, 48, 32) } << QList { 1, 0 };
         QTest::newRow("256 is far") << QList { info(256, 256, 32), info(24, 24, 4) } << QList { 1, 0 };
-        QTest::newRow("unreadable ones left out") << QList { IconImage::Info(), info(16, 16, 1) } << QList { 1 };
-        QTest::newRow("ties keep their order") << QList { info(32, 32, 8), info(32, 32, 8) } << QList { 0, 1 };
+        QTest::newRow("unreadable ones left out")
+            << QList { IconImage::Info(), info(16, 16, 1) } << QList { 1 };
+        QTest::newRow("ties keep their order")
+            << QList { info(32, 32, 8), info(32, 32, 8) } << QList { 0, 1 };
     }
 
     void preferenceOrder()
@@ -186,7 +189,8 @@ private slots:
     void bundledLibraries()
     {
         QFETCH(QString, name);
-        const IconCollection icons = IconCollection::fromFile(QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES "/") + name);
+        const IconCollection icons
+            = IconCollection::fromFile(QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES "/") + name);
         QVERIFY2(icons.count() >= 30, qPrintable(icons.error()));
         for (int i = 0; i < icons.count(); ++i) {
             const QImage icon = icons.icon(i);
@@ -224,7 +228,8 @@ private slots:
         QByteArray pe = bytesOf(fixture("iconsample.exe"));
         QByteArray peCut = pe.left(pe.indexOf(QByteArray(".rsrc")) + 30);
         QTest::newRow("PE section table cut short") << peCut << "The program header is cut short or damaged";
-        QTest::newRow("not an icon file") << QByteArray("BEGIN:VCALENDAR") << "Not an icon file, icon library or program";
+        QTest::newRow("not an icon file")
+            << QByteArray("BEGIN:VCALENDAR") << "Not an icon file, icon library or program";
     }
 
     void damagedFilesAreRefused()
@@ -298,9 +303,12 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("error");
-        QTest::newRow("missing") << "/nonexistent/x.icl" << "Unable to read x.icl: No such file or directory";
-        QTest::newRow("device") << "/dev/zero" << "Unable to read zero: Is a device, not a file";
-        QTest::newRow("folder") << "/tmp" << "Unable to read tmp: Is a directory";
+        QTest::newRow("missing") << "/nonexistent/x.icl"
+                                 << "Unable to read x.icl: No such file or directory";
+        QTest::newRow("device") << "/dev/zero"
+                                << "Unable to read zero: Is a device, not a file";
+        QTest::newRow("folder") << "/tmp"
+                                << "Unable to read tmp: Is a directory";
     }
 
     void filesThatCannotBeRead()

@@ -13,8 +13,8 @@
 #include "surface/calendarpanel32.h"
 
 #include <QMenu>
-#include <QToolButton>
 #include <QMimeData>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -174,9 +174,11 @@ private slots:
             page.recordCellTable(main.calendarPanel()->scale());
             const TRect cell = page.cellTable()[9].rect;
             const QPointF inside((cell.left + cell.right) / 2.0, (cell.top + cell.bottom) / 2.0);
-            std::unique_ptr<QMimeData> data(list->model()->mimeData(list->selectionModel()->selectedIndexes()));
+            std::unique_ptr<QMimeData> data(
+                list->model()->mimeData(list->selectionModel()->selectedIndexes()));
             QVERIFY(data);
-            QDragEnterEvent enter(inside.toPoint(), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+            QDragEnterEvent enter(
+                inside.toPoint(), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(main.calendarPanel(), &enter);
             QVERIFY(enter.isAccepted());
             QDropEvent drop(inside, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
