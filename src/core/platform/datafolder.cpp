@@ -92,6 +92,9 @@ bool ensureInitialized(const QString &source, QString *error)
                 = QStringLiteral("Unable to create the data folder %1").arg(QDir::toNativeSeparators(target));
         return false;
     }
+    // Where the user puts more icon libraries for the icon tool.
+    if (findCaseInsensitive(target, QStringLiteral("BonusIcons")).isEmpty())
+        QDir(target).mkdir(QStringLiteral("BonusIcons"));
     if (source.isEmpty())
         return true;
     QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);

@@ -15,6 +15,7 @@ class PrintCommands;
 class QLabel;
 class QScrollArea;
 class TCalendarPanel32;
+class TFloatingPalette;
 class CellEditBridge;
 class TMRUFileList;
 class TWPRichText;
@@ -50,7 +51,8 @@ public:
     [[nodiscard]] bool pageShown() const;
     [[nodiscard]] bool PrinterReady() const { return m_printerReady; }
     [[nodiscard]] bool IconToolWanted() const { return m_iconToolWanted; }
-    [[nodiscard]] bool iconToolShowing() const { return m_iconToolShowing; }
+    [[nodiscard]] bool iconToolShowing() const;
+    [[nodiscard]] TFloatingPalette *iconTool() const { return IconTool; }
     [[nodiscard]] const Preferences &preferences() const { return m_preferences; }
     // Print Calendar, Print Setup and the PDF and PNG exports, with the
     // printer kept for the run.
@@ -132,6 +134,8 @@ private:
     };
 
     void FormCreate();
+    void createIconTool();
+    void showIconTool(bool shown);
     void FormActivate();
     void FormClose();
     void setupCellEditing();
@@ -165,6 +169,7 @@ private:
     TWPRichText *MASTERWPRICHTEXT = nullptr;
     CellEditBridge *m_cellEditing = nullptr;
     TMRUFileList *RecentFiles = nullptr;
+    TFloatingPalette *IconTool = nullptr;
     TComponent m_placedObjects;
     Preferences m_preferences;
     PrintCommands *m_printing = nullptr;
@@ -178,6 +183,4 @@ private:
     bool m_printerReady = false;
     bool m_printerCheckPending = false;
     bool m_iconToolWanted = true;
-    // Stands for the icon palette's visibility until the palette exists.
-    bool m_iconToolShowing = false;
 };

@@ -71,7 +71,7 @@ void TCalendarMain::SetButtons()
     m.Savebutton->setVisible(m_modified);
     m.CancelButton->setVisible(m_modified && named);
     m.ShowHideIconTool->setText(
-        m_iconToolShowing ? QStringLiteral("Hide Icon Tool") : QStringLiteral("Show Icon Tool"));
+        iconToolShowing() ? QStringLiteral("Hide Icon Tool") : QStringLiteral("Show Icon Tool"));
 }
 
 void TCalendarMain::SetCaption()

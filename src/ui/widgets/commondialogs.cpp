@@ -59,6 +59,8 @@ static void prepareFileDialog(QFileDialog &dialog, const CommonDialogs::FileRequ
         dialog.selectFile(request.fileName);
     if (!request.filter.isEmpty())
         dialog.setNameFilter(request.filter);
+    if (!request.selectedFilter.isEmpty())
+        dialog.selectNameFilter(request.selectedFilter);
     if (!request.defaultSuffix.isEmpty())
         dialog.setDefaultSuffix(request.defaultSuffix);
 }

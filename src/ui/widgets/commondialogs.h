@@ -29,6 +29,7 @@ public:
         QString folder;
         QString fileName;
         QString filter; // in Qt's form: "Calendar Style Sheet (*.DWS)"
+        QString selectedFilter; // one of the filter's entries, chosen at first
         QString defaultSuffix;
         bool confirmOverwrite = true; // save dialogs only
     };
