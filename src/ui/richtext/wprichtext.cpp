@@ -3,6 +3,7 @@
 #include "richtext/richtextimages.h"
 #include "richtext/richtextrenderer.h"
 #include "richtext/richtextscaler.h"
+#include "richtext/richtexttables.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
 #include "richtext/wprtfstorage.h"
@@ -75,6 +76,7 @@ void TWPRichText::setRtf(const QByteArray &rtf)
     QFont font = startFont();
     font.setPointSizeF(font.pointSizeF() * zoomFactor());
     doc.setDefaultFont(font);
+    fitTables();
     moveCursor(QTextCursor::Start);
     // Undo reaches back to the text as loaded, never to an empty editor.
     doc.clearUndoRedoStacks();
@@ -109,6 +111,14 @@ void TWPRichText::applyWrapWidth()
     }
     setLineWrapMode(QTextEdit::FixedPixelWidth);
     setLineWrapColumnOrWidth(int(std::lround(m_pageWidth / 15.0 * zoomFactor())));
+    fitTables();
+}
+
+void TWPRichText::fitTables()
+{
+    // Tables wider than the page are shown as the page draws them.
+    if (lineWrapMode() == QTextEdit::FixedPixelWidth)
+        RichTextTables::fitToWidth(*document(), lineWrapColumnOrWidth());
 }
 
 int TWPRichText::fontIndexOf(const QString &face) const

@@ -84,6 +84,7 @@ private:
     [[nodiscard]] QTextCharFormat formatOf(const CharAttributes &attributes) const;
     [[nodiscard]] double zoomFactor() const { return m_zoom / 100.0; }
     void applyWrapWidth();
+    void fitTables();
 
     mutable QStringList m_fonts; // grows by the faces texts bring
     int m_pageWidth = 0;
