@@ -2,6 +2,8 @@
 // preview with its zoom buttons and the row of dialog buttons.
 #include "properties/calendarproperties.h"
 
+#include "properties/previewarea.h"
+
 #include "properties/propertytables.h"
 #include "surface/calendarpanel32.h"
 #include "widgets/colorbutton.h"
@@ -405,24 +407,6 @@ QWidget *TCalendarProperties::createBordersPage()
     connect(BorderFiles, &QListWidget::currentRowChanged, this, &TCalendarProperties::BorderFilesClick);
     return page;
 }
-
-namespace {
-
-// Asks for room to show the whole page, so the dialog opens with the
-// preview unscrolled where the screen allows it.
-class PreviewArea : public QScrollArea
-{
-public:
-    using QScrollArea::QScrollArea;
-
-    QSize sizeHint() const override
-    {
-        const int frame = 2 * frameWidth();
-        return widget() ? widget()->size() + QSize(frame, frame) : QScrollArea::sizeHint();
-    }
-};
-
-} // namespace
 
 QWidget *TCalendarProperties::createPreviewPane()
 {
