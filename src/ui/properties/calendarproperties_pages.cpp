@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -465,6 +466,8 @@ QWidget *TCalendarProperties::createButtonRow()
     connect(
         LoadStyleSheetButton, &QPushButton::clicked, this, &TCalendarProperties::LoadStyleSheetButtonClick);
     connect(HelpButton, &QPushButton::clicked, this, [this] { emit helpRequested(helpContext()); });
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, HelpButton,
+        &QPushButton::click);
     connect(OkButton, &QPushButton::clicked, this, &TCalendarProperties::OkButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 

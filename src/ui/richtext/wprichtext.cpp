@@ -11,9 +11,12 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFontDatabase>
 #include <QMimeData>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextImageFormat>
+#include <QUrl>
 
 #include <cmath>
 #include <memory>
@@ -266,8 +269,20 @@ void TWPRichText::focusAtStart()
     setFocus();
 }
 
+namespace {
+
+// Word processors offer their text as RTF beside HTML; only RTF carries tab
+// stops with their leaders, so it is taken first.
+const char *const kRtfTypes[] = { "text/rtf", "application/rtf", "text/richtext" };
+
+} // namespace
+
 bool TWPRichText::canInsertFromMimeData(const QMimeData *source) const
 {
+    for (const char *type : kRtfTypes) {
+        if (source->hasFormat(QLatin1String(type)))
+            return true;
+    }
     return source->hasImage() || QTextEdit::canInsertFromMimeData(source);
 }
 
@@ -277,5 +292,35 @@ void TWPRichText::insertFromMimeData(const QMimeData *source)
         insertPicture(qvariant_cast<QImage>(source->imageData()));
         return;
     }
+    for (const char *type : kRtfTypes) {
+        if (source->hasFormat(QLatin1String(type)) && insertRtf(source->data(QLatin1String(type))))
+            return;
+    }
     QTextEdit::insertFromMimeData(source);
+}
+
+bool TWPRichText::insertRtf(const QByteArray &rtf)
+{
+    QTextDocument pasted;
+    RichTextRenderer::prepare(pasted);
+    // Some programs put other text under an RTF name ("text/richtext").
+    if (!RtfReader::read(rtf, pasted) || pasted.isEmpty())
+        return false;
+    RichTextScaler::scale(pasted, zoomFactor());
+    // Pictures live as resources of the document that holds them.
+    for (QTextBlock block = pasted.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.isImageFormat()) {
+                const QString name = format.toImageFormat().name();
+                document()->addResource(
+                    QTextDocument::ImageResource, QUrl(name), RichTextImages::image(pasted, name));
+            }
+        }
+    }
+    QTextCursor cursor = textCursor();
+    cursor.insertFragment(QTextDocumentFragment(&pasted));
+    setTextCursor(cursor);
+    fitTables();
+    return true;
 }

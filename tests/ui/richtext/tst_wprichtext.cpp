@@ -115,6 +115,32 @@ private slots:
         QCOMPARE(editor.rtf(), normalized(rtf));
     }
 
+    void pastedRtfKeepsTabStopsAndTables()
+    {
+        // As a word processor offers it: RTF beside a plainer HTML form.
+        auto *data = new QMimeData;
+        data->setHtml(QStringLiteral("<p>Seeds Price</p>"));
+        data->setData(QStringLiteral("text/rtf"),
+            "{\\rtf1\\tldot\\tqr\\tx2880 Seeds\\tab 2.50\\par\\pard"
+            "\\trowd\\cellx4320\\cellx8640 x\\cell y\\cell\\row}");
+        QApplication::clipboard()->setMimeData(data);
+        TWPRichText editor;
+        editor.setPageSizeTwips(2880, 1440);
+        editor.setZoom(50);
+        QVERIFY(editor.canPaste());
+        editor.paste();
+        const QByteArray rtf = editor.rtf();
+        QVERIFY2(
+            rtf.contains("\\tldot\\tqr\\tx2880") && rtf.contains("\\cellx4320\\cellx8640"), rtf.constData());
+        // Not RTF under an RTF name: the other forms are used.
+        auto *other = new QMimeData;
+        other->setData(QStringLiteral("text/richtext"), "<bold>plain</bold>");
+        other->setText(QStringLiteral("plain words"));
+        QApplication::clipboard()->setMimeData(other);
+        editor.paste();
+        QVERIFY(editor.toPlainText().endsWith(QLatin1String("plain words")));
+    }
+
     void fontTableLookup()
     {
         TWPRichText editor;
