@@ -83,7 +83,8 @@ QWidget *TCalendarProperties::createLayoutPage()
     LayoutList = new QListWidget(page);
     LayoutList->setObjectName(QStringLiteral("LayoutList"));
     LayoutList->addItems(PropertyTables::layoutEntries());
-    LayoutList->setMinimumHeight(
+    // All thirteen entries and no more: a tall dialog leaves no empty list.
+    LayoutList->setFixedHeight(
         LayoutList->sizeHintForRow(0) * PropertyTables::kLayoutEntryCount + 2 * LayoutList->frameWidth());
     LayoutList->setMinimumWidth(LayoutList->sizeHintForColumn(0) + 2 * LayoutList->frameWidth() + 4);
     rOrientation = createChoiceGroup(QStringLiteral("Orientation"),
@@ -101,8 +102,9 @@ QWidget *TCalendarProperties::createLayoutPage()
     choices->addStretch();
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(label);
-    layout->addWidget(LayoutList, 1);
+    layout->addWidget(LayoutList);
     layout->addLayout(choices);
+    layout->addStretch();
 
     connect(LayoutList, &QListWidget::currentRowChanged, this, &TCalendarProperties::LayoutListClick);
     for (QRadioButton *button : { m_orientation[0], m_orientation[1], m_paper[0], m_paper[1] })
