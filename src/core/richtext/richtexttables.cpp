@@ -1,11 +1,16 @@
 #include "richtext/richtexttables.h"
 
+#include "richtext/richtextrenderer.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
+#include <QRegularExpression>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -71,17 +76,94 @@ void useOwnWidths(QTextTable &table, const QList<qreal> &widths)
     table.setFormat(format);
 }
 
-void useProportions(QTextTable &table, const QList<qreal> &widths)
+// The widest word in a column's cells, as laid out.
+qreal widestWord(const QTextDocument &document, QTextTable &table, int column)
 {
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    qreal widest = 0;
+    for (int row = 0; row < table.rows(); ++row) {
+        const QTextTableCell cell = table.cellAt(row, column);
+        if (cell.column() != column || cell.columnSpan() > 1)
+            continue;
+        for (auto it = cell.begin(); !it.atEnd(); ++it) {
+            for (auto part = it.currentBlock().begin(); !part.atEnd(); ++part) {
+                const QTextFragment fragment = part.fragment();
+                const QFont font = document.defaultFont().resolve(fragment.charFormat().font());
+                const QFontMetricsF metrics(font, RichTextRenderer::layoutDevice());
+                for (const QString &word : fragment.text().split(blanks, Qt::SkipEmptyParts))
+                    widest = std::max(widest, metrics.horizontalAdvance(word));
+            }
+        }
+    }
+    return widest;
+}
+
+// The columns' shares of the width: in proportion to their own widths, but
+// where the room allows no narrower than their widest word, so words break
+// inside a column only when the table cannot be laid out otherwise.
+QList<qreal> shares(const QTextDocument &document, QTextTable &table, const QList<qreal> &widths, qreal width)
+{
+    const QTextTableFormat format = table.format();
+    const int columns = int(widths.size());
+    // Padding both sides and a border for each column; the layout rounds a
+    // little more away, which the spare pixels of each word's room absorb.
+    const qreal overhead = 2 * format.cellPadding() + 2 * format.border();
+    const qreal room = width - columns * overhead - format.border();
+    QList<qreal> needs;
+    qreal needed = 0;
+    for (int column = 0; column < columns; ++column) {
+        needs.append(std::ceil(widestWord(document, table, column)) + 2);
+        needed += needs.last();
+    }
+    QList<qreal> content(columns, 0);
+    QList<bool> held(columns, false); // given their widest word
+    for (bool again = needed <= room; again;) {
+        again = false;
+        qreal left = room;
+        qreal own = 0;
+        for (int column = 0; column < columns; ++column) {
+            if (held[column])
+                left -= needs[column];
+            else
+                own += widths[column];
+        }
+        for (int column = 0; column < columns; ++column) {
+            if (held[column])
+                continue;
+            content[column] = own > 0 ? widths[column] / own * left : 0;
+            if (content[column] < needs[column]) {
+                content[column] = needs[column];
+                held[column] = true;
+                again = true;
+            }
+        }
+    }
+    if (needed > room) {
+        qreal total = 0;
+        for (const qreal own : widths)
+            total += own;
+        for (int column = 0; column < columns; ++column)
+            content[column] = total > 0 ? widths[column] / total * room : 0;
+    }
+    QList<qreal> result;
+    for (const qreal share : content)
+        result.append(share + overhead);
+    return result;
+}
+
+void useProportions(const QTextDocument &document, QTextTable &table, const QList<qreal> &widths, qreal width)
+{
+    const QList<qreal> columns = shares(document, table, widths, width);
     qreal total = 0;
-    for (const qreal width : widths)
-        total += width;
+    for (const qreal column : columns)
+        total += column;
     QTextTableFormat format = table.format();
     QList<QTextLength> lengths;
     QList<QVariant> kept;
-    for (const qreal width : widths) {
-        lengths.append(QTextLength(QTextLength::PercentageLength, total > 0 ? 100 * width / total : 0));
-        kept.append(width);
+    for (int column = 0; column < columns.size(); ++column) {
+        lengths.append(
+            QTextLength(QTextLength::PercentageLength, total > 0 ? 100 * columns[column] / total : 0));
+        kept.append(widths[column]);
     }
     format.setColumnWidthConstraints(lengths);
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
@@ -108,7 +190,7 @@ void fitToWidth(QTextDocument &document, qreal width)
         if (table->format().hasProperty(kColumnWidthsProperty))
             useOwnWidths(*table, widths);
         if (rightEdge(document, *table) > width + kTolerance)
-            useProportions(*table, widths);
+            useProportions(document, *table, widths, width);
     }
 }
 
