@@ -59,8 +59,11 @@ void drawFittedText(QPainter &p, const TRect &room, const QString &text, const C
     p.setFont(face);
     p.setPen(toQColor(font.color));
     const qreal wanted = p.fontMetrics().horizontalAdvance(text);
-    const int width = room.right - room.left;
+    int width = room.right - room.left;
     if (wanted > width) {
+        // A shrunk title keeps a little air at both ends rather than touching
+        // the band's lines or the minis.
+        width -= 2 * std::max(2, width / 50);
         int size = std::max(1, int(face.pixelSize() * width / wanted));
         face.setPixelSize(size);
         p.setFont(face);

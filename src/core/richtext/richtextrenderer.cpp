@@ -1,5 +1,8 @@
 #include "richtext/richtextrenderer.h"
 
+#include "richtext/richtextleaders.h"
+#include "richtext/richtexttables.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QPainter>
@@ -26,6 +29,11 @@ void prepare(QTextDocument &document)
 {
     document.setDocumentMargin(0);
     document.documentLayout()->setPaintDevice(layoutDevice());
+    // A word longer than the line breaks where the line ends, as in the cell
+    // editor, rather than running out of the cell.
+    QTextOption option = document.defaultTextOption();
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document.setDefaultTextOption(option);
 }
 
 namespace {
@@ -75,8 +83,15 @@ bool draw(QPainter &painter, QTextDocument &document, const QRectF &target, int 
         return false;
     const qreal zoom = zoomPercent / 100.0;
     const qreal width = target.width() / zoom;
-    if (!qFuzzyCompare(document.textWidth(), width))
+    // Tables are fitted again when the width or the text changed since.
+    static const char *const kFittedRevision = "dwFittedRevision";
+    const QVariant fitted = document.property(kFittedRevision);
+    if (!qFuzzyCompare(document.textWidth(), width) || !fitted.isValid()
+        || fitted.toInt() != document.revision()) {
         document.setTextWidth(width);
+        RichTextTables::fitToWidth(document, width);
+        document.setProperty(kFittedRevision, document.revision());
+    }
     const LineFit fit = fitWholeLines(document, target.height() / zoom);
     if (fit.height <= 0)
         return fit.overflows;
@@ -86,6 +101,7 @@ bool draw(QPainter &painter, QTextDocument &document, const QRectF &target, int 
     const QRectF page(0, 0, width, fit.height);
     painter.setClipRect(page, Qt::IntersectClip);
     document.drawContents(&painter, page);
+    RichTextLeaders::draw(painter, document);
     painter.restore();
     return fit.overflows;
 }

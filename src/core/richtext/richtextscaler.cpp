@@ -1,9 +1,12 @@
 #include "richtext/richtextscaler.h"
 
+#include "richtext/richtexttables.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <QTextTable>
 
 namespace {
 
@@ -18,6 +21,30 @@ void scaleCharFormat(QTextCharFormat &format, double factor)
         if (image.height() > 0)
             image.setHeight(image.height() * factor);
         format = image;
+    }
+}
+
+void scaleTables(QTextFrame *frame, double factor)
+{
+    for (QTextFrame *child : frame->childFrames()) {
+        if (auto *table = qobject_cast<QTextTable *>(child)) {
+            QTextTableFormat format = table->format();
+            QList<QTextLength> lengths = format.columnWidthConstraints();
+            for (QTextLength &length : lengths) {
+                if (length.type() == QTextLength::FixedLength)
+                    length = QTextLength(QTextLength::FixedLength, length.rawValue() * factor);
+            }
+            format.setColumnWidthConstraints(lengths);
+            QList<QVariant> own = format.property(RichTextTables::kColumnWidthsProperty).toList();
+            if (!own.isEmpty()) {
+                for (QVariant &width : own)
+                    width = width.toReal() * factor;
+                format.setProperty(RichTextTables::kColumnWidthsProperty, own);
+            }
+            format.setCellPadding(format.cellPadding() * factor);
+            table->setFormat(format);
+        }
+        scaleTables(child, factor);
     }
 }
 
@@ -56,6 +83,11 @@ void scale(QTextDocument &document, double factor)
         blockFormat.setTextIndent(blockFormat.textIndent() * factor);
         blockFormat.setTopMargin(blockFormat.topMargin() * factor);
         blockFormat.setBottomMargin(blockFormat.bottomMargin() * factor);
+        QList<QTextOption::Tab> tabs = blockFormat.tabPositions();
+        for (QTextOption::Tab &tab : tabs)
+            tab.position *= factor;
+        if (!tabs.isEmpty())
+            blockFormat.setTabPositions(tabs);
         QTextCharFormat blockChar = block.charFormat();
         scaleCharFormat(blockChar, factor);
         cursor.setPosition(block.position());
@@ -68,6 +100,7 @@ void scale(QTextDocument &document, double factor)
         cursor.setPosition(run.position + run.length, QTextCursor::KeepAnchor);
         cursor.setCharFormat(run.format);
     }
+    scaleTables(document.rootFrame(), factor);
     cursor.endEditBlock();
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/codepage1252.h"
 #include "richtext/richtextimages.h"
+#include "richtext/richtexttables.h"
 #include "richtext/rtfparser.h"
 
 #include <QBuffer>
@@ -120,11 +121,15 @@ private:
     static void rowDefinition(QByteArray &out, const QTextTable &table)
     {
         out += "\\trowd";
+        // A table fitted to a cell keeps the widths it came with.
+        const QList<QVariant> own = table.format().property(RichTextTables::kColumnWidthsProperty).toList();
         const QList<QTextLength> widths = table.format().columnWidthConstraints();
         int right = 0;
         for (int column = 0; column < table.columns(); ++column) {
             const bool fixed = column < widths.size() && widths[column].type() == QTextLength::FixedLength;
-            right += fixed ? twips(widths[column].rawValue()) : 1440;
+            right += column < own.size() ? twips(own[column].toReal())
+                : fixed                  ? twips(widths[column].rawValue())
+                                         : 1440;
             out += "\\cellx" + QByteArray::number(right);
         }
         out += '\n';

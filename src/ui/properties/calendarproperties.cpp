@@ -1,5 +1,6 @@
 #include "properties/calendarproperties.h"
 
+#include "properties/previewarea.h"
 #include "properties/propertytables.h"
 #include "surface/calendarpanel32.h"
 #include "widgets/colorbutton.h"
@@ -29,6 +30,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -49,6 +51,16 @@ private:
     bool &m_flag;
     bool m_old;
 };
+
+// Nested layouts keep their size hints until each is told.
+void invalidateLayouts(QLayout *layout)
+{
+    layout->invalidate();
+    for (int i = 0; i < layout->count(); ++i) {
+        if (QLayout *inner = layout->itemAt(i)->layout())
+            invalidateLayouts(inner);
+    }
+}
 
 } // namespace
 
@@ -139,19 +151,60 @@ void TCalendarProperties::FillBorderList()
 
 void TCalendarProperties::showEvent(QShowEvent *event)
 {
-    // The first size takes the whole preview in, within the screen.
-    if (!m_activated && !testAttribute(Qt::WA_Resized)) {
-        QSize wanted = sizeHint();
-        if (const QScreen *screen = this->screen())
-            wanted = wanted.boundedTo(screen->availableGeometry().size() * 9 / 10);
-        resize(wanted.expandedTo(minimumSizeHint()));
-    }
+    if (!m_activated && !testAttribute(Qt::WA_Resized))
+        sizeForPreview();
     QDialog::showEvent(event);
     // Later showings, such as after a font dialog, leave the controls alone.
     if (!m_activated) {
         m_activated = true;
         FormActivate();
     }
+}
+
+void TCalendarProperties::sizeForPreview()
+{
+    // A square room shows a portrait and a landscape page alike, each filling
+    // it one way; it may grow to the page's size at 100%, as far as the screen
+    // leaves room beside the controls.
+    const QSize page = preview().controlSizeAt(1.0f);
+    const QSize screen
+        = this->screen() ? this->screen()->availableGeometry().size() * 9 / 10 : QSize(1280, 900);
+    int side = std::max(page.width(), page.height()) + 2 * m_previewArea->frameWidth();
+    for (int pass = 0; pass < 3; ++pass) {
+        m_previewArea->setPreferredSize(QSize(side, side));
+        invalidateLayouts(layout());
+        const QSize wanted = sizeHint();
+        const int over = std::max(wanted.width() - screen.width(), wanted.height() - screen.height());
+        if (over <= 0)
+            break;
+        side = std::max(m_previewArea->minimumWidth(), side - over);
+    }
+    resize(sizeHint().boundedTo(screen).expandedTo(minimumSizeHint()));
+}
+
+void TCalendarProperties::fitPreview()
+{
+    const QSize page = preview().controlSizeAt(1.0f);
+    if (page.isEmpty())
+        return;
+    m_fittedPage = page;
+    // A few pixels of the pane's ground stay visible around the paper.
+    constexpr int kGap = 4;
+    const QSize room = m_previewArea->maximumViewportSize() - QSize(2 * kGap, 2 * kGap);
+    const double fit = std::min(double(room.width()) / page.width(), double(room.height()) / page.height());
+    // Whole percents from 10 to 100, a hair above as the zoom steps keep them.
+    const int percent = std::clamp(int(std::floor(fit * 100.0)), 10, 100);
+    setPreviewScale(float(percent / 100.0 + 0.001));
+    showZoom();
+}
+
+void TCalendarProperties::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    // The layout has given the preview its new room already. Only the
+    // window's size counts: scroll bars coming and going after a zoom step
+    // shift the room a little, and must not undo the step.
+    fitPreview();
 }
 
 void TCalendarProperties::done(int result)
@@ -261,6 +314,9 @@ void TCalendarProperties::LayoutListClick()
     CalendarChange();
     page.setCalendarLayout(layout);
     page.relayout();
+    // Another paper or orientation is fitted to the preview afresh.
+    if (page.controlSizeAt(1.0f) != m_fittedPage)
+        fitPreview();
     m_example->update();
     SetButtons();
 }
@@ -347,8 +403,9 @@ void TCalendarProperties::ZoomOutbuttonClick()
 void TCalendarProperties::ZoomInButtonClick()
 {
     const float scale = previewScale();
+    // A fitted zoom between the steps still stops at 100%.
     if (scale < 1.0f)
-        setPreviewScale(scale + 0.1f);
+        setPreviewScale(std::min(scale + 0.1f, 1.001f));
     showZoom();
 }
 

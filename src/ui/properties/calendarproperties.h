@@ -4,6 +4,7 @@
 #include "calendar/calendartypes.h"
 
 #include <QDialog>
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -23,10 +24,10 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QScrollArea;
 class QStackedWidget;
 class TCalendarPanel32;
 class ColorButton;
+class PreviewArea;
 
 // Edits every attribute of a calendar page at once on a live preview page
 // of its own. The page handed in is touched only by applyToPage(), after
@@ -143,6 +144,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void done(int result) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -188,6 +190,10 @@ private:
     [[nodiscard]] Geometry captureGeometry() const;
     [[nodiscard]] bool geometryChanged() const;
     void showZoom();
+    // The zoom at which the whole page shows in the preview's room.
+    void fitPreview();
+    // The first size: room for the page at a good size, within the screen.
+    void sizeForPreview();
     void moveCalendar(int months);
 
     // Handlers (calendarproperties_handlers.cpp).
@@ -200,7 +206,8 @@ private:
     CalendarPage &m_page;
     IniFile *m_placementIni = nullptr;
     TCalendarPanel32 *m_example = nullptr;
-    QScrollArea *m_previewArea = nullptr;
+    PreviewArea *m_previewArea = nullptr;
+    QSize m_fittedPage; // the page size at 100% the preview was last fitted for
     bool Updating = true;
     bool StartingDateMode = false;
     bool m_activated = false;

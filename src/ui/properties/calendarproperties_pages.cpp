@@ -2,6 +2,8 @@
 // preview with its zoom buttons and the row of dialog buttons.
 #include "properties/calendarproperties.h"
 
+#include "properties/previewarea.h"
+
 #include "properties/propertytables.h"
 #include "surface/calendarpanel32.h"
 #include "widgets/colorbutton.h"
@@ -23,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -80,7 +83,8 @@ QWidget *TCalendarProperties::createLayoutPage()
     LayoutList = new QListWidget(page);
     LayoutList->setObjectName(QStringLiteral("LayoutList"));
     LayoutList->addItems(PropertyTables::layoutEntries());
-    LayoutList->setMinimumHeight(
+    // All thirteen entries and no more: a tall dialog leaves no empty list.
+    LayoutList->setFixedHeight(
         LayoutList->sizeHintForRow(0) * PropertyTables::kLayoutEntryCount + 2 * LayoutList->frameWidth());
     LayoutList->setMinimumWidth(LayoutList->sizeHintForColumn(0) + 2 * LayoutList->frameWidth() + 4);
     rOrientation = createChoiceGroup(QStringLiteral("Orientation"),
@@ -98,8 +102,9 @@ QWidget *TCalendarProperties::createLayoutPage()
     choices->addStretch();
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(label);
-    layout->addWidget(LayoutList, 1);
+    layout->addWidget(LayoutList);
     layout->addLayout(choices);
+    layout->addStretch();
 
     connect(LayoutList, &QListWidget::currentRowChanged, this, &TCalendarProperties::LayoutListClick);
     for (QRadioButton *button : { m_orientation[0], m_orientation[1], m_paper[0], m_paper[1] })
@@ -406,24 +411,6 @@ QWidget *TCalendarProperties::createBordersPage()
     return page;
 }
 
-namespace {
-
-// Asks for room to show the whole page, so the dialog opens with the
-// preview unscrolled where the screen allows it.
-class PreviewArea : public QScrollArea
-{
-public:
-    using QScrollArea::QScrollArea;
-
-    QSize sizeHint() const override
-    {
-        const int frame = 2 * frameWidth();
-        return widget() ? widget()->size() + QSize(frame, frame) : QScrollArea::sizeHint();
-    }
-};
-
-} // namespace
-
 QWidget *TCalendarProperties::createPreviewPane()
 {
     auto *pane = new QWidget(this);
@@ -481,6 +468,8 @@ QWidget *TCalendarProperties::createButtonRow()
     connect(
         LoadStyleSheetButton, &QPushButton::clicked, this, &TCalendarProperties::LoadStyleSheetButtonClick);
     connect(HelpButton, &QPushButton::clicked, this, [this] { emit helpRequested(helpContext()); });
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, HelpButton,
+        &QPushButton::click);
     connect(OkButton, &QPushButton::clicked, this, &TCalendarProperties::OkButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 

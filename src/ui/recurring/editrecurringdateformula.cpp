@@ -1,6 +1,7 @@
 #include "recurring/editrecurringdateformula.h"
 
 #include "recurring/recurringmessages.h"
+#include "widgets/helpviewer.h"
 
 #include "platform/codepage1252.h"
 #include "recurring/recurringformula.h"
@@ -58,6 +59,7 @@ TEditRecurringDateFormula::TEditRecurringDateFormula(QWidget *parent)
     buildControls();
     resize(407, 334);
     FormCreate();
+    HelpViewer::addHelpKey(this, [] { HelpViewer::ShowHelpPage(QStringLiteral("recurring.html")); });
 }
 
 void TEditRecurringDateFormula::buildControls()

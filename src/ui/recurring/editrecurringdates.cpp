@@ -5,6 +5,7 @@
 #include "recurring/recurringmessages.h"
 #include "recurring/recurringrowdelegate.h"
 #include "recurring/recurringsort.h"
+#include "widgets/helpviewer.h"
 
 #include "platform/datafolder.h"
 #include "recurring/recurringdescription.h"
@@ -31,6 +32,7 @@ TEditRecurringDates::TEditRecurringDates(const QString &folder, QWidget *parent)
     buildControls();
     resize(477, 321);
     FormCreate();
+    HelpViewer::addHelpKey(this, [] { HelpViewer::ShowHelpPage(QStringLiteral("recurring.html")); });
 }
 
 void TEditRecurringDates::buildControls()

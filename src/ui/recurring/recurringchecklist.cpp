@@ -3,6 +3,7 @@
 #include "recurring/recurringmessages.h"
 #include "recurring/recurringrowdelegate.h"
 #include "recurring/recurringsort.h"
+#include "widgets/helpviewer.h"
 
 #include "recurring/recurringdescription.h"
 
@@ -43,6 +44,7 @@ RecurringCheckList::RecurringCheckList(const QString &caption, const QSize &clie
     connect(Allbutton, &QPushButton::clicked, this, &RecurringCheckList::AllbuttonClick);
     connect(Nonebutton, &QPushButton::clicked, this, &RecurringCheckList::NonebuttonClick);
     connect(CancelButton, &QPushButton::clicked, this, &RecurringCheckList::CancelButtonClick);
+    HelpViewer::addHelpKey(this, [] { HelpViewer::ShowHelpPage(QStringLiteral("recurring.html")); });
 }
 
 void RecurringCheckList::setEntries(const QStringList &entries, bool sorted)

@@ -3,6 +3,7 @@
 #include "richtext/richtextimages.h"
 #include "richtext/richtextrenderer.h"
 #include "richtext/richtextscaler.h"
+#include "richtext/richtexttables.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
 #include "richtext/wprtfstorage.h"
@@ -10,9 +11,12 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFontDatabase>
 #include <QMimeData>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextImageFormat>
+#include <QUrl>
 
 #include <cmath>
 #include <memory>
@@ -75,6 +79,7 @@ void TWPRichText::setRtf(const QByteArray &rtf)
     QFont font = startFont();
     font.setPointSizeF(font.pointSizeF() * zoomFactor());
     doc.setDefaultFont(font);
+    fitTables();
     moveCursor(QTextCursor::Start);
     // Undo reaches back to the text as loaded, never to an empty editor.
     doc.clearUndoRedoStacks();
@@ -109,6 +114,14 @@ void TWPRichText::applyWrapWidth()
     }
     setLineWrapMode(QTextEdit::FixedPixelWidth);
     setLineWrapColumnOrWidth(int(std::lround(m_pageWidth / 15.0 * zoomFactor())));
+    fitTables();
+}
+
+void TWPRichText::fitTables()
+{
+    // Tables wider than the page are shown as the page draws them.
+    if (lineWrapMode() == QTextEdit::FixedPixelWidth)
+        RichTextTables::fitToWidth(*document(), lineWrapColumnOrWidth());
 }
 
 int TWPRichText::fontIndexOf(const QString &face) const
@@ -256,8 +269,20 @@ void TWPRichText::focusAtStart()
     setFocus();
 }
 
+namespace {
+
+// Word processors offer their text as RTF beside HTML; only RTF carries tab
+// stops with their leaders, so it is taken first.
+const char *const kRtfTypes[] = { "text/rtf", "application/rtf", "text/richtext" };
+
+} // namespace
+
 bool TWPRichText::canInsertFromMimeData(const QMimeData *source) const
 {
+    for (const char *type : kRtfTypes) {
+        if (source->hasFormat(QLatin1String(type)))
+            return true;
+    }
     return source->hasImage() || QTextEdit::canInsertFromMimeData(source);
 }
 
@@ -267,5 +292,35 @@ void TWPRichText::insertFromMimeData(const QMimeData *source)
         insertPicture(qvariant_cast<QImage>(source->imageData()));
         return;
     }
+    for (const char *type : kRtfTypes) {
+        if (source->hasFormat(QLatin1String(type)) && insertRtf(source->data(QLatin1String(type))))
+            return;
+    }
     QTextEdit::insertFromMimeData(source);
+}
+
+bool TWPRichText::insertRtf(const QByteArray &rtf)
+{
+    QTextDocument pasted;
+    RichTextRenderer::prepare(pasted);
+    // Some programs put other text under an RTF name ("text/richtext").
+    if (!RtfReader::read(rtf, pasted) || pasted.isEmpty())
+        return false;
+    RichTextScaler::scale(pasted, zoomFactor());
+    // Pictures live as resources of the document that holds them.
+    for (QTextBlock block = pasted.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.isImageFormat()) {
+                const QString name = format.toImageFormat().name();
+                document()->addResource(
+                    QTextDocument::ImageResource, QUrl(name), RichTextImages::image(pasted, name));
+            }
+        }
+    }
+    QTextCursor cursor = textCursor();
+    cursor.insertFragment(QTextDocumentFragment(&pasted));
+    setTextCursor(cursor);
+    fitTables();
+    return true;
 }

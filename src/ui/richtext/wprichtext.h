@@ -84,6 +84,9 @@ private:
     [[nodiscard]] QTextCharFormat formatOf(const CharAttributes &attributes) const;
     [[nodiscard]] double zoomFactor() const { return m_zoom / 100.0; }
     void applyWrapWidth();
+    void fitTables();
+    // Pastes a text in RTF at the caret; false when it is not RTF.
+    bool insertRtf(const QByteArray &rtf);
 
     mutable QStringList m_fonts; // grows by the faces texts bring
     int m_pageWidth = 0;

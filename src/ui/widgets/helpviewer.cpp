@@ -3,12 +3,14 @@
 #include "platform/datafolder.h"
 #include "widgets/pictures.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -80,12 +82,26 @@ QString HelpViewer::contentsFile()
 
 QString HelpViewer::topicFile(int topic)
 {
-    const QString file = QDir(helpFolder()).filePath(QStringLiteral("topic-%1.html").arg(topic));
+    return pageFile(QStringLiteral("topic-%1.html").arg(topic));
+}
+
+QString HelpViewer::pageFile(const QString &name)
+{
+    const QString file = QDir(helpFolder()).filePath(name);
     return QFileInfo::exists(file) ? file : contentsFile();
 }
 
 void HelpViewer::showFile(const QString &fileName)
 {
+    // Opened from a modal dialog, the window belongs to that dialog: any
+    // other window the dialog would keep from being scrolled, followed or
+    // closed until it ends.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal != this && parentWidget() != modal) {
+        const QSize size = this->size();
+        setParent(modal, windowFlags());
+        resize(size);
+    }
     if (fileName.isEmpty())
         m_browser->setHtml(QStringLiteral("<p>The help pages are not installed. They belong in %1.</p>")
                                .arg(QDir::toNativeSeparators(helpFolder()).toHtmlEscaped()));
@@ -109,4 +125,15 @@ void HelpViewer::ShowHelpContext(int topic)
 void HelpViewer::ShowHelpContents()
 {
     instance().showFile(contentsFile());
+}
+
+void HelpViewer::ShowHelpPage(const QString &name)
+{
+    instance().showFile(pageFile(name));
+}
+
+void HelpViewer::addHelpKey(QWidget *window, const std::function<void()> &show)
+{
+    auto *key = new QShortcut(QKeySequence::HelpContents, window);
+    connect(key, &QShortcut::activated, window, show);
 }

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QTextBrowser;
 
 // The in-program help: HTML pages shipped with the program, one per topic
@@ -18,11 +20,16 @@ public:
     static HelpViewer &instance();
     static void ShowHelpContext(int topic);
     static void ShowHelpContents();
+    // A page by its file name ("recurring.html"), for dialogs without a topic.
+    static void ShowHelpPage(const QString &name);
+    // F1 in a window shows its help, as its Help button would.
+    static void addHelpKey(QWidget *window, const std::function<void()> &show);
 
     // The page of a topic, or the contents page when there is none; empty
     // when the help is not installed at all.
     [[nodiscard]] static QString topicFile(int topic);
     [[nodiscard]] static QString contentsFile();
+    [[nodiscard]] static QString pageFile(const QString &name);
 
     void showFile(const QString &fileName);
     [[nodiscard]] QString currentFile() const;

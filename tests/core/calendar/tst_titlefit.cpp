@@ -66,8 +66,12 @@ private slots:
         const int fontPixels = qAbs(page.titleFont().pixelHeight(zoom));
         const int natural = QFontMetrics(page.titleFont().toQFont(zoom)).horizontalAdvance(title);
         if (natural > area.width()) {
-            // The largest size that fits: the text spans nearly all the room.
+            // The largest size that fits: the text spans nearly all the room,
+            // with some air at both ends.
             QVERIFY2(ink.width() > area.width() * 85 / 100, qPrintable(where));
+            QVERIFY2(ink.left() > area.left() + area.width() / 100
+                    && ink.right() < area.right() - area.width() / 100,
+                qPrintable(where));
         } else {
             // Fits as it is: drawn at its font's size (capitals about 70% of it).
             QVERIFY2(ink.height() > fontPixels * 6 / 10, qPrintable(where));

@@ -3,13 +3,16 @@
 #include "calendar/calendarpage.h"
 #include "richtext/richtextrenderer.h"
 #include "richtext/rtfreader.h"
+#include "richtext/rtfwriter.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFile>
 #include <QPainter>
 #include <QPicture>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTextTable>
 
 #include <QImage>
 #include <QtTest>
@@ -80,6 +83,34 @@ QList<qreal> lineBottoms(const QTextDocument &document)
             bottoms << top + block.layout()->lineAt(i).rect().bottom();
     }
     return bottoms;
+}
+
+bool dark(QRgb c)
+{
+    return qRed(c) + qGreen(c) + qBlue(c) < 400;
+}
+
+QByteArray fixture(const QString &name)
+{
+    QFile file(QStringLiteral(DW_TEST_DATA "/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// "A", a tab to a stop given by its RTF words, "B", at 10 points.
+QByteArray tabbed(const QByteArray &stop)
+{
+    return "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 " + stop + " A\\tab B\\par}";
+}
+
+// Draws a text laid out to width (layout units) at a zoom onto white.
+QImage drawn(QTextDocument &document, int width, int height, int zoomPercent)
+{
+    const qreal zoom = zoomPercent / 100.0;
+    QImage image(int(width * zoom) + 40, int(height * zoom), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    RichTextRenderer::draw(painter, document, QRectF(0, 0, width * zoom, height * zoom), zoomPercent);
+    return image;
 }
 
 bool blankRows(const QImage &image, int from, int to)
@@ -280,6 +311,124 @@ private slots:
         const TRect free = m_page.cellTable()[9].free;
         const Ink ink = countInk(image, free, [](QRgb c) { return (c & 0xFFFFFF) != 0xFFFFFF; });
         QCOMPARE(ink.inside, 0);
+    }
+
+    void dotLeadersFillTheTabGap_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<int>("zoomPercent");
+        QTest::addColumn<bool>("onPage"); // in day cell 10, as exported
+        QTest::addColumn<QRect>("dotted"); // layout units; empty: none expected
+        QTest::addColumn<QRect>("clear"); // must stay blank
+        const QRect gap(16, 0, 48, 16);
+        QTest::newRow("right stop") << tabbed("\\tldot\\tqr\\tx1200") << 100 << false << gap << QRect();
+        QTest::newRow("right stop at 50%") << tabbed("\\tldot\\tqr\\tx1200") << 50 << false << gap << QRect();
+        QTest::newRow("left stop at 200%") << tabbed("\\tldot\\tx1200") << 200 << false << gap << QRect();
+        QTest::newRow("centre stop in a cell")
+            << tabbed("\\tldot\\tqc\\tx1000") << 100 << true << QRect(14, 0, 40, 16) << QRect();
+        QTest::newRow("no leader") << tabbed("\\tqr\\tx1200") << 100 << false << QRect() << gap;
+        QTest::newRow("in a cell at 60%") << tabbed("\\tldot\\tqr\\tx1200") << 60 << true << gap << QRect();
+        // Seeds, a centre stop without dots to Bed, a dotted right stop to Price.
+        QTest::newRow("LibreOffice") << fixture(QStringLiteral("tabs/libreoffice-tabs.rtf")) << 100 << false
+                                     << QRect(180, 0, 80, 20) << QRect(48, 0, 80, 20);
+    }
+
+    void dotLeadersFillTheTabGap()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(int, zoomPercent);
+        QFETCH(bool, onPage);
+        QFETCH(QRect, dotted);
+        QFETCH(QRect, clear);
+        const qreal zoom = zoomPercent / 100.0;
+        QImage image;
+        QPoint origin;
+        if (onPage) {
+            m_page.setCellContents(10, rtf);
+            image = m_page.renderImage(float(zoom));
+            const TRect free = m_page.cellTable()[9].free;
+            origin = QPoint(free.left, free.top);
+        } else {
+            QTextDocument document;
+            RichTextRenderer::prepare(document);
+            QVERIFY(RtfReader::read(rtf, document));
+            image = drawn(document, 400, 40, zoomPercent);
+        }
+        const auto inkIn = [&](const QRect &r) {
+            const QRect scaled(
+                origin + (QPointF(r.topLeft()) * zoom).toPoint(), (QSizeF(r.size()) * zoom).toSize());
+            return countInk(
+                image, TRect { scaled.left(), scaled.top(), scaled.right(), scaled.bottom() }, dark)
+                .inside;
+        };
+        if (!dotted.isEmpty()) {
+            // Dots along the gap, not a rule: some columns stay white.
+            const int ink = inkIn(dotted);
+            QVERIFY2(ink >= dotted.width() * zoom / 6, qPrintable(QString::number(ink)));
+            QVERIFY(ink < dotted.width() * zoom * 2);
+        }
+        if (!clear.isEmpty())
+            QCOMPARE(inkIn(clear), 0);
+    }
+
+    void wideTablesFitTheWidth_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QByteArray>("cellx");
+        QTest::addColumn<bool>("squeezed");
+        QTest::addColumn<bool>("wholeWords");
+        const QByteArray pandoc = "\\cellx4320\\cellx8640";
+        const QByteArray office = "\\cellx3118\\cellx6236";
+        QTest::newRow("pandoc in a cell")
+            << QStringLiteral("tables/pandoc-table.rtf") << 91 << pandoc << true << false;
+        QTest::newRow("pandoc, half a page")
+            << QStringLiteral("tables/pandoc-table.rtf") << 300 << pandoc << true << true;
+        QTest::newRow("LibreOffice in a cell")
+            << QStringLiteral("tables/libreoffice-table.rtf") << 91 << office << true << true;
+        QTest::newRow("LibreOffice, room to spare")
+            << QStringLiteral("tables/libreoffice-table.rtf") << 600 << office << false << true;
+    }
+
+    void wideTablesFitTheWidth()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, width);
+        QFETCH(QByteArray, cellx);
+        QFETCH(bool, squeezed);
+        QFETCH(bool, wholeWords);
+        QTextDocument document;
+        RichTextRenderer::prepare(document);
+        QVERIFY(RtfReader::read(fixture(file), document));
+        const QImage image = drawn(document, width, 400, 100);
+        const auto *table = qobject_cast<QTextTable *>(document.rootFrame()->childFrames().value(0));
+        QVERIFY(table);
+        const QAbstractTextDocumentLayout *layout = document.documentLayout();
+        qreal right = 0;
+        for (int row = 0; row < table->rows(); ++row) {
+            for (int column = 0; column < table->columns(); ++column) {
+                const QTextBlock block = table->cellAt(row, column).firstCursorPosition().block();
+                right = std::max(right, layout->blockBoundingRect(block).right());
+            }
+        }
+        QVERIFY2(right <= width + 0.5, qPrintable(QString::number(right)));
+        // The second column's text is drawn, inside the width.
+        const QRectF cell = layout->blockBoundingRect(table->cellAt(1, 1).firstCursorPosition().block());
+        QVERIFY(cell.right() <= width);
+        // Where the room allows, words stay whole ("Carrots" at 12 points does
+        // not fit half of a cell, "Seeds" does).
+        QCOMPARE(table->cellAt(1, 0).firstCursorPosition().block().layout()->lineCount() == 1, wholeWords);
+        const QRect r = cell.toAlignedRect();
+        QVERIFY(countInk(image, TRect { r.left(), r.top(), r.right(), r.bottom() }, dark).inside > 5);
+        // Narrow columns wrap their text; with room to spare the table keeps its size.
+        const QTextLength first = table->format().columnWidthConstraints().value(0);
+        QCOMPARE(first.type() == QTextLength::PercentageLength, squeezed);
+        if (!squeezed)
+            QVERIFY(right < width * 0.8);
+        // Written back, and fitted again at a wider width, it is what it was.
+        QVERIFY(RtfWriter::write(document).contains(cellx));
+        (void)drawn(document, 2000, 400, 100);
+        QCOMPARE(table->format().columnWidthConstraints().value(0).type(), QTextLength::FixedLength);
     }
 
     void picturesInCells()

