@@ -77,6 +77,27 @@ QString TSuperTextBrushImageBrowser::startFolder(const QString &lastFile)
     return data;
 }
 
+QImage TSuperTextBrushImageBrowser::textureOf(const QString &fileName)
+{
+    Picture picture;
+    if (!PictureFile::load(fileName, &picture))
+        return {};
+    return picture.image();
+}
+
+QImage TSuperTextBrushImageBrowser::startTexture(const QString &lastFile)
+{
+    QImage texture = textureOf(lastFile);
+    const QDir folder(startFolder(QString()));
+    QStringList masks;
+    for (const QString &extension : extensions())
+        masks << QLatin1Char('*') + extension;
+    const QStringList names = folder.entryList(masks, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (int i = 0; texture.isNull() && i < names.size(); ++i)
+        texture = textureOf(folder.filePath(names[i]));
+    return texture;
+}
+
 void TSuperTextBrushImageBrowser::setFolder(const QString &path)
 {
     m_folders->setFolder(path);
@@ -95,11 +116,15 @@ QStringList TSuperTextBrushImageBrowser::fileNames() const
 bool TSuperTextBrushImageBrowser::selectFile(const QString &name)
 {
     m_selected = QDir(folder()).filePath(name);
-    Picture picture;
-    const bool ok = PictureFile::load(m_selected, &picture) && !picture.image().isNull();
+    {
+        const QSignalBlocker quiet(m_folders);
+        m_folders->setCurrentFile(name);
+    }
+    const QImage image = textureOf(m_selected);
+    const bool ok = !image.isNull();
     StoredBitmap texture;
     if (ok)
-        texture.setImage(picture.image());
+        texture.setImage(image);
     else if (QFileInfo(name).suffix().toUpper() == QLatin1String("BMP"))
         CommonDialogs::current().warning(
             this, QStringLiteral("Error"), QStringLiteral("Error loading file!"));

@@ -27,6 +27,11 @@ public:
     // ".BMP", ".DIB", ".JPG", ".JIF", ".PCX", ".RLE", ".TGA", ".ICO".
     [[nodiscard]] static QStringList extensions();
     [[nodiscard]] static QString startFolder(const QString &lastFile);
+    // The texture a picture file holds; null when it does not load.
+    [[nodiscard]] static QImage textureOf(const QString &fileName);
+    // What "Texture" starts with before any is chosen: the last texture
+    // file, else the first picture of the start folder; null for none.
+    [[nodiscard]] static QImage startTexture(const QString &lastFile);
 
     void setFolder(const QString &path);
     [[nodiscard]] QString folder() const;

@@ -1,5 +1,6 @@
 #include "textobjects/supertextproperties.h"
 
+#include "textobjects/supertextbrushimagebrowser.h"
 #include "textobjects/supertextcopy.h"
 #include "widgets/colorbutton.h"
 #include "widgets/dialogbuttons.h"
@@ -70,10 +71,16 @@ TSuperTextProperties::TSuperTextProperties(const TVSuperText &object, QWidget *p
     m_preview->setBounds(8, 8, 100, 100);
     SuperTextCopy::toPreview(object, *m_preview);
     m_thumbnail = m_preview->image().image();
+    if (m_thumbnail.isNull())
+        m_thumbnail = TSuperTextBrushImageBrowser::startTexture(m_preview->lastBitmapFileNameandPath());
     buildControls();
     loadControls();
     connectControls();
     m_updating = false;
+    // What OK would leave: a text cut short is fitted.
+    const float zoom = m_preview->displayScale();
+    if (m_preview->shownCaption(m_preview->layoutAt(zoom), zoom) != m_preview->caption())
+        refit();
     m_refitTimer.setInterval(kRefitMs);
     connect(&m_refitTimer, &QTimer::timeout, this, [this] {
         if (m_refitPending)
@@ -86,19 +93,27 @@ TSuperTextProperties::~TSuperTextProperties() = default;
 
 void TSuperTextProperties::buildControls()
 {
-    QScrollArea *preview = scrolledPreview(*m_preview, QSize(460, 170));
+    QScrollArea *preview = scrolledPreview(*m_preview, QSize(600, 180));
     preview->setObjectName(QStringLiteral("PreviewPanel"));
     preview->setWhatsThis(QStringLiteral("The SuperText as the settings draw it."));
     auto *left = new QVBoxLayout;
     left->addWidget(preview, 1);
     left->addWidget(buildTextControls());
-    auto *right = new QVBoxLayout;
-    right->addWidget(buildFillControls());
-    right->addWidget(buildLineControls());
+    QWidget *fill = buildFillControls();
+    QWidget *lines = buildLineControls();
+    // As wide as the widest surface group, so switching types never
+    // changes the dialog's width.
+    const int width = qMax(fill->sizeHint().width(), lines->sizeHint().width());
+    auto *controls = new QWidget;
+    controls->setFixedWidth(width);
+    auto *right = new QVBoxLayout(controls);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->addWidget(fill);
+    right->addWidget(lines);
     right->addStretch();
     auto *columns = new QHBoxLayout;
     columns->addLayout(left, 1);
-    columns->addLayout(right);
+    columns->addWidget(controls);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addLayout(DialogButtons::row(*this, kHelpTopic));

@@ -11,6 +11,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -100,8 +101,12 @@ void TVFont3DEffects::buildControls()
     highlightForm->addRow(QStringLiteral("Highlight Direction"), m_highlightDirection);
     highlightForm->addRow(QStringLiteral("Highlight Depth"), m_highlightDepth);
     highlightForm->addRow(QStringLiteral("Highlight Color"), m_highlightColor);
-    auto *fontForm = new QFormLayout;
-    fontForm->addRow(QStringLiteral("Font Color"), m_fontColor);
+    auto *fontRow = new QHBoxLayout;
+    auto *fontLabel = new QLabel(QStringLiteral("Font Color"));
+    fontLabel->setBuddy(m_fontColor);
+    fontRow->addWidget(fontLabel);
+    fontRow->addWidget(m_fontColor);
+    fontRow->addStretch();
 
     QScrollArea *preview = scrolledPreview(*m_sample, QSize(300, 110));
     preview->setObjectName(QStringLiteral("SamplePanel"));
@@ -112,7 +117,7 @@ void TVFont3DEffects::buildControls()
     groups->addWidget(highlight);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(groups);
-    layout->addLayout(fontForm);
+    layout->addLayout(fontRow);
     layout->addWidget(preview, 1);
     layout->addLayout(DialogButtons::row(*this, kHelpTopic));
 }

@@ -76,8 +76,26 @@ void PictureFolderView::addPlace(const QString &caption, const QString &path)
 void PictureFolderView::setFolder(const QString &path)
 {
     m_folder = QDir(path).absolutePath();
+    showPlace();
     showFolderInTree();
     listFiles();
+}
+
+void PictureFolderView::showPlace()
+{
+    // The place the folder lies in, the nearest one when places nest.
+    int best = -1;
+    int bestLength = -1;
+    for (int i = 0; i < m_places->count(); ++i) {
+        const QString place = QDir(m_places->itemData(i).toString()).absolutePath();
+        const bool inside = m_folder == place
+            || m_folder.startsWith(place.endsWith(QLatin1Char('/')) ? place : place + QLatin1Char('/'));
+        if (inside && place.size() > bestLength) {
+            best = i;
+            bestLength = int(place.size());
+        }
+    }
+    m_places->setCurrentIndex(best);
 }
 
 void PictureFolderView::showFolderInTree()

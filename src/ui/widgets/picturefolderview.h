@@ -39,6 +39,7 @@ signals:
 
 private:
     void fillPlaces();
+    void showPlace();
     void showFolderInTree();
     void listFiles();
 
