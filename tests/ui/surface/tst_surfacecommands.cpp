@@ -338,6 +338,16 @@ void TestSurfaceCommands::kindMenuEntries_data()
                                      << "Edit" << true << "Rich Text Editor";
     QTest::newRow("floating calendar") << "PSpeedButton1"
                                        << "Properties" << true << "Floating Calendar Properties";
+    QTest::newRow("label text") << "DrawLabelButton"
+                                << "Text" << true << "Text";
+    QTest::newRow("label 3D effects") << "DrawLabelButton"
+                                      << "3D Effects" << true << "Text 3D Effects";
+    QTest::newRow("label border") << "DrawLabelButton"
+                                  << "Border" << true << QString();
+    QTest::newRow("SuperText properties") << "DrawSuperText"
+                                          << "Properties" << true << "SuperText Properties";
+    QTest::newRow("SuperText transparent") << "DrawSuperText"
+                                           << "Transparent" << true << QString();
 }
 
 void TestSurfaceCommands::kindMenuEntries()
