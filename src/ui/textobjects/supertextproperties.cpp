@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -197,12 +198,17 @@ QWidget *TSuperTextProperties::buildFillControls()
     auto *fontColor = new QHBoxLayout(m_fontColorGroup);
     fontColor->addWidget(m_fontColor);
 
+    // One page per surface type, in the type's order; "Transparent" has
+    // nothing to set. The stack keeps the size of its largest page.
+    m_surfaceGroups = new QStackedWidget;
+    m_surfaceGroups->addWidget(m_fontColorGroup);
+    m_surfaceGroups->addWidget(new QWidget);
+    m_surfaceGroups->addWidget(m_textureGroup);
+    m_surfaceGroups->addWidget(m_gradientGroup);
     auto *group = new QGroupBox(QStringLiteral("Surface"));
     auto *layout = new QVBoxLayout(group);
     layout->addWidget(m_surfaceType);
-    layout->addWidget(m_gradientGroup);
-    layout->addWidget(m_textureGroup);
-    layout->addWidget(m_fontColorGroup);
+    layout->addWidget(m_surfaceGroups);
     return group;
 }
 
@@ -315,10 +321,7 @@ void TSuperTextProperties::connectColors()
 
 void TSuperTextProperties::showSurfaceGroups()
 {
-    const int type = m_surfaceType->currentIndex();
-    m_gradientGroup->setVisible(type == stGradientFill);
-    m_textureGroup->setVisible(type == stBrushImage);
-    m_fontColorGroup->setVisible(type == stNormal);
+    m_surfaceGroups->setCurrentIndex(m_surfaceType->currentIndex());
 }
 
 void TSuperTextProperties::setSurfaceType(int type)

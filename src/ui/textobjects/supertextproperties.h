@@ -14,6 +14,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
+class QStackedWidget;
 class QToolButton;
 class TVSuperText;
 
@@ -77,6 +78,7 @@ private:
     QToolButton *m_sizeDown = nullptr;
     QToolButton *m_sizeUp = nullptr;
     QComboBox *m_surfaceType = nullptr;
+    QStackedWidget *m_surfaceGroups = nullptr;
     QGroupBox *m_gradientGroup = nullptr;
     QGroupBox *m_textureGroup = nullptr;
     QGroupBox *m_fontColorGroup = nullptr;
