@@ -30,7 +30,6 @@ TGetLabelText::TGetLabelText(const QString &text, QWidget *parent)
     layout->addWidget(prompt);
     layout->addWidget(m_text);
     layout->addLayout(DialogButtons::row(*this, kHelpTopic));
-    setSizeGripEnabled(false);
 }
 
 QString TGetLabelText::text() const
