@@ -40,6 +40,7 @@ public:
     QList<FileRequest> fileRequests;
     int fontRequests = 0;
     QStringList itemRequests; // the labels asked
+    FontFaces lastFontFaces = FontFaces::Any;
 
     QMessageBox::StandardButton question(QWidget *, const QString &title, const QString &text,
         QMessageBox::StandardButtons, QMessageBox::StandardButton defaultButton) override
@@ -65,9 +66,10 @@ public:
         fileRequests << request;
         return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
     }
-    bool chooseFont(QWidget *, QFont &font, QColor *color) override
+    bool chooseFont(QWidget *, QFont &font, QColor *color, FontFaces faces) override
     {
         ++fontRequests;
+        lastFontFaces = faces;
         if (fontAnswers.isEmpty())
             return false;
         const std::optional<QFont> answer = fontAnswers.takeFirst();

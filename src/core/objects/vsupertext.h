@@ -5,11 +5,11 @@
 #include "objects/supertextlayout.h"
 #include "objects/vgraphiccontrol.h"
 
-// Display text whose letters are filled with a colour, a texture or a
-// gradient, or left hollow, with a drop shadow and an outline.
-class QPainterPath;
+class QBrush;
 struct PaintTarget;
 
+// Display text whose letters are filled with a colour, a texture or a
+// gradient, or left hollow, with a drop shadow and an outline.
 class TVSuperText : public TVGraphicControl
 {
     Q_OBJECT
@@ -126,6 +126,6 @@ private:
     [[nodiscard]] QByteArray lookKey(float zoom) const;
     void drawContent(QPainter &painter, const SuperTextLayout &layout, const PaintTarget &target) const;
     [[nodiscard]] const QImage &gradient(QSize size) const;
-    void fillFace(QPainter &painter, const QPainterPath &path, const SuperTextLayout &layout,
-        const PaintTarget &target) const;
+    // The face's brush by surface type; no brush when nothing fills it.
+    [[nodiscard]] QBrush faceBrush(const SuperTextLayout &layout, const PaintTarget &target) const;
 };

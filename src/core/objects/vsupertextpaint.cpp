@@ -9,7 +9,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -39,6 +41,51 @@ QPainterPath textPath(const QFont &font, const QString &text, QPoint topLeft)
     QPainterPath path;
     path.addText(topLeft.x(), topLeft.y() + QFontMetrics(font).ascent(), font, text);
     return path;
+}
+
+// The outline cut into runs of contours whose widths overlap: a letter's
+// contours (the hole of an "o" too) stay together. Qt's antialiased fill
+// of a whole headline outgrows its scratch memory and starts again several
+// times over; letter by letter it fills in a third of the time, with the
+// same pixels wherever letters do not overlap.
+std::vector<QPainterPath> glyphRuns(const QPainterPath &path)
+{
+    std::vector<QPainterPath> contours;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo() || contours.empty()) {
+            contours.emplace_back();
+            contours.back().moveTo(e);
+        } else if (e.isLineTo()) {
+            contours.back().lineTo(e);
+        } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
+            contours.back().cubicTo(e, path.elementAt(i + 1), path.elementAt(i + 2));
+            i += 2;
+        }
+    }
+    std::vector<std::pair<QRectF, QPainterPath *>> byLeft;
+    for (QPainterPath &contour : contours)
+        byLeft.emplace_back(contour.controlPointRect(), &contour);
+    std::stable_sort(byLeft.begin(), byLeft.end(),
+        [](const auto &a, const auto &b) { return a.first.left() < b.first.left(); });
+    std::vector<QPainterPath> runs;
+    qreal right = 0;
+    for (const auto &[box, contour] : byLeft) {
+        if (runs.empty() || box.left() > right) {
+            runs.emplace_back();
+            runs.back().setFillRule(path.fillRule());
+            right = box.right();
+        }
+        runs.back().addPath(*contour);
+        right = qMax(right, box.right());
+    }
+    return runs;
+}
+
+void fillRuns(QPainter &p, const std::vector<QPainterPath> &runs, const QBrush &brush, QPointF shift = {})
+{
+    for (const QPainterPath &run : runs)
+        p.fillPath(shift.isNull() ? run : run.translated(shift), brush);
 }
 
 // No caption: a frame round the object and both its diagonals.
@@ -130,8 +177,7 @@ const QImage &TVSuperText::gradient(QSize size) const
     return c.image;
 }
 
-void TVSuperText::fillFace(
-    QPainter &p, const QPainterPath &path, const SuperTextLayout &layout, const PaintTarget &target) const
+QBrush TVSuperText::faceBrush(const SuperTextLayout &layout, const PaintTarget &target) const
 {
     const double f = target.deviceFactor;
     // Printed, the fill starts 0.03 inch up and left of the object.
@@ -139,8 +185,7 @@ void TVSuperText::fillFace(
     const QPointF origin(-shift, -shift);
     switch (m_surfaceType) {
     case stNormal:
-        p.fillPath(path, toQColor(font().color));
-        break;
+        return toQColor(font().color);
     case stBrushImage: {
         const QImage &image = m_image.image();
         if (image.isNull())
@@ -152,26 +197,25 @@ void TVSuperText::fillFace(
         else if (target.zoom != 1.0f)
             tile = QSizeF(int(tile.width() * target.zoom), int(tile.height() * target.zoom));
         if (!tile.isEmpty())
-            p.fillPath(path, tiledBrush(image, origin, tile));
+            return tiledBrush(image, origin, tile);
         break;
     }
     case stGradientFill: {
-        if (!target.print) {
-            p.fillPath(path, tiledBrush(gradient(layout.size), origin, layout.size));
-            break;
-        }
+        if (!target.print)
+            return tiledBrush(gradient(layout.size), origin, layout.size);
         // Worked out at the printer's resolution over a quarter inch more.
         const QSizeF area = QSizeF(layout.size) + QSizeF(0.25, 0.25) * PaintTarget::screenPpi;
         const QImage bands = superTextGradient(
             QSize(int(std::lround(area.width() * f)), int(std::lround(area.height() * f))),
             m_gradientFromColor, m_gradientToColor, m_fillDirection);
         if (!bands.isNull())
-            p.fillPath(path, tiledBrush(bands, origin, area));
+            return tiledBrush(bands, origin, area);
         break;
     }
     case stBrushTransparent:
         break;
     }
+    return Qt::NoBrush;
 }
 
 QByteArray TVSuperText::lookKey(float zoom) const
@@ -230,15 +274,19 @@ void TVSuperText::drawContent(
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QFont qfont = font().toQFont(target.zoom);
     const QPoint textAt(layout.textRect.left, layout.textRect.top);
-    const QPainterPath path = textPath(qfont, text, textAt);
+    const std::vector<QPainterPath> runs = glyphRuns(textPath(qfont, text, textAt));
     if (m_shadowDepth >= 1 && m_shadowOrientation != sdNone) {
         const QPoint shift = QPoint(layout.shadowRect.left, layout.shadowRect.top) - textAt;
-        painter.fillPath(path.translated(shift), toQColor(m_shadowcolor));
+        fillRuns(painter, runs, toQColor(m_shadowcolor), shift);
     }
-    if (m_surfaceType != stBrushTransparent)
-        fillFace(painter, path, layout, target);
+    if (m_surfaceType != stBrushTransparent) {
+        const QBrush face = faceBrush(layout, target);
+        if (face.style() != Qt::NoBrush)
+            fillRuns(painter, runs, face);
+    }
     if (m_outlineStyle != psClear && m_outlineWidth >= 1) {
-        QPen pen(toQColor(m_outlineColor), m_outlineWidth, qtPenStyle(m_outlineStyle));
-        painter.strokePath(path, pen);
+        const QPen pen(toQColor(m_outlineColor), m_outlineWidth, qtPenStyle(m_outlineStyle));
+        for (const QPainterPath &run : runs)
+            painter.strokePath(run, pen);
     }
 }

@@ -1,9 +1,9 @@
 #include "surface/flatcalendareditor.h"
 
-#include "surface/objectpreview.h"
 #include "widgets/colorbutton.h"
 #include "widgets/commondialogs.h"
 #include "widgets/helpviewer.h"
+#include "widgets/objectpreview.h"
 
 #include "objects/vflatcalendar.h"
 
@@ -142,11 +142,7 @@ QFormLayout *TFlatCalendarEditor::controlsForm()
 
 void TFlatCalendarEditor::layoutControls()
 {
-    auto *preview = new QScrollArea;
-    preview->setBackgroundRole(QPalette::Base);
-    preview->setWidget(new ObjectPreview(*m_sample));
-    preview->widget()->resize(preview->widget()->sizeHint());
-    preview->setMinimumSize(260, 240);
+    QScrollArea *preview = scrolledPreview(*m_sample, QSize(260, 240));
 
     auto *buttons
         = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);

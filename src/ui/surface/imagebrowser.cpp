@@ -2,26 +2,20 @@
 
 #include "widgets/commondialogs.h"
 #include "widgets/helpviewer.h"
+#include "widgets/picturefolderview.h"
 
 #include "graphics/picturefile.h"
 #include "objects/vimage.h"
 #include "platform/datafolder.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
 #include <QPainter>
 #include <QScrollArea>
-#include <QStandardPaths>
-#include <QStorageInfo>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
@@ -52,25 +46,15 @@ TVImageBrowser::TVImageBrowser(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Load Image File "));
     buildControls();
-    fillPlaces();
     setFolder(rememberedFolder());
 }
 
 void TVImageBrowser::buildControls()
 {
-    m_places = new QComboBox;
-    m_places->setObjectName(QStringLiteral("DriveComboBox1"));
-    m_model = new QFileSystemModel(this);
-    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    m_model->setRootPath(QDir::rootPath());
-    m_folders = new QTreeView;
-    m_folders->setObjectName(QStringLiteral("DirectoryListBox1"));
-    m_folders->setModel(m_model);
-    for (int column = 1; column < m_model->columnCount(); ++column)
-        m_folders->hideColumn(column);
-    m_folders->header()->hide();
-    m_files = new QListWidget;
-    m_files->setObjectName(QStringLiteral("FileListBox1"));
+    m_folders = new PictureFolderView(PictureFile::extensions());
+    m_folders->addPlace(QStringLiteral("Clip art"),
+        DataFolder::findCaseInsensitive(DataFolder::path(), QStringLiteral("ClipArt")));
+    connect(m_folders, &PictureFolderView::fileChosen, this, &TVImageBrowser::selectFile);
     m_preview = new QLabel;
     m_preview->setObjectName(QStringLiteral("Image1"));
     m_previewBox = new QScrollArea;
@@ -78,36 +62,17 @@ void TVImageBrowser::buildControls()
     m_previewBox->setMinimumSize(220, 200);
     m_previewBox->setBackgroundRole(QPalette::Dark);
 
-    // The model reads folders in the background: show the current one as
-    // soon as the folders leading to it are known.
-    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
-        if (m_folder.startsWith(loaded))
-            showFolderInTree();
-    });
-    connect(m_places, &QComboBox::activated, this, [this] { setFolder(m_places->currentData().toString()); });
-    connect(m_folders, &QTreeView::clicked, this,
-        [this](const QModelIndex &index) { setFolder(m_model->filePath(index)); });
-    connect(m_files, &QListWidget::currentTextChanged, this, [this](const QString &name) {
-        if (!name.isEmpty())
-            selectFile(name);
-    });
-
     auto *buttons
         = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this, [] { HelpViewer::ShowHelpContext(kHelpTopic); });
 
-    auto *left = new QVBoxLayout;
-    left->addWidget(m_places);
-    left->addWidget(m_folders, 2);
-    left->addWidget(new QLabel(PictureFile::nameFilter()));
-    left->addWidget(m_files, 1);
     auto *right = new QVBoxLayout;
     right->addWidget(m_previewBox, 1);
     right->addWidget(buildOptions());
     auto *columns = new QHBoxLayout;
-    columns->addLayout(left, 1);
+    columns->addWidget(m_folders, 1);
     columns->addLayout(right, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(columns);
@@ -139,59 +104,24 @@ QWidget *TVImageBrowser::buildOptions()
     return options;
 }
 
-void TVImageBrowser::fillPlaces()
-{
-    m_places->addItem(QStringLiteral("Home"), QDir::homePath());
-    m_places->addItem(QStringLiteral("Computer"), QDir::rootPath());
-    const QString clipArt = DataFolder::findCaseInsensitive(DataFolder::path(), QStringLiteral("ClipArt"));
-    if (!clipArt.isEmpty())
-        m_places->addItem(QStringLiteral("Clip art"), clipArt);
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        const QString root = volume.rootPath();
-        if (volume.isValid() && volume.isReady() && root != QDir::rootPath()
-            && (root.startsWith(QLatin1String("/media/")) || root.startsWith(QLatin1String("/mnt/"))
-                || root.startsWith(QLatin1String("/run/media/"))))
-            m_places->addItem(volume.displayName(), root);
-    }
-}
-
 void TVImageBrowser::setFolder(const QString &path)
 {
-    m_folder = QDir(path).absolutePath();
-    showFolderInTree();
-    listFiles();
+    m_folders->setFolder(path);
 }
 
-void TVImageBrowser::showFolderInTree()
+QString TVImageBrowser::folder() const
 {
-    const QModelIndex index = m_model->index(m_folder);
-    m_folders->setCurrentIndex(index);
-    m_folders->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    return m_folders->folder();
 }
 
 QStringList TVImageBrowser::fileNames() const
 {
-    QStringList names;
-    for (int row = 0; row < m_files->count(); ++row)
-        names << m_files->item(row)->text();
-    return names;
-}
-
-void TVImageBrowser::listFiles()
-{
-    QStringList masks;
-    for (const QString &extension : PictureFile::extensions())
-        masks << QLatin1Char('*') + extension;
-    // Name filters ignore letter case unless asked not to.
-    const QStringList names = QDir(m_folder).entryList(masks, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    const QSignalBlocker quiet(m_files);
-    m_files->clear();
-    m_files->addItems(names);
+    return m_folders->fileNames();
 }
 
 bool TVImageBrowser::selectFile(const QString &name)
 {
-    m_selected = QDir(m_folder).filePath(name);
+    m_selected = QDir(folder()).filePath(name);
     m_picture = Picture();
     QString error;
     const bool ok = PictureFile::load(m_selected, &m_picture, &error);

@@ -7,13 +7,10 @@
 
 #include <QDialog>
 
+class PictureFolderView;
 class QCheckBox;
-class QComboBox;
-class QFileSystemModel;
 class QLabel;
-class QListWidget;
 class QScrollArea;
-class QTreeView;
 class TVImage;
 
 // "Load Image File ": a folder tree below the places of this computer (home,
@@ -28,7 +25,7 @@ public:
 
     // Shows a folder in the tree and lists its picture files.
     void setFolder(const QString &path);
-    [[nodiscard]] QString folder() const { return m_folder; }
+    [[nodiscard]] QString folder() const;
     [[nodiscard]] QStringList fileNames() const;
     // Loads a file of the list into the preview, as clicking it does; an
     // unreadable BMP or WMF file is reported, every failure clears the preview.
@@ -55,20 +52,13 @@ protected:
 private:
     void buildControls();
     [[nodiscard]] QWidget *buildOptions();
-    void fillPlaces();
-    void showFolderInTree();
-    void listFiles();
     void showPreview();
 
-    QComboBox *m_places = nullptr;
-    QFileSystemModel *m_model = nullptr;
-    QTreeView *m_folders = nullptr;
-    QListWidget *m_files = nullptr;
+    PictureFolderView *m_folders = nullptr;
     QScrollArea *m_previewBox = nullptr;
     QLabel *m_preview = nullptr;
     QCheckBox *m_stretch = nullptr;
     QCheckBox *m_autoSize = nullptr;
-    QString m_folder;
     QString m_selected;
     Picture m_picture;
 };

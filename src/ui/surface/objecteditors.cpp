@@ -2,45 +2,26 @@
 
 #include "objects/vflatcalendar.h"
 #include "objects/vimage.h"
+#include "objects/vplabel.h"
 #include "objects/vprichbaselabel.h"
+#include "objects/vsupertext.h"
 #include "surface/calendarpanel32.h"
-#include "surface/commandpictures.h"
 #include "surface/flatcalendareditor.h"
 #include "surface/imagebrowser.h"
 #include "surface/objectmenu.h"
+#include "surface/objectmenuentries.h"
 #include "surface/richtextlabeleditor.h"
+#include "surface/textobjectmenus.h"
 #include "widgets/commondialogs.h"
 
-#include <QAction>
 #include <QMenu>
 #include <QPointer>
+
+using namespace ObjectMenuEntries;
 
 namespace ObjectEditors {
 
 namespace {
-
-// A checkable entry whose toggle changes the object and tells the page.
-void addToggle(QMenu &menu, TCalendarPanel32 &panel, const QString &text, bool checked,
-    const std::function<void()> &toggle, bool enabled = true)
-{
-    QAction *action = menu.addAction(text);
-    action->setCheckable(true);
-    action->setChecked(checked);
-    action->setEnabled(enabled);
-    QPointer<TCalendarPanel32> surface(&panel);
-    QObject::connect(action, &QAction::triggered, &menu, [surface, toggle] {
-        toggle();
-        if (surface)
-            surface->NotifyChanged();
-    });
-}
-
-void addCommand(QMenu &menu, const QString &text, const std::function<void()> &command)
-{
-    QAction *action = menu.addAction(text);
-    CommandPictures::apply(action);
-    QObject::connect(action, &QAction::triggered, &menu, command);
-}
 
 TBorderStyle toggled(TBorderStyle style)
 {
@@ -50,6 +31,14 @@ TBorderStyle toggled(TBorderStyle style)
 // The edit a kind opens, placed or double-clicked; false for kinds without one.
 bool edit(TCalendarPanel32 &panel, TVGraphicControl &object)
 {
+    if (auto *label = dynamic_cast<TVPLabel *>(&object)) {
+        TextObjectMenus::editLabelText(panel, *label);
+        return true;
+    }
+    if (auto *text = dynamic_cast<TVSuperText *>(&object)) {
+        TextObjectMenus::editSuperText(panel, *text);
+        return true;
+    }
     bool changed = false;
     if (auto *image = dynamic_cast<TVImage *>(&object))
         changed = TVImageBrowser::LoadImageFromDisk(*image, &panel);
@@ -59,8 +48,7 @@ bool edit(TCalendarPanel32 &panel, TVGraphicControl &object)
         changed = TFlatCalendarEditor::editProperties(*calendar, &panel);
     else
         return false;
-    if (changed)
-        panel.NotifyChanged();
+    settle(panel, object, changed);
     return true;
 }
 
@@ -72,24 +60,24 @@ void imageEntries(QMenu &menu, TCalendarPanel32 &panel, TVImage &image)
             edit(*surface, image);
     });
     menu.addSeparator();
-    addToggle(menu, panel, QStringLiteral("Border"), image.borderStyle() == bsSingle,
+    addToggle(menu, panel, image, QStringLiteral("Border"), image.borderStyle() == bsSingle,
         [&image] { image.setBorderStyle(toggled(image.borderStyle())); });
-    addToggle(menu, panel, QStringLiteral("Stretch to Fit"), image.stretch(),
+    addToggle(menu, panel, image, QStringLiteral("Stretch to Fit"), image.stretch(),
         [&image] { image.setStretch(!image.stretch()); });
-    addToggle(menu, panel, QStringLiteral("AutoSize"), image.autoSize(),
+    addToggle(menu, panel, image, QStringLiteral("AutoSize"), image.autoSize(),
         [&image] { image.setAutoSize(!image.autoSize()); });
     addToggle(
-        menu, panel, QStringLiteral("Flip"), image.flip(), [&image] { image.setFlip(!image.flip()); },
+        menu, panel, image, QStringLiteral("Flip"), image.flip(), [&image] { image.setFlip(!image.flip()); },
         image.canMirror());
     addToggle(
-        menu, panel, QStringLiteral("Reverse"), image.reverse(),
+        menu, panel, image, QStringLiteral("Reverse"), image.reverse(),
         [&image] { image.setReverse(!image.reverse()); }, image.canMirror());
 }
 
 void richLabelEntries(QMenu &menu, TCalendarPanel32 &panel, TVPRichBaseLabel &label)
 {
     QPointer<TCalendarPanel32> surface(&panel);
-    addToggle(menu, panel, QStringLiteral("Transparent"), label.transparent(),
+    addToggle(menu, panel, label, QStringLiteral("Transparent"), label.transparent(),
         [&label] { label.setTransparent(!label.transparent()); });
     addCommand(menu, QStringLiteral("Background Color"), [surface, &label] {
         QColor color = toQColor(label.bgColor());
@@ -97,9 +85,9 @@ void richLabelEntries(QMenu &menu, TCalendarPanel32 &panel, TVPRichBaseLabel &la
             return;
         label.setBGColor(fromQColor(color));
         label.setTransparent(false);
-        surface->NotifyChanged();
+        settle(*surface, label);
     });
-    addToggle(menu, panel, QStringLiteral("Border"), label.borderStyle() == bsSingle,
+    addToggle(menu, panel, label, QStringLiteral("Border"), label.borderStyle() == bsSingle,
         [&label] { label.setBorderStyle(toggled(label.borderStyle())); });
     addCommand(menu, QStringLiteral("Edit"), [surface, &label] {
         if (surface)
@@ -109,14 +97,16 @@ void richLabelEntries(QMenu &menu, TCalendarPanel32 &panel, TVPRichBaseLabel &la
 
 void kindEntries(QMenu &menu, TCalendarPanel32 &panel, TVGraphicControl &object)
 {
+    menu.addSeparator();
     if (auto *image = dynamic_cast<TVImage *>(&object)) {
-        menu.addSeparator();
         imageEntries(menu, panel, *image);
     } else if (auto *label = dynamic_cast<TVPRichBaseLabel *>(&object)) {
-        menu.addSeparator();
         richLabelEntries(menu, panel, *label);
+    } else if (auto *label = dynamic_cast<TVPLabel *>(&object)) {
+        TextObjectMenus::addLabelEntries(menu, panel, *label);
+    } else if (auto *text = dynamic_cast<TVSuperText *>(&object)) {
+        TextObjectMenus::addSuperTextEntries(menu, panel, *text);
     } else if (auto *calendar = dynamic_cast<TVFlatCalendar *>(&object)) {
-        menu.addSeparator();
         QPointer<TCalendarPanel32> surface(&panel);
         addCommand(menu, QStringLiteral("Properties"), [surface, calendar] {
             if (surface)

@@ -179,6 +179,9 @@ void SurfaceMenu::chooseFont()
     font.size = std::max(1, shown.pointSize());
     if (!CommonDialogs::chooseCalendarFont(m_surface, font))
         return;
-    for (TVGraphicControl *o : selection())
+    // Text kinds hug their text in the new font; the frame follows.
+    for (TVGraphicControl *o : selection()) {
         o->applyFont(font);
+        o->layOut();
+    }
 }

@@ -89,7 +89,7 @@ QString CommonDialogs::saveFileName(QWidget *parent, const FileRequest &request)
     return dialog.selectedFiles().constFirst();
 }
 
-bool CommonDialogs::chooseFont(QWidget *parent, QFont &font, QColor *color)
+bool CommonDialogs::chooseFont(QWidget *parent, QFont &font, QColor *color, FontFaces faces)
 {
     // The dialog lists the installed faces; a face the system substitutes
     // ("Times New Roman" drawn by another family) is shown as that family,
@@ -100,13 +100,16 @@ bool CommonDialogs::chooseFont(QWidget *parent, QFont &font, QColor *color)
     QFont chosen;
     if (color) {
         FontColorDialog dialog(shown, *color, parent);
+        dialog.setScalableOnly(faces == FontFaces::Scalable);
         if (dialog.exec() != QDialog::Accepted)
             return false;
         chosen = dialog.selectedFont();
         *color = dialog.selectedColor();
     } else {
         bool ok = false;
-        chosen = QFontDialog::getFont(&ok, shown, parent);
+        const QFontDialog::FontDialogOptions options
+            = faces == FontFaces::Scalable ? QFontDialog::ScalableFonts : QFontDialog::FontDialogOptions();
+        chosen = QFontDialog::getFont(&ok, shown, parent, QString(), options);
         if (!ok)
             return false;
     }
@@ -175,7 +178,7 @@ bool CommonDialogs::ConfirmDestructive(QWidget *parent, const QString &text, con
         == QMessageBox::Yes;
 }
 
-bool CommonDialogs::chooseCalendarFont(QWidget *parent, CalendarFont &font)
+bool CommonDialogs::chooseCalendarFont(QWidget *parent, CalendarFont &font, FontFaces faces)
 {
     QFont chosen(font.name);
     chosen.setPointSize(qMax(font.size, 1));
@@ -185,7 +188,7 @@ bool CommonDialogs::chooseCalendarFont(QWidget *parent, CalendarFont &font)
     chosen.setStrikeOut(font.strikeout);
     const QColor shown = toQColor(font.color);
     QColor color = shown;
-    if (!current().chooseFont(parent, chosen, &color))
+    if (!current().chooseFont(parent, chosen, &color, faces))
         return false;
     font.name = chosen.family();
     if (chosen.pointSize() > 0)

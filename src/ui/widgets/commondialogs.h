@@ -45,9 +45,13 @@ public:
     virtual QString openFileName(QWidget *parent, const FileRequest &request);
     virtual QString saveFileName(QWidget *parent, const FileRequest &request);
 
+    // Which faces a font dialog lists: outline text needs scalable ones.
+    enum class FontFaces { Any, Scalable };
+
     // True when the user accepts; the font (and the colour, when one is
     // given) is changed only then. With a colour the dialog offers it too.
-    virtual bool chooseFont(QWidget *parent, QFont &font, QColor *color = nullptr);
+    virtual bool chooseFont(
+        QWidget *parent, QFont &font, QColor *color = nullptr, FontFaces faces = FontFaces::Any);
     virtual bool chooseColor(QWidget *parent, QColor &color);
     // One of several choices; true, with index set, when the user accepts.
     virtual bool chooseItem(
@@ -87,7 +91,7 @@ public:
     // The font dialog for a calendar font (face, size in points, styles and
     // colour). True, with the font changed, when the user accepts; a system
     // colour stays one unless the user picked another colour.
-    static bool chooseCalendarFont(QWidget *parent, CalendarFont &font);
+    static bool chooseCalendarFont(QWidget *parent, CalendarFont &font, FontFaces faces = FontFaces::Any);
 
 private:
     static CommonDialogs *s_installed;

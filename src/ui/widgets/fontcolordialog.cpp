@@ -33,6 +33,13 @@ FontColorDialog::FontColorDialog(const QFont &font, const QColor &color, QWidget
     layout->addLayout(bottom);
 }
 
+void FontColorDialog::setScalableOnly(bool scalable)
+{
+    m_fontChooser->setOption(QFontDialog::ScalableFonts, scalable);
+    // The face list is filtered again only when a font is set.
+    m_fontChooser->setCurrentFont(m_fontChooser->currentFont());
+}
+
 QFont FontColorDialog::selectedFont() const
 {
     return m_fontChooser->currentFont();

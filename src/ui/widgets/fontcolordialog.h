@@ -16,6 +16,9 @@ class FontColorDialog : public QDialog
 public:
     FontColorDialog(const QFont &font, const QColor &color, QWidget *parent = nullptr);
 
+    // Lists only faces that scale to any size (outline fonts).
+    void setScalableOnly(bool scalable);
+
     [[nodiscard]] QFont selectedFont() const;
     [[nodiscard]] QColor selectedColor() const;
 

@@ -3,8 +3,8 @@
 // the object takes everything but its size over only on OK.
 #include "scripteddialogs.h"
 #include "surface/flatcalendareditor.h"
-#include "surface/objectpreview.h"
 #include "widgets/colorbutton.h"
+#include "widgets/objectpreview.h"
 
 #include "objects/vflatcalendar.h"
 

@@ -317,18 +317,21 @@ void TestSurfaceCommands::placing_data()
     QTest::addColumn<QRect>("band"); // display pixels
     QTest::addColumn<QRect>("expected"); // at scale 1
     QTest::addColumn<QString>("editStep"); // the dialog placing opens, cancelled here
+    // Placed text kinds hug their text even when their dialog is cancelled:
+    // a 20-point label is at most 1.2 lines high, a 48-point SuperText at
+    // least one.
     QTest::newRow("label") << "DrawLabelButton"
-                           << "TVPLabel" << 1.f << QRect(200, 300, 120, 40) << QRect(200, 300, 120, 40)
-                           << QString();
+                           << "TVPLabel" << 1.f << QRect(200, 300, 120, 40) << QRect(200, 300, 120, 37)
+                           << "Text";
     QTest::newRow("image, narrow and low")
         << "DrawImageButton"
         << "TVImage" << 1.f << QRect(200, 300, 10, 5) << QRect(200, 300, 50, 15) << "Load Image File ";
     QTest::newRow("rich label") << "DrawRichText"
                                 << "TVPRichBaseLabel" << 1.f << QRect(200, 300, 80, 60)
                                 << QRect(200, 300, 80, 60) << "Rich Text Editor";
-    QTest::newRow("SuperText at 50%")
-        << "DrawSuperText"
-        << "TVSuperText" << 0.5f << QRect(100, 150, 60, 30) << QRect(200, 300, 120, 60) << QString();
+    QTest::newRow("SuperText at 50%") << "DrawSuperText"
+                                      << "TVSuperText" << 0.5f << QRect(100, 150, 60, 30)
+                                      << QRect(200, 300, 120, 72) << "SuperText Properties";
     QTest::newRow("floating calendar")
         << "PSpeedButton1"
         << "TVFlatCalendar" << 1.f << QRect(200, 300, 150, 120) << QRect(200, 300, 150, 120) << QString();
@@ -399,6 +402,16 @@ void TestSurfaceCommands::kindMenuEntries_data()
                                      << "Edit" << true << "Rich Text Editor";
     QTest::newRow("floating calendar") << "PSpeedButton1"
                                        << "Properties" << true << "Floating Calendar Properties";
+    QTest::newRow("label text") << "DrawLabelButton"
+                                << "Text" << true << "Text";
+    QTest::newRow("label 3D effects") << "DrawLabelButton"
+                                      << "3D Effects" << true << "Text 3D Effects";
+    QTest::newRow("label border") << "DrawLabelButton"
+                                  << "Border" << true << QString();
+    QTest::newRow("SuperText properties") << "DrawSuperText"
+                                          << "Properties" << true << "SuperText Properties";
+    QTest::newRow("SuperText transparent") << "DrawSuperText"
+                                           << "Transparent" << true << QString();
 }
 
 void TestSurfaceCommands::kindMenuEntries()

@@ -2,10 +2,12 @@
 
 #include <QWidget>
 
+class QScrollArea;
 class TVGraphicControl;
 
 // Shows one placed object on white through its own paint, as the page shows
-// it at 100%, and repaints whenever the object asks to. The object stays the
+// it at 100%, and repaints whenever the object asks to; it takes the size
+// the object's bounds need whenever they change. The object stays the
 // caller's.
 class ObjectPreview : public QWidget
 {
@@ -22,3 +24,7 @@ protected:
 private:
     TVGraphicControl &m_object;
 };
+
+// A preview of the object in a white scrolling panel at least minimum big,
+// for objects that may outgrow it.
+[[nodiscard]] QScrollArea *scrolledPreview(TVGraphicControl &object, QSize minimum);

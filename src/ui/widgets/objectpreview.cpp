@@ -1,8 +1,9 @@
-#include "surface/objectpreview.h"
+#include "widgets/objectpreview.h"
 
 #include "objects/vgraphiccontrol.h"
 
 #include <QPainter>
+#include <QScrollArea>
 
 ObjectPreview::ObjectPreview(TVGraphicControl &object, QWidget *parent)
     : QWidget(parent)
@@ -13,6 +14,11 @@ ObjectPreview::ObjectPreview(TVGraphicControl &object, QWidget *parent)
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     connect(&object, &TVGraphicControl::repaintRequested, this, qOverload<>(&QWidget::update));
+    connect(&object, &TVGraphicControl::frameRefitRequested, this, [this] {
+        updateGeometry();
+        resize(sizeHint());
+        update();
+    });
 }
 
 QSize ObjectPreview::sizeHint() const
@@ -25,4 +31,14 @@ void ObjectPreview::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     m_object.paint(painter, 1.0f);
+}
+
+QScrollArea *scrolledPreview(TVGraphicControl &object, QSize minimum)
+{
+    auto *area = new QScrollArea;
+    area->setBackgroundRole(QPalette::Base);
+    area->setWidget(new ObjectPreview(object));
+    area->widget()->resize(area->widget()->sizeHint());
+    area->setMinimumSize(minimum);
+    return area;
 }
