@@ -114,9 +114,21 @@ void Picture::draw(QPainter &painter, const QRectF &target) const
 {
     switch (m_kind) {
     case Kind::Bitmap:
-    case Kind::Icon:
-        painter.drawImage(target, m_image);
+    case Kind::Icon: {
+        // Shrunk pixel for pixel a picture loses whole rows and columns, and
+        // its thin lines with them: it is averaged down to the device's size
+        // first. Enlarged it keeps its crisp pixel edges.
+        const QRectF onDevice = painter.transform().mapRect(target);
+        const QSize deviceSize(qMax(1, qRound(onDevice.width())), qMax(1, qRound(onDevice.height())));
+        if (deviceSize.width() < m_image.width() || deviceSize.height() < m_image.height()) {
+            if (m_shrunk.size() != deviceSize)
+                m_shrunk = m_image.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            painter.drawImage(target, m_shrunk);
+        } else {
+            painter.drawImage(target, m_image);
+        }
         break;
+    }
     case Kind::Metafile:
         m_metafile.draw(painter, target);
         break;

@@ -116,6 +116,8 @@ private slots:
     void pictureDataEveryTruncationFails();
     void pictureDataRefusesUnknownTypes();
     void pixelsPastTheColourTableDrawBlack();
+    void shrunkBitmapsKeepThinLines_data();
+    void shrunkBitmapsKeepThinLines();
 };
 
 void TestPicture::loadsEveryType_data()
@@ -418,6 +420,47 @@ void TestPicture::pixelsPastTheColourTableDrawBlack()
     QCOMPARE(QColor(drawn.pixel(1, 0)), QColor(Qt::green));
     QCOMPARE(QColor(drawn.pixel(2, 0)), QColor(Qt::black));
     QCOMPARE(QColor(drawn.pixel(3, 0)), QColor(Qt::black));
+}
+
+void TestPicture::shrunkBitmapsKeepThinLines_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<bool>("mirrored");
+    QTest::newRow("a third") << 1.0 / 3 << false;
+    QTest::newRow("a third, mirrored") << 1.0 / 3 << true;
+    QTest::newRow("three times") << 3.0 << false;
+}
+
+void TestPicture::shrunkBitmapsKeepThinLines()
+{
+    QFETCH(double, scale);
+    QFETCH(bool, mirrored);
+    // One-pixel black lines three rows apart on white: shrunk to a third
+    // by dropping rows they vanish; enlarged they keep sharp edges.
+    QImage lines(30, 30, QImage::Format_RGB32);
+    lines.fill(Qt::white);
+    for (int y = 0; y < 30; y += 3)
+        for (int x = 0; x < 30; ++x)
+            lines.setPixel(x, y, qRgb(0, 0, 0));
+    const Picture picture = Picture::fromBitmap(lines);
+    const int side = qRound(30 * scale);
+    QImage drawn(side, side, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    if (mirrored)
+        painter.setTransform(QTransform(1, 0, 0, -1, 0, side));
+    picture.draw(painter, QRectF(0, 0, side, side));
+    painter.end();
+    QSet<int> greys;
+    for (int y = 0; y < side; ++y)
+        greys << qGray(drawn.pixel(side / 2, y));
+    if (scale < 1) {
+        // Every row holds a third of a line.
+        QCOMPARE(greys.size(), 1);
+        QVERIFY2(qAbs(*greys.begin() - 170) < 20, qPrintable(QString::number(*greys.begin())));
+    } else {
+        QCOMPARE(greys, (QSet<int> { 0, 255 }));
+    }
 }
 
 QTEST_MAIN(TestPicture)
