@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QPaintEngine>
 #include <QPainter>
 
 Picture Picture::fromBitmap(const QImage &image, const QByteArray &bmpFile)
@@ -115,12 +116,15 @@ void Picture::draw(QPainter &painter, const QRectF &target) const
     switch (m_kind) {
     case Kind::Bitmap:
     case Kind::Icon: {
-        // Shrunk pixel for pixel a picture loses whole rows and columns, and
-        // its thin lines with them: it is averaged down to the device's size
-        // first. Enlarged it keeps its crisp pixel edges.
+        // Shrunk pixel for pixel on a screen or picture, a bitmap loses whole
+        // rows and columns, and its thin lines with them: it is averaged down
+        // to the pixels it covers first. Enlarged it keeps its crisp pixel
+        // edges; printers and PDF get every pixel.
+        const QPaintEngine *engine = painter.paintEngine();
         const QRectF onDevice = painter.transform().mapRect(target);
         const QSize deviceSize(qMax(1, qRound(onDevice.width())), qMax(1, qRound(onDevice.height())));
-        if (deviceSize.width() < m_image.width() || deviceSize.height() < m_image.height()) {
+        if (engine && engine->type() == QPaintEngine::Raster
+            && (deviceSize.width() < m_image.width() || deviceSize.height() < m_image.height())) {
             if (m_shrunk.size() != deviceSize)
                 m_shrunk = m_image.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             painter.drawImage(target, m_shrunk);
