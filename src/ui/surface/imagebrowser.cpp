@@ -100,7 +100,7 @@ void TVImageBrowser::buildControls()
 
     auto *left = new QVBoxLayout;
     left->addWidget(m_places);
-    left->addWidget(m_folders, 2);
+    left->addWidget(m_folders, 1);
     left->addWidget(new QLabel(PictureFile::nameFilter()));
     left->addWidget(m_files, 1);
     auto *right = new QVBoxLayout;
@@ -158,8 +158,27 @@ void TVImageBrowser::fillPlaces()
 void TVImageBrowser::setFolder(const QString &path)
 {
     m_folder = QDir(path).absolutePath();
+    showPlace();
     showFolderInTree();
     listFiles();
+}
+
+// The place the folder lies in, the innermost when places nest.
+void TVImageBrowser::showPlace()
+{
+    int best = -1;
+    qsizetype bestLength = -1;
+    for (int i = 0; i < m_places->count(); ++i) {
+        const QString place = QDir(m_places->itemData(i).toString()).absolutePath();
+        const bool inside = m_folder == place
+            || m_folder.startsWith(place.endsWith(QLatin1Char('/')) ? place : place + QLatin1Char('/'));
+        if (inside && place.size() > bestLength) {
+            best = i;
+            bestLength = place.size();
+        }
+    }
+    const QSignalBlocker quiet(m_places);
+    m_places->setCurrentIndex(best);
 }
 
 void TVImageBrowser::showFolderInTree()
@@ -193,6 +212,11 @@ bool TVImageBrowser::selectFile(const QString &name)
 {
     m_selected = QDir(m_folder).filePath(name);
     m_picture = Picture();
+    {
+        const QList<QListWidgetItem *> items = m_files->findItems(name, Qt::MatchExactly);
+        const QSignalBlocker quiet(m_files);
+        m_files->setCurrentItem(items.isEmpty() ? nullptr : items.first());
+    }
     QString error;
     const bool ok = PictureFile::load(m_selected, &m_picture, &error);
     const QString extension = QFileInfo(name).suffix().toUpper();

@@ -56,6 +56,7 @@ private:
     void buildControls();
     [[nodiscard]] QWidget *buildOptions();
     void fillPlaces();
+    void showPlace();
     void showFolderInTree();
     void listFiles();
     void showPreview();

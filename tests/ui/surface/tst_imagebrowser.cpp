@@ -10,6 +10,7 @@
 #include "platform/datafolder.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
@@ -79,6 +80,7 @@ void TestImageBrowser::startsInTheShippedClipArt()
     QVERIFY(DataFolder::ensureInitialized(nullptr));
     TVImageBrowser browser;
     QCOMPARE(browser.folder(), home.filePath("ClipArt"));
+    QCOMPARE(browser.findChild<QComboBox *>("DriveComboBox1")->currentText(), QStringLiteral("Clip art"));
     const QStringList shipped
         = QDir(QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES "/ClipArt")).entryList(QDir::Files, QDir::Name);
     QCOMPARE(browser.fileNames(), shipped);
