@@ -29,14 +29,18 @@ def picture(name):
 # ---------------------------------------------------------------- weather
 
 def sun_at(cx, cy, r, face=True):
+    # A small sun gets thinner ink and longer rays, or its rays drown in ink.
+    small = r < 30
+    sw = max(2.5, r * 0.17) if small else SW
+    reach = 1.9 if small else 1.68
     b = ''
     for k in range(12):
         a = math.radians(k * 30)
-        spread = math.radians(10)
+        spread = math.radians(13 if small else 10)
         b += poly([(cx + r * 1.16 * math.cos(a - spread), cy + r * 1.16 * math.sin(a - spread)),
-                   (cx + r * 1.68 * math.cos(a), cy + r * 1.68 * math.sin(a)),
-                   (cx + r * 1.16 * math.cos(a + spread), cy + r * 1.16 * math.sin(a + spread))], ORANGE)
-    b += circle(cx, cy, r, YELLOW)
+                   (cx + r * reach * math.cos(a), cy + r * reach * math.sin(a)),
+                   (cx + r * 1.16 * math.cos(a + spread), cy + r * 1.16 * math.sin(a + spread))], ORANGE, INK, sw)
+    b += circle(cx, cy, r, YELLOW, INK, sw)
     b += ellipse(cx - r * 0.35, cy - r * 0.4, r * 0.3, r * 0.17, lighten(YELLOW, 0.6), None, rot=-35)
     if face:
         b += circle(cx - r * 0.32, cy - r * 0.05, r * 0.08, INK, None)
@@ -220,25 +224,26 @@ def _():
     return b
 
 
-def holly_leaf(x, y, rot, fill=LEAF):
+def holly_leaf(x, y, rot, fill=LEAF, size=1.0):
     pts_ = []
     n = 4
     for side in (1, -1):
         for k in range(n * 2 + 1):
             t = k / (2 * n)
-            w = 18 * math.sin(math.pi * t) * (1.0 if k % 2 == 1 else 0.62)
-            pts_.append((side * w, -70 * t))
+            w = 18 * size * math.sin(math.pi * t) * (1.0 if k % 2 == 1 else 0.62)
+            pts_.append((side * w, -70 * size * t))
     pts_ = pts_[:2 * n + 1] + pts_[2 * n + 1:][::-1]
-    body = poly(pts_, fill) + line([(0, -6), (0, -60)], darken(fill, 0.3), 3)
+    body = poly(pts_, fill) + line([(0, -6 * size), (0, -60 * size)], darken(fill, 0.3), 3)
     return group(body, f'translate({x},{y}) rotate({rot})')
 
 
 @picture('Holly')
 def _():
-    b = holly_leaf(96, 110, -58) + holly_leaf(96, 110, 58, GREEN) + holly_leaf(96, 116, 170, GREEN)
-    for x, y in ((86, 100), (106, 98), (96, 116)):
-        b += circle(x, y, 13, RED)
-        b += circle(x - 4, y - 4, 3.5, lighten(RED, 0.6), None)
+    b = (holly_leaf(96, 92, -58, LEAF, 1.35) + holly_leaf(96, 92, 58, GREEN, 1.35)
+         + holly_leaf(96, 100, 170, GREEN, 1.25))
+    for x, y in ((83, 80), (109, 78), (96, 100)):
+        b += circle(x, y, 16, RED)
+        b += circle(x - 5, y - 5, 4.5, lighten(RED, 0.6), None)
     return b
 
 
