@@ -5,9 +5,10 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev qt6-image-formats-plugins libgl-dev
+  qt6-base-dev qt6-svg-dev zlib1g-dev qt6-image-formats-plugins libgl-dev
+  libqt6svg6          # the SVG icon engine that draws the program's pictures at any size
   fontconfig fonts-liberation2
-  ghostscript
+  ghostscript poppler-utils
   clang libclang-rt-14-dev clang-format
 )
 

@@ -4,6 +4,7 @@
 #include "objects/placedobjectclasses.h"
 #include "platform/datafolder.h"
 #include "surface/surfaceclipboard.h"
+#include "widgets/pictures.h"
 
 #include <QApplication>
 #include <QFile>
@@ -17,6 +18,10 @@ int main(int argc, char *argv[])
     // No display name: the platform would append it to every window title,
     // and the main window's caption already begins with the program's name.
     QApplication::setApplicationVersion(QStringLiteral("3.2g"));
+    // Every window, dialogs included, shows the program's icon; the desktop
+    // entry's name lets Wayland compositors find the same one.
+    QApplication::setWindowIcon(Pictures::applicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("datewright"));
 
     // Calendar files hold placed objects by class name; the reader must know them.
     registerPlacedObjectClasses();

@@ -4,17 +4,22 @@
 
 #include "calendar/calendarpage.h"
 #include "report/pageexport.h"
+#include "report/pageprint.h"
 
 #include <memory>
 
 namespace {
 
 const QString kZoom = QStringLiteral("zoom");
+const QString kDpi = QStringLiteral("dpi");
 
 void addRenderOptions(QCommandLineParser &parser)
 {
     parser.addOption(
         { kZoom, QStringLiteral("Zoom for pictures, 0.1 to 4 (default 1)."), QStringLiteral("Z") });
+    parser.addOption(
+        { kDpi, QStringLiteral("Pictures of the whole sheet as printed, at N dots per inch (72 to 1200)."),
+            QStringLiteral("N") });
 }
 
 int runRender(const QCommandLineParser &parser, const QStringList &arguments)
@@ -35,6 +40,16 @@ int runRender(const QCommandLineParser &parser, const QStringList &arguments)
             return CliSupport::fail(
                 QStringLiteral("--zoom must be a number from 0.1 to 4, not \"%1\"").arg(parser.value(kZoom)));
     }
+    int dpi = 0;
+    if (parser.isSet(kDpi)) {
+        bool ok = false;
+        dpi = parser.value(kDpi).toInt(&ok);
+        if (!ok || dpi < 72 || dpi > 1200)
+            return CliSupport::fail(QStringLiteral("--dpi must be a whole number from 72 to 1200, not \"%1\"")
+                                        .arg(parser.value(kDpi)));
+        if (parser.isSet(kZoom))
+            return CliSupport::fail(QStringLiteral("--dpi and --zoom cannot be used together"));
+    }
     auto document = std::make_unique<CliDocument>();
     QString error;
     if (!CliSupport::prepareDocument(
@@ -43,14 +58,18 @@ int runRender(const QCommandLineParser &parser, const QStringList &arguments)
     CliSupport::warnIfDamaged(*document, arguments.first());
     const CalendarPage &page = document->calendar.page();
     const TComponent *objects = &document->calendar.objects();
-    const bool saved = format == PageExport::Format::Pdf
-        ? PageExport::savePdf(page, objects, out, &error)
-        : PageExport::saveImage(PageExport::picture(page, objects, zoom), out, format, &error);
+    bool saved = false;
+    if (format == PageExport::Format::Pdf)
+        saved = PageExport::savePdf(page, objects, out, &error);
+    else if (dpi > 0)
+        saved = PageExport::saveImage(PagePrint::picture(page, objects, dpi), out, format, &error);
+    else
+        saved = PageExport::saveImage(PageExport::picture(page, objects, zoom), out, format, &error);
     return saved ? 0 : CliSupport::fail(error);
 }
 
 const CliCommandRegistration registration({ QStringLiteral("render"),
-    QStringLiteral("render [FILE.DWF|FILE.DWS] OUT.png|.bmp|.jpg|.pdf [--zoom Z] [options]"),
+    QStringLiteral("render [FILE.DWF|FILE.DWS] OUT.png|.bmp|.jpg|.pdf [--zoom Z|--dpi N] [options]"),
     addRenderOptions, runRender });
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class ScriptedDialogs : public CommonDialogs
@@ -14,7 +15,7 @@ class ScriptedDialogs : public CommonDialogs
 public:
     struct Message
     {
-        QString kind; // "question", "information" or "warning"
+        QString kind; // "question", "information", "warning", "print" or "page setup"
         QString title;
         QString text;
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
@@ -27,11 +28,18 @@ public:
     QList<std::optional<QFont>> fontAnswers; // std::nullopt means "Cancel"
     QList<QColor> colorAnswers; // used as the font colour too
     QList<QColor> colorChoices; // an invalid QColor means "Cancel"
+    QList<int> itemChoices; // -1 means "Cancel"
+    // The print and page setup dialogs: each answer may change the printer
+    // first (the user's choices); an empty queue cancels.
+    QList<std::function<bool(QPrinter &)>> printAnswers;
+    QList<std::function<bool(QPrinter &)>> pageSetupAnswers;
+    QList<bool> optOutAnswers; // the "Do not show this again" box; unticked when empty
 
     // What was asked.
     QList<Message> messages;
     QList<FileRequest> fileRequests;
     int fontRequests = 0;
+    QStringList itemRequests; // the labels asked
 
     QMessageBox::StandardButton question(QWidget *, const QString &title, const QString &text,
         QMessageBox::StandardButtons, QMessageBox::StandardButton defaultButton) override
@@ -80,5 +88,30 @@ public:
             return false;
         color = answer;
         return true;
+    }
+    bool chooseItem(
+        QWidget *, const QString &, const QString &label, const QStringList &items, int &index) override
+    {
+        itemRequests << label;
+        const int answer = itemChoices.isEmpty() ? -1 : itemChoices.takeFirst();
+        if (answer < 0 || answer >= items.size())
+            return false;
+        index = answer;
+        return true;
+    }
+    bool print(QWidget *, QPrinter &printer) override
+    {
+        messages << Message { QStringLiteral("print"), QString(), QString() };
+        return !printAnswers.isEmpty() && printAnswers.takeFirst()(printer);
+    }
+    bool pageSetup(QWidget *, QPrinter &printer) override
+    {
+        messages << Message { QStringLiteral("page setup"), QString(), QString() };
+        return !pageSetupAnswers.isEmpty() && pageSetupAnswers.takeFirst()(printer);
+    }
+    bool informationWithOptOut(QWidget *, const QString &title, const QString &text) override
+    {
+        messages << Message { QStringLiteral("information"), title, text };
+        return !optOutAnswers.isEmpty() && optOutAnswers.takeFirst();
     }
 };

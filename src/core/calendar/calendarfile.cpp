@@ -128,10 +128,11 @@ private:
 
 // Objects are read under a guard: a failure drops the rest of the list,
 // keeps what was read before it and marks the file damaged.
-void readObjects(TReader &reader, TComponent &owner, TComponent &parent, ReadReport &report)
+void readObjects(TReader &reader, TComponent &owner, TComponent &parent, ReadReport &report, bool keepNames)
 {
     auto names = std::make_shared<LoadedObjectNames>(owner);
-    reader.onSetName = [names](TReader &, TComponent *, QString &name) { names->name(name); };
+    if (!keepNames)
+        reader.onSetName = [names](TReader &, TComponent *, QString &name) { names->name(name); };
     reader.onFindMethod = [](TReader &, const QString &, bool &error) { error = false; };
     try {
         reader.readListBegin();
@@ -184,7 +185,7 @@ bool save(const QString &fileName, const CalendarPage &page, const TComponent *o
 }
 
 bool read(QIODevice &device, CalendarPage &page, TComponent *objectOwner, QString *error,
-    TComponent *objectParent, ReadReport *report)
+    TComponent *objectParent, ReadReport *report, bool keepStoredNames)
 {
     auto contents = std::make_unique<Contents>();
     contents->attributes = page.attributes();
@@ -196,7 +197,8 @@ bool read(QIODevice &device, CalendarPage &page, TComponent *objectOwner, QStrin
         if (objectOwner) {
             objectOwner->destroyComponents();
             if (found.version > 2)
-                readObjects(reader, *objectOwner, objectParent ? *objectParent : *objectOwner, found);
+                readObjects(reader, *objectOwner, objectParent ? *objectParent : *objectOwner, found,
+                    keepStoredNames);
         }
     } catch (const StreamError &failure) {
         if (error)

@@ -56,9 +56,10 @@ bool save(const QString &fileName, const CalendarPage &page, const TComponent *o
 bool load(const QString &fileName, CalendarPage &page, TComponent *objectOwner, QString *error,
     TComponent *objectParent = nullptr, ReadReport *report = nullptr);
 
-// The same over an open device.
+// The same over an open device. keepStoredNames: the objects keep the
+// names they were written with (undo brings back a state exactly).
 bool write(QIODevice &device, const CalendarPage &page, const TComponent *objectParent, QString *error);
 bool read(QIODevice &device, CalendarPage &page, TComponent *objectOwner, QString *error,
-    TComponent *objectParent = nullptr, ReadReport *report = nullptr);
+    TComponent *objectParent = nullptr, ReadReport *report = nullptr, bool keepStoredNames = false);
 
 } // namespace CalendarFile

@@ -28,7 +28,12 @@ void CalendarPage::draw(
 {
     painter.save();
     painter.fillRect(QRect(QPoint(0, 0), controlSizeAt(frame.zoom)), Qt::white);
-    const CalendarPainter::CellSource cells { &m_cells, m_cellPainter.get() };
+    CalendarPainter::CellSource cells { &m_cells, m_cellPainter.get() };
+    CellTable atFullSize;
+    if (frame.paper) {
+        atFullSize = cellTableFor(computePageFrame(m_attr, m_layout, 1.0f));
+        cells.atFullSize = &atFullSize;
+    }
     const Metafile *border = m_attr.wmfBorderFile.isEmpty() ? nullptr : &m_borderPicture;
     CalendarPainter::paintPage(painter, frame, border, table, cells, options);
     painter.restore();
@@ -58,7 +63,7 @@ PageFrame CalendarPage::recordCellTable(float zoom)
 
 void CalendarPage::render(QPainter &painter, float zoom, const PagePaintOptions &options) const
 {
-    const PageFrame frame = computePageFrame(m_attr, m_layout, zoom);
+    const PageFrame frame = computePageFrame(m_attr, m_layout, zoom, options.paper);
     draw(painter, frame, cellTableFor(frame), options);
 }
 

@@ -1,6 +1,7 @@
 #include "calendar/calendarpainter.h"
 
 #include "base/zoom.h"
+#include "calendar/papertext.h"
 #include "graphics/metafile.h"
 #include "richtext/cellcontentpainter.h"
 #include "richtext/wprtfstorage.h"
@@ -143,17 +144,27 @@ void paintBorderLines(QPainter &p, const TRect &r, TCalBorderStyle style)
     }
 }
 
-void paintMonthGrid(QPainter &p, const MonthGridFrame &f, const GridStyle &s, float zoom)
+void paintMonthGrid(QPainter &p, const MonthGridFrame &f, const GridStyle &s, float zoom, bool paper)
 {
     const TRect &b = f.bounds;
     fill(p, b, s.background);
-    fill(p, { b.left, b.top + 1, b.right - 1, f.titleBand.bottom + 1 }, s.titleBackground);
-    drawFittedText(p, f.titleRoom,
-        CalendarTexts::monthGridTitle(s.userTitle, s.monthNames, s.month, s.year, s.showYear), s.titleFont,
-        zoom);
-    paintHeaders(p, f, s, zoom);
-    paintCellLines(p, f, s.cellBorder);
-    paintDayNumbers(p, f, s, zoom);
+    // Paper is white already; a white band is left unprinted.
+    if (!paper || s.titleBackground != clWhite)
+        fill(p, { b.left, b.top + 1, b.right - 1, f.titleBand.bottom + 1 }, s.titleBackground);
+    const QString title
+        = CalendarTexts::monthGridTitle(s.userTitle, s.monthNames, s.month, s.year, s.showYear);
+    if (paper) {
+        const TRect &row = f.headerRow;
+        fill(p, { row.left, row.top, row.right, row.bottom + 1 }, s.headerBackground);
+        paintBorderLines(p, row, s.headerBorder);
+        paintCellLines(p, f, s.cellBorder);
+        PaperText::paintMonthGridTexts(p, f, s, title, zoom);
+    } else {
+        drawFittedText(p, f.titleRoom, title, s.titleFont, zoom);
+        paintHeaders(p, f, s, zoom);
+        paintCellLines(p, f, s.cellBorder);
+        paintDayNumbers(p, f, s, zoom);
+    }
     paintBorderLines(p, f.working, s.outerBorder);
 }
 
@@ -162,18 +173,28 @@ void paintPlanner(QPainter &p, const PageFrame &page)
     const PlannerFrame &f = *page.planner;
     const GridStyle &s = page.mainStyle;
     fill(p, f.bounds, clWhite);
-    drawFittedText(p, f.titleBand, page.plannerTitle, s.titleFont, page.zoom);
+    if (!page.paper)
+        drawFittedText(p, f.titleBand, page.plannerTitle, s.titleFont, page.zoom);
     fill(p, f.box, clWhite);
     rectangleOutline(p, f.box);
     fill(p, { f.box.left + 1, f.box.top + 1, f.labelRight, f.box.bottom - 1 }, s.headerBackground);
-    useFont(p, s.headerFont, page.zoom);
-    for (size_t q = 0; q < f.rows.size() && q < page.plannerLabels.size(); ++q) {
-        drawTextIn(p, f.rows[q].upperLabel, Qt::AlignHCenter | Qt::AlignBottom, page.plannerLabels[q].first);
-        drawTextIn(p, f.rows[q].lowerLabel, Qt::AlignHCenter | Qt::AlignTop, page.plannerLabels[q].second);
+    if (page.paper) {
+        PaperText::paintPlannerTexts(p, f, s, page.plannerTitle, page.plannerLabels, page.zoom);
+    } else {
+        useFont(p, s.headerFont, page.zoom);
+        for (size_t q = 0; q < f.rows.size() && q < page.plannerLabels.size(); ++q) {
+            drawTextIn(
+                p, f.rows[q].upperLabel, Qt::AlignHCenter | Qt::AlignBottom, page.plannerLabels[q].first);
+            drawTextIn(
+                p, f.rows[q].lowerLabel, Qt::AlignHCenter | Qt::AlignTop, page.plannerLabels[q].second);
+        }
     }
     verticalLine(p, f.labelRight, f.box.top, f.box.bottom);
     for (size_t q = 1; q < f.rows.size(); ++q)
         horizontalLine(p, f.box.left, f.box.right, f.box.top + int(q) * f.rowHeight);
+    // On paper the outline goes over the labels once more.
+    if (page.paper)
+        rectangleOutline(p, f.box);
 }
 
 void paintOverflowSign(QPainter &p, const QRect &cell, float zoom)
@@ -213,7 +234,19 @@ void paintCellContents(QPainter &p, const PageFrame &page, const CellTable &tabl
         if (source.painter && !storage.isEmpty()) {
             p.save();
             p.setClipRect(target);
-            const bool overflows = source.painter->paint(p, storage, target, zoomPercent);
+            bool overflows = false;
+            if (source.atFullSize) {
+                const TRect &full = (*source.atFullSize)[i].free;
+                const QSize laidOut(full.right - full.left + 1, full.bottom - full.top + 1);
+                if (!laidOut.isEmpty()) {
+                    p.translate(target.topLeft());
+                    p.scale(
+                        double(target.width()) / laidOut.width(), double(target.height()) / laidOut.height());
+                    source.painter->paint(p, storage, QRect(QPoint(0, 0), laidOut), 100);
+                }
+            } else {
+                overflows = source.painter->paint(p, storage, target, zoomPercent);
+            }
             p.restore();
             if (overflows && options.screen)
                 paintOverflowSign(p, target, page.zoom);
@@ -229,11 +262,14 @@ void paintPage(QPainter &p, const PageFrame &page, const Metafile *border, const
     if (page.planner)
         paintPlanner(p, page);
     else if (page.grid)
-        paintMonthGrid(p, *page.grid, page.mainStyle, page.zoom);
-    if (page.planner || page.grid)
+        paintMonthGrid(p, *page.grid, page.mainStyle, page.zoom, page.paper);
+    if (page.paper && page.grid)
+        paintCellContents(
+            p, page, PaperText::printedCells(*page.grid, page.mainStyle, page.zoom), source, options);
+    else if (page.planner || page.grid)
         paintCellContents(p, page, table, source, options);
     for (const PageFrame::Mini &mini : page.minis)
-        paintMonthGrid(p, mini.frame, mini.style, page.zoom);
+        paintMonthGrid(p, mini.frame, mini.style, page.zoom, page.paper);
 }
 
 } // namespace CalendarPainter

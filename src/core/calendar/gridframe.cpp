@@ -67,13 +67,13 @@ MonthGridFrame monthGridFrame(const TRect &bounds, const GridStyle &style, float
     return f;
 }
 
-PlannerFrame plannerFrame(const TRect &bounds, int rowCount, const CalendarFont &titleFont, float zoom,
-    const CalendarTexts::RowLabels &labels)
+PlannerFrame plannerFrame(
+    const TRect &bounds, int rowCount, int titleHeight, const CalendarTexts::RowLabels &labels)
 {
     PlannerFrame f;
     f.bounds = bounds;
     const int x0 = bounds.left, y0 = bounds.top, x1 = bounds.right, y1 = bounds.bottom;
-    f.titleBand = { x0 + 5, y0 + 1, x1 - 1 - 5, y0 + 1 + textHeight(titleFont, zoom) };
+    f.titleBand = { x0 + 5, y0 + 1, x1 - 1 - 5, y0 + 1 + titleHeight };
     f.box = { x0, f.titleBand.bottom + 1, x1 - 1, y1 - 1 };
     f.rowHeight = rowCount > 0 ? f.box.height() / rowCount : 0;
     f.labelRight = x0 + int((x1 - 1 - x0) * 0.15);

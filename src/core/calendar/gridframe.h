@@ -43,8 +43,9 @@ struct PlannerFrame
     std::vector<DayCell> cells; // one per row, cell q + 1 for row q
 };
 
-[[nodiscard]] PlannerFrame plannerFrame(const TRect &bounds, int rowCount, const CalendarFont &titleFont,
-    float zoom, const CalendarTexts::RowLabels &labels);
+// titleHeight: the band's height, the title font's text height on screen.
+[[nodiscard]] PlannerFrame plannerFrame(
+    const TRect &bounds, int rowCount, int titleHeight, const CalendarTexts::RowLabels &labels);
 
 // Text height (line height) of a font at zoom, as the geometry rules measure it.
 [[nodiscard]] int textHeight(const CalendarFont &font, float zoom);

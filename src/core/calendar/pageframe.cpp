@@ -1,5 +1,7 @@
 #include "calendar/pageframe.h"
 
+#include "calendar/papertext.h"
+
 #include <algorithm>
 
 namespace {
@@ -40,8 +42,9 @@ void framePlanner(PageFrame &f, const CalendarAttributes &a, const PageLayout &l
     }
     if (!a.userTitle.isEmpty())
         f.plannerTitle = a.userTitle;
-    f.planner = plannerFrame(
-        layout.calendarRect.scaled(f.zoom), kind.rows + 1, a.titleFont, f.zoom, f.plannerLabels);
+    const int titleHeight
+        = f.paper ? PaperText::plannerTitleHeight(a.titleFont, f.zoom) : textHeight(a.titleFont, f.zoom);
+    f.planner = plannerFrame(layout.calendarRect.scaled(f.zoom), kind.rows + 1, titleHeight, f.plannerLabels);
 }
 
 // Minis that sit in the title band (the corner layouts) narrow the room the
@@ -64,10 +67,11 @@ void keepTitleClearOfMinis(MonthGridFrame &grid, const std::vector<PageFrame::Mi
 
 } // namespace
 
-PageFrame computePageFrame(const CalendarAttributes &a, const PageLayout &layout, float zoom)
+PageFrame computePageFrame(const CalendarAttributes &a, const PageLayout &layout, float zoom, bool paper)
 {
     PageFrame f;
     f.zoom = zoom;
+    f.paper = paper;
     f.pageRect = layout.pageRect.scaled(zoom);
     f.mainStyle = mainGridStyle(a, zoom);
     if (const auto planner = plannerKind(a.calendarLayout))

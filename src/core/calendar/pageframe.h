@@ -11,6 +11,7 @@
 struct PageFrame
 {
     float zoom = 1.0f;
+    bool paper = false;
     TRect pageRect; // where the border picture goes
     GridStyle mainStyle;
     std::optional<MonthGridFrame> grid;
@@ -27,5 +28,7 @@ struct PageFrame
     std::vector<Mini> minis;
 };
 
+// paper: the boxes as printed, where they differ from the screen's (the
+// planner's title band); zoom is then the device's resolution over 96.
 [[nodiscard]] PageFrame computePageFrame(
-    const CalendarAttributes &attributes, const PageLayout &layout, float zoom);
+    const CalendarAttributes &attributes, const PageLayout &layout, float zoom, bool paper = false);

@@ -21,10 +21,6 @@ bool fail(QString *error, const QString &message)
     return false;
 }
 
-// Pasted objects are the same records as a calendar's objects, and the
-// clipboard file may hold as many pictures as a calendar.
-constexpr qint64 kMaxFileSize = 256 * 1024 * 1024;
-
 void writeRecords(TWriter &writer, const std::vector<const TVGraphicControl *> &objects)
 {
     writer.writeListBegin();
@@ -71,7 +67,7 @@ bool TVLabelObjectFiler::loadObjects(TComponent *owner, TComponent *parent, cons
     if (!QFileInfo::exists(fileName))
         return true;
     try {
-        const auto file = FileStreams::openForReading(fileName, kMaxFileSize);
+        const auto file = FileStreams::openForReading(fileName, kMaxListSize);
         return loadObjects(owner, parent, *file, loaded, error);
     } catch (const StreamError &e) {
         return fail(error, e.message());

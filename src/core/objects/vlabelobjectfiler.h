@@ -23,6 +23,10 @@ public:
     // owner: where "Component" + n names are looked up.
     explicit TVLabelObjectFiler(TComponent *owner = nullptr);
 
+    // Pasted objects are the same records as a calendar's objects, and a
+    // list may hold as many pictures as a calendar.
+    static constexpr qint64 kMaxListSize = 256 * 1024 * 1024;
+
     [[nodiscard]] bool pasteOffset() const { return m_pasteOffset; }
     // The next load moves each object 15 pixels right and down.
     void setPasteOffset(bool offset) { m_pasteOffset = offset; }

@@ -11,11 +11,12 @@ namespace DataFolder {
 
 namespace {
 
-// Read from where the program lies, never copied: samples, help pages, and
-// the drawing sources the border pictures are made from.
+// Read from where the program lies, never copied: samples, help pages, the
+// drawing sources the border pictures are made from, and the program's own
+// pictures (compiled into it).
 bool staysWithProgram(const QString &relative)
 {
-    for (const char *folder : { "samples/", "help/", "borders-src/" }) {
+    for (const char *folder : { "samples/", "help/", "borders-src/", "icons/" }) {
         if (relative.startsWith(QLatin1String(folder)))
             return true;
     }
@@ -91,6 +92,9 @@ bool ensureInitialized(const QString &source, QString *error)
                 = QStringLiteral("Unable to create the data folder %1").arg(QDir::toNativeSeparators(target));
         return false;
     }
+    // Where the user puts more icon libraries for the icon tool.
+    if (findCaseInsensitive(target, QStringLiteral("BonusIcons")).isEmpty())
+        QDir(target).mkdir(QStringLiteral("BonusIcons"));
     if (source.isEmpty())
         return true;
     QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);

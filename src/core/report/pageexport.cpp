@@ -1,8 +1,10 @@
 #include "report/pageexport.h"
 
 #include "calendar/calendarpage.h"
+#include "graphics/pngencoder.h"
 #include "objects/placedobjects.h"
 #include "platform/safefilewriter.h"
+#include "report/pageprint.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -10,6 +12,8 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+
+#include <cmath>
 
 namespace PageExport {
 
@@ -71,9 +75,16 @@ bool saveImage(const QImage &image, const QString &fileName, Format format, QStr
 {
     if (image.isNull())
         return fail(error, QStringLiteral("The margins leave nothing of the page to save"));
+    if (format == Format::Png) {
+        const QByteArray png = PngEncoder::encode(image, int(std::lround(image.dotsPerMeterX() * 0.0254)));
+        if (png.isEmpty())
+            return fail(
+                error, QStringLiteral("Unable to write %1: the picture could not be encoded").arg(fileName));
+        return writeFile(fileName, png, error);
+    }
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format == Format::Png ? "png" : format == Format::Bmp ? "bmp" : "jpeg");
+    QImageWriter writer(&buffer, format == Format::Bmp ? "bmp" : "jpeg");
     if (format == Format::Jpeg)
         writer.setQuality(kJpegQuality);
     if (!writer.write(format == Format::Jpeg ? image.convertToFormat(QImage::Format_RGB32) : image))
@@ -89,7 +100,7 @@ bool savePdf(const CalendarPage &page, const TComponent *objects, const QString 
     {
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("Datewright"));
-        writer.setResolution(kScreenPpi);
+        writer.setResolution(PagePrint::kPdfDotsPerInch);
         const PageLayout &layout = page.layout();
         const QPageSize paper(page.paperSize() == PaperSize::A4 ? QPageSize::A4 : QPageSize::Letter);
         writer.setPageLayout(QPageLayout(paper,
@@ -98,7 +109,7 @@ bool savePdf(const CalendarPage &page, const TComponent *objects, const QString 
         if (!painter.begin(&writer))
             return fail(
                 error, QStringLiteral("Unable to write %1: the PDF could not be started").arg(fileName));
-        PlacedObjects::paintPage(painter, page, objects, 1.0f);
+        PagePrint::paint(painter, page, objects, writer.resolution());
         painter.end();
     }
     return writeFile(fileName, buffer.data(), error);

@@ -20,8 +20,8 @@ bool formatFromFileName(const QString &fileName, Format *format);
 [[nodiscard]] QImage picture(const CalendarPage &page, const TComponent *objects, float zoom);
 
 bool saveImage(const QImage &image, const QString &fileName, Format format, QString *error);
-// The whole page with its placed objects on a sheet of its paper size, drawn
-// as vectors.
+// The whole page with its placed objects on a sheet of its paper size, as
+// printed (the print drawing, in vectors).
 bool savePdf(const CalendarPage &page, const TComponent *objects, const QString &fileName, QString *error);
 
 } // namespace PageExport

@@ -2,6 +2,7 @@
 
 #include "app/celleditbridge.h"
 #include "app/mrufilelist.h"
+#include "app/printcommands.h"
 #include "richtext/wprichtext.h"
 #include "richtext/wptoolbar.h"
 #include "surface/calendarpanel32.h"
@@ -67,6 +68,7 @@ TCalendarMain::TCalendarMain(QWidget *parent)
     m_menus = MainMenus::build(this);
     setupCellEditing();
     ObjectEditors::install(*CalendarPanel);
+    m_printing = new PrintCommands(*this);
     connectCommands();
     FormPlacement::setMainWindow(this);
     qApp->installEventFilter(this);
@@ -110,6 +112,11 @@ void TCalendarMain::connectCommands()
     connect(m.mnuSaveAs, &QAction::triggered, this, &TCalendarMain::mnuSaveAsClick);
     connect(m.mnuSaveAsBitmap, &QAction::triggered, this, [this] { saveImageAs(false); });
     connect(m.mnuSaveAsJPG, &QAction::triggered, this, [this] { saveImageAs(true); });
+    connect(m.mnuExportPdf, &QAction::triggered, m_printing, &PrintCommands::exportPdfClick);
+    connect(m.mnuExportPng, &QAction::triggered, m_printing, &PrintCommands::exportPngClick);
+    connect(m.mnuPrintCalendar, &QAction::triggered, m_printing, &PrintCommands::mnuPrintCalendarClick);
+    connect(m.Printbutton, &QAction::triggered, m_printing, &PrintCommands::mnuPrintCalendarClick);
+    connect(m.mnuPrintSetup, &QAction::triggered, m_printing, &PrintCommands::mnuPrintSetupClick);
     connect(m.mnuProperties, &QAction::triggered, this, &TCalendarMain::mnuPropertiesClick);
     connect(m.mnuUserTitle, &QAction::triggered, this, &TCalendarMain::mnuUserTitleClick);
     connect(m.mnuCancelChanges, &QAction::triggered, this, &TCalendarMain::mnuCancelChangesClick);

@@ -6,13 +6,16 @@
 #include "app/mainmenus.h"
 #include "platform/preferences.h"
 #include "stream/component.h"
+#include "widgets/commondialogs.h"
 
 #include <QMainWindow>
 #include <QString>
 
+class PrintCommands;
 class QLabel;
 class QScrollArea;
 class TCalendarPanel32;
+class TFloatingPalette;
 class CellEditBridge;
 class TMRUFileList;
 class TWPRichText;
@@ -48,8 +51,12 @@ public:
     [[nodiscard]] bool pageShown() const;
     [[nodiscard]] bool PrinterReady() const { return m_printerReady; }
     [[nodiscard]] bool IconToolWanted() const { return m_iconToolWanted; }
-    [[nodiscard]] bool iconToolShowing() const { return m_iconToolShowing; }
+    [[nodiscard]] bool iconToolShowing() const;
+    [[nodiscard]] TFloatingPalette *iconTool() const { return IconTool; }
     [[nodiscard]] const Preferences &preferences() const { return m_preferences; }
+    // Print Calendar, Print Setup and the PDF and PNG exports, with the
+    // printer kept for the run.
+    [[nodiscard]] PrintCommands &printing() const { return *m_printing; }
 
     // A calendar named on the command line: opened at start instead of the
     // newest recent file.
@@ -110,6 +117,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    friend class PrintCommands;
+
     // Keeps the icon tool out of the way while a dialog is up and brings it
     // back afterwards, if the user wants it.
     class IconToolAside
@@ -125,6 +134,8 @@ private:
     };
 
     void FormCreate();
+    void createIconTool();
+    void showIconTool(bool shown);
     void FormActivate();
     void FormClose();
     void setupCellEditing();
@@ -140,6 +151,10 @@ private:
     void showPage(bool shown);
     void OpenRecentFile(const QString &fileName);
     void saveImageAs(bool jpeg);
+    // A save dialog's request for an export: the calendar's folder and name
+    // (or the month's) with the given extension.
+    [[nodiscard]] CommonDialogs::FileRequest exportRequest(
+        const QString &title, const QString &extension, const QString &filter) const;
     void propertiesDialog();
     bool CheckPrinters();
     [[nodiscard]] QString proposedFileName() const;
@@ -154,8 +169,10 @@ private:
     TWPRichText *MASTERWPRICHTEXT = nullptr;
     CellEditBridge *m_cellEditing = nullptr;
     TMRUFileList *RecentFiles = nullptr;
+    TFloatingPalette *IconTool = nullptr;
     TComponent m_placedObjects;
     Preferences m_preferences;
+    PrintCommands *m_printing = nullptr;
 
     QString m_calendarFileName;
     QString m_startupFile;
@@ -166,6 +183,4 @@ private:
     bool m_printerReady = false;
     bool m_printerCheckPending = false;
     bool m_iconToolWanted = true;
-    // Stands for the icon palette's visibility until the palette exists.
-    bool m_iconToolShowing = false;
 };

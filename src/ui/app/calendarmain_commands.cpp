@@ -2,6 +2,7 @@
 
 #include "app/celleditbridge.h"
 #include "base/zoom.h"
+#include "icons/floatingpalette.h"
 #include "platform/inifile.h"
 #include "properties/calendarproperties.h"
 #include "properties/usertitleform.h"
@@ -16,16 +17,35 @@ TCalendarMain::IconToolAside::IconToolAside(TCalendarMain &window)
     : m_window(window)
 {
     if (m_window.m_iconToolWanted)
-        m_window.m_iconToolShowing = false;
+        m_window.showIconTool(false);
 }
 
 TCalendarMain::IconToolAside::~IconToolAside()
 {
     if (m_window.m_iconToolWanted)
-        m_window.m_iconToolShowing = true;
+        m_window.showIconTool(true);
 }
 
 // --- tools, hints, icon tool, fonts --------------------------------------------
+
+void TCalendarMain::createIconTool()
+{
+    IconTool = new TFloatingPalette(this);
+    // The caption of the show/hide button follows the palette however it
+    // went; closed by the user, it is no longer wanted.
+    connect(IconTool, &TFloatingPalette::hidden, this, &TCalendarMain::SetButtons);
+    connect(IconTool, &TFloatingPalette::closedByUser, this, [this] { m_iconToolWanted = false; });
+}
+
+bool TCalendarMain::iconToolShowing() const
+{
+    return IconTool && IconTool->isVisible();
+}
+
+void TCalendarMain::showIconTool(bool shown)
+{
+    IconTool->setVisible(shown);
+}
 
 void TCalendarMain::closeCellEditor()
 {
@@ -36,16 +56,16 @@ void TCalendarMain::CheckFloaterStatus()
 {
     if (!CalendarPanel->HasDayCells()) {
         m_iconToolWanted = false;
-        m_iconToolShowing = false;
-    } else if (m_iconToolWanted && !m_iconToolShowing) {
-        m_iconToolShowing = true;
+        showIconTool(false);
+    } else if (m_iconToolWanted && !iconToolShowing()) {
+        showIconTool(true);
     }
 }
 
 void TCalendarMain::ShowHideIconToolClick()
 {
-    m_iconToolShowing = !m_iconToolShowing;
-    m_iconToolWanted = m_iconToolShowing;
+    m_iconToolWanted = !iconToolShowing();
+    showIconTool(m_iconToolWanted);
     SetButtons();
 }
 
@@ -142,7 +162,7 @@ void TCalendarMain::mnuFillCalendarwithRecurringDatesClick()
     hook.openEditor = [this](int cell) { CalendarPanel->page().raiseForCell(cell); };
     hook.showIconTool = [this](bool visible) {
         if (m_iconToolWanted)
-            m_iconToolShowing = visible;
+            showIconTool(visible);
     };
     if (RecurringFillCommand::run(this, CalendarPanel->page(), m_cellEditing->defaultFont(), hook)) {
         SetModified(true);

@@ -260,18 +260,27 @@ void TCalendarMain::mnuCancelChangesClick()
     SetModified(false);
 }
 
-void TCalendarMain::saveImageAs(bool jpeg)
+CommonDialogs::FileRequest TCalendarMain::exportRequest(
+    const QString &title, const QString &extension, const QString &filter) const
 {
-    const QString extension = jpeg ? QStringLiteral(".JPG") : QStringLiteral(".BMP");
     CommonDialogs::FileRequest request;
-    request.title = QStringLiteral("Save Calendar As Bitmap");
+    request.title = title;
     request.folder = startFolder(m_calendarFileName);
     request.fileName = m_calendarFileName.isEmpty()
         ? proposedFileName().chopped(4) + extension
         : QFileInfo(m_calendarFileName).completeBaseName() + extension;
-    request.filter
-        = jpeg ? QStringLiteral("JPG File (*.JPG *.jpg)") : QStringLiteral("Bitmap File (*.BMP *.bmp)");
+    request.filter = filter;
     request.defaultSuffix = extension.mid(1);
+    return request;
+}
+
+void TCalendarMain::saveImageAs(bool jpeg)
+{
+    const CommonDialogs::FileRequest request = jpeg
+        ? exportRequest(QStringLiteral("Save Calendar As Bitmap"), QStringLiteral(".JPG"),
+            QStringLiteral("JPG File (*.JPG *.jpg)"))
+        : exportRequest(QStringLiteral("Save Calendar As Bitmap"), QStringLiteral(".BMP"),
+            QStringLiteral("Bitmap File (*.BMP *.bmp)"));
     const QString fileName = CommonDialogs::current().saveFileName(this, request);
     if (fileName.isEmpty())
         return;

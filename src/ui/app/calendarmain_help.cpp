@@ -2,6 +2,8 @@
 
 #include "app/celleditbridge.h"
 #include "app/configurationinfo.h"
+#include "icons/floatingpalette.h"
+#include "icons/iconlistbox.h"
 #include "widgets/commondialogs.h"
 #include "widgets/helpviewer.h"
 
@@ -31,6 +33,7 @@ void TCalendarMain::ConfigurationInformation1Click()
     Preferences shown = m_preferences;
     shown.defaultEditorFont = m_cellEditing->defaultFont();
     shown.iconToolWanted = m_iconToolWanted;
+    shown.iconFileName = IconTool->IconListBox->FileName();
     shown.hintsOn = m_menus.mnuShowHint->isChecked();
     TConfigurationInfo dialog(ConfigurationReport::lines(currentConfiguration(this, shown)), this);
     dialog.exec();

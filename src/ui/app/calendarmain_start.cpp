@@ -3,6 +3,8 @@
 #include "app/celleditbridge.h"
 #include "app/mrufilelist.h"
 #include "base/zoom.h"
+#include "icons/floatingpalette.h"
+#include "icons/iconlistbox.h"
 #include "platform/datafolder.h"
 #include "platform/inifile.h"
 #include "recurring/recurringlistfile.h"
@@ -24,6 +26,7 @@ void TCalendarMain::FormCreate()
     m_newCalendarPending = false;
     showPage(false);
     m_firstActivation = true;
+    createIconTool();
     LoadPreferences();
     m_modified = true; // so that SetModified(false) below takes effect
     SetModified(false);
@@ -62,6 +65,9 @@ void TCalendarMain::FormActivate()
 {
     if (!m_firstActivation)
         return;
+    IconTool->SelectIconFile(m_preferences.iconFileName.isEmpty()
+            ? TFloatingPalette::standardFile(QStringLiteral("MISC1.ICL"))
+            : m_preferences.iconFileName);
     IniFile ini(preferencesFileName());
     FormPlacement::RestoreWindowPlacement(this, ini);
     // Asked once the window has been drawn (see eventFilter), so its
@@ -81,7 +87,7 @@ void TCalendarMain::FormActivate()
     QApplication::restoreOverrideCursor();
     CheckFloaterStatus();
     if (m_iconToolWanted)
-        m_iconToolShowing = true;
+        showIconTool(true);
     SetButtons();
     CalendarPanel->setSuspendPainting(false);
     CalendarPanel->update();
@@ -89,19 +95,24 @@ void TCalendarMain::FormActivate()
 
 bool TCalendarMain::CheckPrinters()
 {
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        CommonDialogs::ShowInformation(this,
-            QStringLiteral(
-                "There are no installed printers.\r\nUnable to perform printer related operations"));
+    QString problem;
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        problem = QStringLiteral("There are no installed printers.");
+    else if (QPrinterInfo::defaultPrinterName().isEmpty())
+        problem = QStringLiteral("There is no default printer selected.");
+    if (problem.isEmpty())
+        return true;
+    // Many desktops never have a printer; the exports work without one, so
+    // the user may silence the message for good.
+    const QString section = QStringLiteral("Printing"), key = QStringLiteral("HideNoPrinterMessage");
+    IniFile ini(preferencesFileName());
+    if (ini.readBool(section, key, false))
         return false;
-    }
-    if (QPrinterInfo::defaultPrinterName().isEmpty()) {
-        CommonDialogs::ShowInformation(this,
-            QStringLiteral(
-                "There is no default printer selected.\r\nUnable to perform printer related operations"));
-        return false;
-    }
-    return true;
+    if (CommonDialogs::current().informationWithOptOut(this, QStringLiteral("Information"),
+            problem + QStringLiteral("\r\nUnable to perform printer related operations"))
+        && !ini.writeBool(section, key, true))
+        CommonDialogs::current().warning(this, QStringLiteral("Datewright"), ini.error());
+    return false;
 }
 
 void TCalendarMain::closeEvent(QCloseEvent *event)
@@ -122,7 +133,7 @@ void TCalendarMain::FormClose()
     SavePreferences();
     IniFile ini(preferencesFileName());
     FormPlacement::SaveWindowPlacement(this, ini);
-    m_iconToolShowing = false;
+    showIconTool(false);
 }
 
 void TCalendarMain::Exit1Click()
@@ -148,7 +159,8 @@ void TCalendarMain::LoadPreferences()
 bool TCalendarMain::SavePreferences()
 {
     m_preferences.defaultEditorFont = m_cellEditing->defaultFont();
-    m_preferences.iconToolWanted = m_iconToolShowing;
+    m_preferences.iconToolWanted = iconToolShowing();
+    m_preferences.iconFileName = IconTool->IconListBox->FileName();
     m_preferences.hintsOn = m_menus.mnuShowHint->isChecked();
     IniFile ini(preferencesFileName());
     if (m_preferences.save(ini))

@@ -61,18 +61,17 @@ void TCalendarMain::SetButtons()
     m.ShowHideIconTool->setEnabled(dayCells);
     m.mnuSave->setEnabled(named);
     WPToolBar1->setEnabled(shown && m_cellEditing->EditingCell());
-    for (QAction *action : { m.mnuSaveAs, m.mnuProperties, m.PropertiesButton, m.mnuPrintSetup,
-             m.ZoomMinusButton, m.ZoomPlusButton, m.mnuSaveAsBitmap, m.mnuSaveAsJPG })
+    for (QAction *action :
+        { m.mnuSaveAs, m.mnuProperties, m.PropertiesButton, m.mnuPrintSetup, m.ZoomMinusButton,
+            m.ZoomPlusButton, m.mnuSaveAsBitmap, m.mnuSaveAsJPG, m.mnuExportPdf, m.mnuExportPng })
         action->setEnabled(shown);
-    // Printing has no window of its own yet: its commands stay off.
-    m.mnuPrintSetup->setEnabled(false);
-    m.mnuPrintCalendar->setEnabled(false);
+    m.mnuPrintCalendar->setEnabled(shown && m_printerReady);
     m.Printbutton->setEnabled(m.mnuPrintCalendar->isEnabled());
     m.mnuCancelChanges->setEnabled(shown && named);
     m.Savebutton->setVisible(m_modified);
     m.CancelButton->setVisible(m_modified && named);
     m.ShowHideIconTool->setText(
-        m_iconToolShowing ? QStringLiteral("Hide Icon Tool") : QStringLiteral("Show Icon Tool"));
+        iconToolShowing() ? QStringLiteral("Hide Icon Tool") : QStringLiteral("Show Icon Tool"));
 }
 
 void TCalendarMain::SetCaption()

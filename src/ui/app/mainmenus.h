@@ -19,6 +19,9 @@ struct MainMenus
     QAction *mnuSaveAs = nullptr;
     QAction *mnuSaveAsBitmap = nullptr;
     QAction *mnuSaveAsJPG = nullptr;
+    // The printed page as a file, for desktops without a printer.
+    QAction *mnuExportPdf = nullptr;
+    QAction *mnuExportPng = nullptr;
     QAction *mnuProperties = nullptr;
     QAction *mnuUserTitle = nullptr;
     QAction *mnuCancelChanges = nullptr;

@@ -1,6 +1,7 @@
 #include "richtext/wptoolbar.h"
 
 #include "richtext/wprichtext.h"
+#include "widgets/pictures.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -36,6 +37,7 @@ TWPToolBar::TWPToolBar(QWidget *parent)
 {
     setObjectName(QStringLiteral("WPToolBar1"));
     setWindowTitle(tr("Formatting"));
+    setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_fontList->setFontFilters(QFontComboBox::ScalableFonts | QFontComboBox::NonScalableFonts);
     m_fontList->setToolTip(QStringLiteral("Font"));
     addWidget(m_fontList);
@@ -123,7 +125,7 @@ TWPToolBar::TWPToolBar(QWidget *parent)
 
 QAction *TWPToolBar::addCommand(const QString &icon, const QString &text, const QString &hint, bool checkable)
 {
-    QAction *action = addAction(QIcon::fromTheme(icon), text);
+    QAction *action = addAction(Pictures::icon(icon), text);
     action->setToolTip(hint);
     action->setStatusTip(hint);
     action->setCheckable(checkable);

@@ -6,6 +6,7 @@
 #include "objects/vplabel.h"
 #include "objects/vprichbaselabel.h"
 #include "objects/vsupertext.h"
+#include "surface/surfacecursors.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -83,12 +84,18 @@ void TCalendarPanel32::applyPanelState(TLPanelState state)
 {
     setPointing(state == psPointing);
     // The placing cursor shows wherever the mouse goes until the tool is put down.
-    if (state != psPointing && !m_overrideCursor) {
-        QGuiApplication::setOverrideCursor(Qt::DragCopyCursor);
-        m_overrideCursor = true;
-    } else if (state == psPointing && m_overrideCursor) {
-        QGuiApplication::restoreOverrideCursor();
+    if (state == psPointing) {
+        if (m_overrideCursor)
+            QGuiApplication::restoreOverrideCursor();
         m_overrideCursor = false;
+        return;
+    }
+    setPlacingCursor(SurfaceCursors::placing(state));
+    if (m_overrideCursor) {
+        QGuiApplication::changeOverrideCursor(placingCursor());
+    } else {
+        QGuiApplication::setOverrideCursor(placingCursor());
+        m_overrideCursor = true;
     }
 }
 

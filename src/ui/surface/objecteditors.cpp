@@ -4,6 +4,7 @@
 #include "objects/vimage.h"
 #include "objects/vprichbaselabel.h"
 #include "surface/calendarpanel32.h"
+#include "surface/commandpictures.h"
 #include "surface/flatcalendareditor.h"
 #include "surface/imagebrowser.h"
 #include "surface/objectmenu.h"
@@ -36,7 +37,9 @@ void addToggle(QMenu &menu, TCalendarPanel32 &panel, const QString &text, bool c
 
 void addCommand(QMenu &menu, const QString &text, const std::function<void()> &command)
 {
-    QObject::connect(menu.addAction(text), &QAction::triggered, &menu, command);
+    QAction *action = menu.addAction(text);
+    CommandPictures::apply(action);
+    QObject::connect(action, &QAction::triggered, &menu, command);
 }
 
 TBorderStyle toggled(TBorderStyle style)

@@ -1,5 +1,6 @@
 #include "surface/objectmenu.h"
 
+#include "surface/commandpictures.h"
 #include "surface/surfaceclipboard.h"
 #include "surface/vbasepanel.h"
 #include "surface/vhandle.h"
@@ -39,6 +40,7 @@ void ObjectMenu::addCommon(QMenu &menu, const QPointer<TVGraphicControl> &object
     // after another command freed it.
     const auto add = [&](const char *caption, std::function<void(TVGraphicControl &)> act) {
         QAction *action = menu.addAction(QString::fromLatin1(caption));
+        CommandPictures::apply(action);
         connect(action, &QAction::triggered, this, [object, act] {
             if (object)
                 act(*object);
@@ -83,13 +85,8 @@ void ObjectMenu::objectCommand(TVGraphicControl &object, Command command)
             m_surface->deleteSelection();
         return;
     }
-    if (command != Command::Delete) {
-        QString error;
-        if (!TVLabelObjectFiler().saveObject(object, SurfaceClipboard::fileName(), &error)) {
-            CommonDialogs::ShowInformation(m_surface, error);
-            return;
-        }
-    }
+    if (command != Command::Delete && !clipboard.copyObjects({ &object }))
+        return;
     if (command != Command::Copy) {
         delete &object;
         m_surface->NotifyChanged();

@@ -3,6 +3,7 @@
 #include "richtext/wprichtext.h"
 #include "richtext/wptoolbar.h"
 #include "widgets/helpviewer.h"
+#include "widgets/pictures.h"
 
 #include "objects/vprichbaselabel.h"
 
@@ -16,9 +17,9 @@ namespace {
 constexpr int kHelpTopic = 40013;
 constexpr int kScreenPpi = 96;
 
-QAction *zoomButton(const char *name, const QString &text, const QString &hint)
+QAction *zoomButton(const char *name, const QString &picture, const QString &text, const QString &hint)
 {
-    auto *action = new QAction(text);
+    auto *action = new QAction(Pictures::icon(picture), text);
     action->setObjectName(QLatin1String(name));
     action->setToolTip(hint);
     return action;
@@ -43,8 +44,10 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent)
     fill->addWidget(m_editor);
     m_toolBar->attachEditor(m_editor);
     m_toolBar->setEnabled(true); // it starts disabled until a cell is edited
-    QAction *plus = zoomButton("ZoomPlusButton", QStringLiteral("+"), QStringLiteral("Zoom In"));
-    QAction *minus = zoomButton("ZoomMinusButton", QStringLiteral("-"), QStringLiteral("Zoom Out"));
+    QAction *plus = zoomButton(
+        "ZoomPlusButton", QStringLiteral("zoom-in"), QStringLiteral("+"), QStringLiteral("Zoom In"));
+    QAction *minus = zoomButton(
+        "ZoomMinusButton", QStringLiteral("zoom-out"), QStringLiteral("-"), QStringLiteral("Zoom Out"));
     plus->setParent(this);
     minus->setParent(this);
     // First on the bar, so a narrow dialog never folds them away.

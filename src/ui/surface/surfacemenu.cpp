@@ -1,5 +1,6 @@
 #include "surface/surfacemenu.h"
 
+#include "surface/commandpictures.h"
 #include "surface/surfaceclipboard.h"
 #include "surface/vbasepanel.h"
 #include "surface/vhandle.h"
@@ -52,6 +53,7 @@ SurfaceMenu::~SurfaceMenu() = default;
 QAction *SurfaceMenu::add(const char *caption, std::function<void(SurfaceMenu &)> command)
 {
     QAction *action = m_menu->addAction(QString::fromLatin1(caption));
+    CommandPictures::apply(action);
     connect(action, &QAction::triggered, this, [this, command] { command(*this); });
     return action;
 }

@@ -2,6 +2,7 @@
 
 #include "surface/objectmenu.h"
 #include "surface/surfaceclipboard.h"
+#include "surface/surfacecursors.h"
 #include "surface/surfacemenu.h"
 #include "surface/vhandle.h"
 
@@ -248,7 +249,7 @@ void TVBasePanel::backgroundPressed(QMouseEvent *event)
         return;
     }
     m_banding = true;
-    setCursor(Qt::PointingHandCursor);
+    setCursor(SurfaceCursors::pointing());
 }
 
 void TVBasePanel::mouseMoveEvent(QMouseEvent *event)
@@ -260,7 +261,7 @@ void TVBasePanel::mouseMoveEvent(QMouseEvent *event)
     } else if (m_handle->hasCapture() || m_handle->isDragging() || m_handle->frameContains(at)) {
         m_handle->mouseMove(at, event->buttons());
     } else if (m_pointing && ObjectAtPoint(at)) {
-        setCursor(Qt::PointingHandCursor);
+        setCursor(SurfaceCursors::pointing());
     } else {
         m_handle->mouseLeft();
     }
@@ -286,6 +287,9 @@ void TVBasePanel::finishRubberBand(const QPoint &at, Qt::KeyboardModifiers modif
         unsetCursor();
         return;
     }
+    // A page without objects of its own (the properties preview) places none.
+    if (!m_objects)
+        return;
     RectangleDrawn(r);
     emit droppedObject(r);
 }

@@ -2,6 +2,7 @@
 
 // Pascal-case members are the program's documented names.
 
+#include <QCursor>
 #include <QRect>
 #include <QWidget>
 
@@ -35,6 +36,9 @@ public:
 
     [[nodiscard]] bool pointing() const { return m_pointing; }
     void setPointing(bool pointing) { m_pointing = pointing; }
+    // Shown over the surface while a placing tool is in use.
+    [[nodiscard]] const QCursor &placingCursor() const { return m_placingCursor; }
+    void setPlacingCursor(const QCursor &cursor) { m_placingCursor = cursor; }
     [[nodiscard]] bool suspendPainting() const { return m_suspendPainting; }
     void setSuspendPainting(bool suspend);
     // While loading or printing, changes of objects are not reported.
@@ -124,6 +128,7 @@ private:
 
     float m_scale = 1.0f;
     bool m_pointing = true;
+    QCursor m_placingCursor { Qt::CrossCursor };
     bool m_suspendPainting = false;
     bool m_rescaling = false;
     bool m_loading = false;

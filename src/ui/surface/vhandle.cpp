@@ -1,5 +1,6 @@
 #include "surface/vhandle.h"
 
+#include "surface/surfacecursors.h"
 #include "surface/vbasepanel.h"
 
 #include "objects/vgraphiccontrol.h"
@@ -59,7 +60,7 @@ void TVHandle::AddToSelection(TVGraphicControl *object)
     m_lastPress = now();
     if (IndexOfSelected(object) >= 0)
         return;
-    m_surface->setCursor(Qt::ClosedHandCursor);
+    m_surface->setCursor(SurfaceCursors::forGrip(MoveGrip));
     if (m_selection.empty())
         m_feedback = {};
     m_selection.push_back(object);
@@ -193,10 +194,7 @@ int TVHandle::gripAt(const QPoint &local) const
 
 void TVHandle::setGripCursor(int grip)
 {
-    static const Qt::CursorShape shapes[] = { Qt::ClosedHandCursor, Qt::SizeFDiagCursor, Qt::SizeBDiagCursor,
-        Qt::SizeBDiagCursor, Qt::SizeFDiagCursor, Qt::SizeVerCursor, Qt::SizeHorCursor, Qt::SizeVerCursor,
-        Qt::SizeHorCursor };
-    m_surface->setCursor(shapes[grip]);
+    m_surface->setCursor(SurfaceCursors::forGrip(grip));
 }
 
 QPoint TVHandle::limited(const QPoint &local) const
@@ -284,7 +282,7 @@ void TVHandle::mouseMove(const QPoint &at, Qt::MouseButtons buttons)
         m_doubleClicked = false;
     }
     if (!m_surface->pointing()) {
-        m_surface->setCursor(Qt::DragCopyCursor);
+        m_surface->setCursor(m_surface->placingCursor());
         return;
     }
     const QPoint local = at - m_frame.topLeft();
@@ -342,7 +340,7 @@ void TVHandle::mouseLeft()
     if (m_surface->pointing())
         m_surface->unsetCursor();
     else
-        m_surface->setCursor(Qt::DragCopyCursor);
+        m_surface->setCursor(m_surface->placingCursor());
 }
 
 bool TVHandle::keyPress(int key, bool shift)

@@ -2,10 +2,17 @@
 
 #include "widgets/fontcolordialog.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QInputDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <algorithm>
 
 CommonDialogs *CommonDialogs::s_installed = nullptr;
 
@@ -52,6 +59,8 @@ static void prepareFileDialog(QFileDialog &dialog, const CommonDialogs::FileRequ
         dialog.selectFile(request.fileName);
     if (!request.filter.isEmpty())
         dialog.setNameFilter(request.filter);
+    if (!request.selectedFilter.isEmpty())
+        dialog.selectNameFilter(request.selectedFilter);
     if (!request.defaultSuffix.isEmpty())
         dialog.setDefaultSuffix(request.defaultSuffix);
 }
@@ -114,6 +123,39 @@ bool CommonDialogs::chooseColor(QWidget *parent, QColor &color)
         return false;
     color = chosen;
     return true;
+}
+
+bool CommonDialogs::chooseItem(
+    QWidget *parent, const QString &title, const QString &label, const QStringList &items, int &index)
+{
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(
+        parent, title, label, items, std::clamp(index, 0, int(items.size()) - 1), false, &ok);
+    if (!ok || !items.contains(chosen))
+        return false;
+    index = int(items.indexOf(chosen));
+    return true;
+}
+
+bool CommonDialogs::print(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool CommonDialogs::pageSetup(QWidget *parent, QPrinter &printer)
+{
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool CommonDialogs::informationWithOptOut(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    auto *optOut = new QCheckBox(QStringLiteral("Do not show this again"), &box);
+    box.setCheckBox(optOut);
+    box.exec();
+    return optOut->isChecked();
 }
 
 void CommonDialogs::ShowInformation(QWidget *parent, const QString &text)

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 // Every message box and common dialog of the program goes through here, so
@@ -28,6 +29,7 @@ public:
         QString folder;
         QString fileName;
         QString filter; // in Qt's form: "Calendar Style Sheet (*.DWS)"
+        QString selectedFilter; // one of the filter's entries, chosen at first
         QString defaultSuffix;
         bool confirmOverwrite = true; // save dialogs only
     };
@@ -47,6 +49,16 @@ public:
     // given) is changed only then. With a colour the dialog offers it too.
     virtual bool chooseFont(QWidget *parent, QFont &font, QColor *color = nullptr);
     virtual bool chooseColor(QWidget *parent, QColor &color);
+    // One of several choices; true, with index set, when the user accepts.
+    virtual bool chooseItem(
+        QWidget *parent, const QString &title, const QString &label, const QStringList &items, int &index);
+    // The system's print and page setup dialogs on the printer kept for the
+    // run; true when the user accepts, the printer then holding the choice.
+    virtual bool print(QWidget *parent, QPrinter &printer);
+    virtual bool pageSetup(QWidget *parent, QPrinter &printer);
+    // An information box with a "Do not show this again" check box; true
+    // when the user ticked it.
+    virtual bool informationWithOptOut(QWidget *parent, const QString &title, const QString &text);
 
     // The implementation in use: the real dialogs unless one is installed.
     static CommonDialogs &current();

@@ -1,6 +1,7 @@
 #include "widgets/helpviewer.h"
 
 #include "platform/datafolder.h"
+#include "widgets/pictures.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -19,17 +20,32 @@ QString helpFolder()
     return QDir(DataFolder::bundledResourcesPath()).filePath(QStringLiteral("help"));
 }
 
+// Pages show a button's picture with <img src="picture:NAME">: the very
+// picture the button shows, drawn for the screen's pixel ratio.
+class HelpBrowser : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+
+protected:
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        if (type != QTextDocument::ImageResource || name.scheme() != QLatin1String("picture"))
+            return QTextBrowser::loadResource(type, name);
+        return Pictures::icon(name.path()).pixmap(QSize(16, 16), devicePixelRatioF()).toImage();
+    }
+};
+
 } // namespace
 
 HelpViewer::HelpViewer(QWidget *parent)
     : QDialog(parent)
-    , m_browser(new QTextBrowser(this))
+    , m_browser(new HelpBrowser(this))
 {
     setWindowTitle(QStringLiteral("Datewright Help"));
     m_browser->setOpenExternalLinks(true);
-    auto *back = new QPushButton(QIcon::fromTheme(QStringLiteral("go-previous")), QStringLiteral("&Back"));
-    auto *contents
-        = new QPushButton(QIcon::fromTheme(QStringLiteral("go-home")), QStringLiteral("C&ontents"));
+    auto *back = new QPushButton(Pictures::icon(QStringLiteral("go-previous")), QStringLiteral("&Back"));
+    auto *contents = new QPushButton(Pictures::icon(QStringLiteral("go-home")), QStringLiteral("C&ontents"));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);

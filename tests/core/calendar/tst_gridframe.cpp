@@ -239,7 +239,7 @@ void TestGridFrame::weekPlanner()
     const auto labels
         = CalendarTexts::weekPlannerLabels(QDate(1997, 12, 29), 7, months, englishDays(), dsWhole);
     const PlannerFrame f
-        = plannerFrame(bounds, 8, CalendarFont { "Times New Roman", 26, true }, zoom, labels);
+        = plannerFrame(bounds, 8, textHeight(CalendarFont { "Times New Roman", 26, true }, zoom), labels);
 
     const int x0 = bounds.left, y0 = bounds.top, x1 = bounds.right, y1 = bounds.bottom;
     const int titleBottom = y0 + 1 + lineHeight(titlePixels);
@@ -269,8 +269,8 @@ void TestGridFrame::weekPlanner()
 void TestGridFrame::dayPlanner()
 {
     const auto labels = CalendarTexts::dayPlannerLabels(8.0 / 24.0, 10);
-    const PlannerFrame f
-        = plannerFrame({ 26, 26, 790, 1030 }, 11, CalendarFont { "Times New Roman", 26, true }, 1.0f, labels);
+    const PlannerFrame f = plannerFrame(
+        { 26, 26, 790, 1030 }, 11, textHeight(CalendarFont { "Times New Roman", 26, true }, 1.0f), labels);
     const int boxTop = 27 + lineHeight(35) + 1;
     const int rh = (1029 - boxTop) / 11;
     QCOMPARE(int(f.cells.size()), 11);

@@ -145,7 +145,9 @@ void TestDataFolder::initializeKeepsExistingFolderCase()
 
     QVERIFY(DataFolder::ensureInitialized(source.path(), nullptr));
 
-    QCOMPARE(QDir(home.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList { "borders" });
+    // (BonusIcons is made empty for the icon tool's own sets.)
+    QCOMPARE(QDir(home.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+        QStringList({ "BonusIcons", "borders" }));
     QVERIFY(!DataFolder::findCaseInsensitive(home.path(), "Borders/Holly.wpo").isEmpty());
     QCOMPARE(
         DataFolder::findCaseInsensitive(home.path(), "Borders/Ivy.wls"), home.filePath("borders/Ivy.wls"));

@@ -69,6 +69,11 @@ public:
         drawnBeforeMessage << (watch && watch->painted);
         ScriptedDialogs::information(parent, title, text);
     }
+    bool informationWithOptOut(QWidget *parent, const QString &title, const QString &text) override
+    {
+        drawnBeforeMessage << (watch && watch->painted);
+        return ScriptedDialogs::informationWithOptOut(parent, title, text);
+    }
 };
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "properties/settimedialog.h"
 #include "scripteddialogs.h"
 #include "surface/calendarpanel32.h"
+#include "surface/surfaceclipboard.h"
 #include "testfiles.h"
 #include "widgets/colorbutton.h"
 
@@ -19,6 +20,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -63,6 +65,7 @@ private slots:
     void applyClearsCellsByThePagesRules();
     void placementKeptInTheIniFile();
     void missingBordersFolderDisablesTheList();
+    void previewIsOnlyLookedAt();
 };
 
 namespace {
@@ -768,6 +771,26 @@ void TestCalendarProperties::missingBordersFolderDisablesTheList()
     QVERIFY(!open.dialog.BorderFiles->isEnabled());
     open.dialog.OkButton->click();
     QCOMPARE(open.dialog.result(), int(QDialog::Accepted));
+}
+
+void TestCalendarProperties::previewIsOnlyLookedAt()
+{
+    QFile::remove(SurfaceClipboard::fileName());
+    std::unique_ptr<CalendarPage> page(newPage());
+    OpenDialog open(*page);
+    TCalendarPanel32 *preview = open.dialog.ExampleCalendar();
+    QSignalSpy dropped(preview, &TVBasePanel::droppedObject);
+    preview->setPointing(false); // as if a placing tool were down
+    QTest::mousePress(preview, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(preview, QPoint(60, 60));
+    QTest::mouseRelease(preview, Qt::LeftButton, {}, QPoint(60, 60));
+    QTest::mouseClick(preview, Qt::RightButton, {}, QPoint(30, 30));
+    QTest::keyClick(preview, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(preview, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(dropped.count(), 0);
+    QVERIFY(!preview->contextMenu()->isVisible());
+    QVERIFY(!QFile::exists(SurfaceClipboard::fileName()));
+    QCOMPARE(preview->objects().size(), 0);
 }
 
 QTEST_MAIN(TestCalendarProperties)

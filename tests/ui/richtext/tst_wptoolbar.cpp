@@ -1,5 +1,6 @@
 // The formatting tool bar: its lists and hints, and its commands acting on
 // the attached editor at the editor's zoom.
+#include "picturecheck.h"
 #include "richtext/wprichtext.h"
 #include "richtext/wptoolbar.h"
 
@@ -7,6 +8,7 @@
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QTextBlock>
+#include <QToolButton>
 #include <QtTest>
 
 class TestWPToolBar : public QObject
@@ -31,6 +33,27 @@ private slots:
         QCOMPARE(bar.pasteAction()->toolTip(), QStringLiteral("Paste Text"));
         QCOMPARE(bar.selectAllAction()->toolTip(), QStringLiteral("Select All"));
         QVERIFY(bar.boldAction()->isCheckable() && !bar.copyAction()->isCheckable());
+    }
+
+    // Picture buttons, drawn sharp at the display's scale (the suite runs
+    // this at 100% and at 200%).
+    void buttonsShowSharpPictures()
+    {
+        TWPToolBar bar;
+        bar.setEnabled(true);
+        bar.resize(1000, 40);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        int checked = 0;
+        for (QToolButton *button : bar.findChildren<QToolButton *>()) {
+            if (!button->isVisible())
+                continue;
+            QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
+            const QString fault = PictureCheck::fault(button);
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
+            ++checked;
+        }
+        QCOMPARE(checked, 10);
     }
 
     void commandsActOnTheEditor()

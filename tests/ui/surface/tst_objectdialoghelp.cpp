@@ -26,7 +26,7 @@ namespace {
 using DialogMaker = std::function<std::unique_ptr<QDialog>()>;
 
 // What a user reads on the dialog: button, box and group captions, form
-// labels, and the hints of tool-bar entries that show only a symbol.
+// labels, and the hints of tool-bar entries, which show only pictures.
 QStringList captions(const QDialog &dialog)
 {
     QStringList names;
@@ -45,7 +45,7 @@ QStringList captions(const QDialog &dialog)
         add(group->title());
     for (const QToolBar *bar : dialog.findChildren<QToolBar *>()) {
         for (const QAction *action : bar->actions())
-            add(action->text().size() > 1 ? action->text() : action->toolTip());
+            add(action->toolTip());
         for (const QWidget *widget : bar->findChildren<QWidget *>())
             if (!widget->inherits("QToolButton"))
                 add(widget->toolTip());

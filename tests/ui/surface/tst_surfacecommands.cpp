@@ -3,6 +3,7 @@
 // steps and the state it must leave.
 #include "mainwindowfixture.h"
 #include "modaldialogcanceller.h"
+#include "scripteddialogs.h"
 #include "surfacefixture.h"
 
 #include "app/mainmenus.h"
@@ -13,6 +14,8 @@
 #include "surface/surfaceclipboard.h"
 
 #include <QActionGroup>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QtTest>
 
@@ -123,6 +126,8 @@ private slots:
     void cleanupTestCase() { m_environment.reset(); }
     void script_data();
     void script();
+    void desktopClipboard_data();
+    void desktopClipboard();
     void placing_data();
     void placing();
     void kindMenuEntries_data();
@@ -233,6 +238,7 @@ void TestSurfaceCommands::script()
     QFETCH(QStringList, steps);
     QFETCH(QStringList, expected);
     QFile::remove(SurfaceClipboard::fileName());
+    QGuiApplication::clipboard()->clear();
     SurfaceFixture s;
     s.add(QRect(100, 100, 40, 30));
     s.add(QRect(300, 120, 60, 50));
@@ -244,6 +250,64 @@ void TestSurfaceCommands::script()
         const QString misfit = check(s, expectation);
         QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
     }
+}
+
+void TestSurfaceCommands::desktopClipboard_data()
+{
+    // What another Datewright left on the desktop's clipboard after this
+    // page copied A into the clipboard file, and what a paste then brings.
+    QTest::addColumn<QString>("desktop");
+    QTest::addColumn<bool>("fileKept");
+    QTest::addColumn<QString>("pasted");
+    QTest::newRow("our own copy pastes from the file") << "own" << true << "115,115,40,30";
+    QTest::newRow("the file gone, the desktop copy pastes") << "own" << false << "115,115,40,30";
+    QTest::newRow("a newer copy of B wins") << "B newer" << true << "315,135,60,50";
+    QTest::newRow("an older copy of B loses") << "B older" << true << "115,115,40,30";
+    QTest::newRow("damaged records are reported") << "damaged" << false << "message";
+}
+
+void TestSurfaceCommands::desktopClipboard()
+{
+    QFETCH(QString, desktop);
+    QFETCH(bool, fileKept);
+    QFETCH(QString, pasted);
+    ScriptedDialogs dialogs;
+    CommonDialogs::Override install(dialogs);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    QFile::remove(SurfaceClipboard::fileName());
+    clipboard->clear();
+    SurfaceFixture s;
+    s.add(QRect(100, 100, 40, 30));
+    s.add(QRect(300, 120, 60, 50));
+    QVERIFY(run(s, "click B") && run(s, "key Ctrl+C"));
+    const QByteArray recordsOfB = clipboard->mimeData()->data(SurfaceClipboard::kObjectsMimeType);
+    QVERIFY(run(s, "click A") && run(s, "key Ctrl+C"));
+
+    // Other programs get the copied objects as a picture of their size.
+    const QImage picture = qvariant_cast<QImage>(clipboard->mimeData()->imageData());
+    QCOMPARE(picture.size(), QSize(40, 30));
+    const qint64 fileTime = QFileInfo(SurfaceClipboard::fileName()).lastModified().toMSecsSinceEpoch();
+    if (desktop != "own") {
+        auto *data = new QMimeData;
+        data->setData(SurfaceClipboard::kObjectsMimeType, desktop == "damaged" ? "not records" : recordsOfB);
+        data->setData(SurfaceClipboard::kCopiedAtMimeType,
+            QByteArray::number(fileTime + (desktop == "B older" ? -5000 : 5000)));
+        clipboard->setMimeData(data);
+    }
+    if (!fileKept)
+        QFile::remove(SurfaceClipboard::fileName());
+    QVERIFY(SurfaceClipboard::canPaste());
+    QVERIFY(run(s, "key Ctrl+V"));
+    if (pasted == "message") {
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(s.objects.children().size(), size_t(2));
+    } else {
+        QVERIFY(dialogs.messages.isEmpty());
+        QVERIFY(s.named("Component0"));
+        QCOMPARE(check(s, "Component0=" + pasted), QString());
+    }
+    QFile::remove(SurfaceClipboard::fileName());
+    clipboard->clear();
 }
 
 void TestSurfaceCommands::placing_data()

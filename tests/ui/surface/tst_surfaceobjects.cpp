@@ -12,6 +12,7 @@
 #include "objects/vplabel.h"
 #include "objects/vprichbaselabel.h"
 #include "objects/vsupertext.h"
+#include "report/pageprint.h"
 #include "richtext/wprichtext.h"
 #include "surface/calendarpanel32.h"
 
@@ -313,7 +314,10 @@ void TestSurfaceObjects::commandLinePictures()
 
 void TestSurfaceObjects::commandLinePdf()
 {
-    // Vectors at 96 units per inch: each object at its bounds at scale 1.
+    // Vectors at the PDF's resolution: each object's edges at scale 1 times
+    // dots per page pixel, truncated as every display rectangle is.
+    const double k = PagePrint::kPdfDotsPerInch / 96.0;
+    const auto number = [k](int edge) { return QString::number(int(edge * k)); };
     const QString out = m_environment->path(QStringLiteral("Render.pdf"));
     const CliRun run = runCli({ "render", m_calendar, out }, m_environment->home.path());
     QVERIFY2(run.exitCode == 0, run.err.constData());
@@ -324,10 +328,8 @@ void TestSurfaceObjects::commandLinePdf()
         // Each drawing is clipped to the object's rectangle.
         const QRect &b = m_bounds[i];
         const QByteArray frame = QStringLiteral("%1 %2 m\n%3 %2 l\n%3 %4 l\n%1 %4 l")
-                                     .arg(b.left())
-                                     .arg(b.top())
-                                     .arg(b.left() + b.width())
-                                     .arg(b.top() + b.height())
+                                     .arg(number(b.left()), number(b.top()), number(b.left() + b.width()),
+                                         number(b.top() + b.height()))
                                      .toLatin1();
         QVERIFY2(content.contains(frame), frame.constData());
     }
