@@ -2,6 +2,7 @@
 # Exports SVG drawings to WMF and EMF with Inkscape (not needed to build):
 #   scripts/export-metafiles.sh borders        resources/borders-src/*.svg -> resources/Borders/*.wpo|*.wls
 #   scripts/export-metafiles.sh fixtures       tests/core/graphics/data/fidelity/*.svg -> .wmf and .emf beside them
+#   scripts/export-metafiles.sh clipart        resources/clipart-src/*.svg -> resources/ClipArt/*.wmf, .bmp, .pcx
 # Border sources are named NAME-portrait.svg and NAME-landscape.svg; the
 # portrait one becomes NAME.wpo, the landscape one NAME.wls: placeable WMF files,
 # the form the page's border picture has always had.
@@ -50,8 +51,32 @@ fixtures)
     fi
   done
   ;;
+clipart)
+  # Most pictures ship as metafiles; a few as 3-inch bitmaps, so that the
+  # clip art also exercises the BMP and PCX readers.
+  command -v convert >/dev/null || { echo "ImageMagick's convert is needed" >&2; exit 1; }
+  bitmaps=" Balloons Sun "
+  pcx=" Apple Sailboat "
+  rm -rf resources/ClipArt
+  mkdir -p resources/ClipArt
+  for svg in resources/clipart-src/*.svg; do
+    name=$(basename "$svg" .svg)
+    out=resources/ClipArt/$name
+    if [[ $bitmaps == *" $name "* || $pcx == *" $name "* ]]; then
+      inkscape "$svg" --export-type=png --export-width=288 --export-background=white \
+        --export-background-opacity=1 --export-filename="$profile/out.png" 2>/dev/null
+      if [[ $bitmaps == *" $name "* ]]; then
+        convert "$profile/out.png" -alpha off -type TrueColor "BMP3:$out.bmp"
+      else
+        convert "$profile/out.png" -alpha off -colors 256 "$out.pcx"
+      fi
+    else
+      export_one "$svg" wmf "$out.wmf"
+    fi
+  done
+  ;;
 *)
-  echo "usage: $0 borders|fixtures" >&2
+  echo "usage: $0 borders|fixtures|clipart" >&2
   exit 2
   ;;
 esac

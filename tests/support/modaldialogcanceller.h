@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QTimer>
 
+#include <functional>
+
 class ModalDialogCanceller
 {
 public:
@@ -15,6 +17,8 @@ public:
         QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
             if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
                 m_opened = dialog->windowTitle();
+                if (m_inspect)
+                    m_inspect(*dialog);
                 dialog->reject();
             }
         });
@@ -23,8 +27,11 @@ public:
 
     [[nodiscard]] const QString &opened() const { return m_opened; }
     void clear() { m_opened.clear(); }
+    // Looks at each dialog as it opened, before it is cancelled.
+    void inspect(std::function<void(QDialog &)> look) { m_inspect = std::move(look); }
 
 private:
     QTimer m_timer;
     QString m_opened;
+    std::function<void(QDialog &)> m_inspect;
 };

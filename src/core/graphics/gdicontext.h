@@ -102,6 +102,8 @@ private:
     void drawPrepared(const QPolygonF &points, bool closed);
     void drawPrepared(const QPainterPath &path);
     void fillThenOutline(const std::function<void()> &fill, const QPainterPath &outline);
+    [[nodiscard]] bool penStretched() const;
+    void drawWithEvenPen(const QPainterPath &logical, const std::function<void()> &fill);
     QBrush makeBrush(const GdiBrush &brush) const;
     void draw(const QPainterPath &path, bool fill, bool stroke);
     void addToPath(const QPainterPath &logicalPath, bool connect);

@@ -46,10 +46,62 @@ QList<QPolygonF> flattened(const QPainterPath &path, const QTransform &toDevice)
     return polygons;
 }
 
+// A mapping that stretches one axis noticeably more than the other, or shears.
+bool stretches(const QTransform &t)
+{
+    const double x = std::hypot(t.m11(), t.m12());
+    const double y = std::hypot(t.m21(), t.m22());
+    const double skew = t.m11() * t.m21() + t.m12() * t.m22();
+    constexpr double kNoticeable = 0.01;
+    return std::abs(x - y) > kNoticeable * std::max(x, y) || std::abs(skew) > kNoticeable * x * y;
+}
+
 } // namespace
+
+// A picture drawn wider or taller than its own shape keeps lines of one
+// width all round, as on the platform that writes these files, which hands
+// its devices one pen width, rather than pens squashed into ellipses, thick
+// on one side and thin on the other. Only an enhanced metafile's own world
+// transform may stretch its pens.
+bool GdiContext::penStretched() const
+{
+    const QPen pen = m_painter.pen();
+    return pen.style() != Qt::NoPen && !pen.isCosmetic() && pen.widthF() > 0
+        && stretches(m_painter.deviceTransform()) && !stretches(m_state.world);
+}
+
+// Fills under the stretched mapping, then strokes the outline on the device
+// with the pen as wide as it is on average there.
+void GdiContext::drawWithEvenPen(const QPainterPath &logical, const std::function<void()> &fill)
+{
+    const QTransform device = m_painter.deviceTransform();
+    QPen even = m_painter.pen();
+    even.setWidthF(even.widthF() * std::sqrt(std::abs(device.determinant())));
+    m_painter.save();
+    if (m_painter.brush().style() != Qt::NoBrush) {
+        m_painter.setPen(Qt::NoPen);
+        fill();
+    }
+    m_painter.resetTransform();
+    m_painter.setPen(even);
+    m_painter.setBrush(Qt::NoBrush);
+    drawPrepared(device.map(logical));
+    m_painter.restore();
+}
 
 void GdiContext::drawPrepared(const QPolygonF &points, bool closed)
 {
+    if (penStretched()) {
+        QPainterPath line;
+        line.addPolygon(points);
+        if (closed)
+            line.closeSubpath();
+        drawWithEvenPen(line, [&] {
+            if (closed)
+                m_painter.drawPolygon(points, m_state.fillRule);
+        });
+        return;
+    }
     PolylineStroke stroke;
     const QPainterPath outline
         = outlineFor(m_painter, &stroke) ? strokePolyline(points, closed, stroke) : QPainterPath();
@@ -70,6 +122,10 @@ void GdiContext::drawPrepared(const QPolygonF &points, bool closed)
 
 void GdiContext::drawPrepared(const QPainterPath &path)
 {
+    if (penStretched()) {
+        drawWithEvenPen(path, [&] { m_painter.drawPath(path); });
+        return;
+    }
     PolylineStroke stroke;
     QPainterPath outline;
     if (outlineFor(m_painter, &stroke)) {

@@ -11,6 +11,23 @@ namespace {
 // A long enough run of text for any real picture; longer runs are cut.
 constexpr int kMaxTextLength = 8192;
 
+std::shared_ptr<GdiGlyphs> glyphsOf(const QFont &font)
+{
+    // Pictures use few fonts; a page full of different ones starts afresh.
+    constexpr int kMaxFonts = 64;
+    thread_local QHash<QString, std::shared_ptr<GdiGlyphs>> known;
+    const QString key = font.toString();
+    auto it = known.constFind(key);
+    if (it != known.constEnd())
+        return *it;
+    if (known.size() >= kMaxFonts)
+        known.clear();
+    auto glyphs = std::make_shared<GdiGlyphs>();
+    glyphs->raw = QRawFont::fromFont(font);
+    known.insert(key, glyphs);
+    return glyphs;
+}
+
 bool sameFont(const GdiFont &a, const GdiFont &b)
 {
     return a.width == b.width && a.weight == b.weight && a.italic == b.italic && a.underline == b.underline
@@ -22,16 +39,17 @@ bool sameFont(const GdiFont &a, const GdiFont &b)
 void GdiContext::TextFont::addCharacter(QPainterPath &to, QPointF at, QChar c)
 {
     // Underline and strike-out come with Qt's text layout only.
+    const QRawFont &raw = glyphs->raw;
     if (font.underline() || font.strikeOut() || !raw.isValid() || !raw.supportsCharacter(c)) {
         to.addText(at, font, QString(c));
         return;
     }
-    auto it = glyphs.constFind(c.unicode());
-    if (it == glyphs.constEnd()) {
+    auto it = glyphs->paths.constFind(c.unicode());
+    if (it == glyphs->paths.constEnd()) {
         quint32 index = 0;
         int count = 1;
         raw.glyphIndexesForChars(&c, 1, &index, &count);
-        it = glyphs.insert(c.unicode(), raw.pathForGlyph(index));
+        it = glyphs->paths.insert(c.unicode(), raw.pathForGlyph(index));
     }
     to.addPath(it->translated(at));
 }
@@ -67,8 +85,7 @@ GdiContext::TextFont &GdiContext::textFont()
     t.font = font;
     t.ascent = final.ascent();
     t.descent = final.descent();
-    t.raw = QRawFont::fromFont(font);
-    t.glyphs.clear();
+    t.glyphs = glyphsOf(font);
     cache.key = g;
     cache.valid = true;
     return t;

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QPaintEngine>
 #include <QPainter>
 
 Picture Picture::fromBitmap(const QImage &image, const QByteArray &bmpFile)
@@ -114,9 +115,24 @@ void Picture::draw(QPainter &painter, const QRectF &target) const
 {
     switch (m_kind) {
     case Kind::Bitmap:
-    case Kind::Icon:
-        painter.drawImage(target, m_image);
+    case Kind::Icon: {
+        // Shrunk pixel for pixel on a screen or picture, a bitmap loses whole
+        // rows and columns, and its thin lines with them: it is averaged down
+        // to the pixels it covers first. Enlarged it keeps its crisp pixel
+        // edges; printers and PDF get every pixel.
+        const QPaintEngine *engine = painter.paintEngine();
+        const QRectF onDevice = painter.transform().mapRect(target);
+        const QSize deviceSize(qMax(1, qRound(onDevice.width())), qMax(1, qRound(onDevice.height())));
+        if (engine && engine->type() == QPaintEngine::Raster
+            && (deviceSize.width() < m_image.width() || deviceSize.height() < m_image.height())) {
+            if (m_shrunk.size() != deviceSize)
+                m_shrunk = m_image.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            painter.drawImage(target, m_shrunk);
+        } else {
+            painter.drawImage(target, m_image);
+        }
         break;
+    }
     case Kind::Metafile:
         m_metafile.draw(painter, target);
         break;

@@ -44,6 +44,8 @@ public:
 private:
     Kind m_kind = Kind::None;
     QImage m_image;
+    // The image averaged down to the size it was last drawn at, when smaller.
+    mutable QImage m_shrunk;
     QByteArray m_bmpFile;
     Metafile m_metafile;
     QByteArray m_iconData;

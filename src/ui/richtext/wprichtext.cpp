@@ -104,6 +104,9 @@ void TWPRichText::setZoom(int percent)
     font.setPointSizeF(font.pointSizeF() * zoomFactor());
     document()->setDefaultFont(font);
     applyWrapWidth();
+    // Rescaling announced the formats while the old zoom still held; what
+    // shows the attributes reads them again at the new one.
+    emit currentCharFormatChanged(currentCharFormat());
 }
 
 void TWPRichText::applyWrapWidth()

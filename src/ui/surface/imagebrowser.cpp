@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -123,6 +124,11 @@ bool TVImageBrowser::selectFile(const QString &name)
 {
     m_selected = QDir(folder()).filePath(name);
     m_picture = Picture();
+    {
+        // Shows the choice in the list without choosing it a second time.
+        const QSignalBlocker quiet(m_folders);
+        m_folders->setCurrentFile(name);
+    }
     QString error;
     const bool ok = PictureFile::load(m_selected, &m_picture, &error);
     const QString extension = QFileInfo(name).suffix().toUpper();

@@ -72,7 +72,7 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent)
     layout->addWidget(buttons);
 }
 
-void TRichTextLabelEditor::loadLabel(const TVPRichBaseLabel &label)
+void TRichTextLabelEditor::loadLabel(const TVPRichBaseLabel &label, float zoom)
 {
     m_editor->copyFrom(label.rtfText());
     if (!label.transparent()) {
@@ -82,19 +82,19 @@ void TRichTextLabelEditor::loadLabel(const TVPRichBaseLabel &label)
         m_panel->setAutoFillBackground(true);
         m_editor->setBackgroundColor(toQColor(label.bgColor()));
     }
-    m_panel->resize(label.width() + 1, label.height() + 1);
+    const QSize onScreen = label.displayRect(zoom).size();
+    m_panel->resize(onScreen.width() + 1, onScreen.height() + 1);
     // The page is the label's size at 100%, shown at the surface's zoom.
-    const float s = label.displayScale();
-    const int w1 = roundHalfEven((long double)label.width() / s);
-    const int h1 = roundHalfEven((long double)label.height() / s);
+    const int w1 = roundHalfEven((long double)onScreen.width() / zoom);
+    const int h1 = roundHalfEven((long double)onScreen.height() / zoom);
     m_editor->setPageSizeTwips(w1 * 1440 / kScreenPpi, h1 * 1440 / kScreenPpi);
-    m_editor->setZoom(roundHalfEven((long double)s * 100));
+    m_editor->setZoom(roundHalfEven((long double)zoom * 100));
 }
 
-bool TRichTextLabelEditor::editRichText(TVPRichBaseLabel &label, QWidget *parent)
+bool TRichTextLabelEditor::editRichText(TVPRichBaseLabel &label, float zoom, QWidget *parent)
 {
     TRichTextLabelEditor dialog(parent);
-    dialog.loadLabel(label);
+    dialog.loadLabel(label, zoom);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     TWPRtfStorage text;

@@ -24,12 +24,13 @@ public:
     [[nodiscard]] QWidget &panel() const { return *m_panel; }
     [[nodiscard]] TWPToolBar &toolBar() const { return *m_toolBar; }
 
-    // Takes the label's text, colour and size at its display scale.
-    void loadLabel(const TVPRichBaseLabel &label);
+    // Takes the label's text and colour, and its size as the surface shows
+    // it at a zoom.
+    void loadLabel(const TVPRichBaseLabel &label, float zoom);
 
-    // The "Edit" command and double-click: on OK the label takes the text.
-    // True on OK.
-    static bool editRichText(TVPRichBaseLabel &label, QWidget *parent = nullptr);
+    // The "Edit" command and double-click on a surface at a zoom: on OK the
+    // label takes the text. True on OK.
+    static bool editRichText(TVPRichBaseLabel &label, float zoom, QWidget *parent = nullptr);
 
     void zoomIn();
     void zoomOut();

@@ -7,7 +7,10 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <QTest>
+
+#include <cmath>
 
 namespace {
 
@@ -103,6 +106,8 @@ private slots:
     void widePensDrawSolid();
     void enhancedPens_data();
     void enhancedPens();
+    void stretchedPicturesKeepEvenLines_data();
+    void stretchedPicturesKeepEvenLines();
 };
 
 void TestMetafilePens::widePensDrawSolid_data()
@@ -163,6 +168,51 @@ void TestMetafilePens::enhancedPens()
     QCOMPARE(gaps(image, false, 29) > 0, dashed);
     QVERIFY(inkedColumns(image, 48) > 20); // the dashes are there
     QCOMPARE(darkPixels(image), 0);
+}
+
+void TestMetafilePens::stretchedPicturesKeepEvenLines_data()
+{
+    QTest::addColumn<QSize>("target");
+    QTest::addColumn<bool>("recorded"); // drawn on a vector device, played back
+    QTest::newRow("as drawn") << QSize(96, 96) << false;
+    QTest::newRow("twice as wide") << QSize(192, 96) << false;
+    QTest::newRow("twice as tall") << QSize(96, 192) << false;
+    QTest::newRow("twice as wide, on a vector device") << QSize(192, 96) << true;
+}
+
+void TestMetafilePens::stretchedPicturesKeepEvenLines()
+{
+    QFETCH(QSize, target);
+    QFETCH(bool, recorded);
+    // The cross of 8-unit lines, a horizontal one at unit 50 and a vertical
+    // one at unit 30, stretched over the target.
+    Metafile metafile;
+    QString error;
+    QVERIFY2(metafile.loadFromData(crossWithPen(0, 8), &error), qPrintable(error));
+    QImage image(target, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPicture recording;
+    QPainter painter;
+    recorded ? painter.begin(&recording) : painter.begin(&image);
+    metafile.draw(painter, QRectF(QPointF(), target), Metafile::Caching::Off);
+    painter.end();
+    if (recorded) {
+        painter.begin(&image);
+        painter.drawPicture(0, 0, recording);
+        painter.end();
+    }
+    const auto redRun = [&image](bool down, int at) {
+        int count = 0;
+        const int length = down ? image.height() : image.width();
+        for (int i = 0; i < length; ++i)
+            count += isRed(down ? image.pixel(at, i) : image.pixel(i, at)) ? 1 : 0;
+        return count;
+    };
+    const int horizontal = redRun(true, target.width() * 7 / 10); // across the horizontal line
+    const int vertical = redRun(false, target.height() * 7 / 10); // across the vertical one
+    const double expected = 8 * std::sqrt(target.width() / 100.0 * target.height() / 100.0);
+    QVERIFY2(qAbs(horizontal - vertical) <= 1, qPrintable(QString("%1 %2").arg(horizontal).arg(vertical)));
+    QVERIFY2(qAbs(horizontal - expected) <= 1.5, qPrintable(QString::number(horizontal)));
 }
 
 QTEST_MAIN(TestMetafilePens)

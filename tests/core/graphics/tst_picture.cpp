@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -116,6 +117,8 @@ private slots:
     void pictureDataEveryTruncationFails();
     void pictureDataRefusesUnknownTypes();
     void pixelsPastTheColourTableDrawBlack();
+    void shrunkBitmapsKeepThinLines_data();
+    void shrunkBitmapsKeepThinLines();
 };
 
 void TestPicture::loadsEveryType_data()
@@ -418,6 +421,59 @@ void TestPicture::pixelsPastTheColourTableDrawBlack()
     QCOMPARE(QColor(drawn.pixel(1, 0)), QColor(Qt::green));
     QCOMPARE(QColor(drawn.pixel(2, 0)), QColor(Qt::black));
     QCOMPARE(QColor(drawn.pixel(3, 0)), QColor(Qt::black));
+}
+
+void TestPicture::shrunkBitmapsKeepThinLines_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<bool>("mirrored");
+    QTest::addColumn<bool>("vectors");
+    QTest::newRow("a third") << 1.0 / 3 << false << false;
+    QTest::newRow("a third, mirrored") << 1.0 / 3 << true << false;
+    QTest::newRow("three times") << 3.0 << false << false;
+    QTest::newRow("a third on a vector device") << 1.0 / 3 << false << true;
+}
+
+void TestPicture::shrunkBitmapsKeepThinLines()
+{
+    QFETCH(double, scale);
+    QFETCH(bool, mirrored);
+    QFETCH(bool, vectors);
+    // One-pixel black lines three rows apart on white: shrunk to a third
+    // by dropping rows they vanish; enlarged they keep sharp edges. A vector
+    // device (here a recording played back three times larger) gets them all.
+    QImage lines(30, 30, QImage::Format_RGB32);
+    lines.fill(Qt::white);
+    for (int y = 0; y < 30; y += 3)
+        for (int x = 0; x < 30; ++x)
+            lines.setPixel(x, y, qRgb(0, 0, 0));
+    const Picture picture = Picture::fromBitmap(lines);
+    const int side = qRound(30 * scale);
+    QPicture recording;
+    QPainter painter;
+    QImage drawn(vectors ? 30 : side, vectors ? 30 : side, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    vectors ? painter.begin(&recording) : painter.begin(&drawn);
+    if (mirrored)
+        painter.setTransform(QTransform(1, 0, 0, -1, 0, side));
+    picture.draw(painter, QRectF(0, 0, side, side));
+    painter.end();
+    if (vectors) {
+        painter.begin(&drawn);
+        painter.scale(3, 3);
+        painter.drawPicture(0, 0, recording);
+        painter.end();
+    }
+    QSet<int> greys;
+    for (int y = 0; y < drawn.height(); ++y)
+        greys << qGray(drawn.pixel(drawn.width() / 2, y));
+    if (scale < 1 && !vectors) {
+        // Every row holds a third of a line.
+        QCOMPARE(greys.size(), 1);
+        QVERIFY2(qAbs(*greys.begin() - 170) < 20, qPrintable(QString::number(*greys.begin())));
+    } else {
+        QCOMPARE(greys, (QSet<int> { 0, 255 }));
+    }
 }
 
 QTEST_MAIN(TestPicture)

@@ -105,6 +105,11 @@ private slots:
         QVERIFY(!bar.boldAction()->isChecked());
         QCOMPARE(bar.sizeList()->currentText(), QStringLiteral("12"));
         QVERIFY(bar.leftAction()->isChecked());
+        // Zooming leaves the sizes as they are on paper.
+        editor.setZoom(50);
+        QCOMPARE(bar.sizeList()->currentText(), QStringLiteral("12"));
+        editor.setZoom(100);
+        QCOMPARE(bar.sizeList()->currentText(), QStringLiteral("12"));
     }
 
     void detachedBarDoesNothing()

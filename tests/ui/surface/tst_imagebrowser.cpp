@@ -7,8 +7,10 @@
 #include "../../core/graphics/metafilebuilder.h"
 
 #include "objects/vimage.h"
+#include "platform/datafolder.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
@@ -41,6 +43,7 @@ class TestImageBrowser : public QObject
 
 private slots:
     void initTestCase();
+    void startsInTheShippedClipArt();
     void listsPictureFilesOfEitherCase();
     void selectingAFile_data();
     void selectingAFile();
@@ -66,6 +69,26 @@ void TestImageBrowser::initTestCase()
     writeFile(m_folder.filePath("broken.jpg"), "not a jpeg");
     writeFile(m_folder.filePath("notes.txt"), "not a picture");
     QVERIFY(QDir(m_folder.path()).mkdir("Winter"));
+}
+
+void TestImageBrowser::startsInTheShippedClipArt()
+{
+    // A first start fills a new data folder; the browser opens on its clip
+    // art with every picture listed, whichever reader it needs.
+    QTemporaryDir home;
+    qputenv("DATEWRIGHT_HOME", home.path().toUtf8());
+    QVERIFY(DataFolder::ensureInitialized(nullptr));
+    TVImageBrowser browser;
+    QCOMPARE(browser.folder(), home.filePath("ClipArt"));
+    QCOMPARE(browser.findChild<QComboBox *>("DriveComboBox1")->currentText(), QStringLiteral("Clip art"));
+    const QStringList shipped
+        = QDir(QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES "/ClipArt")).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(browser.fileNames(), shipped);
+    for (const QString &name : { "Sun.bmp", "Apple.pcx", "Birthday Cake.wmf" }) {
+        QVERIFY2(browser.selectFile(name), qPrintable(name));
+        QCOMPARE(browser.picture().size().width(), name.endsWith(".wmf") ? 192 : 288);
+    }
+    qunsetenv("DATEWRIGHT_HOME");
 }
 
 void TestImageBrowser::listsPictureFilesOfEitherCase()

@@ -49,28 +49,33 @@ private slots:
 
 void TestRichTextLabelEditor::pageIsTheLabelAtFullSize_data()
 {
-    QTest::addColumn<float>("scale");
-    QTest::addColumn<int>("width"); // on screen
+    QTest::addColumn<float>("labelScale"); // the scale its bounds are kept at
+    QTest::addColumn<float>("surfaceZoom");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("panelWidth"); // on screen, + 1
     QTest::addColumn<int>("pageWidth"); // twips
     QTest::addColumn<int>("zoom");
-    QTest::newRow("100%") << 1.0f << 190 << 2850 << 100;
-    QTest::newRow("50%: 100 on screen, 200 at full size") << 0.5f << 100 << 3000 << 50;
-    QTest::newRow("75%, rounded") << 0.75f << 143 << 2865 << 75;
+    QTest::newRow("100%") << 1.0f << 1.0f << 190 << 191 << 2850 << 100;
+    QTest::newRow("50%: 100 on screen, 200 at full size") << 0.5f << 0.5f << 100 << 101 << 3000 << 50;
+    QTest::newRow("75%, rounded") << 0.75f << 0.75f << 143 << 144 << 2865 << 75;
+    QTest::newRow("50% on a surface, bounds at full size") << 1.0f << 0.5f << 200 << 101 << 3000 << 50;
 }
 
 void TestRichTextLabelEditor::pageIsTheLabelAtFullSize()
 {
-    QFETCH(float, scale);
+    QFETCH(float, labelScale);
+    QFETCH(float, surfaceZoom);
     QFETCH(int, width);
+    QFETCH(int, panelWidth);
     QFETCH(int, pageWidth);
     QFETCH(int, zoom);
-    const auto label = placedLabel(scale, width, 40);
+    const auto label = placedLabel(labelScale, width, 40);
     TRichTextLabelEditor dialog;
-    dialog.loadLabel(*label);
+    dialog.loadLabel(*label, surfaceZoom);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Rich Text Editor"));
     QCOMPARE(dialog.editor().pageWidthTwips(), pageWidth);
     QCOMPARE(dialog.editor().zoom(), zoom);
-    QCOMPARE(dialog.panel().size(), QSize(width + 1, 41));
+    QCOMPARE(dialog.panel().size(), QSize(panelWidth, qRound(40 * surfaceZoom / labelScale) + 1));
     QCOMPARE(dialog.editor().toPlainText().trimmed(), QStringLiteral("Hello"));
     QCOMPARE(dialog.toolBar().editor(), &dialog.editor());
     QVERIFY(dialog.toolBar().isEnabled());
@@ -80,7 +85,7 @@ void TestRichTextLabelEditor::zoomStepsFromForty()
 {
     const auto label = placedLabel(0.4f, 80, 20);
     TRichTextLabelEditor dialog;
-    dialog.loadLabel(*label);
+    dialog.loadLabel(*label, 0.4f);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.editor().zoom(), 40);
@@ -123,7 +128,7 @@ void TestRichTextLabelEditor::okTakesTheTextCancelKeeps()
         QTest::keyClicks(&dialog->editor(), QStringLiteral("Say "));
         ok ? dialog->accept() : dialog->reject();
     });
-    QCOMPARE(TRichTextLabelEditor::editRichText(*label), ok);
+    QCOMPARE(TRichTextLabelEditor::editRichText(*label, 1.0f), ok);
     QCOMPARE(label->rtfText().plainText(), ok ? QStringLiteral("Say Hello") : QStringLiteral("Hello"));
     QCOMPARE(modified.size(), ok ? 1 : 0);
     QVERIFY(focused);

@@ -10,6 +10,7 @@
 #include "objects/vplabel.h"
 #include "richtext/wprichtext.h"
 #include "surface/objectmenu.h"
+#include "surface/richtextlabeleditor.h"
 #include "surface/surfaceclipboard.h"
 
 #include <QActionGroup>
@@ -326,9 +327,9 @@ void TestSurfaceCommands::placing_data()
     QTest::newRow("image, narrow and low")
         << "DrawImageButton"
         << "TVImage" << 1.f << QRect(200, 300, 10, 5) << QRect(200, 300, 50, 15) << "Load Image File ";
-    QTest::newRow("rich label") << "DrawRichText"
-                                << "TVPRichBaseLabel" << 1.f << QRect(200, 300, 80, 60)
-                                << QRect(200, 300, 80, 60) << "Rich Text Editor";
+    QTest::newRow("rich label at 50%") << "DrawRichText"
+                                       << "TVPRichBaseLabel" << 0.5f << QRect(100, 150, 40, 30)
+                                       << QRect(200, 300, 80, 60) << "Rich Text Editor";
     QTest::newRow("SuperText at 50%") << "DrawSuperText"
                                       << "TVSuperText" << 0.5f << QRect(100, 150, 60, 30)
                                       << QRect(200, 300, 120, 72) << "SuperText Properties";
@@ -349,6 +350,11 @@ void TestSurfaceCommands::placing()
     QVERIFY(showSettled(main));
     main.OpenCalendarFile(m_environment->writeCalendar(QStringLiteral("Place.DWF"), 0, 9, 2026));
     ModalDialogCanceller dialogs;
+    int editorZoom = 0; // the rich text editor shows the label as the surface does
+    dialogs.inspect([&editorZoom](QDialog &dialog) {
+        if (auto *editor = qobject_cast<TRichTextLabelEditor *>(&dialog))
+            editorZoom = editor->editor().zoom();
+    });
     TCalendarPanel32 *panel = main.calendarPanel();
     panel->SetScale(zoom);
     main.SetModified(false);
@@ -363,6 +369,8 @@ void TestSurfaceCommands::placing()
     QTest::mouseRelease(panel, Qt::LeftButton, {}, band.topLeft() + QPoint(band.width(), band.height()));
 
     QCOMPARE(dialogs.opened(), editStep);
+    if (kind == QLatin1String("TVPRichBaseLabel"))
+        QCOMPARE(editorZoom, qRound(zoom * 100));
     QCOMPARE(int(main.placedObjects().children().size()), 1);
     const auto *object = dynamic_cast<const TVGraphicControl *>(main.placedObjects().children().front());
     QCOMPARE(object->className(), kind);
