@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/calendarpage.h"
+#include "document/documenthistory.h"
 
 #include "stream/component.h"
 
@@ -22,6 +23,7 @@ public:
     [[nodiscard]] const CalendarPage &page() const { return m_page; }
     [[nodiscard]] TComponent &objects() { return m_objects; }
     [[nodiscard]] const TComponent &objects() const { return m_objects; }
+    [[nodiscard]] DocumentHistory &history() { return m_history; }
 
     // The page with its objects at a zoom, as the screen shows it.
     void render(QPainter &painter, float zoom) const;
@@ -30,4 +32,5 @@ public:
 private:
     CalendarPage m_page;
     TComponent m_objects; // after the page, so the objects go first
+    DocumentHistory m_history { m_page, m_objects }; // last: its steps go before what they restore into
 };

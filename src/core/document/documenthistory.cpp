@@ -98,6 +98,7 @@ void DocumentHistory::restore(const QByteArray &state)
     QByteArray bytes = state;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
+    emit aboutToRestore();
     QString error;
     // The bytes were written by this program a moment ago; reading them
     // cannot meet anything the writer did not produce.

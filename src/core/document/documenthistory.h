@@ -46,6 +46,8 @@ public:
     void markSaved() { m_stack.setClean(); }
 
 signals:
+    // Undo or redo is about to replace every placed object: let go of them.
+    void aboutToRestore();
     // Undo or redo replaced the page's attributes, its cells and every
     // placed object: the objects are new and nothing may hold the old ones.
     void restored();

@@ -72,6 +72,12 @@ void TVGraphicControl::boundsChanged()
     m_inBoundsCheck = false;
 }
 
+void TVGraphicControl::loaded()
+{
+    TComponent::loaded();
+    m_lastKnown = boundsRect();
+}
+
 void TVGraphicControl::applyScale(float x)
 {
     if (x == m_scale)

@@ -66,6 +66,9 @@ public:
     void adoptScale(float x) { m_scale = x; }
 
     [[nodiscard]] const TRect &lastKnownBounds() const { return m_lastKnown; }
+    // Bounds read from a file are where the object starts: the first move
+    // after opening is a change like any other.
+    void loaded() override;
 
     // What the object covers at a zoom, worked out from its bounds at scale 1
     // each time, so showing it at any zoom never moves or resizes it.

@@ -49,14 +49,15 @@ QWidget *pageHolder(QWidget *page, QLabel *noCalendar)
 
 TCalendarMain::TCalendarMain(QWidget *parent)
     : QMainWindow(parent)
-    , CalendarPanel(new TCalendarPanel32)
+    , m_document(std::make_unique<CalendarDocument>())
+    , CalendarPanel(new TCalendarPanel32(nullptr, &m_document->page()))
     , ScrollBox2(new QScrollArea(this))
 {
     setObjectName(QStringLiteral("CalendarMain"));
     setWindowTitle(QStringLiteral("Datewright"));
     setAcceptDrops(true);
     CalendarPanel->setObjectName(QStringLiteral("CalendarPanel"));
-    CalendarPanel->setPlacedObjects(&m_placedObjects);
+    CalendarPanel->setPlacedObjects(&m_document->objects());
     ScrollBox2->setObjectName(QStringLiteral("ScrollBox2"));
     ScrollBox2->setWidget(pageHolder(CalendarPanel, m_noCalendarHint = new QLabel));
     ScrollBox2->setWidgetResizable(false);
@@ -70,6 +71,7 @@ TCalendarMain::TCalendarMain(QWidget *parent)
     ObjectEditors::install(*CalendarPanel);
     m_printing = new PrintCommands(*this);
     connectCommands();
+    setupUndo();
     FormPlacement::setMainWindow(this);
     qApp->installEventFilter(this);
     resize(1000, 760);
@@ -79,8 +81,9 @@ TCalendarMain::TCalendarMain(QWidget *parent)
 TCalendarMain::~TCalendarMain()
 {
     qApp->removeEventFilter(this);
-    // The objects are freed before the page widget that shows them.
+    // The page widget goes before the document whose page and objects it shows.
     CalendarPanel->setPlacedObjects(nullptr);
+    delete takeCentralWidget();
     if (FormPlacement::mainWindow() == this)
         FormPlacement::setMainWindow(nullptr);
 }
@@ -120,8 +123,10 @@ void TCalendarMain::connectCommands()
     connect(m.mnuProperties, &QAction::triggered, this, &TCalendarMain::mnuPropertiesClick);
     connect(m.mnuUserTitle, &QAction::triggered, this, &TCalendarMain::mnuUserTitleClick);
     connect(m.mnuCancelChanges, &QAction::triggered, this, &TCalendarMain::mnuCancelChangesClick);
-    connect(m.mnuClearAllCellContents, &QAction::triggered, m_cellEditing,
-        &CellEditBridge::mnuClearAllCellContentsClick);
+    connect(m.mnuClearAllCellContents, &QAction::triggered, this, [this] {
+        nameNextChange(tr("Clear All Cell Contents"));
+        m_cellEditing->mnuClearAllCellContentsClick();
+    });
     connect(m.DefaultEditorFont1, &QAction::triggered, this, &TCalendarMain::DefaultEditorFont1Click);
     connect(m.mnuFillCalendarwithRecurringDates, &QAction::triggered, this,
         &TCalendarMain::mnuFillCalendarwithRecurringDatesClick);

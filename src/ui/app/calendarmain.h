@@ -4,12 +4,15 @@
 // documented; everything else follows Qt naming.
 
 #include "app/mainmenus.h"
+#include "document/calendardocument.h"
 #include "platform/preferences.h"
 #include "stream/component.h"
 #include "widgets/commondialogs.h"
 
 #include <QMainWindow>
 #include <QString>
+
+#include <memory>
 
 class PrintCommands;
 class QLabel;
@@ -43,8 +46,10 @@ public:
     [[nodiscard]] TWPToolBar *cellToolBar() const { return WPToolBar1; }
     [[nodiscard]] CellEditBridge *cellEditing() const { return m_cellEditing; }
     [[nodiscard]] TMRUFileList *recentFiles() const { return RecentFiles; }
-    // Owner and parent of the placed objects of the calendar.
-    [[nodiscard]] TComponent &placedObjects() { return m_placedObjects; }
+    // The calendar shown: its page, its placed objects (their owner and
+    // parent) and its undo history.
+    [[nodiscard]] CalendarDocument &document() { return *m_document; }
+    [[nodiscard]] TComponent &placedObjects() { return m_document->objects(); }
 
     [[nodiscard]] bool Modified() const { return m_modified; }
     [[nodiscard]] const QString &CalendarFileName() const { return m_calendarFileName; }
@@ -95,6 +100,10 @@ public slots:
     void About1Click();
     void ZoomPlusButtonClick();
     void ZoomMinusButtonClick();
+    // Edit > Undo and Redo; nothing while the cell editor is open, which
+    // has its own.
+    void UndoClick();
+    void RedoClick();
 
     void SetModified(bool modified);
     // The design surface reports a changed object and a placed one.
@@ -149,6 +158,15 @@ private:
     bool pageAreaEvent(QWidget *watched, QEvent *event);
     void closeCellEditor();
     void showPage(bool shown);
+    // The undo history: each change the window is told of becomes one step
+    // once the command that made it has finished.
+    void setupUndo();
+    void nameNextChange(const QString &name);
+    void scheduleRecord();
+    void recordChange();
+    void startHistory(bool saved);
+    void historyRestored();
+    void updateUndoActions();
     void OpenRecentFile(const QString &fileName);
     void saveImageAs(bool jpeg);
     // A save dialog's request for an export: the calendar's folder and name
@@ -160,6 +178,8 @@ private:
     [[nodiscard]] QString proposedFileName() const;
     [[nodiscard]] QString preferencesFileName() const;
 
+    // Before the page widget, which shows the document's page.
+    std::unique_ptr<CalendarDocument> m_document;
     TCalendarPanel32 *CalendarPanel;
     QScrollArea *ScrollBox2;
     QLabel *m_noCalendarHint = nullptr;
@@ -170,13 +190,14 @@ private:
     CellEditBridge *m_cellEditing = nullptr;
     TMRUFileList *RecentFiles = nullptr;
     TFloatingPalette *IconTool = nullptr;
-    TComponent m_placedObjects;
     Preferences m_preferences;
     PrintCommands *m_printing = nullptr;
 
     QString m_calendarFileName;
     QString m_startupFile;
     bool m_modified = false;
+    QString m_pendingChange; // the name of the step being made
+    bool m_recordScheduled = false;
     bool m_firstActivation = true;
     bool m_newCalendarPending = false;
     bool m_propertiesAccepted = false;

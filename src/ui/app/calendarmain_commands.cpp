@@ -117,7 +117,7 @@ void TCalendarMain::propertiesDialog()
         dialog.WarnOnLayoutKindChange = false;
         dialog.WarnOnGeometryChange = false;
     } else if (pageShown()) {
-        dialog.WarnOnGeometryChange = !m_placedObjects.children().empty();
+        dialog.WarnOnGeometryChange = !m_document->objects().children().empty();
     } else {
         dialog.WarnOnLayoutKindChange = false;
     }
@@ -126,6 +126,7 @@ void TCalendarMain::propertiesDialog()
     m_propertiesAccepted = false;
     m_preferences.previewZoomPercent = Zoom(dialog.previewScale()).storedPercent();
     if (accepted) {
+        nameNextChange(tr("Calendar Properties"));
         if (dialog.applyToPage(pageShown()))
             SetModified(true);
         m_propertiesAccepted = true;
@@ -142,6 +143,7 @@ void TCalendarMain::mnuUserTitleClick()
     FormPlacement::CenterForm(&form);
     if (form.exec() == QDialog::Accepted) {
         form.applyTo(CalendarPanel->page());
+        nameNextChange(tr("User Defined Title"));
         SetModified(true);
     }
 }
@@ -165,6 +167,7 @@ void TCalendarMain::mnuFillCalendarwithRecurringDatesClick()
             showIconTool(visible);
     };
     if (RecurringFillCommand::run(this, CalendarPanel->page(), m_cellEditing->defaultFont(), hook)) {
+        nameNextChange(tr("Fill Calendar"));
         SetModified(true);
         CalendarPanel->update();
     }

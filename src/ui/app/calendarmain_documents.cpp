@@ -89,6 +89,7 @@ void TCalendarMain::New1Click()
     CalendarPanel->page().clearAllCells();
     CalendarPanel->DeleteAllObjects();
     showPage(true);
+    startHistory(false);
     SetButtons();
     SetCaption();
 }
@@ -146,8 +147,8 @@ void TCalendarMain::OpenCalendarFile(const QString &fileName)
             QBuffer file(&bytes);
             file.open(QIODevice::ReadOnly);
             CalendarPanel->setLoading(true);
-            opened
-                = CalendarFile::read(file, CalendarPanel->page(), &m_placedObjects, &error, nullptr, &report);
+            opened = CalendarFile::read(
+                file, CalendarPanel->page(), &m_document->objects(), &error, nullptr, &report);
             CalendarPanel->HookAllObjects();
             CalendarPanel->setLoading(false);
         }
@@ -167,8 +168,10 @@ void TCalendarMain::OpenCalendarFile(const QString &fileName)
 
     QCoreApplication::processEvents();
     showPage(!m_calendarFileName.isEmpty());
-    if (opened)
+    if (opened) {
         SetModified(false);
+        startHistory(true);
+    }
     SetButtons();
     CheckFloaterStatus();
     SetCaption();
@@ -199,11 +202,15 @@ bool TCalendarMain::SaveCalendarFile(const QString &fileName)
     {
         BusyCursor busy;
         closeCellEditor();
-        saved = CalendarFile::save(fileName, CalendarPanel->page(), &m_placedObjects, &error);
+        saved = CalendarFile::save(fileName, CalendarPanel->page(), &m_document->objects(), &error);
     }
     if (saved) {
         m_calendarFileName = fileName;
         SetModified(false);
+        // Whatever the history holds now is on disk.
+        if (m_recordScheduled)
+            recordChange();
+        m_document->history().markSaved();
     }
     if (restoreScale >= 0.2f && restoreScale <= 1.0f)
         CalendarPanel->SetScale(restoreScale);
@@ -288,8 +295,8 @@ void TCalendarMain::saveImageAs(bool jpeg)
     QString error;
     const float zoom = CalendarPanel->scale();
     const bool saved
-        = PageExport::saveImage(PageExport::picture(CalendarPanel->page(), &m_placedObjects, zoom), fileName,
-            jpeg ? PageExport::Format::Jpeg : PageExport::Format::Bmp, &error);
+        = PageExport::saveImage(PageExport::picture(CalendarPanel->page(), &m_document->objects(), zoom),
+            fileName, jpeg ? PageExport::Format::Jpeg : PageExport::Format::Bmp, &error);
     if (!saved) {
         CommonDialogs::current().warning(this, QStringLiteral("Datewright"), error);
         return;

@@ -42,6 +42,8 @@ void TCalendarMain::fitScrollArea()
 
 void TCalendarMain::SetModified(bool modified)
 {
+    if (modified)
+        scheduleRecord();
     if (modified == m_modified)
         return;
     m_modified = modified;
@@ -68,6 +70,7 @@ void TCalendarMain::SetButtons()
     m.mnuPrintCalendar->setEnabled(shown && m_printerReady);
     m.Printbutton->setEnabled(m.mnuPrintCalendar->isEnabled());
     m.mnuCancelChanges->setEnabled(shown && named);
+    updateUndoActions();
     m.Savebutton->setVisible(m_modified);
     m.CancelButton->setVisible(m_modified && named);
     m.ShowHideIconTool->setText(
@@ -140,6 +143,9 @@ bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
     // Hints off: no tool tips anywhere in the program.
     if (event->type() == QEvent::ToolTip && !m_menus.mnuShowHint->isChecked())
         return true;
+    // Undo belongs to the cell editor while it is open.
+    if (watched == WPRichText1 && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        updateUndoActions();
     if (event->type() == QEvent::Paint && m_printerCheckPending && watched->isWidgetType()
         && static_cast<QWidget *>(watched)->window() == this) {
         m_printerCheckPending = false;

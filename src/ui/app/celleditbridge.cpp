@@ -84,6 +84,7 @@ void CellEditBridge::DoSaveRichtext()
     m_editingCell = false;
     m_toolBar->setEnabled(false);
     m_panel->update();
+    emit cellStored();
 }
 
 void CellEditBridge::SetDefaultFontNow()

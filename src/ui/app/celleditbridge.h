@@ -59,6 +59,8 @@ public:
 signals:
     // The document changed through the cell editor.
     void modified();
+    // The editor's text went back into its cell: the cell may have changed.
+    void cellStored();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -131,6 +131,14 @@ MainMenus MainMenus::build(QMainWindow *window)
     m.Exit1 = addItem(m.FileMenu, "Exit1", QStringLiteral("E&xit"), "application-exit");
     m.Exit1->setMenuRole(QAction::QuitRole);
 
+    m.EditMenu = bar->addMenu(QStringLiteral("&Edit"));
+    m.EditMenu->setObjectName(QStringLiteral("EditMenu"));
+    m.mnuUndo = addItem(m.EditMenu, "mnuUndo", QStringLiteral("&Undo"), "edit-undo");
+    m.mnuUndo->setShortcut(QKeySequence::Undo);
+    m.mnuRedo = addItem(m.EditMenu, "mnuRedo", QStringLiteral("&Redo"), "edit-redo");
+    m.mnuRedo->setShortcuts(
+        { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y) });
+
     m.mnuOnLine = bar->addMenu(QStringLiteral("&Online"));
     m.mnuOnLine->setObjectName(QStringLiteral("mnuOnLine"));
     m.VisitOurInternetW1 = addItem(m.mnuOnLine, "VisitOurInternetW1",
@@ -167,6 +175,8 @@ MainMenus MainMenus::build(QMainWindow *window)
         QStringLiteral("Properties"), QStringLiteral("Set/change Properties for the calendar"));
     m.Printbutton = toolAction(m.Panel3, "Printbutton", QStringLiteral("document-print"),
         QStringLiteral("Print"), QStringLiteral("Print the calendar"));
+    m.Panel3->addAction(m.mnuUndo);
+    m.Panel3->addAction(m.mnuRedo);
     m.ShowHideIconTool = iconToolButton(m.Panel3);
     m.Panel3->addSeparator();
 

@@ -32,6 +32,10 @@ struct MainMenus
     QAction *mnuPrintCalendar = nullptr;
     QAction *mnuPrintSetup = nullptr;
     QAction *Exit1 = nullptr;
+    QMenu *EditMenu = nullptr;
+    // Undo and redo of the calendar's last change ("Undo Move"); also on the tool bar.
+    QAction *mnuUndo = nullptr;
+    QAction *mnuRedo = nullptr;
     QMenu *mnuOnLine = nullptr;
     QAction *VisitOurInternetW1 = nullptr;
     QMenu *Help1 = nullptr;

@@ -139,7 +139,7 @@ bool PrintCommands::ReportPrinter1Print(QPrinter &target)
     }
     m_printDone = true;
     for (int pass = 1; pass <= m_printPasses; ++pass) {
-        PagePrint::paint(painter, panel.page(), &m_window.m_placedObjects, target.resolution());
+        PagePrint::paint(painter, panel.page(), &m_window.m_document->objects(), target.resolution());
         if (pass < m_printPasses)
             target.newPage();
     }
@@ -158,7 +158,8 @@ void PrintCommands::exportPdfClick()
         return;
     m_window.closeCellEditor();
     QString error;
-    if (!PageExport::savePdf(m_window.CalendarPanel->page(), &m_window.m_placedObjects, fileName, &error)) {
+    if (!PageExport::savePdf(
+            m_window.CalendarPanel->page(), &m_window.m_document->objects(), fileName, &error)) {
         CommonDialogs::current().warning(&m_window, QStringLiteral("Datewright"), error);
         return;
     }
@@ -184,7 +185,8 @@ void PrintCommands::exportPngClick()
         return;
     m_window.closeCellEditor();
     QString error;
-    const QImage picture = PagePrint::picture(m_window.CalendarPanel->page(), &m_window.m_placedObjects, dpi);
+    const QImage picture
+        = PagePrint::picture(m_window.CalendarPanel->page(), &m_window.m_document->objects(), dpi);
     if (picture.isNull())
         error = QStringLiteral("Unable to write %1: not enough memory for a picture at %2 dots per inch")
                     .arg(fileName)
@@ -203,7 +205,7 @@ void PrintCommands::report(const QString &text) const
 
 bool PrintCommands::pageHasSuperText() const
 {
-    for (const TComponent *child : m_window.m_placedObjects.children())
+    for (const TComponent *child : m_window.m_document->objects().children())
         if (dynamic_cast<const TVSuperText *>(child))
             return true;
     return false;

@@ -16,6 +16,23 @@
 namespace {
 
 // A new object of the tool's kind with the tool's starting settings.
+// The step placing adds to the undo history.
+QString placingName(TLPanelState tool)
+{
+    switch (tool) {
+    case psLabel:
+        return TCalendarPanel32::tr("Place Label");
+    case psImage:
+        return TCalendarPanel32::tr("Place Clip Art");
+    case psRichLabel:
+        return TCalendarPanel32::tr("Place Rich Text");
+    case psSuperText:
+        return TCalendarPanel32::tr("Place SuperText");
+    default:
+        return TCalendarPanel32::tr("Place Floating Calendar");
+    }
+}
+
 TVGraphicControl *createForTool(TLPanelState tool, TComponent *owner)
 {
     switch (tool) {
@@ -53,9 +70,9 @@ TVGraphicControl *createForTool(TLPanelState tool, TComponent *owner)
 
 } // namespace
 
-TCalendarPanel32::TCalendarPanel32(QWidget *parent)
+TCalendarPanel32::TCalendarPanel32(QWidget *parent, CalendarPage *page)
     : TVBasePanel(parent)
-    , m_page(new CalendarPage(this))
+    , m_page(page ? page : new CalendarPage(this))
 {
     connect(m_page, &CalendarPage::redrawRequested, this, qOverload<>(&QWidget::update));
     connect(m_page, &CalendarPage::layoutChanged, this, &TCalendarPanel32::fitToPage);
@@ -185,9 +202,12 @@ void TCalendarPanel32::RectangleDrawn(QRect &r)
         r.setWidth(50);
     if (r.height() < 15)
         r.setHeight(15);
-    TVGraphicControl *object = createForTool(m_page->panelState(), objectOwner());
-    if (object)
+    const TLPanelState tool = m_page->panelState();
+    TVGraphicControl *object = createForTool(tool, objectOwner());
+    if (object) {
+        nameNextChange(placingName(tool));
         PlaceObject(object, r);
+    }
     m_page->setPanelState(psPointing);
     if (object && m_editStep)
         m_editStep(*object);

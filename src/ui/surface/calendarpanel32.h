@@ -14,7 +14,9 @@ class TCalendarPanel32 : public TVBasePanel
     Q_OBJECT
 
 public:
-    explicit TCalendarPanel32(QWidget *parent = nullptr);
+    // page: a page the caller keeps alive for as long as the widget, such
+    // as a document's; the widget makes its own when none is given.
+    explicit TCalendarPanel32(QWidget *parent = nullptr, CalendarPage *page = nullptr);
 
     [[nodiscard]] CalendarPage &page() { return *m_page; }
     [[nodiscard]] const CalendarPage &page() const { return *m_page; }

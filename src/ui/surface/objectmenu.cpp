@@ -24,6 +24,10 @@ QMenu *ObjectMenu::build(TVGraphicControl &object)
     addCommon(*menu, &object);
     if (m_kindEntries)
         m_kindEntries(*menu, object);
+    // The kinds' own entries are named after they ran, before the history
+    // takes the step.
+    connect(menu, &QMenu::triggered, m_surface,
+        [surface = m_surface](QAction *action) { surface->nameNextChange(action->text()); });
     return menu;
 }
 
@@ -41,7 +45,8 @@ void ObjectMenu::addCommon(QMenu &menu, const QPointer<TVGraphicControl> &object
     const auto add = [&](const char *caption, std::function<void(TVGraphicControl &)> act) {
         QAction *action = menu.addAction(QString::fromLatin1(caption));
         CommandPictures::apply(action);
-        connect(action, &QAction::triggered, this, [object, act] {
+        connect(action, &QAction::triggered, this, [this, object, act, name = action->text()] {
+            m_surface->nameNextChange(name);
             if (object)
                 act(*object);
         });

@@ -22,12 +22,13 @@ void settle(TVBasePanel &panel, TVGraphicControl &object, bool changed)
 namespace {
 
 // The menu may outlive the surface when a queued event closes the page.
-Change settling(TVBasePanel &panel, TVGraphicControl &object, Change change)
+Change settling(TVBasePanel &panel, TVGraphicControl &object, const QString &name, Change change)
 {
     QPointer<TVBasePanel> surface(&panel);
-    return [surface, &object, change = std::move(change)] {
+    return [surface, &object, name, change = std::move(change)] {
         if (!surface)
             return;
+        surface->nameNextChange(name);
         change();
         settle(*surface, object);
     };
@@ -38,7 +39,7 @@ Change settling(TVBasePanel &panel, TVGraphicControl &object, Change change)
 QAction *addChange(
     QMenu &menu, TVBasePanel &panel, TVGraphicControl &object, const QString &text, Change change)
 {
-    return addCommand(menu, text, settling(panel, object, std::move(change)));
+    return addCommand(menu, text, settling(panel, object, text, std::move(change)));
 }
 
 QAction *addToggle(QMenu &menu, TVBasePanel &panel, TVGraphicControl &object, const QString &text,

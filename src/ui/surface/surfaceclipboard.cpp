@@ -152,6 +152,7 @@ void SurfaceClipboard::paste()
     } else {
         read = filer.loadObjects(owner, owner, fileName(), &pasted, &error);
     }
+    m_surface->nameNextChange(pasted.size() == 1 ? tr("Paste") : tr("Paste %1 Objects").arg(pasted.size()));
     // Objects read before a bad record stay, as they would after any paste.
     m_surface->HookAllObjects();
     if (!pasted.empty())

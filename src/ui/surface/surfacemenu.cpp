@@ -54,7 +54,10 @@ QAction *SurfaceMenu::add(const char *caption, std::function<void(SurfaceMenu &)
 {
     QAction *action = m_menu->addAction(QString::fromLatin1(caption));
     CommandPictures::apply(action);
-    connect(action, &QAction::triggered, this, [this, command] { command(*this); });
+    connect(action, &QAction::triggered, this, [this, command, name = action->text()] {
+        m_surface->nameNextChange(name);
+        command(*this);
+    });
     return action;
 }
 

@@ -15,6 +15,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 TVBasePanel::TVBasePanel(QWidget *parent)
     : QWidget(parent)
     , m_handle(new TVHandle(this))
@@ -122,6 +124,16 @@ void TVBasePanel::NotifyChanged()
         emit labelChanged();
 }
 
+void TVBasePanel::nameNextChange(const QString &name, DocumentHistory::Burst burst)
+{
+    m_changeName = { QString(name).remove(QLatin1Char('&')), burst };
+}
+
+TVBasePanel::ChangeName TVBasePanel::takeChangeName()
+{
+    return std::exchange(m_changeName, ChangeName());
+}
+
 QString TVBasePanel::UniqueObjectName(const QString &prefix) const
 {
     for (int n = 1; n <= 1000; ++n) {
@@ -209,6 +221,7 @@ bool TVBasePanel::focusNextPrevChild(bool)
 
 void TVBasePanel::mousePressEvent(QMouseEvent *event)
 {
+    m_changeName = {};
     const QPoint at = event->position().toPoint();
     m_pressModifiers = event->modifiers();
     if (m_handle->frameContains(at) && m_handle->mousePress(at, event->button()))
@@ -272,8 +285,11 @@ void TVBasePanel::mouseReleaseEvent(QMouseEvent *event)
     const QPoint at = event->position().toPoint();
     if (m_banding && event->button() == Qt::LeftButton)
         finishRubberBand(at, event->modifiers());
-    else if (m_handle->hasCapture() || m_handle->isDragging())
+    else if (m_handle->hasCapture() || m_handle->isDragging()) {
+        if (m_handle->isDragging())
+            nameNextChange(m_handle->activeGrip() == TVHandle::MoveGrip ? tr("Move") : tr("Resize"));
         m_handle->mouseRelease(at, event->button());
+    }
 }
 
 void TVBasePanel::finishRubberBand(const QPoint &at, Qt::KeyboardModifiers modifiers)
@@ -323,8 +339,12 @@ void TVBasePanel::leaveEvent(QEvent *event)
 
 void TVBasePanel::keyPressEvent(QKeyEvent *event)
 {
-    if (m_handle->keyPress(event->key(), event->modifiers() & Qt::ShiftModifier))
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    // Arrow keys held or pressed in a row make one step of the history.
+    nameNextChange(shift ? tr("Resize") : tr("Move"), DocumentHistory::KeyMoves);
+    if (m_handle->keyPress(event->key(), shift))
         return;
+    m_changeName = {};
     if (m_objects && clipboardKey(event->key(), event->modifiers()))
         return;
     QWidget::keyPressEvent(event);
@@ -333,15 +353,17 @@ void TVBasePanel::keyPressEvent(QKeyEvent *event)
 bool TVBasePanel::clipboardKey(int key, Qt::KeyboardModifiers modifiers)
 {
     const bool ctrl = modifiers & Qt::ControlModifier;
-    if (ctrl && key == Qt::Key_C)
+    if (ctrl && key == Qt::Key_C) {
         m_clipboard->copy();
-    else if (ctrl && key == Qt::Key_V)
+    } else if (ctrl && key == Qt::Key_V) {
         m_clipboard->paste();
-    else if (ctrl && key == Qt::Key_X)
+    } else if (ctrl && key == Qt::Key_X) {
+        nameNextChange(tr("Cut"));
         m_clipboard->cut();
-    else if (!ctrl && key == Qt::Key_Delete)
+    } else if (!ctrl && key == Qt::Key_Delete) {
+        nameNextChange(tr("Delete"));
         deleteSelection();
-    else
+    } else
         return false;
     return true;
 }
@@ -371,6 +393,7 @@ void TVBasePanel::popupObjectMenu(TVGraphicControl *object, const QPoint &at)
 
 void TVBasePanel::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    nameNextChange(tr("Edit"));
     const QPoint at = event->position().toPoint();
     TVGraphicControl *object = nullptr;
     if (m_handle->frameContains(at)) {

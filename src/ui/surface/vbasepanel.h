@@ -2,7 +2,9 @@
 
 // Pascal-case members are the program's documented names.
 
+#include "document/documenthistory.h"
 #include <QCursor>
+
 #include <QRect>
 #include <QWidget>
 
@@ -72,6 +74,16 @@ public:
     void HookObjectEvents(TVGraphicControl *object);
     void HookAllObjects();
     void NotifyChanged();
+    // What the changes the user's current action makes are called in the
+    // undo history ("Move", "Align Left"). Each press or key starts without
+    // a name; the window takes the name with the first change it is told of.
+    void nameNextChange(const QString &name, DocumentHistory::Burst burst = DocumentHistory::NoBurst);
+    struct ChangeName
+    {
+        QString name;
+        DocumentHistory::Burst burst = DocumentHistory::NoBurst;
+    };
+    [[nodiscard]] ChangeName takeChangeName();
     void DeleteAllObjects();
     // Frees the selected objects, the last selected first.
     void deleteSelection();
@@ -143,4 +155,5 @@ private:
     QPoint m_bandStart;
     QPoint m_bandEnd;
     Qt::KeyboardModifiers m_pressModifiers;
+    ChangeName m_changeName;
 };

@@ -47,7 +47,8 @@ private slots:
         QStringList topLevel;
         for (const QAction *action : window.menuBar()->actions())
             topLevel << action->text();
-        QCOMPARE(topLevel, QStringList({ "&File", "&Online", "&Help" }));
+        QCOMPARE(topLevel, QStringList({ "&File", "&Edit", "&Online", "&Help" }));
+        QCOMPARE(captions(menus.EditMenu), QStringList({ "&Undo", "&Redo" }));
     }
 
     void toolBarHintsAndTheExclusiveDrawingTools()
@@ -105,7 +106,7 @@ private slots:
             QVERIFY2(fault.isEmpty(), qPrintable(fault));
             ++checked;
         }
-        QCOMPARE(checked, 13);
+        QCOMPARE(checked, 15); // with Undo and Redo
     }
 
     void iconToolCaptionChangesMoveNothing()

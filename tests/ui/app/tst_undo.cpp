@@ -1,0 +1,210 @@
+// Undo and redo through the real main window: each kind of step, made with
+// the mouse, the keys and the menus, comes back byte for byte and goes
+// forward again; the modified state follows the saved one.
+#include "mainwindowfixture.h"
+
+#include "app/celleditbridge.h"
+#include "calendar/calendarfile.h"
+#include "objects/vplabel.h"
+#include "richtext/wprichtext.h"
+#include "surface/calendarpanel32.h"
+#include "surface/objectmenu.h"
+#include "surface/surfaceclipboard.h"
+
+#include <QBuffer>
+#include <QMenu>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray bytesOf(TCalendarMain &main)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    CalendarFile::write(buffer, main.document().page(), &main.document().objects(), nullptr);
+    return buffer.data();
+}
+
+void trigger(QMenu *menu, const QString &caption)
+{
+    for (QAction *action : menu->actions())
+        if (action->text() == caption)
+            action->trigger();
+}
+
+} // namespace
+
+class TestUndo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void everyStepComesBackAndGoesForward_data();
+    void everyStepComesBackAndGoesForward();
+    void undoBelongsToTheOpenCellEditor();
+
+private:
+    void settle() { QTest::qWait(1); }
+    [[nodiscard]] QPoint centreOf(int index) const
+    {
+        const auto *object
+            = dynamic_cast<TVGraphicControl *>(m_main->placedObjects().children().at(size_t(index)));
+        return object->displayRect(m_main->calendarPanel()->scale()).center();
+    }
+    // A click, then the pause a hand takes before the next key.
+    void click(const QPoint &at)
+    {
+        QTest::mouseClick(m_main->calendarPanel(), Qt::LeftButton, {}, at);
+        QTest::qWait(200);
+    }
+
+    std::unique_ptr<MainWindowEnvironment> m_env;
+    std::unique_ptr<TCalendarMain> m_main;
+};
+
+void TestUndo::init()
+{
+    m_env = std::make_unique<MainWindowEnvironment>();
+    // Two labels over empty cells of a month with typed text.
+    CalendarPage page;
+    page.resetToDefaultStyle();
+    page.setMainCalMonth(3);
+    page.setMainCalYear(2027);
+    page.setCellContents(9, QByteArrayLiteral("{\\rtf1\\ansi Dentist\\par}"));
+    TComponent objects;
+    for (const int left : { 120, 420 }) {
+        auto *label = new TVPLabel(&objects);
+        label->setParent(&objects);
+        label->setCaption(QStringLiteral("Label"));
+        label->setBounds(left, left / 3, 120, 40);
+    }
+    const QString file = m_env->path(QStringLiteral("Undo.DWF"));
+    QVERIFY(CalendarFile::save(file, page, &objects, nullptr));
+    m_main = std::make_unique<TCalendarMain>();
+    QVERIFY(showSettled(*m_main));
+    m_main->OpenCalendarFile(file);
+    QFile::remove(SurfaceClipboard::fileName());
+    m_env->dialogs.messages.clear();
+}
+
+void TestUndo::cleanup()
+{
+    m_main.reset();
+    m_env.reset();
+}
+
+void TestUndo::everyStepComesBackAndGoesForward_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("arrow keys, one burst") << "keys"
+                                           << "Move";
+    QTest::newRow("align from the page menu") << "align"
+                                              << "Align Tops";
+    QTest::newRow("z-order from the page menu") << "front"
+                                                << "Bring To Front";
+    QTest::newRow("lock all") << "lock"
+                              << "Lock All";
+    QTest::newRow("delete key") << "delete"
+                                << "Delete";
+    QTest::newRow("copy and paste") << "paste"
+                                    << "Paste";
+    QTest::newRow("clone") << "clone"
+                           << "Clone";
+    QTest::newRow("clear all cells") << "clear"
+                                     << "Clear All Cell Contents";
+    QTest::newRow("typing in a cell") << "type"
+                                      << "Typing";
+}
+
+void TestUndo::everyStepComesBackAndGoesForward()
+{
+    QFETCH(QString, step);
+    QFETCH(QString, caption);
+    TCalendarPanel32 *panel = m_main->calendarPanel();
+    const QByteArray before = bytesOf(*m_main);
+    QVERIFY(!m_main->Modified());
+    if (step != "clear" && step != "type")
+        click(centreOf(0));
+    if (step == "keys") {
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(panel, Qt::Key_Right);
+    } else if (step == "align") {
+        QTest::mouseClick(panel, Qt::LeftButton, Qt::ShiftModifier, centreOf(1));
+        trigger(panel->contextMenu(), QStringLiteral("Align Tops"));
+    } else if (step == "front") {
+        trigger(panel->contextMenu(), QStringLiteral("Bring To Front"));
+    } else if (step == "lock") {
+        trigger(panel->contextMenu(), QStringLiteral("Lock All"));
+    } else if (step == "delete") {
+        QTest::keyClick(panel, Qt::Key_Delete);
+    } else if (step == "paste") {
+        QTest::keyClick(panel, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(panel, Qt::Key_V, Qt::ControlModifier);
+    } else if (step == "clone") {
+        auto *object = dynamic_cast<TVGraphicControl *>(m_main->placedObjects().children().at(0));
+        std::unique_ptr<QMenu> menu(panel->objectMenu().build(*object));
+        trigger(menu.get(), QStringLiteral("Clone"));
+    } else if (step == "clear") {
+        m_env->dialogs.questionAnswers << QMessageBox::Yes;
+        m_main->menus().mnuClearAllCellContents->trigger();
+    } else if (step == "type") {
+        panel->page().raiseForCell(11);
+        QVERIFY(m_main->cellEditor()->isVisible());
+        QTest::keyClicks(m_main->cellEditor(), QStringLiteral("Piano"));
+        QTest::keyClick(m_main->cellEditor(), Qt::Key_Escape);
+    }
+    settle();
+    const QByteArray after = bytesOf(*m_main);
+    QVERIFY2(after != before, "the step changed nothing");
+    QVERIFY(m_main->Modified());
+    QCOMPARE(m_main->menus().mnuUndo->text(), QStringLiteral("&Undo ") + caption);
+    QVERIFY(m_main->menus().mnuUndo->isEnabled());
+
+    m_main->menus().mnuUndo->trigger();
+    settle();
+    QCOMPARE(bytesOf(*m_main), before);
+    // Back where it was opened: nothing left to save.
+    QVERIFY(!m_main->Modified());
+    QVERIFY(!m_main->menus().mnuUndo->isEnabled());
+
+    m_main->menus().mnuRedo->trigger();
+    settle();
+    QCOMPARE(bytesOf(*m_main), after);
+    QVERIFY(m_main->Modified());
+    // The page still works on the objects the history brought back.
+    if (!m_main->placedObjects().children().empty() && step != "lock") {
+        click(centreOf(0));
+        QTest::keyClick(panel, Qt::Key_Down);
+        settle();
+        QVERIFY(bytesOf(*m_main) != after);
+    }
+}
+
+void TestUndo::undoBelongsToTheOpenCellEditor()
+{
+    TCalendarPanel32 *panel = m_main->calendarPanel();
+    click(centreOf(0));
+    // The first move after opening is a change like any other.
+    QTest::keyClick(panel, Qt::Key_Right);
+    settle();
+    QVERIFY(m_main->Modified());
+    QVERIFY(m_main->menus().mnuUndo->isEnabled());
+    panel->page().raiseForCell(11);
+    settle();
+    QVERIFY(m_main->cellEditor()->isVisible());
+    QVERIFY(!m_main->menus().mnuUndo->isEnabled());
+    const QByteArray before = bytesOf(*m_main);
+    m_main->UndoClick();
+    QCOMPARE(bytesOf(*m_main), before);
+    QTest::keyClick(m_main->cellEditor(), Qt::Key_Escape);
+    settle();
+    QVERIFY(m_main->menus().mnuUndo->isEnabled());
+}
+
+QTEST_MAIN(TestUndo)
+#include "tst_undo.moc"
