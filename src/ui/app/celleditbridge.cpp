@@ -4,7 +4,6 @@
 #include "richtext/wprichtext.h"
 #include "richtext/wptoolbar.h"
 #include "surface/calendarpanel32.h"
-#include "widgets/commondialogs.h"
 
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -103,12 +102,6 @@ void CellEditBridge::SetDefaultFontNow()
 void CellEditBridge::mnuClearAllCellContentsClick()
 {
     DoSaveRichtext();
-    // One click would lose every cell's text with no way back; ask first.
-    if (m_panel->page().anyCellHasContents()
-        && !CommonDialogs::ConfirmDestructive(m_panel,
-            QStringLiteral("Clear the text and pictures of every day cell?\nThis cannot be undone."),
-            QStringLiteral("Clear All Cell Contents")))
-        return;
     m_panel->page().clearAllCells();
     m_panel->update();
     emit modified();

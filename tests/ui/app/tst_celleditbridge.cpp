@@ -347,36 +347,16 @@ private slots:
         QCOMPARE(editor()->textCursor().selectedText(), QStringLiteral("one\u2029two"));
     }
 
-    void clearingWhileEditingDiscardsTheEdit_data()
-    {
-        QTest::addColumn<bool>("confirmed");
-        QTest::newRow("Yes") << true;
-        QTest::newRow("No, the default") << false;
-    }
-
     void clearingWhileEditingDiscardsTheEdit()
     {
-        QFETCH(bool, confirmed);
         page().setCellContents(5, kTimesBold);
         page().raiseForCell(10);
         QTest::keyClicks(editor(), QStringLiteral("typed"));
         m_window->SetModified(false);
-        const auto &asked = m_environment->dialogs.messages;
-        const qsizetype before = asked.size();
-        if (confirmed)
-            m_environment->dialogs.questionAnswers << QMessageBox::Yes;
         bridge()->mnuClearAllCellContentsClick();
         QVERIFY(editor()->isHidden());
-        QCOMPARE(asked.size(), before + 1);
-        QCOMPARE(asked.last().defaultButton, QMessageBox::No);
-        QCOMPARE(page().anyCellHasContents(), !confirmed);
-        // Declined, the edit is kept as moving to another cell keeps it.
-        QCOMPARE(
-            RtfReader::plainText(page().cellContents(10)), confirmed ? QString() : QStringLiteral("typed"));
-        QCOMPARE(m_window->Modified(), confirmed);
-        // Nothing to lose, nothing asked.
-        bridge()->mnuClearAllCellContentsClick();
-        QCOMPARE(asked.size(), before + (confirmed ? 1 : 2));
+        QVERIFY(!page().anyCellHasContents());
+        QVERIFY(m_window->Modified());
     }
 
     void picturesDropOnCellsOnly()

@@ -150,7 +150,6 @@ void TestUndo::everyStepComesBackAndGoesForward()
         std::unique_ptr<QMenu> menu(panel->objectMenu().build(*object));
         trigger(menu.get(), QStringLiteral("Clone"));
     } else if (step == "clear") {
-        m_env->dialogs.questionAnswers << QMessageBox::Yes;
         m_main->menus().mnuClearAllCellContents->trigger();
     } else if (step == "type") {
         panel->page().raiseForCell(11);
