@@ -48,7 +48,10 @@ void BenchHistory::init()
     QVERIFY(m_document->history().record(QStringLiteral("Move")));
 }
 
-void BenchHistory::cleanup() { m_document.reset(); }
+void BenchHistory::cleanup()
+{
+    m_document.reset();
+}
 
 void BenchHistory::historyUndoRedo()
 {

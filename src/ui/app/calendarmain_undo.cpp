@@ -7,9 +7,14 @@
 #include "surface/vhandle.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QTimer>
 
 #include <utility>
+
+namespace {
+constexpr int kModalRecheckMs = 50;
+}
 
 void TCalendarMain::setupUndo()
 {
@@ -48,6 +53,15 @@ void TCalendarMain::scheduleRecord()
 
 void TCalendarMain::recordChange()
 {
+    // A change that asks on (placing a label asks for its text) is one step
+    // with the answer: record once the dialog has closed.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(kModalRecheckMs, this, [this] {
+            if (m_recordScheduled)
+                recordChange();
+        });
+        return;
+    }
     m_recordScheduled = false;
     const TVBasePanel::ChangeName surface = CalendarPanel->takeChangeName();
     QString name = std::exchange(m_pendingChange, QString());

@@ -12,7 +12,10 @@
 #include "surface/surfaceclipboard.h"
 
 #include <QBuffer>
+#include <QLineEdit>
 #include <QMenu>
+#include <QRadioButton>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -54,6 +57,35 @@ private:
         const auto *object
             = dynamic_cast<TVGraphicControl *>(m_main->placedObjects().children().at(size_t(index)));
         return object->displayRect(m_main->calendarPanel()->scale()).center();
+    }
+    void send(QEvent::Type type, const QPoint &at, Qt::MouseButton button, Qt::MouseButtons held)
+    {
+        TCalendarPanel32 *panel = m_main->calendarPanel();
+        QMouseEvent event(type, at, panel->mapToGlobal(at), button, held, {});
+        QCoreApplication::sendEvent(panel, &event);
+    }
+    // A press, the pause of a hand that means to drag, two moves, the release.
+    void drag(const QPoint &from, const QPoint &to)
+    {
+        send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        QTest::qWait(200);
+        send(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    }
+    // The next modal dialog is filled in by fill and accepted, as a user would.
+    void answerDialog(std::function<void(QDialog &)> fill)
+    {
+        auto *poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [poll, fill = std::move(fill)] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                poll->stop();
+                poll->deleteLater();
+                fill(*dialog);
+                dialog->accept();
+            }
+        });
+        poll->start(20);
     }
     // A click, then the pause a hand takes before the next key.
     void click(const QPoint &at)
@@ -119,6 +151,14 @@ void TestUndo::everyStepComesBackAndGoesForward_data()
                                      << "Clear All Cell Contents";
     QTest::newRow("typing in a cell") << "type"
                                       << "Typing";
+    QTest::newRow("drag with the mouse") << "drag"
+                                         << "Move";
+    QTest::newRow("place a label and type its text") << "place"
+                                                     << "Place Label";
+    QTest::newRow("user title") << "title"
+                                << "User Defined Title";
+    QTest::newRow("calendar properties") << "properties"
+                                         << "Calendar Properties";
 }
 
 void TestUndo::everyStepComesBackAndGoesForward()
@@ -128,7 +168,8 @@ void TestUndo::everyStepComesBackAndGoesForward()
     TCalendarPanel32 *panel = m_main->calendarPanel();
     const QByteArray before = bytesOf(*m_main);
     QVERIFY(!m_main->Modified());
-    if (step != "clear" && step != "type")
+    if (step == "keys" || step == "align" || step == "front" || step == "lock" || step == "delete"
+        || step == "paste" || step == "clone")
         click(centreOf(0));
     if (step == "keys") {
         for (int i = 0; i < 3; ++i)
@@ -151,6 +192,32 @@ void TestUndo::everyStepComesBackAndGoesForward()
         trigger(menu.get(), QStringLiteral("Clone"));
     } else if (step == "clear") {
         m_main->menus().mnuClearAllCellContents->trigger();
+    } else if (step == "drag") {
+        drag(centreOf(0), centreOf(0) + QPoint(40, 90));
+    } else if (step == "place") {
+        // The text asked for while placing belongs to the same step.
+        answerDialog(
+            [](QDialog &dialog) { dialog.findChild<QLineEdit *>()->setText(QStringLiteral("Dentist")); });
+        m_main->menus().DrawLabelButton->trigger();
+        const QPoint from(300, 380);
+        send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseMove, from + QPoint(60, 20), Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseMove, from + QPoint(120, 40), Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, from + QPoint(120, 40), Qt::LeftButton, Qt::NoButton);
+        QTRY_COMPARE(m_main->placedObjects().children().size(), size_t(3));
+    } else if (step == "title") {
+        answerDialog([](QDialog &dialog) {
+            dialog.findChild<QLineEdit *>(QStringLiteral("TitleText"))->setText(QStringLiteral("Our Year"));
+        });
+        m_main->menus().mnuUserTitle->trigger();
+    } else if (step == "properties") {
+        answerDialog([](QDialog &dialog) {
+            dialog.findChild<QWidget *>(QStringLiteral("WeekStartsOn"))
+                ->findChildren<QRadioButton *>()
+                .at(1)
+                ->click();
+        });
+        m_main->menus().PropertiesButton->trigger();
     } else if (step == "type") {
         panel->page().raiseForCell(11);
         QVERIFY(m_main->cellEditor()->isVisible());
@@ -161,7 +228,8 @@ void TestUndo::everyStepComesBackAndGoesForward()
     const QByteArray after = bytesOf(*m_main);
     QVERIFY2(after != before, "the step changed nothing");
     QVERIFY(m_main->Modified());
-    QCOMPARE(m_main->menus().mnuUndo->text(), QStringLiteral("&Undo ") + caption);
+    // A step whose dialog just closed is recorded a moment later.
+    QTRY_COMPARE(m_main->menus().mnuUndo->text(), QStringLiteral("&Undo ") + caption);
     QVERIFY(m_main->menus().mnuUndo->isEnabled());
 
     m_main->menus().mnuUndo->trigger();

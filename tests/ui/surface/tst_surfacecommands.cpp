@@ -441,7 +441,7 @@ void TestSurfaceCommands::kindMenuEntries()
     auto *object = dynamic_cast<TVGraphicControl *>(main.placedObjects().children().front());
     QVERIFY(object);
     dialogs.clear();
-    QCoreApplication::processEvents(); // the placing's step is recorded
+    QTRY_VERIFY(main.menus().mnuUndo->isEnabled()); // the placing's step is recorded
     main.SetModified(false);
     const QRect before(object->left(), object->top(), object->width(), object->height());
     std::unique_ptr<QMenu> menu(panel->objectMenu().build(*object));
