@@ -139,6 +139,10 @@ public:
     [[nodiscard]] double startingTime() const { return m_attr.startingTime; }
     void setStartingTime(double dayFraction);
 
+    // Week numbers, shaded weekends, neighbouring days and moon phases.
+    [[nodiscard]] const PageExtras &extras() const { return m_attr.extras; }
+    void setExtras(const PageExtras &extras);
+
     // Name tables: out-of-range indexes leave the output untouched or are ignored.
     void monthName(int index, QString &output) const;
     void setMonthName(int index, const QString &name);
