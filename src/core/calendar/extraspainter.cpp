@@ -3,6 +3,7 @@
 #include "calendar/moonphases.h"
 #include "graphics/reportcanvas.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -18,29 +19,41 @@ CalendarFont neighbourFont(const GridStyle &s)
     return font;
 }
 
+// Placed by the font's metrics rather than laid out in a rectangle: on a
+// page of 60 minis these are a thousand short texts a paint.
+void drawInBox(QPainter &p, const QFontMetrics &metrics, const TRect &box, int alignment, const QString &text)
+{
+    if (box.isEmpty())
+        return;
+    const int width = metrics.horizontalAdvance(text);
+    const int x = (alignment & Qt::AlignRight) ? box.right - width : box.left + (box.width() - width) / 2;
+    const int y = (alignment & Qt::AlignTop) ? box.top : box.top + (box.height() - metrics.height()) / 2;
+    p.drawText(x, y + metrics.ascent(), text);
+}
+
 void screenTexts(QPainter &p, const MonthGridFrame &f, const GridStyle &s, float zoom)
 {
     const bool upperRight = s.numberPosition == cnpUpperRight;
     if (s.extras.weekNumbers) {
         p.setFont(s.weekFont.toQFont(zoom));
         p.setPen(toQColor(s.weekFont.color));
+        const QFontMetrics metrics = p.fontMetrics();
         const int alignment = upperRight ? int(Qt::AlignHCenter | Qt::AlignTop) : int(Qt::AlignCenter);
         for (size_t i = 0; i < f.weekBoxes.size(); ++i) {
-            if (f.weekNumbers[i] > 0 && !f.weekBoxes[i].isEmpty())
-                p.drawText(f.weekBoxes[i].toQRect(), alignment | Qt::TextSingleLine,
-                    QString::number(f.weekNumbers[i]));
+            if (f.weekNumbers[i] > 0)
+                drawInBox(p, metrics, f.weekBoxes[i], alignment, QString::number(f.weekNumbers[i]));
         }
     }
     if (s.extras.neighbourDays) {
         const CalendarFont font = neighbourFont(s);
         p.setFont(font.toQFont(zoom));
         p.setPen(toQColor(font.color));
+        const QFontMetrics metrics = p.fontMetrics();
         const int alignment = upperRight ? int(Qt::AlignRight | Qt::AlignTop) : int(Qt::AlignCenter);
         for (size_t i = 0; i < f.cells.size(); ++i) {
-            const TRect &box = f.cells[i].rect;
-            if (f.cells[i].day == 0 && !box.isEmpty())
-                p.drawText(box.toQRect(), alignment | Qt::TextSingleLine,
-                    QString::number(f.dateOfCell(int(i)).day()));
+            if (f.cells[i].day == 0)
+                drawInBox(
+                    p, metrics, f.cells[i].rect, alignment, QString::number(f.dateOfCell(int(i)).day()));
         }
     }
 }
