@@ -110,8 +110,12 @@ void TestExtrasDrawing::extrasAppearInTheirBoxes()
             const TRect inside = grid->cellInterior(i);
             const QRgb want = ExtrasPainter::isWeekendColumn(i % 7, startOfWeek) ? shadeRgb() : kWhite;
             EXPECT_PIXEL(image, inside.left + 1, inside.bottom - 2, want, "cell background");
-            // Neighbouring days in a light colour; the month's own in ink.
+            // And where a cell's text goes, which is laid on its own background.
             const DayCell &cell = grid->cells[size_t(i)];
+            if (!cell.free.isEmpty())
+                EXPECT_PIXEL(image, (cell.free.left + cell.free.right) / 2,
+                    (cell.free.top + cell.free.bottom) / 2, want, "text background");
+            // Neighbouring days in a light colour; the month's own in ink.
             int darkest = 255;
             CHECK_AT(marksIn(image, cell.rect, &darkest) > 0, image, "day number", i);
             if (cell.day == 0)
