@@ -65,7 +65,7 @@ static int weekColumnWidth(const TRect &bounds, const GridStyle &style, float zo
         return 0;
     const QFontMetrics metrics(style.weekFont.toQFont(zoom));
     const int wanted = metrics.horizontalAdvance(QStringLiteral("53")) + qMax(4, int(6 * zoom));
-    return qBound(0, wanted, (bounds.right - 1 - bounds.left) / 8);
+    return qMax(0, qMin(wanted, (bounds.right - 1 - bounds.left) / 8));
 }
 
 static void layoutWeekNumbers(MonthGridFrame &f, const GridStyle &style)
