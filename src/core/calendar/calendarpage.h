@@ -198,6 +198,9 @@ public:
     [[nodiscard]] bool pointInCell(int x, int y) const { return cellAtPoint(x, y) != 0; }
     [[nodiscard]] const TRect &titleHitRect() const { return m_titleHit; }
     [[nodiscard]] const TRect &daysAreaHitRect() const { return m_daysAreaHit; }
+    // False for a cell outside 1-42 and for the blank cells of a month grid
+    // that shows the neighbouring months' days: those take no text.
+    [[nodiscard]] bool cellTakesEvents(int index) const;
     void dropIntoCell(int x, int y);
     void raiseForCell(int index);
     void previousCell(int index);

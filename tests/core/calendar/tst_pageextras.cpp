@@ -137,6 +137,7 @@ private slots:
     void everyTruncationKeepsTheCalendar();
     void damagedExtrasAreRefused_data();
     void damagedExtrasAreRefused();
+    void neighbourCellsTakeNoText();
 };
 
 void TestPageExtras::initTestCase()
@@ -379,6 +380,35 @@ void TestPageExtras::damagedExtrasAreRefused()
     QString error;
     QVERIFY(readStyle(style + block, styled, &refused, &error));
     QVERIFY(refused && styled.extras().isDefault());
+}
+
+void TestPageExtras::neighbourCellsTakeNoText()
+{
+    CalendarPage page;
+    page.resetToDefaultStyle(QDate(2021, 1, 15)); // January 2021 starts on a Friday
+    page.setCalendarLayout(loFullCalendar);
+    QList<int> raised;
+    page.ClickedInCellEvent
+        = [&](const TRect &, const TRect &, int cell, int, TWPRtfStorage &) { raised << cell; };
+    const auto clickCell = [&](int index) {
+        page.recordCellTable(1.0f);
+        const TRect &r = page.cellTable()[size_t(index - 1)].rect;
+        page.click((r.left + r.right) / 2, (r.top + r.bottom) / 2, false);
+    };
+    clickCell(1); // a blank cell takes text on a plain page
+    PageExtras neighbours;
+    neighbours.neighbourDays = true;
+    page.setExtras(neighbours);
+    clickCell(1);
+    clickCell(6); // the 1st
+    page.nextCell(5); // from the cell before the 1st onward: the 1st
+    page.previousCell(6); // back into December: nothing
+    clickCell(42);
+    QCOMPARE(raised, (QList<int> { 1, 6, 6 }));
+    // A planner's cells are all its own.
+    page.setCalendarLayout(loWeek);
+    page.recordCellTable(1.0f);
+    QVERIFY(page.cellTakesEvents(1));
 }
 
 QTEST_MAIN(TestPageExtras)
