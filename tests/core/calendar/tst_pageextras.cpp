@@ -8,11 +8,8 @@
 #include "calendar/pageframe.h"
 #include "calendar/stylesheetfile.h"
 
-#include "stream/classregistry.h"
+#include "objects/vplabel.h"
 #include "stream/component.h"
-#include "stream/propertyio.h"
-#include "stream/reader.h"
-#include "stream/writer.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -21,26 +18,6 @@
 #include <cmath>
 
 namespace {
-
-class TExtrasTestObject : public TComponent
-{
-public:
-    using TComponent::TComponent;
-    QString className() const override { return QStringLiteral("TExtrasTestObject"); }
-    void writeProperties(TWriter &w) const override
-    {
-        TComponent::writeProperties(w);
-        PropertyIO::writeInteger(w, "Left", left);
-    }
-    PropertyRead readProperty(const QString &path, TReader &r) override
-    {
-        if (!PropertyIO::is(path, "Left"))
-            return TComponent::readProperty(path, r);
-        left = r.readInteger();
-        return PropertyRead::Done;
-    }
-    int left = 0;
-};
 
 PageExtras allExtras()
 {
@@ -57,10 +34,10 @@ void fillPage(CalendarPage &page, TComponent &objects)
     page.setUserTitle(QStringLiteral("Extras"));
     page.setCellContents(5, "{\\rtf1\\ansi Dentist\\par}");
     for (int i = 0; i < 2; ++i) {
-        auto *object = new TExtrasTestObject(&objects);
-        object->setName(QStringLiteral("Component%1").arg(i)); // the names reading gives
-        object->setParent(&objects);
-        object->left = 10 * i;
+        auto *label = new TVPLabel(&objects);
+        label->setName(QStringLiteral("Component%1").arg(i)); // the names reading gives
+        label->setParent(&objects);
+        label->setBounds(100 * i, 50, 80, 30);
     }
 }
 
@@ -127,7 +104,6 @@ class TestPageExtras : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void weekNumbersAreIsoWeeks_data();
     void weekNumbersAreIsoWeeks();
     void moonPhasesMatchRemind();
@@ -139,11 +115,6 @@ private slots:
     void damagedExtrasAreRefused();
     void neighbourCellsTakeNoText();
 };
-
-void TestPageExtras::initTestCase()
-{
-    TClassRegistry::registerClass<TExtrasTestObject>(QStringLiteral("TExtrasTestObject"));
-}
 
 void TestPageExtras::weekNumbersAreIsoWeeks_data()
 {
