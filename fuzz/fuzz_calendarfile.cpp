@@ -35,8 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             (void)CalendarFile::write(out, page, &objects, &error);
         }
     }
+    {
+        // Without an object owner the list is still walked to reach the extras.
+        QBuffer in(&bytes);
+        in.open(QIODevice::ReadOnly);
+        (void)CalendarFile::read(in, page, nullptr, &error);
+    }
     QBuffer in(&bytes);
     in.open(QIODevice::ReadOnly);
-    (void)StyleSheetFile::read(in, page, &error);
+    bool extrasRefused = false;
+    (void)StyleSheetFile::read(in, page, &error, nullptr, &extrasRefused);
     return 0;
 }

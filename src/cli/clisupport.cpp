@@ -23,6 +23,12 @@ void warnIfDamaged(const CliDocument &document, const QString &source)
 {
     if (document.damaged)
         std::fprintf(stderr, "%s\n", qPrintable(CalendarFile::damagedMessage(source, document.objectsRead)));
+    if (document.extrasRefused) {
+        const QString message = document.kind == QLatin1String("style")
+            ? StyleSheetFile::extrasRefusedMessage(source)
+            : CalendarFile::extrasRefusedMessage(source);
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
 }
 
 bool prepareNewPage(const QCommandLineParser &parser, CalendarPage &page, QString *error)
@@ -70,10 +76,10 @@ bool prepareDocument(
         QBuffer file(&bytes);
         file.open(QIODevice::ReadOnly);
         CalendarFile::ReadReport report;
-        const bool read = style
-            ? StyleSheetFile::read(file, document.calendar.page(), &reason, &report.version)
-            : CalendarFile::read(
-                file, document.calendar.page(), &document.calendar.objects(), &reason, nullptr, &report);
+        const bool read = style ? StyleSheetFile::read(
+                              file, document.calendar.page(), &reason, &report.version, &report.extrasRefused)
+                                : CalendarFile::read(file, document.calendar.page(),
+                                    &document.calendar.objects(), &reason, nullptr, &report);
         if (!read) {
             *error = unableToOpen(source, style);
             return false;
@@ -82,6 +88,7 @@ bool prepareDocument(
         document.version = report.version;
         document.damaged = report.damaged;
         document.objectsRead = report.objectsRead;
+        document.extrasRefused = report.extrasRefused;
     }
     return PageOptions::apply(parser, document.calendar.page(), error);
 }

@@ -14,6 +14,8 @@ struct CliDocument
     // The calendar file's object list broke off after objectsRead objects.
     bool damaged = false;
     int objectsRead = 0;
+    // The extras block of a version 5 file was damaged and left off.
+    bool extrasRefused = false;
 };
 
 // Helpers the commands share.
@@ -29,7 +31,8 @@ bool readSource(const QString &fileName, bool styleSheet, QByteArray *bytes, QSt
 // .DWS; the default style when empty), then the page options given.
 bool prepareDocument(
     const QCommandLineParser &parser, const QString &source, CliDocument &document, QString *error);
-// The damaged-file message as a line on standard error, when it applies.
+// The damaged-file messages (objects, extras) as lines on standard error,
+// when they apply.
 void warnIfDamaged(const CliDocument &document, const QString &source);
 [[nodiscard]] bool isStyleSheetName(const QString &fileName);
 // "Unable to open NAME. Possibly corrupted, possibly not a Calendar file"

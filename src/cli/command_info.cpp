@@ -23,6 +23,8 @@ int runInfo(const QCommandLineParser &parser, const QStringList &arguments)
         document->calendar.page(), document->kind, document->version, &document->calendar.objects());
     if (document->damaged)
         description.insert("damaged", true);
+    if (document->extrasRefused)
+        description.insert("extrasDamaged", true);
     CliSupport::warnIfDamaged(*document, arguments.value(0));
     const QJsonDocument json(description);
     std::fputs(json.toJson(QJsonDocument::Indented).constData(), stdout);

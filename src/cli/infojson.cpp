@@ -70,6 +70,10 @@ QJsonObject attributes(const CalendarPage &page)
             QJsonObject { { "title", font(a.titleFont) }, { "headers", font(a.headersFont) },
                 { "cell", font(a.cellFont) }, { "miniTitle", font(a.miniTitleFont) },
                 { "miniHeaders", font(a.miniHeadersFont) }, { "miniCell", font(a.miniCellFont) } } },
+        { "extras",
+            QJsonObject { { "weekNumbers", a.extras.weekNumbers },
+                { "shadeWeekends", a.extras.shadeWeekends }, { "neighbourDays", a.extras.neighbourDays },
+                { "moonPhases", a.extras.moonPhases }, { "shadeColor", qint64(a.extras.shadeColor) } } },
     };
 }
 

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdio>
+
 namespace PageOptions {
 
 namespace {
@@ -24,6 +26,10 @@ const QString kMargins = QStringLiteral("margins");
 const QString kBorder = QStringLiteral("border");
 const QString kTitle = QStringLiteral("title");
 const QString kStyle = QStringLiteral("style");
+const QString kWeekNumbers = QStringLiteral("week-numbers");
+const QString kShadeWeekends = QStringLiteral("shade-weekends");
+const QString kNeighbourDays = QStringLiteral("neighbour-days");
+const QString kMoon = QStringLiteral("moon");
 
 // The border names the page can show in its orientation, for a message.
 QString borderNames(const CalendarPage &page)
@@ -153,6 +159,10 @@ void addTo(QCommandLineParser &parser)
         { kBorder, QStringLiteral("Border picture name from the Borders folder."), QStringLiteral("NAME") },
         { kTitle, QStringLiteral("A title of your own instead of the month."), QStringLiteral("TEXT") },
         { kStyle, QStringLiteral("Style sheet to start from."), QStringLiteral("FILE.DWS") },
+        { kWeekNumbers, QStringLiteral("Week numbers (ISO 8601) left of the month grid and the minis.") },
+        { kShadeWeekends, QStringLiteral("Saturday and Sunday cells shaded.") },
+        { kNeighbourDays, QStringLiteral("The neighbouring months' days in the blank cells.") },
+        { kMoon, QStringLiteral("New, first-quarter, full and last-quarter moons in the day cells.") },
     });
 }
 
@@ -170,10 +180,13 @@ bool apply(const QCommandLineParser &p, CalendarPage &page, QString *error)
         QBuffer file(&bytes);
         file.open(QIODevice::ReadOnly);
         QString reason;
-        if (!StyleSheetFile::read(file, page, &reason)) {
+        bool extrasRefused = false;
+        if (!StyleSheetFile::read(file, page, &reason, nullptr, &extrasRefused)) {
             *error = CliSupport::unableToOpen(style, true);
             return false;
         }
+        if (extrasRefused)
+            std::fprintf(stderr, "%s\n", qPrintable(StyleSheetFile::extrasRefusedMessage(style)));
     }
     if (v.paperGiven)
         page.setPaperSize(v.paper);
@@ -211,6 +224,13 @@ bool apply(const QCommandLineParser &p, CalendarPage &page, QString *error)
     }
     if (p.isSet(kTitle))
         page.setUserTitle(p.value(kTitle));
+    // The switches only add to what the source or style sheet shows.
+    PageExtras extras = page.extras();
+    extras.weekNumbers |= p.isSet(kWeekNumbers);
+    extras.shadeWeekends |= p.isSet(kShadeWeekends);
+    extras.neighbourDays |= p.isSet(kNeighbourDays);
+    extras.moonPhases |= p.isSet(kMoon);
+    page.setExtras(extras);
     return true;
 }
 

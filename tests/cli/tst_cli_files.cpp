@@ -197,6 +197,56 @@ private slots:
         QVERIFY(image != other);
     }
 
+    void pageExtrasFromOptionsAndFiles()
+    {
+        const QStringList month { "--layout", "0", "--month", "1", "--year", "2021" };
+        const QString out = path(QStringLiteral("extras.DWF"));
+        QCOMPARE(runCli(QStringList { "new", out, "--week-numbers", "--shade-weekends", "--neighbour-days",
+                            "--moon" }
+                         + month,
+                     m_home.path())
+                     .exitCode,
+            0);
+        const QJsonObject saved = info({ out });
+        QCOMPARE(saved["version"].toInt(), 5);
+        const QJsonObject all { { "weekNumbers", true }, { "shadeWeekends", true }, { "neighbourDays", true },
+            { "moonPhases", true }, { "shadeColor", 0xE0E0E0 } };
+        QCOMPARE(saved["extras"].toObject(), all);
+        // Without a file each switch is its own.
+        const QJsonObject moonOnly = info(QStringList { "--moon" })["extras"].toObject();
+        QVERIFY(moonOnly["moonPhases"].toBool() && !moonOnly["weekNumbers"].toBool()
+            && !moonOnly["shadeWeekends"].toBool() && !moonOnly["neighbourDays"].toBool());
+
+        // Drawn: shaded weekends in the picture, none without the option.
+        const QString shaded = path(QStringLiteral("extras.png")), plain = path(QStringLiteral("plain0.png"));
+        QCOMPARE(runCli({ "render", out, shaded }, m_home.path()).exitCode, 0);
+        QCOMPARE(runCli(QStringList { "render", plain } + month, m_home.path()).exitCode, 0);
+        const auto shadePixels = [](const QImage &image) {
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    count += (image.pixel(x, y) & 0xFFFFFF) == 0xE0E0E0 ? 1 : 0;
+            return count;
+        };
+        QVERIFY(shadePixels(QImage(shaded)) > 10000);
+        QVERIFY(shadePixels(QImage(plain)) < 1000); // a few in the edges of letters
+
+        // A damaged extras block: the calendar is described, the extras are off.
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        bytes[bytes.size() - 7] = char(0x7F); // the switches (before the colour): no such bits
+        QVERIFY(file.seek(0) && file.write(bytes) == bytes.size());
+        file.close();
+        const CliRun damaged = runCli({ "info", out }, m_home.path());
+        QCOMPARE(damaged.exitCode, 0);
+        QVERIFY2(damaged.err.contains("page extras"), damaged.err.constData());
+        const QJsonObject kept = QJsonDocument::fromJson(damaged.out).object();
+        QVERIFY(kept["extrasDamaged"].toBool());
+        QCOMPARE(kept["date"]["year"].toInt(), 2021);
+        QVERIFY(!kept["extras"]["weekNumbers"].toBool() && !kept["extras"]["moonPhases"].toBool());
+    }
+
     void unreadableFilesFail_data()
     {
         QTest::addColumn<QStringList>("arguments");

@@ -16,5 +16,5 @@ bool CalendarAttributes::sameAttributes(const CalendarAttributes &o) const
         && rightMarginInch == o.rightMarginInch && bottomMarginInch == o.bottomMarginInch
         && startingTime == o.startingTime && calendarLineLayout == o.calendarLineLayout
         && miniCalendarLineLayout == o.miniCalendarLineLayout && userTitle == o.userTitle
-        && wmfBorderFile == o.wmfBorderFile;
+        && wmfBorderFile == o.wmfBorderFile && extras == o.extras;
 }

@@ -2,6 +2,7 @@
 
 #include "base/calendarfont.h"
 #include "calendar/calendartypes.h"
+#include "calendar/pageextras.h"
 
 #include <QString>
 #include <QStringList>
@@ -51,9 +52,10 @@ struct CalendarAttributes
     double startingTime = 8.0 / 24.0; // fraction of a day
     QStringList monthNames; // 12, January first
     QStringList dayNames; // 7, Sunday first
+    PageExtras extras;
 
     // The comparison the main window uses to decide whether the properties
-    // dialog changed anything: fonts by look only, cells and the six border
+    // dialog changed anything: fonts by look only, extras by every field, cells and the six border
     // properties and the number position not at all.
     [[nodiscard]] bool sameAttributes(const CalendarAttributes &other) const;
 };

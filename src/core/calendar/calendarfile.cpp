@@ -3,6 +3,7 @@
 #include "calendar/calendarfileattributes.h"
 #include "calendar/calendarfilecell.h"
 #include "calendar/calendarpage.h"
+#include "calendar/extrasblock.h"
 
 #include "stream/component.h"
 #include "stream/filestreams.h"
@@ -36,8 +37,9 @@ struct Contents
 void writeBody(TWriter &writer, const CalendarPage &page, const TComponent *objectParent)
 {
     const CalendarAttributes &a = page.attributes();
+    const bool extras = !a.extras.isDefault();
     writer.writeListBegin();
-    writer.writeInteger(kVersion);
+    writer.writeInteger(extras ? kExtrasVersion : kVersion);
     writer.writeInteger(kKind);
     CalendarFileAttributes::write(writer, a);
     writer.writeString(a.wmfBorderFile);
@@ -60,6 +62,8 @@ void writeBody(TWriter &writer, const CalendarPage &page, const TComponent *obje
             writer.writeRootComponent(*object);
     }
     writer.writeListEnd();
+    if (extras)
+        ExtrasBlock::write(writer, a.extras);
 }
 
 int readRanged(TReader &reader, int low, int high)
@@ -142,6 +146,23 @@ void readObjects(TReader &reader, TComponent &owner, TComponent &parent, ReadRep
     }
 }
 
+// The extras follow the object list; a list that broke off leaves them
+// out of reach. A file read without an object owner still walks its list.
+void readExtras(
+    TReader &reader, TComponent *owner, TComponent *parent, Contents &c, ReadReport &report, bool keepNames)
+{
+    ReadReport objects;
+    TComponent skipped;
+    readObjects(reader, owner ? *owner : skipped, owner ? (parent ? *parent : *owner) : skipped, objects,
+        keepNames || !owner);
+    if (owner) {
+        report.damaged = objects.damaged;
+        report.objectsRead = objects.objectsRead;
+    }
+    if (objects.damaged || !ExtrasBlock::read(reader, c.attributes.extras))
+        report.extrasRefused = true;
+}
+
 void apply(Contents &c, CalendarPage &page)
 {
     c.attributes.wmfBorderFile.clear();
@@ -162,6 +183,13 @@ QString damagedMessage(const QString &fileName, int objectsRead)
         .arg(QDir::toNativeSeparators(fileName))
         .arg(objectsRead)
         .arg(objectsRead == 1 ? QStringLiteral("object") : QStringLiteral("objects"));
+}
+
+QString extrasRefusedMessage(const QString &fileName)
+{
+    return QStringLiteral("The page extras in the calendar file %1 are damaged: the calendar was opened "
+                          "without week numbers, shaded weekends, neighbouring days or moon phases.")
+        .arg(QDir::toNativeSeparators(fileName));
 }
 
 bool write(QIODevice &device, const CalendarPage &page, const TComponent *objectParent, QString *error)
@@ -190,16 +218,18 @@ bool read(QIODevice &device, CalendarPage &page, TComponent *objectOwner, QStrin
     auto contents = std::make_unique<Contents>();
     contents->attributes = page.attributes();
     contents->attributes.userTitle.clear(); // files before version 2 have none
+    contents->attributes.extras = PageExtras(); // nor do files before version 5
     ReadReport found;
     try {
         TReader reader(device);
         found.version = readHead(reader, *contents);
-        if (objectOwner) {
+        if (objectOwner)
             objectOwner->destroyComponents();
-            if (found.version > 2)
-                readObjects(reader, *objectOwner, objectParent ? *objectParent : *objectOwner, found,
-                    keepStoredNames);
-        }
+        if (found.version >= kExtrasVersion)
+            readExtras(reader, objectOwner, objectParent, *contents, found, keepStoredNames);
+        else if (objectOwner && found.version > 2)
+            readObjects(
+                reader, *objectOwner, objectParent ? *objectParent : *objectOwner, found, keepStoredNames);
     } catch (const StreamError &failure) {
         if (error)
             *error = failure.message();

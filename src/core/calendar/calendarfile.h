@@ -32,7 +32,12 @@ class TComponent;
 // succeeds, and the report says the file is damaged.
 namespace CalendarFile {
 
+// Version 4 unless the page uses an extra (week numbers, shaded weekends,
+// neighbouring days, moon phases): then version 5, the version 4 contents
+// followed by the extras block, so a file without extras is written as
+// before, byte for byte.
 constexpr int kVersion = 4;
+constexpr int kExtrasVersion = 5;
 constexpr int kKind = 1;
 // Cells and objects may carry pictures (a placed picture up to the 64 MB a
 // picture file may have); several large ones fit, anything beyond is not a
@@ -47,10 +52,16 @@ struct ReadReport
     // objectsRead objects were read, the rest of the file is lost.
     bool damaged = false;
     int objectsRead = 0;
+    // A version 5 file whose extras block could not be read: the calendar
+    // was kept, the extras left off.
+    bool extrasRefused = false;
 };
 
 // "The calendar file NAME is damaged: only N placed objects could be read."
 [[nodiscard]] QString damagedMessage(const QString &fileName, int objectsRead);
+
+// "The page extras in the calendar file NAME are damaged: ..."
+[[nodiscard]] QString extrasRefusedMessage(const QString &fileName);
 
 bool save(const QString &fileName, const CalendarPage &page, const TComponent *objectParent, QString *error);
 bool load(const QString &fileName, CalendarPage &page, TComponent *objectOwner, QString *error,

@@ -175,6 +175,11 @@ void CalendarPage::setUserTitle(const QString &title)
 {
     assignAndRedraw(m_attr.userTitle, title);
 }
+void CalendarPage::setExtras(const PageExtras &extras)
+{
+    // Week numbers take a column from the grid, so the cells move.
+    assignAndRelayout(m_attr.extras, extras);
+}
 
 void CalendarPage::setTitleFont(const CalendarFont &font)
 {
@@ -362,6 +367,7 @@ void CalendarPage::resetToDefaultStyle(const QDate &today)
     m_attr.miniShowYear = true;
     m_attr.leftMarginInch = m_attr.topMarginInch = m_attr.rightMarginInch = m_attr.bottomMarginInch = 0.5f;
     m_attr.startingTime = 8.0 / 24.0;
+    m_attr.extras = PageExtras();
     setCalendarLineLayout(llFull);
     setMiniCalendarLineLayout(mllBoxed);
     setWMFBorderFile(QString());
@@ -399,6 +405,7 @@ void CalendarPage::copyAttributesFrom(const CalendarPage &other)
     m_attr.rightMarginInch = o.rightMarginInch;
     m_attr.bottomMarginInch = o.bottomMarginInch;
     m_attr.startingTime = o.startingTime;
+    m_attr.extras = o.extras;
     setCalendarLineLayout(o.calendarLineLayout);
     setMiniCalendarLineLayout(o.miniCalendarLineLayout);
     setUserTitle(o.userTitle);

@@ -139,6 +139,10 @@ public:
     [[nodiscard]] double startingTime() const { return m_attr.startingTime; }
     void setStartingTime(double dayFraction);
 
+    // Week numbers, shaded weekends, neighbouring days and moon phases.
+    [[nodiscard]] const PageExtras &extras() const { return m_attr.extras; }
+    void setExtras(const PageExtras &extras);
+
     // Name tables: out-of-range indexes leave the output untouched or are ignored.
     void monthName(int index, QString &output) const;
     void setMonthName(int index, const QString &name);
@@ -194,6 +198,9 @@ public:
     [[nodiscard]] bool pointInCell(int x, int y) const { return cellAtPoint(x, y) != 0; }
     [[nodiscard]] const TRect &titleHitRect() const { return m_titleHit; }
     [[nodiscard]] const TRect &daysAreaHitRect() const { return m_daysAreaHit; }
+    // False for a cell outside 1-42 and for the blank cells of a month grid
+    // that shows the neighbouring months' days: those take no text.
+    [[nodiscard]] bool cellTakesEvents(int index) const;
     void dropIntoCell(int x, int y);
     void raiseForCell(int index);
     void previousCell(int index);

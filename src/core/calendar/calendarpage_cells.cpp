@@ -48,9 +48,16 @@ int CalendarPage::cellAtPoint(int x, int y) const
     return 0;
 }
 
+bool CalendarPage::cellTakesEvents(int index) const
+{
+    // A cell showing a neighbouring month's day belongs to that month.
+    return isCellIndex(index)
+        && !(m_attr.extras.neighbourDays && layoutKind() == 0 && m_cellTable[size_t(index - 1)].day == 0);
+}
+
 void CalendarPage::raiseForCell(int index)
 {
-    if (!isCellIndex(index) || !ClickedInCellEvent)
+    if (!cellTakesEvents(index) || !ClickedInCellEvent)
         return;
     const DayCell &cell = m_cellTable[size_t(index - 1)];
     ClickedInCellEvent(cell.rect, cell.free, index, cell.day, m_cells[size_t(index - 1)]);

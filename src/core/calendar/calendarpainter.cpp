@@ -1,6 +1,7 @@
 #include "calendar/calendarpainter.h"
 
 #include "base/zoom.h"
+#include "calendar/extraspainter.h"
 #include "calendar/papertext.h"
 #include "graphics/metafile.h"
 #include "richtext/cellcontentpainter.h"
@@ -97,7 +98,7 @@ void paintHeaders(QPainter &p, const MonthGridFrame &f, const GridStyle &s, floa
 
 void paintCellLines(QPainter &p, const MonthGridFrame &f, TCalBorderStyle style)
 {
-    const int x0 = f.bounds.left, x1 = f.bounds.right, y1 = f.bounds.bottom;
+    const int x0 = f.gridLeft, x1 = f.bounds.right, y1 = f.bounds.bottom;
     int first = 0, last = 6;
     switch (style) {
     case cbNone:
@@ -154,6 +155,7 @@ void paintMonthGrid(QPainter &p, const MonthGridFrame &f, const GridStyle &s, fl
     // Paper is white already; a white band is left unprinted.
     if (!paper || s.titleBackground != clWhite)
         fill(p, { b.left, b.top + 1, b.right - 1, f.titleBand.bottom + 1 }, s.titleBackground);
+    ExtrasPainter::paintWeekendShading(p, f, s);
     const QString title
         = CalendarTexts::monthGridTitle(s.userTitle, s.monthNames, s.month, s.year, s.showYear);
     if (paper) {
@@ -162,11 +164,13 @@ void paintMonthGrid(QPainter &p, const MonthGridFrame &f, const GridStyle &s, fl
         paintBorderLines(p, row, s.headerBorder);
         paintCellLines(p, f, s.cellBorder);
         PaperText::paintMonthGridTexts(p, f, s, title, zoom);
+        ExtrasPainter::paintTexts(p, f, s, zoom, true);
     } else {
         drawFittedText(p, f.titleRoom, title, s.titleFont, zoom);
         paintHeaders(p, f, s, zoom);
         paintCellLines(p, f, s.cellBorder);
         paintDayNumbers(p, f, s, zoom);
+        ExtrasPainter::paintTexts(p, f, s, zoom, false);
     }
     paintBorderLines(p, f.working, s.outerBorder);
 }
@@ -233,7 +237,8 @@ void paintCellContents(QPainter &p, const PageFrame &page, const CellTable &tabl
             continue;
         // The free rectangle's right and bottom edges belong to the cell here.
         const QRect target(r.left, r.top, r.right - r.left + 1, r.bottom - r.top + 1);
-        p.fillRect(target, Qt::white);
+        const TColor background = page.grid ? ExtrasPainter::cellBackground(page.mainStyle, int(i)) : clWhite;
+        p.fillRect(target, toQColor(background));
         if (source.painter && !storage.isEmpty()) {
             p.save();
             p.setClipRect(target);
@@ -271,6 +276,8 @@ void paintPage(QPainter &p, const PageFrame &page, const Metafile *border, const
             p, page, PaperText::printedCells(*page.grid, page.mainStyle, page.zoom), source, options);
     else if (page.planner || page.grid)
         paintCellContents(p, page, table, source, options);
+    if (page.grid)
+        ExtrasPainter::paintMoonPhases(p, *page.grid, page.mainStyle, page.zoom);
     for (const PageFrame::Mini &mini : page.minis)
         paintMonthGrid(p, mini.frame, mini.style, page.zoom, page.paper);
 }

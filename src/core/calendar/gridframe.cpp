@@ -7,6 +7,22 @@ int textHeight(const CalendarFont &font, float zoom)
     return QFontMetrics(font.toQFont(zoom)).height();
 }
 
+int weekNumberOfRow(const QDate &rowStart, int startOfWeek)
+{
+    return (startOfWeek == 1 ? rowStart.addDays(1) : rowStart).weekNumber();
+}
+
+TRect MonthGridFrame::cellInterior(int index) const
+{
+    const int left = gridLeft + (index % 7) * columnWidth + 1;
+    const int top = daysTop + (index / 7) * rowHeight + 1;
+    // The last column and row reach the closing lines, which take up the
+    // pixels the division by 7 and 6 left over.
+    const int right = index % 7 == 6 ? bounds.right - 1 : left + columnWidth - 1;
+    const int bottom = index / 7 == 5 ? bounds.bottom - 1 : top + rowHeight - 1;
+    return { left, top, right, bottom };
+}
+
 static int firstDayColumn(int month, int year, int startOfWeek)
 {
     const QDate first(year, qBound(1, month, 12), 1);
@@ -15,7 +31,7 @@ static int firstDayColumn(int month, int year, int startOfWeek)
 
 static void layoutCells(MonthGridFrame &f, const GridStyle &style, float zoom)
 {
-    const int x0 = f.bounds.left;
+    const int x0 = f.gridLeft;
     const int cw = f.columnWidth, rh = f.rowHeight;
     const int p = firstDayColumn(style.month, style.year, style.startOfWeek);
     const int days = daysInMonth(style.month, style.year);
@@ -38,6 +54,32 @@ static void layoutCells(MonthGridFrame &f, const GridStyle &style, float zoom)
             cell.day = number >= 1 && number <= days ? number : 0;
         }
     }
+    f.firstCellDate = QDate(style.year, qBound(1, style.month, 12), 1).addDays(1 - p);
+}
+
+// A narrow column for "53" in the week-number font, never more than an
+// eighth of the calendar.
+static int weekColumnWidth(const TRect &bounds, const GridStyle &style, float zoom)
+{
+    if (!style.extras.weekNumbers)
+        return 0;
+    const QFontMetrics metrics(style.weekFont.toQFont(zoom));
+    const int wanted = metrics.horizontalAdvance(QStringLiteral("53")) + qMax(4, int(6 * zoom));
+    return qMax(0, qMin(wanted, (bounds.right - 1 - bounds.left) / 8));
+}
+
+static void layoutWeekNumbers(MonthGridFrame &f, const GridStyle &style)
+{
+    if (!style.extras.weekNumbers)
+        return;
+    for (int i = 0; i < 6; ++i) {
+        const int top = f.daysTop + i * f.rowHeight + 1;
+        f.weekBoxes[size_t(i)] = { f.bounds.left + 1, top, f.gridLeft - 1, top + f.rowHeight - 2 };
+        bool showsDay = style.extras.neighbourDays;
+        for (int j = 0; j < 7 && !showsDay; ++j)
+            showsDay = f.cells[size_t(7 * i + j)].day > 0;
+        f.weekNumbers[size_t(i)] = showsDay ? weekNumberOfRow(f.dateOfCell(7 * i), style.startOfWeek) : 0;
+    }
 }
 
 MonthGridFrame monthGridFrame(const TRect &bounds, const GridStyle &style, float zoom)
@@ -53,17 +95,19 @@ MonthGridFrame monthGridFrame(const TRect &bounds, const GridStyle &style, float
     f.titleBand = { x0, y0 + 1, x1 - 1, titleBottom };
     f.titleRoom = f.titleBand;
 
-    f.columnWidth = (x1 - 1 - x0) / 7;
+    f.gridLeft = x0 + weekColumnWidth(bounds, style, zoom);
+    f.columnWidth = (x1 - 1 - f.gridLeft) / 7;
     const int headerTop = titleBottom + 1;
     const int headerHeight = int(1.5 * qAbs(style.headerFont.pixelHeight(zoom)));
     f.headerRow = { x0, headerTop, x1 - 1, headerTop + headerHeight };
     for (int j = 0; j < 7; ++j) {
-        const int left = x0 + j * f.columnWidth + 1;
+        const int left = f.gridLeft + j * f.columnWidth + 1;
         f.headerBoxes[size_t(j)] = { left, f.headerRow.top, left + f.columnWidth - 2, f.headerRow.bottom };
     }
     f.daysTop = f.headerRow.bottom;
     f.rowHeight = (y1 - 1 - f.daysTop) / 6;
     layoutCells(f, style, zoom);
+    layoutWeekNumbers(f, style);
     return f;
 }
 

@@ -19,10 +19,25 @@ struct MonthGridFrame
     TRect headerRow; // weekday names; also the days-area hit rectangle
     std::array<TRect, 7> headerBoxes {};
     int daysTop = 0; // D0
+    int gridLeft = 0; // left line of the first day column; bounds.left without week numbers
     int columnWidth = 0;
     int rowHeight = 0;
     CellTable cells {};
+    QDate firstCellDate; // the date cell 1 stands for, in the month before when it is blank
+    // Week numbers: the box left of each row and its number, 0 for a row
+    // that shows no day.
+    std::array<TRect, 6> weekBoxes {};
+    std::array<int, 6> weekNumbers {};
+
+    // Inside the lines of cell index (0-41): what weekend shading fills.
+    [[nodiscard]] TRect cellInterior(int index) const;
+    [[nodiscard]] QDate dateOfCell(int index) const { return firstCellDate.addDays(index); }
 };
+
+// The week number of a row that starts on rowStart: the ISO 8601 week of its
+// Monday. A Sunday-first row holds six days of that week and the Sunday
+// before it, so both week starts give the numbers diaries print.
+[[nodiscard]] int weekNumberOfRow(const QDate &rowStart, int startOfWeek);
 
 [[nodiscard]] MonthGridFrame monthGridFrame(const TRect &bounds, const GridStyle &style, float zoom);
 

@@ -7,6 +7,8 @@ static GridStyle sharedStyle(const CalendarAttributes &a)
     s.monthNames = a.monthNames;
     s.dayNames = a.dayNames;
     s.startingTime = a.startingTime;
+    s.extras = a.extras;
+    s.weekFont = a.miniCellFont;
     return s;
 }
 
@@ -51,5 +53,6 @@ GridStyle miniGridStyle(const CalendarAttributes &a, MonthYear month)
     s.headerBackground = a.miniHeadersBGColor;
     s.cellFont = a.miniCellFont;
     s.cellBorder = a.miniCellBorder;
+    s.extras.moonPhases = false;
     return s;
 }

@@ -29,6 +29,8 @@ struct GridStyle
     QStringList monthNames;
     QStringList dayNames;
     double startingTime = 8.0 / 24.0;
+    PageExtras extras; // minis never show moon phases: their cells are too small
+    CalendarFont weekFont; // week numbers, main grid and minis alike
 };
 
 [[nodiscard]] GridStyle mainGridStyle(const CalendarAttributes &attributes, float zoom);

@@ -186,6 +186,9 @@ void TCalendarMain::OpenCalendarFile(const QString &fileName)
             CalendarFile::damagedMessage(fileName, report.objectsRead)
                 + QStringLiteral("\nSaving it under its own name drops the objects "
                                  "that could not be read."));
+    if (opened && report.extrasRefused)
+        CommonDialogs::current().warning(
+            this, QStringLiteral("Datewright"), CalendarFile::extrasRefusedMessage(fileName));
 }
 
 bool TCalendarMain::SaveCalendarFile(const QString &fileName)

@@ -287,6 +287,7 @@ void TCalendarProperties::DetermineSettings()
     TimeLabel->setText(shortTime(page.startingTime()));
     TitleShowYearCheck->setChecked(page.titleShowYear());
     MiniShowYearCheck->setChecked(page.miniShowYear());
+    showExtras();
     SetMarginComboxFromValues();
 }
 

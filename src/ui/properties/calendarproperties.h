@@ -115,6 +115,12 @@ public:
     QPushButton *DefaultButton = nullptr;
     QPushButton *SaveAsStyleSheetButton = nullptr;
     QPushButton *LoadStyleSheetButton = nullptr;
+    // The Extras page.
+    QCheckBox *WeekNumbersCheck = nullptr;
+    QCheckBox *ShadeWeekendsCheck = nullptr;
+    QCheckBox *NeighbourDaysCheck = nullptr;
+    QCheckBox *MoonPhasesCheck = nullptr;
+    ColorButton *ShadeColorButton = nullptr;
 
     // The radio buttons of the three two-way groups, by item index.
     [[nodiscard]] QRadioButton *orientationButton(int index) const { return m_orientation[index]; }
@@ -170,6 +176,9 @@ private:
     QWidget *createLanguagePage();
     QWidget *createMarginsPage();
     QWidget *createBordersPage();
+    QWidget *createExtrasPage(); // calendarproperties_extras.cpp
+    void showExtras();
+    void extrasChanged();
     QWidget *createPreviewPane();
     QWidget *createButtonRow();
     QGroupBox *createChoiceGroup(

@@ -1,4 +1,4 @@
-// Building the properties dialog: the tab strip with its ten pages, the
+// Building the properties dialog: the tab strip with its eleven pages, the
 // preview with its zoom buttons and the row of dialog buttons.
 #include "properties/calendarproperties.h"
 
@@ -46,6 +46,8 @@ void TCalendarProperties::createPages()
     // The borders page comes last, after the pages of the form itself.
     TabSet1->addItem(QString::fromLatin1(PropertyTables::pages()[PropertyTables::kBordersPage].tabText));
     Notebook->addWidget(createBordersPage());
+    TabSet1->addItem(QString::fromLatin1(PropertyTables::pages()[PropertyTables::kExtrasPage].tabText));
+    Notebook->addWidget(createExtrasPage());
 
     // Width the dialog gains goes to the preview; the pages keep their own.
     Notebook->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);

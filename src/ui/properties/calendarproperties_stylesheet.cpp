@@ -56,10 +56,14 @@ void TCalendarProperties::LoadStyleSheetButtonClick()
         const bool wasUpdating = Updating;
         Updating = true;
         QString error;
-        if (!StyleSheetFile::load(fileName, preview(), &error))
+        bool extrasRefused = false;
+        if (!StyleSheetFile::load(fileName, preview(), &error, &extrasRefused))
             CommonDialogs::ShowInformation(this,
                 QStringLiteral("Unable to open ") + QDir::toNativeSeparators(fileName)
                     + QStringLiteral(". Possibly \ncorrupted, possibly not a Calendar Style file"));
+        else if (extrasRefused)
+            CommonDialogs::current().warning(
+                this, windowTitle(), StyleSheetFile::extrasRefusedMessage(fileName));
         DetermineSettings();
         Updating = wasUpdating;
     }

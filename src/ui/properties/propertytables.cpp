@@ -7,9 +7,17 @@ namespace PropertyTables {
 const std::array<PageEntry, kPageCount> &pages()
 {
     static const std::array<PageEntry, kPageCount> table = { {
-        { "Layout", 2100 }, { "Date", 2101 }, { "Fonts, Colors", 2102 }, { "Mini Fonts, Colors", 2103 },
-        { "Headers", 2104 }, { "Lines", 2105 }, { "Planners", 2106 }, { "Language", 2107 },
-        { "Margins", 2108 }, { "Borders", 3109 }, // the help file files this page under its own number
+        { "Layout", 2100 },
+        { "Date", 2101 },
+        { "Fonts, Colors", 2102 },
+        { "Mini Fonts, Colors", 2103 },
+        { "Headers", 2104 },
+        { "Lines", 2105 },
+        { "Planners", 2106 },
+        { "Language", 2107 },
+        { "Margins", 2108 },
+        { "Borders", 3109 }, // the help file files this page under its own number
+        { "Extras", 2110 },
     } };
     return table;
 }

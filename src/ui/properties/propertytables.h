@@ -16,8 +16,9 @@ struct PageEntry
     int helpContext;
 };
 
-inline constexpr int kPageCount = 10;
+inline constexpr int kPageCount = 11;
 inline constexpr int kBordersPage = 9;
+inline constexpr int kExtrasPage = 10; // after the borders: beyond the form's own pages
 // Tab texts and help topics, by page index.
 [[nodiscard]] const std::array<PageEntry, kPageCount> &pages();
 

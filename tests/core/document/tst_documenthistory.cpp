@@ -75,6 +75,11 @@ private slots:
             [](Calendar &c) { c.label(1)->setCaption(QStringLiteral("Renamed")); });
         QTest::newRow("add") << Change([](Calendar &c) { c.addLabel(QStringLiteral("Third"), 500); });
         QTest::newRow("delete") << Change([](Calendar &c) { delete c.label(0); });
+        QTest::newRow("page extras") << Change([](Calendar &c) {
+            PageExtras extras;
+            extras.weekNumbers = extras.moonPhases = true;
+            c.page.setExtras(extras);
+        });
     }
     void everyKindOfChangeComesBackByteForByte()
     {

@@ -55,6 +55,7 @@ private slots:
     void languageButtons();
     void fontButtonAppliesOnlyAccepted();
     void colorAndStyleControlsSetThePreview();
+    void extrasPageShowsInThePreviewAndApplies();
     void startingTimeThroughTheTimeDialog();
     void zoomSteps();
     void defaultButtonResetsThePreview();
@@ -100,13 +101,13 @@ void TestCalendarProperties::tabsAndHelpContexts()
     OpenDialog open(*page);
     TCalendarProperties &dialog = open.dialog;
     const QStringList texts = { "Layout", "Date", "Fonts, Colors", "Mini Fonts, Colors", "Headers", "Lines",
-        "Planners", "Language", "Margins", "Borders" };
-    const int contexts[] = { 2100, 2101, 2102, 2103, 2104, 2105, 2106, 2107, 2108, 3109 };
+        "Planners", "Language", "Margins", "Borders", "Extras" };
+    const int contexts[] = { 2100, 2101, 2102, 2103, 2104, 2105, 2106, 2107, 2108, 3109, 2110 };
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Calendar Properties"));
-    QCOMPARE(dialog.TabSet1->count(), 10);
-    QCOMPARE(dialog.Notebook->count(), 10);
+    QCOMPARE(dialog.TabSet1->count(), 11);
+    QCOMPARE(dialog.Notebook->count(), 11);
     QSignalSpy help(&dialog, &TCalendarProperties::helpRequested);
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 11; ++i) {
         QCOMPARE(dialog.TabSet1->item(i)->text(), texts[i]);
         dialog.TabSet1->setCurrentRow(i);
         QCOMPARE(dialog.Notebook->currentIndex(), i);
@@ -114,7 +115,7 @@ void TestCalendarProperties::tabsAndHelpContexts()
         dialog.HelpButton->click();
         QCOMPARE(help.last().at(0).toInt(), contexts[i]);
     }
-    QCOMPARE(dialog.Notebook->currentWidget()->objectName(), QStringLiteral("BordersPage"));
+    QCOMPARE(dialog.Notebook->currentWidget()->objectName(), QStringLiteral("ExtrasPage"));
 }
 
 void TestCalendarProperties::keyboardSwitchesPages()
@@ -131,16 +132,16 @@ void TestCalendarProperties::keyboardSwitchesPages()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
-    QCOMPARE(dialog.Notebook->currentIndex(), 9); // wraps round to the last page
+    QCOMPARE(dialog.Notebook->currentIndex(), 10); // wraps round to the last page
     // The strip itself answers the arrow keys.
     dialog.TabSet1->setFocus();
     QTest::keyClick(dialog.TabSet1, Qt::Key_Up);
-    QCOMPARE(dialog.Notebook->currentIndex(), 8);
+    QCOMPARE(dialog.Notebook->currentIndex(), 9);
 
     // Tab walks from the strip through the page shown and the buttons back
     // to the strip, on every page, never stopping in the preview.
     dialog.ExampleCalendar()->setFocus(Qt::MouseFocusReason);
-    for (int page = 0; page < 10; ++page) {
+    for (int page = 0; page < 11; ++page) {
         dialog.TabSet1->setCurrentRow(page);
         dialog.TabSet1->setFocus();
         QSet<QWidget *> visited;
@@ -531,6 +532,48 @@ void TestCalendarProperties::colorAndStyleControlsSetThePreview()
     QVERIFY(!preview.titleShowYear());
     QVERIFY(!preview.miniShowYear());
     QVERIFY(!page->sameAttributes(preview));
+}
+
+void TestCalendarProperties::extrasPageShowsInThePreviewAndApplies()
+{
+    ScriptedDialogs dialogs;
+    CommonDialogs::Override install(dialogs);
+    std::unique_ptr<CalendarPage> page(newPage(loFCMinisInTitle));
+    PageExtras week;
+    week.weekNumbers = true;
+    page->setExtras(week);
+    OpenDialog open(*page);
+    TCalendarProperties &dialog = open.dialog;
+    // Filled from the page without echo; the colour only with shading on.
+    QVERIFY(dialog.WeekNumbersCheck->isChecked() && !dialog.MoonPhasesCheck->isChecked());
+    QVERIFY(!dialog.ShadeColorButton->isEnabled());
+    const QRgb shade = qRgb(10, 200, 30);
+    const auto shadedPixels = [&] {
+        const QImage shown = dialog.ExampleCalendar()->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                count += (shown.pixel(x, y) | 0xFF000000) == shade ? 1 : 0;
+        return count;
+    };
+
+    dialogs.colorChoices << QColor(shade);
+    dialog.ShadeWeekendsCheck->click();
+    QVERIFY(dialog.ShadeColorButton->isEnabled());
+    QCOMPARE(shadedPixels(), 0);
+    dialog.ShadeColorButton->click();
+    dialog.NeighbourDaysCheck->click();
+    dialog.MoonPhasesCheck->click();
+    PageExtras all = week;
+    all.shadeWeekends = all.neighbourDays = all.moonPhases = true;
+    all.shadeColor = fromQColor(QColor(shade));
+    QCOMPARE(dialog.preview().extras(), all);
+    QVERIFY(shadedPixels() > 100);
+    QCOMPARE(page->extras(), week); // the page waits for OK
+    QVERIFY(dialog.applyToPage());
+    QCOMPARE(page->extras(), all);
+    dialog.DefaultButton->click();
+    QVERIFY(!dialog.WeekNumbersCheck->isChecked() && !dialog.ShadeWeekendsCheck->isChecked());
 }
 
 void TestCalendarProperties::startingTimeThroughTheTimeDialog()
