@@ -3,6 +3,7 @@
 // Python's icalendar package, time zones and daylight-saving days, broken
 // and cut-off files.
 #include "events/eventfill.h"
+#include "events/holidaycalendars.h"
 #include "events/icalendarfile.h"
 
 #include "base/calendarfont.h"
@@ -300,6 +301,34 @@ private slots:
         // are more than it may take, so it stops short of the month.
         QCOMPARE(occurrences.first().date, QDate(2026, 3, 1));
         QCOMPARE(occurrences.last().summary, QStringLiteral("Tick"));
+    }
+
+    void shippedHolidaysCoverTheirYears()
+    {
+        const QList<HolidayCalendars::Country> countries
+            = HolidayCalendars::countries(QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES));
+        QVERIFY(countries.size() >= 30);
+        QStringList names;
+        for (const auto &country : countries) {
+            names << country.name;
+            ICalendarFile file;
+            QString error;
+            QVERIFY2(file.load(country.path, &error), qPrintable(error));
+            // Every year of the range has holidays, all of them whole days.
+            for (int year : { 2000, 2060 }) {
+                QList<EventOccurrence> days;
+                for (int month = 1; month <= 12; ++month)
+                    days << file.occurrences(year, month);
+                QVERIFY2(!days.isEmpty(), qPrintable(country.name));
+                QVERIFY(
+                    std::none_of(days.begin(), days.end(), [](const auto &day) { return day.isTimed(); }));
+            }
+        }
+        for (const char *expected :
+            { "Germany", "France", "Italy", "Spain", "Poland", "Netherlands", "United Kingdom", "Canada",
+                "Australia", "New Zealand", "India", "Japan", "Brazil", "Mexico", "South Africa" })
+            QVERIFY2(names.contains(QLatin1String(expected)), expected);
+        QVERIFY(names.indexOf(QStringLiteral("New Zealand")) < names.indexOf(QStringLiteral("Norway")));
     }
 
     void fillPutsEachOccurrenceInItsCell()
