@@ -3,6 +3,8 @@
 #include "events/eventoccurrence.h"
 #include "events/icalendarfile.h"
 
+#include <QTimeZone>
+
 #include <algorithm>
 #include <map>
 #include <set>
@@ -56,13 +58,30 @@ QDate dateOf(const icaltimetype &time)
     return QDate(time.year, time.month, time.day);
 }
 
+// The local zone, looked up again at each reading and expanding so that a
+// changed TZ counts. Qt's own zone keeps its rules loaded: the C library's
+// local time looks at /etc/localtime again for every conversion, which made
+// a large file take seconds.
+QTimeZone &localZone()
+{
+    static QTimeZone zone;
+    return zone;
+}
+
+void refreshLocalZone()
+{
+    localZone() = QTimeZone::systemTimeZone();
+    if (!localZone().isValid())
+        localZone() = QTimeZone::utc();
+}
+
 // Local time of a date-time; midnight for a date.
 QDateTime localTime(const icaltimetype &time)
 {
     if (time.zone && !time.is_date)
-        return QDateTime::fromSecsSinceEpoch(icaltime_as_timet_with_zone(time, time.zone));
+        return QDateTime::fromSecsSinceEpoch(icaltime_as_timet_with_zone(time, time.zone), localZone());
     const QTime clock = time.is_date ? QTime(0, 0) : QTime(time.hour, time.minute, qMin(time.second, 59));
-    return QDateTime(dateOf(time), clock);
+    return QDateTime(dateOf(time), clock, localZone());
 }
 
 qint64 localSeconds(const icaltimetype &time)
@@ -318,6 +337,7 @@ InstanceKey keyOf(const icaltimetype &time)
 
 void collect(icalcomponent *calendar, const QString &fallbackName, std::vector<Event> &events)
 {
+    refreshLocalZone();
     const QString calendarName = nameOf(calendar, fallbackName);
     for (icalcomponent *component = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
          component; component = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
@@ -345,6 +365,7 @@ void collect(icalcomponent *calendar, const QString &fallbackName, std::vector<E
 
 QList<EventOccurrence> expand(const std::vector<Event> &events, int year, int month)
 {
+    refreshLocalZone();
     QList<EventOccurrence> out;
     const QDate first(year, month, 1);
     if (!first.isValid())
@@ -352,8 +373,8 @@ QList<EventOccurrence> expand(const std::vector<Event> &events, int year, int mo
     Window window;
     window.first = first;
     window.last = first.addMonths(1).addDays(-1);
-    window.from = QDateTime(window.first, QTime(0, 0)).toSecsSinceEpoch() - kZoneMargin;
-    window.to = QDateTime(window.last.addDays(1), QTime(0, 0)).toSecsSinceEpoch() + kZoneMargin;
+    window.from = QDateTime(window.first, QTime(0, 0), localZone()).toSecsSinceEpoch() - kZoneMargin;
+    window.to = QDateTime(window.last.addDays(1), QTime(0, 0), localZone()).toSecsSinceEpoch() + kZoneMargin;
 
     // Occurrences that an event of the same UID moves, changes or cancels.
     std::map<QString, std::set<InstanceKey>> replaced;

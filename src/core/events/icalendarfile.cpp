@@ -34,21 +34,24 @@ struct LogicalLine
 std::vector<LogicalLine> unfold(const QByteArray &bytes)
 {
     std::vector<LogicalLine> lines;
+    lines.reserve(size_t(bytes.count('\n') + 1));
+    const char *data = bytes.constData();
+    const qsizetype size = bytes.size();
     qsizetype position = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     int number = 0;
-    while (position < bytes.size()) {
-        qsizetype end = position;
-        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
-            ++end;
-        const QByteArray line = bytes.mid(position, end - position);
+    while (position < size) {
+        const qsizetype start = position;
+        while (position < size && data[position] != '\n' && data[position] != '\r')
+            ++position;
+        const qsizetype length = position - start;
         ++number;
-        if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
-            ++end;
-        position = end + 1;
-        if (!lines.empty() && !line.isEmpty() && (line[0] == ' ' || line[0] == '\t'))
-            lines.back().text += line.mid(1);
+        if (position < size && data[position] == '\r' && position + 1 < size && data[position + 1] == '\n')
+            ++position;
+        ++position;
+        if (!lines.empty() && length > 0 && (data[start] == ' ' || data[start] == '\t'))
+            lines.back().text.append(data + start + 1, length - 1);
         else
-            lines.push_back({ line, number });
+            lines.push_back({ QByteArray(data + start, length), number });
     }
     return lines;
 }
@@ -146,16 +149,16 @@ bool ICalendarFile::parse(const QByteArray &bytes, const QString &name, QString 
     if (!looksLikeICalendar(bytes))
         return fail(0, QStringLiteral("not an iCalendar file (it does not begin with BEGIN:VCALENDAR)"));
 
-    const std::vector<LogicalLine> lines = unfold(bytes);
+    std::vector<LogicalLine> lines = unfold(bytes);
     icalparser *parser = icalparser_new();
     size_t componentStart = 0;
     int depth = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
-        QByteArray text = lines[i].text;
+        QByteArray &text = lines[i].text; // libical wants it writable
         // libical would print its own warning for a stray END; say it here instead.
-        if (text.toUpper().startsWith("BEGIN:"))
+        if (qstrnicmp(text.constData(), "BEGIN:", 6) == 0)
             ++depth;
-        else if (text.toUpper().startsWith("END:") && --depth < 0) {
+        else if (qstrnicmp(text.constData(), "END:", 4) == 0 && --depth < 0) {
             (void)icalparser_clean(parser);
             icalparser_free(parser);
             return fail(lines[i].number,
