@@ -89,6 +89,16 @@ qint64 localSeconds(const icaltimetype &time)
     return localTime(time).toSecsSinceEpoch();
 }
 
+// Within a day of localSeconds, and much cheaper: a rule may take many
+// steps before it nears the month, and local time is worked out only there.
+qint64 roughSeconds(const icaltimetype &time)
+{
+    if (time.zone && !time.is_date)
+        return qint64(icaltime_as_timet_with_zone(time, time.zone));
+    const qint64 days = dateOf(time).toJulianDay() - QDate(1970, 1, 1).toJulianDay();
+    return days * kDay + (time.is_date ? 0 : time.hour * 3600 + time.minute * 60 + time.second);
+}
+
 icaltimetype timeProperty(icalcomponent *event, icalcomponent *calendar, icalproperty_kind kind)
 {
     icalproperty *property = icalcomponent_get_first_property(event, kind);
@@ -131,12 +141,39 @@ void readCategories(icalcomponent *event, QStringList &categories)
     }
 }
 
+int countOf(const short *values, int size)
+{
+    int count = 0;
+    while (count < size && values[count] != ICAL_RECURRENCE_ARRAY_MAX)
+        ++count;
+    return count;
+}
+
+// A set position beyond the largest set a rule's period can hold never
+// matches, and libical would search centuries for it.
+bool setPositionsCanMatch(const icalrecurrencetype &rule)
+{
+    const qint64 days = rule.freq == ICAL_YEARLY_RECURRENCE ? 366
+        : rule.freq == ICAL_MONTHLY_RECURRENCE              ? 31
+        : rule.freq == ICAL_WEEKLY_RECURRENCE               ? 7
+                                                            : 1;
+    const qint64 largest = days * qMax(1, countOf(rule.by_hour, ICAL_BY_HOUR_SIZE))
+        * qMax(1, countOf(rule.by_minute, ICAL_BY_MINUTE_SIZE))
+        * qMax(1, countOf(rule.by_second, ICAL_BY_SECOND_SIZE));
+    const int positions = countOf(rule.by_set_pos, ICAL_BY_SETPOS_SIZE);
+    for (int i = 0; i < positions; ++i) {
+        if (qAbs(qint64(rule.by_set_pos[i])) > largest)
+            return false;
+    }
+    return true;
+}
+
 void readRecurrence(icalcomponent *component, icalcomponent *calendar, Event &event)
 {
     for (icalproperty *property = icalcomponent_get_first_property(component, ICAL_RRULE_PROPERTY); property;
          property = icalcomponent_get_next_property(component, ICAL_RRULE_PROPERTY)) {
         const icalrecurrencetype rule = icalproperty_get_rrule(property);
-        if (rule.freq != ICAL_NO_RECURRENCE)
+        if (rule.freq != ICAL_NO_RECURRENCE && setPositionsCanMatch(rule))
             event.rules.push_back(rule);
     }
     for (icalproperty *property = icalcomponent_get_first_property(component, ICAL_RDATE_PROPERTY); property;
@@ -290,14 +327,15 @@ private:
     {
         const qint64 span = event.allDay ? event.length * kDay : event.length;
         const qint64 from = m_window.from - span;
-        if (!icaltime_is_null_time(rule.until) && isValidTime(rule.until) && localSeconds(rule.until) < from)
+        if (!icaltime_is_null_time(rule.until) && isValidTime(rule.until)
+            && roughSeconds(rule.until) + kDay < from)
             return; // over before the month
         icalrecur_iterator *iterator = icalrecur_iterator_new(rule, event.start);
         if (!iterator)
             return;
         // Without a count, the rule can start near the month instead of
         // walking there from its first occurrence.
-        if (rule.count == 0 && localSeconds(event.start) < from) {
+        if (rule.count == 0 && roughSeconds(event.start) + kDay < from) {
             icaltimetype jump = icaltime_from_timet_with_zone(
                 time_t(from), event.start.is_date, event.start.zone ? event.start.zone : nullptr);
             jump.zone = event.start.zone;
@@ -307,16 +345,17 @@ private:
             }
             icalrecur_iterator_set_start(iterator, jump);
         }
-        for (int step = 0; step < ICalendarFile::kMaxRuleSteps; ++step) {
+        for (int step = 0; step < ICalendarFile::kMaxRuleSteps && m_steps < ICalendarFile::kMaxStepsPerMonth;
+             ++step, ++m_steps) {
             icaltimetype time = icalrecur_iterator_next(iterator);
             if (icaltime_is_null_time(time) || !isValidTime(time))
                 break;
             time.zone = event.start.zone;
             time.is_date = event.start.is_date;
-            const qint64 seconds = localSeconds(time);
-            if (seconds > m_window.to)
+            const qint64 seconds = roughSeconds(time);
+            if (seconds > m_window.to + kDay)
                 break;
-            if (seconds >= from && !take(time))
+            if (seconds + kDay >= from && !take(time))
                 break;
         }
         icalrecur_iterator_free(iterator);
@@ -324,6 +363,7 @@ private:
 
     const Window &m_window;
     QList<EventOccurrence> &m_out;
+    int m_steps = 0; // of all rules together
 };
 
 } // namespace

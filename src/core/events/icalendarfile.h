@@ -25,12 +25,14 @@
 class ICalendarFile
 {
 public:
-    // The file's size limit, and the most occurrences one event may have in
-    // one month and the most steps its rule may take to find them: a rule
-    // every second must not hold the program up.
+    // The file's size limit; the most occurrences one event may have in one
+    // month, the most steps its rule may take to find them, and the most
+    // steps all rules together may take for one month: a rule every second,
+    // or many rules counted from long ago, must not hold the program up.
     static constexpr qint64 kMaxFileSize = 64LL * 1024 * 1024;
     static constexpr int kMaxOccurrencesPerEvent = 5000;
     static constexpr int kMaxRuleSteps = 200000;
+    static constexpr int kMaxStepsPerMonth = 1000000;
 
     ICalendarFile();
     ~ICalendarFile();
