@@ -1,14 +1,20 @@
 // datewright-cli fill: a calendar's month filled from a recurring-date list,
-// every entry that can fall in the month used, then saved.
+// every entry that can fall in the month used, or from an iCalendar file,
+// every occurrence in the month used; then saved.
 #include "clicommand.h"
 #include "clisupport.h"
 
 #include "calendar/calendarfile.h"
+#include "events/eventfill.h"
+#include "events/icalendarfile.h"
 #include "platform/inifile.h"
 #include "platform/preferences.h"
+#include "platform/safefilereader.h"
 #include "recurring/recurringfill.h"
 #include "recurring/recurringlistfile.h"
 #include "recurring/recurringplacements.h"
+
+#include <QFile>
 
 #include <cstdio>
 #include <memory>
@@ -21,6 +27,29 @@ void addFillOptions(QCommandLineParser &parser)
 {
     parser.addOption({ kOut, QStringLiteral("Calendar file fill writes (default: the file filled)."),
         QStringLiteral("OUT.DWF") });
+}
+
+// What kind of list a file is goes by its content: an exported calendar
+// may be called anything.
+bool isICalendar(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!SafeFileReader::notAFileReason(fileName).isEmpty() || !file.open(QIODevice::ReadOnly))
+        return false; // the list reader says why
+    return ICalendarFile::looksLikeICalendar(file.read(64));
+}
+
+// Appends the month's occurrences; false with the reader's message.
+bool fillFromEvents(CalendarPage &page, const QString &fileName, const CalendarFont &font, QString *error)
+{
+    ICalendarFile events;
+    if (!events.load(fileName, error))
+        return false;
+    const QList<EventOccurrence> occurrences = events.occurrences(page.mainCalYear(), page.mainCalMonth());
+    if (occurrences.isEmpty())
+        std::printf("%s\n", "No events fall in the current month");
+    EventFill::apply(page, occurrences, font);
+    return true;
 }
 
 bool isCalendarName(const QString &fileName)
@@ -53,22 +82,27 @@ int runFill(const QCommandLineParser &parser, const QStringList &arguments)
     CalendarPage &page = document->calendar.page();
     if (!page.layoutHasDayCells())
         return CliSupport::fail(QStringLiteral("%1 has no day cells to fill").arg(source));
-    QStringList entries;
-    if (!RecurringListFile::read(arguments.at(1), &entries, &error))
-        return CliSupport::fail(error);
-    const QStringList candidates
-        = RecurringPlacements::CandidatesForMonth(entries, page.mainCalYear(), page.mainCalMonth());
-    if (candidates.isEmpty())
-        std::printf("%s\n", "No predefined dates match the current month");
     Preferences preferences;
     preferences.load(IniFile(Preferences::fileName()));
-    RecurringFill::ApplyEntries(page, candidates, preferences.defaultEditorFont);
+    if (isICalendar(arguments.at(1))) {
+        if (!fillFromEvents(page, arguments.at(1), preferences.defaultEditorFont, &error))
+            return CliSupport::fail(error);
+    } else {
+        QStringList entries;
+        if (!RecurringListFile::read(arguments.at(1), &entries, &error))
+            return CliSupport::fail(error);
+        const QStringList candidates
+            = RecurringPlacements::CandidatesForMonth(entries, page.mainCalYear(), page.mainCalMonth());
+        if (candidates.isEmpty())
+            std::printf("%s\n", "No predefined dates match the current month");
+        RecurringFill::ApplyEntries(page, candidates, preferences.defaultEditorFont);
+    }
     if (!CalendarFile::save(out, page, &document->calendar.objects(), &error))
         return CliSupport::fail(error);
     return 0;
 }
 
 const CliCommandRegistration registration({ QStringLiteral("fill"),
-    QStringLiteral("fill FILE.DWF LIST.DAX [--out OUT.DWF] [options]"), addFillOptions, runFill });
+    QStringLiteral("fill FILE.DWF LIST.DAX|EVENTS.ics [--out OUT.DWF] [options]"), addFillOptions, runFill });
 
 } // namespace

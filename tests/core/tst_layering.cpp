@@ -35,7 +35,8 @@ int folderRank(const QString &folder)
         { QStringLiteral("objects"), 5 },
         { QStringLiteral("recurring"), 6 },
         { QStringLiteral("report"), 6 },
-        { QStringLiteral("document"), 7 },
+        { QStringLiteral("events"), 7 },
+        { QStringLiteral("document"), 8 },
     };
     return ranks.value(folder, -1);
 }
@@ -122,6 +123,10 @@ private slots:
                                              << "graphics" << false;
         QTest::newRow("report and recurring") << "report"
                                               << "recurring" << false;
+        QTest::newRow("events over recurring") << "events"
+                                               << "recurring" << true;
+        QTest::newRow("recurring and events") << "recurring"
+                                              << "events" << false;
         QTest::newRow("unknown folder") << "calendar"
                                         << "surface" << false;
     }

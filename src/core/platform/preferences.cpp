@@ -11,6 +11,7 @@ const QString kZooming = QStringLiteral("Zooming");
 const QString kFont = QStringLiteral("Default Font");
 const QString kIcons = QStringLiteral("Icons");
 const QString kHints = QStringLiteral("Hints");
+const QString kEvents = QStringLiteral("Events");
 
 QString defaultIconFile()
 {
@@ -50,6 +51,7 @@ void Preferences::load(const IniFile &ini)
     iconFileName = ini.readString(kIcons, QStringLiteral("File"), defaultIconFile());
     iconToolWanted = ini.readBool(kIcons, QStringLiteral("Visible"), defaults.iconToolWanted);
     hintsOn = ini.readBool(kHints, QStringLiteral("On"), defaults.hintsOn);
+    eventsFileName = ini.readString(kEvents, QStringLiteral("File"), QString());
 }
 
 bool Preferences::save(IniFile &ini) const
@@ -68,5 +70,5 @@ bool Preferences::save(IniFile &ini) const
         && ini.writeBool(kHints, QStringLiteral("On"), hintsOn)
         && ini.writeString(
             kIcons, QStringLiteral("File"), iconFileName.isEmpty() ? defaultIconFile() : iconFileName)
-        && batch.commit();
+        && ini.writeString(kEvents, QStringLiteral("File"), eventsFileName) && batch.commit();
 }

@@ -17,6 +17,7 @@ struct Preferences
     QString iconFileName; // empty: the data folder's "MISC1.ICL"
     bool iconToolWanted = true;
     bool hintsOn = true;
+    QString eventsFileName; // the iCalendar file the cells were last filled from
 
     [[nodiscard]] static CalendarFont defaultFont();
     [[nodiscard]] static QString fileName(); // <data folder>/DW.ini

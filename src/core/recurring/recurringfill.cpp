@@ -28,26 +28,32 @@ int PuttextOnDay(CalendarPage &page, int day, const QString &text, const Calenda
 
 int ApplyEntries(CalendarPage &page, const QStringList &entries, const CalendarFont &defaultFont)
 {
+    QList<RecurringPlacements::Placement> placements;
+    const int year = page.mainCalYear();
+    const int month = page.mainCalMonth();
+    for (const QString &entry : entries)
+        placements << RecurringPlacements::PlacementsOf(entry, year, month);
+    return ApplyPlacements(page, placements, defaultFont);
+}
+
+int ApplyPlacements(CalendarPage &page, const QList<RecurringPlacements::Placement> &placements,
+    const CalendarFont &defaultFont)
+{
     if (!page.layoutHasDayCells())
         return 0;
     page.recordCellTable(page.displayScale());
-    // Each cell's new paragraphs in list order, so that every cell is read
-    // and written once however many texts it takes: appending one text at a
-    // time rewrote the cell's whole text for each, which made filling from a
-    // long list take minutes.
+    // Each cell's new paragraphs in order, so that every cell is read and
+    // written once however many texts it takes: appending one text at a
+    // time rewrote the cell's whole text for each, which made filling from
+    // a long list take minutes.
     std::map<int, QStringList> textsOfCell;
     int placed = 0;
-    const int year = page.mainCalYear();
-    const int month = page.mainCalMonth();
-    for (const QString &entry : entries) {
-        for (const RecurringPlacements::Placement &placement :
-            RecurringPlacements::PlacementsOf(entry, year, month)) {
-            const int cell = placement.day < 1 ? -1 : page.cellOfDay(placement.day);
-            if (!page.cellStorage(cell))
-                continue;
-            textsOfCell[cell] << placement.text;
-            ++placed;
-        }
+    for (const RecurringPlacements::Placement &placement : placements) {
+        const int cell = placement.day < 1 ? -1 : page.cellOfDay(placement.day);
+        if (!page.cellStorage(cell))
+            continue;
+        textsOfCell[cell] << placement.text;
+        ++placed;
     }
     for (const auto &[cell, texts] : textsOfCell) {
         TWPRtfStorage updated;

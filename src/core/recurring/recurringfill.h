@@ -1,5 +1,8 @@
 #pragma once
 
+#include "recurring/recurringplacements.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -18,5 +21,11 @@ int PuttextOnDay(CalendarPage &page, int day, const QString &text, const Calenda
 // how many texts were placed. The cells end as if PuttextOnDay had placed
 // each text in turn, but each cell is written once.
 int ApplyEntries(CalendarPage &page, const QStringList &entries, const CalendarFont &defaultFont);
+
+// Appends each text to the cell of its day, in the order given, each cell
+// written once; texts for days the page does not show are left out.
+// Returns how many texts were placed.
+int ApplyPlacements(CalendarPage &page, const QList<RecurringPlacements::Placement> &placements,
+    const CalendarFont &defaultFont);
 
 } // namespace RecurringFill

@@ -130,6 +130,7 @@ void TCalendarMain::connectCommands()
     connect(m.DefaultEditorFont1, &QAction::triggered, this, &TCalendarMain::DefaultEditorFont1Click);
     connect(m.mnuFillCalendarwithRecurringDates, &QAction::triggered, this,
         &TCalendarMain::mnuFillCalendarwithRecurringDatesClick);
+    connect(m.mnuFillFromICalendar, &QAction::triggered, this, [this] { mnuFillFromICalendarClick(); });
     connect(m.mnuEditrecurringDates, &QAction::triggered, this, &TCalendarMain::mnuEditrecurringDatesClick);
     connect(m.Exit1, &QAction::triggered, this, &TCalendarMain::Exit1Click);
     connect(m.VisitOurInternetW1, &QAction::triggered, this, &TCalendarMain::VisitOurInternetW1Click);
@@ -176,11 +177,24 @@ void TCalendarMain::activateFromOtherStart(const QStringList &files)
         OpenCalendarFile(QFileInfo(files.first()).absoluteFilePath());
 }
 
+namespace {
+
+bool isICalendarName(const QString &fileName)
+{
+    return fileName.endsWith(QLatin1String(".ics"), Qt::CaseInsensitive)
+        || fileName.endsWith(QLatin1String(".ical"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
 void TCalendarMain::dragEnterEvent(QDragEnterEvent *event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.first().isLocalFile()
-        && urls.first().toLocalFile().endsWith(QLatin1String(".DWF"), Qt::CaseInsensitive))
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return;
+    const QString fileName = urls.first().toLocalFile();
+    if (fileName.endsWith(QLatin1String(".DWF"), Qt::CaseInsensitive)
+        || (isICalendarName(fileName) && pageShown()))
         event->acceptProposedAction();
 }
 
@@ -188,11 +202,14 @@ void TCalendarMain::dropEvent(QDropEvent *event)
 {
     const QString fileName = event->mimeData()->urls().first().toLocalFile();
     event->acceptProposedAction();
-    // After the drop has finished, so a message box does not block the drag.
+    // After the drop has finished, so a dialog does not block the drag. A
+    // calendar file dropped on the page offers its events for the month.
     QMetaObject::invokeMethod(
         this,
         [this, fileName] {
-            if (CheckSaveNeeded())
+            if (isICalendarName(fileName))
+                mnuFillFromICalendarClick(fileName);
+            else if (CheckSaveNeeded())
                 OpenCalendarFile(fileName);
         },
         Qt::QueuedConnection);

@@ -93,6 +93,8 @@ public slots:
     void mnuShowHintClick();
     void mnuEditrecurringDatesClick();
     void mnuFillCalendarwithRecurringDatesClick();
+    // The first file offered is the given one, else the one used last.
+    void mnuFillFromICalendarClick(const QString &fileName = QString());
     void ShowHideIconToolClick();
     void VisitOurInternetW1Click();
     void Contents1Click();

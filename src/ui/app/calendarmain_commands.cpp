@@ -7,6 +7,7 @@
 #include "properties/calendarproperties.h"
 #include "properties/usertitleform.h"
 #include "recurring/editrecurringdates.h"
+#include "recurring/eventfillcommand.h"
 #include "recurring/recurringfillcommand.h"
 #include "surface/calendarpanel32.h"
 #include "widgets/commondialogs.h"
@@ -168,6 +169,33 @@ void TCalendarMain::mnuFillCalendarwithRecurringDatesClick()
     };
     if (RecurringFillCommand::run(this, CalendarPanel->page(), m_cellEditing->defaultFont(), hook)) {
         nameNextChange(tr("Fill Calendar"));
+        SetModified(true);
+        CalendarPanel->update();
+    }
+}
+
+void TCalendarMain::mnuFillFromICalendarClick(const QString &fileName)
+{
+    if (!pageShown())
+        return;
+    CellEditorHook hook;
+    hook.currentCell = [this] { return m_cellEditing->CurrentCell(); };
+    hook.closeEditor = [this] { closeCellEditor(); };
+    hook.openEditor = [this](int cell) { CalendarPanel->page().raiseForCell(cell); };
+    hook.showIconTool = [this](bool visible) {
+        if (m_iconToolWanted)
+            showIconTool(visible);
+    };
+    const QString first = fileName.isEmpty() ? m_preferences.eventsFileName : fileName;
+    QString used;
+    const bool filled = EventFillCommand::run(
+        this, CalendarPanel->page(), m_cellEditing->defaultFont(), hook, first, &used);
+    if (!used.isEmpty() && used != m_preferences.eventsFileName) {
+        m_preferences.eventsFileName = used;
+        SavePreferences();
+    }
+    if (filled) {
+        nameNextChange(tr("Fill from iCalendar File"));
         SetModified(true);
         CalendarPanel->update();
     }

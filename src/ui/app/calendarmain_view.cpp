@@ -58,6 +58,7 @@ void TCalendarMain::SetButtons()
     const bool dayCells = shown && CalendarPanel->page().layoutHasDayCells();
     const bool named = !m_calendarFileName.isEmpty();
     m.mnuFillCalendarwithRecurringDates->setEnabled(dayCells);
+    m.mnuFillFromICalendar->setEnabled(dayCells);
     m.mnuUserTitle->setEnabled(dayCells);
     m.mnuClearAllCellContents->setEnabled(dayCells);
     m.ShowHideIconTool->setEnabled(dayCells);

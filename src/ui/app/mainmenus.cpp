@@ -122,6 +122,8 @@ MainMenus MainMenus::build(QMainWindow *window)
         QStringLiteral("Fill Calendar with Recurring Dates"), "datewright-recurring-fill");
     m.mnuEditrecurringDates = addItem(m.FileMenu, "mnuEditrecurringDates",
         QStringLiteral("Edit Recurring Dates"), "datewright-recurring-edit");
+    m.mnuFillFromICalendar = addItem(m.FileMenu, "mnuFillFromICalendar",
+        QStringLiteral("Fill from iCalendar File..."), "datewright-recurring-fill");
     m.FileMenu->addSeparator();
     m.mnuPrintCalendar
         = addItem(m.FileMenu, "mnuPrintCalendar", QStringLiteral("P&rint Calendar"), "document-print");

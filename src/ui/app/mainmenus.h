@@ -29,6 +29,8 @@ struct MainMenus
     QAction *DefaultEditorFont1 = nullptr;
     QAction *mnuFillCalendarwithRecurringDates = nullptr;
     QAction *mnuEditrecurringDates = nullptr;
+    // The cells filled from an iCalendar file or a shipped holiday calendar.
+    QAction *mnuFillFromICalendar = nullptr;
     QAction *mnuPrintCalendar = nullptr;
     QAction *mnuPrintSetup = nullptr;
     QAction *Exit1 = nullptr;

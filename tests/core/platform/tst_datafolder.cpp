@@ -22,6 +22,7 @@ private slots:
     void initializeCopiesOnlyMissingFiles();
     void initializeKeepsExistingFolderCase();
     void shippedTexturesCopiedLikeBorders();
+    void shippedHolidaysCopiedLikeBorders();
 
 private:
     QByteArray m_savedHome;
@@ -172,6 +173,22 @@ void TestDataFolder::shippedTexturesCopiedLikeBorders()
     QCOMPARE(readFile(home.filePath("Textures/Wood.bmp")), QByteArray("user wood"));
     QCOMPARE(readFile(home.filePath("Textures/Marble.bmp")), readFile(bundled + "/Textures/Marble.bmp"));
     QVERIFY(QFileInfo(home.filePath("Textures/Stars.bmp")).isWritable());
+}
+
+void TestDataFolder::shippedHolidaysCopiedLikeBorders()
+{
+    const QString bundled = QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES);
+    QTemporaryDir home;
+    qputenv("DATEWRIGHT_HOME", home.path().toUtf8());
+    writeFile(home.filePath("Holidays/Germany.ics"), "user calendar");
+
+    QVERIFY(DataFolder::ensureInitialized(bundled, nullptr));
+
+    QCOMPARE(readFile(home.filePath("Holidays/Germany.ics")), QByteArray("user calendar"));
+    QCOMPARE(
+        readFile(home.filePath("Holidays/New Zealand.ics")), readFile(bundled + "/Holidays/New Zealand.ics"));
+    QCOMPARE(QDir(home.filePath("Holidays")).entryList(QDir::Files).size(),
+        QDir(bundled + "/Holidays").entryList(QDir::Files).size());
 }
 
 QTEST_GUILESS_MAIN(TestDataFolder)

@@ -1,0 +1,49 @@
+// datewright-cli events: the occurrences an iCalendar file has in a month, as JSON.
+#include "clicommand.h"
+#include "clisupport.h"
+
+#include "events/icalendarfile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+namespace {
+
+QJsonValue clockOf(const QTime &time)
+{
+    return time.isValid() ? QJsonValue(time.toString(QStringLiteral("HH:mm"))) : QJsonValue();
+}
+
+int runEvents(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    if (arguments.size() != 1 || !parser.isSet(QStringLiteral("year"))
+        || !parser.isSet(QStringLiteral("month")))
+        return CliSupport::fail(
+            QStringLiteral("events needs an iCalendar file, --year and --month\n") + CliCommands::usage());
+    // The page options check --year and --month as they do for every command.
+    CalendarPage page;
+    QString error;
+    if (!CliSupport::prepareNewPage(parser, page, &error))
+        return CliSupport::fail(error);
+    ICalendarFile file;
+    if (!file.load(arguments.first(), &error))
+        return CliSupport::fail(error);
+    QJsonArray out;
+    for (const EventOccurrence &occurrence : file.occurrences(page.mainCalYear(), page.mainCalMonth())) {
+        out.append(QJsonObject { { QStringLiteral("date"), occurrence.date.toString(Qt::ISODate) },
+            { QStringLiteral("start"), clockOf(occurrence.start) },
+            { QStringLiteral("end"), clockOf(occurrence.end) },
+            { QStringLiteral("summary"), occurrence.summary } });
+    }
+    const QByteArray json = QJsonDocument(out).toJson(QJsonDocument::Indented);
+    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    return 0;
+}
+
+const CliCommandRegistration registration(
+    { QStringLiteral("events"), QStringLiteral("events EVENTS.ics --year Y --month M"), nullptr, runEvents });
+
+} // namespace

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The holiday calendars shipped with the program: one iCalendar file per
+// country in the data folder's "Holidays" folder, named by the country.
+namespace HolidayCalendars {
+
+struct Country
+{
+    QString name; // "New Zealand"
+    QString path;
+};
+
+// The countries in alphabetical order; empty when the folder is missing.
+[[nodiscard]] QList<Country> countries(const QString &dataFolder);
+
+} // namespace HolidayCalendars

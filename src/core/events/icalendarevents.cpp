@@ -1,0 +1,453 @@
+#include "events/icalendarevents_p.h"
+
+#include "events/eventoccurrence.h"
+#include "events/icalendarfile.h"
+
+#include <QTimeZone>
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+namespace ICalendarEvents {
+
+namespace {
+
+constexpr qint64 kDay = 86400;
+// Time zones lie within a day of UTC; a margin of a day on each side of the
+// month finds every occurrence that local time puts in it.
+constexpr qint64 kZoneMargin = kDay;
+
+QString textOf(const char *text)
+{
+    return text ? QString::fromUtf8(text) : QString();
+}
+
+icaltimezone *zoneNamed(icalproperty *property, icalcomponent *calendar)
+{
+    icalparameter *parameter = icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER);
+    const char *tzid = parameter ? icalparameter_get_tzid(parameter) : nullptr;
+    if (!tzid || !*tzid)
+        return nullptr;
+    if (icaltimezone *zone = icalcomponent_get_timezone(calendar, tzid))
+        return zone;
+    if (!qstrcmp(tzid, "UTC") || !qstrcmp(tzid, "GMT") || !qstrcmp(tzid, "Etc/UTC"))
+        return icaltimezone_get_utc_timezone();
+    return icaltimezone_get_builtin_timezone(tzid);
+}
+
+// A date or time as written, with the zone its TZID names; a zone nobody
+// knows leaves the time floating, which is local time.
+icaltimetype withZone(icaltimetype time, icalproperty *property, icalcomponent *calendar)
+{
+    if (!time.is_date && !time.zone)
+        time.zone = zoneNamed(property, calendar);
+    if (time.is_date)
+        time.zone = nullptr;
+    return time;
+}
+
+bool isValidTime(const icaltimetype &time)
+{
+    return !icaltime_is_null_time(time) && QDate::isValid(time.year, time.month, time.day) && time.hour >= 0
+        && time.hour < 24 && time.minute >= 0 && time.minute < 60 && time.second >= 0 && time.second <= 60;
+}
+
+QDate dateOf(const icaltimetype &time)
+{
+    return QDate(time.year, time.month, time.day);
+}
+
+// The local zone, looked up again at each reading and expanding so that a
+// changed TZ counts. Qt's own zone keeps its rules loaded: the C library's
+// local time looks at /etc/localtime again for every conversion, which made
+// a large file take seconds.
+QTimeZone &localZone()
+{
+    static QTimeZone zone;
+    return zone;
+}
+
+void refreshLocalZone()
+{
+    localZone() = QTimeZone::systemTimeZone();
+    if (!localZone().isValid())
+        localZone() = QTimeZone::utc();
+}
+
+// Local time of a date-time; midnight for a date.
+QDateTime localTime(const icaltimetype &time)
+{
+    if (time.zone && !time.is_date)
+        return QDateTime::fromSecsSinceEpoch(icaltime_as_timet_with_zone(time, time.zone), localZone());
+    const QTime clock = time.is_date ? QTime(0, 0) : QTime(time.hour, time.minute, qMin(time.second, 59));
+    return QDateTime(dateOf(time), clock, localZone());
+}
+
+qint64 localSeconds(const icaltimetype &time)
+{
+    return localTime(time).toSecsSinceEpoch();
+}
+
+// Within a day of localSeconds, and much cheaper: a rule may take many
+// steps before it nears the month, and local time is worked out only there.
+qint64 roughSeconds(const icaltimetype &time)
+{
+    if (time.zone && !time.is_date)
+        return qint64(icaltime_as_timet_with_zone(time, time.zone));
+    const qint64 days = dateOf(time).toJulianDay() - QDate(1970, 1, 1).toJulianDay();
+    return days * kDay + (time.is_date ? 0 : time.hour * 3600 + time.minute * 60 + time.second);
+}
+
+icaltimetype timeProperty(icalcomponent *event, icalcomponent *calendar, icalproperty_kind kind)
+{
+    icalproperty *property = icalcomponent_get_first_property(event, kind);
+    if (!property)
+        return icaltime_null_time();
+    const icaltimetype time = kind == ICAL_DTSTART_PROPERTY ? icalproperty_get_dtstart(property)
+        : kind == ICAL_DTEND_PROPERTY                       ? icalproperty_get_dtend(property)
+                                                            : icalproperty_get_recurrenceid(property);
+    return withZone(time, property, calendar);
+}
+
+// Days for all-day events, seconds for timed ones.
+qint64 lengthOf(icalcomponent *event, icalcomponent *calendar, const icaltimetype &start)
+{
+    const icaltimetype end = timeProperty(event, calendar, ICAL_DTEND_PROPERTY);
+    if (isValidTime(end)) {
+        if (start.is_date)
+            return qMax<qint64>(1, dateOf(start).daysTo(dateOf(end)));
+        return qMax<qint64>(0, localSeconds(end) - localSeconds(start));
+    }
+    if (icalproperty *property = icalcomponent_get_first_property(event, ICAL_DURATION_PROPERTY)) {
+        const icaldurationtype duration = icalproperty_get_duration(property);
+        const qint64 seconds = qint64(icaldurationtype_as_int(duration));
+        if (start.is_date)
+            return qMax<qint64>(1, seconds / kDay);
+        return qMax<qint64>(0, seconds);
+    }
+    return start.is_date ? 1 : 0; // a date alone is that day; a time alone has no length
+}
+
+void readCategories(icalcomponent *event, QStringList &categories)
+{
+    for (icalproperty *property = icalcomponent_get_first_property(event, ICAL_CATEGORIES_PROPERTY); property;
+         property = icalcomponent_get_next_property(event, ICAL_CATEGORIES_PROPERTY)) {
+        for (const QString &name : textOf(icalproperty_get_categories(property)).split(QLatin1Char(','))) {
+            const QString trimmed = name.trimmed();
+            if (!trimmed.isEmpty() && !categories.contains(trimmed))
+                categories << trimmed;
+        }
+    }
+}
+
+int countOf(const short *values, int size)
+{
+    int count = 0;
+    while (count < size && values[count] != ICAL_RECURRENCE_ARRAY_MAX)
+        ++count;
+    return count;
+}
+
+// A set position beyond the largest set a rule's period can hold never
+// matches, and libical would search centuries for it.
+bool setPositionsCanMatch(const icalrecurrencetype &rule)
+{
+    const qint64 days = rule.freq == ICAL_YEARLY_RECURRENCE ? 366
+        : rule.freq == ICAL_MONTHLY_RECURRENCE              ? 31
+        : rule.freq == ICAL_WEEKLY_RECURRENCE               ? 7
+                                                            : 1;
+    const qint64 largest = days * qMax(1, countOf(rule.by_hour, ICAL_BY_HOUR_SIZE))
+        * qMax(1, countOf(rule.by_minute, ICAL_BY_MINUTE_SIZE))
+        * qMax(1, countOf(rule.by_second, ICAL_BY_SECOND_SIZE));
+    const int positions = countOf(rule.by_set_pos, ICAL_BY_SETPOS_SIZE);
+    for (int i = 0; i < positions; ++i) {
+        if (qAbs(qint64(rule.by_set_pos[i])) > largest)
+            return false;
+    }
+    return true;
+}
+
+void readRecurrence(icalcomponent *component, icalcomponent *calendar, Event &event)
+{
+    for (icalproperty *property = icalcomponent_get_first_property(component, ICAL_RRULE_PROPERTY); property;
+         property = icalcomponent_get_next_property(component, ICAL_RRULE_PROPERTY)) {
+        const icalrecurrencetype rule = icalproperty_get_rrule(property);
+        if (rule.freq != ICAL_NO_RECURRENCE && setPositionsCanMatch(rule))
+            event.rules.push_back(rule);
+    }
+    for (icalproperty *property = icalcomponent_get_first_property(component, ICAL_RDATE_PROPERTY); property;
+         property = icalcomponent_get_next_property(component, ICAL_RDATE_PROPERTY)) {
+        const icaldatetimeperiodtype value = icalproperty_get_rdate(property);
+        ExtraDate extra;
+        if (!icaltime_is_null_time(value.time)) {
+            extra.start = withZone(value.time, property, calendar);
+        } else {
+            extra.start = withZone(value.period.start, property, calendar);
+            extra.hasOwnEnd = true;
+            extra.end = icaltime_is_null_time(value.period.end)
+                ? icaltime_add(extra.start, value.period.duration)
+                : withZone(value.period.end, property, calendar);
+        }
+        if (isValidTime(extra.start) && (!extra.hasOwnEnd || isValidTime(extra.end)))
+            event.extraDates.push_back(extra);
+    }
+    for (icalproperty *property = icalcomponent_get_first_property(component, ICAL_EXDATE_PROPERTY); property;
+         property = icalcomponent_get_next_property(component, ICAL_EXDATE_PROPERTY)) {
+        const icaltimetype time = withZone(icalproperty_get_exdate(property), property, calendar);
+        if (isValidTime(time))
+            event.excluded.push_back(keyOf(time));
+    }
+}
+
+} // namespace
+
+QString nameOf(icalcomponent *calendar, const QString &fallback)
+{
+    for (icalproperty *property = icalcomponent_get_first_property(calendar, ICAL_X_PROPERTY); property;
+         property = icalcomponent_get_next_property(calendar, ICAL_X_PROPERTY)) {
+        if (!qstricmp(icalproperty_get_x_name(property), "X-WR-CALNAME")) {
+            const QString name = textOf(icalproperty_get_x(property)).trimmed();
+            if (!name.isEmpty())
+                return name;
+        }
+    }
+    return fallback;
+}
+
+namespace {
+
+// The wall-clock date an occurrence starts on, for exceptions given as dates.
+InstanceKey dateKeyOf(const icaltimetype &time)
+{
+    return { true, dateOf(time).toJulianDay() };
+}
+
+struct Window
+{
+    QDate first;
+    QDate last;
+    qint64 from = 0; // local seconds: the month's start, less the margins
+    qint64 to = 0;
+};
+
+// Returns how many days of the month the occurrence covers.
+int addDays(const Event &event, const QDateTime &start, qint64 length, const Window &window,
+    QList<EventOccurrence> &out)
+{
+    const qsizetype before = out.size();
+    EventOccurrence day;
+    day.summary = event.summary;
+    day.calendar = event.calendar;
+    day.categories = event.categories;
+    const QDate firstDay = start.date();
+    if (event.allDay) {
+        const QDate lastDay = firstDay.addDays(qMax<qint64>(1, length) - 1);
+        for (QDate date = qMax(firstDay, window.first); date <= qMin(lastDay, window.last);
+             date = date.addDays(1)) {
+            day.date = date;
+            out << day;
+        }
+        return int(out.size() - before);
+    }
+    const QDateTime end = start.addSecs(length);
+    const QDate lastDay = length > 0 ? end.addSecs(-1).date() : firstDay;
+    for (QDate date = qMax(firstDay, window.first); date <= qMin(lastDay, window.last);
+         date = date.addDays(1)) {
+        day.date = date;
+        day.start = date == firstDay ? start.time() : QTime();
+        day.end = length > 0 && date == lastDay ? end.time() : QTime();
+        out << day;
+    }
+    return int(out.size() - before);
+}
+
+class Expansion
+{
+public:
+    Expansion(const Window &window, QList<EventOccurrence> &out)
+        : m_window(window)
+        , m_out(out)
+    {
+    }
+
+    void single(const Event &event)
+    {
+        const QDateTime start = localTime(event.start);
+        if (mayTouchWindow(start.toSecsSinceEpoch(), event))
+            addDays(event, start, event.length, m_window, m_out);
+    }
+
+    void recurring(const Event &event, const std::set<InstanceKey> &replaced)
+    {
+        std::set<InstanceKey> seen;
+        std::set<InstanceKey> excluded(event.excluded.begin(), event.excluded.end());
+        excluded.insert(replaced.begin(), replaced.end());
+        int added = 0;
+        auto take = [&](const icaltimetype &time, const icaltimetype *ownEnd) {
+            const InstanceKey key = keyOf(time);
+            if (!seen.insert(key).second || excluded.count(key) || excluded.count(dateKeyOf(time)))
+                return;
+            const QDateTime start = localTime(time);
+            qint64 length = event.length;
+            if (ownEnd)
+                length = event.allDay ? qMax<qint64>(1, dateOf(time).daysTo(dateOf(*ownEnd)))
+                                      : qMax<qint64>(0, localSeconds(*ownEnd) - start.toSecsSinceEpoch());
+            if (!mayTouchWindow(start.toSecsSinceEpoch(), event, length))
+                return;
+            if (addDays(event, start, length, m_window, m_out) > 0)
+                ++added;
+        };
+        if (event.rules.empty())
+            take(event.start, nullptr); // the start is always an occurrence
+        for (const icalrecurrencetype &rule : event.rules)
+            followRule(event, rule, [&](const icaltimetype &time) {
+                take(time, nullptr);
+                return added < ICalendarFile::kMaxOccurrencesPerEvent;
+            });
+        for (const ExtraDate &extra : event.extraDates) {
+            if (added >= ICalendarFile::kMaxOccurrencesPerEvent)
+                break;
+            take(extra.start, extra.hasOwnEnd ? &extra.end : nullptr);
+        }
+    }
+
+private:
+    [[nodiscard]] bool mayTouchWindow(qint64 start, const Event &event, qint64 length = -1) const
+    {
+        if (length < 0)
+            length = event.length;
+        const qint64 span = event.allDay ? length * kDay : length;
+        return start + span + kZoneMargin >= m_window.from && start <= m_window.to;
+    }
+
+    // Calls take(time) for each occurrence the rule gives near the month,
+    // until take returns false or the rule's steps run out.
+    template <typename Take> void followRule(const Event &event, const icalrecurrencetype &rule, Take take)
+    {
+        const qint64 span = event.allDay ? event.length * kDay : event.length;
+        const qint64 from = m_window.from - span;
+        if (!icaltime_is_null_time(rule.until) && isValidTime(rule.until)
+            && roughSeconds(rule.until) + kDay < from)
+            return; // over before the month
+        icalrecur_iterator *iterator = icalrecur_iterator_new(rule, event.start);
+        if (!iterator)
+            return;
+        // Without a count, the rule can start near the month instead of
+        // walking there from its first occurrence.
+        if (rule.count == 0 && roughSeconds(event.start) + kDay < from) {
+            icaltimetype jump = icaltime_from_timet_with_zone(
+                time_t(from), event.start.is_date, event.start.zone ? event.start.zone : nullptr);
+            jump.zone = event.start.zone;
+            if (event.start.is_date) {
+                jump.is_date = 1;
+                jump.hour = jump.minute = jump.second = 0;
+            }
+            icalrecur_iterator_set_start(iterator, jump);
+        }
+        for (int step = 0; step < ICalendarFile::kMaxRuleSteps && m_steps < ICalendarFile::kMaxStepsPerMonth;
+             ++step, ++m_steps) {
+            icaltimetype time = icalrecur_iterator_next(iterator);
+            if (icaltime_is_null_time(time) || !isValidTime(time))
+                break;
+            time.zone = event.start.zone;
+            time.is_date = event.start.is_date;
+            const qint64 seconds = roughSeconds(time);
+            if (seconds > m_window.to + kDay)
+                break;
+            if (seconds + kDay >= from && !take(time))
+                break;
+        }
+        icalrecur_iterator_free(iterator);
+    }
+
+    const Window &m_window;
+    QList<EventOccurrence> &m_out;
+    int m_steps = 0; // of all rules together
+};
+
+} // namespace
+
+InstanceKey keyOf(const icaltimetype &time)
+{
+    if (time.is_date)
+        return dateKeyOf(time);
+    return { false, qint64(icaltime_as_timet_with_zone(time, time.zone)) };
+}
+
+void collect(icalcomponent *calendar, const QString &fallbackName, std::vector<Event> &events)
+{
+    refreshLocalZone();
+    const QString calendarName = nameOf(calendar, fallbackName);
+    for (icalcomponent *component = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
+         component; component = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+        Event event;
+        event.start = timeProperty(component, calendar, ICAL_DTSTART_PROPERTY);
+        if (!isValidTime(event.start))
+            continue; // an event without a start has no day to go on
+        event.allDay = event.start.is_date;
+        event.length = lengthOf(component, calendar, event.start);
+        event.uid = textOf(icalcomponent_get_uid(component));
+        event.summary = textOf(icalcomponent_get_summary(component)).simplified();
+        event.calendar = calendarName;
+        readCategories(component, event.categories);
+        event.cancelled = icalcomponent_get_status(component) == ICAL_STATUS_CANCELLED;
+        const icaltimetype replaces = timeProperty(component, calendar, ICAL_RECURRENCEID_PROPERTY);
+        if (isValidTime(replaces)) {
+            event.overrides = true;
+            event.replaces = keyOf(replaces);
+        } else {
+            readRecurrence(component, calendar, event);
+        }
+        events.push_back(std::move(event));
+    }
+}
+
+QList<EventOccurrence> expand(const std::vector<Event> &events, int year, int month)
+{
+    refreshLocalZone();
+    QList<EventOccurrence> out;
+    const QDate first(year, month, 1);
+    if (!first.isValid())
+        return out;
+    Window window;
+    window.first = first;
+    window.last = first.addMonths(1).addDays(-1);
+    window.from = QDateTime(window.first, QTime(0, 0), localZone()).toSecsSinceEpoch() - kZoneMargin;
+    window.to = QDateTime(window.last.addDays(1), QTime(0, 0), localZone()).toSecsSinceEpoch() + kZoneMargin;
+
+    // Occurrences that an event of the same UID moves, changes or cancels.
+    std::map<QString, std::set<InstanceKey>> replaced;
+    for (const Event &event : events) {
+        if (event.overrides && !event.uid.isEmpty())
+            replaced[event.uid].insert(event.replaces);
+    }
+    static const std::set<InstanceKey> kNone;
+    Expansion expansion(window, out);
+    for (const Event &event : events) {
+        if (event.cancelled)
+            continue;
+        const auto found = event.overrides ? replaced.end() : replaced.find(event.uid);
+        const std::set<InstanceKey> &moved = found == replaced.end() ? kNone : found->second;
+        if (event.recurs())
+            expansion.recurring(event, moved);
+        else if (!moved.count(keyOf(event.start)))
+            expansion.single(event);
+    }
+    EventOrder::sort(out);
+    return out;
+}
+
+} // namespace ICalendarEvents
+
+void EventOrder::sort(QList<EventOccurrence> &occurrences)
+{
+    std::stable_sort(
+        occurrences.begin(), occurrences.end(), [](const EventOccurrence &a, const EventOccurrence &b) {
+            if (a.date != b.date)
+                return a.date < b.date;
+            if (a.isTimed() != b.isTimed())
+                return !a.isTimed();
+            return a.isTimed() && a.start < b.start;
+        });
+}

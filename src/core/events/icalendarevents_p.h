@@ -1,0 +1,74 @@
+#pragma once
+
+// libical stays behind this header: nothing outside the events folder's
+// sources sees its types.
+#include <libical/ical.h>
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+struct EventOccurrence;
+
+namespace ICalendarEvents {
+
+// Which occurrence of a recurring event a date or time names: a date for
+// all-day values, else the moment in seconds (floating times read as UTC,
+// the same on both sides of a comparison).
+struct InstanceKey
+{
+    bool isDate = false;
+    qint64 value = 0;
+    bool operator==(const InstanceKey &other) const { return isDate == other.isDate && value == other.value; }
+    bool operator<(const InstanceKey &other) const
+    {
+        return isDate != other.isDate ? isDate < other.isDate : value < other.value;
+    }
+};
+
+// An extra date of a recurring event, with its own end when it is a period.
+struct ExtraDate
+{
+    icaltimetype start;
+    bool hasOwnEnd = false;
+    icaltimetype end;
+};
+
+// One VEVENT as the expansion needs it. Its times keep pointers to time
+// zones owned by the parsed calendar (or libical's built-in ones), so it
+// lives no longer than the calendar it came from.
+struct Event
+{
+    QString uid;
+    QString summary;
+    QString calendar;
+    QStringList categories;
+    icaltimetype start;
+    bool allDay = false;
+    // Days for all-day events (at least 1); seconds for timed ones (0: no end).
+    qint64 length = 0;
+    std::vector<icalrecurrencetype> rules;
+    std::vector<ExtraDate> extraDates;
+    std::vector<InstanceKey> excluded;
+    bool overrides = false; // has a RECURRENCE-ID: it replaces one occurrence
+    InstanceKey replaces;
+    bool cancelled = false;
+
+    [[nodiscard]] bool recurs() const { return !rules.empty() || !extraDates.empty(); }
+};
+
+// The calendar's own name (X-WR-CALNAME), else the fallback.
+[[nodiscard]] QString nameOf(icalcomponent *calendar, const QString &fallback);
+
+// The events of a parsed calendar, in file order.
+void collect(icalcomponent *calendar, const QString &fallbackName, std::vector<Event> &events);
+
+// Every day of every occurrence of the events in the month, in EventOrder.
+[[nodiscard]] QList<EventOccurrence> expand(const std::vector<Event> &events, int year, int month);
+
+[[nodiscard]] InstanceKey keyOf(const icaltimetype &time);
+
+} // namespace ICalendarEvents

@@ -1,0 +1,357 @@
+// The iCalendar reader on files other programs wrote: the recurrence
+// examples of RFC 5545 typed from the standard, a calendar written by
+// Python's icalendar package, time zones and daylight-saving days, broken
+// and cut-off files.
+#include "events/eventfill.h"
+#include "events/holidaycalendars.h"
+#include "events/icalendarfile.h"
+
+#include "base/calendarfont.h"
+#include "calendar/calendarpage.h"
+#include "richtext/wprtfstorage.h"
+
+#include <QtTest>
+
+#include <ctime>
+
+namespace {
+
+QString dataFile(const QString &name)
+{
+    return QStringLiteral(DW_TEST_DATA "/") + name;
+}
+
+// "2..4,9*2" -> 2, 3, 4, 9, 9
+QList<int> daysOf(const QString &spec)
+{
+    QList<int> days;
+    for (const QString &part : spec.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QStringList counted = part.split(QLatin1Char('*'));
+        const QStringList range = counted.first().split(QStringLiteral(".."));
+        const int times = counted.size() > 1 ? counted.at(1).toInt() : 1;
+        for (int day = range.first().toInt(); day <= range.last().toInt(); ++day)
+            for (int i = 0; i < times; ++i)
+                days << day;
+    }
+    return days;
+}
+
+// "DD HH:MM-HH:MM Summary", with "--:--" for a missing time.
+QStringList describe(const QList<EventOccurrence> &occurrences)
+{
+    QStringList lines;
+    auto clock = [](const QTime &time) {
+        return time.isValid() ? time.toString(QStringLiteral("HH:mm")) : QStringLiteral("--:--");
+    };
+    for (const EventOccurrence &occurrence : occurrences)
+        lines << QStringLiteral("%1 %2-%3 %4")
+                     .arg(occurrence.date.day(), 2, 10, QLatin1Char('0'))
+                     .arg(clock(occurrence.start), clock(occurrence.end), occurrence.summary);
+    return lines;
+}
+
+// Sets TZ for the life of the object.
+class TimeZone
+{
+public:
+    explicit TimeZone(const char *zone)
+        : m_old(qgetenv("TZ"))
+    {
+        qputenv("TZ", zone);
+        tzset();
+    }
+    ~TimeZone()
+    {
+        qputenv("TZ", m_old);
+        tzset();
+    }
+
+private:
+    QByteArray m_old;
+};
+
+QByteArray calendarOf(const QByteArray &body)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//t//EN\r\n" + body + "END:VCALENDAR\r\n";
+}
+
+} // namespace
+
+class TestICalendarFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rfc5545Examples_data()
+    {
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<QString>("days");
+        auto row = [](const char *summary, int year, int month, const char *days) {
+            QTest::addRow("%s %d-%02d", summary, year, month) << summary << year << month << days;
+        };
+        row("daily-count", 1997, 9, "2..11");
+        row("daily-until", 1997, 12, "1..23");
+        row("every-other-day", 1997, 12, "1,3,5,7,9,11,13,15,17,19,21,23,25,27,29,31");
+        row("every-10-days", 1997, 10, "2,12");
+        row("january-yearly", 2000, 1, "1..31");
+        row("january-daily", 2000, 1, "1..31");
+        row("january-daily", 1999, 2, "");
+        row("weekly-count", 1997, 10, "7,14,21,28");
+        row("weekly-until", 1997, 12, "2,9,16,23");
+        row("every-other-week", 1998, 2, "3,17");
+        row("tue-thu-until", 1997, 9, "2,4,9,11,16,18,23,25,30");
+        row("tue-thu-count", 1997, 10, "2");
+        row("mo-we-fr-biweekly", 1997, 12, "8,10,12,22");
+        row("tu-th-biweekly-8", 1997, 10, "2,14,16");
+        row("first-friday-count", 1998, 6, "5");
+        row("first-friday-until", 1997, 12, "5");
+        row("first-last-sunday", 1998, 5, "3,31");
+        row("second-last-monday", 1998, 2, "16");
+        row("third-last-day", 1998, 2, "26");
+        row("2nd-and-15th", 1998, 1, "2,15");
+        row("first-and-last-day", 1998, 1, "1,31");
+        row("every-18-months", 1999, 3, "10..13");
+        row("tuesdays-other-month", 1998, 3, "3,10,17,24,31");
+        row("june-july", 2001, 7, "10");
+        row("jan-feb-mar", 2003, 3, "10");
+        row("year-days", 2000, 4, "9");
+        row("year-days", 2000, 7, "18");
+        row("20th-monday", 1999, 5, "17");
+        row("week-20-monday", 1999, 5, "17");
+        row("march-thursdays", 1999, 3, "4,11,18,25");
+        row("summer-thursdays", 1999, 7, "1,8,15,22,29");
+        row("friday-13th", 1997, 9, ""); // the start itself is excluded
+        row("friday-13th", 1998, 11, "13");
+        row("saturday-after-sunday", 1998, 6, "13");
+        row("election-day", 2004, 11, "2");
+        row("third-tue-wed-thu", 1997, 11, "6");
+        row("second-last-weekday", 1998, 3, "30");
+        // The standard's UNTIL of 17:00Z ends at 12:00 New York time, but it
+        // lists 15:00 too; the fixture gives the 17:00 local its errata mean.
+        row("every-3-hours", 1997, 9, "2*3");
+        row("every-15-minutes", 1997, 9, "2*6");
+        row("every-90-minutes", 1997, 9, "2*4");
+        row("every-20-minutes-daily", 1997, 9, "2..30*24");
+        row("every-20-minutes-minutely", 1997, 9, "2..30*24");
+        row("wkst-mo", 1997, 8, "5,10,19,24");
+        row("wkst-su", 1997, 8, "5,17,19,31");
+        row("invalid-dates-ignored", 2007, 2, "15");
+        row("invalid-dates-ignored", 2007, 3, "15,30");
+    }
+
+    void rfc5545Examples()
+    {
+        QFETCH(QString, summary);
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(QString, days);
+        const TimeZone zone("America/New_York");
+        ICalendarFile file;
+        QString error;
+        QVERIFY2(file.load(dataFile(QStringLiteral("rfc5545-recurrence.ics")), &error), qPrintable(error));
+        QList<int> found;
+        for (const EventOccurrence &occurrence : file.occurrences(year, month)) {
+            if (occurrence.summary == summary) {
+                found << occurrence.date.day();
+                QCOMPARE(occurrence.start.isValid(), true);
+            }
+        }
+        QCOMPARE(found, daysOf(days));
+    }
+
+    void calendarWrittenByPython()
+    {
+        ICalendarFile file;
+        QString error;
+        QVERIFY2(file.load(dataFile(QStringLiteral("made-by-icalendar.ics")), &error), qPrintable(error));
+        QCOMPARE(file.calendarName(), QStringLiteral("Family"));
+        // TZ=UTC: New York is 5 hours behind until 8 March, 4 after.
+        QCOMPARE(describe(file.occurrences(2026, 3)),
+            QStringList({ "01 --:-----:-- Ski trip", "02 --:-----:-- Ski trip", "03 21:30-22:15 Piano",
+                "05 09:30-10:00 Dentist", "10 20:30-21:15 Piano", "10 22:00---:-- Night train",
+                "11 --:---07:15 Night train", "25 21:00-21:45 Piano (moved)" }));
+        QCOMPARE(describe(file.occurrences(2026, 2)),
+            QStringList({ "27 --:-----:-- Ski trip", "28 --:-----:-- Ski trip" }));
+        const QList<EventOccurrence> march = file.occurrences(2026, 3);
+        QCOMPARE(march.first().categories, QStringList({ "Holiday", "Family" }));
+        QCOMPARE(march.first().calendar, QStringLiteral("Family"));
+        // A yearly rule on 29 February falls only in leap years.
+        auto leapDays
+            = [&](int year) { return describe(file.occurrences(year, 2)).filter(QStringLiteral("Leap")); };
+        QCOMPARE(leapDays(2028), QStringList({ "29 --:-----:-- Leap birthday" }));
+        QVERIFY(leapDays(2027).isEmpty());
+        QVERIFY(leapDays(2100).isEmpty());
+    }
+
+    void timeZonesAndDaylightSaving_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QStringList>("expected");
+        // New York moves its clocks on 8 March 2026, Berlin on 29 March. The
+        // 8th is excluded by its local time, the 22nd by the same moment in UTC.
+        QTest::newRow("Berlin") << QByteArray("Europe/Berlin")
+                                << QStringList({ "05 15:00-16:00 Call", "12 14:00-15:00 Call",
+                                       "15 14:00-15:00 Call", "19 14:00-15:00 Call", "26 14:00-15:00 Call",
+                                       "29 --:-----:-- Change", "29 15:00-16:00 Call" });
+        QTest::newRow("New York") << QByteArray("America/New_York")
+                                  << QStringList({ "05 09:00-10:00 Call", "12 09:00-10:00 Call",
+                                         "15 09:00-10:00 Call", "19 09:00-10:00 Call", "26 09:00-10:00 Call",
+                                         "29 --:-----:-- Change", "29 09:00-10:00 Call" });
+        QTest::newRow("Tokyo") << QByteArray("Asia/Tokyo")
+                               << QStringList({ "05 23:00-00:00 Call", "12 22:00-23:00 Call",
+                                      "15 22:00-23:00 Call", "19 22:00-23:00 Call", "26 22:00-23:00 Call",
+                                      "29 --:-----:-- Change", "29 22:00-23:00 Call" });
+    }
+
+    void timeZonesAndDaylightSaving()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QStringList, expected);
+        const TimeZone local(zone.constData());
+        ICalendarFile file;
+        QString error;
+        QVERIFY2(
+            file.parse(
+                calendarOf("BEGIN:VEVENT\r\nUID:c\r\nDTSTART;TZID=America/New_York:20260305T090000\r\n"
+                           "DTEND;TZID=America/New_York:20260305T100000\r\n"
+                           "RRULE:FREQ=WEEKLY;BYDAY=TH,SU\r\nEXDATE;TZID=America/New_York:20260308T090000,"
+                           "20260322T130000Z\r\nSUMMARY:Call\r\nEND:VEVENT\r\n"
+                           "BEGIN:VEVENT\r\nUID:d\r\nDTSTART;VALUE=DATE:20260329\r\nSUMMARY:Change\r\n"
+                           "END:VEVENT\r\n"),
+                "call.ics", &error),
+            qPrintable(error));
+        QCOMPARE(describe(file.occurrences(2026, 3)).mid(0, expected.size()), expected);
+    }
+
+    void badFilesNameFileAndLine_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("not a calendar")
+            << QByteArray("Hello") << "Unable to read bad.ics: not an iCalendar file";
+        QTest::newRow("bad duration") << calendarOf("BEGIN:VEVENT\r\nDURATION:forever\r\nEND:VEVENT\r\n")
+                                      << "Unable to read bad.ics: line 5: Can't parse as DURATION";
+        QTest::newRow("bad rule") << calendarOf(
+            "BEGIN:VEVENT\r\nSUMMARY:x\r\nRRULE:FREQ=SOMETIMES\r\nEND:VEVENT\r\n")
+                                  << "Unable to read bad.ics: line 6: ";
+        QTest::newRow("no property name")
+            << calendarOf("BEGIN:VEVENT\r\n:nothing\r\nEND:VEVENT\r\n") << "Unable to read bad.ics: line 5: ";
+        QTest::newRow("folded line counts from its start")
+            << calendarOf("BEGIN:VEVENT\r\nSUMMARY:a\r\n  b\r\nDTSTART:2026\r\n 0305Tx\r\nEND:VEVENT\r\n")
+            << "Unable to read bad.ics: line 7: ";
+        QTest::newRow("end before begin") << QByteArray("BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\nEND:VEVENT\r\n")
+                                          << "Unable to read bad.ics: line 3: END:VEVENT without its BEGIN";
+        QTest::newRow("unfinished") << QByteArray("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nSUMMARY:x\r\n")
+                                    << "Unable to read bad.ics: line 3: the file ends before END:VCALENDAR";
+        QTest::newRow("zero byte") << calendarOf(QByteArray("SUMMARY:a\0b\r\n", 13))
+                                   << "Unable to read bad.ics: line 4: a zero byte";
+    }
+
+    void badFilesNameFileAndLine()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        ICalendarFile file;
+        QString error;
+        QVERIFY(!file.parse(bytes, QStringLiteral("bad.ics"), &error));
+        QVERIFY2(error.startsWith(expected), qPrintable(error));
+        QCOMPARE(file.eventCount(), 0);
+        QVERIFY(!file.load(QStringLiteral("/nonexistent/x.ics"), &error));
+        QVERIFY2(error.contains(QLatin1String("No such file")), qPrintable(error));
+    }
+
+    void everyTruncationFailsOrGivesAPrefix()
+    {
+        QFile source(dataFile(QStringLiteral("made-by-icalendar.ics")));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray bytes = source.readAll();
+        ICalendarFile whole;
+        QVERIFY(whole.parse(bytes, QStringLiteral("w.ics"), nullptr));
+        const QStringList all = describe(whole.occurrences(2026, 3));
+        for (qsizetype size = 0; size < bytes.size(); ++size) {
+            ICalendarFile cut;
+            QString error;
+            if (!cut.parse(bytes.left(size), QStringLiteral("cut.ics"), &error)) {
+                QVERIFY2(error.startsWith(QLatin1String("Unable to read cut.ics: ")), qPrintable(error));
+                QCOMPARE(cut.eventCount(), 0);
+                continue;
+            }
+            QVERIFY(cut.eventCount() <= whole.eventCount());
+            if (cut.eventCount() == whole.eventCount())
+                QCOMPARE(describe(cut.occurrences(2026, 3)), all);
+        }
+    }
+
+    void rulesAreBounded()
+    {
+        ICalendarFile file;
+        QString error;
+        QVERIFY2(
+            file.parse(calendarOf("BEGIN:VEVENT\r\nUID:s\r\nDTSTART:19700101T000000Z\r\n"
+                                  "RRULE:FREQ=SECONDLY\r\nSUMMARY:Tick\r\nEND:VEVENT\r\n"
+                                  "BEGIN:VEVENT\r\nUID:m\r\nDTSTART:19700101T000000Z\r\n"
+                                  "RRULE:FREQ=MINUTELY;COUNT=2000000000\r\nSUMMARY:Tock\r\nEND:VEVENT\r\n"),
+                "tick.ics", &error),
+            qPrintable(error));
+        const QList<EventOccurrence> occurrences = file.occurrences(2026, 3);
+        QCOMPARE(occurrences.size(), ICalendarFile::kMaxOccurrencesPerEvent);
+        // A rule with a count is walked from its start: two million steps
+        // are more than it may take, so it stops short of the month.
+        QCOMPARE(occurrences.first().date, QDate(2026, 3, 1));
+        QCOMPARE(occurrences.last().summary, QStringLiteral("Tick"));
+    }
+
+    void shippedHolidaysCoverTheirYears()
+    {
+        const QList<HolidayCalendars::Country> countries
+            = HolidayCalendars::countries(QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES));
+        QVERIFY(countries.size() >= 30);
+        QStringList names;
+        for (const auto &country : countries) {
+            names << country.name;
+            ICalendarFile file;
+            QString error;
+            QVERIFY2(file.load(country.path, &error), qPrintable(error));
+            // Every year of the range has holidays, all of them whole days.
+            for (int year : { 2000, 2060 }) {
+                QList<EventOccurrence> days;
+                for (int month = 1; month <= 12; ++month)
+                    days << file.occurrences(year, month);
+                QVERIFY2(!days.isEmpty(), qPrintable(country.name));
+                QVERIFY(
+                    std::none_of(days.begin(), days.end(), [](const auto &day) { return day.isTimed(); }));
+            }
+        }
+        for (const char *expected :
+            { "Germany", "France", "Italy", "Spain", "Poland", "Netherlands", "United Kingdom", "Canada",
+                "Australia", "New Zealand", "India", "Japan", "Brazil", "Mexico", "South Africa" })
+            QVERIFY2(names.contains(QLatin1String(expected)), expected);
+        QVERIFY(names.indexOf(QStringLiteral("New Zealand")) < names.indexOf(QStringLiteral("Norway")));
+    }
+
+    void fillPutsEachOccurrenceInItsCell()
+    {
+        ICalendarFile file;
+        QVERIFY(file.load(dataFile(QStringLiteral("made-by-icalendar.ics")), nullptr));
+        const QLocale c = QLocale::c();
+        const QList<EventOccurrence> march = file.occurrences(2026, 3);
+        QCOMPARE(EventFill::cellText(march.at(3), QLocale(QStringLiteral("en_US"))),
+            QStringLiteral("9:30 AM Dentist"));
+        QCOMPARE(EventFill::cellText(march.at(3), QLocale(QStringLiteral("de_DE"))),
+            QStringLiteral("09:30 Dentist"));
+        CalendarPage page;
+        page.resetToDefaultStyle(QDate(2026, 3, 1));
+        page.setMainCalMonth(3);
+        page.setMainCalYear(2026);
+        QCOMPARE(EventFill::apply(page, march, CalendarFont(), c), march.size());
+        QCOMPARE(page.cellStorage(page.cellOfDay(10))->plainText(),
+            QStringLiteral("20:30 Piano\n22:00 Night train"));
+        QCOMPARE(page.cellStorage(page.cellOfDay(11))->plainText(), QStringLiteral("Night train"));
+        QCOMPARE(page.cellStorage(page.cellOfDay(1))->plainText(), QStringLiteral("Ski trip"));
+    }
+};
+
+QTEST_MAIN(TestICalendarFile)
+#include "tst_icalendarfile.moc"

@@ -1,0 +1,143 @@
+// Choosing events from an iCalendar file and filling the month with them:
+// the dialog with its sources and categories, and the command end to end.
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "calendar/calendarpage.h"
+#include "dialoghelpers.h"
+#include "recurring/eventfillcommand.h"
+#include "recurring/selectevents.h"
+#include "testfiles.h"
+#include "widgets/commondialogs.h"
+
+namespace {
+
+const QByteArray kEvents
+    = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//t//EN\r\nX-WR-CALNAME:Home\r\n"
+      "BEGIN:VEVENT\r\nUID:a\r\nDTSTART:20260305T093000Z\r\nSUMMARY:Dentist\r\n"
+      "CATEGORIES:Health\r\nEND:VEVENT\r\n"
+      "BEGIN:VEVENT\r\nUID:b\r\nDTSTART;VALUE=DATE:20260301\r\nRRULE:FREQ=WEEKLY;COUNT=3\r\n"
+      "SUMMARY:Walk\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+
+class PickFile : public CommonDialogs
+{
+public:
+    explicit PickFile(QString answer)
+        : m_answer(std::move(answer))
+    {
+    }
+    QString openFileName(QWidget *, const FileRequest &request) override
+    {
+        asked << request.title;
+        return m_answer;
+    }
+    QStringList asked;
+
+private:
+    QString m_answer;
+};
+
+QStringList rows(const QListWidget *list, bool selectedOnly = false)
+{
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row) {
+        if (!selectedOnly || list->item(row)->isSelected())
+            texts << list->item(row)->text();
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestSelectEvents : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_home;
+
+private slots:
+    void initTestCase()
+    {
+        writeFile(m_home.filePath(QStringLiteral("home.ics")), kEvents);
+        writeFile(m_home.filePath(QStringLiteral("Holidays/New Zealand.ics")),
+            readFile(QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES "/Holidays/New Zealand.ics")));
+        writeFile(m_home.filePath(QStringLiteral("Holidays/Germany.ics")),
+            readFile(QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES "/Holidays/Germany.ics")));
+        writeFile(m_home.filePath(QStringLiteral("broken.ics")), kEvents.left(100));
+    }
+
+    void listsSourcesEventsAndCategories()
+    {
+        TSelectEvents dialog(2026, 3, m_home.filePath(QStringLiteral("home.ics")), m_home.path());
+        QCOMPARE(dialog.Sources()->count(), 4);
+        QCOMPARE(dialog.Sources()->itemText(0), QStringLiteral("home.ics"));
+        QCOMPARE(dialog.Sources()->itemText(1), QStringLiteral("Holidays: Germany"));
+        QCOMPARE(dialog.Sources()->itemText(2), QStringLiteral("Holidays: New Zealand"));
+        QCOMPARE(rows(dialog.Events()),
+            QStringList({ "Sun 1   Walk", "Thu 5   09:30 Dentist", "Sun 8   Walk", "Sun 15   Walk" }));
+        QCOMPARE(rows(dialog.Events(), true).size(), 4);
+        QCOMPARE(rows(dialog.Categories()), QStringList({ "Home", "(no category)", "Health" }));
+        // Unticking a category drops its events; ticking it takes them again.
+        dialog.Categories()->item(2)->setCheckState(Qt::Unchecked);
+        QCOMPARE(
+            rows(dialog.Events(), true), QStringList({ "Sun 1   Walk", "Sun 8   Walk", "Sun 15   Walk" }));
+        dialog.Categories()->item(0)->setCheckState(Qt::Unchecked);
+        QVERIFY(rows(dialog.Events(), true).isEmpty());
+        dialog.Categories()->item(2)->setCheckState(Qt::Checked);
+        QCOMPARE(dialog.selectedOccurrences().size(), 1);
+        QCOMPARE(dialog.selectedOccurrences().first().summary, QStringLiteral("Dentist"));
+        // A holiday calendar by its country.
+        dialog.Sources()->setCurrentIndex(1);
+        emit dialog.Sources()->activated(1);
+        QVERIFY(rows(dialog.Events()).isEmpty()); // no German holiday in March 2026
+        QVERIFY(dialog.errorText().isEmpty());
+    }
+
+    void otherFileThatCannotBeReadSaysWhy()
+    {
+        TSelectEvents dialog(2026, 3, QString(), m_home.path());
+        PickFile picker(m_home.filePath(QStringLiteral("broken.ics")));
+        const CommonDialogs::Override answering(picker);
+        const int other = dialog.Sources()->count() - 1;
+        emit dialog.Sources()->activated(other);
+        QCOMPARE(picker.asked, QStringList({ "Fill from iCalendar File" }));
+        QVERIFY2(
+            dialog.errorText().startsWith(QLatin1String("Unable to read ")), qPrintable(dialog.errorText()));
+        QVERIFY(dialog.errorText().contains(QLatin1String("broken.ics")));
+        QCOMPARE(dialog.Events()->count(), 0);
+        QVERIFY(dialog.fileName().isEmpty());
+    }
+
+    void commandFillsTheChosenEventsAndRemembersTheFile()
+    {
+        CalendarPage page;
+        page.resetToDefaultStyle(QDate(2026, 3, 1));
+        page.setMainCalMonth(3);
+        page.setMainCalYear(2026);
+        answerNextDialog<TSelectEvents>([](TSelectEvents &dialog) {
+            dialog.Events()->item(0)->setSelected(false);
+            dialog.okButton()->click();
+        });
+        QString used;
+        CellEditorHook hook;
+        QVERIFY(EventFillCommand::run(nullptr, page, CalendarFont(), hook,
+            m_home.filePath(QStringLiteral("home.ics")), &used, m_home.path()));
+        QCOMPARE(used, m_home.filePath(QStringLiteral("home.ics")));
+        QCOMPARE(page.cellStorage(page.cellOfDay(1))->plainText(), QString());
+        QCOMPARE(page.cellStorage(page.cellOfDay(5))->plainText(), QStringLiteral("09:30 Dentist"));
+        QCOMPARE(page.cellStorage(page.cellOfDay(8))->plainText(), QStringLiteral("Walk"));
+        // Cancelled: nothing changes, nothing is remembered.
+        answerNextDialog<TSelectEvents>([](TSelectEvents &dialog) { dialog.cancelButton()->click(); });
+        used.clear();
+        QVERIFY(!EventFillCommand::run(nullptr, page, CalendarFont(), hook,
+            m_home.filePath(QStringLiteral("home.ics")), &used, m_home.path()));
+        QVERIFY(used.isEmpty());
+        QCOMPARE(page.cellStorage(page.cellOfDay(8))->plainText(), QStringLiteral("Walk"));
+    }
+};
+
+QTEST_MAIN(TestSelectEvents)
+#include "tst_selectevents.moc"
