@@ -6,6 +6,7 @@
 #include "app/mainmenus.h"
 #include "document/calendardocument.h"
 #include "platform/preferences.h"
+#include "recurring/recurringfillcommand.h"
 #include "stream/component.h"
 #include "widgets/commondialogs.h"
 
@@ -159,6 +160,8 @@ private:
     // Ctrl+wheel over the page zooms; a press beside the page ends cell editing.
     bool pageAreaEvent(QWidget *watched, QEvent *event);
     void closeCellEditor();
+    // How the fill commands reach the cell editor and the icon tool.
+    [[nodiscard]] CellEditorHook fillHook();
     void showPage(bool shown);
     // The undo history: each change the window is told of becomes one step
     // once the command that made it has finished.

@@ -157,7 +157,7 @@ void TCalendarMain::mnuEditrecurringDatesClick()
     dialog.exec();
 }
 
-void TCalendarMain::mnuFillCalendarwithRecurringDatesClick()
+CellEditorHook TCalendarMain::fillHook()
 {
     CellEditorHook hook;
     hook.currentCell = [this] { return m_cellEditing->CurrentCell(); };
@@ -167,6 +167,12 @@ void TCalendarMain::mnuFillCalendarwithRecurringDatesClick()
         if (m_iconToolWanted)
             showIconTool(visible);
     };
+    return hook;
+}
+
+void TCalendarMain::mnuFillCalendarwithRecurringDatesClick()
+{
+    const CellEditorHook hook = fillHook();
     if (RecurringFillCommand::run(this, CalendarPanel->page(), m_cellEditing->defaultFont(), hook)) {
         nameNextChange(tr("Fill Calendar"));
         SetModified(true);
@@ -178,14 +184,7 @@ void TCalendarMain::mnuFillFromICalendarClick(const QString &fileName)
 {
     if (!pageShown())
         return;
-    CellEditorHook hook;
-    hook.currentCell = [this] { return m_cellEditing->CurrentCell(); };
-    hook.closeEditor = [this] { closeCellEditor(); };
-    hook.openEditor = [this](int cell) { CalendarPanel->page().raiseForCell(cell); };
-    hook.showIconTool = [this](bool visible) {
-        if (m_iconToolWanted)
-            showIconTool(visible);
-    };
+    const CellEditorHook hook = fillHook();
     const QString first = fileName.isEmpty() ? m_preferences.eventsFileName : fileName;
     QString used;
     const bool filled = EventFillCommand::run(

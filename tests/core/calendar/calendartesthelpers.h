@@ -1,7 +1,9 @@
 #pragma once
 
 #include "base/rect.h"
+#include "calendar/calendarfile.h"
 
+#include <QBuffer>
 #include <QStringList>
 #include <QTest>
 
@@ -25,4 +27,15 @@ inline const QStringList &englishDays()
     static const QStringList names { "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday",
         "Saturday" };
     return names;
+}
+
+// The calendar as the program writes it to disk.
+inline QByteArray calendarBytes(const CalendarPage &page, const TComponent *objects)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    if (!CalendarFile::write(buffer, page, objects, &error))
+        qWarning("%s", qPrintable(error));
+    return buffer.data();
 }

@@ -152,16 +152,6 @@ void compareAttributes(const CalendarAttributes &x, const CalendarAttributes &y)
     QCOMPARE(x.dayNames, y.dayNames);
 }
 
-QByteArray savedBytes(const CalendarPage &page, const TComponent *objects)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QString error;
-    if (!CalendarFile::write(buffer, page, objects, &error))
-        qWarning("%s", qPrintable(error));
-    return buffer.data();
-}
-
 bool readBytes(QByteArray data, CalendarPage &page, TComponent *owner, QString *error,
     CalendarFile::ReadReport *report = nullptr)
 {
@@ -230,7 +220,7 @@ void TestCalendarFile::everyAttributeRoundTrips()
     QVERIFY(back.cellStorage(4)->isEmpty());
     QCOMPARE(owner.componentCount(), 0);
     // Saved again, the file is the same byte for byte.
-    QCOMPARE(savedBytes(back, nullptr), readFile(path));
+    QCOMPARE(calendarBytes(back, nullptr), readFile(path));
 }
 
 void TestCalendarFile::marginsAreHundredths()
@@ -238,7 +228,7 @@ void TestCalendarFile::marginsAreHundredths()
     CalendarPage page;
     page.setLeftMarginInch(0.25f);
     page.setTopMarginInch(0.29f);
-    const QByteArray data = savedBytes(page, nullptr);
+    const QByteArray data = calendarBytes(page, nullptr);
     // list, version, kind, paper, orientation, then the margins.
     QCOMPARE(data.mid(9, 4), QByteArray("\x02\x19\x02\x1c", 4));
     CalendarPage back;
@@ -252,7 +242,7 @@ void TestCalendarFile::headerBytes()
 {
     CalendarPage page;
     page.setPaperSize(PaperSize::A4);
-    const QByteArray data = savedBytes(page, nullptr);
+    const QByteArray data = calendarBytes(page, nullptr);
     QCOMPARE(
         data.left(9), QByteArray("\x01\x02\x04\x02\x01\x02\x01\x02", 8) + char(page.calendarOrientation()));
     // The last bytes: user title (empty), end of list, an empty object list.
@@ -264,7 +254,7 @@ void TestCalendarFile::emptyCellRecordHasNoProperties()
     CalendarPage page;
     page.setCellContents(2, kRtf);
     page.setCellContents(3, "{\\rtf1\\ansi \\par}"); // a frame with nothing in it
-    const QByteArray data = savedBytes(page, nullptr);
+    const QByteArray data = calendarBytes(page, nullptr);
     const QByteArray empty = QByteArray("TPF0\x0dTWPRtfStorage\x00\x00\x00", 20);
     QCOMPARE(data.count(empty), 41);
     const QByteArray filled = QByteArray("TPF0\x0dTWPRtfStorage\x00\x0cRtfText.Data\x0a", 33);
@@ -280,7 +270,7 @@ void TestCalendarFile::namesBeyondCodePageRoundTrip()
     page.setMonthName(9, QStringLiteral("Σεπτέμβριος"));
     page.setDayName(1, QStringLiteral("Neděle"));
     page.setUserTitle(QStringLiteral("Καλή χρονιά"));
-    const QByteArray data = savedBytes(page, nullptr);
+    const QByteArray data = calendarBytes(page, nullptr);
     QVERIFY(data.contains(QByteArray("\x14") + char(QStringLiteral("Březen").toUtf8().size())));
     CalendarPage back;
     QString error;
@@ -372,7 +362,7 @@ void TestCalendarFile::objectsRoundTripInStackingOrder()
     TFileTestObject *top = addObject(owner, QStringLiteral("Special2"), 20);
     addObject(owner, QStringLiteral("Special3"), 30);
     top->bringToFront();
-    const QByteArray data = savedBytes(page, &owner);
+    const QByteArray data = calendarBytes(page, &owner);
 
     TComponent back;
     addObject(back, QStringLiteral("Stale"), 99);
@@ -394,7 +384,7 @@ void TestCalendarFile::loadedObjectsAreRenamed()
     addObject(owner, QStringLiteral("Special7"), 2);
     TComponent back;
     QString error;
-    QVERIFY(readBytes(savedBytes(page, &owner), page, &back, &error));
+    QVERIFY(readBytes(calendarBytes(page, &owner), page, &back, &error));
     QCOMPARE(back.components()[0]->name(), QStringLiteral("Component0"));
     QCOMPARE(back.components()[1]->name(), QStringLiteral("Component1"));
 }
@@ -411,10 +401,10 @@ void TestCalendarFile::unregisteredClassKeepsTheRest()
     CalendarPage back;
     TComponent objects;
     QString error;
-    QVERIFY2(readBytes(savedBytes(page, &owner), back, &objects, &error), qPrintable(error));
+    QVERIFY2(readBytes(calendarBytes(page, &owner), back, &objects, &error), qPrintable(error));
     QCOMPARE(objects.componentCount(), 2);
     CalendarFile::ReadReport report;
-    QVERIFY(readBytes(savedBytes(page, &owner), back, &objects, &error, &report));
+    QVERIFY(readBytes(calendarBytes(page, &owner), back, &objects, &error, &report));
     QVERIFY(report.damaged);
     QCOMPARE(report.objectsRead, 2);
     QCOMPARE(back.cellContents(3), kRtf);
@@ -441,7 +431,7 @@ void TestCalendarFile::orientationFollowsLayout()
 {
     CalendarPage page;
     page.setCalendarLayout(loFullCalendar);
-    QByteArray data = savedBytes(page, nullptr);
+    QByteArray data = calendarBytes(page, nullptr);
     QCOMPARE(data.mid(7, 2), QByteArray("\x02\x00", 2));
     data[8] = 1; // landscape stored with a portrait layout
     CalendarPage back;
@@ -483,7 +473,7 @@ void TestCalendarFile::everyTruncationFailsCleanly()
     TComponent owner;
     for (int i = 0; i < 3; ++i)
         addObject(owner, QStringLiteral("O%1").arg(i), i);
-    const QByteArray whole = savedBytes(page, &owner);
+    const QByteArray whole = calendarBytes(page, &owner);
     const qsizetype listStart
         = whole.lastIndexOf(QByteArray("\x00\x01TPF0\x0fTFileTestObject", 22), whole.size() - 1);
     QVERIFY(listStart > 0);

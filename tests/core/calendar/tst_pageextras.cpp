@@ -7,6 +7,7 @@
 #include "calendar/moonphases.h"
 #include "calendar/pageframe.h"
 #include "calendar/stylesheetfile.h"
+#include "calendartesthelpers.h"
 
 #include "objects/vplabel.h"
 #include "stream/component.h"
@@ -39,16 +40,6 @@ void fillPage(CalendarPage &page, TComponent &objects)
         label->setParent(&objects);
         label->setBounds(100 * i, 50, 80, 30);
     }
-}
-
-QByteArray calendarBytes(const CalendarPage &page, const TComponent *objects)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QString error;
-    if (!CalendarFile::write(buffer, page, objects, &error))
-        qWarning("%s", qPrintable(error));
-    return buffer.data();
 }
 
 QByteArray styleBytes(const CalendarPage &page)
