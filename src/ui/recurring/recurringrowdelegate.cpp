@@ -31,6 +31,14 @@ QPixmap checkPicture(const QColor &color, bool ticked)
 
 } // namespace
 
+QString RecurringRowDelegate::rowText(const QModelIndex &index)
+{
+    const QVariant own = index.data(kOwnTextRole);
+    if (own.isValid())
+        return own.toString();
+    return RecurringDescription::EntryDisplayText(index.data(Qt::UserRole).toString());
+}
+
 RecurringRowDelegate::RecurringRowDelegate(Style style, QObject *parent)
     : QStyledItemDelegate(parent)
     , m_style(style)
@@ -68,9 +76,8 @@ void RecurringRowDelegate::paint(
     }
     painter->setPen(ink);
     painter->setFont(option.font);
-    const QString text = RecurringDescription::EntryDisplayText(index.data(Qt::UserRole).toString());
     painter->drawText(QRect(textLeft, row.top(), row.right() - textLeft + 1, row.height()),
-        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, rowText(index));
     painter->restore();
 }
 

@@ -14,6 +14,12 @@ class RecurringRowDelegate : public QStyledItemDelegate
 public:
     enum class Style { Plain, Checks };
     static constexpr int kRowHeight = 16;
+    // Rows that hold something else than a recurring-date entry (an event
+    // of an iCalendar file) carry the text to draw in this role.
+    static constexpr int kOwnTextRole = Qt::UserRole + 1;
+
+    // The text the row at index is drawn with.
+    [[nodiscard]] static QString rowText(const QModelIndex &index);
 
     explicit RecurringRowDelegate(Style style, QObject *parent = nullptr);
 

@@ -1,5 +1,6 @@
 #include "recurring/selectevents.h"
 
+#include "recurring/recurringrowdelegate.h"
 #include "widgets/commondialogs.h"
 
 #include "events/eventfill.h"
@@ -79,8 +80,10 @@ bool TSelectEvents::showFile(const QString &fileName)
     m_occurrences = file.occurrences(m_year, m_month);
     QStringList groups;
     for (int i = 0; i < m_occurrences.size(); ++i) {
-        auto *item = new QListWidgetItem(rowText(m_occurrences.at(i)), list());
+        const QString text = rowText(m_occurrences.at(i));
+        auto *item = new QListWidgetItem(text, list());
         item->setData(Qt::UserRole, QString::number(i));
+        item->setData(RecurringRowDelegate::kOwnTextRole, text);
         for (const QString &group : groupsOf(m_occurrences.at(i))) {
             if (!groups.contains(group))
                 groups << group;

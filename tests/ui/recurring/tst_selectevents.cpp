@@ -8,6 +8,7 @@
 #include "calendar/calendarpage.h"
 #include "dialoghelpers.h"
 #include "recurring/eventfillcommand.h"
+#include "recurring/recurringrowdelegate.h"
 #include "recurring/selectevents.h"
 #include "testfiles.h"
 #include "widgets/commondialogs.h"
@@ -44,7 +45,9 @@ QStringList rows(const QListWidget *list, bool selectedOnly = false)
     QStringList texts;
     for (int row = 0; row < list->count(); ++row) {
         if (!selectedOnly || list->item(row)->isSelected())
-            texts << list->item(row)->text();
+            texts << (qobject_cast<RecurringRowDelegate *>(list->itemDelegate()) // as drawn
+                    ? RecurringRowDelegate::rowText(list->model()->index(row, 0))
+                    : list->item(row)->text());
     }
     return texts;
 }
