@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QSignalBlocker>
 
 namespace {
@@ -55,8 +56,13 @@ TSelectEvents::TSelectEvents(
     top->insertWidget(3, m_error);
     connect(m_sources, qOverload<int>(&QComboBox::activated), this, &TSelectEvents::sourceChosen);
     connect(m_categories, &QListWidget::itemChanged, this, &TSelectEvents::categoryToggled);
-    if (m_sources->count() > 1)
-        showFile(m_sources->itemData(0).toString());
+    if (m_sources->count() > 1) {
+        // Without a file of their own, people start from their country's holidays.
+        const QString home = QStringLiteral("Holidays: ") + QLocale::territoryToString(QLocale().territory());
+        const int homeIndex = firstFile.isEmpty() ? m_sources->findText(home) : -1;
+        m_sources->setCurrentIndex(qMax(homeIndex, 0));
+        showFile(m_sources->currentData().toString());
+    }
 }
 
 QString TSelectEvents::errorText() const

@@ -97,6 +97,12 @@ private slots:
         emit dialog.Sources()->activated(1);
         QVERIFY(rows(dialog.Events()).isEmpty()); // no German holiday in March 2026
         QVERIFY(dialog.errorText().isEmpty());
+        // Without a file of one's own, the holidays of one's country come first.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::NewZealand));
+        TSelectEvents fresh(2026, 4, QString(), m_home.path());
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(fresh.Sources()->currentText(), QStringLiteral("Holidays: New Zealand"));
+        QVERIFY(rows(fresh.Events()).join(' ').contains(QStringLiteral("Anzac Day")));
     }
 
     void otherFileThatCannotBeReadSaysWhy()
