@@ -11,9 +11,11 @@
 #include "properties/calendarproperties.h"
 #include "surface/calendarpanel32.h"
 
+#include "modaldialogcanceller.h"
 #include "testfiles.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -492,6 +494,29 @@ private slots:
         refused.setAccepted(false);
         QApplication::sendEvent(&main, &refused);
         QVERIFY(!refused.isAccepted());
+
+        // An iCalendar file dropped on the page offers its events for the month.
+        const QString events = m_env->path("dropped.ics");
+        writeFile(events,
+            "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//t//EN\r\nBEGIN:VEVENT\r\nUID:1@t\r\n"
+            "DTSTART;VALUE=DATE:20260410\r\nSUMMARY:Dropped\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+        ModalDialogCanceller dialogs;
+        QString offered;
+        dialogs.inspect([&offered](QDialog &dialog) {
+            if (auto *sources = dialog.findChild<QComboBox *>(QStringLiteral("Sources")))
+                offered = sources->currentText();
+        });
+        QMimeData calendar;
+        calendar.setUrls({ QUrl::fromLocalFile(events) });
+        QDragEnterEvent enterEvents(
+            QPoint(10, 10), Qt::CopyAction, &calendar, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&main, &enterEvents);
+        QVERIFY(enterEvents.isAccepted());
+        QDropEvent dropEvents(QPointF(10, 10), Qt::CopyAction, &calendar, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&main, &dropEvents);
+        QTRY_COMPARE(dialogs.opened(), QStringLiteral("Select Events To Use"));
+        QCOMPARE(offered, QStringLiteral("dropped.ics"));
+        QCOMPARE(main.CalendarFileName(), dropped); // the calendar stays open
     }
 };
 
