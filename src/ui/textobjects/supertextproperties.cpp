@@ -3,6 +3,7 @@
 #include "textobjects/supertextbrushimagebrowser.h"
 #include "textobjects/supertextcopy.h"
 #include "widgets/colorbutton.h"
+#include "widgets/describedcontrol.h"
 #include "widgets/dialogbuttons.h"
 #include "widgets/objectpreview.h"
 
@@ -26,37 +27,21 @@ namespace {
 constexpr int kHelpTopic = 40014;
 constexpr int kRefitMs = 200;
 
-QComboBox *combo(const char *name, const QStringList &items, const QString &whatsThis)
-{
-    auto *box = new QComboBox;
-    box->setObjectName(QLatin1String(name));
-    box->addItems(items);
-    box->setWhatsThis(whatsThis);
-    return box;
-}
-
 QSpinBox *spinner(const char *name, const QString &whatsThis)
 {
-    auto *spin = new QSpinBox;
-    spin->setObjectName(QLatin1String(name));
+    auto *spin = described(new QSpinBox, name, whatsThis);
     spin->setRange(0, 10);
-    spin->setWhatsThis(whatsThis);
     return spin;
 }
 
 ColorButton *colorButton(const char *name, const QString &text, const QString &whatsThis)
 {
-    auto *button = new ColorButton(text);
-    button->setObjectName(QLatin1String(name));
-    button->setWhatsThis(whatsThis);
-    return button;
+    return described(new ColorButton(text), name, whatsThis);
 }
 
 QPushButton *button(const char *name, const QString &text, const QString &whatsThis)
 {
-    auto *push = new QPushButton(text);
-    push->setObjectName(QLatin1String(name));
-    push->setWhatsThis(whatsThis);
+    auto *push = described(new QPushButton(text), name, whatsThis);
     push->setAutoDefault(false);
     return push;
 }
@@ -160,11 +145,11 @@ QWidget *TSuperTextProperties::buildTextControls()
 
 QWidget *TSuperTextProperties::buildFillControls()
 {
-    m_surfaceType = combo("SurfaceTypeCombo",
+    m_surfaceType = describedComboBox("SurfaceTypeCombo",
         { QStringLiteral("Normal"), QStringLiteral("Transparent"), QStringLiteral("Texture"),
             QStringLiteral("Gradient Fill") },
         QStringLiteral("What fills the letters: the font colour, nothing, a texture picture or a gradient."));
-    m_fillDirection = combo("FillDirectionCombo",
+    m_fillDirection = describedComboBox("FillDirectionCombo",
         { QStringLiteral("Up"), QStringLiteral("Down"), QStringLiteral("Left"), QStringLiteral("Right") },
         QStringLiteral("The way the gradient runs from its first colour to its second."));
     m_gradientFrom = colorButton(
@@ -216,14 +201,14 @@ QWidget *TSuperTextProperties::buildLineControls()
 {
     m_outlineColor = colorButton(
         "OutlineColorButton", QStringLiteral("Color"), QStringLiteral("The colour of the letters' outline."));
-    m_outlineStyle = combo("OutlineStyleCombo",
+    m_outlineStyle = describedComboBox("OutlineStyleCombo",
         { QStringLiteral("Solid Line"), QStringLiteral("Dash Line"), QStringLiteral("Dotted Line"),
             QStringLiteral("DashDot Line"), QStringLiteral("DashDotDot Line"), QStringLiteral("Clear") },
         QStringLiteral("The line drawn round the letters; Clear draws none."));
     m_outlineWidth = spinner("OutLineWidthSpinner", QStringLiteral("The outline's width in pixels."));
     m_shadowColor = colorButton(
         "ShadowColorButton", QStringLiteral("Color"), QStringLiteral("The colour of the shadow."));
-    m_shadowOrientation = combo("ShadowOrientationCombo",
+    m_shadowOrientation = describedComboBox("ShadowOrientationCombo",
         { QStringLiteral("None"), QStringLiteral("Right"), QStringLiteral("Left"),
             QStringLiteral("Down and Right"), QStringLiteral("Down and Left"), QStringLiteral("Down") },
         QStringLiteral("Where the shadow falls."));

@@ -1,6 +1,7 @@
 #include "textobjects/vfont3deffects.h"
 
 #include "widgets/colorcombobox.h"
+#include "widgets/describedcontrol.h"
 #include "widgets/dialogbuttons.h"
 #include "widgets/formplacement.h"
 #include "widgets/objectpreview.h"
@@ -19,15 +20,6 @@ namespace {
 
 constexpr int kHelpTopic = 40008;
 
-QComboBox *list(const char *name, const QStringList &items, const QString &whatsThis)
-{
-    auto *box = new QComboBox;
-    box->setObjectName(QLatin1String(name));
-    box->addItems(items);
-    box->setWhatsThis(whatsThis);
-    return box;
-}
-
 QStringList depths()
 {
     QStringList items;
@@ -38,10 +30,7 @@ QStringList depths()
 
 ColorComboBox *colorList(const char *name, const QString &whatsThis)
 {
-    auto *box = new ColorComboBox;
-    box->setObjectName(QLatin1String(name));
-    box->setWhatsThis(whatsThis);
-    return box;
+    return described(new ColorComboBox, name, whatsThis);
 }
 
 } // namespace
@@ -76,18 +65,19 @@ TVFont3DEffects::~TVFont3DEffects() = default;
 
 void TVFont3DEffects::buildControls()
 {
-    m_shadowDirection = list("ShadowDirection",
+    m_shadowDirection = describedComboBox("ShadowDirection",
         { QStringLiteral("None"), QStringLiteral("Right"), QStringLiteral("Left"),
             QStringLiteral("Lower Right"), QStringLiteral("Lower Left"), QStringLiteral("Down") },
         QStringLiteral("Where the shadow falls behind the text."));
-    m_shadowDepth = list("ShadowDepth", depths(), QStringLiteral("How far, in pixels, the shadow is moved."));
+    m_shadowDepth = describedComboBox(
+        "ShadowDepth", depths(), QStringLiteral("How far, in pixels, the shadow is moved."));
     m_shadowColor = colorList("ShadowColorCombo", QStringLiteral("The colour of the shadow."));
-    m_highlightDirection = list("HighlightDirection",
+    m_highlightDirection = describedComboBox("HighlightDirection",
         { QStringLiteral("None"), QStringLiteral("Right"), QStringLiteral("Left"),
             QStringLiteral("Upper Right"), QStringLiteral("Upper Left"), QStringLiteral("Up") },
         QStringLiteral("Where the highlight shows behind the text."));
-    m_highlightDepth
-        = list("HighLightDepth", depths(), QStringLiteral("How far, in pixels, the highlight is moved."));
+    m_highlightDepth = describedComboBox(
+        "HighLightDepth", depths(), QStringLiteral("How far, in pixels, the highlight is moved."));
     m_highlightColor = colorList("HighLightColorCombo", QStringLiteral("The colour of the highlight."));
     m_fontColor = colorList("FontColorCombo", QStringLiteral("The colour of the text itself."));
 

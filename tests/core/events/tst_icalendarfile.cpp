@@ -22,10 +22,10 @@ QString dataFile(const QString &name)
 }
 
 // "2..4,9*2" -> 2, 3, 4, 9, 9
-QList<int> daysOf(const QString &spec)
+QList<int> daysOf(const QString &pattern)
 {
     QList<int> days;
-    for (const QString &part : spec.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+    for (const QString &part : pattern.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QStringList counted = part.split(QLatin1Char('*'));
         const QStringList range = counted.first().split(QStringLiteral(".."));
         const int times = counted.size() > 1 ? counted.at(1).toInt() : 1;

@@ -1,5 +1,7 @@
 #include "graphics/metafile.h"
 
+#include "drawingcompare.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -33,13 +35,6 @@ QImage reference(const QString &name, double scale)
     QPainter painter(&image);
     svg.render(&painter, QRectF(QPointF(), size));
     return image;
-}
-
-bool close(QRgb a, QRgb b)
-{
-    constexpr int tolerance = 48;
-    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance
-        && qAbs(qBlue(a) - qBlue(b)) <= tolerance;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "graphics/picturefile.h"
 
+#include "drawingcompare.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -33,13 +35,6 @@ QImage blank(int side)
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     return image;
-}
-
-bool close(QRgb a, QRgb b)
-{
-    constexpr int tolerance = 48;
-    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance
-        && qAbs(qBlue(a) - qBlue(b)) <= tolerance;
 }
 
 } // namespace
