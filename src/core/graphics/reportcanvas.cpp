@@ -25,9 +25,22 @@ double ReportCanvas::lineHeight(const CalendarFont &font, double dotsPerInch)
     return QFontMetricsF(deviceFont(font, dotsPerInch)).height();
 }
 
+void ReportCanvas::useFont(const QFont &face)
+{
+    m_painter.setFont(face);
+    m_measures.reset();
+}
+
+TextMeasures &ReportCanvas::measures() const
+{
+    if (!m_measures)
+        m_measures = TextMeasures::of(m_painter.font());
+    return *m_measures;
+}
+
 void ReportCanvas::setFont(const CalendarFont &font)
 {
-    m_painter.setFont(deviceFont(font, m_dpi));
+    useFont(deviceFont(font, m_dpi));
     m_painter.setPen(toQColor(font.color));
     m_painter.setBackgroundMode(Qt::TransparentMode);
 }
@@ -41,26 +54,26 @@ void ReportCanvas::setFontFitting(const CalendarFont &font, const QString &text,
         return;
     int size = std::max(1, int(face.pixelSize() * width / wanted));
     face.setPixelSize(size);
-    m_painter.setFont(face);
+    useFont(face);
     while (size > 1 && textWidth(text) > width) {
         face.setPixelSize(--size);
-        m_painter.setFont(face);
+        useFont(face);
     }
 }
 
 double ReportCanvas::lineHeight() const
 {
-    return QFontMetricsF(m_painter.font()).height();
+    return measures().height();
 }
 
 double ReportCanvas::lineSpacing() const
 {
-    return QFontMetricsF(m_painter.font()).lineSpacing();
+    return measures().lineSpacing();
 }
 
 double ReportCanvas::textWidth(const QString &text) const
 {
-    return QFontMetricsF(m_painter.font()).horizontalAdvance(text);
+    return measures().width(text);
 }
 
 QString ReportCanvas::fitted(const QString &text, double width) const
@@ -75,8 +88,7 @@ void ReportCanvas::printAt(const QString &text, double left, double lineTop)
 {
     if (text.isEmpty())
         return;
-    const double ascent = QFontMetricsF(m_painter.font()).ascent();
-    m_painter.drawText(QPointF(left, lineTop + ascent), text);
+    m_painter.drawText(QPointF(left, lineTop + measures().ascent()), text);
 }
 
 void ReportCanvas::printCentered(const QString &text, double centreX, double lineTop)

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "base/calendarfont.h"
+#include "graphics/textmeasures.h"
 
 #include <QFont>
 #include <QString>
+
+#include <memory>
 
 class QPainter;
 
@@ -42,7 +45,11 @@ public:
 
 private:
     void printAt(const QString &text, double left, double lineTop);
+    void useFont(const QFont &face);
+    TextMeasures &measures() const;
 
     QPainter &m_painter;
     double m_dpi;
+    // Of the painter's font; taken when first needed after a font change.
+    mutable std::shared_ptr<TextMeasures> m_measures;
 };

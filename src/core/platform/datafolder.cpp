@@ -1,8 +1,8 @@
 #include "platform/datafolder.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
+#include <QHash>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -16,7 +16,8 @@ namespace {
 // pictures (compiled into it).
 bool staysWithProgram(const QString &relative)
 {
-    for (const char *folder : { "samples/", "help/", "borders-src/", "icons/" }) {
+    for (const char *folder :
+        { "samples/", "help/", "borders-src/", "clipart-src/", "icons-src/", "icons/" }) {
         if (relative.startsWith(QLatin1String(folder)))
             return true;
     }
@@ -43,16 +44,35 @@ QString existingName(const QString &folder, const QString &name)
     return match == entries.end() ? QString() : *match;
 }
 
-// Where a file goes below a folder: existing folders are reused whatever
-// their case, so no second "borders" appears beside "Borders".
-QString destinationPath(const QString &folder, const QString &relativePath)
+// Copies what the data folder lacks, one folder at a time: each folder on
+// either side is listed once, so a start with everything in place costs a
+// few directory reads rather than a look-up per shipped file.
+void copyMissing(const QString &source, const QString &target, const QString &relative)
 {
-    QString current = folder;
-    for (const QString &part : pathParts(relativePath)) {
-        const QString name = existingName(current, part);
-        current += QLatin1Char('/') + (name.isEmpty() ? part : name);
+    QHash<QString, QString> present;
+    const QStringList existing
+        = QDir(target).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::NoSort);
+    for (const QString &name : existing)
+        present.insert(name.toLower(), name);
+    const QFileInfoList entries
+        = QDir(source).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::NoSort);
+    for (const QFileInfo &entry : entries) {
+        const QString name = entry.fileName();
+        const QString onDisk = present.value(name.toLower());
+        const QString destination = target + QLatin1Char('/') + (onDisk.isEmpty() ? name : onDisk);
+        if (entry.isDir()) {
+            if (!staysWithProgram(relative + name + QLatin1Char('/')))
+                copyMissing(entry.filePath(), destination, relative + name + QLatin1Char('/'));
+            continue;
+        }
+        if (!onDisk.isEmpty() || staysWithProgram(relative + name))
+            continue;
+        QDir().mkpath(target);
+        // Copied files keep the read-only bits of an installed tree; make them ours.
+        if (QFile::copy(entry.filePath(), destination))
+            QFile(destination)
+                .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
-    return current;
 }
 
 } // namespace
@@ -95,22 +115,8 @@ bool ensureInitialized(const QString &source, QString *error)
     // Where the user puts more icon libraries for the icon tool.
     if (findCaseInsensitive(target, QStringLiteral("BonusIcons")).isEmpty())
         QDir(target).mkdir(QStringLiteral("BonusIcons"));
-    if (source.isEmpty())
-        return true;
-    QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
-    const QDir sourceDir(source);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString relative = sourceDir.relativeFilePath(file);
-        if (staysWithProgram(relative) || !findCaseInsensitive(target, relative).isEmpty())
-            continue;
-        const QString destination = destinationPath(target, relative);
-        QDir().mkpath(QFileInfo(destination).absolutePath());
-        // Copied files keep the read-only bits of an installed tree; make them ours.
-        if (QFile::copy(file, destination))
-            QFile(destination)
-                .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    }
+    if (!source.isEmpty())
+        copyMissing(source, target, QString());
     return true;
 }
 

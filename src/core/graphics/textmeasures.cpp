@@ -1,0 +1,46 @@
+#include "graphics/textmeasures.h"
+
+#include <QFontMetricsF>
+
+namespace {
+
+// Enough for every font and text of the busiest page; past it the cache
+// starts over rather than grow with a long-running program.
+constexpr int kMaxFonts = 64;
+constexpr int kMaxWidthsPerFont = 4096;
+
+} // namespace
+
+TextMeasures::TextMeasures(const QFont &font)
+    : m_font(font)
+{
+    const QFontMetricsF metrics(font);
+    m_height = metrics.height();
+    m_ascent = metrics.ascent();
+    m_lineSpacing = metrics.lineSpacing();
+}
+
+std::shared_ptr<TextMeasures> TextMeasures::of(const QFont &font)
+{
+    thread_local QHash<QFont, std::shared_ptr<TextMeasures>> fonts;
+    auto found = fonts.constFind(font);
+    if (found != fonts.constEnd())
+        return *found;
+    if (fonts.size() >= kMaxFonts)
+        fonts.clear();
+    auto measures = std::make_shared<TextMeasures>(font);
+    fonts.insert(font, measures);
+    return measures;
+}
+
+double TextMeasures::width(const QString &text)
+{
+    auto found = m_widths.constFind(text);
+    if (found != m_widths.constEnd())
+        return *found;
+    if (m_widths.size() >= kMaxWidthsPerFont)
+        m_widths.clear();
+    const double measured = QFontMetricsF(m_font).horizontalAdvance(text);
+    m_widths.insert(text, measured);
+    return measured;
+}
