@@ -3,10 +3,12 @@
 #include "platform/safefilereader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace SafeFileWriter {
@@ -36,6 +38,19 @@ bool syncToDisk(QFileDevice &file, QString *reason)
             return fail(reason, SafeFileReader::systemReason(errno));
     }
     return true;
+}
+
+// The rename lives in the folder's entry; until the folder reaches the disk
+// too, a power cut may bring the old file back. The new file is in place
+// either way, so a folder that cannot be synced is no failure to report.
+void syncFolderOf(const QString &fileName)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(fileName).absolutePath());
+    const int handle = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0)
+        return;
+    while (::fsync(handle) != 0 && errno == EINTR) { }
+    ::close(handle);
 }
 
 } // namespace
@@ -81,6 +96,7 @@ bool write(const QString &fileName, const QByteArray &bytes, QString *reason)
     }
     if (!file.commit())
         return fail(reason, deviceReason(file, SafeFileReader::systemReason(EIO)));
+    syncFolderOf(fileName);
     return true;
 }
 
