@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTextEdit>
 
 namespace {
@@ -209,7 +210,23 @@ void TCalendarPanel32::RectangleDrawn(QRect &r)
         PlaceObject(object, r);
     }
     m_page->setPanelState(psPointing);
-    if (object && m_editStep)
-        m_editStep(*object);
+    QPointer<TVGraphicControl> placed(object);
+    if (placed && m_editStep)
+        m_editStep(*placed);
+    if (placed)
+        keepOnPage(*placed);
     m_placing = false;
+}
+
+void TCalendarPanel32::keepOnPage(TVGraphicControl &object)
+{
+    // Its dialog may have made it wider or taller than the room beside the
+    // click; it moves back onto the page as far as it fits there.
+    const QSize page = m_page->controlSizeAt(object.displayScale());
+    const int left = std::max(0, std::min(object.left(), page.width() - object.width()));
+    const int top = std::max(0, std::min(object.top(), page.height() - object.height()));
+    if (left == object.left() && top == object.top())
+        return;
+    object.setBounds(left, top, object.width(), object.height());
+    update();
 }

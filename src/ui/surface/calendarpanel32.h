@@ -48,6 +48,7 @@ private:
     void fitToPage();
     void applyPanelState(TLPanelState state);
     void paintEditorOutlines(QPainter &painter) const;
+    void keepOnPage(TVGraphicControl &object);
 
     EditStep m_editStep;
     bool m_placing = false;

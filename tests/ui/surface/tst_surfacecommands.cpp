@@ -130,6 +130,8 @@ private slots:
     void desktopClipboard();
     void placing_data();
     void placing();
+    void placedAtTheCornerStaysOnThePage_data();
+    void placedAtTheCornerStaysOnThePage();
     void kindMenuEntries_data();
     void kindMenuEntries();
     void zoomingAndSelectingNeverMoveObjects();
@@ -390,6 +392,40 @@ void TestSurfaceCommands::placing()
     QTest::keyClick(panel, Qt::Key_Down);
     QCOMPARE(object->top(), expected.top() + (zoom == 1.f ? 1 : 2));
     QVERIFY(main.Modified());
+}
+
+void TestSurfaceCommands::placedAtTheCornerStaysOnThePage_data()
+{
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<float>("zoom");
+    // An image grows to its least size past the edge; a SuperText grows to
+    // its 48-point text in its dialog.
+    QTest::newRow("image") << "DrawImageButton" << 1.f;
+    QTest::newRow("SuperText at 50%") << "DrawSuperText" << 0.5f;
+}
+
+void TestSurfaceCommands::placedAtTheCornerStaysOnThePage()
+{
+    QFETCH(QString, tool);
+    QFETCH(float, zoom);
+    TCalendarMain main;
+    QVERIFY(showSettled(main));
+    main.OpenCalendarFile(m_environment->writeCalendar(QStringLiteral("Corner.DWF"), 0, 9, 2026));
+    ModalDialogCanceller dialogs;
+    TCalendarPanel32 *panel = main.calendarPanel();
+    panel->SetScale(zoom);
+    for (QAction *action : main.menus().drawingTools->actions())
+        if (action->objectName() == tool)
+            action->trigger();
+    const QSize shown = panel->page().controlSizeAt(zoom);
+    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(shown.width() - 3, shown.height() - 3));
+
+    QCOMPARE(int(main.placedObjects().children().size()), 1);
+    const auto *object = dynamic_cast<const TVGraphicControl *>(main.placedObjects().children().front());
+    const QSize page = panel->page().controlSizeAt(1.f);
+    QVERIFY2(object->width() > 6 && object->height() > 6, "grown past the corner");
+    QCOMPARE(object->left() + object->width(), page.width());
+    QCOMPARE(object->top() + object->height(), page.height());
 }
 
 void TestSurfaceCommands::kindMenuEntries_data()
