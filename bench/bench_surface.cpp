@@ -70,7 +70,8 @@ void BenchSurface::dragStep()
     int step = 0;
     QBENCHMARK
     {
-        send(QEvent::MouseMove, start + QPoint(++step % 40, step % 30), Qt::NoButton, Qt::LeftButton);
+        ++step;
+        send(QEvent::MouseMove, start + QPoint(step % 40, step % 30), Qt::NoButton, Qt::LeftButton);
         m_panel->repaint();
     }
     send(QEvent::MouseButtonRelease, start, Qt::LeftButton, Qt::NoButton);

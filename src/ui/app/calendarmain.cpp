@@ -72,6 +72,7 @@ TCalendarMain::TCalendarMain(QWidget *parent)
     m_printing = new PrintCommands(*this);
     connectCommands();
     setupUndo();
+    setupEditCommands();
     FormPlacement::setMainWindow(this);
     qApp->installEventFilter(this);
     resize(1000, 760);

@@ -172,6 +172,9 @@ private:
     void startHistory(bool saved);
     void historyRestored();
     void updateUndoActions();
+    void setupEditCommands();
+    // Enabled by the editor's selection and clipboard, or by the page's.
+    void updateEditActions();
     void OpenRecentFile(const QString &fileName);
     void saveImageAs(bool jpeg);
     // A save dialog's request for an export: the calendar's folder and name

@@ -76,7 +76,7 @@ void TCalendarMain::startHistory(bool saved)
 {
     m_recordScheduled = false;
     m_pendingChange.clear();
-    CalendarPanel->takeChangeName();
+    static_cast<void>(CalendarPanel->takeChangeName()); // a name left from before is dropped
     m_document->history().reset();
     // A new calendar was never saved: undoing back to its start leaves it
     // as unsaved as it was.

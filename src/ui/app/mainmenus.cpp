@@ -93,11 +93,14 @@ MainMenus MainMenus::build(QMainWindow *window)
     m.FileMenu = bar->addMenu(QStringLiteral("&File"));
     m.FileMenu->setObjectName(QStringLiteral("FileMenu"));
     m.New1 = addItem(m.FileMenu, "New1", QStringLiteral("&New "), "document-new");
+    m.New1->setShortcut(QKeySequence::New);
     m.Open1 = addItem(m.FileMenu, "Open1", QStringLiteral("&Open"), "document-open");
+    m.Open1->setShortcut(QKeySequence::Open);
     m.FileMenu->addSeparator();
     m.mnuSave = addItem(m.FileMenu, "mnuSave", QStringLiteral("&Save "), "document-save");
     m.mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m.mnuSaveAs = addItem(m.FileMenu, "mnuSaveAs", QStringLiteral("Save &As..."), "document-save-as");
+    m.mnuSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m.mnuSaveAsBitmap = addItem(
         m.FileMenu, "mnuSaveAsBitmap", QStringLiteral("Save As Bitmap File"), "datewright-save-picture");
     m.mnuSaveAsJPG
@@ -127,11 +130,13 @@ MainMenus MainMenus::build(QMainWindow *window)
     m.FileMenu->addSeparator();
     m.mnuPrintCalendar
         = addItem(m.FileMenu, "mnuPrintCalendar", QStringLiteral("P&rint Calendar"), "document-print");
+    m.mnuPrintCalendar->setShortcut(QKeySequence::Print);
     m.mnuPrintSetup
         = addItem(m.FileMenu, "mnuPrintSetup", QStringLiteral("Print Set&up"), "document-page-setup");
     m.FileMenu->addSeparator();
     m.Exit1 = addItem(m.FileMenu, "Exit1", QStringLiteral("E&xit"), "application-exit");
     m.Exit1->setMenuRole(QAction::QuitRole);
+    m.Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     m.EditMenu = bar->addMenu(QStringLiteral("&Edit"));
     m.EditMenu->setObjectName(QStringLiteral("EditMenu"));
@@ -140,6 +145,21 @@ MainMenus MainMenus::build(QMainWindow *window)
     m.mnuRedo = addItem(m.EditMenu, "mnuRedo", QStringLiteral("&Redo"), "edit-redo");
     m.mnuRedo->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y) });
+    m.EditMenu->addSeparator();
+    m.mnuCut = addItem(m.EditMenu, "mnuCut", QStringLiteral("Cu&t"), "edit-cut");
+    m.mnuCopy = addItem(m.EditMenu, "mnuCopy", QStringLiteral("&Copy"), "edit-copy");
+    m.mnuPaste = addItem(m.EditMenu, "mnuPaste", QStringLiteral("&Paste"), "edit-paste");
+    m.mnuDelete = addItem(m.EditMenu, "mnuDelete", QStringLiteral("&Delete"), "edit-delete");
+    m.EditMenu->addSeparator();
+    m.mnuSelectAll = addItem(m.EditMenu, "mnuSelectAll", QStringLiteral("Select &All"), "edit-select-all");
+    // The keys are the editor's and the page's own; the menu only shows them.
+    const std::pair<QAction *, QKeySequence::StandardKey> keys[] = { { m.mnuCut, QKeySequence::Cut },
+        { m.mnuCopy, QKeySequence::Copy }, { m.mnuPaste, QKeySequence::Paste },
+        { m.mnuDelete, QKeySequence::Delete }, { m.mnuSelectAll, QKeySequence::SelectAll } };
+    for (const auto &[action, key] : keys) {
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetShortcut);
+    }
 
     m.mnuOnLine = bar->addMenu(QStringLiteral("&Online"));
     m.mnuOnLine->setObjectName(QStringLiteral("mnuOnLine"));

@@ -38,6 +38,12 @@ struct MainMenus
     // Undo and redo of the calendar's last change ("Undo Move"); also on the tool bar.
     QAction *mnuUndo = nullptr;
     QAction *mnuRedo = nullptr;
+    // On the text of the cell being edited, else on the page's objects.
+    QAction *mnuCut = nullptr;
+    QAction *mnuCopy = nullptr;
+    QAction *mnuPaste = nullptr;
+    QAction *mnuDelete = nullptr;
+    QAction *mnuSelectAll = nullptr;
     QMenu *mnuOnLine = nullptr;
     QAction *VisitOurInternetW1 = nullptr;
     QMenu *Help1 = nullptr;

@@ -363,6 +363,8 @@ bool TVBasePanel::clipboardKey(int key, Qt::KeyboardModifiers modifiers)
     } else if (!ctrl && key == Qt::Key_Delete) {
         nameNextChange(tr("Delete"));
         deleteSelection();
+    } else if (ctrl && key == Qt::Key_A) {
+        m_menu->selectAll();
     } else
         return false;
     return true;

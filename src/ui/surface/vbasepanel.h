@@ -56,6 +56,7 @@ public:
     [[nodiscard]] TComponent *objectOwner() const { return m_objects; }
     [[nodiscard]] TVHandle &handle() const { return *m_handle; }
     [[nodiscard]] SurfaceClipboard &clipboard() const { return *m_clipboard; }
+    [[nodiscard]] SurfaceMenu &surfaceMenu() const { return *m_menu; }
     // Milliseconds for the click, drag-start and paste thresholds; tests step it.
     void setClock(const std::function<qint64()> &clock);
 

@@ -48,7 +48,8 @@ private slots:
         for (const QAction *action : window.menuBar()->actions())
             topLevel << action->text();
         QCOMPARE(topLevel, QStringList({ "&File", "&Edit", "&Online", "&Help" }));
-        QCOMPARE(captions(menus.EditMenu), QStringList({ "&Undo", "&Redo" }));
+        QCOMPARE(captions(menus.EditMenu),
+            QStringList({ "&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "-", "Select &All" }));
     }
 
     void toolBarHintsAndTheExclusiveDrawingTools()

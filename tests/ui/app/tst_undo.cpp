@@ -49,6 +49,7 @@ private slots:
     void everyStepComesBackAndGoesForward_data();
     void everyStepComesBackAndGoesForward();
     void undoBelongsToTheOpenCellEditor();
+    void editMenuWorksOnTheOpenCellEditor();
 
 private:
     void settle() { QTest::qWait(1); }
@@ -86,6 +87,15 @@ private:
             }
         });
         poll->start(20);
+    }
+    // Opened, so its entries are enabled by what is selected, and chosen.
+    void fromEditMenu(QAction *action)
+    {
+        QMenu *menu = m_main->menus().EditMenu;
+        menu->popup(QPoint());
+        QVERIFY(action->isEnabled());
+        action->trigger();
+        menu->hide();
     }
     // A click, then the pause a hand takes before the next key.
     void click(const QPoint &at)
@@ -147,6 +157,12 @@ void TestUndo::everyStepComesBackAndGoesForward_data()
                                     << "Paste";
     QTest::newRow("clone") << "clone"
                            << "Clone";
+    QTest::newRow("Edit menu: cut") << "menu cut"
+                                    << "Cut";
+    QTest::newRow("Edit menu: copy and paste") << "menu paste"
+                                               << "Paste";
+    QTest::newRow("Edit menu: select all, delete") << "menu delete all"
+                                                   << "Delete";
     QTest::newRow("clear all cells") << "clear"
                                      << "Clear All Cell Contents";
     QTest::newRow("typing in a cell") << "type"
@@ -169,7 +185,7 @@ void TestUndo::everyStepComesBackAndGoesForward()
     const QByteArray before = bytesOf(*m_main);
     QVERIFY(!m_main->Modified());
     if (step == "keys" || step == "align" || step == "front" || step == "lock" || step == "delete"
-        || step == "paste" || step == "clone")
+        || step == "paste" || step == "clone" || step == "menu cut" || step == "menu paste")
         click(centreOf(0));
     if (step == "keys") {
         for (int i = 0; i < 3; ++i)
@@ -190,6 +206,15 @@ void TestUndo::everyStepComesBackAndGoesForward()
         auto *object = dynamic_cast<TVGraphicControl *>(m_main->placedObjects().children().at(0));
         std::unique_ptr<QMenu> menu(panel->objectMenu().build(*object));
         trigger(menu.get(), QStringLiteral("Clone"));
+    } else if (step == "menu cut") {
+        fromEditMenu(m_main->menus().mnuCut);
+    } else if (step == "menu paste") {
+        fromEditMenu(m_main->menus().mnuCopy);
+        fromEditMenu(m_main->menus().mnuPaste);
+    } else if (step == "menu delete all") {
+        fromEditMenu(m_main->menus().mnuSelectAll);
+        fromEditMenu(m_main->menus().mnuDelete);
+        QVERIFY(m_main->placedObjects().children().empty());
     } else if (step == "clear") {
         m_main->menus().mnuClearAllCellContents->trigger();
     } else if (step == "drag") {
@@ -271,6 +296,30 @@ void TestUndo::undoBelongsToTheOpenCellEditor()
     QTest::keyClick(m_main->cellEditor(), Qt::Key_Escape);
     settle();
     QVERIFY(m_main->menus().mnuUndo->isEnabled());
+}
+
+void TestUndo::editMenuWorksOnTheOpenCellEditor()
+{
+    TCalendarPanel32 *panel = m_main->calendarPanel();
+    click(centreOf(0));
+    panel->page().raiseForCell(9);
+    settle();
+    TWPRichText *editor = m_main->cellEditor();
+    QVERIFY(editor->isVisible());
+    QVERIFY(editor->toPlainText().startsWith(QStringLiteral("Dentist")));
+    QMenu *menu = m_main->menus().EditMenu;
+    menu->popup(QPoint());
+    // Nothing of the text is selected, though an object on the page is.
+    QVERIFY(!m_main->menus().mnuCut->isEnabled());
+    QVERIFY(m_main->menus().mnuSelectAll->isEnabled());
+    menu->hide();
+    fromEditMenu(m_main->menus().mnuSelectAll);
+    fromEditMenu(m_main->menus().mnuCut);
+    QCOMPARE(editor->toPlainText(), QString());
+    QCOMPARE(m_main->placedObjects().children().size(), size_t(2));
+    fromEditMenu(m_main->menus().mnuPaste);
+    fromEditMenu(m_main->menus().mnuPaste);
+    QCOMPARE(editor->toPlainText().count(QStringLiteral("Dentist")), 2);
 }
 
 QTEST_MAIN(TestUndo)
