@@ -278,7 +278,9 @@ public:
             addDays(event, start, event.length, m_window, m_out);
     }
 
-    void recurring(const Event &event, const std::set<InstanceKey> &replaced)
+    // changes: the event's RANGE=THISANDFUTURE overrides, earliest first.
+    void recurring(
+        const Event &event, const std::set<InstanceKey> &replaced, const std::vector<const Event *> &changes)
     {
         std::set<InstanceKey> seen;
         std::set<InstanceKey> excluded(event.excluded.begin(), event.excluded.end());
@@ -288,14 +290,22 @@ public:
             const InstanceKey key = keyOf(time);
             if (!seen.insert(key).second || excluded.count(key) || excluded.count(dateKeyOf(time)))
                 return;
-            const QDateTime start = localTime(time);
+            QDateTime start = localTime(time);
             qint64 length = event.length;
             if (ownEnd)
                 length = event.allDay ? qMax<qint64>(1, dateOf(time).daysTo(dateOf(*ownEnd)))
                                       : qMax<qint64>(0, localSeconds(*ownEnd) - start.toSecsSinceEpoch());
-            if (!mayTouchWindow(start.toSecsSinceEpoch(), event, length))
+            const Event *look = &event;
+            if (const Event *change = latestChange(changes, key)) {
+                if (change->cancelled)
+                    return;
+                look = change;
+                length = change->length;
+                start = change->allDay ? start.addDays(change->shift) : start.addSecs(change->shift);
+            }
+            if (!mayTouchWindow(start.toSecsSinceEpoch(), *look, length))
                 return;
-            if (addDays(event, start, length, m_window, m_out) > 0)
+            if (addDays(*look, start, length, m_window, m_out) > 0)
                 ++added;
         };
         if (event.rules.empty())
@@ -313,6 +323,18 @@ public:
     }
 
 private:
+    // The last change made at or before the occurrence, if any.
+    [[nodiscard]] static const Event *latestChange(
+        const std::vector<const Event *> &changes, const InstanceKey &occurrence)
+    {
+        const Event *latest = nullptr;
+        for (const Event *change : changes) {
+            if (change->replaces.isDate == occurrence.isDate && !(occurrence < change->replaces))
+                latest = change;
+        }
+        return latest;
+    }
+
     [[nodiscard]] bool mayTouchWindow(qint64 start, const Event &event, qint64 length = -1) const
     {
         if (length < 0)
@@ -375,6 +397,17 @@ InstanceKey keyOf(const icaltimetype &time)
     return { false, qint64(icaltime_as_timet_with_zone(time, time.zone)) };
 }
 
+namespace {
+
+bool rangeIsThisAndFuture(icalcomponent *component)
+{
+    icalproperty *id = icalcomponent_get_first_property(component, ICAL_RECURRENCEID_PROPERTY);
+    icalparameter *range = id ? icalproperty_get_first_parameter(id, ICAL_RANGE_PARAMETER) : nullptr;
+    return range && icalparameter_get_range(range) == ICAL_RANGE_THISANDFUTURE;
+}
+
+} // namespace
+
 void collect(icalcomponent *calendar, const QString &fallbackName, std::vector<Event> &events)
 {
     refreshLocalZone();
@@ -396,6 +429,10 @@ void collect(icalcomponent *calendar, const QString &fallbackName, std::vector<E
         if (isValidTime(replaces)) {
             event.overrides = true;
             event.replaces = keyOf(replaces);
+            event.thisAndFuture = rangeIsThisAndFuture(component);
+            const InstanceKey own = keyOf(event.start);
+            if (own.isDate == event.replaces.isDate)
+                event.shift = own.value - event.replaces.value;
         } else {
             readRecurrence(component, calendar, event);
         }
@@ -416,21 +453,31 @@ QList<EventOccurrence> expand(const std::vector<Event> &events, int year, int mo
     window.from = QDateTime(window.first, QTime(0, 0), localZone()).toSecsSinceEpoch() - kZoneMargin;
     window.to = QDateTime(window.last.addDays(1), QTime(0, 0), localZone()).toSecsSinceEpoch() + kZoneMargin;
 
-    // Occurrences that an event of the same UID moves, changes or cancels.
+    // Occurrences that an event of the same UID moves, changes or cancels,
+    // and the changes that go on to the later ones.
     std::map<QString, std::set<InstanceKey>> replaced;
+    std::map<QString, std::vector<const Event *>> changesFrom;
     for (const Event &event : events) {
-        if (event.overrides && !event.uid.isEmpty())
-            replaced[event.uid].insert(event.replaces);
+        if (!event.overrides || event.uid.isEmpty())
+            continue;
+        replaced[event.uid].insert(event.replaces);
+        if (event.thisAndFuture)
+            changesFrom[event.uid].push_back(&event);
     }
+    for (auto &[uid, changes] : changesFrom)
+        std::stable_sort(changes.begin(), changes.end(),
+            [](const Event *a, const Event *b) { return a->replaces < b->replaces; });
     static const std::set<InstanceKey> kNone;
+    static const std::vector<const Event *> kNoChanges;
     Expansion expansion(window, out);
     for (const Event &event : events) {
         if (event.cancelled)
             continue;
         const auto found = event.overrides ? replaced.end() : replaced.find(event.uid);
         const std::set<InstanceKey> &moved = found == replaced.end() ? kNone : found->second;
+        const auto changed = event.overrides ? changesFrom.end() : changesFrom.find(event.uid);
         if (event.recurs())
-            expansion.recurring(event, moved);
+            expansion.recurring(event, moved, changed == changesFrom.end() ? kNoChanges : changed->second);
         else if (!moved.count(keyOf(event.start)))
             expansion.single(event);
     }

@@ -55,6 +55,10 @@ struct Event
     std::vector<InstanceKey> excluded;
     bool overrides = false; // has a RECURRENCE-ID: it replaces one occurrence
     InstanceKey replaces;
+    // RANGE=THISANDFUTURE: it also changes every later occurrence, moved by
+    // as much as it moves its own (days for all-day events, else seconds).
+    bool thisAndFuture = false;
+    qint64 shift = 0;
     bool cancelled = false;
 
     [[nodiscard]] bool recurs() const { return !rules.empty() || !extraDates.empty(); }

@@ -225,6 +225,48 @@ private slots:
         QCOMPARE(describe(file.occurrences(2026, 3)).mid(0, expected.size()), expected);
     }
 
+    void changesToThisAndFuture_data()
+    {
+        QTest::addColumn<QByteArray>("overrides");
+        QTest::addColumn<QStringList>("expected");
+        // Choir on Mondays, 18:00 for an hour (TZ=UTC).
+        QTest::newRow("one occurrence moved")
+            << QByteArray("RECURRENCE-ID:20260316T180000Z\r\n"
+                          "DTSTART:20260317T190000Z\r\nDURATION:PT1H\r\n"
+                          "SUMMARY:Choir (Tuesday)\r\n")
+            << QStringList({ "02 18:00-19:00 Choir", "09 18:00-19:00 Choir", "17 19:00-20:00 Choir (Tuesday)",
+                   "23 18:00-19:00 Choir", "30 18:00-19:00 Choir" });
+        QTest::newRow("moved from the 16th on")
+            << QByteArray("RECURRENCE-ID;RANGE=THISANDFUTURE:20260316T180000Z\r\n"
+                          "DTSTART:20260317T190000Z\r\nDURATION:PT90M\r\nSUMMARY:Choir (new night)\r\n")
+            << QStringList(
+                   { "02 18:00-19:00 Choir", "09 18:00-19:00 Choir", "17 19:00-20:30 Choir (new night)",
+                       "24 19:00-20:30 Choir (new night)", "31 19:00-20:30 Choir (new night)" });
+        QTest::newRow("renamed from the 9th, cancelled from the 23rd")
+            << QByteArray("RECURRENCE-ID;RANGE=THISANDFUTURE:20260323T180000Z\r\n"
+                          "DTSTART:20260323T180000Z\r\nSTATUS:CANCELLED\r\nSUMMARY:Choir\r\n"
+                          "END:VEVENT\r\nBEGIN:VEVENT\r\nUID:choir\r\n"
+                          "RECURRENCE-ID;RANGE=THISANDFUTURE:20260309T180000Z\r\n"
+                          "DTSTART:20260309T180000Z\r\nDURATION:PT1H\r\nSUMMARY:Singing\r\n")
+            << QStringList({ "02 18:00-19:00 Choir", "09 18:00-19:00 Singing", "16 18:00-19:00 Singing" });
+    }
+
+    void changesToThisAndFuture()
+    {
+        QFETCH(QByteArray, overrides);
+        QFETCH(QStringList, expected);
+        const TimeZone local("UTC");
+        ICalendarFile file;
+        QString error;
+        QVERIFY2(file.parse(calendarOf("BEGIN:VEVENT\r\nUID:choir\r\nDTSTART:20260302T180000Z\r\n"
+                                       "DURATION:PT1H\r\nRRULE:FREQ=WEEKLY\r\nSUMMARY:Choir\r\nEND:VEVENT\r\n"
+                                       "BEGIN:VEVENT\r\nUID:choir\r\n"
+                                + overrides + "END:VEVENT\r\n"),
+                     "choir.ics", &error),
+            qPrintable(error));
+        QCOMPARE(describe(file.occurrences(2026, 3)), expected);
+    }
+
     void badFilesNameFileAndLine_data()
     {
         QTest::addColumn<QByteArray>("bytes");
