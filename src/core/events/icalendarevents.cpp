@@ -176,6 +176,12 @@ void readRecurrence(icalcomponent *component, icalcomponent *calendar, Event &ev
         if (rule.freq != ICAL_NO_RECURRENCE && setPositionsCanMatch(rule))
             event.rules.push_back(rule);
     }
+    for (icalproperty *property = icalcomponent_get_first_property(component, ICAL_EXRULE_PROPERTY); property;
+         property = icalcomponent_get_next_property(component, ICAL_EXRULE_PROPERTY)) {
+        const icalrecurrencetype rule = icalproperty_get_exrule(property);
+        if (rule.freq != ICAL_NO_RECURRENCE && setPositionsCanMatch(rule))
+            event.exclusionRules.push_back(rule);
+    }
     for (icalproperty *property = icalcomponent_get_first_property(component, ICAL_RDATE_PROPERTY); property;
          property = icalcomponent_get_next_property(component, ICAL_RDATE_PROPERTY)) {
         const icaldatetimeperiodtype value = icalproperty_get_rdate(property);
@@ -285,6 +291,11 @@ public:
         std::set<InstanceKey> seen;
         std::set<InstanceKey> excluded(event.excluded.begin(), event.excluded.end());
         excluded.insert(replaced.begin(), replaced.end());
+        for (const icalrecurrencetype &rule : event.exclusionRules)
+            followRule(event, rule, [&](const icaltimetype &time) {
+                excluded.insert(keyOf(time));
+                return true;
+            });
         int added = 0;
         auto take = [&](const icaltimetype &time, const icaltimetype *ownEnd) {
             const InstanceKey key = keyOf(time);

@@ -51,6 +51,8 @@ struct Event
     // Days for all-day events (at least 1); seconds for timed ones (0: no end).
     qint64 length = 0;
     std::vector<icalrecurrencetype> rules;
+    // EXRULE, from the older standard: the occurrences they give are left out.
+    std::vector<icalrecurrencetype> exclusionRules;
     std::vector<ExtraDate> extraDates;
     std::vector<InstanceKey> excluded;
     bool overrides = false; // has a RECURRENCE-ID: it replaces one occurrence

@@ -225,7 +225,7 @@ private slots:
         QCOMPARE(describe(file.occurrences(2026, 3)).mid(0, expected.size()), expected);
     }
 
-    void changesToThisAndFuture_data()
+    void changedAndLeftOutOccurrences_data()
     {
         QTest::addColumn<QByteArray>("overrides");
         QTest::addColumn<QStringList>("expected");
@@ -242,6 +242,14 @@ private slots:
             << QStringList(
                    { "02 18:00-19:00 Choir", "09 18:00-19:00 Choir", "17 19:00-20:30 Choir (new night)",
                        "24 19:00-20:30 Choir (new night)", "31 19:00-20:30 Choir (new night)" });
+        QTest::newRow("first Mondays left out by an exclusion rule")
+            << QByteArray("RECURRENCE-ID:20260330T180000Z\r\nDTSTART:20260330T200000Z\r\nDURATION:PT1H\r\n"
+                          "SUMMARY:Choir (late)\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\nUID:other\r\n"
+                          "DTSTART:20260302T070000Z\r\nRRULE:FREQ=WEEKLY;BYDAY=MO\r\n"
+                          "EXRULE:FREQ=MONTHLY;BYDAY=1MO\r\nSUMMARY:Run\r\n")
+            << QStringList({ "02 18:00-19:00 Choir", "09 07:00---:-- Run", "09 18:00-19:00 Choir",
+                   "16 07:00---:-- Run", "16 18:00-19:00 Choir", "23 07:00---:-- Run", "23 18:00-19:00 Choir",
+                   "30 07:00---:-- Run", "30 20:00-21:00 Choir (late)" });
         QTest::newRow("renamed from the 9th, cancelled from the 23rd")
             << QByteArray("RECURRENCE-ID;RANGE=THISANDFUTURE:20260323T180000Z\r\n"
                           "DTSTART:20260323T180000Z\r\nSTATUS:CANCELLED\r\nSUMMARY:Choir\r\n"
@@ -251,7 +259,7 @@ private slots:
             << QStringList({ "02 18:00-19:00 Choir", "09 18:00-19:00 Singing", "16 18:00-19:00 Singing" });
     }
 
-    void changesToThisAndFuture()
+    void changedAndLeftOutOccurrences()
     {
         QFETCH(QByteArray, overrides);
         QFETCH(QStringList, expected);
