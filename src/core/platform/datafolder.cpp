@@ -6,6 +6,10 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <vector>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace DataFolder {
 
@@ -44,32 +48,59 @@ QString existingName(const QString &folder, const QString &name)
     return match == entries.end() ? QString() : *match;
 }
 
+struct FolderEntry
+{
+    QString name;
+    bool isFolder = false;
+};
+
+// A folder's entries straight from the directory, without the stat and sort
+// a QDir listing does for each one: this runs at every start.
+std::vector<FolderEntry> entriesOf(const QString &folder, bool withHidden)
+{
+    std::vector<FolderEntry> entries;
+    const QByteArray path = QFile::encodeName(folder);
+    DIR *dir = ::opendir(path.constData());
+    if (!dir)
+        return entries;
+    while (const dirent *entry = ::readdir(dir)) {
+        const char *name = entry->d_name;
+        if (name[0] == '.' && (!withHidden || name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        bool isFolder = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
+            struct stat info;
+            isFolder = ::stat((path + '/' + name).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+        }
+        entries.push_back({ QFile::decodeName(name), isFolder });
+    }
+    ::closedir(dir);
+    return entries;
+}
+
 // Copies what the data folder lacks, one folder at a time: each folder on
 // either side is listed once, so a start with everything in place costs a
 // few directory reads rather than a look-up per shipped file.
 void copyMissing(const QString &source, const QString &target, const QString &relative)
 {
     QHash<QString, QString> present;
-    const QStringList existing
-        = QDir(target).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::NoSort);
-    for (const QString &name : existing)
-        present.insert(name.toLower(), name);
-    const QFileInfoList entries
-        = QDir(source).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::NoSort);
-    for (const QFileInfo &entry : entries) {
-        const QString name = entry.fileName();
-        const QString onDisk = present.value(name.toLower());
-        const QString destination = target + QLatin1Char('/') + (onDisk.isEmpty() ? name : onDisk);
-        if (entry.isDir()) {
-            if (!staysWithProgram(relative + name + QLatin1Char('/')))
-                copyMissing(entry.filePath(), destination, relative + name + QLatin1Char('/'));
+    for (const FolderEntry &entry : entriesOf(target, true))
+        present.insert(entry.name.toLower(), entry.name);
+    for (const FolderEntry &entry : entriesOf(source, false)) {
+        const QString onDisk = present.value(entry.name.toLower());
+        const QString from = source + QLatin1Char('/') + entry.name;
+        const QString destination = target + QLatin1Char('/') + (onDisk.isEmpty() ? entry.name : onDisk);
+        if (entry.isFolder) {
+            const QString folder = relative + entry.name + QLatin1Char('/');
+            if (!staysWithProgram(folder))
+                copyMissing(from, destination, folder);
             continue;
         }
-        if (!onDisk.isEmpty() || staysWithProgram(relative + name))
+        if (!onDisk.isEmpty() || staysWithProgram(relative + entry.name))
             continue;
         QDir().mkpath(target);
         // Copied files keep the read-only bits of an installed tree; make them ours.
-        if (QFile::copy(entry.filePath(), destination))
+        if (QFile::copy(from, destination))
             QFile(destination)
                 .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
