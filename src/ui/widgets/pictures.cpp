@@ -1,10 +1,19 @@
 #include "widgets/pictures.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QIconEngine>
 #include <QPainter>
+#include <QPalette>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
+
+#include <utility>
 
 // Resources compiled into a static library must be registered by hand, and
 // only from the global namespace.
@@ -35,13 +44,86 @@ QPixmap rendered(const QString &file, int size)
     return pixmap;
 }
 
+// The dark inks and light papers of our drawings, and what they become on
+// a dark palette: dark outlines would vanish into the window, and light
+// outlines on white paper would vanish into the paper.
+const std::pair<QByteArray, QByteArray> kDarkPaletteColours[] = {
+    { QByteArrayLiteral("\"#2e3b4e\""), QByteArrayLiteral("\"#dfe5ec\"") },
+    { QByteArrayLiteral("\"#1f4f8f\""), QByteArrayLiteral("\"#9cc2ee\"") },
+    { QByteArrayLiteral("\"#fff\""), QByteArrayLiteral("\"#3b4350\"") },
+    { QByteArrayLiteral("\"#ffffff\""), QByteArrayLiteral("\"#3b4350\"") },
+    { QByteArrayLiteral("\"#e8edf3\""), QByteArrayLiteral("\"#4a5361\"") },
+    { QByteArrayLiteral("\"#cfe1f7\""), QByteArrayLiteral("\"#2f4a6b\"") },
+};
+
+bool paletteIsDark()
+{
+    return QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
+}
+
+// Draws one of our SVG pictures at any size, in the inks that suit the
+// palette at the time it is drawn, so a switch to a dark desktop theme
+// shows at the next repaint.
+class InkAwareEngine : public QIconEngine
+{
+public:
+    explicit InkAwareEngine(QByteArray drawing)
+        : m_drawing(std::move(drawing))
+    {
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap drawn = pixmap(rect.size() * ratio, mode, state);
+        drawn.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, drawn);
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const bool dark = paletteIsDark();
+        const QString key
+            = QStringLiteral("%1x%2 %3 %4").arg(size.width()).arg(size.height()).arg(int(mode)).arg(dark);
+        if (const auto found = m_drawn.constFind(key); found != m_drawn.constEnd())
+            return *found;
+        QByteArray drawing = m_drawing;
+        if (dark) {
+            for (const auto &[colour, onDark] : kDarkPaletteColours)
+                drawing.replace(colour, onDark);
+        }
+        QPixmap result(size);
+        result.fill(Qt::transparent);
+        {
+            QPainter painter(&result);
+            QSvgRenderer(drawing).render(&painter);
+        }
+        if (mode != QIcon::Normal && qobject_cast<QApplication *>(QCoreApplication::instance())) {
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            result = QApplication::style()->generatedIconPixmap(mode, result, &option);
+        }
+        m_drawn.insert(key, result);
+        return result;
+    }
+
+    QIconEngine *clone() const override { return new InkAwareEngine(*this); }
+    QString key() const override { return QStringLiteral("datewright-ink-aware"); }
+
+private:
+    QByteArray m_drawing;
+    QHash<QString, QPixmap> m_drawn;
+};
+
 } // namespace
 
 QIcon ownIcon(const QString &name)
 {
     registerPictures();
-    const QString file = ownFile(name);
-    return QFileInfo::exists(file) ? QIcon(file) : QIcon();
+    QFile file(ownFile(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return QIcon();
+    return QIcon(new InkAwareEngine(file.readAll()));
 }
 
 QIcon icon(const QString &name)

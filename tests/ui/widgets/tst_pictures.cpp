@@ -51,6 +51,49 @@ private slots:
         QVERIFY(Pictures::ownIcon(QStringLiteral("no-such-picture")).isNull());
     }
 
+    void darkPalettesGetLightInk()
+    {
+        // Opaque pixels of the drawing that pass test, out of all opaque ones.
+        const auto share = [](const QImage &drawn, auto test) {
+            const QImage image = drawn.convertToFormat(QImage::Format_ARGB32);
+            int opaque = 0;
+            int passing = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QRgb pixel = image.pixel(x, y);
+                    if (qAlpha(pixel) < 128)
+                        continue;
+                    ++opaque;
+                    passing += test(pixel);
+                }
+            return opaque ? double(passing) / opaque : 0.0;
+        };
+        const QColor outline(0x2e, 0x3b, 0x4e);
+        const auto isOutline = [&](QRgb pixel) {
+            return qAbs(qRed(pixel) - outline.red()) < 6 && qAbs(qGreen(pixel) - outline.green()) < 6
+                && qAbs(qBlue(pixel) - outline.blue()) < 6;
+        };
+        const auto isLight = [](QRgb pixel) { return qGray(pixel) > 170; };
+        const QPalette light = QGuiApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(0x2a, 0x2e, 0x32));
+        int outlined = 0;
+        for (const QString &name : Pictures::ownNames()) {
+            if (name == QLatin1String("datewright") || name == QLatin1String("datewright-16"))
+                continue; // the program's own icon keeps its colours on every desktop
+            const QIcon icon = Pictures::ownIcon(name);
+            const bool hasOutline = share(PictureCheck::drawnAt(icon, 32), isOutline) > 0.05;
+            outlined += hasOutline;
+            // The same icon object follows the palette it is drawn under.
+            QGuiApplication::setPalette(dark);
+            const QImage onDark = PictureCheck::drawnAt(icon, 32);
+            QGuiApplication::setPalette(light);
+            QVERIFY2(share(onDark, isOutline) < 0.01, qPrintable(name));
+            QVERIFY2(!hasOutline || share(onDark, isLight) > 0.05, qPrintable(name));
+        }
+        QVERIFY2(outlined >= 20, "the light palette's drawings carry dark outlines");
+    }
+
     void theDesktopThemeComesFirst()
     {
         QTemporaryDir themes;
