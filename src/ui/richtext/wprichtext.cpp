@@ -237,13 +237,18 @@ void TWPRichText::insertPicture(const QImage &picture)
 {
     if (picture.isNull())
         return;
+    // Text typed after the picture, or where a click puts the cursor behind
+    // it, goes on in the font chosen before it: the picture carries that font.
+    const QTextCharFormat typing = currentCharFormat();
     QTextImageFormat format;
+    format.merge(typing);
     format.setName(RichTextImages::add(*document(), picture));
     format.setWidth(picture.width() * zoomFactor());
     format.setHeight(picture.height() * zoomFactor());
     QTextCursor cursor = textCursor();
     cursor.insertImage(format);
     setTextCursor(cursor);
+    setCurrentCharFormat(typing);
 }
 
 void TWPRichText::renderTo(QPainter &painter, const QRect &rect) const

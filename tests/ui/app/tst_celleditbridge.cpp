@@ -28,6 +28,15 @@ QTextCharFormat firstCharFormat(const QByteArray &rtf)
     return cursor.charFormat();
 }
 
+QTextCharFormat lastCharFormat(const QByteArray &rtf)
+{
+    QTextDocument document;
+    RtfReader::read(rtf, document);
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    return cursor.charFormat();
+}
+
 } // namespace
 
 class TestCellEditBridge : public QObject
@@ -214,12 +223,14 @@ private slots:
 
     // Tab keeps the focus in the editor, so no focus event announces the
     // next cell: opening it must still give an empty cell the default font
-    // and the tool bar.
+    // and the tool bar. A picture dropped into an empty cell must not take
+    // the font away from the text typed after it (key 0: a drop).
     void typingAfterTabUsesTheDefaultFont_data()
     {
         QTest::addColumn<int>("layout");
         QTest::addColumn<int>("firstCell");
         QTest::addColumn<int>("key");
+        QTest::newRow("month, picture dropped first") << 0 << 10 << 0;
         QTest::newRow("month, Tab") << 0 << 10 << int(Qt::Key_Tab);
         QTest::newRow("month, Shift+Tab") << 0 << 10 << int(Qt::Key_Backtab);
         QTest::newRow("week planner, Tab") << int(loWeek) << 1 << int(Qt::Key_Tab);
@@ -240,18 +251,35 @@ private slots:
         font.size = 16;
         font.bold = true;
         bridge()->setDefaultFont(font);
-        page().raiseForCell(firstCell);
-        focusEditor();
-        QTest::keyClicks(editor(), QStringLiteral("One"));
-        const Qt::KeyboardModifiers modifiers = key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
-        QTest::keyClick(editor(), Qt::Key(key), modifiers);
+        if (key == 0) {
+            QImage icon(16, 16, QImage::Format_RGB32);
+            icon.fill(Qt::green);
+            QMimeData data;
+            data.setImageData(icon);
+            const TRect cell = page().cellTable()[size_t(firstCell - 1)].rect;
+            bridge()->CalendarPanelDragDrop(
+                QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2), &data);
+            QCOMPARE(bridge()->CurrentCell(), firstCell);
+            // A click behind the picture puts the cursor there afresh.
+            QTextCursor behind = editor()->textCursor();
+            behind.setPosition(0);
+            behind.setPosition(1);
+            editor()->setTextCursor(behind);
+        } else {
+            page().raiseForCell(firstCell);
+            focusEditor();
+            QTest::keyClicks(editor(), QStringLiteral("One"));
+            const Qt::KeyboardModifiers modifiers
+                = key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
+            QTest::keyClick(editor(), Qt::Key(key), modifiers);
+            QVERIFY(bridge()->CurrentCell() != firstCell);
+        }
         const int next = bridge()->CurrentCell();
-        QVERIFY(next != firstCell);
         QVERIFY(m_window->cellToolBar()->isEnabled());
         QTest::keyClicks(editor(), QStringLiteral("Two"));
         QVERIFY(m_window->cellToolBar()->isEnabled()); // typing marks the calendar modified
         bridge()->DoSaveRichtext();
-        const QTextCharFormat stored = firstCharFormat(page().cellContents(next));
+        const QTextCharFormat stored = lastCharFormat(page().cellContents(next));
         QCOMPARE(stored.fontFamilies().toStringList().value(0), QStringLiteral("Courier New"));
         QCOMPARE(stored.fontPointSize(), 16.0);
         QVERIFY(stored.fontWeight() >= QFont::Bold);
