@@ -2,7 +2,6 @@
 
 #include "graphics/reportcanvas.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 
 #include <cmath>
@@ -97,8 +96,8 @@ CellTable printedCells(const MonthGridFrame &f, const GridStyle &s, float zoom)
     CellTable table = f.cells;
     if (s.numberPosition != cnpUpperRight)
         return table;
-    const QFontMetricsF metrics(ReportCanvas::deviceFont(s.cellFont, dotsPerInch(zoom)));
-    const int below = int(metrics.lineSpacing());
+    const int below
+        = int(TextMeasures::of(ReportCanvas::deviceFont(s.cellFont, dotsPerInch(zoom)))->lineSpacing());
     for (DayCell &cell : table) {
         cell.free = cell.rect;
         cell.free.top += below;

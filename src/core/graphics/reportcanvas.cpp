@@ -1,6 +1,5 @@
 #include "graphics/reportcanvas.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
@@ -22,7 +21,7 @@ QFont ReportCanvas::deviceFont(const CalendarFont &font, double dotsPerInch)
 
 double ReportCanvas::lineHeight(const CalendarFont &font, double dotsPerInch)
 {
-    return QFontMetricsF(deviceFont(font, dotsPerInch)).height();
+    return TextMeasures::of(deviceFont(font, dotsPerInch))->height();
 }
 
 void ReportCanvas::useFont(const QFont &face)

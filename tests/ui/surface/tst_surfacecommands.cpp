@@ -115,6 +115,14 @@ QString check(SurfaceFixture &s, const QString &expectation)
     return got == want ? QString() : key + ": got " + got + ", want " + want;
 }
 
+// The drawing tool of that object name, as its tool bar button chooses it.
+void chooseTool(TCalendarMain &main, const QString &tool)
+{
+    for (QAction *action : main.menus().drawingTools->actions())
+        if (action->objectName() == tool)
+            action->trigger();
+}
+
 } // namespace
 
 class TestSurfaceCommands : public QObject
@@ -361,9 +369,7 @@ void TestSurfaceCommands::placing()
     panel->SetScale(zoom);
     main.SetModified(false);
     const MainMenus &m = main.menus();
-    for (QAction *action : m.drawingTools->actions())
-        if (action->objectName() == tool)
-            action->trigger();
+    chooseTool(main, tool);
     QVERIFY(!panel->pointing());
 
     QTest::mousePress(panel, Qt::LeftButton, {}, band.topLeft());
@@ -414,9 +420,7 @@ void TestSurfaceCommands::placedAtTheCornerStaysOnThePage()
     ModalDialogCanceller dialogs;
     TCalendarPanel32 *panel = main.calendarPanel();
     panel->SetScale(zoom);
-    for (QAction *action : main.menus().drawingTools->actions())
-        if (action->objectName() == tool)
-            action->trigger();
+    chooseTool(main, tool);
     const QSize shown = panel->page().controlSizeAt(zoom);
     QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(shown.width() - 3, shown.height() - 3));
 
@@ -469,9 +473,7 @@ void TestSurfaceCommands::kindMenuEntries()
     main.OpenCalendarFile(m_environment->writeCalendar(QStringLiteral("Menus.DWF"), 0, 9, 2026));
     ModalDialogCanceller dialogs;
     TCalendarPanel32 *panel = main.calendarPanel();
-    for (QAction *action : main.menus().drawingTools->actions())
-        if (action->objectName() == tool)
-            action->trigger();
+    chooseTool(main, tool);
     QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(200, 300));
     QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(320, 400));
     auto *object = dynamic_cast<TVGraphicControl *>(main.placedObjects().children().front());
