@@ -4,11 +4,14 @@
 #include "pageoptions.h"
 
 #include "platform/datafolder.h"
+#include "platform/safefilereader.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -66,5 +69,15 @@ int main(int argc, char *argv[])
     if (!command)
         return CliSupport::fail(QStringLiteral("Unknown command \"%1\"\n").arg(name) + CliCommands::usage());
     DataFolder::ensureInitialized();
-    return command->run(parser, arguments);
+    int status = command->run(parser, arguments);
+    // A line a full disk refused is a failure too; the stream's own flush
+    // at exit would lose it without a word.
+    if ((std::fflush(stdout) != 0 || std::ferror(stdout)) && status == 0)
+        status = CliSupport::fail(
+            QStringLiteral("Unable to write the output: %1").arg(SafeFileReader::systemReason(errno)));
+    std::fflush(stderr);
+    // Every file is written and closed by now. Taking the GUI application
+    // and the font database apart costs more than a small page's own work,
+    // and gains nothing when the process ends.
+    std::_Exit(status);
 }

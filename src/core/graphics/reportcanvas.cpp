@@ -87,7 +87,12 @@ void ReportCanvas::printAt(const QString &text, double left, double lineTop)
 {
     if (text.isEmpty())
         return;
-    m_painter.drawText(QPointF(left, lineTop + measures().ascent()), text);
+    // Drawn from glyphs shaped once per font: a page of minis sets the same
+    // numbers and names hundreds of times.
+    const TextMeasures::Shaped &shaped = measures().shaped(text);
+    const QPointF origin(left, lineTop + measures().ascent() - shaped.baseline);
+    for (const QGlyphRun &run : shaped.runs)
+        m_painter.drawGlyphRun(origin, run);
 }
 
 void ReportCanvas::printCentered(const QString &text, double centreX, double lineTop)

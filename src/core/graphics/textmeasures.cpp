@@ -1,13 +1,14 @@
 #include "graphics/textmeasures.h"
 
 #include <QFontMetricsF>
+#include <QTextLayout>
 
 namespace {
 
 // Enough for every font and text of the busiest page; past it the cache
 // starts over rather than grow with a long-running program.
 constexpr int kMaxFonts = 64;
-constexpr int kMaxWidthsPerFont = 4096;
+constexpr int kMaxTextsPerFont = 4096;
 
 } // namespace
 
@@ -38,9 +39,28 @@ double TextMeasures::width(const QString &text)
     auto found = m_widths.constFind(text);
     if (found != m_widths.constEnd())
         return *found;
-    if (m_widths.size() >= kMaxWidthsPerFont)
+    if (m_widths.size() >= kMaxTextsPerFont)
         m_widths.clear();
     const double measured = QFontMetricsF(m_font).horizontalAdvance(text);
     m_widths.insert(text, measured);
     return measured;
+}
+
+const TextMeasures::Shaped &TextMeasures::shaped(const QString &text)
+{
+    auto found = m_shaped.constFind(text);
+    if (found != m_shaped.constEnd())
+        return *found;
+    if (m_shaped.size() >= kMaxTextsPerFont)
+        m_shaped.clear();
+    QTextLayout layout(text, m_font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    Shaped result;
+    if (line.isValid()) {
+        result.runs = line.glyphRuns();
+        result.baseline = line.ascent();
+    }
+    return *m_shaped.insert(text, result);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QGlyphRun>
 #include <QHash>
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -16,6 +18,15 @@ public:
     [[nodiscard]] static std::shared_ptr<TextMeasures> of(const QFont &font);
 
     [[nodiscard]] double width(const QString &text);
+
+    // The text shaped once: its glyphs with their places, the origin on the
+    // left of the first line's top, and how far below that its baseline lies.
+    struct Shaped
+    {
+        QList<QGlyphRun> runs;
+        double baseline = 0;
+    };
+    [[nodiscard]] const Shaped &shaped(const QString &text);
     [[nodiscard]] double height() const { return m_height; }
     [[nodiscard]] double ascent() const { return m_ascent; }
     [[nodiscard]] double lineSpacing() const { return m_lineSpacing; }
@@ -28,4 +39,5 @@ private:
     double m_ascent;
     double m_lineSpacing;
     QHash<QString, double> m_widths;
+    QHash<QString, Shaped> m_shaped;
 };
