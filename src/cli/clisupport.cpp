@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace CliSupport {
@@ -17,6 +18,14 @@ int fail(const QString &message)
 {
     std::fprintf(stderr, "%s\n", qPrintable(message));
     return 1;
+}
+
+int printOutput(const QByteArray &text)
+{
+    if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) == size_t(text.size())
+        && std::fflush(stdout) == 0)
+        return 0;
+    return fail(QStringLiteral("Unable to write the output: %1").arg(SafeFileReader::systemReason(errno)));
 }
 
 void warnIfDamaged(const CliDocument &document, const QString &source)

@@ -23,6 +23,9 @@ namespace CliSupport {
 
 // Prints the message as one line on standard error; returns the exit status.
 int fail(const QString &message);
+// Writes a command's result to standard output; a full disk or a failing
+// device is reported like any other failure. Returns the exit status.
+int printOutput(const QByteArray &text);
 // Default style plus the page options given.
 bool prepareNewPage(const QCommandLineParser &parser, CalendarPage &page, QString *error);
 // The whole of a calendar file or style sheet, or the message saying why not.

@@ -8,7 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <cstdio>
 
 namespace {
 
@@ -39,8 +38,7 @@ int runEvents(const QCommandLineParser &parser, const QStringList &arguments)
             { QStringLiteral("summary"), occurrence.summary } });
     }
     const QByteArray json = QJsonDocument(out).toJson(QJsonDocument::Indented);
-    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
-    return 0;
+    return CliSupport::printOutput(json);
 }
 
 const CliCommandRegistration registration(

@@ -9,7 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <cstdio>
 
 namespace {
 
@@ -55,8 +54,7 @@ int runIcons(const QCommandLineParser &parser, const QStringList &arguments)
     const QByteArray json = QJsonDocument(
         QJsonObject { { "count", icons.count() },
             { "icons", list } }).toJson(QJsonDocument::Indented);
-    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
-    return 0;
+    return CliSupport::printOutput(json);
 }
 
 const CliCommandRegistration registration(

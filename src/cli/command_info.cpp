@@ -6,7 +6,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -27,8 +26,7 @@ int runInfo(const QCommandLineParser &parser, const QStringList &arguments)
         description.insert("extrasDamaged", true);
     CliSupport::warnIfDamaged(*document, arguments.value(0));
     const QJsonDocument json(description);
-    std::fputs(json.toJson(QJsonDocument::Indented).constData(), stdout);
-    return 0;
+    return CliSupport::printOutput(json.toJson(QJsonDocument::Indented));
 }
 
 const CliCommandRegistration registration(

@@ -7,7 +7,6 @@
 
 #include <QFileInfo>
 
-#include <cstdio>
 
 namespace {
 
@@ -39,8 +38,7 @@ int runRecurring(const QCommandLineParser &parser, const QStringList &arguments)
             out += QByteArray::number(placement.day) + '\t' + withoutTrailingBlanks(placement.text).toUtf8()
                 + '\n';
     }
-    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
-    return 0;
+    return CliSupport::printOutput(out);
 }
 
 const CliCommandRegistration registration({ QStringLiteral("recurring"),

@@ -1,7 +1,8 @@
 #pragma once
 
 // Runs datewright-cli as a separate process, the way scripts use it, with its
-// data folder in the given directory.
+// data folder in the given directory; its standard output goes to
+// outputFile when one is named.
 #include <QByteArray>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -14,9 +15,11 @@ struct CliRun
     QByteArray err;
 };
 
-inline CliRun runCli(const QStringList &arguments, const QString &home)
+inline CliRun runCli(const QStringList &arguments, const QString &home, const QString &outputFile = {})
 {
     QProcess cli;
+    if (!outputFile.isEmpty())
+        cli.setStandardOutputFile(outputFile);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DATEWRIGHT_HOME"), home);
     cli.setProcessEnvironment(environment);

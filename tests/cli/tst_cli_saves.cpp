@@ -110,6 +110,24 @@ private slots:
         QVERIFY(::stat("/dev/full", &info) == 0 && S_ISCHR(info.st_mode));
     }
 
+    // The results printed go to a full device: the tool says so and fails,
+    // where the stream's flush at exit used to drop them unreported.
+    void printedResultsThatCannotBeWrittenFail_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("info") << QStringList { "info", path("cal.dwf") };
+        QTest::newRow("recurring") << QStringList { "recurring", path("list.dax"), "--year", "2026",
+            "--month", "7" };
+    }
+
+    void printedResultsThatCannotBeWrittenFail()
+    {
+        QFETCH(QStringList, arguments);
+        QVERIFY(!runCli(arguments, m_home.path()).out.isEmpty());
+        const CliRun run = runCli(arguments, m_home.path(), QStringLiteral("/dev/full"));
+        checkOneLine(run, QStringLiteral("Unable to write the output: No space left on device"));
+    }
+
     void noFileToReadIsRefusedAtOnce_data()
     {
         QTest::addColumn<QStringList>("arguments"); // IN stands for the file read

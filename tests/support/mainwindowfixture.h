@@ -34,12 +34,13 @@ struct MainWindowEnvironment
     // A name in the data folder; an absolute path stays as it is.
     QString path(const QString &name) const { return QDir(home.path()).filePath(name); }
 
-    // A calendar file of the given layout and month, written by the program's writer.
+    // A calendar file of the given layout and month, written by the program's
+    // writer. Its day is the 7th, so a planner shows the same week on any date.
     QString writeCalendar(
         const QString &name, int layout, int month, int year, const QString &title = {}) const
     {
         CalendarPage page;
-        page.resetToDefaultStyle();
+        page.resetToDefaultStyle(QDate(year, month, 7));
         page.setCalendarLayout(layout);
         page.setMainCalMonth(month);
         page.setMainCalYear(year);
