@@ -34,18 +34,6 @@ std::shared_ptr<TextMeasures> TextMeasures::of(const QFont &font)
     return measures;
 }
 
-double TextMeasures::width(const QString &text)
-{
-    auto found = m_widths.constFind(text);
-    if (found != m_widths.constEnd())
-        return *found;
-    if (m_widths.size() >= kMaxTextsPerFont)
-        m_widths.clear();
-    const double measured = QFontMetricsF(m_font).horizontalAdvance(text);
-    m_widths.insert(text, measured);
-    return measured;
-}
-
 const TextMeasures::Shaped &TextMeasures::shaped(const QString &text)
 {
     auto found = m_shaped.constFind(text);
@@ -61,6 +49,7 @@ const TextMeasures::Shaped &TextMeasures::shaped(const QString &text)
     if (line.isValid()) {
         result.runs = line.glyphRuns();
         result.baseline = line.ascent();
+        result.width = line.horizontalAdvance();
     }
     return *m_shaped.insert(text, result);
 }
