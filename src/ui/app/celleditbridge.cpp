@@ -32,8 +32,10 @@ CellEditBridge::CellEditBridge(
     , m_editor(editor)
     , m_toolBar(toolBar)
 {
-    m_defaultFont.name = QStringLiteral("Arial");
-    m_defaultFont.size = 10;
+    CalendarFont font;
+    font.name = QStringLiteral("Arial");
+    font.size = 10;
+    setDefaultFont(font);
     panel->page().ClickedInCellEvent
         = [this](const TRect &rTotal, const TRect &rFree, int iCell, int iDay, TWPRtfStorage &rtfstorage) {
               CalendarPanelClickedInCellEvent(rTotal, rFree, iCell, iDay, rtfstorage);
@@ -86,17 +88,16 @@ void CellEditBridge::DoSaveRichtext()
     emit cellStored();
 }
 
+void CellEditBridge::setDefaultFont(const CalendarFont &font)
+{
+    m_defaultFont = font;
+    if (m_panel)
+        m_panel->setDefaultTextFont(font);
+}
+
 void CellEditBridge::SetDefaultFontNow()
 {
-    CharAttributes attributes = m_editor->currentAttributes();
-    attributes.fontIndex = m_editor->fontIndexOf(m_defaultFont.name);
-    attributes.size = m_defaultFont.size;
-    attributes.styles = (m_defaultFont.bold ? TWPRichText::Bold : 0)
-        | (m_defaultFont.italic ? TWPRichText::Italic : 0)
-        | (m_defaultFont.underline ? TWPRichText::Underline : 0)
-        | (m_defaultFont.strikeout ? TWPRichText::StrikeOut : 0);
-    attributes.colorIndex = std::max(0, TWPRichText::colorIndexOf(toQColor(m_defaultFont.color)));
-    m_editor->setCurrentAttributes(attributes);
+    m_editor->setTypingFont(m_defaultFont);
 }
 
 void CellEditBridge::mnuClearAllCellContentsClick()

@@ -36,7 +36,8 @@ public:
 
     // The font new text in an empty cell starts with.
     [[nodiscard]] const CalendarFont &defaultFont() const { return m_defaultFont; }
-    void setDefaultFont(const CalendarFont &font) { m_defaultFont = font; }
+    // Also the font a new rich label on the page starts in.
+    void setDefaultFont(const CalendarFont &font);
 
     // The page's cell event: open the editor over the cell's free rectangle.
     void CalendarPanelClickedInCellEvent(

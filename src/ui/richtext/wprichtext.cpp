@@ -198,6 +198,17 @@ void TWPRichText::setCurrentAttributes(const CharAttributes &attributes)
     setCurrentCharFormat(formatOf(attributes));
 }
 
+void TWPRichText::setTypingFont(const CalendarFont &font)
+{
+    CharAttributes attributes = currentAttributes();
+    attributes.fontIndex = fontIndexOf(font.name);
+    attributes.size = font.size;
+    attributes.styles = (font.bold ? Bold : 0) | (font.italic ? Italic : 0) | (font.underline ? Underline : 0)
+        | (font.strikeout ? StrikeOut : 0);
+    attributes.colorIndex = std::max(0, colorIndexOf(toQColor(font.color)));
+    setCurrentAttributes(attributes);
+}
+
 bool TWPRichText::isEmptyText() const
 {
     return toPlainText().trimmed().isEmpty();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/calendarfont.h"
+
 #include <QColor>
 #include <QStringList>
 #include <QTextEdit>
@@ -59,6 +61,9 @@ public:
 
     [[nodiscard]] CharAttributes currentAttributes() const;
     void setCurrentAttributes(const CharAttributes &attributes);
+    // The text typed next takes the font: its face, size, styles and the
+    // nearest of the table's colours.
+    void setTypingFont(const CalendarFont &font);
 
     [[nodiscard]] bool isEmptyText() const;
     void selectAllText();

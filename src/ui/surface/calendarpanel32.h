@@ -32,6 +32,11 @@ public:
     using EditStep = std::function<void(TVGraphicControl &)>;
     void setEditStep(EditStep step) { m_editStep = std::move(step); }
 
+    // The font text typed into a new text object starts in: the one an
+    // empty day cell starts in.
+    [[nodiscard]] const CalendarFont &defaultTextFont() const { return m_defaultTextFont; }
+    void setDefaultTextFont(const CalendarFont &font) { m_defaultTextFont = font; }
+
 protected:
     // Creates the kind of the placing tool in r and puts the tool down.
     void RectangleDrawn(QRect &r) override;
@@ -51,6 +56,7 @@ private:
     void keepOnPage(TVGraphicControl &object);
 
     EditStep m_editStep;
+    CalendarFont m_defaultTextFont;
     bool m_placing = false;
     CalendarPage *m_page;
     bool m_painting = false;

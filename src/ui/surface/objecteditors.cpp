@@ -43,7 +43,7 @@ bool edit(TCalendarPanel32 &panel, TVGraphicControl &object)
     if (auto *image = dynamic_cast<TVImage *>(&object))
         changed = TVImageBrowser::LoadImageFromDisk(*image, &panel);
     else if (auto *label = dynamic_cast<TVPRichBaseLabel *>(&object))
-        changed = TRichTextLabelEditor::editRichText(*label, panel.scale(), &panel);
+        changed = TRichTextLabelEditor::editRichText(*label, panel.scale(), &panel, panel.defaultTextFont());
     else if (auto *calendar = dynamic_cast<TVFlatCalendar *>(&object))
         changed = TFlatCalendarEditor::editProperties(*calendar, &panel);
     else

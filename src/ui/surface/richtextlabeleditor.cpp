@@ -91,10 +91,13 @@ void TRichTextLabelEditor::loadLabel(const TVPRichBaseLabel &label, float zoom)
     m_editor->setZoom(roundHalfEven((long double)zoom * 100));
 }
 
-bool TRichTextLabelEditor::editRichText(TVPRichBaseLabel &label, float zoom, QWidget *parent)
+bool TRichTextLabelEditor::editRichText(
+    TVPRichBaseLabel &label, float zoom, QWidget *parent, const std::optional<CalendarFont> &startFont)
 {
     TRichTextLabelEditor dialog(parent);
     dialog.loadLabel(label, zoom);
+    if (startFont)
+        dialog.setStartFont(*startFont);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     TWPRtfStorage text;
@@ -108,6 +111,9 @@ void TRichTextLabelEditor::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     rememberStart();
     m_editor->focusAtStart();
+    // After the caret is placed: placing it takes the format found there.
+    if (m_startFont && m_editor->isEmptyText())
+        m_editor->setTypingFont(*m_startFont);
 }
 
 void TRichTextLabelEditor::rememberStart()

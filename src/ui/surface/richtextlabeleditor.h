@@ -2,7 +2,11 @@
 
 // Pascal-case object names are the dialog's documented control names.
 
+#include "base/calendarfont.h"
+
 #include <QDialog>
+
+#include <optional>
 
 class QAction;
 class QScrollArea;
@@ -27,10 +31,13 @@ public:
     // Takes the label's text and colour, and its size as the surface shows
     // it at a zoom.
     void loadLabel(const TVPRichBaseLabel &label, float zoom);
+    // The font typing starts in when the label has no text yet.
+    void setStartFont(const CalendarFont &font) { m_startFont = font; }
 
     // The "Edit" command and double-click on a surface at a zoom: on OK the
     // label takes the text. True on OK.
-    static bool editRichText(TVPRichBaseLabel &label, float zoom, QWidget *parent = nullptr);
+    static bool editRichText(TVPRichBaseLabel &label, float zoom, QWidget *parent = nullptr,
+        const std::optional<CalendarFont> &startFont = std::nullopt);
 
     void zoomIn();
     void zoomOut();
@@ -49,4 +56,5 @@ private:
     TWPRichText *m_editor = nullptr;
     QSize m_startSize;
     int m_startZoom = 0;
+    std::optional<CalendarFont> m_startFont;
 };

@@ -6,8 +6,11 @@
 #include "scripteddialogs.h"
 #include "surfacefixture.h"
 
+#include "app/celleditbridge.h"
 #include "app/mainmenus.h"
 #include "objects/vplabel.h"
+#include "objects/vprichbaselabel.h"
+#include "richtext/rtfreader.h"
 #include "richtext/wprichtext.h"
 #include "surface/objectmenu.h"
 #include "surface/richtextlabeleditor.h"
@@ -17,6 +20,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QTextDocument>
 #include <QtTest>
 
 #include <memory>
@@ -140,6 +144,7 @@ private slots:
     void placing();
     void placedAtTheCornerStaysOnThePage_data();
     void placedAtTheCornerStaysOnThePage();
+    void newRichLabelStartsInTheCellsDefaultFont();
     void kindMenuEntries_data();
     void kindMenuEntries();
     void zoomingAndSelectingNeverMoveObjects();
@@ -430,6 +435,44 @@ void TestSurfaceCommands::placedAtTheCornerStaysOnThePage()
     QVERIFY2(object->width() > 6 && object->height() > 6, "grown past the corner");
     QCOMPARE(object->left() + object->width(), page.width());
     QCOMPARE(object->top() + object->height(), page.height());
+}
+
+// Typing into a newly placed rich label starts where typing into an empty
+// day cell does, not in the text engine's 8-point face.
+void TestSurfaceCommands::newRichLabelStartsInTheCellsDefaultFont()
+{
+    TCalendarMain main;
+    QVERIFY(showSettled(main));
+    main.OpenCalendarFile(m_environment->writeCalendar(QStringLiteral("Rich.DWF"), 0, 9, 2026));
+    CalendarFont font;
+    font.name = QStringLiteral("Courier New");
+    font.size = 16;
+    font.bold = true;
+    main.cellEditing()->setDefaultFont(font);
+    QTimer typist;
+    QObject::connect(&typist, &QTimer::timeout, [] {
+        if (auto *dialog = qobject_cast<TRichTextLabelEditor *>(QApplication::activeModalWidget())) {
+            QTest::keyClicks(&dialog->editor(), QStringLiteral("Party"));
+            dialog->accept();
+        }
+    });
+    typist.start(20);
+    chooseTool(main, QStringLiteral("DrawRichText"));
+    QTest::mousePress(main.calendarPanel(), Qt::LeftButton, {}, QPoint(100, 150));
+    QTest::mouseMove(main.calendarPanel(), QPoint(200, 200));
+    QTest::mouseRelease(main.calendarPanel(), Qt::LeftButton, {}, QPoint(300, 250));
+
+    QCOMPARE(int(main.placedObjects().children().size()), 1);
+    const auto *label = dynamic_cast<const TVPRichBaseLabel *>(main.placedObjects().children().front());
+    QVERIFY(label);
+    QCOMPARE(label->rtfText().plainText().trimmed(), QStringLiteral("Party"));
+    QTextDocument document;
+    RtfReader::read(label->rtfText().rtf(), document);
+    QTextCursor cursor(&document);
+    cursor.setPosition(1);
+    QCOMPARE(cursor.charFormat().fontFamilies().toStringList().value(0), font.name);
+    QCOMPARE(cursor.charFormat().fontPointSize(), 16.0);
+    QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Bold));
 }
 
 void TestSurfaceCommands::kindMenuEntries_data()
