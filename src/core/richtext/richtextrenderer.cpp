@@ -33,6 +33,7 @@ void prepare(QTextDocument &document)
     // editor, rather than running out of the cell.
     QTextOption option = document.defaultTextOption();
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setTabStopDistance(kDefaultTabStop);
     document.setDefaultTextOption(option);
 }
 

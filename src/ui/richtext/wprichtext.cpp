@@ -76,9 +76,7 @@ void TWPRichText::setRtf(const QByteArray &rtf)
     QTextDocument &doc = *document();
     RtfReader::read(rtf, doc);
     RichTextScaler::scale(doc, zoomFactor());
-    QFont font = startFont();
-    font.setPointSizeF(font.pointSizeF() * zoomFactor());
-    doc.setDefaultFont(font);
+    applyZoomToDefaults();
     fitTables();
     moveCursor(QTextCursor::Start);
     // Undo reaches back to the text as loaded, never to an empty editor.
@@ -100,13 +98,20 @@ void TWPRichText::setZoom(int percent)
     const double factor = double(percent) / m_zoom;
     RichTextScaler::scale(*document(), factor);
     m_zoom = percent;
-    QFont font = startFont();
-    font.setPointSizeF(font.pointSizeF() * zoomFactor());
-    document()->setDefaultFont(font);
+    applyZoomToDefaults();
     applyWrapWidth();
     // Rescaling announced the formats while the old zoom still held; what
     // shows the attributes reads them again at the new one.
     emit currentCharFormatChanged(currentCharFormat());
+}
+
+void TWPRichText::applyZoomToDefaults()
+{
+    QFont font = startFont();
+    font.setPointSizeF(font.pointSizeF() * zoomFactor());
+    document()->setDefaultFont(font);
+    // The page's default stops, shown at the zoom like everything else.
+    setTabStopDistance(RichTextRenderer::kDefaultTabStop * zoomFactor());
 }
 
 void TWPRichText::applyWrapWidth()

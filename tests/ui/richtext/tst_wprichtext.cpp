@@ -1,12 +1,14 @@
 // The cell editor: exchanging text with storages at any zoom, the page
 // width, current attributes by index, and the operations appending text uses.
 #include "richtext/richtextimages.h"
+#include "richtext/richtextrenderer.h"
 #include "richtext/rtfreader.h"
 #include "richtext/rtfwriter.h"
 #include "richtext/wprichtext.h"
 #include "richtext/wprtfstorage.h"
 #include "richtextprobe.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
@@ -14,6 +16,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <QTextLayout>
 #include <QTextTable>
 #include <QtTest>
 
@@ -113,6 +116,42 @@ private slots:
         QCOMPARE(table()->format().columnWidthConstraints().value(0),
             QTextLength(QTextLength::FixedLength, 144.0));
         QCOMPARE(editor.rtf(), normalized(rtf));
+    }
+
+    // Without stops of its own a text tabs to RTF's half inches: in the
+    // editor at its zoom as on the page, so lines break in the same places.
+    void defaultTabStopsAreHalfInches_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::newRow("100%") << 100;
+        QTest::newRow("60%") << 60;
+        QTest::newRow("50%") << 50;
+    }
+
+    void defaultTabStopsAreHalfInches()
+    {
+        QFETCH(int, zoom);
+        const QByteArray rtf = "{\\rtf1\\f0\\fs20 a\\tab b\\tab c}";
+        const auto tabbedTo = [](const QTextDocument &document) {
+            const QTextBlock block = document.begin();
+            document.documentLayout()->blockBoundingRect(block); // lays the block out
+            const QTextLine line = block.layout()->lineAt(0);
+            return QPointF(line.cursorToX(2), line.cursorToX(4));
+        };
+        QTextDocument page;
+        RichTextRenderer::prepare(page);
+        RtfReader::read(rtf, page);
+        page.setTextWidth(288);
+        QCOMPARE(tabbedTo(page), QPointF(48, 96));
+        TWPRichText editor;
+        editor.setPageSizeTwips(4320, 1440);
+        editor.setZoom(zoom);
+        editor.setRtf(rtf);
+        const QPointF shown = tabbedTo(*editor.document());
+        QVERIFY2((shown - QPointF(48, 96) * zoom / 100.0).manhattanLength() < 0.1, // layout rounds to 1/64
+            qPrintable(QStringLiteral("%1, %2").arg(shown.x()).arg(shown.y())));
+        editor.setZoom(100);
+        QCOMPARE(tabbedTo(*editor.document()), QPointF(48, 96));
     }
 
     void pastedRtfKeepsTabStopsAndTables()
