@@ -130,7 +130,8 @@ void TCalendarMain::OpenCalendarFile(const QString &fileName)
     closeCellEditor();
 
     // A file that is missing or cannot be read leaves the calendar on screen
-    // as it was: nothing of it is lost to a bad file.
+    // as it was, saved or not: nothing of it is lost to a bad file.
+    const bool wasShown = pageShown();
     bool opened = false;
     QString unreadable;
     CalendarFile::ReadReport report;
@@ -167,7 +168,7 @@ void TCalendarMain::OpenCalendarFile(const QString &fileName)
                 + QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar file"));
 
     QCoreApplication::processEvents();
-    showPage(!m_calendarFileName.isEmpty());
+    showPage(opened || wasShown);
     if (opened) {
         SetModified(false);
         startHistory(true);

@@ -283,23 +283,41 @@ private slots:
         QVERIFY(!main.Modified());
     }
 
+    void aCorruptFileKeepsTheCalendarOnScreen_data()
+    {
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("saved calendar") << true;
+        QTest::newRow("new calendar, never saved") << false;
+    }
+
     void aCorruptFileKeepsTheCalendarOnScreen()
     {
+        QFETCH(bool, saved);
         TCalendarMain main;
         QVERIFY(showSettled(main));
         const QString good = m_env->writeCalendar("good.DWF", 0, 7, 2026, "Summer");
-        main.OpenCalendarFile(good);
+        if (saved) {
+            main.OpenCalendarFile(good);
+        } else {
+            QTimer::singleShot(0, [] {
+                if (auto *dialog = qobject_cast<TCalendarProperties *>(QApplication::activeModalWidget()))
+                    dialog->OkButton->click();
+            });
+            main.New1Click();
+            main.calendarPanel()->page().setUserTitle(QStringLiteral("Summer"));
+        }
         main.SetModified(true);
+        const QStringList recent = main.recentFiles()->files();
         const QString bad = m_env->path("bad.DWF");
         writeFile(bad, QByteArray("TPF0 this is not a calendar"));
         main.OpenCalendarFile(bad);
         QCOMPARE(m_env->dialogs.messages.last().text,
             "Unable to open " + bad + ". Possibly \rcorrupted, possibly not a Calendar file");
-        QCOMPARE(main.CalendarFileName(), good);
+        QCOMPARE(main.CalendarFileName(), saved ? good : QString());
         QCOMPARE(main.calendarPanel()->page().userTitle(), QStringLiteral("Summer"));
         QVERIFY(main.pageShown());
         QVERIFY(main.Modified());
-        QCOMPARE(main.recentFiles()->files(), QStringList({ good }));
+        QCOMPARE(main.recentFiles()->files(), recent);
     }
 
     void openRefusesOtherExtensionsAndNoKeepsTheChanges()
