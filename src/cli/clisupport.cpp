@@ -20,12 +20,17 @@ int fail(const QString &message)
     return 1;
 }
 
+int outputFailed()
+{
+    return fail(QStringLiteral("Unable to write the output: %1").arg(SafeFileReader::systemReason(errno)));
+}
+
 int printOutput(const QByteArray &text)
 {
     if (std::fwrite(text.constData(), 1, size_t(text.size()), stdout) == size_t(text.size())
         && std::fflush(stdout) == 0)
         return 0;
-    return fail(QStringLiteral("Unable to write the output: %1").arg(SafeFileReader::systemReason(errno)));
+    return outputFailed();
 }
 
 void warnIfDamaged(const CliDocument &document, const QString &source)

@@ -26,6 +26,9 @@ int fail(const QString &message);
 // Writes a command's result to standard output; a full disk or a failing
 // device is reported like any other failure. Returns the exit status.
 int printOutput(const QByteArray &text);
+// Says that standard output refused what was written, with the system's
+// reason (errno as the failing call left it); returns the exit status.
+int outputFailed();
 // Default style plus the page options given.
 bool prepareNewPage(const QCommandLineParser &parser, CalendarPage &page, QString *error);
 // The whole of a calendar file or style sheet, or the message saying why not.

@@ -8,7 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-
 namespace {
 
 QJsonValue clockOf(const QTime &time)

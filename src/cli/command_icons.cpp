@@ -9,7 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-
 namespace {
 
 void addOptions(QCommandLineParser &parser)

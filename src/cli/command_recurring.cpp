@@ -7,7 +7,6 @@
 
 #include <QFileInfo>
 
-
 namespace {
 
 QString withoutTrailingBlanks(QString text)

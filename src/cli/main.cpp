@@ -4,12 +4,10 @@
 #include "pageoptions.h"
 
 #include "platform/datafolder.h"
-#include "platform/safefilereader.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
@@ -73,8 +71,7 @@ int main(int argc, char *argv[])
     // A line a full disk refused is a failure too; the stream's own flush
     // at exit would lose it without a word.
     if ((std::fflush(stdout) != 0 || std::ferror(stdout)) && status == 0)
-        status = CliSupport::fail(
-            QStringLiteral("Unable to write the output: %1").arg(SafeFileReader::systemReason(errno)));
+        status = CliSupport::outputFailed();
     std::fflush(stderr);
     // Every file is written and closed by now. Taking the GUI application
     // and the font database apart costs more than a small page's own work,
