@@ -114,6 +114,7 @@ void TCalendarMain::connectCommands()
     connect(m.Open1, &QAction::triggered, this, &TCalendarMain::Open1Click);
     connect(m.mnuSave, &QAction::triggered, this, &TCalendarMain::mnuSaveClick);
     connect(m.mnuSaveAs, &QAction::triggered, this, &TCalendarMain::mnuSaveAsClick);
+    connect(m.SaveNewKey, &QAction::triggered, this, &TCalendarMain::mnuSaveAsClick);
     connect(m.mnuSaveAsBitmap, &QAction::triggered, this, [this] { saveImageAs(false); });
     connect(m.mnuSaveAsJPG, &QAction::triggered, this, [this] { saveImageAs(true); });
     connect(m.mnuExportPdf, &QAction::triggered, m_printing, &PrintCommands::exportPdfClick);

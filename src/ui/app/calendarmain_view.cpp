@@ -63,6 +63,8 @@ void TCalendarMain::SetButtons()
     m.mnuClearAllCellContents->setEnabled(dayCells);
     m.ShowHideIconTool->setEnabled(dayCells);
     m.mnuSave->setEnabled(named);
+    // Never both enabled: two actions on one key would both be ignored.
+    m.SaveNewKey->setEnabled(shown && !named);
     WPToolBar1->setEnabled(shown && m_cellEditing->EditingCell());
     for (QAction *action :
         { m.mnuSaveAs, m.mnuProperties, m.PropertiesButton, m.mnuPrintSetup, m.ZoomMinusButton,

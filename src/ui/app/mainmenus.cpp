@@ -99,6 +99,11 @@ MainMenus MainMenus::build(QMainWindow *window)
     m.FileMenu->addSeparator();
     m.mnuSave = addItem(m.FileMenu, "mnuSave", QStringLiteral("&Save "), "document-save");
     m.mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m.SaveNewKey = new QAction(window);
+    m.SaveNewKey->setObjectName(QStringLiteral("SaveNewKey"));
+    m.SaveNewKey->setShortcut(m.mnuSave->shortcut());
+    m.SaveNewKey->setEnabled(false);
+    window->addAction(m.SaveNewKey);
     m.mnuSaveAs = addItem(m.FileMenu, "mnuSaveAs", QStringLiteral("Save &As..."), "document-save-as");
     m.mnuSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m.mnuSaveAsBitmap = addItem(

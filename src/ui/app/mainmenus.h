@@ -16,6 +16,9 @@ struct MainMenus
     QAction *New1 = nullptr;
     QAction *Open1 = nullptr;
     QAction *mnuSave = nullptr;
+    // Save's key on a calendar without a file, where Save is disabled: it
+    // asks for a name as the Save button does. In no menu.
+    QAction *SaveNewKey = nullptr;
     QAction *mnuSaveAs = nullptr;
     QAction *mnuSaveAsBitmap = nullptr;
     QAction *mnuSaveAsJPG = nullptr;

@@ -168,7 +168,7 @@ private slots:
     void aNewCalendarIsProposedByItsMonthNameAndYear()
     {
         TCalendarMain main;
-        main.show();
+        QVERIFY(showSettled(main));
         QTimer::singleShot(0, [] {
             auto *dialog = qobject_cast<TCalendarProperties *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
@@ -181,7 +181,13 @@ private slots:
         });
         main.New1Click();
         QVERIFY(main.CalendarFileName().isEmpty());
-        main.mnuSaveAsClick(); // cancelled
+        // Save is disabled without a file; its key asks for a name, as the
+        // Save button does. Cancelled here.
+        const qsizetype asked = m_env->dialogs.fileRequests.size();
+        main.activateWindow(); // as the desktop does when the properties dialog closes
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QTest::keyClick(&main, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(m_env->dialogs.fileRequests.size(), asked + 1);
         QCOMPARE(m_env->dialogs.fileRequests.last().fileName, QStringLiteral("Mär2027.DWF"));
         QCOMPARE(m_env->dialogs.fileRequests.last().title, QStringLiteral("Save Calendar File"));
         QVERIFY(main.Modified());
@@ -189,6 +195,14 @@ private slots:
         m_env->dialogs.questionAnswers << QMessageBox::Yes;
         QVERIFY(!main.CheckSaveNeeded());
         QVERIFY(main.Modified());
+        // Named, the same key saves without asking.
+        m_env->dialogs.saveNames << m_env->path("Named.DWF");
+        QTest::keyClick(&main, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(main.CalendarFileName(), m_env->path("Named.DWF"));
+        main.SetModified(true);
+        QTest::keyClick(&main, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(m_env->dialogs.fileRequests.size(), asked + 3);
+        QVERIFY(!main.Modified());
     }
 
     void placedObjectsComeWithTheCalendarAndGoWithNew()
