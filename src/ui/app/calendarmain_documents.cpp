@@ -24,11 +24,14 @@ namespace {
 
 // Files are chosen where the current calendar lies, else among the user's
 // documents (the program's own data folder is no place for them).
+// The calendar's own folder, else the user's documents; home when that
+// folder is gone or was never made, rather than wherever the program started.
 QString startFolder(const QString &currentFile)
 {
-    if (!currentFile.isEmpty())
-        return QFileInfo(currentFile).absolutePath();
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = currentFile.isEmpty()
+        ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+        : QFileInfo(currentFile).absolutePath();
+    return QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
 class BusyCursor

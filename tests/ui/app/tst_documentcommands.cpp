@@ -21,6 +21,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -203,6 +204,37 @@ private slots:
         QTest::keyClick(&main, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(m_env->dialogs.fileRequests.size(), asked + 3);
         QVERIFY(!main.Modified());
+    }
+
+    // Save As starts in the calendar's folder, else in Documents; where
+    // that folder does not exist, in the home folder, never in whatever
+    // folder the program was started from.
+    void saveAsStartsWhereTheUserKeepsFiles()
+    {
+        QTemporaryDir home;
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qunsetenv("XDG_CONFIG_HOME");
+        TCalendarMain main;
+        main.show();
+        const auto askedFolder = [&main, this] {
+            main.mnuSaveAsClick(); // cancelled
+            return m_env->dialogs.fileRequests.last().folder;
+        };
+        const QString noDocuments = askedFolder();
+        QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Documents")));
+        const QString documents = askedFolder();
+        QVERIFY(QDir(m_env->path({})).mkpath(QStringLiteral("kept")));
+        const QString file = m_env->writeCalendar(QStringLiteral("kept/here.DWF"), 0, 7, 2026);
+        main.OpenCalendarFile(file);
+        const QString calendars = askedFolder();
+        QVERIFY(QDir(QFileInfo(file).absolutePath()).removeRecursively());
+        const QString folderGone = askedFolder();
+        qputenv("HOME", realHome);
+        QCOMPARE(noDocuments, home.path());
+        QCOMPARE(documents, home.filePath(QStringLiteral("Documents")));
+        QCOMPARE(calendars, QFileInfo(file).absolutePath());
+        QCOMPARE(folderGone, home.path());
     }
 
     void placedObjectsComeWithTheCalendarAndGoWithNew()
