@@ -74,6 +74,9 @@ void scale(QTextDocument &document, double factor)
                 runs.append({ fragment.position(), fragment.length(), fragment.charFormat() });
         }
     }
+    QTextOption option = document.defaultTextOption();
+    option.setTabStopDistance(option.tabStopDistance() * factor);
+    document.setDefaultTextOption(option);
     QTextCursor cursor(&document);
     cursor.beginEditBlock();
     for (const QTextBlock &block : qAsConst(blocks)) {

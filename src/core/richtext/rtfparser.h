@@ -127,6 +127,9 @@ public:
     // The right edges (twips) of the cells of the row being defined.
     [[nodiscard]] const QVector<int> &cellRights() const { return m_cellRights; }
     [[nodiscard]] int defaultFont() const { return m_defaultFont; }
+    // \deftab: the distance between default tab stops in twips; 0 when the
+    // text names none.
+    [[nodiscard]] int defaultTabTwips() const { return m_defaultTab; }
     // The colour of a table entry; invalid for the automatic entry or a bad index.
     [[nodiscard]] QColor color(int index) const;
 
@@ -186,6 +189,7 @@ private:
     QHash<int, RtfFont> m_fonts;
     QVector<int> m_cellRights;
     int m_defaultFont = 0;
+    int m_defaultTab = 0;
     int m_fontEntry = 0;
     QString m_fontName;
     int m_fontCharset = 0;

@@ -310,6 +310,8 @@ void RtfParser::bodyWord(const RtfToken &t)
         return;
     if (t.text == "deff") {
         m_defaultFont = t.param;
+    } else if (t.text == "deftab") {
+        m_defaultTab = std::clamp(t.param, 0, 100000);
     } else if (const CharacterAction *action = lookUp(kCharacterWords, t.text)) {
         (*action)(m_state.chr, t);
     } else if (const ParagraphAction *action = lookUp(kParagraphWords, t.text)) {

@@ -1,6 +1,7 @@
 #include "richtext/rtfreader.h"
 
 #include "richtext/richtextimages.h"
+#include "richtext/richtextrenderer.h"
 #include "richtext/rtfparser.h"
 #include "richtext/rtfpicturedecoder.h"
 
@@ -247,17 +248,23 @@ bool read(const QByteArray &rtf, QTextDocument &document, QString *error)
     document.setUndoRedoEnabled(false);
     document.clear();
     bool ok = true;
+    int defaultTab = 0;
     if (RtfParser::looksLikeRtf(rtf)) {
         DocumentBuilder builder(document);
         RtfParser parser(builder);
         builder.setParser(&parser);
         parser.parse(rtf);
+        defaultTab = parser.defaultTabTwips();
     } else {
         document.setPlainText(QString::fromUtf8(rtf));
         ok = rtf.isEmpty();
         if (!ok && error)
             *error = QStringLiteral("The text is not in Rich Text Format");
     }
+    // Every text sets the stops, so none is left from the text read before.
+    QTextOption option = document.defaultTextOption();
+    option.setTabStopDistance(defaultTab > 0 ? defaultTab / 15.0 : RichTextRenderer::kDefaultTabStop);
+    document.setDefaultTextOption(option);
     document.setUndoRedoEnabled(undo);
     return ok;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/codepage1252.h"
 #include "richtext/richtextimages.h"
+#include "richtext/richtextrenderer.h"
 #include "richtext/richtexttables.h"
 #include "richtext/rtfparser.h"
 
@@ -83,7 +84,11 @@ public:
             characterProperties(body, block.charFormat());
             body += paragraphEnd(block, table, cell);
         }
-        QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl";
+        QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0";
+        const int defaultTab = twips(m_document.defaultTextOption().tabStopDistance());
+        if (defaultTab != twips(RichTextRenderer::kDefaultTabStop))
+            out += "\\deftab" + QByteArray::number(defaultTab);
+        out += "\\uc1\n{\\fonttbl";
         for (int i = 0; i < m_fonts.size(); ++i) {
             out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
             // A semicolon ends a name in the table and has no escape.

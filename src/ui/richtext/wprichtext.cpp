@@ -76,7 +76,7 @@ void TWPRichText::setRtf(const QByteArray &rtf)
     QTextDocument &doc = *document();
     RtfReader::read(rtf, doc);
     RichTextScaler::scale(doc, zoomFactor());
-    applyZoomToDefaults();
+    applyZoomToDefaultFont();
     fitTables();
     moveCursor(QTextCursor::Start);
     // Undo reaches back to the text as loaded, never to an empty editor.
@@ -98,20 +98,18 @@ void TWPRichText::setZoom(int percent)
     const double factor = double(percent) / m_zoom;
     RichTextScaler::scale(*document(), factor);
     m_zoom = percent;
-    applyZoomToDefaults();
+    applyZoomToDefaultFont();
     applyWrapWidth();
     // Rescaling announced the formats while the old zoom still held; what
     // shows the attributes reads them again at the new one.
     emit currentCharFormatChanged(currentCharFormat());
 }
 
-void TWPRichText::applyZoomToDefaults()
+void TWPRichText::applyZoomToDefaultFont()
 {
     QFont font = startFont();
     font.setPointSizeF(font.pointSizeF() * zoomFactor());
     document()->setDefaultFont(font);
-    // The page's default stops, shown at the zoom like everything else.
-    setTabStopDistance(RichTextRenderer::kDefaultTabStop * zoomFactor());
 }
 
 void TWPRichText::applyWrapWidth()

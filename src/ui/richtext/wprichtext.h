@@ -88,8 +88,8 @@ protected:
 private:
     [[nodiscard]] QTextCharFormat formatOf(const CharAttributes &attributes) const;
     [[nodiscard]] double zoomFactor() const { return m_zoom / 100.0; }
-    // The default font and tab stops, scaled to the zoom.
-    void applyZoomToDefaults();
+    // The default font, scaled to the zoom.
+    void applyZoomToDefaultFont();
     void applyWrapWidth();
     void fitTables();
     // Pastes a text in RTF at the caret; false when it is not RTF.

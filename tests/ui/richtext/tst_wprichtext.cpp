@@ -118,20 +118,25 @@ private slots:
         QCOMPARE(editor.rtf(), normalized(rtf));
     }
 
-    // Without stops of its own a text tabs to RTF's half inches: in the
-    // editor at its zoom as on the page, so lines break in the same places.
-    void defaultTabStopsAreHalfInches_data()
+    // Without stops of its own a text tabs every \\deftab twips, or RTF's
+    // half inch: in the editor at its zoom as on the page, so lines break in
+    // the same places, and the distance is written back.
+    void defaultTabStopsFollowTheText_data()
     {
         QTest::addColumn<int>("zoom");
-        QTest::newRow("100%") << 100;
-        QTest::newRow("60%") << 60;
-        QTest::newRow("50%") << 50;
+        QTest::addColumn<QByteArray>("deftab");
+        QTest::addColumn<qreal>("stop"); // pixels at 100%
+        QTest::newRow("100%, half inch") << 100 << QByteArray() << 48.0;
+        QTest::newRow("60%, half inch") << 60 << QByteArray() << 48.0;
+        QTest::newRow("50%, quarter inch") << 50 << QByteArray("\\deftab360") << 24.0;
     }
 
-    void defaultTabStopsAreHalfInches()
+    void defaultTabStopsFollowTheText()
     {
         QFETCH(int, zoom);
-        const QByteArray rtf = "{\\rtf1\\f0\\fs20 a\\tab b\\tab c}";
+        QFETCH(QByteArray, deftab);
+        QFETCH(qreal, stop);
+        const QByteArray rtf = "{\\rtf1" + deftab + "\\f0\\fs20 a\\tab b\\tab c}";
         const auto tabbedTo = [](const QTextDocument &document) {
             const QTextBlock block = document.begin();
             document.documentLayout()->blockBoundingRect(block); // lays the block out
@@ -142,16 +147,20 @@ private slots:
         RichTextRenderer::prepare(page);
         RtfReader::read(rtf, page);
         page.setTextWidth(288);
-        QCOMPARE(tabbedTo(page), QPointF(48, 96));
+        QCOMPARE(tabbedTo(page), QPointF(stop, 2 * stop));
         TWPRichText editor;
         editor.setPageSizeTwips(4320, 1440);
+        editor.setRtf("{\\rtf1\\deftab1440 before}"); // nothing of it may stay
         editor.setZoom(zoom);
         editor.setRtf(rtf);
         const QPointF shown = tabbedTo(*editor.document());
-        QVERIFY2((shown - QPointF(48, 96) * zoom / 100.0).manhattanLength() < 0.1, // layout rounds to 1/64
+        QVERIFY2(
+            (shown - QPointF(stop, 2 * stop) * zoom / 100.0).manhattanLength() < 0.1, // layout rounds to 1/64
             qPrintable(QStringLiteral("%1, %2").arg(shown.x()).arg(shown.y())));
         editor.setZoom(100);
-        QCOMPARE(tabbedTo(*editor.document()), QPointF(48, 96));
+        QCOMPARE(tabbedTo(*editor.document()), QPointF(stop, 2 * stop));
+        QCOMPARE(editor.rtf().contains("\\deftab"), !deftab.isEmpty());
+        QVERIFY(editor.rtf().contains(deftab));
     }
 
     void pastedRtfKeepsTabStopsAndTables()
