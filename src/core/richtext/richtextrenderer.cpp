@@ -33,7 +33,6 @@ void prepare(QTextDocument &document)
     // editor, rather than running out of the cell.
     QTextOption option = document.defaultTextOption();
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    option.setTabStopDistance(kDefaultTabStop);
     document.setDefaultTextOption(option);
 }
 

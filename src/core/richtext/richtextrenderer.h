@@ -13,10 +13,10 @@ namespace RichTextRenderer {
 
 // The device text is measured on: 96 pixels per inch.
 [[nodiscard]] QPaintDevice *layoutDevice();
-// RTF's default tab stops, every half inch, at 96 pixels per inch.
+// RTF's default tab stops, every half inch, at 96 pixels per inch. Reading a
+// text sets them, or its own distance (\deftab).
 constexpr qreal kDefaultTabStop = 48;
-// No margin around the text, layout at 96 pixels per inch, and tab stops
-// where RTF puts them when a text sets none.
+// No margin around the text and layout at 96 pixels per inch.
 void prepare(QTextDocument &document);
 // How far down a laid-out text can be shown without cutting a line: the top
 // of the first line that does not end within height (in layout units), or

@@ -49,6 +49,7 @@ TWPRichText::TWPRichText(QWidget *parent)
     setTabChangesFocus(true); // Tab moves between cells, it is not text
     setAcceptRichText(true);
     RichTextRenderer::prepare(*document());
+    setTabStopDistance(RichTextRenderer::kDefaultTabStop); // until a text brings its own
     document()->setDefaultFont(startFont());
     hide();
 }
