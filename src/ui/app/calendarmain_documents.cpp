@@ -23,9 +23,9 @@
 namespace {
 
 // Files are chosen where the current calendar lies, else among the user's
-// documents (the program's own data folder is no place for them).
-// The calendar's own folder, else the user's documents; home when that
-// folder is gone or was never made, rather than wherever the program started.
+// documents (the program's own data folder is no place for them); in the
+// home folder when that folder is gone or was never made, rather than
+// wherever the program was started.
 QString startFolder(const QString &currentFile)
 {
     const QString folder = currentFile.isEmpty()

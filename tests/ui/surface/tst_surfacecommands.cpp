@@ -127,6 +127,14 @@ void chooseTool(TCalendarMain &main, const QString &tool)
             action->trigger();
 }
 
+// A drag over the band with the chosen tool, as the mouse draws it.
+void drawBand(QWidget *panel, const QRect &band)
+{
+    QTest::mousePress(panel, Qt::LeftButton, {}, band.topLeft());
+    QTest::mouseMove(panel, band.center());
+    QTest::mouseRelease(panel, Qt::LeftButton, {}, band.topLeft() + QPoint(band.width(), band.height()));
+}
+
 } // namespace
 
 class TestSurfaceCommands : public QObject
@@ -154,6 +162,15 @@ private slots:
     void lockEntriesNeedAChildControl();
 
 private:
+    // The window shown, with a September 2026 month grid of that file name open.
+    bool openMonth(TCalendarMain &main, const QString &name)
+    {
+        if (!showSettled(main))
+            return false;
+        main.OpenCalendarFile(m_environment->writeCalendar(name, 0, 9, 2026));
+        return main.pageShown();
+    }
+
     std::unique_ptr<MainWindowEnvironment> m_environment;
 };
 
@@ -362,8 +379,7 @@ void TestSurfaceCommands::placing()
     QFETCH(QRect, expected);
     QFETCH(QString, editStep);
     TCalendarMain main;
-    QVERIFY(showSettled(main));
-    main.OpenCalendarFile(m_environment->writeCalendar(QStringLiteral("Place.DWF"), 0, 9, 2026));
+    QVERIFY(openMonth(main, QStringLiteral("Place.DWF")));
     ModalDialogCanceller dialogs;
     int editorZoom = 0; // the rich text editor shows the label as the surface does
     dialogs.inspect([&editorZoom](QDialog &dialog) {
@@ -377,9 +393,7 @@ void TestSurfaceCommands::placing()
     chooseTool(main, tool);
     QVERIFY(!panel->pointing());
 
-    QTest::mousePress(panel, Qt::LeftButton, {}, band.topLeft());
-    QTest::mouseMove(panel, band.center());
-    QTest::mouseRelease(panel, Qt::LeftButton, {}, band.topLeft() + QPoint(band.width(), band.height()));
+    drawBand(panel, band);
 
     QCOMPARE(dialogs.opened(), editStep);
     if (kind == QLatin1String("TVPRichBaseLabel"))
@@ -420,8 +434,7 @@ void TestSurfaceCommands::placedAtTheCornerStaysOnThePage()
     QFETCH(QString, tool);
     QFETCH(float, zoom);
     TCalendarMain main;
-    QVERIFY(showSettled(main));
-    main.OpenCalendarFile(m_environment->writeCalendar(QStringLiteral("Corner.DWF"), 0, 9, 2026));
+    QVERIFY(openMonth(main, QStringLiteral("Corner.DWF")));
     ModalDialogCanceller dialogs;
     TCalendarPanel32 *panel = main.calendarPanel();
     panel->SetScale(zoom);
@@ -442,8 +455,7 @@ void TestSurfaceCommands::placedAtTheCornerStaysOnThePage()
 void TestSurfaceCommands::newRichLabelStartsInTheCellsDefaultFont()
 {
     TCalendarMain main;
-    QVERIFY(showSettled(main));
-    main.OpenCalendarFile(m_environment->writeCalendar(QStringLiteral("Rich.DWF"), 0, 9, 2026));
+    QVERIFY(openMonth(main, QStringLiteral("Rich.DWF")));
     CalendarFont font;
     font.name = QStringLiteral("Courier New");
     font.size = 16;
@@ -458,9 +470,7 @@ void TestSurfaceCommands::newRichLabelStartsInTheCellsDefaultFont()
     });
     typist.start(20);
     chooseTool(main, QStringLiteral("DrawRichText"));
-    QTest::mousePress(main.calendarPanel(), Qt::LeftButton, {}, QPoint(100, 150));
-    QTest::mouseMove(main.calendarPanel(), QPoint(200, 200));
-    QTest::mouseRelease(main.calendarPanel(), Qt::LeftButton, {}, QPoint(300, 250));
+    drawBand(main.calendarPanel(), QRect(100, 150, 200, 100));
 
     QCOMPARE(int(main.placedObjects().children().size()), 1);
     const auto *label = dynamic_cast<const TVPRichBaseLabel *>(main.placedObjects().children().front());
@@ -512,13 +522,11 @@ void TestSurfaceCommands::kindMenuEntries()
     QFETCH(bool, enabled);
     QFETCH(QString, opens);
     TCalendarMain main;
-    QVERIFY(showSettled(main));
-    main.OpenCalendarFile(m_environment->writeCalendar(QStringLiteral("Menus.DWF"), 0, 9, 2026));
+    QVERIFY(openMonth(main, QStringLiteral("Menus.DWF")));
     ModalDialogCanceller dialogs;
     TCalendarPanel32 *panel = main.calendarPanel();
     chooseTool(main, tool);
-    QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(200, 300));
-    QTest::mouseRelease(panel, Qt::LeftButton, {}, QPoint(320, 400));
+    drawBand(panel, QRect(200, 300, 120, 100));
     auto *object = dynamic_cast<TVGraphicControl *>(main.placedObjects().children().front());
     QVERIFY(object);
     dialogs.clear();
