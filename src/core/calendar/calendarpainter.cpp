@@ -237,8 +237,15 @@ void paintCellContents(QPainter &p, const PageFrame &page, const CellTable &tabl
             continue;
         // The free rectangle's right and bottom edges belong to the cell here.
         const QRect target(r.left, r.top, r.right - r.left + 1, r.bottom - r.top + 1);
-        const TColor background = page.grid ? ExtrasPainter::cellBackground(page.mainStyle, int(i)) : clWhite;
-        p.fillRect(target, toQColor(background));
+        // Paper has its sheet and the weekend shade under the lines already.
+        // Filled again after the lines, a free rectangle a few printer
+        // pixels off a line would cover it wherever the sheet is shown or
+        // printed coarser than it was drawn.
+        if (!page.paper) {
+            const TColor background
+                = page.grid ? ExtrasPainter::cellBackground(page.mainStyle, int(i)) : clWhite;
+            p.fillRect(target, toQColor(background));
+        }
         if (source.painter && !storage.isEmpty()) {
             p.save();
             p.setClipRect(target);

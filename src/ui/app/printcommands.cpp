@@ -62,15 +62,16 @@ QPrinter &PrintCommands::printer()
         m_printer->setDocName(kPrintTitle);
         m_printer->setFullPage(true);
     }
-    // The calendar's paper, unless the user chose another for this one.
-    const CalendarPage &page = m_window.CalendarPanel->page();
-    const int paper = int(page.paperSize());
-    if (paper != m_printerPaper) {
-        m_printerPaper = paper;
-        m_printer->setPageSize(
-            QPageSize(page.paperSize() == PaperSize::A4 ? QPageSize::A4 : QPageSize::Letter));
-    }
+    useCalendarPaper(*m_printer);
     return *m_printer;
+}
+
+void PrintCommands::useCalendarPaper(QPrinter &target) const
+{
+    const CalendarPage &page = m_window.CalendarPanel->page();
+    target.setPageSize(QPageSize(page.paperSize() == PaperSize::A4 ? QPageSize::A4 : QPageSize::Letter));
+    target.setPageOrientation(
+        page.calendarOrientation() == coLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 void PrintCommands::mnuPrintCalendarClick()
@@ -78,10 +79,11 @@ void PrintCommands::mnuPrintCalendarClick()
     m_printDone = false;
     const bool wasModified = m_window.Modified();
     QPrinter &target = printer();
-    const CalendarPage &page = m_window.CalendarPanel->page();
     if (CommonDialogs::current().print(&m_window, target)) {
-        target.setPageOrientation(
-            page.calendarOrientation() == coLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        // The page is laid out for the calendar's own paper: on any other
+        // it would be cut off or sit in a corner. Qt's dialog puts a CUPS
+        // printer's default paper on the printer whatever it showed.
+        useCalendarPaper(target);
         if (!CheckPrinterMargins())
             return;
         m_printPasses = std::max(1, target.copyCount());

@@ -10,7 +10,7 @@ class QPrinter;
 class TCalendarMain;
 
 // Print Calendar and Print Setup on one printer kept for the run, so the
-// setup's choices last, and the two exports that need no printer: the
+// setup's choice of printer and its options last, and the two exports that need no printer: the
 // printed page as a PDF and as a PNG at a printing resolution.
 class PrintCommands : public QObject
 {
@@ -39,12 +39,13 @@ private:
     // Draws the page printPasses() times into one job; false, after telling
     // the user, when the job could not be started.
     bool ReportPrinter1Print(QPrinter &printer);
+    // The calendar's paper and orientation on target.
+    void useCalendarPaper(QPrinter &target) const;
     void report(const QString &text) const;
     [[nodiscard]] bool pageHasSuperText() const;
 
     TCalendarMain &m_window;
     std::unique_ptr<QPrinter> m_printer;
-    int m_printerPaper = -1; // the calendar paper last given to the printer
     bool m_printDone = false;
     int m_printPasses = 1;
     int m_pngResolution = 1; // index into kPngResolutions
