@@ -29,10 +29,14 @@ PictureFolderView::PictureFolderView(const QStringList &extensions, QWidget *par
     m_files->setObjectName(QStringLiteral("FileListBox1"));
 
     // The model reads folders in the background: show the current one as
-    // soon as the folders leading to it are known.
+    // soon as the folders leading to it are known. Their rows come in
+    // unsorted and are sorted a moment later, which would move the folder
+    // out of sight again: sort them first.
     connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
-        if (m_folder.startsWith(loaded))
+        if (m_folder.startsWith(loaded)) {
+            m_model->sort(0);
             showFolderInTree();
+        }
     });
     connect(m_places, &QComboBox::activated, this, [this] { setFolder(m_places->currentData().toString()); });
     connect(m_folders, &QTreeView::clicked, this,
