@@ -154,22 +154,6 @@ void CellEditBridge::WPRichText1Enter()
         SetDefaultFontNow();
 }
 
-QAction *CellEditBridge::styleShortcut(const QKeyEvent *event) const
-{
-    if (event->modifiers() != Qt::ControlModifier)
-        return nullptr;
-    switch (event->key()) {
-    case Qt::Key_B:
-        return m_toolBar->boldAction();
-    case Qt::Key_I:
-        return m_toolBar->italicAction();
-    case Qt::Key_U:
-        return m_toolBar->underlineAction();
-    default:
-        return nullptr;
-    }
-}
-
 bool CellEditBridge::editorKeyPress(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Backtab
@@ -183,10 +167,6 @@ bool CellEditBridge::editorKeyPress(QKeyEvent *event)
     }
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         DoSaveRichtext();
-        return true;
-    }
-    if (QAction *style = styleShortcut(event)) {
-        style->trigger();
         return true;
     }
     if (event->key() == Qt::Key_A && event->modifiers() == Qt::ControlModifier) {
@@ -230,10 +210,10 @@ bool CellEditBridge::eventFilter(QObject *watched, QEvent *event)
             WPRichText1Enter();
         else if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
             auto *key = static_cast<QKeyEvent *>(event);
-            // Ctrl+A, the style keys, Escape and Tab belong to the bridge, not
-            // to shortcuts or focus changes.
+            // Ctrl+A, Escape and Tab belong to the bridge, not to shortcuts or
+            // focus changes; the style keys to the tool bar.
             if (event->type() == QEvent::ShortcutOverride) {
-                if ((key->key() == Qt::Key_A && key->modifiers() == Qt::ControlModifier) || styleShortcut(key)
+                if ((key->key() == Qt::Key_A && key->modifiers() == Qt::ControlModifier)
                     || (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier))
                     event->accept();
                 return false;

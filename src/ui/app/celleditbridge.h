@@ -70,8 +70,6 @@ private:
     void WPRichText1Change();
     void WPRichText1Enter();
     bool editorKeyPress(QKeyEvent *event);
-    // The tool bar's bold, italic or underline for Ctrl+B, Ctrl+I, Ctrl+U.
-    [[nodiscard]] QAction *styleShortcut(const QKeyEvent *event) const;
     bool panelDragEvent(QEvent *event);
 
     QPointer<TCalendarPanel32> m_panel;

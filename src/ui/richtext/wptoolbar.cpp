@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QIntValidator>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QTextBlock>
@@ -142,14 +143,39 @@ void TWPToolBar::attachEditor(TWPRichText *editor)
     for (const auto &connection : qAsConst(m_connections))
         disconnect(connection);
     m_connections.clear();
+    if (m_editor)
+        m_editor->removeEventFilter(this);
     m_editor = editor;
     if (!editor)
         return;
+    editor->installEventFilter(this);
     m_connections.append(
         connect(editor, &QTextEdit::currentCharFormatChanged, this, &TWPToolBar::showAttributes));
     m_connections.append(
         connect(editor, &QTextEdit::cursorPositionChanged, this, &TWPToolBar::showAttributes));
     showAttributes();
+}
+
+bool TWPToolBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_editor || (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride))
+        return QToolBar::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->modifiers() != Qt::ControlModifier)
+        return false;
+    QAction *style = key->key() == Qt::Key_B ? m_bold
+        : key->key() == Qt::Key_I            ? m_italic
+        : key->key() == Qt::Key_U            ? m_underline
+                                             : nullptr;
+    if (!style)
+        return false;
+    // Claimed before any window shortcut of the same keys can take them.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return false;
+    }
+    style->trigger();
+    return true;
 }
 
 void TWPToolBar::showAttributes()

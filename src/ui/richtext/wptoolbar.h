@@ -37,6 +37,10 @@ public:
     [[nodiscard]] QAction *pasteAction() const { return m_paste; }
     [[nodiscard]] QAction *selectAllAction() const { return m_selectAll; }
 
+protected:
+    // Ctrl+B, Ctrl+I and Ctrl+U in the attached editor.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QAction *addCommand(const QString &icon, const QString &text, const QString &hint, bool checkable);
     void showAttributes();

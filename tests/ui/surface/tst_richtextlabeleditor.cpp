@@ -1,15 +1,19 @@
 // The rich-text label editor: the page the label's size at 100% shown at
 // the surface's zoom, the zoom buttons' steps and limits with the panel
-// following, and the text taken over only on OK.
+// following, and the text, styled from the keyboard too, taken over only on
+// OK.
 #include "surface/richtextlabeleditor.h"
 
 #include "richtext/wprichtext.h"
 #include "richtext/wptoolbar.h"
 
 #include "objects/vprichbaselabel.h"
+#include "richtext/rtfreader.h"
 
 #include <QAction>
 #include <QSignalSpy>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
 
@@ -125,11 +129,17 @@ void TestRichTextLabelEditor::okTakesTheTextCancelKeeps()
             return;
         focused = dialog->focusWidget() == &dialog->editor();
         caret = dialog->editor().textCursor().position();
+        QTest::keyClick(&dialog->editor(), Qt::Key_B, Qt::ControlModifier);
         QTest::keyClicks(&dialog->editor(), QStringLiteral("Say "));
         ok ? dialog->accept() : dialog->reject();
     });
     QCOMPARE(TRichTextLabelEditor::editRichText(*label, 1.0f), ok);
     QCOMPARE(label->rtfText().plainText(), ok ? QStringLiteral("Say Hello") : QStringLiteral("Hello"));
+    QTextDocument stored;
+    QVERIFY(RtfReader::read(label->rtfText().rtf(), stored));
+    QTextCursor first(&stored);
+    first.movePosition(QTextCursor::NextCharacter);
+    QCOMPARE(first.charFormat().fontWeight() >= QFont::Bold, ok); // Ctrl+B
     QCOMPARE(modified.size(), ok ? 1 : 0);
     QVERIFY(focused);
     QCOMPARE(caret, 0); // the caret at the start
