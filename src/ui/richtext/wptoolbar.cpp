@@ -158,7 +158,8 @@ void TWPToolBar::attachEditor(TWPRichText *editor)
 
 bool TWPToolBar::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_editor || (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride))
+    if (watched != m_editor
+        || (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride))
         return QToolBar::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->modifiers() != Qt::ControlModifier)
