@@ -95,24 +95,27 @@ void TCalendarMain::FormActivate()
 
 bool TCalendarMain::CheckPrinters()
 {
-    QString problem;
-    if (QPrinterInfo::availablePrinterNames().isEmpty())
-        problem = QStringLiteral("There are no installed printers.");
-    else if (QPrinterInfo::defaultPrinterName().isEmpty())
-        problem = QStringLiteral("There is no default printer selected.");
-    if (problem.isEmpty())
-        return true;
-    // Many desktops never have a printer; the exports work without one, so
-    // the user may silence the message for good.
-    const QString section = QStringLiteral("Printing"), key = QStringLiteral("HideNoPrinterMessage");
-    IniFile ini(preferencesFileName());
-    if (ini.readBool(section, key, false))
+    const QString unable = QStringLiteral("\r\nUnable to perform printer related operations");
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        // Many desktops never have a printer; the exports work without one,
+        // so the user may silence this message for good.
+        const QString section = QStringLiteral("Printing"), key = QStringLiteral("HideNoPrinterMessage");
+        IniFile ini(preferencesFileName());
+        if (ini.readBool(section, key, false))
+            return false;
+        if (CommonDialogs::current().informationWithOptOut(this, QStringLiteral("Information"),
+                QStringLiteral("There are no installed printers.") + unable)
+            && !ini.writeBool(section, key, true))
+            CommonDialogs::current().warning(this, QStringLiteral("Datewright"), ini.error());
         return false;
-    if (CommonDialogs::current().informationWithOptOut(this, QStringLiteral("Information"),
-            problem + QStringLiteral("\r\nUnable to perform printer related operations"))
-        && !ini.writeBool(section, key, true))
-        CommonDialogs::current().warning(this, QStringLiteral("Datewright"), ini.error());
-    return false;
+    }
+    // A printer without a default is something to set up, not to silence.
+    if (QPrinterInfo::defaultPrinterName().isEmpty()) {
+        CommonDialogs::ShowInformation(
+            this, QStringLiteral("There is no default printer selected.") + unable);
+        return false;
+    }
+    return true;
 }
 
 void TCalendarMain::closeEvent(QCloseEvent *event)

@@ -11,6 +11,7 @@
 
 #include <QImage>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
@@ -334,6 +335,8 @@ void TestPrinting::noPrinterMessageCanBeSilenced()
     if (m_main->PrinterReady())
         QSKIP("This machine has a default printer: there is no message to silence.");
     QVERIFY(!m_main->menus().mnuPrintCalendar->isEnabled());
+    // Printers without a default are to be set up: that message stays.
+    const bool printers = !QPrinterInfo::availablePrinterNames().isEmpty();
     m_main.reset();
     for (const bool tick : { true, false }) {
         m_env->dialogs.messages.clear();
@@ -342,7 +345,7 @@ void TestPrinting::noPrinterMessageCanBeSilenced()
         QVERIFY(showSettled(main));
         QTest::qWait(50);
         // Ticked at the first start, gone at the second.
-        QCOMPARE(m_env->dialogs.messages.size(), tick ? 1 : 0);
+        QCOMPARE(m_env->dialogs.messages.size(), tick || printers ? 1 : 0);
     }
 }
 
