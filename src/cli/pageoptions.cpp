@@ -171,6 +171,7 @@ bool apply(const QCommandLineParser &p, CalendarPage &page, QString *error)
     Values v;
     if (!collect(p, v, error))
         return false;
+    const int kind = page.layoutKind(), month = page.mainCalMonth(), year = page.mainCalYear();
     // The style sheet first, so the other options change what it gave.
     if (p.isSet(kStyle)) {
         const QString style = p.value(kStyle);
@@ -200,6 +201,9 @@ bool apply(const QCommandLineParser &p, CalendarPage &page, QString *error)
         page.setMainCalYear(v.year);
     if (v.day > 0)
         page.setMainCalDay(v.day);
+    // As the program does: text written for other days is not shown on these.
+    if (!page.cellsStillFit(kind, month, year))
+        page.clearAllCells();
     if (v.startOfWeek > 0)
         page.setStartOfWeek(v.startOfWeek);
     if (v.languageGiven)

@@ -93,12 +93,28 @@ private slots:
         QCOMPARE(objects[1]["left"].toInt(), 300);
     }
 
+    // The options change the file's page as the program's Properties do:
+    // text written for May's days is not shown on September's, nor in the
+    // rows of a planner.
+    void optionsApplyOnTopOfTheFile_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("cells");
+        QTest::newRow("title, same month") << QStringList { "--month", "5", "--year", "2025" } << 2;
+        QTest::newRow("landscape month grid") << QStringList { "--layout", "1" } << 2;
+        QTest::newRow("other month") << QStringList { "--month", "9" } << 0;
+        QTest::newRow("other year") << QStringList { "--year", "2026" } << 0;
+        QTest::newRow("week planner") << QStringList { "--layout", "18" } << 0;
+    }
+
     void optionsApplyOnTopOfTheFile()
     {
-        const QJsonObject page = info({ sampleCalendar(), "--title", "Orchard", "--month", "9" });
+        QFETCH(QStringList, options);
+        QFETCH(int, cells);
+        const QJsonObject page = info(QStringList { sampleCalendar(), "--title", "Orchard" } + options);
         QCOMPARE(page["userTitle"].toString(), QStringLiteral("Orchard"));
-        QCOMPARE(page["date"]["month"].toInt(), 9);
-        QCOMPARE(page["cells"].toArray().size(), 2);
+        QCOMPARE(page["cells"].toArray().size(), cells);
+        QCOMPARE(page["objects"].toArray().size(), 2);
     }
 
     void aDamagedCalendarSaysSoAndIsNotFilledInPlace()

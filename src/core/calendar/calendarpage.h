@@ -206,6 +206,10 @@ public:
     void previousCell(int index);
     void nextCell(int index);
     void clearAllCells();
+    // Whether text written into the cells of a page of layout kind, month
+    // and year still belongs to the days this page shows: not after a change
+    // of the layout's kind, nor after a change of month on a layout of days.
+    [[nodiscard]] bool cellsStillFit(int kind, int month, int year) const;
     [[nodiscard]] bool anyCellHasContents() const;
     // A click at (x, y) in control pixels; objectUnderPoint tells whether a
     // placed object lies there (such clicks never reach a cell).

@@ -95,6 +95,12 @@ void CalendarPage::clearAllCells()
     }
 }
 
+bool CalendarPage::cellsStillFit(int kind, int month, int year) const
+{
+    return layoutKind() == kind
+        && (!layoutHasDayCells() || (mainCalMonth() == month && mainCalYear() == year));
+}
+
 bool CalendarPage::anyCellHasContents() const
 {
     return std::any_of(

@@ -484,8 +484,8 @@ bool TCalendarProperties::applyToPage(bool pageShown)
     const int month = m_page.mainCalMonth();
     const int year = m_page.mainCalYear();
     m_page.copyAttributesFrom(preview());
-    const bool otherMonth = m_page.mainCalMonth() != month || m_page.mainCalYear() != year;
-    if (m_page.layoutKind() != kind || (otherMonth && pageShown && m_page.layoutHasDayCells()))
+    // A page not shown yet has no text on other days to lose.
+    if (!m_page.cellsStillFit(kind, month, year) && (pageShown || m_page.layoutKind() != kind))
         m_page.clearAllCells();
     return changed;
 }
