@@ -12,8 +12,10 @@ QStringList entries()
         { "April Fools's Day", "@0401" },
         { "Armed Forces Day", "$2 6 5" },
         { "Christmas Day", "@1225" },
-        { "Daylight Savings time begins", "$0 0 4" },
-        { "Daylight Savings Time ends", "$5 0 10" },
+        // The United States' rule since 2007: the second Sunday of March to
+        // the first Sunday of November.
+        { "Daylight Savings time begins", "$1 0 3" },
+        { "Daylight Savings Time ends", "$0 0 11" },
         { "Father's Day", "$2 0 6" },
         { "Flag Day", "@0614" },
         { "Groundhog Day", "@0202" },

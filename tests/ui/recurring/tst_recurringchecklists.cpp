@@ -209,9 +209,9 @@ private slots:
         QVERIFY(table.contains(PadRight(QStringLiteral("Good Friday"), 120) + QStringLiteral("#GOODFRIDAY")));
         QVERIFY(table.contains(PadRight(QStringLiteral("Palm Sunday"), 120) + QStringLiteral("#PALMSUNDAY")));
         QVERIFY(table.contains(
-            PadRight(QStringLiteral("Daylight Savings time begins"), 120) + QStringLiteral("$0 0 4    ")));
+            PadRight(QStringLiteral("Daylight Savings time begins"), 120) + QStringLiteral("$1 0 3    ")));
         QVERIFY(table.contains(
-            PadRight(QStringLiteral("Daylight Savings Time ends"), 120) + QStringLiteral("$5 0 10   ")));
+            PadRight(QStringLiteral("Daylight Savings Time ends"), 120) + QStringLiteral("$0 0 11   ")));
     }
 };
 
