@@ -114,7 +114,8 @@ void PrintCommands::mnuPrintSetupClick()
 
 bool PrintCommands::CheckPrinterMargins()
 {
-    QPageLayout layout = printer().pageLayout();
+    // The printer as the job will use it: its paper is set already.
+    QPageLayout layout = m_printer->pageLayout();
     layout.setUnits(QPageLayout::Inch);
     const QString lines
         = PrinterMargins::warningLines(layout.minimumMargins(), m_window.CalendarPanel->page().attributes());

@@ -10,7 +10,8 @@ class QPrinter;
 class TCalendarMain;
 
 // Print Calendar and Print Setup on one printer kept for the run, so the
-// setup's choice of printer and its options last, and the two exports that need no printer: the
+// setup's choice of printer and its options last; the page always goes on
+// the calendar's paper. And the two exports that need no printer: the
 // printed page as a PDF and as a PNG at a printing resolution.
 class PrintCommands : public QObject
 {
