@@ -1,6 +1,7 @@
 #include "objects/painttarget.h"
 
-#include <QPagedPaintDevice>
+#include "graphics/papertarget.h"
+
 #include <QPainter>
 
 PaintTarget PaintTarget::of(const QPainter &painter, float scale)
@@ -10,8 +11,7 @@ PaintTarget PaintTarget::of(const QPainter &painter, float scale)
     const QPaintDevice *device = painter.device();
     if (!device)
         return target;
-    // Printers and PDF writers are the paged devices.
-    if (!dynamic_cast<const QPagedPaintDevice *>(device))
+    if (!PaperTarget::isPaper(painter))
         return target;
     target.print = true;
     target.deviceFactor = device->logicalDpiX() / screenPpi;

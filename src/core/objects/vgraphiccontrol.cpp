@@ -1,5 +1,6 @@
 #include "objects/vgraphiccontrol.h"
 
+#include "graphics/papertarget.h"
 #include "objects/objectcodecs.h"
 
 #include "stream/recordtable.h"
@@ -175,8 +176,7 @@ void TVGraphicControl::paint(QPainter &, float) const
 
 bool TVGraphicControl::isPaper(const QPainter &painter)
 {
-    const QPaintEngine *engine = painter.paintEngine();
-    return engine && engine->type() == QPaintEngine::Pdf;
+    return PaperTarget::isPaper(painter);
 }
 
 void TVGraphicControl::paintFrame(QPainter &painter, const QRect &rect)

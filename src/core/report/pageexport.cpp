@@ -5,6 +5,7 @@
 #include "objects/placedobjects.h"
 #include "platform/safefilewriter.h"
 #include "report/pageprint.h"
+#include "report/pdf/pdfpaintdevice.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -18,6 +19,7 @@
 namespace PageExport {
 
 static constexpr int kJpegQuality = 80;
+static const QString kPdfCreator = QStringLiteral("Datewright");
 
 bool formatFromFileName(const QString &fileName, Format *format)
 {
@@ -93,26 +95,58 @@ bool saveImage(const QImage &image, const QString &fileName, Format format, QStr
     return writeFile(fileName, buffer.data(), error);
 }
 
-bool savePdf(const CalendarPage &page, const TComponent *objects, const QString &fileName, QString *error)
+static QPageLayout pdfPageLayout(const CalendarPage &page)
+{
+    const QPageSize paper(page.paperSize() == PaperSize::A4 ? QPageSize::A4 : QPageSize::Letter);
+    return QPageLayout(paper,
+        page.layout().orientation == coLandscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF());
+}
+
+// Qt's writer renders everything a page may hold; ours (PdfPaintDevice) the
+// usual things, quicker and smaller. A page ours turns down goes to Qt's.
+static QByteArray qtPdf(const CalendarPage &page, const TComponent *objects)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("Datewright"));
-        writer.setResolution(PagePrint::kPdfDotsPerInch);
-        const PageLayout &layout = page.layout();
-        const QPageSize paper(page.paperSize() == PaperSize::A4 ? QPageSize::A4 : QPageSize::Letter);
-        writer.setPageLayout(QPageLayout(paper,
-            layout.orientation == coLandscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return fail(
-                error, QStringLiteral("Unable to write %1: the PDF could not be started").arg(fileName));
-        PagePrint::paint(painter, page, objects, writer.resolution());
-        painter.end();
-    }
-    return writeFile(fileName, buffer.data(), error);
+    QPdfWriter writer(&buffer);
+    writer.setCreator(kPdfCreator);
+    writer.setResolution(PagePrint::kPdfDotsPerInch);
+    writer.setPageLayout(pdfPageLayout(page));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return {};
+    // Pictures keep every pixel, as ours keeps them: clip art's hard edges
+    // would blur as JPEG.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    PagePrint::paint(painter, page, objects, writer.resolution());
+    painter.end();
+    return buffer.data();
+}
+
+QByteArray pdf(const CalendarPage &page, const TComponent *objects, PdfWriter use)
+{
+    if (use == PdfWriter::Qt)
+        return qtPdf(page, objects);
+    PdfPaintDevice device(
+        pdfPageLayout(page).fullRect(QPageLayout::Point).size(), PagePrint::kPdfDotsPerInch);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return {};
+    PagePrint::paint(painter, page, objects, PagePrint::kPdfDotsPerInch);
+    painter.end();
+    const QByteArray bytes = device.finish(kPdfCreator);
+    if (!bytes.isEmpty() || use == PdfWriter::OwnOnly)
+        return bytes;
+    return qtPdf(page, objects);
+}
+
+bool savePdf(const CalendarPage &page, const TComponent *objects, const QString &fileName, QString *error)
+{
+    const QByteArray bytes = pdf(page, objects);
+    if (bytes.isEmpty())
+        return fail(error, QStringLiteral("Unable to write %1: the PDF could not be started").arg(fileName));
+    return writeFile(fileName, bytes, error);
 }
 
 } // namespace PageExport

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -20,6 +21,14 @@ bool formatFromFileName(const QString &fileName, Format *format);
 [[nodiscard]] QImage picture(const CalendarPage &page, const TComponent *objects, float zoom);
 
 bool saveImage(const QImage &image, const QString &fileName, Format format, QString *error);
+
+// Which writer makes a PDF: our own where it renders the page, else Qt's;
+// or only one of them (to compare them).
+enum class PdfWriter { Best, OwnOnly, Qt };
+// The PDF file of the page; empty when it could not be made (or, with
+// OwnOnly, when our writer turns the page down).
+[[nodiscard]] QByteArray pdf(
+    const CalendarPage &page, const TComponent *objects, PdfWriter use = PdfWriter::Best);
 // The whole page with its placed objects on a sheet of its paper size, as
 // printed (the print drawing, in vectors).
 bool savePdf(const CalendarPage &page, const TComponent *objects, const QString &fileName, QString *error);

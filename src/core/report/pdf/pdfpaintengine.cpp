@@ -1,0 +1,509 @@
+#include "report/pdf/pdfpaintengine.h"
+
+#include "report/pdf/pdfdocument.h"
+#include "report/pdf/pdffontset.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QtGui/private/qfontengine_p.h>
+#include <QtGui/private/qtextengine_p.h>
+
+#include <cmath>
+
+namespace {
+
+void appendPoint(QByteArray &out, QPointF point)
+{
+    PdfDocument::appendNumber(out, point.x());
+    out.append(' ');
+    PdfDocument::appendNumber(out, point.y());
+    out.append(' ');
+}
+
+void appendMatrix(QByteArray &out, const QTransform &t)
+{
+    for (const double value : { t.m11(), t.m12(), t.m21(), t.m22() }) {
+        PdfDocument::appendNumber(out, value, 6);
+        out.append(' ');
+    }
+    appendPoint(out, QPointF(t.dx(), t.dy()));
+}
+
+int alphaStep(qreal alpha)
+{
+    return int(std::lround(std::clamp(alpha, 0.0, 1.0) * 255));
+}
+
+} // namespace
+
+PdfPaintEngine::PdfPaintEngine(
+    PdfDocument &document, PdfFontSet &fonts, int pagesObject, QSizeF pagePoints, double dotsPerInch)
+    : QPaintEngine(QPaintEngine::AllFeatures)
+    , m_document(document)
+    , m_fonts(fonts)
+    , m_pagePoints(pagePoints)
+    , m_dotsPerInch(dotsPerInch)
+    , m_pages(pagesObject)
+{
+}
+
+PdfPaintEngine::~PdfPaintEngine() = default;
+
+bool PdfPaintEngine::begin(QPaintDevice *)
+{
+    m_pageObject = m_document.reserve();
+    m_content.clear();
+    m_content.reserve(128 * 1024);
+    // Device pixels from the top-left corner onto PDF points from the bottom-left.
+    const double scale = 72.0 / m_dotsPerInch;
+    m_pageTransform = QTransform(scale, 0, 0, -scale, 0, m_pagePoints.height());
+    appendTransform(m_pageTransform);
+    m_pen = QPen();
+    m_brush = QBrush();
+    m_transform = QTransform();
+    m_clipEnabled = false;
+    return true;
+}
+
+bool PdfPaintEngine::end()
+{
+    if (!m_refused)
+        writePage();
+    return true;
+}
+
+void PdfPaintEngine::updateState(const QPaintEngineState &state)
+{
+    const DirtyFlags dirty = state.state();
+    if (dirty & DirtyTransform) {
+        m_transform = state.transform();
+        if (m_transform.type() == QTransform::TxProject)
+            refuse();
+    }
+    if (dirty & DirtyPen) {
+        m_pen = state.pen();
+        const Qt::BrushStyle style = m_pen.brush().style();
+        if (m_pen.style() != Qt::NoPen && style != Qt::SolidPattern && style != Qt::NoBrush)
+            refuse();
+    }
+    if (dirty & DirtyBrush) {
+        m_brush = state.brush();
+        const Qt::BrushStyle style = m_brush.style();
+        if (style != Qt::NoBrush && style != Qt::SolidPattern && style != Qt::TexturePattern)
+            refuse();
+    }
+    if (dirty & DirtyBrushOrigin)
+        m_brushOrigin = state.brushOrigin();
+    if (dirty & DirtyBackgroundMode)
+        m_opaqueBackground = state.backgroundMode() == Qt::OpaqueMode;
+    if ((dirty & DirtyCompositionMode) && state.compositionMode() != QPainter::CompositionMode_SourceOver)
+        refuse();
+    if (dirty & DirtyOpacity)
+        m_opacity = state.opacity();
+    if (dirty & DirtyHints)
+        m_smoothPictures = state.renderHints() & QPainter::SmoothPixmapTransform;
+    if (dirty & (DirtyClipPath | DirtyClipRegion | DirtyClipEnabled)) {
+        m_clipEnabled = painter()->hasClipping();
+        m_clip = m_clipEnabled ? painter()->combinedTransform().map(painter()->clipPath()) : QPainterPath();
+    }
+}
+
+void PdfPaintEngine::appendTransform(const QTransform &t)
+{
+    appendMatrix(m_content, t);
+    m_content.append("cm\n");
+}
+
+void PdfPaintEngine::appendColor(const QColor &color, const char *op)
+{
+    const QColor rgb = color.toRgb();
+    for (const double value : { rgb.redF(), rgb.greenF(), rgb.blueF() }) {
+        PdfDocument::appendNumber(m_content, value);
+        m_content.append(' ');
+    }
+    m_content.append(op).append('\n');
+}
+
+void PdfPaintEngine::applyAlpha(qreal fillAlpha, qreal strokeAlpha)
+{
+    const int fill = alphaStep(fillAlpha * m_opacity);
+    const int stroke = alphaStep(strokeAlpha * m_opacity);
+    if (fill == 255 && stroke == 255)
+        return;
+    const int key = fill * 256 + stroke;
+    QByteArray name = m_alphaStates.value(key);
+    if (name.isEmpty()) {
+        name = "GS" + QByteArray::number(m_alphaStates.size() + 1);
+        m_alphaStates.insert(key, name);
+        m_stateResources.append('/').append(name).append(" << /ca ");
+        PdfDocument::appendNumber(m_stateResources, fill / 255.0);
+        m_stateResources.append(" /CA ");
+        PdfDocument::appendNumber(m_stateResources, stroke / 255.0);
+        m_stateResources.append(" >> ");
+    }
+    m_content.append('/').append(name).append(" gs\n");
+}
+
+void PdfPaintEngine::openGroup(bool withTransform)
+{
+    m_content.append("q\n");
+    if (m_clipEnabled) {
+        appendPath(m_clip, QTransform());
+        m_content.append(m_clip.fillRule() == Qt::OddEvenFill ? "W* n\n" : "W n\n");
+    }
+    if (withTransform && !m_transform.isIdentity())
+        appendTransform(m_transform);
+}
+
+void PdfPaintEngine::closeGroup()
+{
+    m_content.append("Q\n");
+}
+
+void PdfPaintEngine::appendPath(const QPainterPath &path, const QTransform &map)
+{
+    const bool mapped = !map.isIdentity();
+    QPointF start;
+    QPointF last;
+    int sinceMove = 0;
+    auto closeIfBack = [&] {
+        // Qt strokes a figure that ends where it began as closed: joined, not capped.
+        if (sinceMove > 1 && last == start)
+            m_content.append("h\n");
+    };
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element &e = path.elementAt(i);
+        const QPointF point = mapped ? map.map(QPointF(e.x, e.y)) : QPointF(e.x, e.y);
+        switch (e.type) {
+        case QPainterPath::MoveToElement:
+            closeIfBack();
+            appendPoint(m_content, point);
+            m_content.append("m\n");
+            start = point;
+            sinceMove = 0;
+            break;
+        case QPainterPath::LineToElement:
+            appendPoint(m_content, point);
+            m_content.append("l\n");
+            ++sinceMove;
+            break;
+        case QPainterPath::CurveToElement:
+            if (i + 2 >= path.elementCount())
+                return;
+            appendPoint(m_content, point);
+            for (int k = 1; k <= 2; ++k) {
+                const QPainterPath::Element &d = path.elementAt(i + k);
+                appendPoint(m_content, mapped ? map.map(QPointF(d.x, d.y)) : QPointF(d.x, d.y));
+            }
+            m_content.append("c\n");
+            i += 2;
+            ++sinceMove;
+            break;
+        case QPainterPath::CurveToDataElement:
+            break;
+        }
+        last = mapped ? map.map(QPointF(path.elementAt(i).x, path.elementAt(i).y))
+                      : QPointF(path.elementAt(i).x, path.elementAt(i).y);
+    }
+    closeIfBack();
+}
+
+void PdfPaintEngine::applyPen()
+{
+    // Width 0 is PDF's thinnest line, one dot of whatever shows or prints
+    // it, as Qt's writer has it; its dashes count as if one pixel wide.
+    const qreal width = m_pen.widthF();
+    PdfDocument::appendNumber(m_content, width);
+    m_content.append(" w ");
+    m_content.append(m_pen.capStyle() == Qt::FlatCap ? "0" : m_pen.capStyle() == Qt::RoundCap ? "1" : "2");
+    m_content.append(" J ");
+    const Qt::PenJoinStyle join = m_pen.joinStyle();
+    m_content.append(join == Qt::RoundJoin ? "1" : join == Qt::BevelJoin ? "2" : "0").append(" j ");
+    if (join == Qt::MiterJoin || join == Qt::SvgMiterJoin) {
+        PdfDocument::appendNumber(m_content, std::max<qreal>(1, m_pen.miterLimit()));
+        m_content.append(" M ");
+    }
+    if (m_pen.style() != Qt::SolidLine) {
+        // Qt counts dashes in pen widths.
+        m_content.append('[');
+        for (const qreal dash : m_pen.dashPattern()) {
+            PdfDocument::appendNumber(m_content, dash * std::max<qreal>(width, 1));
+            m_content.append(' ');
+        }
+        m_content.append("] ");
+        PdfDocument::appendNumber(m_content, m_pen.dashOffset() * std::max<qreal>(width, 1));
+        m_content.append(" d");
+    }
+    m_content.append('\n');
+}
+
+void PdfPaintEngine::paintPath(const QPainterPath &path, bool fill, bool stroke)
+{
+    fill = fill && fills();
+    stroke = stroke && strokes();
+    if (m_refused || (!fill && !stroke) || clippedAway())
+        return;
+    if (stroke && m_opaqueBackground && m_pen.style() != Qt::SolidLine) {
+        refuse(); // the gaps of the dashes would take the background colour
+        return;
+    }
+    const bool inDeviceSpace = stroke && m_pen.isCosmetic();
+    openGroup(!inDeviceSpace);
+    if (fill && m_brush.style() == Qt::TexturePattern)
+        m_content.append("/Pattern cs /").append(patternObject()).append(" scn\n");
+    else if (fill)
+        appendColor(m_brush.color(), "rg");
+    if (stroke) {
+        appendColor(m_pen.color(), "RG");
+        applyPen();
+    }
+    const bool texture = m_brush.style() == Qt::TexturePattern;
+    applyAlpha(fill && !texture ? m_brush.color().alphaF() : 1, stroke ? m_pen.color().alphaF() : 1);
+    appendPath(path, inDeviceSpace ? m_transform : QTransform());
+    if (fill)
+        m_content.append(stroke ? 'B' : 'f').append(path.fillRule() == Qt::OddEvenFill ? "*\n" : "\n");
+    else
+        m_content.append("S\n");
+    closeGroup();
+}
+
+void PdfPaintEngine::drawPath(const QPainterPath &path)
+{
+    paintPath(path, true, true);
+}
+
+void PdfPaintEngine::drawPolygon(const QPointF *points, int count, PolygonDrawMode mode)
+{
+    if (count < 2)
+        return;
+    QPainterPath path(points[0]);
+    for (int i = 1; i < count; ++i)
+        path.lineTo(points[i]);
+    if (mode == PolylineMode) {
+        paintPath(path, false, true);
+        return;
+    }
+    path.closeSubpath();
+    path.setFillRule(mode == OddEvenMode ? Qt::OddEvenFill : Qt::WindingFill);
+    paintPath(path, true, true);
+}
+
+void PdfPaintEngine::drawRects(const QRectF *rects, int count)
+{
+    QPainterPath path;
+    for (int i = 0; i < count; ++i)
+        path.addRect(rects[i]);
+    paintPath(path, true, true);
+}
+
+void PdfPaintEngine::drawLines(const QLineF *lines, int count)
+{
+    QPainterPath path;
+    for (int i = 0; i < count; ++i) {
+        path.moveTo(lines[i].p1());
+        path.lineTo(lines[i].p2());
+    }
+    paintPath(path, false, true);
+}
+
+void PdfPaintEngine::drawPixmap(const QRectF &target, const QPixmap &pixmap, const QRectF &source)
+{
+    // A bitmap is drawn in the pen's colour, which a picture cannot say.
+    if (pixmap.isQBitmap()) {
+        refuse();
+        return;
+    }
+    drawImage(target, pixmap.toImage(), source, Qt::AutoColor);
+}
+
+void PdfPaintEngine::drawImage(
+    const QRectF &target, const QImage &image, const QRectF &source, Qt::ImageConversionFlags)
+{
+    if (m_refused || clippedAway() || image.isNull() || target.isEmpty())
+        return;
+    const QRect part = source.toAlignedRect().intersected(image.rect());
+    if (part.isEmpty())
+        return;
+    const QByteArray name = pictureName(image, part);
+    openGroup(true);
+    applyAlpha(1, 1);
+    appendTransform(QTransform(target.width(), 0, 0, -target.height(), target.left(), target.bottom()));
+    m_content.append('/').append(name).append(" Do\n");
+    closeGroup();
+}
+
+QByteArray PdfPaintEngine::pictureName(const QImage &image, const QRect &part)
+{
+    const QString key = QStringLiteral("%1:%2,%3,%4,%5")
+                            .arg(image.cacheKey())
+                            .arg(part.x())
+                            .arg(part.y())
+                            .arg(part.width())
+                            .arg(part.height());
+    QByteArray name = m_images.value(key);
+    if (name.isEmpty()) {
+        name = imageObject(part == image.rect() ? image : image.copy(part));
+        m_images.insert(key, name);
+    }
+    return name;
+}
+
+QByteArray PdfPaintEngine::patternObject()
+{
+    // The brush's picture tiled from the brush origin, in the painter's
+    // coordinates; a pattern's matrix counts from the page's own space.
+    const QImage image = m_brush.textureImage();
+    const QByteArray picture = pictureName(image, image.rect());
+    const QTransform toPage = m_brush.transform()
+        * QTransform::fromTranslate(m_brushOrigin.x(), m_brushOrigin.y()) * m_transform * m_pageTransform;
+    const int object = m_document.reserve();
+    const QByteArray name = "P" + QByteArray::number(++m_patternCount);
+    m_patternResources.append('/')
+        .append(name)
+        .append(' ')
+        .append(PdfDocument::reference(object))
+        .append(' ');
+    QByteArray entries(" /Type /Pattern /PatternType 1 /PaintType 1 /TilingType 1 /BBox [0 0 ");
+    QByteArray size;
+    PdfDocument::appendNumber(size, image.width());
+    size.append(' ');
+    PdfDocument::appendNumber(size, image.height());
+    entries.append(size).append("] /XStep ");
+    PdfDocument::appendNumber(entries, image.width());
+    entries.append(" /YStep ");
+    PdfDocument::appendNumber(entries, image.height());
+    entries.append(" /Matrix [");
+    appendMatrix(entries, toPage);
+    entries.append("] /Resources << /XObject << /").append(picture).append(' ');
+    entries.append(m_imageObjects.value(picture)).append(" >> >>");
+    QByteArray draw;
+    PdfDocument::appendNumber(draw, image.width());
+    draw.append(" 0 0 ");
+    PdfDocument::appendNumber(draw, -image.height());
+    draw.append(" 0 ");
+    PdfDocument::appendNumber(draw, image.height());
+    draw.append(" cm /").append(picture).append(" Do");
+    m_document.writeStream(object, entries, draw);
+    return name;
+}
+
+QByteArray PdfPaintEngine::imageObject(const QImage &image)
+{
+    const int object = m_document.reserve();
+    const QByteArray name = "Im" + QByteArray::number(m_images.size() + 1);
+    m_imageResources.append('/').append(name).append(' ').append(PdfDocument::reference(object)).append(' ');
+    m_imageObjects.insert(name, PdfDocument::reference(object));
+    const int width = image.width();
+    const int height = image.height();
+    QByteArray entries = " /Type /XObject /Subtype /Image /Width " + QByteArray::number(width) + " /Height "
+        + QByteArray::number(height) + " /BitsPerComponent 8";
+    if (m_smoothPictures)
+        entries.append(" /Interpolate true");
+    QByteArray samples;
+    if (image.hasAlphaChannel()) {
+        const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+        QByteArray alpha;
+        samples.reserve(qsizetype(width) * height * 3);
+        alpha.reserve(qsizetype(width) * height);
+        for (int y = 0; y < height; ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+            for (int x = 0; x < width; ++x) {
+                samples.append(char(qRed(line[x])))
+                    .append(char(qGreen(line[x])))
+                    .append(char(qBlue(line[x])));
+                alpha.append(char(qAlpha(line[x])));
+            }
+        }
+        const int mask = m_document.reserve();
+        m_document.writeStream(mask,
+            " /Type /XObject /Subtype /Image /Width " + QByteArray::number(width) + " /Height "
+                + QByteArray::number(height) + " /BitsPerComponent 8 /ColorSpace /DeviceGray",
+            alpha);
+        entries.append(" /ColorSpace /DeviceRGB /SMask ").append(PdfDocument::reference(mask));
+    } else if (image.isGrayscale()) {
+        const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
+        for (int y = 0; y < height; ++y)
+            samples.append(reinterpret_cast<const char *>(gray.constScanLine(y)), width);
+        entries.append(" /ColorSpace /DeviceGray");
+    } else {
+        const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+        for (int y = 0; y < height; ++y)
+            samples.append(reinterpret_cast<const char *>(rgb.constScanLine(y)), qsizetype(width) * 3);
+        entries.append(" /ColorSpace /DeviceRGB");
+    }
+    m_document.writeStream(object, entries, samples);
+    return name;
+}
+
+void PdfPaintEngine::drawTextItem(const QPointF &origin, const QTextItem &item)
+{
+    const auto &ti = static_cast<const QTextItemInt &>(item);
+    if (m_refused || ti.glyphs.numGlyphs == 0 || !strokes() || clippedAway())
+        return;
+    QVarLengthArray<glyph_t> glyphs;
+    QVarLengthArray<QFixedPoint> positions;
+    ti.fontEngine->getGlyphPositions(
+        ti.glyphs, QTransform::fromTranslate(origin.x(), origin.y()), ti.flags, glyphs, positions);
+    if (glyphs.isEmpty())
+        return;
+    QFontEngine *const multi = ti.fontEngine->type() == QFontEngine::Multi ? ti.fontEngine : nullptr;
+    openGroup(true);
+    appendColor(m_pen.color(), "rg");
+    applyAlpha(m_pen.color().alphaF(), 1);
+    m_content.append("BT\n");
+    // Glyphs of one run come from one face; a fallback face starts a new run.
+    for (qsizetype start = 0; start < glyphs.size();) {
+        const glyph_t engineIndex = multi ? glyphs[start] >> 24 : 0;
+        qsizetype end = start + 1;
+        while (end < glyphs.size() && (multi ? glyphs[end] >> 24 : 0) == engineIndex)
+            ++end;
+        QFontEngine *engine
+            = multi ? static_cast<QFontEngineMulti *>(multi)->engine(int(engineIndex)) : ti.fontEngine;
+        QVarLengthArray<glyph_t> run;
+        for (qsizetype i = start; i < end; ++i)
+            run.append(glyphs[i] & 0xffffff);
+        const QByteArray font = engine && !engine->synthesized()
+            ? m_fonts.use(*engine, run.constData(), int(run.size()))
+            : QByteArray();
+        if (font.isEmpty()) {
+            refuse();
+            return;
+        }
+        m_content.append('/').append(font).append(' ');
+        PdfDocument::appendNumber(m_content, engine->fontDef.pixelSize);
+        m_content.append(" Tf\n");
+        for (qsizetype i = start; i < end; ++i) {
+            m_content.append("1 0 0 -1 ");
+            appendPoint(m_content, QPointF(positions[i].x.toReal(), positions[i].y.toReal()));
+            m_content.append("Tm <")
+                .append(QByteArray::number(run[i - start], 16).rightJustified(4, '0'))
+                .append("> Tj\n");
+        }
+        start = end;
+    }
+    m_content.append("ET\n");
+    closeGroup();
+}
+
+void PdfPaintEngine::writePage()
+{
+    const int contents = m_document.reserve();
+    m_document.writeStream(contents, QByteArray(), m_content);
+    QByteArray page("<< /Type /Page /Parent ");
+    page.append(PdfDocument::reference(m_pages)).append(" /MediaBox [0 0 ");
+    PdfDocument::appendNumber(page, m_pagePoints.width());
+    page.append(' ');
+    PdfDocument::appendNumber(page, m_pagePoints.height());
+    page.append("] /Contents ").append(PdfDocument::reference(contents));
+    page.append(" /Resources << /ProcSet [/PDF /Text /ImageB /ImageC]");
+    const QByteArray fonts = m_fonts.resources();
+    if (!fonts.isEmpty())
+        page.append(" /Font << ").append(fonts).append(">>");
+    if (!m_imageResources.isEmpty())
+        page.append(" /XObject << ").append(m_imageResources).append(">>");
+    if (!m_patternResources.isEmpty())
+        page.append(" /Pattern << ").append(m_patternResources).append(">>");
+    if (!m_stateResources.isEmpty())
+        page.append(" /ExtGState << ").append(m_stateResources).append(">>");
+    m_document.writeObject(m_pageObject, page.append(" >> >>"));
+}
