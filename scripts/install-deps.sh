@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-private-dev qt6-svg-dev zlib1g-dev qt6-image-formats-plugins libgl-dev
   libqt6svg6          # the SVG icon engine that draws the program's pictures at any size
   libical-dev libical3 tzdata  # iCalendar files; time zones named in them come from the system
-  fontconfig fonts-liberation2
+  fontconfig fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra  # fonts the tests read
   ghostscript poppler-utils
   clang libclang-rt-14-dev clang-format
 )

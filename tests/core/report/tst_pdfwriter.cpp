@@ -251,9 +251,10 @@ void TestPdfWriter::drawingsMatchQtsWriter_data()
         p.setOpacity(0.5);
         p.fillRect(QRect(100, 700, 600, 150), Qt::black);
     }) << true;
-    QTest::newRow("pictures: alpha, scaled, rotated, cut") << Drawing([](QPainter &p) {
+    QTest::newRow("pictures: alpha, scaled, mirrored, rotated, cut") << Drawing([](QPainter &p) {
         p.drawImage(QRectF(50, 50, 400, 300), picture());
         p.drawImage(QRectF(500, 50, 200, 300), picture(), QRectF(10, 5, 20, 20));
+        p.drawImage(QRectF(1100, 450, -300, 200), picture());
         p.translate(800, 400);
         p.rotate(-20);
         p.drawPixmap(

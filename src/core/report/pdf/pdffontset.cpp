@@ -9,7 +9,10 @@
 struct PdfFontSet::Face
 {
     TrueTypeFont font;
-    QSet<quint32> glyphs;
+    // The face's glyphs in the order pages first used them: a glyph's place
+    // is its number in the file's cut-down font.
+    std::vector<quint32> glyphs { 0 };
+    QHash<quint32, quint16> codes { { 0, 0 } };
     QByteArray resourceName;
     QByteArray baseName; // with the subset tag
     int object = 0;
@@ -50,7 +53,7 @@ QByteArray utf16Hex(char32_t code)
     return hex4(0xD800 + (code >> 10)) + hex4(0xDC00 + (code & 0x3FF));
 }
 
-QByteArray toUnicodeMap(const QHash<quint32, char32_t> &unicodes)
+QByteArray toUnicodeMap(const QHash<quint32, char32_t> &unicodes) // code -> character
 {
     QByteArray out("/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
                    "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
@@ -74,26 +77,16 @@ QByteArray toUnicodeMap(const QHash<quint32, char32_t> &unicodes)
     return out;
 }
 
-// Runs of neighbouring glyphs share one entry: [first [w w w] ...].
-QByteArray widthArray(const TrueTypeFont &font, const QSet<quint32> &used)
+// One entry for all codes: [0 [w w w ...]].
+QByteArray widthArray(const TrueTypeFont &font, const std::vector<quint32> &glyphs)
 {
-    std::vector<quint32> glyphs(used.begin(), used.end());
-    std::sort(glyphs.begin(), glyphs.end());
     const double scale = 1000.0 / font.unitsPerEm();
-    QByteArray out("[");
-    for (size_t i = 0; i < glyphs.size();) {
-        size_t end = i + 1;
-        while (end < glyphs.size() && glyphs[end] == glyphs[end - 1] + 1)
-            ++end;
-        out.append(QByteArray::number(glyphs[i])).append(" [");
-        for (size_t j = i; j < end; ++j) {
-            PdfDocument::appendNumber(out, font.advance(glyphs[j]) * scale);
-            out.append(' ');
-        }
-        out.append("] ");
-        i = end;
+    QByteArray out("[0 [");
+    for (const quint32 glyph : glyphs) {
+        PdfDocument::appendNumber(out, font.advance(glyph) * scale);
+        out.append(' ');
     }
-    return out.append(']');
+    return out.append("]]");
 }
 
 } // namespace
@@ -126,13 +119,12 @@ PdfFontSet::Face *PdfFontSet::faceOf(QFontEngine &engine)
     face->resourceName = "F" + QByteArray::number(index + 1);
     face->baseName = subsetTag(index) + '+' + safeName(engine.properties().postscriptName);
     face->object = m_document.reserve();
-    face->glyphs.insert(0);
     m_byFile.insert(key, face.get());
     m_faces.push_back(std::move(face));
     return m_faces.back().get();
 }
 
-QByteArray PdfFontSet::use(QFontEngine &engine, const quint32 *glyphs, int count)
+QByteArray PdfFontSet::use(QFontEngine &engine, const quint32 *glyphs, int count, quint16 *codes)
 {
     Face *face = faceOf(engine);
     if (!face)
@@ -140,7 +132,12 @@ QByteArray PdfFontSet::use(QFontEngine &engine, const quint32 *glyphs, int count
     for (int i = 0; i < count; ++i) {
         if (glyphs[i] >= quint32(face->font.glyphCount()))
             return {};
-        face->glyphs.insert(glyphs[i]);
+        auto known = face->codes.constFind(glyphs[i]);
+        if (known == face->codes.constEnd()) {
+            known = face->codes.insert(glyphs[i], quint16(face->glyphs.size()));
+            face->glyphs.push_back(glyphs[i]);
+        }
+        codes[i] = *known;
     }
     return face->resourceName;
 }
@@ -207,5 +204,10 @@ void PdfFontSet::writeFace(const Face &face)
 
     const QByteArray subset = font.subset(face.glyphs);
     m_document.writeStream(program, " /Length1 " + QByteArray::number(subset.size()), subset);
-    m_document.writeStream(toUnicode, QByteArray(), toUnicodeMap(font.unicodesOf(face.glyphs)));
+    const QHash<quint32, char32_t> byGlyph
+        = font.unicodesOf(QSet<quint32>(face.glyphs.begin(), face.glyphs.end()));
+    QHash<quint32, char32_t> byCode;
+    for (auto it = byGlyph.cbegin(); it != byGlyph.cend(); ++it)
+        byCode.insert(face.codes.value(it.key()), it.value());
+    m_document.writeStream(toUnicode, QByteArray(), toUnicodeMap(byCode));
 }

@@ -22,10 +22,11 @@ public:
     explicit PdfFontSet(PdfDocument &document);
     ~PdfFontSet();
 
-    // The resource name ("F1") a page draws the face's glyphs with, or empty
-    // when the face cannot go into the file this way: no font file behind
-    // it, outlines other than TrueType's, or a licence that forbids it.
-    [[nodiscard]] QByteArray use(QFontEngine &engine, const quint32 *glyphs, int count);
+    // The resource name ("F1") a page draws the face's glyphs with, and in
+    // codes the numbers those glyphs have in it; or empty when the face
+    // cannot go into the file this way: no font file behind it, outlines
+    // other than TrueType's, or a licence that forbids it.
+    [[nodiscard]] QByteArray use(QFontEngine &engine, const quint32 *glyphs, int count, quint16 *codes);
     // "/F1 4 0 R ..." for a page's resources.
     [[nodiscard]] QByteArray resources() const;
     // The font objects; call once, after the last page.

@@ -313,18 +313,25 @@ void PdfPaintEngine::drawPixmap(const QRectF &target, const QPixmap &pixmap, con
         refuse();
         return;
     }
-    drawImage(target, pixmap.toImage(), source, Qt::AutoColor);
+    drawPicture(target, pixmap.toImage(), source, pixmap.cacheKey());
 }
 
 void PdfPaintEngine::drawImage(
     const QRectF &target, const QImage &image, const QRectF &source, Qt::ImageConversionFlags)
 {
-    if (m_refused || clippedAway() || image.isNull() || target.isEmpty())
+    drawPicture(target, image, source, image.cacheKey());
+}
+
+void PdfPaintEngine::drawPicture(const QRectF &target, const QImage &image, const QRectF &source, qint64 key)
+{
+    // A negative width or height mirrors the picture, as in Qt.
+    if (m_refused || clippedAway() || image.isNull() || qFuzzyIsNull(target.width())
+        || qFuzzyIsNull(target.height()))
         return;
     const QRect part = source.toAlignedRect().intersected(image.rect());
     if (part.isEmpty())
         return;
-    const QByteArray name = pictureName(image, part);
+    const QByteArray name = pictureName(image, part, key);
     openGroup(true);
     applyAlpha(1, 1);
     appendTransform(QTransform(target.width(), 0, 0, -target.height(), target.left(), target.bottom()));
@@ -332,18 +339,18 @@ void PdfPaintEngine::drawImage(
     closeGroup();
 }
 
-QByteArray PdfPaintEngine::pictureName(const QImage &image, const QRect &part)
+QByteArray PdfPaintEngine::pictureName(const QImage &image, const QRect &part, qint64 key)
 {
-    const QString key = QStringLiteral("%1:%2,%3,%4,%5")
-                            .arg(image.cacheKey())
-                            .arg(part.x())
-                            .arg(part.y())
-                            .arg(part.width())
-                            .arg(part.height());
-    QByteArray name = m_images.value(key);
+    const QString id = QStringLiteral("%1:%2,%3,%4,%5")
+                           .arg(key)
+                           .arg(part.x())
+                           .arg(part.y())
+                           .arg(part.width())
+                           .arg(part.height());
+    QByteArray name = m_images.value(id);
     if (name.isEmpty()) {
         name = imageObject(part == image.rect() ? image : image.copy(part));
-        m_images.insert(key, name);
+        m_images.insert(id, name);
     }
     return name;
 }
@@ -353,7 +360,7 @@ QByteArray PdfPaintEngine::patternObject()
     // The brush's picture tiled from the brush origin, in the painter's
     // coordinates; a pattern's matrix counts from the page's own space.
     const QImage image = m_brush.textureImage();
-    const QByteArray picture = pictureName(image, image.rect());
+    const QByteArray picture = pictureName(image, image.rect(), image.cacheKey());
     const QTransform toPage = m_brush.transform()
         * QTransform::fromTranslate(m_brushOrigin.x(), m_brushOrigin.y()) * m_transform * m_pageTransform;
     const int object = m_document.reserve();
@@ -395,43 +402,43 @@ QByteArray PdfPaintEngine::imageObject(const QImage &image)
     m_imageObjects.insert(name, PdfDocument::reference(object));
     const int width = image.width();
     const int height = image.height();
-    QByteArray entries = " /Type /XObject /Subtype /Image /Width " + QByteArray::number(width) + " /Height "
-        + QByteArray::number(height) + " /BitsPerComponent 8";
-    if (m_smoothPictures)
-        entries.append(" /Interpolate true");
+    const auto entries = [&](const char *colorSpace) {
+        return " /Type /XObject /Subtype /Image /Width " + QByteArray::number(width) + " /Height "
+            + QByteArray::number(height) + " /BitsPerComponent 8 /ColorSpace " + colorSpace;
+    };
     QByteArray samples;
+    QByteArray extra = m_smoothPictures ? " /Interpolate true" : "";
+    const char *colorSpace = "/DeviceRGB";
     if (image.hasAlphaChannel()) {
+        // The colours and, beside them, the alpha as a soft mask.
         const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-        QByteArray alpha;
-        samples.reserve(qsizetype(width) * height * 3);
-        alpha.reserve(qsizetype(width) * height);
+        samples.resize(qsizetype(width) * height * 3);
+        QByteArray alpha(qsizetype(width) * height, Qt::Uninitialized);
+        char *rgb = samples.data();
+        char *a = alpha.data();
         for (int y = 0; y < height; ++y) {
             const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
             for (int x = 0; x < width; ++x) {
-                samples.append(char(qRed(line[x])))
-                    .append(char(qGreen(line[x])))
-                    .append(char(qBlue(line[x])));
-                alpha.append(char(qAlpha(line[x])));
+                *rgb++ = char(qRed(line[x]));
+                *rgb++ = char(qGreen(line[x]));
+                *rgb++ = char(qBlue(line[x]));
+                *a++ = char(qAlpha(line[x]));
             }
         }
         const int mask = m_document.reserve();
-        m_document.writeStream(mask,
-            " /Type /XObject /Subtype /Image /Width " + QByteArray::number(width) + " /Height "
-                + QByteArray::number(height) + " /BitsPerComponent 8 /ColorSpace /DeviceGray",
-            alpha);
-        entries.append(" /ColorSpace /DeviceRGB /SMask ").append(PdfDocument::reference(mask));
-    } else if (image.isGrayscale()) {
-        const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
-        for (int y = 0; y < height; ++y)
-            samples.append(reinterpret_cast<const char *>(gray.constScanLine(y)), width);
-        entries.append(" /ColorSpace /DeviceGray");
+        m_document.writeStream(mask, entries("/DeviceGray"), alpha);
+        extra.append(" /SMask ").append(PdfDocument::reference(mask));
     } else {
-        const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+        const bool gray = image.isGrayscale();
+        const QImage rows = image.convertToFormat(gray ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+        const qsizetype rowBytes = qsizetype(width) * (gray ? 1 : 3);
+        samples.reserve(rowBytes * height);
         for (int y = 0; y < height; ++y)
-            samples.append(reinterpret_cast<const char *>(rgb.constScanLine(y)), qsizetype(width) * 3);
-        entries.append(" /ColorSpace /DeviceRGB");
+            samples.append(reinterpret_cast<const char *>(rows.constScanLine(y)), rowBytes);
+        if (gray)
+            colorSpace = "/DeviceGray";
     }
-    m_document.writeStream(object, entries, samples);
+    m_document.writeStream(object, entries(colorSpace) + extra, samples);
     return name;
 }
 
@@ -462,8 +469,9 @@ void PdfPaintEngine::drawTextItem(const QPointF &origin, const QTextItem &item)
         QVarLengthArray<glyph_t> run;
         for (qsizetype i = start; i < end; ++i)
             run.append(glyphs[i] & 0xffffff);
+        QVarLengthArray<quint16> codes(run.size());
         const QByteArray font = engine && !engine->synthesized()
-            ? m_fonts.use(*engine, run.constData(), int(run.size()))
+            ? m_fonts.use(*engine, run.constData(), int(run.size()), codes.data())
             : QByteArray();
         if (font.isEmpty()) {
             refuse();
@@ -472,12 +480,22 @@ void PdfPaintEngine::drawTextItem(const QPointF &origin, const QTextItem &item)
         m_content.append('/').append(font).append(' ');
         PdfDocument::appendNumber(m_content, engine->fontDef.pixelSize);
         m_content.append(" Tf\n");
+        // Each glyph where shaping put it: the first by the text matrix, the
+        // rest by their distance from the one before (y counts upwards there).
+        QPointF last;
         for (qsizetype i = start; i < end; ++i) {
-            m_content.append("1 0 0 -1 ");
-            appendPoint(m_content, QPointF(positions[i].x.toReal(), positions[i].y.toReal()));
-            m_content.append("Tm <")
-                .append(QByteArray::number(run[i - start], 16).rightJustified(4, '0'))
+            const QPointF at(positions[i].x.toReal(), positions[i].y.toReal());
+            if (i == start) {
+                m_content.append("1 0 0 -1 ");
+                appendPoint(m_content, at);
+                m_content.append("Tm <");
+            } else {
+                appendPoint(m_content, QPointF(at.x() - last.x(), last.y() - at.y()));
+                m_content.append("Td <");
+            }
+            m_content.append(QByteArray::number(codes[i - start], 16).rightJustified(4, '0'))
                 .append("> Tj\n");
+            last = at;
         }
         start = end;
     }

@@ -61,8 +61,10 @@ private:
     // is cosmetic (its width counts in device pixels), else in the
     // painter's own coordinates under the transform.
     void paintPath(const QPainterPath &path, bool fill, bool stroke);
+    // key names the picture's pixels (a QImage's or QPixmap's cache key).
+    void drawPicture(const QRectF &target, const QImage &image, const QRectF &source, qint64 key);
     // The resource name of the part of the picture, written once.
-    [[nodiscard]] QByteArray pictureName(const QImage &image, const QRect &part);
+    [[nodiscard]] QByteArray pictureName(const QImage &image, const QRect &part, qint64 key);
     [[nodiscard]] QByteArray imageObject(const QImage &image);
     // A tiling pattern of the brush's texture as the painter places it now.
     [[nodiscard]] QByteArray patternObject();

@@ -98,9 +98,11 @@ bool simpleGlyphFits(const View &glyph, int contours)
     return !glyph.damaged() && glyph.contains(offset, coordinateBytes);
 }
 
-// Collects a composite glyph's components; false when one lies outside the
-// glyph's bytes or names no glyph of the font.
-bool readComponents(const View &glyph, int glyphCount, std::vector<quint16> *components)
+// Collects a composite glyph's components, and where each one's number
+// lies in the glyph's bytes; false when one lies outside the glyph's bytes or
+// names no glyph of the font.
+bool readComponents(const View &glyph, int glyphCount, std::vector<quint16> *components,
+    std::vector<qsizetype> *places = nullptr)
 {
     qsizetype offset = 10;
     quint16 flags = 0;
@@ -110,6 +112,8 @@ bool readComponents(const View &glyph, int glyphCount, std::vector<quint16> *com
         if (glyph.damaged() || component >= glyphCount)
             return false;
         components->push_back(component);
+        if (places)
+            places->push_back(offset + 2);
         offset += 4 + ((flags & kArgsAreWords) ? 4 : 2);
         if (flags & kHaveScale)
             offset += 2;
@@ -391,68 +395,104 @@ void TrueTypeFont::resolveOutlines(quint32 root, std::vector<Outline> &outlines)
     }
 }
 
-QByteArray TrueTypeFont::subset(const QSet<quint32> &glyphs) const
+int TrueTypeFont::leftSideBearing(quint32 glyph) const
+{
+    const View hmtx(m_hmtx);
+    if (glyph < quint32(m_hMetricCount))
+        return hmtx.s16(4 * qsizetype(glyph) + 2);
+    return hmtx.s16(4 * qsizetype(m_hMetricCount) + 2 * qsizetype(glyph - m_hMetricCount));
+}
+
+QByteArray TrueTypeFont::subset(const std::vector<quint32> &glyphs) const
 {
     if (!m_loaded)
         return {};
     std::vector<Outline> outlines(size_t(m_glyphCount), Outline::Unknown);
-    resolveOutlines(0, outlines);
-    for (const quint32 glyph : glyphs) {
-        if (glyph < quint32(m_glyphCount))
+    // The new number of each glyph kept, in the order they were asked for.
+    std::vector<int> renumbered(size_t(m_glyphCount), -1);
+    std::vector<quint32> order;
+    const auto take = [&](quint32 glyph) {
+        if (glyph < quint32(m_glyphCount) && renumbered[glyph] < 0) {
+            renumbered[glyph] = int(order.size());
+            order.push_back(glyph);
             resolveOutlines(glyph, outlines);
+        }
+    };
+    for (const quint32 glyph : glyphs)
+        take(glyph);
+    if (order.empty())
+        take(0);
+    // Components come after the glyphs that use them; order grows as this runs.
+    std::vector<quint16> components;
+    for (size_t i = 0; i < order.size(); ++i) {
+        components.clear();
+        if (outlines[order[i]] == Outline::Kept)
+            checkGlyph(order[i], &components);
+        for (const quint16 component : components)
+            take(component);
     }
 
-    qsizetype glyfSize = 0;
-    for (int g = 0; g < m_glyphCount; ++g) {
-        if (outlines[size_t(g)] == Outline::Kept)
-            glyfSize += (m_loca[size_t(g) + 1] - m_loca[size_t(g)] + 3) / 4 * 4;
-    }
+    const int count = int(order.size());
     QByteArray glyf, loca;
-    glyf.reserve(glyfSize);
-    loca.reserve(4 * qsizetype(m_glyphCount + 1));
-    for (int g = 0; g < m_glyphCount; ++g) {
+    loca.reserve(4 * qsizetype(count + 1));
+    std::vector<qsizetype> places;
+    for (const quint32 old : order) {
         appendU32(loca, quint32(glyf.size()));
-        if (outlines[size_t(g)] == Outline::Kept) {
-            glyf.append(m_glyf.constData() + m_loca[size_t(g)], m_loca[size_t(g) + 1] - m_loca[size_t(g)]);
-            padTo4(glyf);
+        if (outlines[old] != Outline::Kept)
+            continue;
+        const qsizetype at = glyf.size();
+        const quint32 start = m_loca[old];
+        glyf.append(m_glyf.constData() + start, m_loca[old + 1] - start);
+        const View data(reinterpret_cast<const uchar *>(m_glyf.constData()) + start, m_loca[old + 1] - start);
+        if (data.size() >= 10 && data.s16(0) < 0) {
+            components.clear();
+            places.clear();
+            readComponents(data, m_glyphCount, &components, &places);
+            for (size_t c = 0; c < places.size(); ++c)
+                putU16(glyf, at + places[c], quint16(renumbered[components[c]]));
         }
+        padTo4(glyf);
     }
     appendU32(loca, quint32(glyf.size()));
     // Some font checkers refuse an empty table, as when every kept glyph is blank.
     if (glyf.isEmpty())
         glyf = QByteArray(4, '\0');
 
+    QByteArray hmtx;
+    hmtx.reserve(4 * qsizetype(count));
+    for (const quint32 old : order) {
+        appendU16(hmtx, quint16(advance(old)));
+        appendU16(hmtx, quint16(leftSideBearing(old)));
+    }
+    QByteArray maxp = m_maxp;
+    putU16(maxp, 4, quint16(count));
     QByteArray head = m_head;
     putU32(head, 8, 0); // checkSumAdjustment, set once the file is complete
     putU16(head, 50, 1); // long loca
     QByteArray hhea = m_hhea;
-    putU16(hhea, 34, quint16(m_hMetricCount));
-    // Left side bearings the font left out are zero.
-    const qsizetype hmtxSize = 4 * qsizetype(m_hMetricCount) + 2 * qsizetype(m_glyphCount - m_hMetricCount);
-    QByteArray hmtx = m_hmtx.left(hmtxSize);
-    hmtx.append(hmtxSize - hmtx.size(), '\0');
+    putU16(hhea, 34, quint16(count));
 
     std::vector<std::pair<QByteArray, QByteArray>> tables { { "cvt ", m_cvt }, { "fpgm", m_fpgm },
         { "glyf", glyf }, { "head", head }, { "hhea", hhea }, { "hmtx", hmtx }, { "loca", loca },
-        { "maxp", m_maxp }, { "prep", m_prep } };
+        { "maxp", maxp }, { "prep", m_prep } };
     tables.erase(
         std::remove_if(tables.begin(), tables.end(), [](const auto &t) { return t.second.isEmpty(); }),
         tables.end());
     std::sort(tables.begin(), tables.end());
 
-    const quint16 count = quint16(tables.size());
+    const quint16 tableCount = quint16(tables.size());
     quint16 power = 1, log2 = 0;
-    while (power * 2 <= count) {
+    while (power * 2 <= tableCount) {
         power *= 2;
         ++log2;
     }
     QByteArray font;
     appendU32(font, 0x00010000);
-    appendU16(font, count);
+    appendU16(font, tableCount);
     appendU16(font, quint16(power * 16));
     appendU16(font, log2);
-    appendU16(font, quint16(count * 16 - power * 16));
-    qsizetype offset = 12 + 16 * qsizetype(count);
+    appendU16(font, quint16(tableCount * 16 - power * 16));
+    qsizetype offset = 12 + 16 * qsizetype(tableCount);
     qsizetype headOffset = 0;
     for (const auto &[tag, data] : tables) {
         font.append(tag);

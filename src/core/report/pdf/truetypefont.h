@@ -43,19 +43,21 @@ public:
     // else (3,1)/(0,x) format 4; glyphs no character maps to are absent.
     QHash<quint32, char32_t> unicodesOf(const QSet<quint32> &glyphs) const;
 
-    // A complete TrueType font file in which every glyph id keeps its number
-    // but only the given glyphs (plus glyph 0 and every component their
-    // composite glyphs use, recursively) keep their outlines; all other
-    // glyphs are empty, and so are damaged ones and composites that use
-    // themselves. Tables: head, hhea, hmtx, maxp, loca (long), glyf, and
+    // A complete TrueType font file with just the given glyphs, numbered
+    // anew in that order (glyph i of the result is glyphs[i] here; glyphs[0]
+    // should be 0, the missing-character glyph), followed by every component
+    // their composite glyphs use, recursively, whose references are
+    // renumbered to match. Damaged glyphs and composites that use themselves
+    // come out empty. Tables: head, hhea, hmtx, maxp, loca (long), glyf, and
     // cvt , fpgm, prep when the font has them. Empty if the font was not loaded.
-    QByteArray subset(const QSet<quint32> &glyphs) const;
+    QByteArray subset(const std::vector<quint32> &glyphs) const;
 
 private:
     enum class Outline : quint8 { Unknown, Visiting, Kept, Damaged };
 
     void resolveOutlines(quint32 root, std::vector<Outline> &outlines) const;
     bool checkGlyph(quint32 glyph, std::vector<quint16> *components) const;
+    int leftSideBearing(quint32 glyph) const;
 
     bool m_loaded = false;
     QByteArray m_head, m_hhea, m_hmtx, m_maxp, m_glyf, m_cvt, m_fpgm, m_prep, m_cmap;
