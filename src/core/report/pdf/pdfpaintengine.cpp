@@ -8,6 +8,7 @@
 #include <QtGui/private/qfontengine_p.h>
 #include <QtGui/private/qtextengine_p.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
