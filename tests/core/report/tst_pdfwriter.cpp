@@ -290,6 +290,10 @@ void TestPdfWriter::drawingsMatchQtsWriter_data()
         gradient.setColorAt(1, Qt::yellow);
         p.fillRect(QRect(0, 0, 500, 300), gradient);
     }) << false;
+    QTest::newRow("font without TrueType outlines: turned down") << Drawing([](QPainter &p) {
+        p.setFont(QFont(QStringLiteral("Nimbus Sans"), 12)); // Ghostscript's fonts, CFF or Type 1
+        p.drawText(QPointF(50, 100), QStringLiteral("Nimbus"));
+    }) << false;
     QTest::newRow("blend mode: turned down") << Drawing([](QPainter &p) {
         p.setCompositionMode(QPainter::CompositionMode_Multiply);
         p.fillRect(QRect(0, 0, 500, 300), Qt::red);

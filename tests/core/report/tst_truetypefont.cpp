@@ -304,22 +304,6 @@ private slots:
         row(
             "OS/2, post and cmap cut short",
             [](Tables &t) { t["OS/2"].truncate(9), t["post"].truncate(15), t["cmap"].truncate(40); }, true);
-        // Not damaged: é's two components with an identity 2x2 matrix and scale put in.
-        row(
-            "é with a matrix and a scale",
-            [=](Tables &t) {
-                const qsizetype start = at(t, eAcute), end = at(t, eAcute + 1);
-                QByteArray g = t["glyf"].mid(start, end - start);
-                const qsizetype second = 14 + (get(g, 10, 2) & 1 ? 4 : 2);
-                g.insert(second + 4 + (get(g, second, 2) & 1 ? 4 : 2), words({ 0x4000 }));
-                put(g, second, 2, get(g, second, 2) | 0x08);
-                g.insert(second, words({ 0x4000, 0, 0, 0x4000 })).append(2, '\0');
-                put(g, 10, 2, get(g, 10, 2) | 0x80);
-                t["glyf"].replace(start, end - start, g);
-                for (qsizetype i = 4 * (eAcute + 1); i < t["loca"].size(); i += 4)
-                    put(t["loca"], i, 4, get(t["loca"], i, 4) + 12);
-            },
-            true);
     }
 
     void damaged()
