@@ -292,6 +292,8 @@ private slots:
         row("é cut in its first component",
             [=](Tables &t) { put(t["loca"], 4 * eAcute + 4, 4, at(t, eAcute) + 14); }, true, { eAcute });
         row("é uses itself", uses(eAcute, eAcute), true, { eAcute });
+        row("é's instructions run past its end",
+            [=](Tables &t) { put(t["glyf"], at(t, eAcute) + 24, 2, 0xFFFF); }, true, { eAcute });
         row("é and è use each other", [=](Tables &t) { uses(eAcute, eGrave)(t), uses(eGrave, eAcute)(t); },
             true, { eAcute, eGrave });
         row("é uses a glyph past the last", uses(eAcute, 0xFFFF), true, { eAcute });
