@@ -8,6 +8,8 @@
 #include "report/pageexport.h"
 #include "report/pdf/pdfpaintdevice.h"
 
+#include "pdfprobe.h"
+
 #include <QBitmap>
 #include <QBuffer>
 #include <QDir>
@@ -17,7 +19,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,27 +28,12 @@ namespace {
 
 using Drawing = std::function<void(QPainter &)>;
 
-// Pixels of the page at a coarse resolution, grey.
-QImage raster(const QByteArray &pdf, const QString &folder, const QString &name)
+// The PDF as a file in folder, for poppler's tools.
+QString saved(const QByteArray &pdf, const QString &folder, const QString &name)
 {
-    const QString file = folder + QLatin1Char('/') + name;
-    QFile out(file + QStringLiteral(".pdf"));
-    if (!out.open(QIODevice::WriteOnly) || out.write(pdf) != pdf.size())
-        return {};
-    out.close();
-    QProcess::execute(QStringLiteral("pdftoppm"),
-        { QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-gray"), QStringLiteral("-singlefile"),
-            QStringLiteral("-png"), file + QStringLiteral(".pdf"), file });
-    return QImage(file + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
-}
-
-QString text(const QString &folder, const QString &name)
-{
-    QProcess process;
-    process.start(
-        QStringLiteral("pdftotext"), { folder + QLatin1Char('/') + name + QStringLiteral(".pdf"), "-" });
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
+    const QString file = folder + QLatin1Char('/') + name + QStringLiteral(".pdf");
+    QFile out(file);
+    return out.open(QIODevice::WriteOnly) && out.write(pdf) == pdf.size() ? file : QString();
 }
 
 // Share of pixels of one picture that no pixel of the other, at the same
@@ -83,32 +69,20 @@ void compareWithQt(const QByteArray &own, const QByteArray &qt)
 {
     QVERIFY(!own.isEmpty());
     QVERIFY(!qt.isEmpty());
+    // DW_KEEP_PRINT=folder keeps both PDFs of each row for a look.
     QTemporaryDir dir;
-    const QImage mine = raster(own, dir.path(), QStringLiteral("own"));
-    const QImage theirs = raster(qt, dir.path(), QStringLiteral("qt"));
-    QVERIFY2(!mine.isNull() && !theirs.isNull(), "pdftoppm could not read a PDF");
-    QCOMPARE(mine.size(), theirs.size());
-    const double share = differing(mine, theirs);
-    if (const QString keep = qEnvironmentVariable("DW_KEEP_PRINT"); !keep.isEmpty()) {
-        const QString row
-            = QString::fromUtf8(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'));
-        for (const QString writer : { QStringLiteral("own"), QStringLiteral("qt") }) {
-            const QString kept
-                = keep + QLatin1Char('/') + row + QLatin1Char('-') + writer + QStringLiteral(".pdf");
-            QFile::remove(kept);
-            QFile::copy(dir.filePath(writer + QStringLiteral(".pdf")), kept);
-        }
-    }
+    const QString keep = qEnvironmentVariable("DW_KEEP_PRINT");
+    const QString row
+        = QString::fromUtf8(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'));
+    const QString mine = saved(own, keep.isEmpty() ? dir.path() : keep, row + QStringLiteral("-own"));
+    const QString theirs = saved(qt, keep.isEmpty() ? dir.path() : keep, row + QStringLiteral("-qt"));
+    const QImage minePixels = PdfProbe::rasterOf(mine, 100);
+    const QImage theirPixels = PdfProbe::rasterOf(theirs, 100);
+    QVERIFY2(!minePixels.isNull() && !theirPixels.isNull(), "pdftoppm could not read a PDF");
+    QCOMPARE(minePixels.size(), theirPixels.size());
+    const double share = differing(minePixels, theirPixels);
     QVERIFY2(share < 0.00005, qPrintable(QStringLiteral("%1% of the pixels differ").arg(share * 100)));
-    QCOMPARE(text(dir.path(), QStringLiteral("own")), text(dir.path(), QStringLiteral("qt")));
-}
-
-CalendarFont cellFont()
-{
-    CalendarFont font;
-    font.name = QStringLiteral("Arial");
-    font.size = 10;
-    return font;
+    QCOMPARE(PdfProbe::textOf(mine), PdfProbe::textOf(theirs));
 }
 
 // Everything the page itself can show: extras, a border picture, cell text

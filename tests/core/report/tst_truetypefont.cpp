@@ -111,11 +111,8 @@ private slots:
         QTest::addColumn<bool>("embeddable");
         const Patch none = [](Tables &) {};
         QTest::newRow("Liberation Serif") << kSerif << none << false << true << true;
-        QTest::newRow("Liberation Sans Bold")
-            << kLiberation + "Sans-Bold.ttf" << none << false << true << true;
         QTest::newRow("Liberation Mono Italic, fewer metrics than glyphs")
             << kLiberation + "Mono-Italic.ttf" << none << true << true << true;
-        QTest::newRow("DejaVu Sans, OS/2 version 1") << kDejaVu << none << false << false << true;
         const QList<std::pair<quint16, bool>> types { { 0x0002, false }, { 0x0004, true }, { 0x0008, true },
             { 0x0100, true }, { 0x0102, false }, { 0x0200, false }, { 0x0208, false }, { 0x000A, true } };
         for (const auto &entry : types) {

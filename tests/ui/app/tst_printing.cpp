@@ -3,6 +3,7 @@
 // grid lines where the screen has them, copies, the modified state, and the
 // two exports that need no printer.
 #include "mainwindowfixture.h"
+#include "pdfprobe.h"
 
 #include "app/printcommands.h"
 #include "calendar/pageframe.h"
@@ -49,17 +50,6 @@ QList<QList<Word>> wordsOf(const QString &pdf)
                 QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())) });
     }
     return pages;
-}
-
-// The first page at dpi, in grey.
-QImage rasterOf(const QString &pdf, int dpi)
-{
-    const QString stem = pdf + QStringLiteral("-raster");
-    QProcess::execute(QStringLiteral("pdftoppm"),
-        { QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"), QStringLiteral("-png"),
-            QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-            QStringLiteral("1"), pdf, stem });
-    return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
 }
 
 QRectF inPoints(const TRect &r, double dpi)
@@ -217,7 +207,7 @@ void TestPrinting::gridLinesMatchTheScreen()
     open(loFullCalendar, PaperSize::Letter);
     // Seen as a viewer shows the sheet at 100%: nothing drawn after the grid
     // may cover a line that lies a few printer pixels from it.
-    const QImage sheet = rasterOf(print(), 96);
+    const QImage sheet = PdfProbe::rasterOf(print(), 96);
     QVERIFY(!sheet.isNull());
     // The eight vertical lines across the middle of each row of days, found
     // on paper, against the screen's at 100%. Paper works the columns out at

@@ -163,19 +163,21 @@ void PdfPaintEngine::closeGroup()
 
 void PdfPaintEngine::appendPath(const QPainterPath &path, const QTransform &map)
 {
-    const bool mapped = !map.isIdentity();
+    const auto pointAt = [&](int i) {
+        const QPainterPath::Element &e = path.elementAt(i);
+        return map.map(QPointF(e.x, e.y));
+    };
     QPointF start;
     QPointF last;
     int sinceMove = 0;
-    auto closeIfBack = [&] {
+    const auto closeIfBack = [&] {
         // Qt strokes a figure that ends where it began as closed: joined, not capped.
         if (sinceMove > 1 && last == start)
             m_content.append("h\n");
     };
     for (int i = 0; i < path.elementCount(); ++i) {
-        const QPainterPath::Element &e = path.elementAt(i);
-        const QPointF point = mapped ? map.map(QPointF(e.x, e.y)) : QPointF(e.x, e.y);
-        switch (e.type) {
+        const QPointF point = pointAt(i);
+        switch (path.elementAt(i).type) {
         case QPainterPath::MoveToElement:
             closeIfBack();
             appendPoint(m_content, point);
@@ -192,19 +194,16 @@ void PdfPaintEngine::appendPath(const QPainterPath &path, const QTransform &map)
             if (i + 2 >= path.elementCount())
                 return;
             appendPoint(m_content, point);
-            for (int k = 1; k <= 2; ++k) {
-                const QPainterPath::Element &d = path.elementAt(i + k);
-                appendPoint(m_content, mapped ? map.map(QPointF(d.x, d.y)) : QPointF(d.x, d.y));
-            }
+            appendPoint(m_content, pointAt(i + 1));
+            appendPoint(m_content, pointAt(i + 2));
             m_content.append("c\n");
             i += 2;
             ++sinceMove;
             break;
         case QPainterPath::CurveToDataElement:
-            break;
+            continue;
         }
-        last = mapped ? map.map(QPointF(path.elementAt(i).x, path.elementAt(i).y))
-                      : QPointF(path.elementAt(i).x, path.elementAt(i).y);
+        last = pointAt(i);
     }
     closeIfBack();
 }
@@ -249,8 +248,9 @@ void PdfPaintEngine::paintPath(const QPainterPath &path, bool fill, bool stroke)
         return;
     }
     const bool inDeviceSpace = stroke && m_pen.isCosmetic();
+    const bool texture = fill && m_brush.style() == Qt::TexturePattern;
     openGroup(!inDeviceSpace);
-    if (fill && m_brush.style() == Qt::TexturePattern)
+    if (texture)
         m_content.append("/Pattern cs /").append(patternObject()).append(" scn\n");
     else if (fill)
         appendColor(m_brush.color(), "rg");
@@ -258,7 +258,6 @@ void PdfPaintEngine::paintPath(const QPainterPath &path, bool fill, bool stroke)
         appendColor(m_pen.color(), "RG");
         applyPen();
     }
-    const bool texture = m_brush.style() == Qt::TexturePattern;
     applyAlpha(fill && !texture ? m_brush.color().alphaF() : 1, stroke ? m_pen.color().alphaF() : 1);
     appendPath(path, inDeviceSpace ? m_transform : QTransform());
     if (fill)

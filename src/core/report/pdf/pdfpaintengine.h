@@ -10,15 +10,14 @@
 #include <QPen>
 #include <QTransform>
 
-#include <memory>
-
 class PdfDocument;
 class PdfFontSet;
 
-// Draws a page into PDF operators: paths, lines and rectangles in solid
-// colours or tiled pictures, pictures, and text in embedded TrueType fonts. Anything else
-// (gradients, hatching, other fonts, blend modes) marks the page as one this
-// writer cannot render; the caller then hands the page to Qt's PDF writer.
+// Draws a page into PDF operators: paths, lines and rectangles filled with
+// solid colours or tiled pictures, pictures, and text in embedded TrueType
+// fonts. Anything else (gradients, hatching, other fonts, blend modes) marks
+// the page as one this writer cannot render; the caller then hands the page
+// to Qt's PDF writer.
 class PdfPaintEngine : public QPaintEngine
 {
 public:
