@@ -1,7 +1,7 @@
 // Drawing speed of the metafile player: a border picture stretched over a
 // Letter page at zoom 1, and a clip-art WMF of about 100 KB.
 // Run with -median 9 for the median of nine runs.
-#include "graphics/metafile.h"
+#include "metafile/metafile.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -18,7 +18,7 @@ QString bundledBorder(const QString &name)
 
 QString clipArtFile(const char *extension)
 {
-    return QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES "/../tests/core/graphics/data/fidelity/clipart.")
+    return QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES "/../tests/core/metafile/data/fidelity/clipart.")
         + QLatin1String(extension);
 }
 

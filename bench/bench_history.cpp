@@ -66,7 +66,7 @@ void BenchHistory::historyUndoRedo()
 
 void BenchHistory::surfaceUndoRedo()
 {
-    TCalendarPanel32 panel(nullptr, &m_document->page());
+    TCalendarPanel32 panel(nullptr, m_document.get());
     panel.setPlacedObjects(&m_document->objects());
     connect(&m_document->history(), &DocumentHistory::restored, &panel, [&panel] {
         panel.HookAllObjects();

@@ -3,8 +3,8 @@
 // painting the first 9 icons (target 20 ms), and one sideways scroll step
 // that extracts a new column of icons and paints it (target: within one
 // frame, 16 ms). Run by hand with -median N.
-#include "graphics/iconimage.h"
-#include "graphics/iconlibrarywriter.h"
+#include "icons/iconimage.h"
+#include "icons/iconlibrarywriter.h"
 #include "icons/iconlistbox.h"
 
 #include <QApplication>

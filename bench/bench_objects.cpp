@@ -26,7 +26,7 @@ constexpr int kRuns = 15;
 
 QString fidelityFile(const char *name)
 {
-    return QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES "/../tests/core/graphics/data/fidelity/")
+    return QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES "/../tests/core/metafile/data/fidelity/")
         + QLatin1String(name);
 }
 

@@ -4,9 +4,10 @@
 // takes. These rows split such a run into drawing and encoding, and set our
 // PDF writer against Qt's on the same page.
 #include "calendar/calendarpage.h"
-#include "graphics/pngencoder.h"
-#include "report/pageexport.h"
-#include "report/pageprint.h"
+#include "document/calendardocument.h"
+#include "document/pageexport.h"
+#include "document/pageprint.h"
+#include "pictures/pngencoder.h"
 
 #include <QtTest>
 
@@ -22,7 +23,8 @@ private slots:
     void twelveMonthPdf();
 
 private:
-    CalendarPage m_month;
+    CalendarDocument m_document;
+    CalendarPage &m_month = m_document.page();
     QImage m_picture;
 };
 
@@ -35,14 +37,14 @@ void BenchPrint::initTestCase()
         "the designers\\par\\b School concert\\b0\\par}");
     for (int index = 1; index <= 42; ++index)
         m_month.setCellContents(index, rtf);
-    m_picture = PagePrint::picture(m_month, nullptr, 300); // fonts and caches warm
+    m_picture = PagePrint::picture(m_document, 300); // fonts and caches warm
 }
 
 void BenchPrint::monthAt300Dpi()
 {
     QBENCHMARK
     {
-        m_picture = PagePrint::picture(m_month, nullptr, 300);
+        m_picture = PagePrint::picture(m_document, 300);
     }
 }
 
@@ -66,13 +68,14 @@ void BenchPrint::twelveMonthPdf_data()
 void BenchPrint::twelveMonthPdf()
 {
     QFETCH(PageExport::PdfWriter, writer);
-    CalendarPage page;
+    CalendarDocument document;
+    CalendarPage &page = document.page();
     page.resetToDefaultStyle();
     page.setCalendarLayout(loMC12Month);
     QByteArray pdf;
     QBENCHMARK
     {
-        pdf = PageExport::pdf(page, nullptr, writer);
+        pdf = PageExport::pdf(document, writer);
     }
     QVERIFY(!pdf.isEmpty());
 }

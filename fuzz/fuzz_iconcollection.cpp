@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the reader of icon files, icon libraries and
 // programs, and decodes the first icons it finds.
 #include "fuzzsetup.h"
-#include "graphics/iconcollection.h"
+#include "icons/iconcollection.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // a plain WMF sized by a hint, then drawn into a small image through the
 // pixel cache and straight as vectors, and stored again.
 #include "fuzzsetup.h"
-#include "graphics/metafile.h"
+#include "metafile/metafile.h"
 
 #include <QImage>
 #include <QPainter>

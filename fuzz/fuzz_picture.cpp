@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the clip-art picture readers: the first byte
 // picks the file type (or the Picture.Data form), the rest is the file.
 #include "fuzzsetup.h"
-#include "graphics/picturedata.h"
-#include "graphics/picturefile.h"
+#include "pictures/picturedata.h"
+#include "pictures/picturefile.h"
 
 #include <QImage>
 #include <QPainter>

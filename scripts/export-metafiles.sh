@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Exports SVG drawings to WMF and EMF with Inkscape (not needed to build):
 #   scripts/export-metafiles.sh borders        resources/borders-src/*.svg -> resources/Borders/*.wpo|*.wls
-#   scripts/export-metafiles.sh fixtures       tests/core/graphics/data/fidelity/*.svg -> .wmf and .emf beside them
+#   scripts/export-metafiles.sh fixtures       tests/core/metafile/data/fidelity/*.svg -> .wmf and .emf beside them
 #   scripts/export-metafiles.sh clipart        resources/clipart-src/*.svg -> resources/ClipArt/*.wmf, .bmp, .pcx
 # Border sources are named NAME-portrait.svg and NAME-landscape.svg; the
 # portrait one becomes NAME.wpo, the landscape one NAME.wls: placeable WMF files,
@@ -40,7 +40,7 @@ borders)
   done
   ;;
 fixtures)
-  for svg in tests/core/graphics/data/fidelity/*.svg; do
+  for svg in tests/core/metafile/data/fidelity/*.svg; do
     export_one "$svg" wmf "${svg%.svg}.wmf"
     export_one "$svg" emf "${svg%.svg}.emf"
     # Qt's SVG renderer ignores clip paths: those drawings are compared

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes tests/core/graphics/data/fidelity/clipart.svg: a busy drawing of a
+"""Writes tests/core/metafile/data/fidelity/clipart.svg: a busy drawing of a
 few hundred shapes and a line of text, exported to a WMF of about 100 KB
 for the drawing benchmark and the fidelity test."""
 import math

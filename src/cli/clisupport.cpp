@@ -6,9 +6,6 @@
 #include "pageoptions.h"
 #include "platform/safefilereader.h"
 
-#include <QBuffer>
-#include <QFileInfo>
-
 #include <cerrno>
 #include <cstdio>
 
@@ -33,78 +30,35 @@ int printOutput(const QByteArray &text)
     return outputFailed();
 }
 
-void warnIfDamaged(const CliDocument &document, const QString &source)
+void warnIfDamaged(const CalendarFile::ReadReport &report, const QString &source)
 {
-    if (document.damaged)
-        std::fprintf(stderr, "%s\n", qPrintable(CalendarFile::damagedMessage(source, document.objectsRead)));
-    if (document.extrasRefused) {
-        const QString message = document.kind == QLatin1String("style")
+    if (report.damaged)
+        std::fprintf(stderr, "%s\n", qPrintable(CalendarFile::damagedMessage(source, report.objectsRead)));
+    if (report.extrasRefused) {
+        const QString message = CalendarDocument::isStyleSheetName(source)
             ? StyleSheetFile::extrasRefusedMessage(source)
             : CalendarFile::extrasRefusedMessage(source);
         std::fprintf(stderr, "%s\n", qPrintable(message));
     }
 }
 
-bool prepareNewPage(const QCommandLineParser &parser, CalendarPage &page, QString *error)
-{
-    page.resetToDefaultStyle();
-    return PageOptions::apply(parser, page, error);
-}
-
-bool isStyleSheetName(const QString &fileName)
-{
-    return fileName.toUpper().endsWith(QLatin1String(".DWS"));
-}
-
-QString unableToOpen(const QString &fileName, bool styleSheet)
-{
-    return QStringLiteral("Unable to open ") + fileName
-        + QStringLiteral(". Possibly corrupted, possibly not a ")
-        + (styleSheet ? QStringLiteral("Calendar Style file") : QStringLiteral("Calendar file"));
-}
-
-bool readSource(const QString &fileName, bool styleSheet, QByteArray *bytes, QString *error)
-{
-    QString reason;
-    if (SafeFileReader::read(
-            fileName, styleSheet ? StyleSheetFile::kMaxFileSize : CalendarFile::kMaxFileSize, bytes, &reason))
-        return true;
-    // A file that is there but is no file to read (a pipe, a device, a
-    // folder, far too large) is refused with the reason.
-    *error = QFileInfo::exists(fileName) ? QStringLiteral("Unable to open %1: %2").arg(fileName, reason)
-                                         : unableToOpen(fileName, styleSheet);
-    return false;
-}
-
-bool prepareDocument(
-    const QCommandLineParser &parser, const QString &source, CliDocument &document, QString *error)
+bool prepareDocument(const QCommandLineParser &parser, const QString &source, CalendarDocument &document,
+    CalendarFile::ReadReport *report, QString *error)
 {
     registerPlacedObjectClasses();
-    document.calendar.page().resetToDefaultStyle();
+    document.page().resetToDefaultStyle();
+    CalendarFile::ReadReport found;
+    found.version = CalendarFile::kVersion; // a new calendar's
     if (!source.isEmpty()) {
-        const bool style = isStyleSheetName(source);
-        QByteArray bytes;
-        if (!readSource(source, style, &bytes, error))
+        const bool opened = CalendarDocument::isStyleSheetName(source)
+            ? document.applyStyleSheet(source, error, &found)
+            : document.open(source, error, &found);
+        if (!opened)
             return false;
-        QString reason;
-        QBuffer file(&bytes);
-        file.open(QIODevice::ReadOnly);
-        CalendarFile::ReadReport report;
-        const bool read = style ? StyleSheetFile::read(
-                              file, document.calendar.page(), &reason, &report.version, &report.extrasRefused)
-                                : CalendarFile::read(file, document.calendar.page(),
-                                    &document.calendar.objects(), &reason, nullptr, &report);
-        if (!read) {
-            *error = unableToOpen(source, style);
-            return false;
-        }
-        document.kind = style ? QStringLiteral("style") : QStringLiteral("calendar");
-        document.version = report.version;
-        document.damaged = report.damaged;
-        document.objectsRead = report.objectsRead;
-        document.extrasRefused = report.extrasRefused;
     }
-    return PageOptions::apply(parser, document.calendar.page(), error);
+    if (report)
+        *report = found;
+    return PageOptions::apply(parser, document, error);
 }
 
 } // namespace CliSupport

@@ -1,22 +1,10 @@
 #pragma once
 
+#include "calendar/calendarfile.h"
 #include "document/calendardocument.h"
 
 #include <QCommandLineParser>
 #include <QString>
-
-// The calendar the commands work on, with what its source file said of itself.
-struct CliDocument
-{
-    CalendarDocument calendar;
-    QString kind = QStringLiteral("calendar"); // or "style"
-    int version = 4;
-    // The calendar file's object list broke off after objectsRead objects.
-    bool damaged = false;
-    int objectsRead = 0;
-    // The extras block of a version 5 file was damaged and left off.
-    bool extrasRefused = false;
-};
 
 // Helpers the commands share.
 namespace CliSupport {
@@ -29,20 +17,13 @@ int printOutput(const QByteArray &text);
 // Says that standard output refused what was written, with the system's
 // reason (errno as the failing call left it); returns the exit status.
 int outputFailed();
-// Default style plus the page options given.
-bool prepareNewPage(const QCommandLineParser &parser, CalendarPage &page, QString *error);
-// The whole of a calendar file or style sheet, or the message saying why not.
-bool readSource(const QString &fileName, bool styleSheet, QByteArray *bytes, QString *error);
-// The source file (a calendar file, or a style sheet when its name ends in
-// .DWS; the default style when empty), then the page options given.
-bool prepareDocument(
-    const QCommandLineParser &parser, const QString &source, CliDocument &document, QString *error);
+// The source file opened into the document (a calendar file, or a style
+// sheet's look over the default style when its name ends in .DWS; the
+// default style alone when empty), then the page options given.
+bool prepareDocument(const QCommandLineParser &parser, const QString &source, CalendarDocument &document,
+    CalendarFile::ReadReport *report, QString *error);
 // The damaged-file messages (objects, extras) as lines on standard error,
 // when they apply.
-void warnIfDamaged(const CliDocument &document, const QString &source);
-[[nodiscard]] bool isStyleSheetName(const QString &fileName);
-// "Unable to open NAME. Possibly corrupted, possibly not a Calendar file"
-// (or "... Calendar Style file").
-[[nodiscard]] QString unableToOpen(const QString &fileName, bool styleSheet);
+void warnIfDamaged(const CalendarFile::ReadReport &report, const QString &source);
 
 } // namespace CliSupport

@@ -22,10 +22,11 @@ int runEvents(const QCommandLineParser &parser, const QStringList &arguments)
         return CliSupport::fail(
             QStringLiteral("events needs an iCalendar file, --year and --month\n") + CliCommands::usage());
     // The page options check --year and --month as they do for every command.
-    CalendarPage page;
+    CalendarDocument document;
     QString error;
-    if (!CliSupport::prepareNewPage(parser, page, &error))
+    if (!CliSupport::prepareDocument(parser, QString(), document, nullptr, &error))
         return CliSupport::fail(error);
+    const CalendarPage &page = document.page();
     ICalendarFile file;
     if (!file.load(arguments.first(), &error))
         return CliSupport::fail(error);

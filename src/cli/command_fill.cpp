@@ -5,16 +5,8 @@
 #include "clisupport.h"
 
 #include "calendar/calendarfile.h"
-#include "events/eventfill.h"
-#include "events/icalendarfile.h"
 #include "platform/inifile.h"
 #include "platform/preferences.h"
-#include "platform/safefilereader.h"
-#include "recurring/recurringfill.h"
-#include "recurring/recurringlistfile.h"
-#include "recurring/recurringplacements.h"
-
-#include <QFile>
 
 #include <cstdio>
 #include <memory>
@@ -27,29 +19,6 @@ void addFillOptions(QCommandLineParser &parser)
 {
     parser.addOption({ kOut, QStringLiteral("Calendar file fill writes (default: the file filled)."),
         QStringLiteral("OUT.DWF") });
-}
-
-// What kind of list a file is goes by its content: an exported calendar
-// may be called anything.
-bool isICalendar(const QString &fileName)
-{
-    QFile file(fileName);
-    if (!SafeFileReader::notAFileReason(fileName).isEmpty() || !file.open(QIODevice::ReadOnly))
-        return false; // the list reader says why
-    return ICalendarFile::looksLikeICalendar(file.read(64));
-}
-
-// Appends the month's occurrences; false with the reader's message.
-bool fillFromEvents(CalendarPage &page, const QString &fileName, const CalendarFont &font, QString *error)
-{
-    ICalendarFile events;
-    if (!events.load(fileName, error))
-        return false;
-    const QList<EventOccurrence> occurrences = events.occurrences(page.mainCalYear(), page.mainCalMonth());
-    if (occurrences.isEmpty())
-        std::printf("%s\n", "No events fall in the current month");
-    EventFill::apply(page, occurrences, font);
-    return true;
 }
 
 bool isCalendarName(const QString &fileName)
@@ -69,35 +38,29 @@ int runFill(const QCommandLineParser &parser, const QStringList &arguments)
     if (!isCalendarName(out))
         return CliSupport::fail(QStringLiteral("Cannot save %1: use a name ending in .dwf").arg(out));
     // Everything is read before anything is written, so a bad list leaves the calendar alone.
-    auto document = std::make_unique<CliDocument>();
+    auto document = std::make_unique<CalendarDocument>();
+    CalendarFile::ReadReport report;
     QString error;
-    if (!CliSupport::prepareDocument(parser, source, *document, &error))
+    if (!CliSupport::prepareDocument(parser, source, *document, &report, &error))
         return CliSupport::fail(error);
     // Saving over a damaged file would make the loss of its unread objects final.
-    if (document->damaged && !parser.isSet(kOut))
-        return CliSupport::fail(CalendarFile::damagedMessage(source, document->objectsRead)
+    if (report.damaged && !parser.isSet(kOut))
+        return CliSupport::fail(CalendarFile::damagedMessage(source, report.objectsRead)
             + QStringLiteral(" Not filled in place: give --out to save the filled calendar "
                              "under another name."));
-    CliSupport::warnIfDamaged(*document, source);
-    CalendarPage &page = document->calendar.page();
-    if (!page.layoutHasDayCells())
+    CliSupport::warnIfDamaged(report, source);
+    if (!document->page().layoutHasDayCells())
         return CliSupport::fail(QStringLiteral("%1 has no day cells to fill").arg(source));
     Preferences preferences;
     preferences.load(IniFile(Preferences::fileName()));
-    if (isICalendar(arguments.at(1))) {
-        if (!fillFromEvents(page, arguments.at(1), preferences.defaultEditorFont, &error))
-            return CliSupport::fail(error);
-    } else {
-        QStringList entries;
-        if (!RecurringListFile::read(arguments.at(1), &entries, &error))
-            return CliSupport::fail(error);
-        const QStringList candidates
-            = RecurringPlacements::CandidatesForMonth(entries, page.mainCalYear(), page.mainCalMonth());
-        if (candidates.isEmpty())
-            std::printf("%s\n", "No predefined dates match the current month");
-        RecurringFill::ApplyEntries(page, candidates, preferences.defaultEditorFont);
-    }
-    if (!CalendarFile::save(out, page, &document->calendar.objects(), &error))
+    CalendarDocument::FillResult filled;
+    if (!document->fill(arguments.at(1), preferences.defaultEditorFont, &filled, &error))
+        return CliSupport::fail(error);
+    if (filled.candidates == 0)
+        std::printf("%s\n",
+            filled.events ? "No events fall in the current month"
+                          : "No predefined dates match the current month");
+    if (!document->saveAs(out, &error))
         return CliSupport::fail(error);
     return 0;
 }

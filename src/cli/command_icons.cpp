@@ -2,7 +2,7 @@
 #include "clicommand.h"
 #include "clisupport.h"
 
-#include "graphics/iconcollection.h"
+#include "icons/iconcollection.h"
 
 #include <QImageWriter>
 #include <QJsonArray>

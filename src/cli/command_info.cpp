@@ -14,17 +14,20 @@ int runInfo(const QCommandLineParser &parser, const QStringList &arguments)
 {
     if (arguments.size() > 1)
         return CliSupport::fail(QStringLiteral("info takes at most one file\n") + CliCommands::usage());
-    auto document = std::make_unique<CliDocument>();
+    const QString source = arguments.value(0);
+    auto document = std::make_unique<CalendarDocument>();
+    CalendarFile::ReadReport report;
     QString error;
-    if (!CliSupport::prepareDocument(parser, arguments.value(0), *document, &error))
+    if (!CliSupport::prepareDocument(parser, source, *document, &report, &error))
         return CliSupport::fail(error);
+    const bool style = !source.isEmpty() && CalendarDocument::isStyleSheetName(source);
     QJsonObject description = InfoJson::describe(
-        document->calendar.page(), document->kind, document->version, &document->calendar.objects());
-    if (document->damaged)
+        *document, style ? QStringLiteral("style") : QStringLiteral("calendar"), report.version);
+    if (report.damaged)
         description.insert("damaged", true);
-    if (document->extrasRefused)
+    if (report.extrasRefused)
         description.insert("extrasDamaged", true);
-    CliSupport::warnIfDamaged(*document, arguments.value(0));
+    CliSupport::warnIfDamaged(report, source);
     const QJsonDocument json(description);
     return CliSupport::printOutput(json.toJson(QJsonDocument::Indented));
 }

@@ -2,8 +2,6 @@
 #include "clicommand.h"
 #include "clisupport.h"
 
-#include "calendar/calendarfile.h"
-
 #include <memory>
 
 namespace {
@@ -16,11 +14,11 @@ int runNew(const QCommandLineParser &parser, const QStringList &arguments)
     const QString out = arguments.first();
     if (!out.toUpper().endsWith(QLatin1String(".DWF")))
         return CliSupport::fail(QStringLiteral("Cannot save %1: use a name ending in .dwf").arg(out));
-    auto document = std::make_unique<CliDocument>();
+    auto document = std::make_unique<CalendarDocument>();
     QString error;
-    if (!CliSupport::prepareDocument(parser, QString(), *document, &error))
+    if (!CliSupport::prepareDocument(parser, QString(), *document, nullptr, &error))
         return CliSupport::fail(error);
-    if (!CalendarFile::save(out, document->calendar.page(), &document->calendar.objects(), &error))
+    if (!document->saveAs(out, &error))
         return CliSupport::fail(error);
     return 0;
 }

@@ -23,10 +23,11 @@ int runRecurring(const QCommandLineParser &parser, const QStringList &arguments)
         return CliSupport::fail(
             QStringLiteral("recurring needs a list file, --year and --month\n") + CliCommands::usage());
     // The page options check --year and --month as they do for every command.
-    CalendarPage page;
+    CalendarDocument document;
     QString error;
-    if (!CliSupport::prepareNewPage(parser, page, &error))
+    if (!CliSupport::prepareDocument(parser, QString(), document, nullptr, &error))
         return CliSupport::fail(error);
+    const CalendarPage &page = document.page();
     QStringList entries;
     if (!RecurringListFile::read(arguments.first(), &entries, &error))
         return CliSupport::fail(error);

@@ -2,9 +2,8 @@
 #include "clicommand.h"
 #include "clisupport.h"
 
-#include "calendar/calendarpage.h"
-#include "report/pageexport.h"
-#include "report/pageprint.h"
+#include "document/pageexport.h"
+#include "document/pageprint.h"
 
 #include <memory>
 
@@ -50,21 +49,20 @@ int runRender(const QCommandLineParser &parser, const QStringList &arguments)
         if (parser.isSet(kZoom))
             return CliSupport::fail(QStringLiteral("--dpi and --zoom cannot be used together"));
     }
-    auto document = std::make_unique<CliDocument>();
+    auto document = std::make_unique<CalendarDocument>();
+    CalendarFile::ReadReport report;
     QString error;
     if (!CliSupport::prepareDocument(
-            parser, arguments.size() == 2 ? arguments.first() : QString(), *document, &error))
+            parser, arguments.size() == 2 ? arguments.first() : QString(), *document, &report, &error))
         return CliSupport::fail(error);
-    CliSupport::warnIfDamaged(*document, arguments.first());
-    const CalendarPage &page = document->calendar.page();
-    const TComponent *objects = &document->calendar.objects();
+    CliSupport::warnIfDamaged(report, arguments.first());
     bool saved = false;
     if (format == PageExport::Format::Pdf)
-        saved = PageExport::savePdf(page, objects, out, &error);
+        saved = PageExport::savePdf(*document, out, &error);
     else if (dpi > 0)
-        saved = PageExport::saveImage(PagePrint::picture(page, objects, dpi), out, format, &error);
+        saved = PageExport::saveImage(PagePrint::picture(*document, dpi), out, format, &error);
     else
-        saved = PageExport::saveImage(PageExport::picture(page, objects, zoom), out, format, &error);
+        saved = PageExport::saveImage(PageExport::picture(*document, zoom), out, format, &error);
     return saved ? 0 : CliSupport::fail(error);
 }
 

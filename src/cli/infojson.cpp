@@ -1,6 +1,7 @@
 #include "infojson.h"
 
 #include "calendar/calendarpage.h"
+#include "document/calendardocument.h"
 #include "stream/component.h"
 #include "stream/recordproperties.h"
 
@@ -164,14 +165,15 @@ QJsonObject geometry(const CalendarPage &page)
 
 } // namespace
 
-QJsonObject describe(CalendarPage &page, const QString &kind, int version, const TComponent *parent)
+QJsonObject describe(CalendarDocument &document, const QString &kind, int version)
 {
+    CalendarPage &page = document.page();
     page.recordCellTable(1.0f);
     QJsonObject out = attributes(page);
     out.insert("kind", kind);
     out.insert("version", version);
     out.insert("cells", cells(page));
-    out.insert("objects", objects(parent));
+    out.insert("objects", objects(&document.objects()));
     out.insert("geometry", geometry(page));
     return out;
 }

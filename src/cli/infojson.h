@@ -2,15 +2,12 @@
 
 #include <QJsonObject>
 
-class CalendarPage;
-class TComponent;
+class CalendarDocument;
 
-// Describes a page as one JSON object: its attributes, its cells, its placed
-// objects (the children of objects, bottom to top) and its geometry at zoom 1
-// after drawing.
+// Describes a calendar as one JSON object: its page's attributes, its cells,
+// its placed objects (bottom to top) and its geometry at zoom 1 after drawing.
 namespace InfoJson {
 
-[[nodiscard]] QJsonObject describe(
-    CalendarPage &page, const QString &kind, int version, const TComponent *objects = nullptr);
+[[nodiscard]] QJsonObject describe(CalendarDocument &document, const QString &kind, int version);
 
 } // namespace InfoJson

@@ -3,9 +3,8 @@
 #include "calendar/calendarpage.h"
 #include "calendar/languagetables.h"
 #include "calendar/stylesheetfile.h"
-#include "clisupport.h"
+#include "document/calendardocument.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 
@@ -166,8 +165,9 @@ void addTo(QCommandLineParser &parser)
     });
 }
 
-bool apply(const QCommandLineParser &p, CalendarPage &page, QString *error)
+bool apply(const QCommandLineParser &p, CalendarDocument &document, QString *error)
 {
+    CalendarPage &page = document.page();
     Values v;
     if (!collect(p, v, error))
         return false;
@@ -175,18 +175,10 @@ bool apply(const QCommandLineParser &p, CalendarPage &page, QString *error)
     // The style sheet first, so the other options change what it gave.
     if (p.isSet(kStyle)) {
         const QString style = p.value(kStyle);
-        QByteArray bytes;
-        if (!CliSupport::readSource(style, true, &bytes, error))
+        CalendarFile::ReadReport report;
+        if (!document.applyStyleSheet(style, error, &report))
             return false;
-        QBuffer file(&bytes);
-        file.open(QIODevice::ReadOnly);
-        QString reason;
-        bool extrasRefused = false;
-        if (!StyleSheetFile::read(file, page, &reason, nullptr, &extrasRefused)) {
-            *error = CliSupport::unableToOpen(style, true);
-            return false;
-        }
-        if (extrasRefused)
+        if (report.extrasRefused)
             std::fprintf(stderr, "%s\n", qPrintable(StyleSheetFile::extrasRefusedMessage(style)));
     }
     if (v.paperGiven)

@@ -3,8 +3,8 @@
 // standard colours, for programs that show no more:
 //
 //   make-icon-library OUT.icl NAME.svg...
-#include "graphics/iconimage.h"
-#include "graphics/iconlibrarywriter.h"
+#include "icons/iconimage.h"
+#include "icons/iconlibrarywriter.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -267,23 +267,29 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("info rubbish")
-            << QStringList { "info", "IN.dwf" } << QByteArray("rubbish") << "Calendar file";
-        QTest::newRow("info empty style")
-            << QStringList { "info", "IN.DWS" } << QByteArray() << "Calendar Style file";
+        QTest::addColumn<QString>("why"); // what follows the file name
+        QTest::newRow("info rubbish") << QStringList { "info", "IN.dwf" } << QByteArray("rubbish")
+                                      << ". Possibly corrupted, possibly not a Calendar file";
+        QTest::newRow("info empty style") << QStringList { "info", "IN.DWS" } << QByteArray()
+                                          << ". Possibly corrupted, possibly not a Calendar Style file";
         QTest::newRow("render truncated")
-            << QStringList { "render", "IN.dwf", "OUT" } << QByteArray("\x01\x02\x04", 3) << "Calendar file";
-        QTest::newRow("style option") << QStringList { "new", "OUT", "--style", "IN.dws" }
-                                      << QByteArray("\x01") << "Calendar Style file";
-        QTest::newRow("missing") << QStringList { "info", "NONE.dwf" } << QByteArray() << "Calendar file";
+            << QStringList { "render", "IN.dwf", "OUT" } << QByteArray("\x01\x02\x04", 3)
+            << ". Possibly corrupted, possibly not a Calendar file";
+        QTest::newRow("style option")
+            << QStringList { "new", "OUT", "--style", "IN.dws" } << QByteArray("\x01")
+            << ". Possibly corrupted, possibly not a Calendar Style file";
+        // A file that is not there says so, not that it may be damaged.
+        QTest::newRow("missing") << QStringList { "info", "NONE.dwf" } << QByteArray()
+                                 << ": No such file or directory";
+        QTest::newRow("missing style") << QStringList { "render", "OUT", "--style", "NONE.dws" }
+                                       << QByteArray() << ": No such file or directory";
     }
 
     void unreadableFilesFail()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QByteArray, contents);
-        QFETCH(QString, kind);
+        QFETCH(QString, why);
         QTemporaryDir dir;
         QString in;
         const QString out = dir.filePath(arguments.contains("render") ? "out.png" : "out.dwf");
@@ -301,8 +307,7 @@ private slots:
         }
         const CliRun run = runCli(arguments, m_home.path());
         QVERIFY(run.exitCode > 0);
-        QCOMPARE(QString::fromUtf8(run.err).trimmed(),
-            QStringLiteral("Unable to open %1. Possibly corrupted, possibly not a %2").arg(in, kind));
+        QCOMPARE(QString::fromUtf8(run.err).trimmed(), QStringLiteral("Unable to open %1%2").arg(in, why));
         QVERIFY(run.out.isEmpty());
         QCOMPARE(readFile(out), QByteArray("previous contents"));
     }

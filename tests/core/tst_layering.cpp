@@ -29,14 +29,16 @@ int folderRank(const QString &folder)
         { QStringLiteral("base"), 0 },
         { QStringLiteral("platform"), 1 },
         { QStringLiteral("stream"), 2 },
-        { QStringLiteral("graphics"), 2 },
-        { QStringLiteral("richtext"), 3 },
-        { QStringLiteral("calendar"), 4 },
-        { QStringLiteral("objects"), 5 },
-        { QStringLiteral("recurring"), 6 },
-        { QStringLiteral("report"), 6 },
-        { QStringLiteral("events"), 7 },
-        { QStringLiteral("document"), 8 },
+        { QStringLiteral("metafile"), 2 },
+        { QStringLiteral("icons"), 2 },
+        { QStringLiteral("report"), 2 },
+        { QStringLiteral("pictures"), 3 },
+        { QStringLiteral("richtext"), 4 },
+        { QStringLiteral("calendar"), 5 },
+        { QStringLiteral("objects"), 6 },
+        { QStringLiteral("recurring"), 7 },
+        { QStringLiteral("events"), 8 },
+        { QStringLiteral("document"), 9 },
     };
     return ranks.value(folder, -1);
 }
@@ -113,14 +115,18 @@ private slots:
                                   << "calendar" << true;
         QTest::newRow("to base") << "platform"
                                  << "base" << true;
-        QTest::newRow("own folder") << "graphics"
-                                    << "graphics" << true;
+        QTest::newRow("own folder") << "metafile"
+                                    << "metafile" << true;
         QTest::newRow("upward") << "stream"
                                 << "calendar" << false;
         QTest::newRow("base reaches up") << "base"
                                          << "platform" << false;
-        QTest::newRow("stream and graphics") << "stream"
-                                             << "graphics" << false;
+        QTest::newRow("stream and metafile") << "stream"
+                                             << "metafile" << false;
+        QTest::newRow("pictures over metafile") << "pictures"
+                                                << "metafile" << true;
+        QTest::newRow("metafile and pictures") << "metafile"
+                                               << "pictures" << false;
         QTest::newRow("report and recurring") << "report"
                                               << "recurring" << false;
         QTest::newRow("events over recurring") << "events"

@@ -2,8 +2,8 @@
 
 // For icon tests: icon libraries of solid-coloured icons, written by the
 // program's own writer.
-#include "graphics/iconimage.h"
-#include "graphics/iconlibrarywriter.h"
+#include "icons/iconimage.h"
+#include "icons/iconlibrarywriter.h"
 
 #include <QColor>
 #include <QFile>

@@ -9,7 +9,7 @@
 #include "calendar/pagelayout.h"
 #include "calendar/pagepaintoptions.h"
 
-#include "graphics/metafile.h"
+#include "metafile/metafile.h"
 #include "richtext/wprtfstorage.h"
 
 #include <QDate>

@@ -3,7 +3,7 @@
 #include "base/zoom.h"
 #include "calendar/extraspainter.h"
 #include "calendar/papertext.h"
-#include "graphics/metafile.h"
+#include "metafile/metafile.h"
 #include "richtext/cellcontentpainter.h"
 #include "richtext/wprtfstorage.h"
 

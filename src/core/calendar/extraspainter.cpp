@@ -1,7 +1,7 @@
 #include "calendar/extraspainter.h"
 
 #include "calendar/moonphases.h"
-#include "graphics/reportcanvas.h"
+#include "report/reportcanvas.h"
 
 #include <QFontMetrics>
 #include <QPainter>

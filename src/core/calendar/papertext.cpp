@@ -1,6 +1,6 @@
 #include "calendar/papertext.h"
 
-#include "graphics/reportcanvas.h"
+#include "report/reportcanvas.h"
 
 #include <QPainter>
 

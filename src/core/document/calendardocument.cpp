@@ -1,15 +1,217 @@
 #include "document/calendardocument.h"
 
+#include "calendar/stylesheetfile.h"
+#include "events/eventfill.h"
+#include "events/icalendarfile.h"
 #include "objects/placedobjects.h"
+#include "platform/safefilereader.h"
+#include "recurring/recurringfill.h"
+#include "recurring/recurringlistfile.h"
+#include "recurring/recurringplacements.h"
+
+#include <QBuffer>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+
+namespace {
+
+int monthKey(int year, int month)
+{
+    return year * 12 + month - 1;
+}
+
+// The whole file, or the message saying why not.
+bool readWhole(const QString &fileName, bool styleSheet, QByteArray *bytes, QString *error)
+{
+    QString reason;
+    if (SafeFileReader::read(
+            fileName, styleSheet ? StyleSheetFile::kMaxFileSize : CalendarFile::kMaxFileSize, bytes, &reason))
+        return true;
+    *error = CalendarDocument::openFailedMessage(fileName, reason, styleSheet);
+    return false;
+}
+
+// What kind of list a file is goes by its content: an exported calendar
+// may be called anything.
+bool isICalendar(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!SafeFileReader::notAFileReason(fileName).isEmpty() || !file.open(QIODevice::ReadOnly))
+        return false; // the list reader says why
+    return ICalendarFile::looksLikeICalendar(file.read(64));
+}
+
+} // namespace
 
 CalendarDocument::CalendarDocument() = default;
 
-void CalendarDocument::render(QPainter &painter, float zoom) const
+bool CalendarDocument::isStyleSheetName(const QString &fileName)
 {
-    PlacedObjects::paintPage(painter, m_page, &m_objects, zoom);
+    return fileName.toUpper().endsWith(QLatin1String(".DWS"));
+}
+
+QString CalendarDocument::openFailedMessage(const QString &fileName, const QString &reason, bool styleSheet)
+{
+    const QString name = QDir::toNativeSeparators(fileName);
+    if (!reason.isEmpty())
+        return QStringLiteral("Unable to open %1: %2").arg(name, reason);
+    return QStringLiteral("Unable to open %1. Possibly corrupted, possibly not a %2")
+        .arg(name, styleSheet ? QStringLiteral("Calendar Style file") : QStringLiteral("Calendar file"));
+}
+
+bool CalendarDocument::open(const QString &fileName, QString *error, CalendarFile::ReadReport *report)
+{
+    QByteArray bytes;
+    if (!readWhole(fileName, false, &bytes, error))
+        return false;
+    QBuffer file(&bytes);
+    file.open(QIODevice::ReadOnly);
+    CalendarFile::ReadReport found;
+    QString reason;
+    // A file that fails before its object list leaves page and objects alone.
+    if (!CalendarFile::read(file, m_page, &m_objects, &reason, nullptr, &found)) {
+        *error = openFailedMessage(fileName, QString(), false);
+        return false;
+    }
+    if (report)
+        *report = found;
+    m_fileName = fileName;
+    m_modified = false;
+    m_otherMonths.clear();
+    m_history.reset();
+    return true;
+}
+
+bool CalendarDocument::applyStyleSheet(
+    const QString &fileName, QString *error, CalendarFile::ReadReport *report)
+{
+    QByteArray bytes;
+    if (!readWhole(fileName, true, &bytes, error))
+        return false;
+    QBuffer file(&bytes);
+    file.open(QIODevice::ReadOnly);
+    CalendarFile::ReadReport found;
+    QString reason;
+    if (!StyleSheetFile::read(file, m_page, &reason, &found.version, &found.extrasRefused)) {
+        *error = openFailedMessage(fileName, QString(), true);
+        return false;
+    }
+    if (report)
+        *report = found;
+    return true;
+}
+
+bool CalendarDocument::save(QString *error)
+{
+    return saveAs(m_fileName, error);
+}
+
+bool CalendarDocument::saveAs(const QString &fileName, QString *error)
+{
+    if (!CalendarFile::save(fileName, m_page, &m_objects, error))
+        return false;
+    m_fileName = fileName;
+    m_modified = false;
+    m_history.markSaved();
+    return true;
+}
+
+int CalendarDocument::fillEntries(const QStringList &entries, const CalendarFont &defaultFont)
+{
+    return RecurringFill::ApplyEntries(m_page, entries, defaultFont);
+}
+
+int CalendarDocument::fillOccurrences(
+    const QList<EventOccurrence> &occurrences, const CalendarFont &defaultFont)
+{
+    return EventFill::apply(m_page, occurrences, defaultFont);
+}
+
+bool CalendarDocument::fill(
+    const QString &listFile, const CalendarFont &defaultFont, FillResult *result, QString *error)
+{
+    FillResult done;
+    const int year = m_page.mainCalYear();
+    const int month = m_page.mainCalMonth();
+    done.events = isICalendar(listFile);
+    if (done.events) {
+        ICalendarFile events;
+        if (!events.load(listFile, error))
+            return false;
+        const QList<EventOccurrence> occurrences = events.occurrences(year, month);
+        done.candidates = int(occurrences.size());
+        done.placed = fillOccurrences(occurrences, defaultFont);
+    } else {
+        QStringList entries;
+        if (!RecurringListFile::read(listFile, &entries, error))
+            return false;
+        const QStringList candidates = RecurringPlacements::CandidatesForMonth(entries, year, month);
+        done.candidates = int(candidates.size());
+        done.placed = fillEntries(candidates, defaultFont);
+    }
+    if (done.placed > 0)
+        m_modified = true;
+    if (result)
+        *result = done;
+    return true;
+}
+
+QMap<int, QByteArray> CalendarDocument::takeCellsByDay()
+{
+    QMap<int, QByteArray> cells;
+    if (!m_page.layoutHasDayCells())
+        return cells;
+    m_page.recordCellTable(m_page.displayScale());
+    const int days = QDate(m_page.mainCalYear(), m_page.mainCalMonth(), 1).daysInMonth();
+    for (int day = 1; day <= days; ++day) {
+        const int cell = m_page.cellOfDay(day);
+        const TWPRtfStorage *storage = cell > 0 ? m_page.cellStorage(cell) : nullptr;
+        if (storage && !storage->isEmpty())
+            cells.insert(day, m_page.cellContents(cell));
+    }
+    return cells;
+}
+
+void CalendarDocument::moveToMonth(int year, int month)
+{
+    if (year == m_page.mainCalYear() && month == m_page.mainCalMonth())
+        return;
+    if (month < 1 || month > 12 || year < kFirstYear || year > kLastYear)
+        return;
+    const QMap<int, QByteArray> leaving = takeCellsByDay();
+    const int leavingKey = monthKey(m_page.mainCalYear(), m_page.mainCalMonth());
+    if (leaving.isEmpty())
+        m_otherMonths.remove(leavingKey);
+    else
+        m_otherMonths.insert(leavingKey, leaving);
+    m_page.clearAllCells();
+    m_page.setMainCalYear(year);
+    m_page.setMainCalMonth(month);
+    const QMap<int, QByteArray> arriving = m_otherMonths.take(monthKey(year, month));
+    if (!arriving.isEmpty()) {
+        m_page.recordCellTable(m_page.displayScale());
+        for (auto it = arriving.begin(); it != arriving.end(); ++it) {
+            const int cell = m_page.cellOfDay(it.key());
+            if (cell > 0)
+                m_page.setCellContents(cell, it.value());
+        }
+    }
+    m_modified = true;
+}
+
+void CalendarDocument::paint(QPainter &painter, float zoom, const PagePaintOptions &options) const
+{
+    m_page.render(painter, zoom, options);
+    PlacedObjects::paint(painter, m_objects, zoom);
 }
 
 QImage CalendarDocument::renderImage(float zoom) const
 {
-    return PlacedObjects::renderPage(m_page, &m_objects, zoom);
+    QImage image(m_page.controlSizeAt(zoom), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paint(painter, zoom);
+    return image;
 }

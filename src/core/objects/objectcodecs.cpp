@@ -2,8 +2,8 @@
 
 #include "objects/storedbitmap.h"
 
-#include "graphics/picture.h"
-#include "graphics/picturedata.h"
+#include "pictures/picture.h"
+#include "pictures/picturedata.h"
 #include "richtext/wprtfstorage.h"
 #include "stream/reader.h"
 #include "stream/streamerror.h"

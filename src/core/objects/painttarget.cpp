@@ -1,6 +1,6 @@
 #include "objects/painttarget.h"
 
-#include "graphics/papertarget.h"
+#include "report/papertarget.h"
 
 #include <QPainter>
 

@@ -2,8 +2,6 @@
 
 #include "objects/vgraphiccontrol.h"
 
-#include "calendar/calendarpage.h"
-
 #include <QPainter>
 
 namespace PlacedObjects {
@@ -33,23 +31,6 @@ TVGraphicControl *at(const TComponent &parent, const QPoint &point, float scale)
             return object;
     }
     return nullptr;
-}
-
-void paintPage(QPainter &painter, const CalendarPage &page, const TComponent *objects, float zoom,
-    const PagePaintOptions &options)
-{
-    page.render(painter, zoom, options);
-    if (objects)
-        paint(painter, *objects, zoom);
-}
-
-QImage renderPage(const CalendarPage &page, const TComponent *objects, float zoom)
-{
-    QImage image(page.controlSizeAt(zoom), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    paintPage(painter, page, objects, zoom);
-    return image;
 }
 
 } // namespace PlacedObjects

@@ -1,7 +1,7 @@
 #include "objects/storedbitmap.h"
 
-#include "graphics/dib.h"
-#include "graphics/picture.h"
+#include "metafile/dib.h"
+#include "pictures/picture.h"
 
 bool StoredBitmap::setBmpData(const QByteArray &bmp)
 {

@@ -1,7 +1,7 @@
 #include "objects/vgraphiccontrol.h"
 
-#include "graphics/papertarget.h"
 #include "objects/objectcodecs.h"
+#include "report/papertarget.h"
 
 #include "stream/recordtable.h"
 

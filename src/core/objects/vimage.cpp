@@ -2,7 +2,7 @@
 
 #include "objects/objectcodecs.h"
 
-#include "graphics/picturefile.h"
+#include "pictures/picturefile.h"
 
 #include "stream/recordtable.h"
 

@@ -3,7 +3,7 @@
 #include "objects/objecttypes.h"
 #include "objects/vgraphiccontrol.h"
 
-#include "graphics/picture.h"
+#include "pictures/picture.h"
 
 // Clip art: one picture fitted to the object's rectangle, optionally
 // mirrored, framed, or sizing the object to the picture.

@@ -1,8 +1,8 @@
 #include "richtext/rtfpicturedecoder.h"
 
-#include "graphics/dib.h"
-#include "graphics/indexedimage.h"
-#include "graphics/metafile.h"
+#include "metafile/dib.h"
+#include "metafile/indexedimage.h"
+#include "metafile/metafile.h"
 
 #include <QPainter>
 

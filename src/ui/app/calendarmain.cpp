@@ -50,7 +50,7 @@ QWidget *pageHolder(QWidget *page, QLabel *noCalendar)
 TCalendarMain::TCalendarMain(QWidget *parent)
     : QMainWindow(parent)
     , m_document(std::make_unique<CalendarDocument>())
-    , CalendarPanel(new TCalendarPanel32(nullptr, &m_document->page()))
+    , CalendarPanel(new TCalendarPanel32(nullptr, m_document.get()))
     , ScrollBox2(new QScrollArea(this))
 {
     setObjectName(QStringLiteral("CalendarMain"));

@@ -52,8 +52,8 @@ public:
     [[nodiscard]] CalendarDocument &document() { return *m_document; }
     [[nodiscard]] TComponent &placedObjects() { return m_document->objects(); }
 
-    [[nodiscard]] bool Modified() const { return m_modified; }
-    [[nodiscard]] const QString &CalendarFileName() const { return m_calendarFileName; }
+    [[nodiscard]] bool Modified() const { return m_document->isModified(); }
+    [[nodiscard]] const QString &CalendarFileName() const { return m_document->fileName(); }
     [[nodiscard]] bool pageShown() const;
     [[nodiscard]] bool PrinterReady() const { return m_printerReady; }
     [[nodiscard]] bool IconToolWanted() const { return m_iconToolWanted; }
@@ -201,9 +201,7 @@ private:
     Preferences m_preferences;
     PrintCommands *m_printing = nullptr;
 
-    QString m_calendarFileName;
     QString m_startupFile;
-    bool m_modified = false;
     QString m_pendingChange; // the name of the step being made
     bool m_recordScheduled = false;
     bool m_firstActivation = true;

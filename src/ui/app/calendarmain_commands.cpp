@@ -173,7 +173,7 @@ CellEditorHook TCalendarMain::fillHook()
 void TCalendarMain::mnuFillCalendarwithRecurringDatesClick()
 {
     const CellEditorHook hook = fillHook();
-    if (RecurringFillCommand::run(this, CalendarPanel->page(), m_cellEditing->defaultFont(), hook)) {
+    if (RecurringFillCommand::run(this, *m_document, m_cellEditing->defaultFont(), hook)) {
         nameNextChange(tr("Fill Calendar"));
         SetModified(true);
         CalendarPanel->update();
@@ -187,8 +187,8 @@ void TCalendarMain::mnuFillFromICalendarClick(const QString &fileName)
     const CellEditorHook hook = fillHook();
     const QString first = fileName.isEmpty() ? m_preferences.eventsFileName : fileName;
     QString used;
-    const bool filled = EventFillCommand::run(
-        this, CalendarPanel->page(), m_cellEditing->defaultFont(), hook, first, &used);
+    const bool filled
+        = EventFillCommand::run(this, *m_document, m_cellEditing->defaultFont(), hook, first, &used);
     if (!used.isEmpty() && used != m_preferences.eventsFileName) {
         m_preferences.eventsFileName = used;
         SavePreferences();

@@ -7,13 +7,11 @@
 #include "app/mrufilelist.h"
 #include "base/zoom.h"
 #include "calendar/calendarfile.h"
-#include "platform/safefilereader.h"
-#include "report/pageexport.h"
+#include "document/pageexport.h"
 #include "surface/calendarpanel32.h"
 #include "widgets/commondialogs.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -56,7 +54,7 @@ QString TCalendarMain::proposedFileName() const
 bool TCalendarMain::CheckSaveNeeded()
 {
     closeCellEditor();
-    if (!m_modified)
+    if (!m_document->isModified())
         return true;
     // Cancel stops the command that asked, with the changes kept.
     const QMessageBox::StandardButton answer
@@ -66,13 +64,13 @@ bool TCalendarMain::CheckSaveNeeded()
         return false;
     if (answer != QMessageBox::Yes)
         return true;
-    if (m_calendarFileName.isEmpty()) {
+    if (m_document->fileName().isEmpty()) {
         mnuSaveAsClick();
         // Cancelling the file dialog or a failed save keeps the changes and
         // stops the command that asked.
-        return !m_modified;
+        return !m_document->isModified();
     }
-    return SaveCalendarFile(m_calendarFileName);
+    return SaveCalendarFile(m_document->fileName());
 }
 
 void TCalendarMain::New1Click()
@@ -88,7 +86,7 @@ void TCalendarMain::New1Click()
     if (!m_propertiesAccepted)
         return;
     SetModified(true);
-    m_calendarFileName.clear();
+    m_document->setFileName(QString());
     CalendarPanel->page().clearAllCells();
     CalendarPanel->DeleteAllObjects();
     showPage(true);
@@ -104,7 +102,7 @@ void TCalendarMain::Open1Click()
         return;
     CommonDialogs::FileRequest request;
     request.title = QStringLiteral("Open Calendar File");
-    request.folder = startFolder(m_calendarFileName);
+    request.folder = startFolder(m_document->fileName());
     request.filter = QStringLiteral("Calendar File (*.DWF *.dwf)");
     request.defaultSuffix = QStringLiteral("DWF");
     const QString fileName = CommonDialogs::current().openFileName(this, request);
@@ -136,7 +134,7 @@ void TCalendarMain::OpenCalendarFile(const QString &fileName)
     // as it was, saved or not: nothing of it is lost to a bad file.
     const bool wasShown = pageShown();
     bool opened = false;
-    QString unreadable;
+    QString error;
     CalendarFile::ReadReport report;
     if (!QFileInfo::exists(fileName)) {
         CommonDialogs::ShowInformation(
@@ -145,30 +143,17 @@ void TCalendarMain::OpenCalendarFile(const QString &fileName)
         BusyCursor busy;
         if (CalendarPanel->scale() != 1.0f)
             CalendarPanel->SetScale(1.0f);
-        QByteArray bytes;
-        QString error;
-        if (SafeFileReader::read(fileName, CalendarFile::kMaxFileSize, &bytes, &unreadable)) {
-            QBuffer file(&bytes);
-            file.open(QIODevice::ReadOnly);
-            CalendarPanel->setLoading(true);
-            opened = CalendarFile::read(
-                file, CalendarPanel->page(), &m_document->objects(), &error, nullptr, &report);
-            CalendarPanel->HookAllObjects();
-            CalendarPanel->setLoading(false);
-        }
+        CalendarPanel->setLoading(true);
+        opened = m_document->open(fileName, &error, &report);
+        CalendarPanel->HookAllObjects();
+        CalendarPanel->setLoading(false);
         if (opened) {
-            m_calendarFileName = fileName;
             RecentFiles->Add(fileName);
             RecentFiles->Save();
         }
     }
-    if (!unreadable.isEmpty())
-        CommonDialogs::ShowInformation(
-            this, QStringLiteral("Unable to open %1: %2").arg(fileName, unreadable));
-    else if (!opened && QFileInfo::exists(fileName))
-        CommonDialogs::ShowInformation(this,
-            QStringLiteral("Unable to open ") + fileName
-                + QStringLiteral(". Possibly \rcorrupted, possibly not a Calendar file"));
+    if (!opened && !error.isEmpty())
+        CommonDialogs::ShowInformation(this, error);
 
     QCoreApplication::processEvents();
     showPage(opened || wasShown);
@@ -209,16 +194,13 @@ bool TCalendarMain::SaveCalendarFile(const QString &fileName)
     {
         BusyCursor busy;
         closeCellEditor();
-        saved = CalendarFile::save(fileName, CalendarPanel->page(), &m_document->objects(), &error);
-    }
-    if (saved) {
-        m_calendarFileName = fileName;
-        SetModified(false);
-        // Whatever the history holds now is on disk.
+        // Whatever the history holds now goes to disk.
         if (m_recordScheduled)
             recordChange();
-        m_document->history().markSaved();
+        saved = m_document->saveAs(fileName, &error);
     }
+    if (saved)
+        SetModified(false);
     if (restoreScale >= 0.2f && restoreScale <= 1.0f)
         CalendarPanel->SetScale(restoreScale);
     CalendarPanel->setSuspendPainting(false);
@@ -233,17 +215,17 @@ bool TCalendarMain::SaveCalendarFile(const QString &fileName)
 
 void TCalendarMain::mnuSaveClick()
 {
-    if (!m_calendarFileName.isEmpty())
-        SaveCalendarFile(m_calendarFileName);
+    if (!m_document->fileName().isEmpty())
+        SaveCalendarFile(m_document->fileName());
 }
 
 void TCalendarMain::mnuSaveAsClick()
 {
     CommonDialogs::FileRequest request;
     request.title = QStringLiteral("Save Calendar File");
-    request.folder = startFolder(m_calendarFileName);
-    request.fileName
-        = m_calendarFileName.isEmpty() ? proposedFileName() : QFileInfo(m_calendarFileName).fileName();
+    request.folder = startFolder(m_document->fileName());
+    request.fileName = m_document->fileName().isEmpty() ? proposedFileName()
+                                                        : QFileInfo(m_document->fileName()).fileName();
     request.filter = QStringLiteral("Calendar File (*.DWF *.dwf)");
     request.defaultSuffix = QStringLiteral("DWF");
     request.confirmOverwrite = true;
@@ -268,8 +250,8 @@ void TCalendarMain::mnuCancelChangesClick()
     if (!CommonDialogs::ConfirmDestructive(
             this, QStringLiteral("Cancel all changes?"), QStringLiteral("CANCEL")))
         return;
-    if (!m_calendarFileName.isEmpty())
-        OpenCalendarFile(m_calendarFileName);
+    if (!m_document->fileName().isEmpty())
+        OpenCalendarFile(m_document->fileName());
     QCoreApplication::processEvents();
     SetModified(false);
 }
@@ -279,10 +261,10 @@ CommonDialogs::FileRequest TCalendarMain::exportRequest(
 {
     CommonDialogs::FileRequest request;
     request.title = title;
-    request.folder = startFolder(m_calendarFileName);
-    request.fileName = m_calendarFileName.isEmpty()
+    request.folder = startFolder(m_document->fileName());
+    request.fileName = m_document->fileName().isEmpty()
         ? proposedFileName().chopped(4) + extension
-        : QFileInfo(m_calendarFileName).completeBaseName() + extension;
+        : QFileInfo(m_document->fileName()).completeBaseName() + extension;
     request.filter = filter;
     request.defaultSuffix = extension.mid(1);
     return request;
@@ -301,9 +283,8 @@ void TCalendarMain::saveImageAs(bool jpeg)
     closeCellEditor();
     QString error;
     const float zoom = CalendarPanel->scale();
-    const bool saved
-        = PageExport::saveImage(PageExport::picture(CalendarPanel->page(), &m_document->objects(), zoom),
-            fileName, jpeg ? PageExport::Format::Jpeg : PageExport::Format::Bmp, &error);
+    const bool saved = PageExport::saveImage(PageExport::picture(*m_document, zoom), fileName,
+        jpeg ? PageExport::Format::Jpeg : PageExport::Format::Bmp, &error);
     if (!saved) {
         CommonDialogs::current().warning(this, QStringLiteral("Datewright"), error);
         return;

@@ -22,13 +22,13 @@
 void TCalendarMain::FormCreate()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_calendarFileName.clear();
+    m_document->setFileName(QString());
     m_newCalendarPending = false;
     showPage(false);
     m_firstActivation = true;
     createIconTool();
     LoadPreferences();
-    m_modified = true; // so that SetModified(false) below takes effect
+    setWindowModified(true); // so that SetModified(false) below takes effect
     SetModified(false);
     CalendarPanel->SetScale(Zoom::fromStoredPercent(m_preferences.mainZoomPercent).scale());
     CalendarPanel->page().setCalendarLayout(1);
@@ -78,7 +78,7 @@ void TCalendarMain::FormActivate()
         OpenCalendarFile(m_startupFile);
     else if (!RecentFiles->files().isEmpty() && QFileInfo::exists(RecentFiles->files().first()))
         OpenCalendarFile(RecentFiles->files().first());
-    showPage(!m_calendarFileName.isEmpty());
+    showPage(!m_document->fileName().isEmpty());
     m_menus.mnuSave->setEnabled(false);
     SetModified(false);
     m_firstActivation = false;

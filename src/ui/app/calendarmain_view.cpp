@@ -44,9 +44,9 @@ void TCalendarMain::SetModified(bool modified)
 {
     if (modified)
         scheduleRecord();
-    if (modified == m_modified)
+    m_document->setModified(modified);
+    if (modified == isWindowModified())
         return;
-    m_modified = modified;
     setWindowModified(modified);
     SetButtons();
 }
@@ -56,7 +56,7 @@ void TCalendarMain::SetButtons()
     const MainMenus &m = m_menus;
     const bool shown = pageShown();
     const bool dayCells = shown && CalendarPanel->page().layoutHasDayCells();
-    const bool named = !m_calendarFileName.isEmpty();
+    const bool named = !m_document->fileName().isEmpty();
     m.mnuFillCalendarwithRecurringDates->setEnabled(dayCells);
     m.mnuFillFromICalendar->setEnabled(dayCells);
     m.mnuUserTitle->setEnabled(dayCells);
@@ -74,8 +74,8 @@ void TCalendarMain::SetButtons()
     m.Printbutton->setEnabled(m.mnuPrintCalendar->isEnabled());
     m.mnuCancelChanges->setEnabled(shown && named);
     updateUndoActions();
-    m.Savebutton->setVisible(m_modified);
-    m.CancelButton->setVisible(m_modified && named);
+    m.Savebutton->setVisible(m_document->isModified());
+    m.CancelButton->setVisible(m_document->isModified() && named);
     m.ShowHideIconTool->setText(
         iconToolShowing() ? QStringLiteral("Hide Icon Tool") : QStringLiteral("Show Icon Tool"));
 }
@@ -84,8 +84,8 @@ void TCalendarMain::SetCaption()
 {
     // "[*]" shows the platform's unsaved-changes mark while modified.
     QString caption = QStringLiteral("Datewright[*]");
-    if (!m_calendarFileName.isEmpty())
-        caption += QStringLiteral("  [%1]").arg(QFileInfo(m_calendarFileName).fileName());
+    if (!m_document->fileName().isEmpty())
+        caption += QStringLiteral("  [%1]").arg(QFileInfo(m_document->fileName()).fileName());
     caption += QStringLiteral("    [%1%]").arg(Zoom(CalendarPanel->scale()).shownPercent());
     setWindowTitle(caption);
 }

@@ -5,11 +5,11 @@
 #include "widgets/commondialogs.h"
 
 #include "calendar/calendarpage.h"
+#include "calendar/printermargins.h"
+#include "document/pageexport.h"
+#include "document/pageprint.h"
 #include "objects/vsupertext.h"
 #include "platform/inifile.h"
-#include "report/pageexport.h"
-#include "report/pageprint.h"
-#include "report/printermargins.h"
 
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -142,7 +142,7 @@ bool PrintCommands::ReportPrinter1Print(QPrinter &target)
     }
     m_printDone = true;
     for (int pass = 1; pass <= m_printPasses; ++pass) {
-        PagePrint::paint(painter, panel.page(), &m_window.m_document->objects(), target.resolution());
+        PagePrint::paint(painter, *m_window.m_document, target.resolution());
         if (pass < m_printPasses)
             target.newPage();
     }
@@ -161,8 +161,7 @@ void PrintCommands::exportPdfClick()
         return;
     m_window.closeCellEditor();
     QString error;
-    if (!PageExport::savePdf(
-            m_window.CalendarPanel->page(), &m_window.m_document->objects(), fileName, &error)) {
+    if (!PageExport::savePdf(*m_window.m_document, fileName, &error)) {
         CommonDialogs::current().warning(&m_window, QStringLiteral("Datewright"), error);
         return;
     }
@@ -188,8 +187,7 @@ void PrintCommands::exportPngClick()
         return;
     m_window.closeCellEditor();
     QString error;
-    const QImage picture
-        = PagePrint::picture(m_window.CalendarPanel->page(), &m_window.m_document->objects(), dpi);
+    const QImage picture = PagePrint::picture(*m_window.m_document, dpi);
     if (picture.isNull())
         error = QStringLiteral("Unable to write %1: not enough memory for a picture at %2 dots per inch")
                     .arg(fileName)

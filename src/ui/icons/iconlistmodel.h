@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graphics/iconcollection.h"
+#include "icons/iconcollection.h"
 
 #include <QAbstractListModel>
 #include <QImage>

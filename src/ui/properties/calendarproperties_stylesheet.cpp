@@ -1,9 +1,11 @@
 // Saving the preview's look as a style sheet and loading one into it.
 #include "properties/calendarproperties.h"
 
+#include "surface/calendarpanel32.h"
 #include "widgets/commondialogs.h"
 
 #include "calendar/stylesheetfile.h"
+#include "document/calendardocument.h"
 #include "platform/datafolder.h"
 
 #include <QDir>
@@ -19,11 +21,6 @@ static CommonDialogs::FileRequest styleSheetRequest(const QString &title)
     return request;
 }
 
-static bool isStyleSheetName(const QString &fileName)
-{
-    return QFileInfo(fileName).suffix().toUpper() == QLatin1String("DWS");
-}
-
 void TCalendarProperties::SaveAsStyleSheetButtonClick()
 {
     CommonDialogs::FileRequest request = styleSheetRequest(QStringLiteral("Save As Calendar Style Sheet"));
@@ -32,7 +29,7 @@ void TCalendarProperties::SaveAsStyleSheetButtonClick()
     const QString fileName = CommonDialogs::current().saveFileName(this, request);
     if (fileName.isEmpty())
         return;
-    if (!isStyleSheetName(fileName)) {
+    if (!CalendarDocument::isStyleSheetName(fileName)) {
         CommonDialogs::ShowInformation(this, QStringLiteral("Must save as a Calendar Style Sheet (*.DWS)"));
         return;
     }
@@ -48,7 +45,7 @@ void TCalendarProperties::LoadStyleSheetButtonClick()
         this, styleSheetRequest(QStringLiteral("Open Calendar Style Sheet")));
     if (fileName.isEmpty())
         return;
-    if (!isStyleSheetName(fileName)) {
+    if (!CalendarDocument::isStyleSheetName(fileName)) {
         CommonDialogs::ShowInformation(this, QStringLiteral("Must be a Calendar Style Sheet (*.DWS)"));
         return;
     }
@@ -56,12 +53,10 @@ void TCalendarProperties::LoadStyleSheetButtonClick()
         const bool wasUpdating = Updating;
         Updating = true;
         QString error;
-        bool extrasRefused = false;
-        if (!StyleSheetFile::load(fileName, preview(), &error, &extrasRefused))
-            CommonDialogs::ShowInformation(this,
-                QStringLiteral("Unable to open ") + QDir::toNativeSeparators(fileName)
-                    + QStringLiteral(". Possibly \ncorrupted, possibly not a Calendar Style file"));
-        else if (extrasRefused)
+        CalendarFile::ReadReport report;
+        if (!m_example->document().applyStyleSheet(fileName, &error, &report))
+            CommonDialogs::ShowInformation(this, error);
+        else if (report.extrasRefused)
             CommonDialogs::current().warning(
                 this, windowTitle(), StyleSheetFile::extrasRefusedMessage(fileName));
         DetermineSettings();

@@ -2,15 +2,15 @@
 
 #include "recurring/selectevents.h"
 
-#include "calendar/calendarpage.h"
-#include "events/eventfill.h"
+#include "document/calendardocument.h"
 #include "platform/datafolder.h"
 
 namespace EventFillCommand {
 
-bool run(QWidget *parent, CalendarPage &page, const CalendarFont &defaultFont, const CellEditorHook &hook,
-    const QString &firstFile, QString *lastFile, const QString &dataFolder)
+bool run(QWidget *parent, CalendarDocument &document, const CalendarFont &defaultFont,
+    const CellEditorHook &hook, const QString &firstFile, QString *lastFile, const QString &dataFolder)
 {
+    const CalendarPage &page = document.page();
     if (!page.layoutHasDayCells())
         return false;
     if (hook.showIconTool)
@@ -22,7 +22,7 @@ bool run(QWidget *parent, CalendarPage &page, const CalendarFont &defaultFont, c
         const int current = hook.currentCell ? hook.currentCell() : 0;
         if (hook.closeEditor)
             hook.closeEditor();
-        placed = EventFill::apply(page, dialog.selectedOccurrences(), defaultFont);
+        placed = document.fillOccurrences(dialog.selectedOccurrences(), defaultFont);
         if (current > 0 && hook.openEditor)
             hook.openEditor(current);
         if (lastFile && !dialog.fileName().isEmpty())

@@ -11,7 +11,8 @@ namespace EventFillCommand {
 
 // True when the page's cells were changed. The file shown first is
 // firstFile; *lastFile gets the file the events were taken from.
-bool run(QWidget *parent, CalendarPage &page, const CalendarFont &defaultFont, const CellEditorHook &hook,
-    const QString &firstFile, QString *lastFile, const QString &dataFolder = QString());
+bool run(QWidget *parent, CalendarDocument &document, const CalendarFont &defaultFont,
+    const CellEditorHook &hook, const QString &firstFile, QString *lastFile,
+    const QString &dataFolder = QString());
 
 } // namespace EventFillCommand

@@ -3,9 +3,8 @@
 #include "recurring/recurringmessages.h"
 #include "recurring/selectrecurringdates.h"
 
-#include "calendar/calendarpage.h"
+#include "document/calendardocument.h"
 #include "platform/datafolder.h"
-#include "recurring/recurringfill.h"
 #include "recurring/recurringlistfile.h"
 #include "recurring/recurringplacements.h"
 
@@ -23,21 +22,22 @@ void showIconTool(const CellEditorHook &hook, bool visible)
 
 } // namespace
 
-int apply(CalendarPage &page, const QStringList &entries, const CalendarFont &defaultFont,
+int apply(CalendarDocument &document, const QStringList &entries, const CalendarFont &defaultFont,
     const CellEditorHook &hook)
 {
     const int current = hook.currentCell ? hook.currentCell() : 0;
     if (hook.closeEditor)
         hook.closeEditor();
-    const int placed = RecurringFill::ApplyEntries(page, entries, defaultFont);
+    const int placed = document.fillEntries(entries, defaultFont);
     if (current > 0 && hook.openEditor)
         hook.openEditor(current);
     return placed;
 }
 
-bool run(QWidget *parent, CalendarPage &page, const CalendarFont &defaultFont, const CellEditorHook &hook,
-    const QString &folder)
+bool run(QWidget *parent, CalendarDocument &document, const CalendarFont &defaultFont,
+    const CellEditorHook &hook, const QString &folder)
 {
+    const CalendarPage &page = document.page();
     const QString path = RecurringListFile::listPath(folder.isEmpty() ? DataFolder::path() : folder);
     if (!QFileInfo::exists(path))
         return false;
@@ -59,7 +59,7 @@ bool run(QWidget *parent, CalendarPage &page, const CalendarFont &defaultFont, c
     }
     TSelectRecurringDates dialog(candidates, parent);
     const bool chosen = dialog.exec() == QDialog::Accepted;
-    const int placed = chosen ? apply(page, dialog.selectedEntries(), defaultFont, hook) : 0;
+    const int placed = chosen ? apply(document, dialog.selectedEntries(), defaultFont, hook) : 0;
     showIconTool(hook, true);
     return placed > 0;
 }

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-class CalendarPage;
+class CalendarDocument;
 class QWidget;
 struct CalendarFont;
 
@@ -25,12 +25,12 @@ namespace RecurringFillCommand {
 
 // True when the page's cells were changed (the document is then modified).
 // A missing list does nothing at all; a list with nothing for the month says so.
-bool run(QWidget *parent, CalendarPage &page, const CalendarFont &defaultFont, const CellEditorHook &hook,
-    const QString &folder = QString());
+bool run(QWidget *parent, CalendarDocument &document, const CalendarFont &defaultFont,
+    const CellEditorHook &hook, const QString &folder = QString());
 
 // The step after the dialog: stores the edited cell first, applies the
 // entries in order, then reopens the editor on the cell it was on.
-int apply(CalendarPage &page, const QStringList &entries, const CalendarFont &defaultFont,
+int apply(CalendarDocument &document, const QStringList &entries, const CalendarFont &defaultFont,
     const CellEditorHook &hook);
 
 } // namespace RecurringFillCommand

@@ -1,6 +1,6 @@
 #include "surface/calendarpanel32.h"
 
-#include "objects/placedobjects.h"
+#include "document/calendardocument.h"
 #include "objects/vflatcalendar.h"
 #include "objects/vimage.h"
 #include "objects/vplabel.h"
@@ -71,15 +71,19 @@ TVGraphicControl *createForTool(TLPanelState tool, TComponent *owner)
 
 } // namespace
 
-TCalendarPanel32::TCalendarPanel32(QWidget *parent, CalendarPage *page)
+TCalendarPanel32::TCalendarPanel32(QWidget *parent, CalendarDocument *document)
     : TVBasePanel(parent)
-    , m_page(page ? page : new CalendarPage(this))
+    , m_ownDocument(document ? nullptr : std::make_unique<CalendarDocument>())
+    , m_document(document ? document : m_ownDocument.get())
+    , m_page(&m_document->page())
 {
     connect(m_page, &CalendarPage::redrawRequested, this, qOverload<>(&QWidget::update));
     connect(m_page, &CalendarPage::layoutChanged, this, &TCalendarPanel32::fitToPage);
     connect(m_page, &CalendarPage::panelStateChanged, this, &TCalendarPanel32::applyPanelState);
     fitToPage();
 }
+
+TCalendarPanel32::~TCalendarPanel32() = default;
 
 void TCalendarPanel32::SetScale(float scale)
 {
@@ -127,7 +131,7 @@ void TCalendarPanel32::paintEvent(QPaintEvent *)
     QPainter painter(this);
     PagePaintOptions options;
     options.screen = true;
-    PlacedObjects::paintPage(painter, *m_page, placedObjects(), scale(), options);
+    m_document->paint(painter, scale(), options);
     paintEditorOutlines(painter);
     paintOverlays(painter);
     m_painting = false;

@@ -5,6 +5,9 @@
 #include "calendar/calendarpage.h"
 
 #include <functional>
+#include <memory>
+
+class CalendarDocument;
 
 // The calendar page as a widget: shows the page with its placed objects at
 // the surface's scale, sizes itself to the page and turns mouse clicks that
@@ -14,10 +17,12 @@ class TCalendarPanel32 : public TVBasePanel
     Q_OBJECT
 
 public:
-    // page: a page the caller keeps alive for as long as the widget, such
-    // as a document's; the widget makes its own when none is given.
-    explicit TCalendarPanel32(QWidget *parent = nullptr, CalendarPage *page = nullptr);
+    // document: one the caller keeps alive for as long as the widget; the
+    // widget makes its own when none is given (the properties preview).
+    explicit TCalendarPanel32(QWidget *parent = nullptr, CalendarDocument *document = nullptr);
+    ~TCalendarPanel32() override;
 
+    [[nodiscard]] CalendarDocument &document() { return *m_document; }
     [[nodiscard]] CalendarPage &page() { return *m_page; }
     [[nodiscard]] const CalendarPage &page() const { return *m_page; }
 
@@ -58,6 +63,8 @@ private:
     EditStep m_editStep;
     CalendarFont m_defaultTextFont;
     bool m_placing = false;
+    std::unique_ptr<CalendarDocument> m_ownDocument;
+    CalendarDocument *m_document;
     CalendarPage *m_page;
     bool m_painting = false;
     bool m_pressed = false; // a left press off every object, not yet released

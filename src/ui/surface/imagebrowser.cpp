@@ -4,8 +4,8 @@
 #include "widgets/helpviewer.h"
 #include "widgets/picturefolderview.h"
 
-#include "graphics/picturefile.h"
 #include "objects/vimage.h"
+#include "pictures/picturefile.h"
 #include "platform/datafolder.h"
 
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 // Pascal-case names (LoadImageFromDisk, the controls' object names) are the
 // documented ones.
 
-#include "graphics/picture.h"
+#include "pictures/picture.h"
 
 #include <QDialog>
 

@@ -7,8 +7,8 @@
 #include "widgets/objectpreview.h"
 #include "widgets/picturefolderview.h"
 
-#include "graphics/picturefile.h"
 #include "objects/vsupertext.h"
+#include "pictures/picturefile.h"
 #include "platform/datafolder.h"
 
 #include <QDir>

@@ -5,8 +5,9 @@
 #include "calendar/calendarpage.h"
 #include "calendar/extraspainter.h"
 #include "calendar/pageframe.h"
+#include "document/calendardocument.h"
+#include "document/pageprint.h"
 #include "imageprobe.h"
-#include "report/pageprint.h"
 
 #include <QtTest>
 
@@ -84,7 +85,8 @@ void TestExtrasDrawing::extrasAppearInTheirBoxes()
     QFETCH(int, layout);
     QFETCH(int, dotsPerInch);
     QFETCH(int, startOfWeek);
-    CalendarPage page;
+    CalendarDocument document;
+    CalendarPage &page = document.page();
     page.resetToDefaultStyle(QDate(2021, 1, 15));
     page.setCalendarLayout(layout);
     page.setStartOfWeek(startOfWeek);
@@ -94,7 +96,7 @@ void TestExtrasDrawing::extrasAppearInTheirBoxes()
     page.setExtras(extras);
     const bool paper = dotsPerInch > 0;
     const float zoom = paper ? dotsPerInch / 96.0f : 1.0f;
-    const QImage image = paper ? PagePrint::picture(page, nullptr, dotsPerInch) : page.renderImage(1.0f);
+    const QImage image = paper ? PagePrint::picture(document, dotsPerInch) : page.renderImage(1.0f);
     const PageFrame frame = computePageFrame(page.attributes(), page.layout(), zoom, paper);
 
     std::vector<std::pair<const MonthGridFrame *, const GridStyle *>> grids;

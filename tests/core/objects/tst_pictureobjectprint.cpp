@@ -40,7 +40,7 @@ std::unique_ptr<TVGraphicControl> makeObject(const QString &kind)
         if (kind == "metafile") {
             QString error;
             const QString file
-                = QDir::cleanPath(QStringLiteral(DW_TEST_DATA "/../../graphics/data/fidelity/clipart.wmf"));
+                = QDir::cleanPath(QStringLiteral(DW_TEST_DATA "/../../metafile/data/fidelity/clipart.wmf"));
             if (!image->loadPictureFile(file, &error))
                 qWarning("%s", qPrintable(error));
         } else {

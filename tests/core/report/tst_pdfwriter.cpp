@@ -4,8 +4,8 @@
 #include "calendar/calendarfile.h"
 #include "calendar/calendarpage.h"
 #include "document/calendardocument.h"
+#include "document/pageexport.h"
 #include "objects/vimage.h"
-#include "report/pageexport.h"
 #include "report/pdf/pdfpaintdevice.h"
 
 #include "pdfprobe.h"
@@ -188,11 +188,10 @@ void TestPdfWriter::pagesMatchQtsWriter()
         QVERIFY2(
             CalendarFile::read(source, document.page(), &document.objects(), &reason), qPrintable(reason));
     }
-    const QByteArray own
-        = PageExport::pdf(document.page(), &document.objects(), PageExport::PdfWriter::OwnOnly);
+    const QByteArray own = PageExport::pdf(document, PageExport::PdfWriter::OwnOnly);
     if (own.isEmpty())
         QSKIP("our writer turns this page down; Qt's writes it");
-    compareWithQt(own, PageExport::pdf(document.page(), &document.objects(), PageExport::PdfWriter::Qt));
+    compareWithQt(own, PageExport::pdf(document, PageExport::PdfWriter::Qt));
 }
 
 void TestPdfWriter::drawingsMatchQtsWriter_data()

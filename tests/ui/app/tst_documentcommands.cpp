@@ -358,7 +358,7 @@ private slots:
         writeFile(bad, QByteArray("TPF0 this is not a calendar"));
         main.OpenCalendarFile(bad);
         QCOMPARE(m_env->dialogs.messages.last().text,
-            "Unable to open " + bad + ". Possibly \rcorrupted, possibly not a Calendar file");
+            "Unable to open " + bad + ". Possibly corrupted, possibly not a Calendar file");
         QCOMPARE(main.CalendarFileName(), saved ? good : QString());
         QCOMPARE(main.calendarPanel()->page().userTitle(), QStringLiteral("Summer"));
         QVERIFY(main.pageShown());

@@ -7,7 +7,7 @@
 
 #include "app/printcommands.h"
 #include "calendar/pageframe.h"
-#include "graphics/reportcanvas.h"
+#include "report/reportcanvas.h"
 #include "surface/calendarpanel32.h"
 
 #include <QImage>

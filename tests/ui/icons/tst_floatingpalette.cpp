@@ -2,14 +2,15 @@
 // a program without icons, the main window showing and hiding it and
 // remembering its file, and an icon dragged from it into a day cell that
 // is saved, reopened and exported.
+#include "document/calendardocument.h"
 #include "icons/floatingpalette.h"
 #include "icons/iconlistbox.h"
 
 #include "app/celleditbridge.h"
+#include "document/pageexport.h"
 #include "iconlibraries.h"
 #include "mainwindowfixture.h"
 #include "platform/inifile.h"
-#include "report/pageexport.h"
 #include "surface/calendarpanel32.h"
 
 #include <QMenu>
@@ -170,7 +171,7 @@ private slots:
             QVERIFY(showSettled(main));
             TIconListBox *list = main.iconTool()->IconListBox;
             list->setFileName(library);
-            QCOMPARE(magentaPixels(PageExport::picture(main.calendarPanel()->page(), nullptr, 1.0f)), 0);
+            QCOMPARE(magentaPixels(PageExport::picture(main.document(), 1.0f)), 0);
             CalendarPage &page = main.calendarPanel()->page();
             page.recordCellTable(main.calendarPanel()->scale());
             const TRect cell = page.cellTable()[9].rect;
@@ -193,7 +194,7 @@ private slots:
         QVERIFY(showSettled(reopened));
         QVERIFY(reopened.calendarPanel()->page().cellContents(10).contains("\\pngblip"));
         // The icon is on the exported page (its edge blends into the cell).
-        const QImage exported = PageExport::picture(reopened.calendarPanel()->page(), nullptr, 1.0f);
+        const QImage exported = PageExport::picture(reopened.document(), 1.0f);
         QVERIFY2(magentaPixels(exported) >= 30 * 30, qPrintable(QString::number(magentaPixels(exported))));
     }
 };

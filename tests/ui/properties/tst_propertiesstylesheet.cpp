@@ -131,7 +131,7 @@ void TestPropertiesStyleSheet::unreadableStyleSheetIsReported()
     QCOMPARE(dialogs.messages[0].title, QStringLiteral("Information"));
     QCOMPARE(dialogs.messages[0].text,
         QStringLiteral("Unable to open ") + QDir::toNativeSeparators(name)
-            + QStringLiteral(". Possibly \ncorrupted, possibly not a Calendar Style file"));
+            + QStringLiteral(". Possibly corrupted, possibly not a Calendar Style file"));
     QVERIFY(dialog.isVisible());
     QVERIFY(!dialog.updating());
     QCOMPARE(dialog.preview().calendarLayout(), int(lopMC6Month));

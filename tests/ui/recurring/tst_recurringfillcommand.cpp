@@ -8,6 +8,7 @@
 
 #include "calendar/calendarpage.h"
 #include "dialoghelpers.h"
+#include "document/calendardocument.h"
 #include "recurring/recurringfillcommand.h"
 #include "recurring/recurringformula.h"
 #include "recurring/recurringlistfile.h"
@@ -82,7 +83,8 @@ class TestRecurringFillCommand : public QObject
 
 private:
     QTemporaryDir m_dir;
-    CalendarPage m_page;
+    CalendarDocument m_document;
+    CalendarPage &m_page = m_document.page();
 
     int cellOfDay(int day)
     {
@@ -105,7 +107,7 @@ private slots:
         MessageRecorder messages;
         Editor editor;
         editor.page = &m_page;
-        QVERIFY(!RecurringFillCommand::run(nullptr, m_page, editorFont(), editor.hook(), m_dir.path()));
+        QVERIFY(!RecurringFillCommand::run(nullptr, m_document, editorFont(), editor.hook(), m_dir.path()));
         QVERIFY(messages.information.isEmpty());
         QVERIFY(editor.calls.isEmpty());
         QVERIFY(!m_page.anyCellHasContents());
@@ -118,7 +120,7 @@ private slots:
             m_dir.filePath(QStringLiteral("DWRECUR.DAX")), RecurringListFile::joinLines({ kChristmas }));
         Editor editor;
         editor.page = &m_page;
-        QVERIFY(!RecurringFillCommand::run(nullptr, m_page, editorFont(), editor.hook(), m_dir.path()));
+        QVERIFY(!RecurringFillCommand::run(nullptr, m_document, editorFont(), editor.hook(), m_dir.path()));
         QCOMPARE(messages.information,
             QStringList { QStringLiteral("No predefined dates match the current month") });
         QCOMPARE(editor.calls, (QStringList { "icons hidden", "icons shown" }));
@@ -139,7 +141,7 @@ private slots:
             m_dir.filePath(QStringLiteral("DWRECUR.DAX")), RecurringListFile::joinLines({ kChristmas }));
         Editor editor;
         editor.page = &m_page;
-        QVERIFY(!RecurringFillCommand::run(nullptr, m_page, editorFont(), editor.hook(), m_dir.path()));
+        QVERIFY(!RecurringFillCommand::run(nullptr, m_document, editorFont(), editor.hook(), m_dir.path()));
         QCOMPARE(answers.shown,
             QStringList { QStringLiteral("Information|No predefined dates match the current month") });
     }
@@ -161,7 +163,7 @@ private slots:
             screenshot(&dialog, QStringLiteral("fill-selection"));
             QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
         });
-        QVERIFY(RecurringFillCommand::run(nullptr, m_page, editorFont(), editor.hook(), m_dir.path()));
+        QVERIFY(RecurringFillCommand::run(nullptr, m_document, editorFont(), editor.hook(), m_dir.path()));
         QCOMPARE(editor.calls,
             (QStringList { "icons hidden", "close", QStringLiteral("open %1").arg(fourth), "icons shown" }));
         QCOMPARE(paragraphs(m_page.cellContents(fourth)), (QStringList { "Picnic", "Independence Day", "" }));
@@ -182,7 +184,7 @@ private slots:
         editor.calls.clear();
         answerNextDialog<TSelectRecurringDates>(
             [](TSelectRecurringDates &dialog) { QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton); });
-        QVERIFY(!RecurringFillCommand::run(nullptr, m_page, editorFont(), editor.hook(), m_dir.path()));
+        QVERIFY(!RecurringFillCommand::run(nullptr, m_document, editorFont(), editor.hook(), m_dir.path()));
         QCOMPARE(editor.calls, (QStringList { "icons hidden", "icons shown" }));
         QVERIFY(editor.open);
         QVERIFY(!m_page.anyCellHasContents());
@@ -194,8 +196,8 @@ private slots:
         editor.page = &m_page;
         editor.current = 3; // opened before, closed since: reopened all the same
         const CellEditorHook hook = editor.hook();
-        QCOMPARE(RecurringFillCommand::apply(m_page, { kSundays }, editorFont(), hook), 4);
-        QCOMPARE(RecurringFillCommand::apply(m_page, { kSundays }, editorFont(), hook), 4);
+        QCOMPARE(RecurringFillCommand::apply(m_document, { kSundays }, editorFont(), hook), 4);
+        QCOMPARE(RecurringFillCommand::apply(m_document, { kSundays }, editorFont(), hook), 4);
         const QString padded = QStringLiteral("Church").leftJustified(120);
         QCOMPARE(paragraphs(m_page.cellContents(cellOfDay(26))), (QStringList { padded, padded, "" }));
         QCOMPARE(editor.calls, (QStringList { "close", "open 3", "close", "open 3" }));

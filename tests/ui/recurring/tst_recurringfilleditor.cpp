@@ -44,7 +44,7 @@ private slots:
         hook.openEditor = [&page](int cell) { page.raiseForCell(cell); };
         const QStringList entries { BuildEntry(QStringLiteral("Independence Day"), QStringLiteral("@0704")),
             BuildEntry(QStringLiteral("Book club"), QStringLiteral("$0 1 0")) };
-        QCOMPARE(RecurringFillCommand::apply(page, entries, bridge->defaultFont(), hook), 2);
+        QCOMPARE(RecurringFillCommand::apply(window.document(), entries, bridge->defaultFont(), hook), 2);
 
         QCOMPARE(page.cellStorage(fourth)->plainText(), QStringLiteral("Picnic\nIndependence Day"));
         QCOMPARE(page.cellStorage(page.cellOfDay(6))->plainText(), QStringLiteral("Book club"));

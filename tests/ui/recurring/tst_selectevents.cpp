@@ -7,6 +7,7 @@
 
 #include "calendar/calendarpage.h"
 #include "dialoghelpers.h"
+#include "document/calendardocument.h"
 #include "recurring/eventfillcommand.h"
 #include "recurring/recurringrowdelegate.h"
 #include "recurring/selectevents.h"
@@ -122,7 +123,8 @@ private slots:
 
     void commandFillsTheChosenEventsAndRemembersTheFile()
     {
-        CalendarPage page;
+        CalendarDocument document;
+        CalendarPage &page = document.page();
         page.resetToDefaultStyle(QDate(2026, 3, 1));
         page.setMainCalMonth(3);
         page.setMainCalYear(2026);
@@ -132,7 +134,7 @@ private slots:
         });
         QString used;
         CellEditorHook hook;
-        QVERIFY(EventFillCommand::run(nullptr, page, CalendarFont(), hook,
+        QVERIFY(EventFillCommand::run(nullptr, document, CalendarFont(), hook,
             m_home.filePath(QStringLiteral("home.ics")), &used, m_home.path()));
         QCOMPARE(used, m_home.filePath(QStringLiteral("home.ics")));
         QCOMPARE(page.cellStorage(page.cellOfDay(1))->plainText(), QString());
@@ -141,7 +143,7 @@ private slots:
         // Cancelled: nothing changes, nothing is remembered.
         answerNextDialog<TSelectEvents>([](TSelectEvents &dialog) { dialog.cancelButton()->click(); });
         used.clear();
-        QVERIFY(!EventFillCommand::run(nullptr, page, CalendarFont(), hook,
+        QVERIFY(!EventFillCommand::run(nullptr, document, CalendarFont(), hook,
             m_home.filePath(QStringLiteral("home.ics")), &used, m_home.path()));
         QVERIFY(used.isEmpty());
         QCOMPARE(page.cellStorage(page.cellOfDay(8))->plainText(), QStringLiteral("Walk"));

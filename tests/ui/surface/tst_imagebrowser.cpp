@@ -4,7 +4,7 @@
 #include "scripteddialogs.h"
 #include "surface/imagebrowser.h"
 
-#include "../../core/graphics/metafilebuilder.h"
+#include "../../core/metafile/metafilebuilder.h"
 
 #include "objects/vimage.h"
 #include "platform/datafolder.h"

@@ -7,12 +7,12 @@
 #include "mainwindowfixture.h"
 #include "testfiles.h"
 
+#include "document/pageprint.h"
 #include "objects/vflatcalendar.h"
 #include "objects/vimage.h"
 #include "objects/vplabel.h"
 #include "objects/vprichbaselabel.h"
 #include "objects/vsupertext.h"
-#include "report/pageprint.h"
 #include "richtext/wprichtext.h"
 #include "surface/calendarpanel32.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graphics/papertarget.h"
+#include "report/papertarget.h"
 
 #include <QBrush>
 #include <QByteArray>
