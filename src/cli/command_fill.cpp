@@ -5,6 +5,7 @@
 #include "clisupport.h"
 
 #include "calendar/calendarfile.h"
+#include "document/monthrun.h"
 #include "platform/inifile.h"
 #include "platform/preferences.h"
 
@@ -14,11 +15,34 @@
 namespace {
 
 const QString kOut = QStringLiteral("out");
+const QString kMonths = QStringLiteral("months");
 
 void addFillOptions(QCommandLineParser &parser)
 {
     parser.addOption({ kOut, QStringLiteral("Calendar file fill writes (default: the file filled)."),
         QStringLiteral("OUT.DWF") });
+    parser.addOption({ kMonths,
+        QStringLiteral("Fill every month of a run (1 to 120) into the calendar's cells of that month."),
+        QStringLiteral("FROM:TO") });
+}
+
+// Each month of the range is filled into the document's own cells of that
+// month; the page then shows the month it showed before.
+int fillMonths(
+    CalendarDocument &document, const QString &list, const MonthRange &range, const CalendarFont &font)
+{
+    FillSources fills;
+    QString error;
+    if (!fills.add(list, &error))
+        return CliSupport::fail(error);
+    const int year = document.page().mainCalYear();
+    const int month = document.page().mainCalMonth();
+    for (int index = 0; index < range.count; ++index) {
+        document.moveToMonth(range.yearAt(index), range.monthAt(index));
+        fills.fillInto(document, font);
+    }
+    document.moveToMonth(year, month);
+    return 0;
 }
 
 bool isCalendarName(const QString &fileName)
@@ -37,10 +61,13 @@ int runFill(const QCommandLineParser &parser, const QStringList &arguments)
         return CliSupport::fail(QStringLiteral("fill needs a calendar file (.dwf), not %1").arg(source));
     if (!isCalendarName(out))
         return CliSupport::fail(QStringLiteral("Cannot save %1: use a name ending in .dwf").arg(out));
+    MonthRange range;
+    QString error;
+    if (parser.isSet(kMonths) && !MonthRange::parse(parser.value(kMonths), &range, &error))
+        return CliSupport::fail(error);
     // Everything is read before anything is written, so a bad list leaves the calendar alone.
     auto document = std::make_unique<CalendarDocument>();
     CalendarFile::ReadReport report;
-    QString error;
     if (!CliSupport::prepareDocument(parser, source, *document, &report, &error))
         return CliSupport::fail(error);
     // Saving over a damaged file would make the loss of its unread objects final.
@@ -53,6 +80,11 @@ int runFill(const QCommandLineParser &parser, const QStringList &arguments)
         return CliSupport::fail(QStringLiteral("%1 has no day cells to fill").arg(source));
     Preferences preferences;
     preferences.load(IniFile(Preferences::fileName()));
+    if (range.count > 0) {
+        if (fillMonths(*document, arguments.at(1), range, preferences.defaultEditorFont) != 0)
+            return 1;
+        return document->saveAs(out, &error) ? 0 : CliSupport::fail(error);
+    }
     CalendarDocument::FillResult filled;
     if (!document->fill(arguments.at(1), preferences.defaultEditorFont, &filled, &error))
         return CliSupport::fail(error);
@@ -66,6 +98,7 @@ int runFill(const QCommandLineParser &parser, const QStringList &arguments)
 }
 
 const CliCommandRegistration registration({ QStringLiteral("fill"),
-    QStringLiteral("fill FILE.DWF LIST.DAX|EVENTS.ics [--out OUT.DWF] [options]"), addFillOptions, runFill });
+    QStringLiteral("fill FILE.DWF LIST.DAX|EVENTS.ics [--out OUT.DWF] [--months FROM:TO] [options]"),
+    addFillOptions, runFill });
 
 } // namespace

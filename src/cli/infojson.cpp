@@ -2,6 +2,7 @@
 
 #include "calendar/calendarpage.h"
 #include "document/calendardocument.h"
+#include "richtext/wprtfstorage.h"
 #include "stream/component.h"
 #include "stream/recordproperties.h"
 
@@ -163,6 +164,23 @@ QJsonObject geometry(const CalendarPage &page)
         { "minis", minis }, { "cells", cells } };
 }
 
+// The cell texts typed into months other than the page's own, month by month.
+QJsonArray otherMonths(const MonthCells &months)
+{
+    QJsonArray out;
+    for (auto month = months.begin(); month != months.end(); ++month) {
+        QJsonArray cells;
+        for (auto day = month->begin(); day != month->end(); ++day) {
+            TWPRtfStorage storage;
+            storage.setRtf(day.value());
+            cells.append(QJsonObject { { "day", day.key() }, { "text", storage.plainText() } });
+        }
+        out.append(QJsonObject {
+            { "year", month.key() / 12 }, { "month", month.key() % 12 + 1 }, { "cells", cells } });
+    }
+    return out;
+}
+
 } // namespace
 
 QJsonObject describe(CalendarDocument &document, const QString &kind, int version)
@@ -175,6 +193,8 @@ QJsonObject describe(CalendarDocument &document, const QString &kind, int versio
     out.insert("cells", cells(page));
     out.insert("objects", objects(&document.objects()));
     out.insert("geometry", geometry(page));
+    if (!document.otherMonths().isEmpty())
+        out.insert("otherMonths", otherMonths(document.otherMonths()));
     return out;
 }
 

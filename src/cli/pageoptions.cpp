@@ -187,14 +187,14 @@ bool apply(const QCommandLineParser &p, CalendarDocument &document, QString *err
         page.setCalendarLayout(v.layout);
         page.relayout(true); // a chosen layout brings its own mini font sizes
     }
-    if (v.month > 0)
-        page.setMainCalMonth(v.month);
-    if (v.year > 0)
-        page.setMainCalYear(v.year);
+    // Another month shows the cells typed into it, as the program's month
+    // move does; the month's own day comes after.
+    if (v.month > 0 || v.year > 0)
+        document.moveToMonth(v.year > 0 ? v.year : year, v.month > 0 ? v.month : month);
     if (v.day > 0)
         page.setMainCalDay(v.day);
-    // As the program does: text written for other days is not shown on these.
-    if (!page.cellsStillFit(kind, month, year))
+    // As the program does: text written for another kind of page is not shown on this one.
+    if (!page.cellsStillFit(kind, page.mainCalMonth(), page.mainCalYear()))
         page.clearAllCells();
     if (v.startOfWeek > 0)
         page.setStartOfWeek(v.startOfWeek);

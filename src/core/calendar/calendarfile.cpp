@@ -34,10 +34,12 @@ struct Contents
     std::array<TWPRtfStorage, kCellCount> cells;
 };
 
-void writeBody(TWriter &writer, const CalendarPage &page, const TComponent *objectParent)
+void writeBody(
+    TWriter &writer, const CalendarPage &page, const TComponent *objectParent, const MonthCells *months)
 {
     const CalendarAttributes &a = page.attributes();
-    const bool extras = !a.extras.isDefault();
+    const bool otherMonths = months && !months->isEmpty();
+    const bool extras = !a.extras.isDefault() || otherMonths;
     writer.writeListBegin();
     writer.writeInteger(extras ? kExtrasVersion : kVersion);
     writer.writeInteger(kKind);
@@ -64,6 +66,19 @@ void writeBody(TWriter &writer, const CalendarPage &page, const TComponent *obje
     writer.writeListEnd();
     if (extras)
         ExtrasBlock::write(writer, a.extras);
+    if (otherMonths)
+        MonthCellsBlock::write(writer, *months);
+}
+
+// Whether anything follows: files before the months block end after the extras.
+bool moreFollows(TReader &reader)
+{
+    try {
+        (void)reader.nextValue();
+        return true;
+    } catch (const StreamError &) {
+        return false;
+    }
 }
 
 int readRanged(TReader &reader, int low, int high)
@@ -159,8 +174,12 @@ void readExtras(
         report.damaged = objects.damaged;
         report.objectsRead = objects.objectsRead;
     }
-    if (objects.damaged || !ExtrasBlock::read(reader, c.attributes.extras))
+    if (objects.damaged || !ExtrasBlock::read(reader, c.attributes.extras)) {
         report.extrasRefused = true;
+        return;
+    }
+    if (moreFollows(reader) && !MonthCellsBlock::read(reader, report.otherMonths))
+        report.otherMonthsRefused = true;
 }
 
 void apply(Contents &c, CalendarPage &page)
@@ -192,11 +211,19 @@ QString extrasRefusedMessage(const QString &fileName)
         .arg(QDir::toNativeSeparators(fileName));
 }
 
-bool write(QIODevice &device, const CalendarPage &page, const TComponent *objectParent, QString *error)
+QString otherMonthsRefusedMessage(const QString &fileName)
+{
+    return QStringLiteral("The cell texts of other months in the calendar file %1 are damaged: the calendar "
+                          "was opened with the texts of its own month only.")
+        .arg(QDir::toNativeSeparators(fileName));
+}
+
+bool write(QIODevice &device, const CalendarPage &page, const TComponent *objectParent, QString *error,
+    const MonthCells *otherMonths)
 {
     try {
         TWriter writer(device);
-        writeBody(writer, page, objectParent);
+        writeBody(writer, page, objectParent, otherMonths);
         writer.flush();
     } catch (const StreamError &failure) {
         if (error)
@@ -206,10 +233,11 @@ bool write(QIODevice &device, const CalendarPage &page, const TComponent *object
     return true;
 }
 
-bool save(const QString &fileName, const CalendarPage &page, const TComponent *objectParent, QString *error)
+bool save(const QString &fileName, const CalendarPage &page, const TComponent *objectParent, QString *error,
+    const MonthCells *otherMonths)
 {
     return FileStreams::save(
-        fileName, [&](TWriter &writer) { writeBody(writer, page, objectParent); }, error);
+        fileName, [&](TWriter &writer) { writeBody(writer, page, objectParent, otherMonths); }, error);
 }
 
 bool read(QIODevice &device, CalendarPage &page, TComponent *objectOwner, QString *error,

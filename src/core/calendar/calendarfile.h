@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calendar/monthcells.h"
+
 #include <QString>
 
 class CalendarPage;
@@ -33,9 +35,10 @@ class TComponent;
 namespace CalendarFile {
 
 // Version 4 unless the page uses an extra (week numbers, shaded weekends,
-// neighbouring days, moon phases): then version 5, the version 4 contents
-// followed by the extras block, so a file without extras is written as
-// before, byte for byte.
+// neighbouring days, moon phases) or other months hold text: then version 5,
+// the version 4 contents followed by the extras block and, when other months
+// hold text, their cells; so a file without either is written as before,
+// byte for byte.
 constexpr int kVersion = 4;
 constexpr int kExtrasVersion = 5;
 constexpr int kKind = 1;
@@ -55,6 +58,10 @@ struct ReadReport
     // A version 5 file whose extras block could not be read: the calendar
     // was kept, the extras left off.
     bool extrasRefused = false;
+    // Cell texts of months other than the page's own (version 5).
+    MonthCells otherMonths;
+    // They were there but damaged, and were left off.
+    bool otherMonthsRefused = false;
 };
 
 // "The calendar file NAME is damaged: only N placed objects could be read."
@@ -62,14 +69,20 @@ struct ReadReport
 
 // "The page extras in the calendar file NAME are damaged: ..."
 [[nodiscard]] QString extrasRefusedMessage(const QString &fileName);
+// "The cell texts of other months in the calendar file NAME are damaged: ..."
+[[nodiscard]] QString otherMonthsRefusedMessage(const QString &fileName);
 
-bool save(const QString &fileName, const CalendarPage &page, const TComponent *objectParent, QString *error);
+// otherMonths: cell texts typed into other months, written (in a version 5
+// file) only when there are any.
+bool save(const QString &fileName, const CalendarPage &page, const TComponent *objectParent, QString *error,
+    const MonthCells *otherMonths = nullptr);
 bool load(const QString &fileName, CalendarPage &page, TComponent *objectOwner, QString *error,
     TComponent *objectParent = nullptr, ReadReport *report = nullptr);
 
 // The same over an open device. keepStoredNames: the objects keep the
 // names they were written with (undo brings back a state exactly).
-bool write(QIODevice &device, const CalendarPage &page, const TComponent *objectParent, QString *error);
+bool write(QIODevice &device, const CalendarPage &page, const TComponent *objectParent, QString *error,
+    const MonthCells *otherMonths = nullptr);
 bool read(QIODevice &device, CalendarPage &page, TComponent *objectOwner, QString *error,
     TComponent *objectParent = nullptr, ReadReport *report = nullptr, bool keepStoredNames = false);
 

@@ -4,6 +4,7 @@
 #include "events/eventfill.h"
 #include "events/icalendarfile.h"
 #include "objects/placedobjects.h"
+#include "objects/vflatcalendar.h"
 #include "platform/safefilereader.h"
 #include "recurring/recurringfill.h"
 #include "recurring/recurringlistfile.h"
@@ -16,11 +17,6 @@
 #include <QPainter>
 
 namespace {
-
-int monthKey(int year, int month)
-{
-    return year * 12 + month - 1;
-}
 
 // The whole file, or the message saying why not.
 bool readWhole(const QString &fileName, bool styleSheet, QByteArray *bytes, QString *error)
@@ -79,7 +75,8 @@ bool CalendarDocument::open(const QString &fileName, QString *error, CalendarFil
         *report = found;
     m_fileName = fileName;
     m_modified = false;
-    m_otherMonths.clear();
+    m_otherMonths = found.otherMonths;
+    followPage();
     m_history.reset();
     return true;
 }
@@ -110,7 +107,7 @@ bool CalendarDocument::save(QString *error)
 
 bool CalendarDocument::saveAs(const QString &fileName, QString *error)
 {
-    if (!CalendarFile::save(fileName, m_page, &m_objects, error))
+    if (!CalendarFile::save(fileName, m_page, &m_objects, error, &m_otherMonths))
         return false;
     m_fileName = fileName;
     m_modified = false;
@@ -158,7 +155,7 @@ bool CalendarDocument::fill(
     return true;
 }
 
-QMap<int, QByteArray> CalendarDocument::takeCellsByDay()
+QMap<int, QByteArray> CalendarDocument::cellsByDay()
 {
     QMap<int, QByteArray> cells;
     if (!m_page.layoutHasDayCells())
@@ -174,30 +171,46 @@ QMap<int, QByteArray> CalendarDocument::takeCellsByDay()
     return cells;
 }
 
+void CalendarDocument::showMonth(int year, int month, const QMap<int, QByteArray> &cells)
+{
+    m_page.clearAllCells();
+    m_page.setMainCalYear(year);
+    m_page.setMainCalMonth(month);
+    if (!cells.isEmpty()) {
+        m_page.recordCellTable(m_page.displayScale());
+        for (auto it = cells.begin(); it != cells.end(); ++it) {
+            const int cell = m_page.cellOfDay(it.key());
+            if (cell > 0)
+                m_page.setCellContents(cell, it.value());
+        }
+    }
+    followPage();
+}
+
+void CalendarDocument::followPage()
+{
+    for (TComponent *child : m_objects.children()) {
+        auto *calendar = dynamic_cast<TVFlatCalendar *>(child);
+        if (calendar && calendar->followsPage()) {
+            calendar->setYear(m_page.mainCalYear());
+            calendar->setMonth(m_page.mainCalMonth());
+        }
+    }
+}
+
 void CalendarDocument::moveToMonth(int year, int month)
 {
     if (year == m_page.mainCalYear() && month == m_page.mainCalMonth())
         return;
     if (month < 1 || month > 12 || year < kFirstYear || year > kLastYear)
         return;
-    const QMap<int, QByteArray> leaving = takeCellsByDay();
-    const int leavingKey = monthKey(m_page.mainCalYear(), m_page.mainCalMonth());
+    const QMap<int, QByteArray> leaving = cellsByDay();
+    const int leavingKey = monthCellsKey(m_page.mainCalYear(), m_page.mainCalMonth());
     if (leaving.isEmpty())
         m_otherMonths.remove(leavingKey);
     else
         m_otherMonths.insert(leavingKey, leaving);
-    m_page.clearAllCells();
-    m_page.setMainCalYear(year);
-    m_page.setMainCalMonth(month);
-    const QMap<int, QByteArray> arriving = m_otherMonths.take(monthKey(year, month));
-    if (!arriving.isEmpty()) {
-        m_page.recordCellTable(m_page.displayScale());
-        for (auto it = arriving.begin(); it != arriving.end(); ++it) {
-            const int cell = m_page.cellOfDay(it.key());
-            if (cell > 0)
-                m_page.setCellContents(cell, it.value());
-        }
-    }
+    showMonth(year, month, m_otherMonths.take(monthCellsKey(year, month)));
     m_modified = true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "calendar/calendarfile.h"
 #include "calendar/calendarpage.h"
+#include "calendar/monthcells.h"
 #include "calendar/pagepaintoptions.h"
 #include "document/documenthistory.h"
 #include "events/eventoccurrence.h"
@@ -93,9 +94,15 @@ public:
     // month it leaves is kept, and a month that was shown before gets its
     // own cells back; a month never shown starts empty.
     void moveToMonth(int year, int month);
-    // Cell texts by day for months other than the page's own that hold
-    // text, keyed by year * 12 + month - 1.
-    [[nodiscard]] const QMap<int, QMap<int, QByteArray>> &otherMonths() const { return m_otherMonths; }
+    // Cell texts of months other than the page's own that hold text.
+    [[nodiscard]] const MonthCells &otherMonths() const { return m_otherMonths; }
+    void setOtherMonths(const MonthCells &months) { m_otherMonths = months; }
+    // The cell texts of the page's own month by day.
+    [[nodiscard]] QMap<int, QByteArray> cellsByDay();
+    // The page shows another month with these cells (by day) and no others;
+    // nothing of the month it leaves is kept. Floating calendars that follow
+    // the page move with it.
+    void showMonth(int year, int month, const QMap<int, QByteArray> &cells);
 
     // The page with its objects at a zoom: the one drawing the screen,
     // picture export, print and PDF share.
@@ -104,12 +111,14 @@ public:
     [[nodiscard]] QImage renderImage(float zoom) const;
 
 private:
-    [[nodiscard]] QMap<int, QByteArray> takeCellsByDay();
+    // Floating calendars that follow the page take its month.
+    void followPage();
 
     QString m_fileName;
     bool m_modified = false;
-    QMap<int, QMap<int, QByteArray>> m_otherMonths;
+    MonthCells m_otherMonths;
     CalendarPage m_page;
     TComponent m_objects; // after the page, so the objects go first
-    DocumentHistory m_history { m_page, m_objects }; // last: its steps go before what they restore into
+    DocumentHistory m_history { m_page, m_objects,
+        &m_otherMonths }; // last: its steps go before what they restore into
 };

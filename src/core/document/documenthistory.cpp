@@ -49,10 +49,12 @@ private:
     bool m_done = false;
 };
 
-DocumentHistory::DocumentHistory(CalendarPage &page, TComponent &objects, QObject *parent)
+DocumentHistory::DocumentHistory(
+    CalendarPage &page, TComponent &objects, MonthCells *otherMonths, QObject *parent)
     : QObject(parent)
     , m_page(page)
     , m_objects(objects)
+    , m_otherMonths(otherMonths)
     , m_clock([] { return QDateTime::currentMSecsSinceEpoch(); })
 {
     m_stack.setUndoLimit(kStepLimit);
@@ -88,7 +90,7 @@ QByteArray DocumentHistory::snapshot() const
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QString error;
-    if (!CalendarFile::write(buffer, m_page, &m_objects, &error))
+    if (!CalendarFile::write(buffer, m_page, &m_objects, &error, m_otherMonths))
         return {};
     return buffer.data();
 }
@@ -102,7 +104,10 @@ void DocumentHistory::restore(const QByteArray &state)
     QString error;
     // The bytes were written by this program a moment ago; reading them
     // cannot meet anything the writer did not produce.
-    CalendarFile::read(buffer, m_page, &m_objects, &error, &m_objects, nullptr, true);
+    CalendarFile::ReadReport report;
+    CalendarFile::read(buffer, m_page, &m_objects, &error, &m_objects, &report, true);
+    if (m_otherMonths)
+        *m_otherMonths = report.otherMonths;
     m_current = state;
     emit restored();
 }

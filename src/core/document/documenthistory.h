@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calendar/monthcells.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QUndoStack>
@@ -30,8 +32,10 @@ public:
     enum Burst { NoBurst = 0, KeyMoves = 1 };
     using Clock = std::function<qint64()>;
 
-    // objects: owner and parent of the placed objects.
-    DocumentHistory(CalendarPage &page, TComponent &objects, QObject *parent = nullptr);
+    // objects: owner and parent of the placed objects; otherMonths, when
+    // given, the cell texts of other months, which steps keep too.
+    DocumentHistory(CalendarPage &page, TComponent &objects, MonthCells *otherMonths = nullptr,
+        QObject *parent = nullptr);
     ~DocumentHistory() override;
 
     [[nodiscard]] QUndoStack &stack() { return m_stack; }
@@ -59,6 +63,7 @@ private:
 
     CalendarPage &m_page;
     TComponent &m_objects;
+    MonthCells *m_otherMonths;
     QUndoStack m_stack;
     QByteArray m_current;
     Clock m_clock;

@@ -1,6 +1,7 @@
 #include "document/pageexport.h"
 
 #include "document/calendardocument.h"
+#include "document/monthrun.h"
 #include "document/pageprint.h"
 #include "pictures/pngencoder.h"
 #include "platform/safefilewriter.h"
@@ -14,6 +15,7 @@
 #include <QPdfWriter>
 
 #include <cmath>
+#include <memory>
 
 namespace PageExport {
 
@@ -103,49 +105,97 @@ static QPageLayout pdfPageLayout(const CalendarPage &page)
 }
 
 // Qt's writer renders everything a page may hold; ours (PdfPaintDevice) the
-// usual things, quicker and smaller. A page ours turns down goes to Qt's.
-static QByteArray qtPdf(const CalendarDocument &document)
+// usual things, quicker and smaller. A file ours turns down goes to Qt's.
+// pageAt makes each page in turn; progress, when given, hears of each page
+// done and may stop the file (which then comes back empty).
+using PageMaker = std::function<const CalendarDocument &(int index)>;
+
+static QByteArray qtPdf(int count, const PageMaker &pageAt, const Progress &progress)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setCreator(kPdfCreator);
     writer.setResolution(PagePrint::kPdfDotsPerInch);
-    writer.setPageLayout(pdfPageLayout(document.page()));
     QPainter painter;
-    if (!painter.begin(&writer))
-        return {};
-    // Pictures keep every pixel, as ours keeps them: clip art's hard edges
-    // would blur as JPEG.
-    painter.setRenderHint(QPainter::LosslessImageRendering);
-    PagePrint::paint(painter, document, writer.resolution());
+    for (int index = 0; index < count; ++index) {
+        const CalendarDocument &page = pageAt(index);
+        if (index == 0) {
+            writer.setPageLayout(pdfPageLayout(page.page()));
+            if (!painter.begin(&writer))
+                return {};
+            // Pictures keep every pixel, as ours keeps them: clip art's hard
+            // edges would blur as JPEG.
+            painter.setRenderHint(QPainter::LosslessImageRendering);
+        } else {
+            writer.newPage();
+        }
+        PagePrint::paint(painter, page, writer.resolution());
+        if (progress && !progress(index + 1))
+            return {};
+    }
     painter.end();
     return buffer.data();
 }
 
-QByteArray pdf(const CalendarDocument &document, PdfWriter use)
+static QByteArray pdfOf(int count, const PageMaker &pageAt, PdfWriter use, const Progress &progress)
 {
     if (use == PdfWriter::Qt)
-        return qtPdf(document);
-    PdfPaintDevice device(
-        pdfPageLayout(document.page()).fullRect(QPageLayout::Point).size(), PagePrint::kPdfDotsPerInch);
-    QPainter painter;
-    if (!painter.begin(&device))
-        return {};
-    PagePrint::paint(painter, document, PagePrint::kPdfDotsPerInch);
-    painter.end();
-    const QByteArray bytes = device.finish(kPdfCreator);
+        return qtPdf(count, pageAt, progress);
+    std::unique_ptr<PdfPaintDevice> device;
+    for (int index = 0; index < count; ++index) {
+        const CalendarDocument &page = pageAt(index);
+        if (!device)
+            device = std::make_unique<PdfPaintDevice>(
+                pdfPageLayout(page.page()).fullRect(QPageLayout::Point).size(), PagePrint::kPdfDotsPerInch);
+        QPainter painter;
+        if (!painter.begin(device.get()))
+            return {};
+        PagePrint::paint(painter, page, PagePrint::kPdfDotsPerInch);
+        painter.end();
+        if (progress && !progress(index + 1))
+            return {};
+    }
+    const QByteArray bytes = device ? device->finish(kPdfCreator) : QByteArray();
     if (!bytes.isEmpty() || use == PdfWriter::OwnOnly)
         return bytes;
-    return qtPdf(document);
+    return qtPdf(count, pageAt, progress);
+}
+
+QByteArray pdf(const CalendarDocument &document, PdfWriter use)
+{
+    return pdfOf(1, [&document](int) -> const CalendarDocument & { return document; }, use, {});
+}
+
+QByteArray pdf(MonthRun &run, PdfWriter use, const Progress &progress)
+{
+    return pdfOf(
+        run.count(), [&run](int index) -> const CalendarDocument & { return run.page(index); }, use,
+        progress);
+}
+
+static bool writePdf(const QByteArray &bytes, const QString &fileName, QString *error)
+{
+    if (bytes.isEmpty())
+        return fail(error, QStringLiteral("Unable to write %1: the PDF could not be started").arg(fileName));
+    return writeFile(fileName, bytes, error);
+}
+
+bool savePdf(MonthRun &run, const QString &fileName, QString *error, const Progress &progress)
+{
+    bool stopped = false;
+    const QByteArray bytes = pdf(run, PdfWriter::Best, [&](int done) {
+        stopped = progress && !progress(done);
+        return !stopped;
+    });
+    if (stopped)
+        return fail(error, QString());
+    return writePdf(bytes, fileName, error);
 }
 
 bool savePdf(const CalendarDocument &document, const QString &fileName, QString *error)
 {
-    const QByteArray bytes = pdf(document);
-    if (bytes.isEmpty())
-        return fail(error, QStringLiteral("Unable to write %1: the PDF could not be started").arg(fileName));
-    return writeFile(fileName, bytes, error);
+    return writePdf(pdf(document), fileName, error);
 }
 
 } // namespace PageExport

@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <functional>
 
 class CalendarDocument;
+class MonthRun;
 
 // Writing the page out as a picture or a PDF. Every failure comes back as the
 // message the user sees; an existing file is replaced only by a complete one.
@@ -30,5 +32,13 @@ enum class PdfWriter { Best, OwnOnly, Qt };
 // The whole page with its placed objects on a sheet of its paper size, as
 // printed (the print drawing, in vectors).
 bool savePdf(const CalendarDocument &document, const QString &fileName, QString *error);
+
+// Hears how many pages are done; false stops the file.
+using Progress = std::function<bool(int pagesDone)>;
+// Every page of a run of months in one PDF, in order, each drawn as a single
+// page is.
+[[nodiscard]] QByteArray pdf(MonthRun &run, PdfWriter use = PdfWriter::Best, const Progress &progress = {});
+// Stopped by progress, nothing is written and error is left empty.
+bool savePdf(MonthRun &run, const QString &fileName, QString *error, const Progress &progress = {});
 
 } // namespace PageExport

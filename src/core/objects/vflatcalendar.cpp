@@ -53,6 +53,7 @@ void TVFlatCalendar::setTitleFont(const CalendarFont &font) { assign(m_titleFont
 void TVFlatCalendar::setDayNameFont(const CalendarFont &font) { assign(m_dayNameFont, font); }
 void TVFlatCalendar::setCellFont(const CalendarFont &font) { assign(m_cellFont, font); }
 void TVFlatCalendar::setShowYear(bool show) { assign(m_showYear, show); }
+void TVFlatCalendar::setFollowsPage(bool follows) { assign(m_followsPage, follows); }
 void TVFlatCalendar::setDayNameBGColor(TColor color) { assign(m_dayNameBGColor, color); }
 void TVFlatCalendar::setCalendarBorderStyle(TFlatCalBorderStyle style) { assign(m_calendarBorderStyle, style); }
 void TVFlatCalendar::setDayNameBorderStyle(TFlatCalBorderStyle style) { assign(m_dayNameBorderStyle, style); }
@@ -123,6 +124,7 @@ void TVFlatCalendar::copyCalendarPropertiesFrom(const TVFlatCalendar &other)
     setShadowPosition(other.m_shadowPosition);
     setDayNameStyle(other.m_dayNameStyle);
     setShowYear(other.m_showYear);
+    setFollowsPage(other.m_followsPage);
     setStartOfWeek(other.m_startOfWeek);
     setLanguage(other.m_language);
     setCalTransparent(other.m_calTransparent);
@@ -175,6 +177,7 @@ const RecordTable &TVFlatCalendar::records() const
                 enumeration(flatShadowPositionNames())),
             record("Language", &C::language, &C::setLanguage, enumeration(flatCalLanguageNames())),
             record("CalTransparent", &C::calTransparent, &C::setCalTransparent, boolean),
+            record("FollowsPage", &C::followsPage, &C::setFollowsPage, boolean, unlessDefault(0)),
         });
     return table;
 }

@@ -28,6 +28,10 @@ public:
     void setDayNameFont(const CalendarFont &font);
     [[nodiscard]] const CalendarFont &cellFont() const { return m_cellFont; }
     void setCellFont(const CalendarFont &font);
+    // Shows the page's month, moving with it (in a run of months too),
+    // instead of its own stored month.
+    [[nodiscard]] bool followsPage() const { return m_followsPage; }
+    void setFollowsPage(bool follows);
     [[nodiscard]] bool showYear() const { return m_showYear; }
     void setShowYear(bool show);
     [[nodiscard]] TColor dayNameBGColor() const { return m_dayNameBGColor; }
@@ -90,6 +94,7 @@ private:
     int m_dayNameFontPitch = 0;
     int m_cellFontPitch = 0;
     bool m_showYear = false;
+    bool m_followsPage = false;
     TColor m_dayNameBGColor = clWhite;
     TFlatCalBorderStyle m_calendarBorderStyle = fcbAll;
     TFlatCalBorderStyle m_dayNameBorderStyle = fcbAll;

@@ -55,11 +55,16 @@ int PdfPaintDevice::metric(PaintDeviceMetric metric) const
 
 QByteArray PdfPaintDevice::finish(const QString &creator)
 {
-    if (!m_engine->rendered() || m_engine->pageObject() == 0)
+    const QList<int> &pages = m_engine->pageObjects();
+    if (!m_engine->rendered() || pages.isEmpty())
         return {};
     m_fonts->write();
-    m_document->writeObject(m_pages,
-        "<< /Type /Pages /Kids [" + PdfDocument::reference(m_engine->pageObject()) + "] /Count 1 >>");
+    QByteArray kids;
+    for (const int page : pages)
+        kids.append(PdfDocument::reference(page)).append(' ');
+    kids.chop(1);
+    m_document->writeObject(
+        m_pages, "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(pages.size()) + " >>");
     const int catalog = m_document->reserve();
     m_document->writeObject(catalog, "<< /Type /Catalog /Pages " + PdfDocument::reference(m_pages) + " >>");
     const int info = m_document->reserve();

@@ -11,7 +11,8 @@ class PdfDocument;
 class PdfFontSet;
 class PdfPaintEngine;
 
-// A one-page PDF to paint on, at a resolution of its own. Smaller and
+// A PDF to paint on, at a resolution of its own; each painter begun on it
+// draws one page. Smaller and
 // quicker to write than Qt's PDF writer makes it, as fonts go in with just
 // the glyphs the page uses and nothing is computed for glyphs it does not.
 class PdfPaintDevice : public QPaintDevice

@@ -53,6 +53,7 @@ PdfPaintEngine::~PdfPaintEngine() = default;
 bool PdfPaintEngine::begin(QPaintDevice *)
 {
     m_pageObject = m_document.reserve();
+    m_pageObjects.append(m_pageObject);
     m_content.clear();
     m_content.reserve(128 * 1024);
     // Device pixels from the top-left corner onto PDF points from the bottom-left.

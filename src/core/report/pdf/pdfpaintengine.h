@@ -5,6 +5,7 @@
 #include <QBrush>
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QPen>
@@ -26,8 +27,9 @@ public:
     ~PdfPaintEngine() override;
 
     [[nodiscard]] bool rendered() const { return !m_refused; }
-    // The page object's number; end() writes it and what it draws with.
-    [[nodiscard]] int pageObject() const { return m_pageObject; }
+    // The page objects' numbers, one per begin(); end() writes the page and
+    // what it draws with.
+    [[nodiscard]] const QList<int> &pageObjects() const { return m_pageObjects; }
 
     bool begin(QPaintDevice *device) override;
     bool end() override;
@@ -85,7 +87,8 @@ private:
     bool m_smoothPictures = false;
     bool m_opaqueBackground = false;
     bool m_refused = false;
-    int m_pageObject = 0;
+    int m_pageObject = 0; // the page being drawn
+    QList<int> m_pageObjects;
     int m_pages = 0;
     QHash<QString, QByteArray> m_images; // picture and part of it -> resource name
     QByteArray m_imageResources;
