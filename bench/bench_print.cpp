@@ -5,6 +5,7 @@
 // PDF writer against Qt's on the same page.
 #include "calendar/calendarpage.h"
 #include "document/calendardocument.h"
+#include "document/monthrun.h"
 #include "document/pageexport.h"
 #include "document/pageprint.h"
 #include "pictures/pngencoder.h"
@@ -21,6 +22,8 @@ private slots:
     void encodePng();
     void twelveMonthPdf_data();
     void twelveMonthPdf();
+    void runOfMonthsPdf_data();
+    void runOfMonthsPdf();
 
 private:
     CalendarDocument m_document;
@@ -76,6 +79,29 @@ void BenchPrint::twelveMonthPdf()
     QBENCHMARK
     {
         pdf = PageExport::pdf(document, writer);
+    }
+    QVERIFY(!pdf.isEmpty());
+}
+
+void BenchPrint::runOfMonthsPdf_data()
+{
+    QTest::addColumn<int>("months");
+    QTest::newRow("a year") << 12;
+    QTest::newRow("ten years") << 120;
+}
+
+// One month-grid design for a run of months, every page in one PDF.
+void BenchPrint::runOfMonthsPdf()
+{
+    QFETCH(int, months);
+    CalendarDocument design;
+    design.page().resetToDefaultStyle(QDate(2027, 1, 1));
+    design.page().setCalendarLayout(loFullCalendar);
+    MonthRun run(design, MonthRange { 2027, 1, months }, nullptr, CalendarFont());
+    QByteArray pdf;
+    QBENCHMARK
+    {
+        pdf = PageExport::pdf(run);
     }
     QVERIFY(!pdf.isEmpty());
 }
