@@ -102,6 +102,15 @@ private slots:
         QCOMPARE(minis[11].toObject()["year"].toInt(), 1998);
     }
 
+    void dataNamesTheShippedAndTheUsersFolders()
+    {
+        const CliRun run = runCli({ "data" }, m_home.path());
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject folders = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(folders["user"].toString(), QDir(m_home.path()).absolutePath());
+        QVERIFY(QFileInfo(folders["shipped"].toString() + QStringLiteral("/Holidays/Germany.ics")).isFile());
+    }
+
     void borderNamesMayCarryTheirExtension()
     {
         // Landscape layout 1 reads the .wls file whichever extension is typed.

@@ -42,5 +42,8 @@ void TCalendarMain::ConfigurationInformation1Click()
 void TCalendarMain::About1Click()
 {
     CommonDialogs::current().information(this, QStringLiteral("About Datewright"),
-        QStringLiteral("Datewright\nVersion %1\n\nDesign and print calendar pages.").arg(kVersion));
+        QStringLiteral("Datewright\nVersion %1\n\nDesign and print calendar pages.\n\n"
+                       "Holiday calendars from date-holidays (https://github.com/commenthol/date-holidays), "
+                       "data licensed CC BY 3.0, code ISC.")
+            .arg(kVersion));
 }
