@@ -16,10 +16,16 @@ QList<Country> countries(const QString &dataFolder)
     const QString folder = DataFolder::findCaseInsensitive(dataFolder, QStringLiteral("Holidays"));
     if (folder.isEmpty())
         return found;
-    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files);
+    static const QString kObservances = QStringLiteral(" observances");
+    const QDir dir(folder);
+    const QFileInfoList files = dir.entryInfoList(QDir::Files);
     for (const QFileInfo &file : files) {
-        if (file.suffix().compare(QLatin1String("ics"), Qt::CaseInsensitive) == 0)
-            found.append({ file.completeBaseName(), file.filePath() });
+        const QString name = file.completeBaseName();
+        if (file.suffix().compare(QLatin1String("ics"), Qt::CaseInsensitive) != 0
+            || name.endsWith(kObservances, Qt::CaseInsensitive))
+            continue;
+        const QFileInfo observances(dir.filePath(name + kObservances + QStringLiteral(".ics")));
+        found.append({ name, file.filePath(), observances.isFile() ? observances.filePath() : QString() });
     }
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
