@@ -45,9 +45,10 @@ def star(cx, cy, r, inner=0.45, points=5, rot=-90):
     return ' '.join(coords)
 
 
-def rules(w, h, specs):
+def rules(w, h, frames):
+    """Concentric rectangles, each given as (inset, stroke width, colour)."""
     out = ''
-    for inset, width, color in specs:
+    for inset, width, color in frames:
         out += (f'  <rect x="{inset:.1f}" y="{inset:.1f}" width="{w - 2 * inset:.1f}" '
                 f'height="{h - 2 * inset:.1f}" fill="none" stroke="{color}" stroke-width="{width}"/>\n')
     return out

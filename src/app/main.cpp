@@ -1,6 +1,7 @@
 #include "app/calendarmain.h"
 #include "app/singleinstance.h"
 
+#include "base/programversion.h"
 #include "objects/placedobjectclasses.h"
 #include "platform/datafolder.h"
 #include "surface/surfaceclipboard.h"
@@ -17,7 +18,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("datewright"));
     // No display name: the platform would append it to every window title,
     // and the main window's caption already begins with the program's name.
-    QApplication::setApplicationVersion(QStringLiteral("3.2g"));
+    QApplication::setApplicationVersion(QStringLiteral(DATEWRIGHT_VERSION));
     // Every window, dialogs included, shows the program's icon; the desktop
     // entry's name lets Wayland compositors find the same one.
     QApplication::setWindowIcon(Pictures::applicationIcon());

@@ -3,6 +3,7 @@
 #include "clisupport.h"
 #include "pageoptions.h"
 
+#include "base/programversion.h"
 #include "platform/datafolder.h"
 
 #include <QCommandLineParser>
@@ -36,7 +37,7 @@ int main(int argc, char *argv[])
         commandLine << QString::fromLocal8Bit(argv[i]);
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("datewright"));
-    QGuiApplication::setApplicationVersion(QStringLiteral("3.2g"));
+    QGuiApplication::setApplicationVersion(QStringLiteral(DATEWRIGHT_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -1,5 +1,7 @@
 #include "base/calendarfont.h"
 
+#include "base/pageresolution.h"
+
 bool CalendarFont::sameLook(const CalendarFont &other) const
 {
     return name == other.name && bold == other.bold && italic == other.italic && underline == other.underline
@@ -14,7 +16,7 @@ int CalendarFont::scaledSize(float zoom) const
 int CalendarFont::pointsToPixels(int points)
 {
     // Multiply then divide with rounding, half away from zero.
-    const int product = points * 96;
+    const int product = points * kScreenPpi;
     return product >= 0 ? (product + 36) / 72 : -((-product + 36) / 72);
 }
 

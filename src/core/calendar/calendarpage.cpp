@@ -18,9 +18,9 @@ CalendarPage::CalendarPage(QObject *parent)
 
 CalendarPage::~CalendarPage() = default;
 
-template <typename T> void CalendarPage::assignAndRedraw(T &field, const T &value)
+template <typename T> void CalendarPage::assignAndRedraw(T &field, const T &value, RedrawWhen when)
 {
-    if (field == value)
+    if (when == RedrawWhen::Changed && field == value)
         return;
     field = value;
     emit redrawRequested();
@@ -183,33 +183,27 @@ void CalendarPage::setExtras(const PageExtras &extras)
 
 void CalendarPage::setTitleFont(const CalendarFont &font)
 {
-    m_attr.titleFont = font;
-    emit redrawRequested();
+    assignAndRedraw(m_attr.titleFont, font, RedrawWhen::Always);
 }
 void CalendarPage::setHeadersFont(const CalendarFont &font)
 {
-    m_attr.headersFont = font;
-    emit redrawRequested();
+    assignAndRedraw(m_attr.headersFont, font, RedrawWhen::Always);
 }
 void CalendarPage::setCellFont(const CalendarFont &font)
 {
-    m_attr.cellFont = font;
-    emit redrawRequested();
+    assignAndRedraw(m_attr.cellFont, font, RedrawWhen::Always);
 }
 void CalendarPage::setMiniTitleFont(const CalendarFont &font)
 {
-    m_attr.miniTitleFont = font;
-    emit redrawRequested();
+    assignAndRedraw(m_attr.miniTitleFont, font, RedrawWhen::Always);
 }
 void CalendarPage::setMiniHeadersFont(const CalendarFont &font)
 {
-    m_attr.miniHeadersFont = font;
-    emit redrawRequested();
+    assignAndRedraw(m_attr.miniHeadersFont, font, RedrawWhen::Always);
 }
 void CalendarPage::setMiniCellFont(const CalendarFont &font)
 {
-    m_attr.miniCellFont = font;
-    emit redrawRequested();
+    assignAndRedraw(m_attr.miniCellFont, font, RedrawWhen::Always);
 }
 
 void CalendarPage::setMainCalDay(int day)

@@ -227,7 +227,10 @@ signals:
     void panelStateChanged(TLPanelState state);
 
 private:
-    template <typename T> void assignAndRedraw(T &field, const T &value);
+    // Whether setting a value equal to the current one still redraws.
+    enum class RedrawWhen { Changed, Always };
+    template <typename T>
+    void assignAndRedraw(T &field, const T &value, RedrawWhen when = RedrawWhen::Changed);
     template <typename T> void assignAndRelayout(T &field, const T &value);
     void applyLineLayoutPreset();
     void applyMiniLineLayoutPreset();

@@ -1,5 +1,6 @@
 #include "calendar/extraspainter.h"
 
+#include "base/pageresolution.h"
 #include "calendar/moonphases.h"
 #include "report/reportcanvas.h"
 

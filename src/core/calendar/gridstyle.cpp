@@ -1,5 +1,7 @@
 #include "calendar/gridstyle.h"
 
+#include "base/pageresolution.h"
+
 static GridStyle sharedStyle(const CalendarAttributes &a)
 {
     GridStyle s;

@@ -1,5 +1,7 @@
 #include "calendar/pagelayout.h"
 
+#include "base/pageresolution.h"
+
 #include <QDate>
 
 int inch(double inches)

@@ -5,7 +5,6 @@
 
 #include <array>
 
-constexpr int kScreenPpi = 96; // the page model's fixed resolution
 constexpr int kMaxMinis = 60;
 // The years a page can show: the Gregorian rules hold throughout.
 constexpr int kFirstYear = 1;

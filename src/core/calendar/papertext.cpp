@@ -1,5 +1,6 @@
 #include "calendar/papertext.h"
 
+#include "base/pageresolution.h"
 #include "report/reportcanvas.h"
 
 #include <QPainter>

@@ -1,5 +1,6 @@
 #include "document/pageexport.h"
 
+#include "base/pageresolution.h"
 #include "document/calendardocument.h"
 #include "document/monthrun.h"
 #include "document/pageprint.h"

@@ -1,5 +1,6 @@
 #include "document/pageprint.h"
 
+#include "base/pageresolution.h"
 #include "document/calendardocument.h"
 
 #include <QPainter>

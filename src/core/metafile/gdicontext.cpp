@@ -1,4 +1,6 @@
 #include "metafile/gdicontext.h"
+
+#include "base/pageresolution.h"
 #include "metafile/gdicontext_p.h"
 
 #include <QPaintDevice>
@@ -31,7 +33,7 @@ GdiContext::GdiContext(QPainter &painter, const QTransform &pageToTarget, const 
     m_painter.setRenderHints(
         QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
     if (const QPaintDevice *device = m_painter.device())
-        m_cosmeticWidth = std::max(1.0, device->logicalDpiX() / 96.0);
+        m_cosmeticWidth = std::max(1.0, device->logicalDpiX() / double(kScreenPpi));
     m_painter.save();
 }
 

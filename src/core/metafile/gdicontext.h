@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/pageresolution.h"
 #include "metafile/gdiobjects.h"
 
 #include <QPolygonF>
@@ -118,8 +119,8 @@ private:
     QTransform m_pageToTarget;
     QTransform m_caller;
     QRectF m_pageFrame;
-    double m_pxPerMmX = 96 / 25.4;
-    double m_pxPerMmY = 96 / 25.4;
+    double m_pxPerMmX = kScreenPpi / 25.4;
+    double m_pxPerMmY = kScreenPpi / 25.4;
     double m_cosmeticWidth = 1;
     GdiState m_state;
     std::vector<GdiState> m_saved;

@@ -1,5 +1,6 @@
 #include "metafile/metafile.h"
 
+#include "base/pageresolution.h"
 #include "metafile/emfplayer.h"
 #include "metafile/gdicontext.h"
 #include "metafile/wmfplayer.h"
@@ -35,15 +36,15 @@ double pixelsPerUnit(int mapMode)
     case 1:
         return 1;
     case 2:
-        return 96 / 254.0;
+        return kScreenPpi / 254.0;
     case 4:
-        return 96 / 100.0;
+        return kScreenPpi / 100.0;
     case 5:
-        return 96 / 1000.0;
+        return kScreenPpi / 1000.0;
     case 6:
-        return 96 / 1440.0;
+        return kScreenPpi / 1440.0;
     default:
-        return 96 / 2540.0;
+        return kScreenPpi / 2540.0;
     }
 }
 
@@ -87,17 +88,17 @@ bool Metafile::loadFromData(const QByteArray &bytes, const Hint &hint, QString *
         const QSizeF mm = emf.deviceMillimetres;
         const QSizeF px = emf.devicePixels;
         const bool known = mm.width() > 0 && mm.height() > 0 && px.width() > 0 && px.height() > 0;
-        m.m_pxPerMmX = known ? px.width() / mm.width() : 96 / 25.4;
-        m.m_pxPerMmY = known ? px.height() / mm.height() : 96 / 25.4;
+        m.m_pxPerMmX = known ? px.width() / mm.width() : kScreenPpi / 25.4;
+        m.m_pxPerMmY = known ? px.height() / mm.height() : kScreenPpi / 25.4;
         const QRectF frame = emf.frame;
         if (frame.width() > 0 && frame.height() > 0) {
             m.m_frame = QRectF(frame.left() * m.m_pxPerMmX / 100, frame.top() * m.m_pxPerMmY / 100,
                 frame.width() * m.m_pxPerMmX / 100, frame.height() * m.m_pxPerMmY / 100);
-            m.m_naturalSize = QSizeF(frame.width() * 96 / 2540, frame.height() * 96 / 2540);
+            m.m_naturalSize = QSizeF(frame.width() * kScreenPpi / 2540, frame.height() * kScreenPpi / 2540);
         } else {
             m.m_frame = emf.bounds.normalized();
-            m.m_naturalSize = QSizeF(
-                m.m_frame.width() * 96 / 25.4 / m.m_pxPerMmX, m.m_frame.height() * 96 / 25.4 / m.m_pxPerMmY);
+            m.m_naturalSize = QSizeF(m.m_frame.width() * kScreenPpi / 25.4 / m.m_pxPerMmX,
+                m.m_frame.height() * kScreenPpi / 25.4 / m.m_pxPerMmY);
         }
         m.m_recordsEnd = emf.end;
         m.m_objectCount = emf.handleCount;
@@ -112,7 +113,7 @@ bool Metafile::loadFromData(const QByteArray &bytes, const Hint &hint, QString *
         m.m_objectCount = wmf.objectCount;
         if (wmf.placeable) {
             m.m_window = wmf.hasWindow ? wmf.window : wmf.bounds;
-            m.m_naturalSize = wmf.bounds.size() * (96.0 / wmf.unitsPerInch);
+            m.m_naturalSize = wmf.bounds.size() * (double(kScreenPpi) / wmf.unitsPerInch);
         } else if (hint.extent.width() > 0 && hint.extent.height() > 0) {
             const double unit = pixelsPerUnit(hint.mapMode);
             m.m_naturalSize = hint.extent * unit;
@@ -152,8 +153,8 @@ QByteArray Metafile::storedBytes() const
     auto clamp16 = [](double v) { return qint16(std::clamp<double>(std::round(v), -32768, 32767)); };
     const qint16 left = clamp16(w.left()), top = clamp16(w.top()), right = clamp16(w.right()),
                  bottom = clamp16(w.bottom());
-    const double inch
-        = std::clamp<double>(std::round((right - left) * 96.0 / m_naturalSize.width()), 1, 65535);
+    const double inch = std::clamp<double>(
+        std::round((right - left) * double(kScreenPpi) / m_naturalSize.width()), 1, 65535);
     const quint16 words[10] = { 0xCDD7, 0x9AC6, 0, quint16(left), quint16(top), quint16(right),
         quint16(bottom), quint16(inch), 0, 0 };
     quint16 checksum = 0;

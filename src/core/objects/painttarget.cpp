@@ -1,5 +1,6 @@
 #include "objects/painttarget.h"
 
+#include "base/pageresolution.h"
 #include "report/papertarget.h"
 
 #include <QPainter>
@@ -14,7 +15,7 @@ PaintTarget PaintTarget::of(const QPainter &painter, float scale)
     if (!PaperTarget::isPaper(painter))
         return target;
     target.print = true;
-    target.deviceFactor = device->logicalDpiX() / screenPpi;
+    target.deviceFactor = device->logicalDpiX() / double(kScreenPpi);
     if (target.deviceFactor > 0)
         target.zoom = float(scale / target.deviceFactor);
     else

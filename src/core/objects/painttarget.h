@@ -15,6 +15,4 @@ struct PaintTarget
 
     // scale is device pixels per page pixel, as TVGraphicControl::paint takes it.
     [[nodiscard]] static PaintTarget of(const QPainter &painter, float scale);
-    // Page pixels per inch; every screen, picture and the command line use it.
-    static constexpr double screenPpi = 96.0;
 };

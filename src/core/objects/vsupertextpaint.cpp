@@ -1,5 +1,6 @@
 // The SuperText's drawing: one routine for the screen, pictures,
 // the command line and printed or PDF pages.
+#include "base/pageresolution.h"
 #include "objects/painttarget.h"
 #include "objects/vsupertext.h"
 
@@ -181,7 +182,7 @@ QBrush TVSuperText::faceBrush(const SuperTextLayout &layout, const PaintTarget &
 {
     const double f = target.deviceFactor;
     // Printed, the fill starts 0.03 inch up and left of the object.
-    const double shift = target.print ? 0.03 * PaintTarget::screenPpi : 0.0;
+    const double shift = target.print ? 0.03 * kScreenPpi : 0.0;
     const QPointF origin(-shift, -shift);
     switch (m_surfaceType) {
     case stNormal:
@@ -204,7 +205,7 @@ QBrush TVSuperText::faceBrush(const SuperTextLayout &layout, const PaintTarget &
         if (!target.print)
             return tiledBrush(gradient(layout.size), origin, layout.size);
         // Worked out at the printer's resolution over a quarter inch more.
-        const QSizeF area = QSizeF(layout.size) + QSizeF(0.25, 0.25) * PaintTarget::screenPpi;
+        const QSizeF area = QSizeF(layout.size) + QSizeF(0.25, 0.25) * kScreenPpi;
         const QImage bands = superTextGradient(
             QSize(int(std::lround(area.width() * f)), int(std::lround(area.height() * f))),
             m_gradientFromColor, m_gradientToColor, m_fillDirection);

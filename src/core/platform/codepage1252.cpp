@@ -89,8 +89,9 @@ QByteArray fromUnicode(const QString &text)
     QByteArray bytes;
     bytes.reserve(text.size());
     for (const QChar character : text) {
-        unsigned char byte = '?';
-        encode(character, &byte);
+        unsigned char byte = 0;
+        if (!encode(character, &byte))
+            byte = '?';
         bytes.append(static_cast<char>(byte));
     }
     return bytes;

@@ -1,5 +1,7 @@
 #include "platform/configurationreport.h"
 
+#include "base/programversion.h"
+
 namespace ConfigurationReport {
 
 namespace {
@@ -98,7 +100,7 @@ QStringList lines(const Facts &facts)
     QStringList out;
     out << facts.userLocale.toString(facts.today, QLocale::LongFormat);
     out << QString() << QStringLiteral("[Product]") << QStringLiteral("Program:     \tDatewright")
-        << QStringLiteral("Version:     \t3.2g");
+        << QStringLiteral("Version:     \t" DATEWRIGHT_VERSION);
     out << QString() << QStringLiteral("[Environment]");
     addEnvironment(out, facts);
     out << QString() << QStringLiteral("[DW.INI]") << QString();

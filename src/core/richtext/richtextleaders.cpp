@@ -1,5 +1,6 @@
 #include "richtext/richtextleaders.h"
 
+#include "base/pageresolution.h"
 #include "richtext/rtfparser.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -15,7 +16,7 @@
 namespace {
 
 // Fonts are laid out at 96 pixels per inch whatever the painter's device.
-constexpr qreal kPixelsPerPoint = 96.0 / 72.0;
+constexpr qreal kPixelsPerPoint = kScreenPpi / 72.0;
 
 bool anyLeader(const QTextBlockFormat &format)
 {

@@ -1,5 +1,6 @@
 #include "richtext/richtextrenderer.h"
 
+#include "base/pageresolution.h"
 #include "richtext/richtextleaders.h"
 #include "richtext/richtexttables.h"
 
@@ -18,8 +19,9 @@ QPaintDevice *layoutDevice()
 {
     static QImage device = [] {
         QImage image(1, 1, QImage::Format_RGB32);
-        image.setDotsPerMeterX(3780); // 96 per inch
-        image.setDotsPerMeterY(3780);
+        const int dotsPerMeter = qRound(kScreenPpi / 0.0254);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
         return image;
     }();
     return &device;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/pageresolution.h"
+
 #include <QRectF>
 
 class QPainter;
@@ -15,7 +17,7 @@ namespace RichTextRenderer {
 [[nodiscard]] QPaintDevice *layoutDevice();
 // RTF's default tab stops, every half inch, at 96 pixels per inch. Reading a
 // text sets them, or its own distance (\deftab).
-constexpr qreal kDefaultTabStop = 48;
+constexpr qreal kDefaultTabStop = kScreenPpi / 2;
 // No margin around the text and layout at 96 pixels per inch.
 void prepare(QTextDocument &document);
 // How far down a laid-out text can be shown without cutting a line: the top

@@ -1,5 +1,6 @@
 #include "richtext/rtfpicturedecoder.h"
 
+#include "base/pageresolution.h"
 #include "metafile/dib.h"
 #include "metafile/indexedimage.h"
 #include "metafile/metafile.h"
@@ -121,8 +122,8 @@ QSizeF displaySize(const RtfPicture &picture, const QSizeF &ownSize)
     double w = 0;
     double h = 0;
     if (picture.goalWidth > 0 && picture.goalHeight > 0) {
-        w = picture.goalWidth / 15.0;
-        h = picture.goalHeight / 15.0;
+        w = picture.goalWidth / kTwipsPerPixel;
+        h = picture.goalHeight / kTwipsPerPixel;
     } else if (picture.picw > 0 && picture.pich > 0 && !metafile) {
         w = picture.picw; // pixels for bitmaps
         h = picture.pich;

@@ -1,5 +1,6 @@
 #include "richtext/rtfreader.h"
 
+#include "base/pageresolution.h"
 #include "richtext/richtextimages.h"
 #include "richtext/richtextrenderer.h"
 #include "richtext/rtfparser.h"
@@ -125,7 +126,7 @@ private:
         QList<QTextLength> widths;
         int left = 0;
         for (const int right : rights) {
-            widths.append(QTextLength(QTextLength::FixedLength, std::max(1, right - left) / 15.0));
+            widths.append(QTextLength(QTextLength::FixedLength, std::max(1, right - left) / kTwipsPerPixel));
             left = std::max(left, right);
         }
         format.setColumnWidthConstraints(widths);
@@ -142,7 +143,7 @@ private:
             const auto type = tab.kind == RtfParaState::Tab::Right ? QTextOption::RightTab
                 : tab.kind == RtfParaState::Tab::Center            ? QTextOption::CenterTab
                                                                    : QTextOption::LeftTab;
-            positions.append(QTextOption::Tab(tab.position / 15.0, type));
+            positions.append(QTextOption::Tab(tab.position / kTwipsPerPixel, type));
             leaders.append(tab.dotLeader);
         }
         format.setTabPositions(positions);
@@ -166,11 +167,11 @@ private:
             format.setAlignment(Qt::AlignJustify);
             break;
         }
-        format.setLeftMargin(para.leftIndent / 15.0);
-        format.setRightMargin(para.rightIndent / 15.0);
-        format.setTextIndent(para.firstIndent / 15.0);
-        format.setTopMargin(para.spaceBefore / 15.0);
-        format.setBottomMargin(para.spaceAfter / 15.0);
+        format.setLeftMargin(para.leftIndent / kTwipsPerPixel);
+        format.setRightMargin(para.rightIndent / kTwipsPerPixel);
+        format.setTextIndent(para.firstIndent / kTwipsPerPixel);
+        format.setTopMargin(para.spaceBefore / kTwipsPerPixel);
+        format.setBottomMargin(para.spaceAfter / kTwipsPerPixel);
         setTabs(format, para.tabs);
         m_cursor.setBlockFormat(format);
         m_cursor.setBlockCharFormat(charFormat(chr));
@@ -263,7 +264,8 @@ bool read(const QByteArray &rtf, QTextDocument &document, QString *error)
     }
     // Every text sets the stops, so none is left from the text read before.
     QTextOption option = document.defaultTextOption();
-    option.setTabStopDistance(defaultTab > 0 ? defaultTab / 15.0 : RichTextRenderer::kDefaultTabStop);
+    option.setTabStopDistance(
+        defaultTab > 0 ? defaultTab / kTwipsPerPixel : RichTextRenderer::kDefaultTabStop);
     document.setDefaultTextOption(option);
     document.setUndoRedoEnabled(undo);
     return ok;

@@ -1,5 +1,6 @@
 #include "richtext/rtfwriter.h"
 
+#include "base/pageresolution.h"
 #include "platform/codepage1252.h"
 #include "richtext/richtextimages.h"
 #include "richtext/richtextrenderer.h"
@@ -19,7 +20,7 @@ namespace {
 
 int twips(double pixels)
 {
-    return int(std::lround(pixels * 15.0));
+    return int(std::lround(pixels * kTwipsPerPixel));
 }
 
 void appendText(QByteArray &out, const QString &text)
@@ -202,9 +203,9 @@ private:
             return format.fontPointSize();
         if (format.hasProperty(QTextFormat::FontPixelSize)
             && format.intProperty(QTextFormat::FontPixelSize) > 0)
-            return format.intProperty(QTextFormat::FontPixelSize) * 0.75;
+            return format.intProperty(QTextFormat::FontPixelSize) * (72.0 / kScreenPpi);
         const QFont font = m_document.defaultFont();
-        return font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
+        return font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * (72.0 / kScreenPpi);
     }
 
     void characterProperties(QByteArray &out, const QTextCharFormat &format)

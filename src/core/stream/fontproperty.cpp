@@ -1,5 +1,6 @@
 #include "stream/fontproperty.h"
 
+#include "base/pageresolution.h"
 #include "stream/propertyio.h"
 #include "stream/reader.h"
 #include "stream/writer.h"
@@ -34,12 +35,12 @@ int mulDiv(int value, int numerator, int denominator)
 
 int fontHeightFromPoints(int points)
 {
-    return -mulDiv(points, 96, 72);
+    return -mulDiv(points, kScreenPpi, 72);
 }
 
 int pointsFromFontHeight(int height)
 {
-    return mulDiv(height < 0 ? -height : height, 72, 96);
+    return mulDiv(height < 0 ? -height : height, 72, kScreenPpi);
 }
 
 void writeFont(TWriter &writer, const char *prefix, const CalendarFont &font, int pitch)

@@ -7,12 +7,13 @@
 #include "widgets/commondialogs.h"
 #include "widgets/helpviewer.h"
 
+#include "base/programversion.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 
 namespace {
 
-const QString kVersion = QStringLiteral("3.2g");
 const QString kWebsite = QStringLiteral("https://datewright.org/");
 
 } // namespace
@@ -42,8 +43,7 @@ void TCalendarMain::ConfigurationInformation1Click()
 void TCalendarMain::About1Click()
 {
     CommonDialogs::current().information(this, QStringLiteral("About Datewright"),
-        QStringLiteral("Datewright\nVersion %1\n\nDesign and print calendar pages.\n\n"
+        QStringLiteral("Datewright\nVersion " DATEWRIGHT_VERSION "\n\nDesign and print calendar pages.\n\n"
                        "Holiday calendars from date-holidays (https://github.com/commenthol/date-holidays), "
-                       "data licensed CC BY 3.0, code ISC.")
-            .arg(kVersion));
+                       "data licensed CC BY 3.0, code ISC."));
 }

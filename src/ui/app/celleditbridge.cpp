@@ -1,5 +1,6 @@
 #include "app/celleditbridge.h"
 
+#include "base/pageresolution.h"
 #include "base/zoom.h"
 #include "richtext/wprichtext.h"
 #include "richtext/wptoolbar.h"
@@ -14,9 +15,6 @@
 #include <cmath>
 
 namespace {
-
-// The page model measures at 96 pixels per inch on every screen.
-constexpr double kPixelsPerInch = 96.0;
 
 QImage pictureOf(const QMimeData *data)
 {
@@ -63,7 +61,7 @@ void CellEditBridge::CalendarPanelClickedInCellEvent(
     m_editor->setZoom(zoom);
     // The page is the free rectangle as wide as it is at 100%, shown at the
     // zoom, so the text wraps exactly as the page paints it.
-    const double toTwips = 1440.0 / kPixelsPerInch * 100.0 / zoom;
+    const double toTwips = kTwipsPerPixel * 100.0 / zoom;
     m_editor->setPageSizeTwips(int(std::nearbyint(w * toTwips)), int(std::nearbyint(h * toTwips)));
     m_editor->copyFrom(rtfstorage);
     m_editor->setGeometry(rFree.left + 1, rFree.top + 1, w, h);

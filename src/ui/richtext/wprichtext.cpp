@@ -1,5 +1,6 @@
 #include "richtext/wprichtext.h"
 
+#include "base/pageresolution.h"
 #include "richtext/richtextimages.h"
 #include "richtext/richtextrenderer.h"
 #include "richtext/richtextscaler.h"
@@ -120,7 +121,7 @@ void TWPRichText::applyWrapWidth()
         return;
     }
     setLineWrapMode(QTextEdit::FixedPixelWidth);
-    setLineWrapColumnOrWidth(int(std::lround(m_pageWidth / 15.0 * zoomFactor())));
+    setLineWrapColumnOrWidth(int(std::lround(m_pageWidth / kTwipsPerPixel * zoomFactor())));
     fitTables();
 }
 

@@ -5,6 +5,7 @@
 #include "widgets/helpviewer.h"
 #include "widgets/pictures.h"
 
+#include "base/pageresolution.h"
 #include "objects/vprichbaselabel.h"
 
 #include <QAction>
@@ -15,7 +16,6 @@
 namespace {
 
 constexpr int kHelpTopic = 40013;
-constexpr int kScreenPpi = 96;
 
 QAction *zoomButton(const char *name, const QString &picture, const QString &text, const QString &hint)
 {
