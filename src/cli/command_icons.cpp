@@ -3,8 +3,8 @@
 #include "clisupport.h"
 
 #include "icons/iconcollection.h"
+#include "pictures/imagesaver.h"
 
-#include <QImageWriter>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -27,9 +27,9 @@ int extract(const IconCollection &icons, const QString &indexText, const QString
     const QImage image = icons.icon(index);
     if (image.isNull())
         return CliSupport::fail(QStringLiteral("Icon %1 cannot be read").arg(index));
-    QImageWriter writer(out, "png");
-    if (!writer.write(image))
-        return CliSupport::fail(QStringLiteral("Unable to write to %1: %2").arg(out, writer.errorString()));
+    QString error;
+    if (!ImageSaver::save(image, out, "png", &error))
+        return CliSupport::fail(error);
     return 0;
 }
 
