@@ -24,8 +24,8 @@ class IconCollection
 public:
     // The largest file read.
     static constexpr qint64 kMaxFileSize = 256 * 1024 * 1024;
-    // 128 pictures of the largest size, about a second of decoding; some
-    // thousands of icons at the sizes the lists show.
+    // 128 pictures of the largest size, about a second of decoding; over
+    // a hundred thousand icons of 32 x 32.
     static constexpr qint64 kMaxDecodedPixels = qint64(1) << 27;
 
     IconCollection() = default;
