@@ -3,8 +3,8 @@
 #include "clisupport.h"
 
 #include "icons/iconcollection.h"
+#include "pictures/imagesaver.h"
 
-#include <QImageWriter>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,10 +26,11 @@ int extract(const IconCollection &icons, const QString &indexText, const QString
             QStringLiteral("There is no icon %1: the file holds %2 icons").arg(indexText).arg(icons.count()));
     const QImage image = icons.icon(index);
     if (image.isNull())
-        return CliSupport::fail(QStringLiteral("Icon %1 cannot be read").arg(index));
-    QImageWriter writer(out, "png");
-    if (!writer.write(image))
-        return CliSupport::fail(QStringLiteral("Unable to write to %1: %2").arg(out, writer.errorString()));
+        return CliSupport::fail(QStringLiteral("Icon %1 cannot be read").arg(index)
+            + (icons.decodeError().isEmpty() ? QString() : QStringLiteral(": ") + icons.decodeError()));
+    QString error;
+    if (!ImageSaver::save(image, out, "png", &error))
+        return CliSupport::fail(error);
     return 0;
 }
 
@@ -45,10 +46,13 @@ int runIcons(const QCommandLineParser &parser, const QStringList &arguments)
         return CliSupport::fail(icons.error());
     if (extracting)
         return extract(icons, parser.value(QStringLiteral("extract")), arguments.at(1));
+    // Listed from the pictures' headers: decoding every icon of a library
+    // can take hours.
     QJsonArray list;
     for (int i = 0; i < icons.count(); ++i) {
-        const QSize size = icons.icon(i).size();
-        list.append(QJsonObject { { "index", i }, { "width", size.width() }, { "height", size.height() } });
+        const IconImage::Info info = icons.iconInfo(i);
+        list.append(QJsonObject { { "index", i }, { "width", info.size.width() },
+            { "height", info.size.height() }, { "depth", info.bitsPerPixel } });
     }
     const QByteArray json = QJsonDocument(
         QJsonObject { { "count", icons.count() },

@@ -7,6 +7,8 @@
 #include <QtTest>
 
 #include "clirunner.h"
+#include "iconlibraries.h"
+#include "testfiles.h"
 
 namespace {
 
@@ -155,6 +157,60 @@ private slots:
         QVERIFY(bytes.startsWith("%PDF-"));
         QVERIFY2(bytes.contains("/MediaBox [0 0 841") || bytes.contains("/MediaBox [0 0 842"),
             "an A4 landscape sheet");
+    }
+
+    // Icons are listed from their pictures' headers: a library naming one
+    // huge picture from a quarter of a million icons lists at once instead
+    // of decoding for half an hour. Any icon still comes out whole.
+    void iconsAreListedAndExtracted_data()
+    {
+        QTest::addColumn<QString>("library");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<int>("depth");
+        QTest::newRow("our own writer's") << "own" << 2 << 32 << 32;
+        QTest::newRow("one huge picture named by every icon") << "forged" << 262140 << 1024 << 32;
+    }
+
+    void iconsAreListedAndExtracted()
+    {
+        QFETCH(QString, library);
+        QFETCH(int, count);
+        QFETCH(int, side);
+        QFETCH(int, depth);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(library + QStringLiteral(".icl"));
+        const QColor colour(0, 0, 200);
+        if (library == QLatin1String("own")) {
+            QVERIFY(writeIconLibrary(file, count, { Qt::red, colour }));
+        } else {
+            QImage picture(side, side, QImage::Format_ARGB32);
+            picture.fill(colour);
+            picture.setPixel(0, 0, qRgba(0, 0, 0, 0));
+            QByteArray png;
+            QBuffer buffer(&png);
+            QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG"));
+            writeFile(file, iconLibraryNamingOnePicture(count, png));
+        }
+        const CliRun list = runCli({ "icons", file }, m_home.path());
+        QCOMPARE(list.exitCode, 0);
+        const QJsonObject json = QJsonDocument::fromJson(list.out).object();
+        QCOMPARE(json.value("count").toInt(), count);
+        const QJsonArray icons = json.value("icons").toArray();
+        QCOMPARE(icons.size(), count);
+        QCOMPARE(icons.last().toObject(),
+            (QJsonObject {
+                { "index", count - 1 }, { "width", side }, { "height", side }, { "depth", depth } }));
+
+        const QString out = dir.filePath(QStringLiteral("icon.png"));
+        const CliRun extract
+            = runCli({ "icons", file, "--extract", QString::number(count - 1), out }, m_home.path());
+        QCOMPARE(extract.exitCode, 0);
+        const QImage icon(out);
+        QCOMPARE(icon.size(), QSize(side, side));
+        QCOMPARE(icon.pixel(side / 2, side / 2), colour.rgb());
+        if (library == QLatin1String("forged"))
+            QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
     }
 
     void badInputFailsWithOneLineAndKeepsFiles_data()

@@ -9,6 +9,7 @@
 
 #include "clirunner.h"
 #include "fulldisk.h"
+#include "iconlibraries.h"
 #include "testfiles.h"
 
 class TestCliSaves : public QObject
@@ -33,6 +34,7 @@ private slots:
         QCOMPARE(
             runCli({ "new", path("cal.dwf"), "--month", "7", "--year", "2026" }, m_home.path()).exitCode, 0);
         writeFile(path("list.dax"), QByteArray("Rent").leftJustified(120, ' ') + "@0001     \r\n");
+        QVERIFY(writeIconLibrary(path("icons.icl"), 2));
     }
 
     void failedSavesSayWhyAndKeepTheOldFile_data()
@@ -48,6 +50,7 @@ private slots:
             { { "render", "OUT.bmp" }, "Unable to write" },
             { { "render", "OUT.jpg" }, "Unable to write" },
             { { "render", "CAL", "OUT.pdf" }, "Unable to write" },
+            { { "icons", "ICONS", "--extract", "1", "OUT.png" }, "Unable to write" },
         };
         const QList<std::pair<QString, QString>> places {
             { "file", "Not a directory" },
@@ -85,6 +88,8 @@ private slots:
                 argument = path("cal.dwf");
             } else if (argument == QLatin1String("LIST")) {
                 argument = path("list.dax");
+            } else if (argument == QLatin1String("ICONS")) {
+                argument = path("icons.icl");
             } else if (argument.startsWith(QLatin1String("OUT"))) {
                 old = QDir(folder).filePath(QStringLiteral("old") + argument.mid(3));
                 QVERIFY(QFile::copy(path("cal.dwf"), old)); // a calendar, for fill in place

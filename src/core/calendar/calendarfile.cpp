@@ -12,7 +12,6 @@
 #include "stream/writer.h"
 
 #include <QDir>
-#include <QSet>
 
 #include <array>
 #include <cmath>
@@ -115,33 +114,35 @@ int readHead(TReader &reader, Contents &c)
     return version;
 }
 
-// Loaded objects are named "Component" + the first number the owner does
-// not use; the stored name stays when all are taken. Names are only ever
-// added while a list is read, so the search resumes where the last one
-// stopped; looking every candidate up from 0 among hundreds of objects
-// made opening a file quadratic.
+// Loaded objects are named "Component" + the first number from 0 to 1000
+// the owner does not use, as pasted ones are. Past that they keep their
+// stored name, or go unnamed, as the tools leave objects past their
+// thousandth, when another object has it already: a repeated name would
+// break the list off there. Names are only ever added while a list is read,
+// so the search resumes where the last one stopped.
 class LoadedObjectNames
 {
 public:
     explicit LoadedObjectNames(const TComponent &owner)
+        : m_owner(owner)
     {
-        for (const TComponent *component : owner.components())
-            m_taken.insert(component->name().toLower());
     }
     void name(QString &name)
     {
         for (; m_next <= kLastNameNumber; ++m_next) {
-            const QString candidate = QStringLiteral("component") + QString::number(m_next);
-            if (!m_taken.contains(candidate)) {
-                name = QStringLiteral("Component") + QString::number(m_next++);
-                break;
+            const QString candidate = QStringLiteral("Component") + QString::number(m_next);
+            if (!m_owner.findComponent(candidate)) {
+                ++m_next;
+                name = candidate;
+                return;
             }
         }
-        m_taken.insert(name.toLower());
+        if (m_owner.findComponent(name))
+            name.clear();
     }
 
 private:
-    QSet<QString> m_taken; // lower case
+    const TComponent &m_owner;
     int m_next = 0;
 };
 

@@ -14,10 +14,11 @@ class TComponent;
 // Placed objects are components: saving writes the children() of
 // objectParent, bottom to top; loading replaces the components of
 // objectOwner with the file's objects (created through the class registry,
-// named "Component0", "Component1", ... and given objectParent, or the
-// owner when none is given, as parent). Without an owner the object list is
-// not read, so a command that loads, changes and saves a file passes one to
-// keep the objects:
+// named "Component0" to "Component1000", past that by their stored name
+// unless another has it, and given objectParent, or the owner when none is
+// given, as parent). Without an owner the object list is not read, so a
+// command that loads, changes and saves a file passes one to keep the
+// objects:
 //
 //   CalendarPage page; TComponent objects;
 //   CalendarFile::load(path, page, &objects, &error);   // then change page

@@ -4,13 +4,12 @@
 #include "document/calendardocument.h"
 #include "document/monthrun.h"
 #include "document/pageprint.h"
+#include "pictures/imagesaver.h"
 #include "pictures/pngencoder.h"
-#include "platform/safefilewriter.h"
 #include "report/pdf/pdfpaintdevice.h"
 
 #include <QBuffer>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -64,37 +63,22 @@ static bool fail(QString *error, const QString &message)
     return false;
 }
 
-// Encoders write into memory: a failure inside them (libpng prints its own
-// line when its device fails) can then neither touch the target nor speak
-// twice, and the file is replaced only by the complete result.
-static bool writeFile(const QString &fileName, const QByteArray &bytes, QString *error)
-{
-    QString reason;
-    if (SafeFileWriter::write(fileName, bytes, &reason))
-        return true;
-    return fail(error, QStringLiteral("Unable to write %1: %2").arg(fileName, reason));
-}
-
 bool saveImage(const QImage &image, const QString &fileName, Format format, QString *error)
 {
     if (image.isNull())
         return fail(error, QStringLiteral("The margins leave nothing of the page to save"));
+    // Pages are opaque: PNG goes through our quicker encoder.
     if (format == Format::Png) {
         const QByteArray png = PngEncoder::encode(image, int(std::lround(image.dotsPerMeterX() * 0.0254)));
         if (png.isEmpty())
             return fail(
                 error, QStringLiteral("Unable to write %1: the picture could not be encoded").arg(fileName));
-        return writeFile(fileName, png, error);
+        return ImageSaver::writeFile(fileName, png, error);
     }
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format == Format::Bmp ? "bmp" : "jpeg");
     if (format == Format::Jpeg)
-        writer.setQuality(kJpegQuality);
-    if (!writer.write(format == Format::Jpeg ? image.convertToFormat(QImage::Format_RGB32) : image))
-        return fail(
-            error, QStringLiteral("Unable to write %1: the picture could not be encoded").arg(fileName));
-    return writeFile(fileName, buffer.data(), error);
+        return ImageSaver::save(
+            image.convertToFormat(QImage::Format_RGB32), fileName, "jpeg", error, kJpegQuality);
+    return ImageSaver::save(image, fileName, "bmp", error);
 }
 
 static QPageLayout pdfPageLayout(const CalendarPage &page)
@@ -179,7 +163,7 @@ static bool writePdf(const QByteArray &bytes, const QString &fileName, QString *
 {
     if (bytes.isEmpty())
         return fail(error, QStringLiteral("Unable to write %1: the PDF could not be started").arg(fileName));
-    return writeFile(fileName, bytes, error);
+    return ImageSaver::writeFile(fileName, bytes, error);
 }
 
 bool savePdf(MonthRun &run, const QString &fileName, QString *error, const Progress &progress)

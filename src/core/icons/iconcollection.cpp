@@ -82,6 +82,13 @@ QList<IconImage::Info> IconCollection::pictures(int index) const
     return infos;
 }
 
+IconImage::Info IconCollection::iconInfo(int index) const
+{
+    const QList<IconImage::Info> infos = pictures(index);
+    const QList<int> order = preferenceOrder(infos);
+    return order.isEmpty() ? IconImage::Info() : infos[order.first()];
+}
+
 QList<int> IconCollection::preferenceOrder(const QList<IconImage::Info> &pictures)
 {
     QList<int> order;
@@ -107,7 +114,19 @@ QImage IconCollection::picture(int index, int picture) const
 {
     if (index < 0 || index >= count() || picture < 0 || picture >= m_icons[index].size())
         return {};
-    const QImage image = IconImage::decode(pictureBytes(m_icons[index][picture]));
+    const QByteArray bytes = pictureBytes(m_icons[index][picture]);
+    IconImage::Info info;
+    if (!IconImage::probe(bytes, &info))
+        return {};
+    const qint64 pixels = qint64(info.size.width()) * info.size.height();
+    if (m_decodedPixels + pixels > kMaxDecodedPixels) {
+        m_decodeError = QStringLiteral("Too many pixels to decode: the icons of one file may take %1 "
+                                       "megapixels in all")
+                            .arg(kMaxDecodedPixels >> 20);
+        return {};
+    }
+    m_decodedPixels += pixels;
+    const QImage image = IconImage::decode(bytes);
     return image.isNull() ? image : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 

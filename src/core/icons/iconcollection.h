@@ -12,12 +12,21 @@
 // program or library (.EXE, .DLL; 16-bit, 32-bit or 64-bit), recognised by
 // content, not by name. Opening reads only the directories; each icon is
 // decoded when it is asked for, from the picture nearest 32 x 32 with the
-// most colours.
+// most colours. Listing needs no decoding: the pictures' headers give their
+// sizes and depths.
+//
+// Decoding is bounded per collection: a small forged library can name one
+// huge picture from a quarter of a million icons, hours of decoding. Past
+// kMaxDecodedPixels every picture comes back null and decodeError() says
+// why.
 class IconCollection
 {
 public:
     // The largest file read.
     static constexpr qint64 kMaxFileSize = 256 * 1024 * 1024;
+    // 128 pictures of the largest size, about a second of decoding; over
+    // a hundred thousand icons of 32 x 32.
+    static constexpr qint64 kMaxDecodedPixels = qint64(1) << 27;
 
     IconCollection() = default;
     // A file that cannot be read, or is damaged, gives no icons and an error().
@@ -34,6 +43,14 @@ public:
     [[nodiscard]] QImage picture(int index, int picture) const;
     // The sizes and depths of the pictures of icon index, as listed.
     [[nodiscard]] QList<IconImage::Info> pictures(int index) const;
+    // Size and depth of the picture icon(index) decodes first, without
+    // decoding it; an empty Info when no picture of the icon is readable.
+    [[nodiscard]] IconImage::Info iconInfo(int index) const;
+
+    // Pixels decoded so far, counted before each picture is decoded.
+    [[nodiscard]] qint64 decodedPixels() const { return m_decodedPixels; }
+    // Why pictures are no longer decoded; empty while they are.
+    [[nodiscard]] const QString &decodeError() const { return m_decodeError; }
 
     // Of the given pictures, the order to try them in: nearest 32 x 32
     // first, then the most colours, then the larger, then as listed.
@@ -45,4 +62,6 @@ private:
     QByteArray m_file;
     QList<IconResources::Icon> m_icons;
     QString m_error;
+    mutable qint64 m_decodedPixels = 0;
+    mutable QString m_decodeError;
 };

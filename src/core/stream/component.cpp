@@ -4,6 +4,24 @@
 
 #include <algorithm>
 
+namespace {
+
+// Takes item off the list. Components are mostly freed last first, so the
+// search starts at the end: freeing many objects stays linear.
+void eraseOne(std::vector<TComponent *> &list, const TComponent *item)
+{
+    const auto found = std::find(list.rbegin(), list.rend(), item);
+    if (found != list.rend())
+        list.erase(std::next(found).base());
+}
+
+QString nameKey(const QString &name)
+{
+    return name.toCaseFolded();
+}
+
+} // namespace
+
 TComponent::TComponent(TComponent *owner)
     : m_owner(owner)
 {
@@ -19,8 +37,9 @@ TComponent::~TComponent()
     m_children.clear();
     setParent(nullptr);
     if (m_owner) {
-        auto &list = m_owner->m_components;
-        list.erase(std::remove(list.begin(), list.end(), this), list.end());
+        if (!m_name.isEmpty())
+            m_owner->m_componentNames.remove(nameKey(m_name), this);
+        eraseOne(m_owner->m_components, this);
     }
 }
 
@@ -29,15 +48,22 @@ QString TComponent::className() const
     return QStringLiteral("TComponent");
 }
 
+void TComponent::setName(const QString &name)
+{
+    if (m_owner && name != m_name) {
+        if (!m_name.isEmpty())
+            m_owner->m_componentNames.remove(nameKey(m_name), this);
+        if (!name.isEmpty())
+            m_owner->m_componentNames.insert(nameKey(name), this);
+    }
+    m_name = name;
+}
+
 TComponent *TComponent::findComponent(const QString &name) const
 {
     if (name.isEmpty())
         return nullptr;
-    for (TComponent *component : m_components) {
-        if (component->m_name.compare(name, Qt::CaseInsensitive) == 0)
-            return component;
-    }
-    return nullptr;
+    return m_componentNames.value(nameKey(name), nullptr);
 }
 
 void TComponent::destroyComponents()
@@ -50,10 +76,8 @@ void TComponent::setParent(TComponent *parent)
 {
     if (parent == m_parent)
         return;
-    if (m_parent) {
-        auto &list = m_parent->m_children;
-        list.erase(std::remove(list.begin(), list.end(), this), list.end());
-    }
+    if (m_parent)
+        eraseOne(m_parent->m_children, this);
     m_parent = parent;
     if (m_parent)
         m_parent->m_children.push_back(this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMultiHash>
 #include <QString>
 
 #include <vector>
@@ -67,7 +68,7 @@ public:
 
     [[nodiscard]] const QString &name() const { return m_name; }
     // Stores the name; uniqueness within the owner is the reader's check.
-    void setName(const QString &name) { m_name = name; }
+    void setName(const QString &name);
     [[nodiscard]] int tag() const { return m_tag; }
     void setTag(int tag) { m_tag = tag; }
 
@@ -75,7 +76,9 @@ public:
     [[nodiscard]] TComponent *owner() const { return m_owner; }
     [[nodiscard]] const std::vector<TComponent *> &components() const { return m_components; }
     [[nodiscard]] int componentCount() const { return int(m_components.size()); }
-    // By name, compared without regard to case; nullptr when none (or empty name).
+    // By name, compared without regard to case; nullptr when none (or empty
+    // name). Looked up in an index, so reading or naming many objects stays
+    // linear. Of several with the name, any one.
     [[nodiscard]] TComponent *findComponent(const QString &name) const;
     // Frees every owned component, last first.
     void destroyComponents();
@@ -111,6 +114,8 @@ private:
     TComponent *m_owner = nullptr;
     TComponent *m_parent = nullptr;
     std::vector<TComponent *> m_components;
+    // The named ones among m_components, by case-folded name.
+    QMultiHash<QString, TComponent *> m_componentNames;
     std::vector<TComponent *> m_children;
     bool m_loading = false;
     bool m_reading = false;

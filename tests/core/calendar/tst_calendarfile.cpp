@@ -14,6 +14,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -180,6 +181,8 @@ private slots:
     void loadedObjectsAreRenamed();
     void unregisteredClassKeepsTheRest();
     void badObjectListKeepsTheCalendar();
+    void manyObjectsAreReadWhole_data();
+    void manyObjectsAreReadWhole();
     void orientationFollowsLayout();
     void badFileChangesNothing();
     void everyTruncationFailsCleanly();
@@ -425,6 +428,62 @@ void TestCalendarFile::badObjectListKeepsTheCalendar()
     QCOMPARE(static_cast<TFileTestObject *>(owner.components()[0])->left, 7);
     QCOMPARE(owner.components()[0]->name(), QStringLiteral("Component0"));
     QCOMPARE(page.userTitle(), QStringLiteral("Own title"));
+}
+
+void TestCalendarFile::manyObjectsAreReadWhole_data()
+{
+    QTest::addColumn<QString>("naming");
+    QTest::addColumn<bool>("keepNames");
+    // Past the thousand names the paste gives out, stored names stay.
+    QTest::newRow("own names") << "own" << false;
+    // Stored names that repeat past the thousand go: they broke the list
+    // off after 1,006 objects.
+    QTest::newRow("five names repeating") << "five" << false;
+    // Placing tools name a thousand objects and leave the rest unnamed.
+    QTest::newRow("tools' names, then none") << "tools" << false;
+    QTest::newRow("tools' names kept") << "tools" << true;
+}
+
+void TestCalendarFile::manyObjectsAreReadWhole()
+{
+    QFETCH(QString, naming);
+    QFETCH(bool, keepNames);
+    constexpr int kCount = 5000;
+    const auto storedName = [&](int i) {
+        if (naming == QLatin1String("five"))
+            return QStringLiteral("Label%1").arg(i % 5 + 1);
+        if (naming == QLatin1String("tools") && i >= 1000)
+            return QString();
+        return QStringLiteral("Special%1").arg(i + 1);
+    };
+    CalendarPage page;
+    TComponent owner;
+    for (int i = 0; i < kCount; ++i)
+        addObject(owner, storedName(i), i);
+    QByteArray data = calendarBytes(page, &owner);
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    TComponent back;
+    CalendarFile::ReadReport report;
+    QString error;
+    QVERIFY2(CalendarFile::read(buffer, page, &back, &error, nullptr, &report, keepNames), qPrintable(error));
+    QVERIFY(!report.damaged);
+    QCOMPARE(report.objectsRead, kCount);
+    QCOMPARE(int(back.children().size()), kCount);
+    QSet<QString> named; // lower case
+    for (int i = 0; i < kCount; ++i) {
+        const auto *object = static_cast<const TFileTestObject *>(back.children()[size_t(i)]);
+        QCOMPARE(object->left, i);
+        QString expected = keepNames ? storedName(i) : QStringLiteral("Component%1").arg(i);
+        if (!keepNames && i > 1000 && !named.contains(storedName(i).toLower()))
+            expected = storedName(i);
+        else if (!keepNames && i > 1000)
+            expected.clear();
+        named.insert(expected.toLower());
+        QCOMPARE(object->name(), expected);
+        if (!expected.isEmpty())
+            QCOMPARE(back.findComponent(expected), object);
+    }
 }
 
 void TestCalendarFile::orientationFollowsLayout()

@@ -5,6 +5,8 @@
 #include "icons/iconimage.h"
 #include "icons/iconlibrarywriter.h"
 
+#include "iconlibraries.h"
+
 #include <QBuffer>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -297,6 +299,46 @@ private slots:
         QVERIFY(!IconImage::probe(picture, &probed));
         QVERIFY(IconImage::decode(picture).isNull());
         QVERIFY(IconCollection::fromData(icoFile({ picture })).icon(0).isNull());
+    }
+
+    // A small library names one huge picture from a quarter of a million
+    // icons: listing reads headers only, decoding stops at the bound.
+    void decodingIsBoundedPerFile_data()
+    {
+        QTest::addColumn<QByteArray>("picture");
+        QTest::addColumn<int>("depth");
+        QTest::newRow("PNG") << pngOf(sample(1024)) << 32;
+        QTest::newRow("bitmap") << IconImage::encode(sample(1024), 4) << 4;
+    }
+
+    void decodingIsBoundedPerFile()
+    {
+        QFETCH(QByteArray, picture);
+        QFETCH(int, depth);
+        constexpr int kGroups = 262140; // all the pictures a file may list
+        const IconCollection icons = IconCollection::fromData(iconLibraryNamingOnePicture(kGroups, picture));
+        QCOMPARE(icons.error(), QString());
+        QCOMPARE(icons.count(), kGroups);
+        for (int i = 0; i < kGroups; ++i) {
+            const IconImage::Info info = icons.iconInfo(i);
+            if (info.size != QSize(1024, 1024) || info.bitsPerPixel != depth)
+                QFAIL(qPrintable(QStringLiteral("icon %1 listed wrongly").arg(i)));
+        }
+        QCOMPARE(icons.decodedPixels(), 0);
+
+        int decoded = 0;
+        while (!icons.icon(decoded).isNull())
+            ++decoded;
+        QCOMPARE(decoded, int(IconCollection::kMaxDecodedPixels / (1024 * 1024)));
+        QCOMPARE(icons.decodedPixels(), IconCollection::kMaxDecodedPixels);
+        QCOMPARE(icons.decodeError(),
+            QStringLiteral(
+                "Too many pixels to decode: the icons of one file may take 128 megapixels in all"));
+        QVERIFY(icons.icon(0).isNull());
+        QVERIFY(icons.picture(kGroups - 1, 0).isNull());
+        // A fresh collection of the file starts its own count.
+        QCOMPARE(IconCollection::fromData(iconLibraryNamingOnePicture(2, picture)).icon(1).size(),
+            QSize(1024, 1024));
     }
 
     void filesThatCannotBeRead_data()

@@ -34,6 +34,8 @@ private slots:
     void rootNameIsMadeUnique();
     void findMethodEvent();
     void ownershipAndStacking();
+    void componentsAreFoundByTheirCurrentName_data();
+    void componentsAreFoundByTheirCurrentName();
 };
 
 void TestStreamComponents::initTestCase()
@@ -387,6 +389,61 @@ void TestStreamComponents::ownershipAndStacking()
     QCOMPARE(owner->componentCount(), 2);
     QCOMPARE(owner->children(), (std::vector<TComponent *> { c, a }));
     delete owner; // frees a and c; ASan would see a leak or a double free
+}
+
+// The owner's name index follows every change: naming, renaming, freeing,
+// names shared by two, any case.
+void TestStreamComponents::componentsAreFoundByTheirCurrentName_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("lookup");
+    QTest::addColumn<int>("found"); // index in the owner's components, -1 for none
+    QTest::newRow("named") << ""
+                           << "Box" << 0;
+    QTest::newRow("other case") << ""
+                                << "bOX" << 0;
+    QTest::newRow("other case beyond ASCII") << "rename to Äpfel"
+                                             << "äPFEL" << 0;
+    QTest::newRow("old name after a rename") << "rename to Crate"
+                                             << "Box" << -1;
+    QTest::newRow("new name after a rename") << "rename to Crate"
+                                             << "crate" << 0;
+    QTest::newRow("name cleared") << "rename to "
+                                  << "Box" << -1;
+    QTest::newRow("empty name is never found") << "rename to "
+                                               << "" << -1;
+    QTest::newRow("freed") << "free"
+                           << "Box" << -1;
+    QTest::newRow("shared, one freed") << "share, free"
+                                       << "box" << 0;
+    QTest::newRow("shared, one renamed") << "share, rename to Crate"
+                                         << "box" << 1;
+    QTest::newRow("other owner's") << ""
+                                   << "Lid" << -1;
+}
+
+void TestStreamComponents::componentsAreFoundByTheirCurrentName()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, lookup);
+    QFETCH(int, found);
+    TComponent owner, other;
+    auto *box = new TComponent(&owner);
+    box->setName(QStringLiteral("Box"));
+    auto *lid = new TComponent(&owner);
+    (new TComponent(&other))->setName(QStringLiteral("Lid"));
+    if (change.startsWith(QLatin1String("share")))
+        lid->setName(QStringLiteral("BOX"));
+    const QString rename = change.section(QStringLiteral("rename to "), 1);
+    if (change.contains(QLatin1String("rename to ")))
+        box->setName(rename);
+    if (change.contains(QLatin1String("free"))) {
+        delete box;
+        box = nullptr;
+    }
+    TComponent *const expected = found < 0 ? nullptr : owner.components()[size_t(found)];
+    QCOMPARE(owner.findComponent(lookup), expected);
+    QCOMPARE(owner.findComponent(lookup.toUpper()), expected);
 }
 
 QTEST_GUILESS_MAIN(TestStreamComponents)
