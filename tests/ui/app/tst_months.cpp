@@ -35,6 +35,7 @@ private slots:
     void runOfMonthsLeavesTheCalendarAlone();
     void cancelledExportWritesNothing_data();
     void cancelledExportWritesNothing();
+    void unreadableListWritesNothing();
 
 private:
     [[nodiscard]] CalendarPage &page() const { return m_main->calendarPanel()->page(); }
@@ -301,6 +302,21 @@ void TestMonths::cancelledExportWritesNothing()
     }
     QVERIFY(m_env->messageTexts().isEmpty());
     QVERIFY(m_main->findChildren<QProgressDialog *>().isEmpty());
+}
+
+void TestMonths::unreadableListWritesNothing()
+{
+    const QString out = m_env->path(QStringLiteral("Year.pdf"));
+    answerRun(3, m_env->path(QStringLiteral("gone.ics")));
+    m_env->dialogs.saveNames << out;
+    m_main->menus().mnuExportMonthsPdf->trigger();
+    QCOMPARE(m_env->dialogs.messages.size(), 1);
+    QCOMPARE(m_env->dialogs.messages.first().kind, QStringLiteral("warning"));
+    QVERIFY2(m_env->messageTexts().first().contains(QLatin1String("gone.ics")),
+        qPrintable(m_env->messageTexts().first()));
+    // Not asked for a file name either.
+    QCOMPARE(m_env->dialogs.saveNames.size(), 1);
+    QVERIFY(!QFile::exists(out));
 }
 
 QTEST_MAIN(TestMonths)
