@@ -7,12 +7,15 @@
 #include "app/celleditbridge.h"
 #include "app/printcommands.h"
 #include "app/printmonthsdialog.h"
+#include "objects/vimage.h"
 #include "properties/calendarproperties.h"
 #include "richtext/wprichtext.h"
 #include "surface/calendarpanel32.h"
+#include "surface/objectmenu.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QMenu>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -36,6 +39,7 @@ private slots:
     void cancelledExportWritesNothing_data();
     void cancelledExportWritesNothing();
     void unreadableListWritesNothing();
+    void pictureChangesWithTheMonth();
 
 private:
     [[nodiscard]] CalendarPage &page() const { return m_main->calendarPanel()->page(); }
@@ -317,6 +321,59 @@ void TestMonths::unreadableListWritesNothing()
     // Not asked for a file name either.
     QCOMPARE(m_env->dialogs.saveNames.size(), 1);
     QVERIFY(!QFile::exists(out));
+}
+
+void TestMonths::pictureChangesWithTheMonth()
+{
+    const QString folder = m_env->path(QStringLiteral("months"));
+    QVERIFY(QDir().mkpath(folder));
+    const int widths[] = { 10, 20, 30 };
+    for (int i = 0; i < 3; ++i) {
+        QImage image(widths[i], 5, QImage::Format_RGB32);
+        image.fill(Qt::green);
+        QVERIFY(image.save(QDir(folder).filePath(QStringLiteral("%1.bmp").arg(i + 1)), "BMP"));
+    }
+    {
+        CalendarPage page;
+        page.resetToDefaultStyle(QDate(2027, 3, 7));
+        TComponent objects;
+        auto *image = new TVImage(&objects);
+        image->setParent(&objects);
+        image->setBounds(100, 100, 120, 90);
+        QVERIFY(CalendarFile::save(m_file, page, &objects, nullptr));
+    }
+    m_main->OpenCalendarFile(m_file);
+    auto *image = dynamic_cast<TVImage *>(m_main->placedObjects().children().front());
+    QVERIFY(image);
+    const auto entry = [this, image] {
+        std::unique_ptr<QMenu> menu(m_main->calendarPanel()->objectMenu().build(*image));
+        for (QAction *action : menu->actions())
+            if (action->text() == QStringLiteral("Picture Changes with the Month...")) {
+                const bool checked = action->isChecked();
+                action->trigger();
+                return checked;
+            }
+        return true;
+    };
+    // Any picture of the folder chooses the folder; March shows its third.
+    m_env->dialogs.openNames << QDir(folder).filePath(QStringLiteral("1.bmp"));
+    QVERIFY(!entry());
+    QCOMPARE(image->pictureFolder(), folder);
+    QCOMPARE(image->picture().width(), 30);
+    QVERIFY(m_main->Modified());
+    m_main->menus().mnuNextMonth->trigger();
+    QCOMPARE(image->picture().width(), 10);
+    QTRY_COMPARE(m_main->menus().mnuUndo->text(), QStringLiteral("&Undo Next Month"));
+    m_main->menus().mnuUndo->trigger();
+    QTest::qWait(1);
+    image = dynamic_cast<TVImage *>(m_main->placedObjects().children().front());
+    QCOMPARE(page().mainCalMonth(), 3);
+    QCOMPARE(image->picture().width(), 30);
+    // Off again: the picture stays as shown and no longer changes.
+    QVERIFY(entry());
+    QVERIFY(image->pictureFolder().isEmpty());
+    m_main->menus().mnuNextMonth->trigger();
+    QCOMPARE(image->picture().width(), 30);
 }
 
 QTEST_MAIN(TestMonths)
