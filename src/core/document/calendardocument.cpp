@@ -5,6 +5,7 @@
 #include "events/icalendarfile.h"
 #include "objects/placedobjects.h"
 #include "objects/vflatcalendar.h"
+#include "objects/vimage.h"
 #include "platform/safefilereader.h"
 #include "recurring/recurringfill.h"
 #include "recurring/recurringlistfile.h"
@@ -187,9 +188,19 @@ void CalendarDocument::showMonth(int year, int month, const QMap<int, QByteArray
     followPage();
 }
 
+void CalendarDocument::setRunStart(int year, int month)
+{
+    m_runStart = year * 12 + month - 1;
+    followPage();
+}
+
 void CalendarDocument::followPage()
 {
+    const int shown = m_page.mainCalYear() * 12 + m_page.mainCalMonth() - 1;
+    const int start = m_runStart > 0 ? m_runStart : m_page.mainCalYear() * 12;
     for (TComponent *child : m_objects.children()) {
+        if (auto *image = dynamic_cast<TVImage *>(child); image && !image->pictureFolder().isEmpty())
+            image->showFolderPicture(shown - start);
         auto *calendar = dynamic_cast<TVFlatCalendar *>(child);
         if (calendar && calendar->followsPage()) {
             calendar->setYear(m_page.mainCalYear());

@@ -104,6 +104,11 @@ public:
     // the page move with it.
     void showMonth(int year, int month, const QMap<int, QByteArray> &cells);
 
+    // The first month of the run of pages the document is drawn in, which
+    // pictures that change with the month count from; a page on its own
+    // counts from January of its year.
+    void setRunStart(int year, int month);
+
     // The page with its objects at a zoom: the one drawing the screen,
     // picture export, print and PDF share.
     void paint(QPainter &painter, float zoom, const PagePaintOptions &options = {}) const;
@@ -111,12 +116,14 @@ public:
     [[nodiscard]] QImage renderImage(float zoom) const;
 
 private:
-    // Floating calendars that follow the page take its month.
+    // Floating calendars that follow the page take its month, and pictures
+    // that change with the month show its picture.
     void followPage();
 
     QString m_fileName;
     bool m_modified = false;
     MonthCells m_otherMonths;
+    int m_runStart = 0; // year * 12 + month - 1; 0: January of the page's year
     CalendarPage m_page;
     TComponent m_objects; // after the page, so the objects go first
     DocumentHistory m_history { m_page, m_objects,

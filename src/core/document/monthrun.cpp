@@ -29,7 +29,8 @@ bool MonthRange::parse(const QString &text, MonthRange *range, QString *error)
 {
     const QStringList ends = text.split(QLatin1Char(':'));
     int fromYear = 0, fromMonth = 0, toYear = 0, toMonth = 0;
-    if (ends.size() != 2 || !parseMonth(ends[0], &fromYear, &fromMonth) || !parseMonth(ends[1], &toYear, &toMonth)) {
+    if (ends.size() != 2 || !parseMonth(ends[0], &fromYear, &fromMonth)
+        || !parseMonth(ends[1], &toYear, &toMonth)) {
         *error = QStringLiteral("--months must be FROM:TO, each a year and month such as 2027-01, not \"%1\"")
                      .arg(text);
         return false;
@@ -80,7 +81,8 @@ int FillSources::fillInto(CalendarDocument &document, const CalendarFont &defaul
     size_t list = 0, calendar = 0;
     for (const bool isCalendar : m_isCalendar) {
         if (isCalendar)
-            placed += document.fillOccurrences(m_calendars[calendar++]->occurrences(year, month), defaultFont);
+            placed
+                += document.fillOccurrences(m_calendars[calendar++]->occurrences(year, month), defaultFont);
         else
             placed += document.fillEntries(
                 RecurringPlacements::CandidatesForMonth(m_lists[list++], year, month), defaultFont);
@@ -88,8 +90,8 @@ int FillSources::fillInto(CalendarDocument &document, const CalendarFont &defaul
     return placed;
 }
 
-MonthRun::MonthRun(
-    CalendarDocument &design, const MonthRange &range, const FillSources *fills, const CalendarFont &defaultFont)
+MonthRun::MonthRun(CalendarDocument &design, const MonthRange &range, const FillSources *fills,
+    const CalendarFont &defaultFont)
     : m_range(range)
     , m_fills(fills)
     , m_defaultFont(defaultFont)
@@ -107,6 +109,7 @@ MonthRun::MonthRun(
     buffer.seek(0);
     m_page.page().setDisplayScale(design.page().displayScale());
     CalendarFile::read(buffer, m_page.page(), &m_page.objects(), &error, nullptr, nullptr, true);
+    m_page.setRunStart(range.firstYear, range.firstMonth);
 }
 
 CalendarDocument &MonthRun::page(int index)

@@ -6,6 +6,7 @@
 
 #include "stream/recordtable.h"
 
+#include <QDir>
 #include <QPainter>
 
 TVImage::TVImage(TComponent *owner)
@@ -66,6 +67,31 @@ bool TVImage::loadPictureFile(const QString &fileName, QString *error)
     setPicture(ok ? picture : Picture());
     notifyModified();
     return ok;
+}
+
+QStringList TVImage::folderPictures() const
+{
+    QStringList pictures;
+    if (m_pictureFolder.isEmpty())
+        return pictures;
+    const QDir folder(m_pictureFolder);
+    for (const QString &name : folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase))
+        if (PictureFile::isSupported(name))
+            pictures << folder.filePath(name);
+    return pictures;
+}
+
+bool TVImage::showFolderPicture(int monthIndex)
+{
+    const QStringList pictures = folderPictures();
+    if (pictures.isEmpty())
+        return false;
+    const int count = int(pictures.size());
+    Picture picture;
+    if (!PictureFile::load(pictures.at(((monthIndex % count) + count) % count), &picture))
+        return false;
+    setPicture(picture);
+    return true;
 }
 
 void TVImage::pictureChanged()
@@ -143,6 +169,7 @@ const RecordTable &TVImage::records() const
             record("Stretch", &C::stretch, &C::setStretch, boolean, unlessDefault(true)),
             record("Reverse", &C::reverse, &C::setReverse, boolean),
             record("Flip", &C::flip, &C::setFlip, boolean),
+            record("PictureFolder", &C::pictureFolder, &C::setPictureFolder, text),
         });
     return table;
 }

@@ -5,6 +5,9 @@
 
 #include "pictures/picture.h"
 
+#include <QString>
+#include <QStringList>
+
 // Clip art: one picture fitted to the object's rectangle, optionally
 // mirrored, framed, or sizing the object to the picture.
 class TVImage : public TVGraphicControl
@@ -36,6 +39,16 @@ public:
     // on failure the picture is emptied and the message says why.
     bool loadPictureFile(const QString &fileName, QString *error = nullptr);
 
+    // A folder the picture changes with the month from: its pictures in
+    // name order, one a month, wrapping. Empty: the picture stays as placed.
+    [[nodiscard]] const QString &pictureFolder() const { return m_pictureFolder; }
+    void setPictureFolder(const QString &folder) { m_pictureFolder = folder; }
+    // The folder's pictures the object can load, in name order.
+    [[nodiscard]] QStringList folderPictures() const;
+    // The folder's picture of the index-th month (0 the first); false, with
+    // the picture kept, when the folder has none that loads.
+    bool showFolderPicture(int monthIndex);
+
     // True when the picture is a bitmap exactly as large as the object.
     [[nodiscard]] bool isOpaque() const { return m_opaque; }
     // Flip and Reverse apply to bitmaps only.
@@ -62,4 +75,5 @@ private:
     bool m_reverse = false;
     bool m_flip = false;
     bool m_opaque = false;
+    QString m_pictureFolder;
 };

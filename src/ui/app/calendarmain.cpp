@@ -121,6 +121,11 @@ void TCalendarMain::connectCommands()
     connect(m.mnuExportPng, &QAction::triggered, m_printing, &PrintCommands::exportPngClick);
     connect(m.mnuPrintCalendar, &QAction::triggered, m_printing, &PrintCommands::mnuPrintCalendarClick);
     connect(m.Printbutton, &QAction::triggered, m_printing, &PrintCommands::mnuPrintCalendarClick);
+    connect(m.mnuPreviousMonth, &QAction::triggered, this, [this] { stepMonth(-1); });
+    connect(m.mnuNextMonth, &QAction::triggered, this, [this] { stepMonth(1); });
+    connect(m.mnuPrintMonths, &QAction::triggered, m_printing, &PrintCommands::printMonthsClick);
+    connect(m.mnuExportMonthsPdf, &QAction::triggered, m_printing, &PrintCommands::exportMonthsPdfClick);
+    connect(m.mnuExportMonthsPng, &QAction::triggered, m_printing, &PrintCommands::exportMonthsPngClick);
     connect(m.mnuPrintSetup, &QAction::triggered, m_printing, &PrintCommands::mnuPrintSetupClick);
     connect(m.mnuProperties, &QAction::triggered, this, &TCalendarMain::mnuPropertiesClick);
     connect(m.mnuUserTitle, &QAction::triggered, this, &TCalendarMain::mnuUserTitleClick);

@@ -101,6 +101,9 @@ public slots:
     void Contents1Click();
     void ConfigurationInformation1Click();
     void About1Click();
+    // View > Previous Month and Next Month (direction -1 or +1): the page
+    // shows the neighbouring month, each month keeping its typed cells.
+    void stepMonth(int direction);
     void ZoomPlusButtonClick();
     void ZoomMinusButtonClick();
     // Edit > Undo and Redo; nothing while the cell editor is open, which

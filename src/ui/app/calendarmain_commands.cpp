@@ -93,6 +93,30 @@ void TCalendarMain::SetDefaultFontNow()
     m_cellEditing->SetDefaultFontNow();
 }
 
+// --- months -----------------------------------------------------------------
+
+void TCalendarMain::stepMonth(int direction)
+{
+    if (!pageShown())
+        return;
+    // Typing in the editor belongs to the month it was typed in, and is a
+    // step of its own.
+    closeCellEditor();
+    if (m_recordScheduled)
+        recordChange();
+    const CalendarPage &page = CalendarPanel->page();
+    const int index = page.mainCalYear() * 12 + page.mainCalMonth() - 1 + direction;
+    const int year = index / 12;
+    const int month = index % 12 + 1;
+    m_document->moveToMonth(year, month);
+    if (page.mainCalYear() != year || page.mainCalMonth() != month)
+        return; // beyond the years a calendar can show
+    nameNextChange(direction < 0 ? tr("Previous Month") : tr("Next Month"));
+    SetModified(true);
+    CalendarPanel->update();
+    CheckFloaterStatus();
+}
+
 // --- properties, title, recurring dates ----------------------------------------
 
 void TCalendarMain::mnuPropertiesClick()
@@ -106,6 +130,9 @@ void TCalendarMain::propertiesDialog()
 {
     const IconToolAside aside(*this);
     closeCellEditor();
+    // Typing just ended is a step of its own, before the dialog's.
+    if (m_recordScheduled)
+        recordChange();
     CalendarPage &page = CalendarPanel->page();
 
     // The dialog takes its place (stored, or centred) when it first shows.
@@ -128,6 +155,14 @@ void TCalendarMain::propertiesDialog()
     m_preferences.previewZoomPercent = Zoom(dialog.previewScale()).storedPercent();
     if (accepted) {
         nameNextChange(tr("Calendar Properties"));
+        // Another month on the same kind of layout: the month left keeps its
+        // cells and the one arrived at gets its own back, so nothing is lost.
+        const CalendarPage &chosen = dialog.preview();
+        if (pageShown() && chosen.layoutKind() == page.layoutKind()
+            && (chosen.mainCalMonth() != page.mainCalMonth() || chosen.mainCalYear() != page.mainCalYear())) {
+            m_document->moveToMonth(chosen.mainCalYear(), chosen.mainCalMonth());
+            SetModified(true);
+        }
         if (dialog.applyToPage(pageShown()))
             SetModified(true);
         m_propertiesAccepted = true;

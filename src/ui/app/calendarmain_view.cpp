@@ -66,12 +66,13 @@ void TCalendarMain::SetButtons()
     // Never both enabled: two actions on one key would both be ignored.
     m.SaveNewKey->setEnabled(shown && !named);
     WPToolBar1->setEnabled(shown && m_cellEditing->EditingCell());
-    for (QAction *action :
-        { m.mnuSaveAs, m.mnuProperties, m.PropertiesButton, m.mnuPrintSetup, m.ZoomMinusButton,
-            m.ZoomPlusButton, m.mnuSaveAsBitmap, m.mnuSaveAsJPG, m.mnuExportPdf, m.mnuExportPng })
+    for (QAction *action : { m.mnuSaveAs, m.mnuProperties, m.PropertiesButton, m.mnuPrintSetup,
+             m.ZoomMinusButton, m.ZoomPlusButton, m.mnuSaveAsBitmap, m.mnuSaveAsJPG, m.mnuExportPdf,
+             m.mnuExportPng, m.mnuPreviousMonth, m.mnuNextMonth, m.mnuExportMonthsPdf, m.mnuExportMonthsPng })
         action->setEnabled(shown);
     m.mnuPrintCalendar->setEnabled(shown && m_printerReady);
     m.Printbutton->setEnabled(m.mnuPrintCalendar->isEnabled());
+    m.mnuPrintMonths->setEnabled(m.mnuPrintCalendar->isEnabled());
     m.mnuCancelChanges->setEnabled(shown && named);
     updateUndoActions();
     m.Savebutton->setVisible(m_document->isModified());
@@ -167,7 +168,11 @@ bool TCalendarMain::eventFilter(QObject *watched, QEvent *event)
     QWidget *firstStop = QApplication::focusWidget() ? QApplication::focusWidget() : this;
     if (watched != firstStop)
         return false;
-    const int key = static_cast<QKeyEvent *>(event)->key();
+    const auto *keyEvent = static_cast<QKeyEvent *>(event);
+    // With Ctrl the keys go to another month.
+    if (keyEvent->modifiers() & Qt::ControlModifier)
+        return false;
+    const int key = keyEvent->key();
     if (key == Qt::Key_PageDown)
         ZoomPlusButtonClick();
     else if (key == Qt::Key_PageUp)

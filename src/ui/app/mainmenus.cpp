@@ -114,6 +114,12 @@ MainMenus MainMenus::build(QMainWindow *window)
         = addItem(m.FileMenu, "mnuExportPdf", QStringLiteral("Export as PD&F..."), "datewright-export-pdf");
     m.mnuExportPng
         = addItem(m.FileMenu, "mnuExportPng", QStringLiteral("Export as P&NG..."), "datewright-save-picture");
+    m.mnuPrintMonths
+        = addItem(m.FileMenu, "mnuPrintMonths", QStringLiteral("Print &Months..."), "document-print");
+    m.mnuExportMonthsPdf = addItem(
+        m.FileMenu, "mnuExportMonthsPdf", QStringLiteral("Export Months as PDF..."), "datewright-export-pdf");
+    m.mnuExportMonthsPng = addItem(m.FileMenu, "mnuExportMonthsPng",
+        QStringLiteral("Export Months as PNG..."), "datewright-save-picture");
     m.FileMenu->addSeparator();
     m.mnuProperties
         = addItem(m.FileMenu, "mnuProperties", QStringLiteral("&Properties"), "document-properties");
@@ -165,6 +171,14 @@ MainMenus MainMenus::build(QMainWindow *window)
         action->setShortcut(key);
         action->setShortcutContext(Qt::WidgetShortcut);
     }
+
+    m.ViewMenu = bar->addMenu(QStringLiteral("&View"));
+    m.ViewMenu->setObjectName(QStringLiteral("ViewMenu"));
+    m.mnuPreviousMonth
+        = addItem(m.ViewMenu, "mnuPreviousMonth", QStringLiteral("&Previous Month"), "go-previous");
+    m.mnuPreviousMonth->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    m.mnuNextMonth = addItem(m.ViewMenu, "mnuNextMonth", QStringLiteral("&Next Month"), "go-next");
+    m.mnuNextMonth->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
 
     m.mnuOnLine = bar->addMenu(QStringLiteral("&Online"));
     m.mnuOnLine->setObjectName(QStringLiteral("mnuOnLine"));

@@ -25,6 +25,11 @@ struct MainMenus
     // The printed page as a file, for desktops without a printer.
     QAction *mnuExportPdf = nullptr;
     QAction *mnuExportPng = nullptr;
+    // One design for a run of months: printed as one job, or as a PDF, or a
+    // picture per month.
+    QAction *mnuPrintMonths = nullptr;
+    QAction *mnuExportMonthsPdf = nullptr;
+    QAction *mnuExportMonthsPng = nullptr;
     QAction *mnuProperties = nullptr;
     QAction *mnuUserTitle = nullptr;
     QAction *mnuCancelChanges = nullptr;
@@ -47,6 +52,10 @@ struct MainMenus
     QAction *mnuPaste = nullptr;
     QAction *mnuDelete = nullptr;
     QAction *mnuSelectAll = nullptr;
+    QMenu *ViewMenu = nullptr;
+    // The page shows the month before or after, each month keeping its cells.
+    QAction *mnuPreviousMonth = nullptr;
+    QAction *mnuNextMonth = nullptr;
     QMenu *mnuOnLine = nullptr;
     QAction *VisitOurInternetW1 = nullptr;
     QMenu *Help1 = nullptr;

@@ -5,6 +5,7 @@
 #include "objects/vplabel.h"
 #include "objects/vprichbaselabel.h"
 #include "objects/vsupertext.h"
+#include "pictures/picturefile.h"
 #include "surface/calendarpanel32.h"
 #include "surface/flatcalendareditor.h"
 #include "surface/imagebrowser.h"
@@ -14,6 +15,7 @@
 #include "surface/textobjectmenus.h"
 #include "widgets/commondialogs.h"
 
+#include <QFileInfo>
 #include <QMenu>
 #include <QPointer>
 
@@ -72,6 +74,32 @@ void imageEntries(QMenu &menu, TCalendarPanel32 &panel, TVImage &image)
     addToggle(
         menu, panel, image, QStringLiteral("Reverse"), image.reverse(),
         [&image] { image.setReverse(!image.reverse()); }, image.canMirror());
+    menu.addSeparator();
+    QAction *monthly
+        = addCommand(menu, QStringLiteral("Picture Changes with the Month..."), [surface, &image] {
+              if (!surface)
+                  return;
+              if (!image.pictureFolder().isEmpty()) {
+                  // Off again: the picture shown stays.
+                  image.setPictureFolder(QString());
+                  settle(*surface, image);
+                  return;
+              }
+              CommonDialogs::FileRequest request;
+              request.title = QStringLiteral("A Picture in the Folder of the Months' Pictures");
+              const QString patterns = PictureFile::nameFilter().replace(QLatin1Char(';'), QLatin1Char(' '));
+              request.filter = QStringLiteral("Pictures (%1 %2)").arg(patterns, patterns.toLower());
+              const QString chosen = CommonDialogs::current().openFileName(surface, request);
+              if (chosen.isEmpty())
+                  return;
+              image.setPictureFolder(QFileInfo(chosen).absolutePath());
+              // The page counts its months from January, as the document does for
+              // a page on its own.
+              image.showFolderPicture(surface->page().mainCalMonth() - 1);
+              settle(*surface, image);
+          });
+    monthly->setCheckable(true);
+    monthly->setChecked(!image.pictureFolder().isEmpty());
 }
 
 void richLabelEntries(QMenu &menu, TCalendarPanel32 &panel, TVPRichBaseLabel &label)

@@ -1,9 +1,13 @@
 // The document's own operations: moving between months keeps what was typed
 // in each, and an open or a save that fails leaves the document as it was.
 #include "document/calendardocument.h"
+#include "document/monthrun.h"
+#include "objects/vimage.h"
 #include "objects/vplabel.h"
 #include "testfiles.h"
 
+#include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -127,6 +131,91 @@ private slots:
         QVERIFY2(reopened.open(mine, &error), qPrintable(error));
         QVERIFY(reopened.page().attributes().userTitle.isEmpty());
         QVERIFY(!reopened.isModified());
+    }
+
+    // A picture that changes with the month: the folder's pictures in name
+    // order, counted from the run's first month, or on a page of its own
+    // from January.
+    void pictureChangesWithTheMonth_data()
+    {
+        QTest::addColumn<int>("runFrom"); // first month of the run; 0 for the page alone
+        QTest::addColumn<int>("page"); // the month shown, or the page's index in the run
+        QTest::addColumn<int>("pictures"); // how many in the folder
+        QTest::addColumn<int>("width"); // of the picture shown: 10 for the first, 20, 30
+        QTest::newRow("page alone in March") << 0 << 3 << 3 << 30;
+        QTest::newRow("page alone in May wraps") << 0 << 5 << 3 << 20;
+        QTest::newRow("run's first page") << 3 << 0 << 3 << 10;
+        QTest::newRow("run's fifth page wraps") << 3 << 4 << 3 << 20;
+        QTest::newRow("empty folder keeps the picture") << 3 << 1 << 0 << 7;
+    }
+
+    void pictureChangesWithTheMonth()
+    {
+        QFETCH(int, runFrom);
+        QFETCH(int, page);
+        QFETCH(int, pictures);
+        QFETCH(int, width);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("pictures"));
+        QVERIFY(QDir().mkpath(folder));
+        // Named out of order, upper and lower case, with a file that is no picture.
+        const char *names[] = { "b.bmp", "C.BMP", "a.bmp" };
+        const int widths[] = { 20, 30, 10 };
+        for (int i = 0; i < pictures; ++i) {
+            QImage image(widths[i], 5, QImage::Format_RGB32);
+            image.fill(Qt::red);
+            QVERIFY(image.save(QDir(folder).filePath(QLatin1String(names[i])), "BMP"));
+        }
+        QFile notes(QDir(folder).filePath(QStringLiteral("notes.txt")));
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("not a picture");
+        notes.close();
+
+        CalendarDocument document;
+        document.page().resetToDefaultStyle(QDate(2027, 1, 1));
+        auto *image = new TVImage(&document.objects());
+        image->setParent(&document.objects());
+        image->setBounds(10, 10, 100, 80);
+        QImage placed(7, 7, QImage::Format_RGB32);
+        placed.fill(Qt::blue);
+        image->setPicture(Picture::fromBitmap(placed));
+        image->setPictureFolder(folder);
+        QString error;
+        const QString file = dir.filePath(QStringLiteral("pictures.DWF"));
+        QVERIFY2(document.saveAs(file, &error), qPrintable(error));
+
+        CalendarDocument reopened;
+        QVERIFY2(reopened.open(file, &error), qPrintable(error));
+        auto *shown = dynamic_cast<TVImage *>(reopened.objects().children().at(0));
+        QVERIFY(shown);
+        QCOMPARE(shown->pictureFolder(), folder);
+        if (runFrom == 0) {
+            reopened.moveToMonth(2027, page);
+            QCOMPARE(shown->picture().width(), width);
+            return;
+        }
+        MonthRange range;
+        range.firstYear = 2027;
+        range.firstMonth = runFrom;
+        range.count = 12;
+        MonthRun run(reopened, range, nullptr, CalendarFont());
+        const auto *inRun = dynamic_cast<const TVImage *>(run.page(page).objects().children().at(0));
+        QCOMPARE(inRun->picture().width(), width);
+    }
+
+    void pictureFolderIsWrittenOnlyWhenSet()
+    {
+        QTemporaryDir dir;
+        CalendarDocument document;
+        document.page().resetToDefaultStyle();
+        auto *image = new TVImage(&document.objects());
+        image->setParent(&document.objects());
+        const QString file = dir.filePath(QStringLiteral("plain.DWF"));
+        QString error;
+        QVERIFY2(document.saveAs(file, &error), qPrintable(error));
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(!written.readAll().contains("PictureFolder"));
     }
 };
 

@@ -35,7 +35,8 @@ private slots:
         const MainMenus menus = MainMenus::build(&window);
         QCOMPARE(captions(menus.FileMenu),
             QStringList({ "&New ", "&Open", "-", "&Save ", "Save &As...", "Save As Bitmap File",
-                "Save As JPG File", "Export as PD&F...", "Export as P&NG...", "-", "&Properties",
+                "Save As JPG File", "Export as PD&F...", "Export as P&NG...", "Print &Months...",
+                "Export Months as PDF...", "Export Months as PNG...", "-", "&Properties",
                 "User Defined Title", "&Cancel Changes", "Clear &All Cell Contents", "&Default Editor Font",
                 "-", "Fill Calendar with Recurring Dates", "Edit Recurring Dates",
                 "Fill from iCalendar File...", "-", "P&rint Calendar", "Print Set&up", "-", "E&xit" }));
@@ -47,7 +48,9 @@ private slots:
         QStringList topLevel;
         for (const QAction *action : window.menuBar()->actions())
             topLevel << action->text();
-        QCOMPARE(topLevel, QStringList({ "&File", "&Edit", "&Online", "&Help" }));
+        QCOMPARE(topLevel, QStringList({ "&File", "&Edit", "&View", "&Online", "&Help" }));
+        QCOMPARE(captions(menus.ViewMenu), QStringList({ "&Previous Month", "&Next Month" }));
+        QCOMPARE(menus.mnuNextMonth->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_PageDown));
         QCOMPARE(captions(menus.EditMenu),
             QStringList({ "&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "-", "Select &All" }));
     }
@@ -133,7 +136,7 @@ private slots:
     {
         QMainWindow window;
         const MainMenus menus = MainMenus::build(&window);
-        for (const QMenu *menu : { menus.FileMenu, menus.mnuOnLine, menus.Help1 }) {
+        for (const QMenu *menu : { menus.FileMenu, menus.ViewMenu, menus.mnuOnLine, menus.Help1 }) {
             for (const QAction *action : menu->actions()) {
                 // A check mark stands where the picture would.
                 if (!action->isSeparator() && !action->isCheckable())
