@@ -12,95 +12,14 @@ namespace {
 constexpr int kMaxHandles = 65536;
 constexpr quint32 kSignature = 0x464D4520; // " EMF"
 
-enum Record : quint32 {
-    Header = 1,
-    PolyBezier = 2,
-    Polygon = 3,
-    Polyline = 4,
-    PolyBezierTo = 5,
-    PolylineTo = 6,
-    PolyPolyline = 7,
-    PolyPolygon = 8,
-    SetWindowExtEx = 9,
-    SetWindowOrgEx = 10,
-    SetViewportExtEx = 11,
-    SetViewportOrgEx = 12,
-    Eof = 14,
-    SetPixelV = 15,
-    SetMapMode = 17,
-    SetBkMode = 18,
-    SetPolyFillMode = 19,
-    SetRop2 = 20,
-    SetTextAlign = 22,
-    SetTextColor = 24,
-    SetBkColor = 25,
-    OffsetClipRgn = 26,
-    MoveToEx = 27,
-    ExcludeClipRect = 29,
-    IntersectClipRect = 30,
-    ScaleViewportExtEx = 31,
-    ScaleWindowExtEx = 32,
-    SaveDc = 33,
-    RestoreDc = 34,
-    SetWorldTransform = 35,
-    ModifyWorldTransform = 36,
-    SelectObject = 37,
-    CreatePen = 38,
-    CreateBrushIndirect = 39,
-    DeleteObject = 40,
-    AngleArc = 41,
-    Ellipse = 42,
-    Rectangle = 43,
-    RoundRect = 44,
-    Arc = 45,
-    Chord = 46,
-    Pie = 47,
-    LineTo = 54,
-    ArcTo = 55,
-    PolyDraw = 56,
-    SetArcDirection = 57,
-    SetMiterLimit = 58,
-    BeginPath = 59,
-    EndPath = 60,
-    CloseFigure = 61,
-    FillPath = 62,
-    StrokeAndFillPath = 63,
-    StrokePath = 64,
-    SelectClipPath = 67,
-    AbortPath = 68,
-    FillRgn = 71,
-    FrameRgn = 72,
-    PaintRgn = 74,
-    ExtSelectClipRgn = 75,
-    BitBlt = 76,
-    StretchBlt = 77,
-    SetDiBitsToDevice = 80,
-    StretchDiBits = 81,
-    ExtCreateFontIndirectW = 82,
-    ExtTextOutA = 83,
-    ExtTextOutW = 84,
-    PolyBezier16 = 85,
-    Polygon16 = 86,
-    Polyline16 = 87,
-    PolyBezierTo16 = 88,
-    PolylineTo16 = 89,
-    PolyPolyline16 = 90,
-    PolyPolygon16 = 91,
-    PolyDraw16 = 92,
-    CreateMonoBrush = 93,
-    CreateDibPatternBrushPt = 94,
-    ExtCreatePen = 95,
-    AlphaBlend = 114,
-    TransparentBlt = 116,
-    GradientFill = 118,
-};
-
 bool fail(QString *error, const QString &message)
 {
     if (error)
         *error = message;
     return false;
 }
+
+} // namespace
 
 QPointF readPointL(ByteReader &r)
 {
@@ -115,27 +34,6 @@ QSizeF readSizeL(ByteReader &r)
     const int h = r.i32();
     return QSizeF(w, h);
 }
-
-QPolygonF readPoints(ByteReader &r, qint64 count, bool small)
-{
-    QPolygonF points;
-    const int bytes = small ? 4 : 8;
-    if (count < 0 || !r.has(count * bytes))
-        return points;
-    points.reserve(int(count));
-    for (qint64 i = 0; i < count; ++i) {
-        if (small) {
-            const int x = r.i16();
-            const int y = r.i16();
-            points.append(QPointF(x, y));
-        } else {
-            points.append(readPointL(r));
-        }
-    }
-    return points;
-}
-
-} // namespace
 
 QRectF readRectL(ByteReader &r)
 {
@@ -206,98 +104,6 @@ void Player::selectObject(quint32 index)
     }
     if (const GdiObject *o = object(index))
         s.select(*o);
-}
-
-void Player::polyShape(quint32 type, ByteReader &r, bool small)
-{
-    r.skip(16); // bounds
-    const quint32 count = r.u32();
-    const QPolygonF points = readPoints(r, count, small);
-    if (!r.ok() || points.size() != qsizetype(count))
-        return;
-    switch (type) {
-    case PolyBezier:
-    case PolyBezier16:
-        m_gdi.polyBezier(points);
-        break;
-    case Polygon:
-    case Polygon16:
-        m_gdi.polygon(points);
-        break;
-    case Polyline:
-    case Polyline16:
-        m_gdi.polyline(points);
-        break;
-    case PolyBezierTo:
-    case PolyBezierTo16:
-        m_gdi.polyBezierTo(points);
-        break;
-    case PolylineTo:
-    case PolylineTo16:
-        m_gdi.polylineTo(points);
-        break;
-    default:
-        break;
-    }
-}
-
-void Player::polyPoly(quint32 type, ByteReader &r, bool small)
-{
-    r.skip(16);
-    const quint32 polys = r.u32();
-    const quint32 total = r.u32();
-    if (!r.ok() || !r.has(qint64(polys) * 4))
-        return;
-    std::vector<quint32> counts(polys);
-    qint64 sum = 0;
-    for (quint32 &c : counts) {
-        c = r.u32();
-        sum += c;
-    }
-    if (sum != total)
-        return;
-    QVector<QPolygonF> shapes;
-    for (quint32 c : counts) {
-        QPolygonF points = readPoints(r, c, small);
-        if (points.size() != qsizetype(c))
-            return;
-        shapes.append(points);
-    }
-    if (type == PolyPolygon || type == PolyPolygon16)
-        m_gdi.polyPolygon(shapes);
-    else
-        m_gdi.polyPolyline(shapes);
-}
-
-void Player::polyDraw(ByteReader &r, bool small)
-{
-    r.skip(16);
-    const quint32 count = r.u32();
-    const QPolygonF points = readPoints(r, count, small);
-    if (points.size() != qsizetype(count) || !r.has(count))
-        return;
-    for (quint32 i = 0; i < count; ++i) {
-        const quint8 kind = r.u8();
-        switch (kind & 6) {
-        case 6:
-            m_gdi.moveTo(points[int(i)]);
-            break;
-        case 2:
-            m_gdi.lineTo(points[int(i)]);
-            break;
-        case 4:
-            if (i + 2 < count) {
-                m_gdi.polyBezierTo(QPolygonF({ points[int(i)], points[int(i) + 1], points[int(i) + 2] }));
-                i += 2;
-                r.skip(2);
-            }
-            break;
-        default:
-            break;
-        }
-        if ((kind & 1) && m_gdi.pathOpen())
-            m_gdi.closeFigure();
-    }
 }
 
 void Player::record(quint32 type, ByteReader r, ByteReader rec)
@@ -451,26 +257,9 @@ void Player::record(quint32 type, ByteReader r, ByteReader rec)
     case ExtCreateFontIndirectW:
         createFont(r);
         break;
-    case AngleArc: {
-        const QPointF c = readPointL(r);
-        const double radius = r.u32();
-        const double start = r.f32();
-        const double sweep = r.f32();
-        if (!r.ok() || !std::isfinite(start) || !std::isfinite(sweep))
-            break;
-        QPainterPath path(s.currentPos);
-        const QRectF box(c.x() - radius, c.y() - radius, 2 * radius, 2 * radius);
-        QPainterPath arc;
-        arc.arcMoveTo(box, start);
-        path.lineTo(arc.currentPosition());
-        path.arcTo(box, start, std::clamp(sweep, -3600.0, 3600.0));
-        QPolygonF line = path.toSubpathPolygons().value(0);
-        if (!line.isEmpty()) {
-            line.removeFirst();
-            m_gdi.polylineTo(line);
-        }
+    case AngleArc:
+        angleArc(r);
         break;
-    }
     case Ellipse:
     case Rectangle: {
         const QRectF box = readRectL(r);

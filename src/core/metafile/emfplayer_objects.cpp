@@ -14,18 +14,6 @@ namespace {
 constexpr int kMaxDashes = 64;
 constexpr int kMaxRegionRects = 100000;
 
-enum Record : quint32 {
-    FillRgn = 71,
-    FrameRgn = 72,
-    PaintRgn = 74,
-    ExtSelectClipRgn = 75,
-    BitBlt = 76,
-    StretchBlt = 77,
-    StretchDiBits = 81,
-    AlphaBlend = 114,
-    TransparentBlt = 116,
-};
-
 // A block of a record given by offset and size from the record's start.
 QByteArray block(const ByteReader &record, quint32 offset, quint32 size)
 {

@@ -113,6 +113,16 @@ private:
     QPainterPath arcPath(ArcKind kind, const QRectF &box, QPointF start, QPointF end) const;
     struct TextFont;
     TextFont &textFont();
+    // The steps of textOut.
+    struct TextRun;
+    void paintTextBox(const QTransform &t, int options, const QRectF &box);
+    [[nodiscard]] double textEmSize(const TextFont &font) const;
+    [[nodiscard]] QTransform textPlacement(QPointF anchor, double scale, const QTransform &t) const;
+    [[nodiscard]] TextRun layOutText(
+        const QString &text, const QVector<qreal> &dx, int options, double scale, const TextFont &font) const;
+    void alignText(TextRun &run, const TextFont &font) const;
+    void fillGlyphs(const QString &text, const TextRun &run, TextFont &font);
+    void moveCurrentPosPast(const QTransform &local, double width);
     QTransform fullTransform() const;
 
     QPainter &m_painter;

@@ -91,6 +91,16 @@ GdiContext::TextFont &GdiContext::textFont()
     return t;
 }
 
+// A line of text in working units, relative to its reference point.
+struct GdiContext::TextRun
+{
+    QVector<qreal> advances;
+    bool useDx = false; // glyph by glyph at the advances the record gives
+    double width = 0;
+    double x = 0; // left end
+    double baseline = 0;
+};
+
 void GdiContext::textOut(
     QPointF reference, const QString &rawText, const QVector<qreal> &rawDx, int options, const QRectF &box)
 {
@@ -100,21 +110,42 @@ void GdiContext::textOut(
     if (!t.isInvertible() || !std::isfinite(t.determinant()))
         return;
     const QString text = rawText.left(kMaxTextLength);
-    const bool hasBox = (options & (Gdi::EtoOpaque | Gdi::EtoClipped)) && box.isValid();
     m_painter.save();
-    if (hasBox) {
-        m_painter.setTransform(t);
-        if (options & Gdi::EtoOpaque)
-            m_painter.fillRect(box, m_state.backgroundColor);
-        if (options & Gdi::EtoClipped)
-            m_painter.setClipRect(box, Qt::IntersectClip);
-    }
+    paintTextBox(t, options, box);
     if (text.isEmpty()) {
         m_painter.restore();
         return;
     }
-    const GdiFont &g = m_state.font;
     TextFont &tf = textFont();
+    const double k = textEmSize(tf) / kTextWorkingSize; // logical units per working unit
+    const bool textAtCp = m_state.textAlign & Gdi::TaUpdateCp;
+    const QTransform local = textPlacement(textAtCp ? m_state.currentPos : reference, k, t);
+    const TextRun run = layOutText(text, rawDx, options, k, tf);
+    m_painter.setTransform(local * t);
+    if (m_state.opaqueBackground && !(options & Gdi::EtoOpaque))
+        m_painter.fillRect(QRectF(run.x, run.baseline - tf.ascent, run.width, tf.ascent + tf.descent),
+            m_state.backgroundColor);
+    fillGlyphs(text, run, tf);
+    m_painter.restore();
+    if (textAtCp)
+        moveCurrentPosPast(local, run.width);
+}
+
+void GdiContext::paintTextBox(const QTransform &t, int options, const QRectF &box)
+{
+    if (!(options & (Gdi::EtoOpaque | Gdi::EtoClipped)) || !box.isValid())
+        return;
+    m_painter.setTransform(t);
+    if (options & Gdi::EtoOpaque)
+        m_painter.fillRect(box, m_state.backgroundColor);
+    if (options & Gdi::EtoClipped)
+        m_painter.setClipRect(box, Qt::IntersectClip);
+}
+
+double GdiContext::textEmSize(const TextFont &tf) const
+{
+    // A positive height is the cell, a negative one the em.
+    const GdiFont &g = m_state.font;
     double em = std::abs(g.height);
     if (g.height > 0)
         em *= tf.cellRatio;
@@ -122,75 +153,87 @@ void GdiContext::textOut(
         const double scale = std::abs(logicalToPage().m22());
         em = scale > 0 ? 16 / scale : 16;
     }
-    const double k = em / kTextWorkingSize; // logical units per working unit
+    return em;
+}
 
+QTransform GdiContext::textPlacement(QPointF anchor, double k, const QTransform &t) const
+{
     // Glyphs stay upright on the device even where the mapping flips an axis.
     const QPointF origin = t.map(QPointF());
     const QPointF xAxis = t.map(QPointF(1, 0)) - origin;
     const QPointF yAxis = t.map(QPointF(0, 1)) - origin;
-    const bool textAtCp = m_state.textAlign & Gdi::TaUpdateCp;
-    const QPointF anchor = textAtCp ? m_state.currentPos : reference;
     QTransform local;
     local.translate(anchor.x(), anchor.y());
     local.scale(xAxis.x() < 0 ? -1 : 1, yAxis.y() < 0 ? -1 : 1);
-    local.rotate(-double(g.escapement) / 10.0);
+    local.rotate(-double(m_state.font.escapement) / 10.0);
     local.scale(k, k);
+    return local;
+}
 
-    // Advances in working units.
+GdiContext::TextRun GdiContext::layOutText(
+    const QString &text, const QVector<qreal> &dx, int options, double k, const TextFont &tf) const
+{
+    TextRun run;
     const int stepDx = (options & Gdi::EtoPdy) ? 2 : 1;
-    QVector<qreal> advance(text.size());
-    const bool useDx = rawDx.size() >= text.size() * stepDx;
+    run.useDx = dx.size() >= text.size() * stepDx;
+    run.advances.resize(text.size());
     const QFontMetricsF metrics(tf.font);
-    double width = 0;
     for (int i = 0; i < text.size(); ++i) {
-        advance[i] = useDx ? rawDx[i * stepDx] / k : metrics.horizontalAdvance(text[i]);
-        width += advance[i];
+        run.advances[i] = run.useDx ? dx[i * stepDx] / k : metrics.horizontalAdvance(text[i]);
+        run.width += run.advances[i];
     }
-    double x = 0;
+    alignText(run, tf);
+    return run;
+}
+
+void GdiContext::alignText(TextRun &run, const TextFont &tf) const
+{
     switch (m_state.textAlign & Gdi::TaHorizontalMask) {
     case Gdi::TaCenter:
-        x = -width / 2;
+        run.x = -run.width / 2;
         break;
     case Gdi::TaRight:
-        x = -width;
+        run.x = -run.width;
         break;
     default:
         break;
     }
-    double baseline = 0;
     switch (m_state.textAlign & Gdi::TaVerticalMask) {
     case Gdi::TaBaseline:
         break;
     case Gdi::TaBottom:
-        baseline = -tf.descent;
+        run.baseline = -tf.descent;
         break;
     default:
-        baseline = tf.ascent;
+        run.baseline = tf.ascent;
         break;
     }
-    m_painter.setTransform(local * t);
-    if (m_state.opaqueBackground && !(options & Gdi::EtoOpaque))
-        m_painter.fillRect(
-            QRectF(x, baseline - tf.ascent, width, tf.ascent + tf.descent), m_state.backgroundColor);
+}
+
+void GdiContext::fillGlyphs(const QString &text, const TextRun &run, TextFont &tf)
+{
     // Text is filled as glyph outlines. Qt's glyph bitmap cache crashes on
     // glyphs that a picture's font and transform can stretch to any size,
-    // and outlines are exact at every scale besides.
+    // and outlines are exact at every scale besides. Underline and
+    // strike-out come with the font's outlines.
     QPainterPath glyphs;
-    if (useDx) {
-        double pos = x;
+    if (run.useDx) {
+        double pos = run.x;
         for (int i = 0; i < text.size(); ++i) {
             if (!text[i].isSpace())
-                tf.addCharacter(glyphs, QPointF(pos, baseline), text[i]);
-            pos += advance[i];
+                tf.addCharacter(glyphs, QPointF(pos, run.baseline), text[i]);
+            pos += run.advances[i];
         }
     } else {
-        glyphs.addText(QPointF(x, baseline), tf.font, text);
+        glyphs.addText(QPointF(run.x, run.baseline), tf.font, text);
     }
     m_painter.fillPath(glyphs, m_state.textColor);
-    m_painter.restore();
-    if (textAtCp) {
-        const int h = m_state.textAlign & Gdi::TaHorizontalMask;
-        if (h != Gdi::TaCenter)
-            m_state.currentPos = local.map(QPointF(h == Gdi::TaRight ? -width : width, 0));
-    }
+}
+
+void GdiContext::moveCurrentPosPast(const QTransform &local, double width)
+{
+    // Centred text leaves the current position where it was.
+    const int h = m_state.textAlign & Gdi::TaHorizontalMask;
+    if (h != Gdi::TaCenter)
+        m_state.currentPos = local.map(QPointF(h == Gdi::TaRight ? -width : width, 0));
 }

@@ -1,8 +1,8 @@
 #include "app/calendarmain.h"
 
-#include "app/celleditbridge.h"
 #include "app/mrufilelist.h"
 #include "app/printcommands.h"
+#include "richtext/celleditbridge.h"
 #include "richtext/wprichtext.h"
 #include "richtext/wptoolbar.h"
 #include "surface/calendarpanel32.h"

@@ -1,6 +1,5 @@
 #include "app/calendarmain.h"
 
-#include "app/celleditbridge.h"
 #include "base/zoom.h"
 #include "icons/floatingpalette.h"
 #include "platform/inifile.h"
@@ -9,6 +8,7 @@
 #include "recurring/editrecurringdates.h"
 #include "recurring/eventfillcommand.h"
 #include "recurring/recurringfillcommand.h"
+#include "richtext/celleditbridge.h"
 #include "surface/calendarpanel32.h"
 #include "widgets/commondialogs.h"
 #include "widgets/formplacement.h"

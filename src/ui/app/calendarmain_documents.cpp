@@ -3,11 +3,11 @@
 // files, and the picture export of the page.
 #include "app/calendarmain.h"
 
-#include "app/celleditbridge.h"
 #include "app/mrufilelist.h"
 #include "base/zoom.h"
 #include "calendar/calendarfile.h"
 #include "document/pageexport.h"
+#include "richtext/celleditbridge.h"
 #include "surface/calendarpanel32.h"
 #include "widgets/commondialogs.h"
 

@@ -2,7 +2,7 @@
 // being edited while its editor is open, otherwise on the page's objects.
 #include "app/calendarmain.h"
 
-#include "app/celleditbridge.h"
+#include "richtext/celleditbridge.h"
 #include "richtext/wprichtext.h"
 #include "surface/calendarpanel32.h"
 #include "surface/surfaceclipboard.h"

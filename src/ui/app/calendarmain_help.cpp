@@ -1,9 +1,9 @@
 #include "app/calendarmain.h"
 
-#include "app/celleditbridge.h"
 #include "app/configurationinfo.h"
 #include "icons/floatingpalette.h"
 #include "icons/iconlistbox.h"
+#include "richtext/celleditbridge.h"
 #include "widgets/commondialogs.h"
 #include "widgets/helpviewer.h"
 

@@ -1,6 +1,5 @@
 #include "app/calendarmain.h"
 
-#include "app/celleditbridge.h"
 #include "app/mrufilelist.h"
 #include "base/zoom.h"
 #include "icons/floatingpalette.h"
@@ -8,6 +7,7 @@
 #include "platform/datafolder.h"
 #include "platform/inifile.h"
 #include "recurring/recurringlistfile.h"
+#include "richtext/celleditbridge.h"
 #include "surface/calendarpanel32.h"
 #include "widgets/commondialogs.h"
 #include "widgets/formplacement.h"

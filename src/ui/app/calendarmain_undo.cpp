@@ -2,7 +2,7 @@
 // command that made them, named by it, and undone or redone whole.
 #include "app/calendarmain.h"
 
-#include "app/celleditbridge.h"
+#include "richtext/celleditbridge.h"
 #include "surface/calendarpanel32.h"
 #include "surface/vhandle.h"
 

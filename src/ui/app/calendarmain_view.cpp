@@ -1,7 +1,7 @@
 #include "app/calendarmain.h"
 
-#include "app/celleditbridge.h"
 #include "base/zoom.h"
+#include "richtext/celleditbridge.h"
 #include "richtext/wprichtext.h"
 #include "richtext/wptoolbar.h"
 #include "surface/calendarpanel32.h"

@@ -7,6 +7,7 @@
 #include "properties/propertytables.h"
 #include "surface/calendarpanel32.h"
 #include "widgets/colorbutton.h"
+#include "widgets/dialogbuttons.h"
 
 #include "calendar/calendarpage.h"
 
@@ -457,12 +458,13 @@ QWidget *TCalendarProperties::createButtonRow()
     SaveAsStyleSheetButton = new QPushButton(QStringLiteral("Sa&ve Style..."), this);
     LoadStyleSheetButton = new QPushButton(QStringLiteral("Lo&ad Style..."), this);
     HelpButton = new QPushButton(QStringLiteral("&Help"), this);
-    OkButton = new QPushButton(QStringLiteral("OK"), this);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    const DialogButtons::OkCancel buttons = DialogButtons::okCancel(
+        *this, QStringLiteral("OK"), QStringLiteral("Cancel"), DialogButtons::Answer::Own);
+    OkButton = buttons.ok;
+    CancelButton = buttons.cancel;
     for (QPushButton *button :
         { DefaultButton, SaveAsStyleSheetButton, LoadStyleSheetButton, HelpButton, CancelButton })
         button->setAutoDefault(false);
-    OkButton->setDefault(true);
 
     connect(DefaultButton, &QPushButton::clicked, this, &TCalendarProperties::DefaultbuttonClick);
     connect(SaveAsStyleSheetButton, &QPushButton::clicked, this,
@@ -475,12 +477,9 @@ QWidget *TCalendarProperties::createButtonRow()
     connect(OkButton, &QPushButton::clicked, this, &TCalendarProperties::OkButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *row = new QDialogButtonBox(this);
-    row->addButton(DefaultButton, QDialogButtonBox::ResetRole);
-    row->addButton(SaveAsStyleSheetButton, QDialogButtonBox::ActionRole);
-    row->addButton(LoadStyleSheetButton, QDialogButtonBox::ActionRole);
-    row->addButton(HelpButton, QDialogButtonBox::HelpRole);
-    row->addButton(OkButton, QDialogButtonBox::AcceptRole);
-    row->addButton(CancelButton, QDialogButtonBox::RejectRole);
-    return row;
+    buttons.box->addButton(DefaultButton, QDialogButtonBox::ResetRole);
+    buttons.box->addButton(SaveAsStyleSheetButton, QDialogButtonBox::ActionRole);
+    buttons.box->addButton(LoadStyleSheetButton, QDialogButtonBox::ActionRole);
+    buttons.box->addButton(HelpButton, QDialogButtonBox::HelpRole);
+    return buttons.box;
 }

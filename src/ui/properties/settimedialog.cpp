@@ -1,31 +1,24 @@
 #include "properties/settimedialog.h"
 
+#include "widgets/dialogbuttons.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 TSetTimeDialog::TSetTimeDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
-    auto *ok = new QPushButton(QStringLiteral("&Ok"), this);
-    auto *cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
-    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
+    const DialogButtons::OkCancel buttons
+        = DialogButtons::okCancel(*this, QStringLiteral("&Ok"), QStringLiteral("&Cancel"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(createHourPanel());
     layout->addWidget(createMinutePanel());
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     setTime(m_time);
 }
 

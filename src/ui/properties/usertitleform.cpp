@@ -1,12 +1,11 @@
 #include "properties/usertitleform.h"
 
 #include "calendar/calendarpage.h"
+#include "widgets/dialogbuttons.h"
 
 #include <QDialogButtonBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 TUserTitleForm::TUserTitleForm(QWidget *parent)
@@ -18,20 +17,13 @@ TUserTitleForm::TUserTitleForm(QWidget *parent)
     auto *prompt = new QLabel(QStringLiteral("Enter calendar title (leave blank for default):"), this);
     prompt->setBuddy(TitleText);
 
-    auto *ok = new QPushButton(QStringLiteral("Ok"), this);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
-    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
+    const DialogButtons::OkCancel buttons
+        = DialogButtons::okCancel(*this, QStringLiteral("Ok"), QStringLiteral("Cancel"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
     layout->addWidget(TitleText);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     TitleText->setMinimumWidth(prompt->sizeHint().width());
 }
 

@@ -1,6 +1,7 @@
 #include "recurring/editrecurringdateformula.h"
 
 #include "recurring/recurringmessages.h"
+#include "widgets/dialogbuttons.h"
 #include "widgets/helpviewer.h"
 
 #include "platform/codepage1252.h"
@@ -106,9 +107,10 @@ void TEditRecurringDateFormula::buildControls()
 
     Event = new QLineEdit(this);
     Event->setFixedWidth(377);
-    Okbutton = new QPushButton(QStringLiteral("&Ok"), this);
-    Okbutton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    const DialogButtons::OkCancel buttons = DialogButtons::okCancel(
+        *this, QStringLiteral("&Ok"), QStringLiteral("&Cancel"), DialogButtons::Answer::Own);
+    Okbutton = buttons.ok;
+    CancelButton = buttons.cancel;
 
     auto *dayOfMonthRow = new QHBoxLayout;
     dayOfMonthRow->addSpacing(20);
@@ -133,10 +135,6 @@ void TEditRecurringDateFormula::buildControls()
     specialRow->addWidget(SpecialMonth);
     specialRow->addStretch();
 
-    auto *buttonRow = new QDialogButtonBox(this);
-    buttonRow->addButton(Okbutton, QDialogButtonBox::AcceptRole);
-    buttonRow->addButton(CancelButton, QDialogButtonBox::RejectRole);
-
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(15, 10, 15, 10);
     layout->addWidget(rbDayOfMonth);
@@ -151,7 +149,7 @@ void TEditRecurringDateFormula::buildControls()
     layout->addWidget(new QLabel(QStringLiteral("Recurring event (birthday, anniversary, etc)"), this));
     layout->addWidget(Event);
     layout->addStretch();
-    layout->addWidget(buttonRow);
+    layout->addWidget(buttons.box);
 
     for (QRadioButton *radio : { rbDayOfMonth, rbDayOfweek, rbSpecial })
         connect(radio, &QRadioButton::toggled, this, &TEditRecurringDateFormula::SetRecurType);

@@ -5,6 +5,7 @@
 #include "recurring/recurringmessages.h"
 #include "recurring/recurringrowdelegate.h"
 #include "recurring/recurringsort.h"
+#include "widgets/dialogbuttons.h"
 #include "widgets/helpviewer.h"
 
 #include "platform/datafolder.h"
@@ -42,23 +43,20 @@ void TEditRecurringDates::buildControls()
     DatesList->setMinimumSize(445, 244);
     DatesList->setUniformItemSizes(true);
     DatesList->setItemDelegate(new RecurringRowDelegate(RecurringRowDelegate::Style::Plain, DatesList));
-    okbutton = new QPushButton(QStringLiteral("Ok"), this);
-    okbutton->setDefault(true);
-    Editbutton = new QPushButton(QStringLiteral("Edit"), this);
-    Newbutton = new QPushButton(QStringLiteral("New"), this);
-    DeleteButton = new QPushButton(QStringLiteral("Delete"), this);
-    Holidaysbutton = new QPushButton(QStringLiteral("Holidays"), this);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(okbutton, QDialogButtonBox::AcceptRole);
-    for (QPushButton *button : { Editbutton, Newbutton, DeleteButton, Holidaysbutton })
-        buttons->addButton(button, QDialogButtonBox::ActionRole);
-    buttons->addButton(CancelButton, QDialogButtonBox::RejectRole);
+    const DialogButtons::OkCancel buttons = DialogButtons::okCancel(*this, QStringLiteral("Ok"),
+        QStringLiteral("Cancel"), DialogButtons::Answer::Own,
+        { QStringLiteral("Edit"), QStringLiteral("New"), QStringLiteral("Delete"),
+            QStringLiteral("Holidays") });
+    okbutton = buttons.ok;
+    Editbutton = buttons.actions[0];
+    Newbutton = buttons.actions[1];
+    DeleteButton = buttons.actions[2];
+    Holidaysbutton = buttons.actions[3];
+    CancelButton = buttons.cancel;
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);
     layout->addWidget(DatesList, 1);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
 
     connect(okbutton, &QPushButton::clicked, this, &TEditRecurringDates::okbuttonClick);
     connect(Editbutton, &QPushButton::clicked, this, &TEditRecurringDates::EditbuttonClick);

@@ -3,6 +3,7 @@
 #include "recurring/recurringmessages.h"
 #include "recurring/recurringrowdelegate.h"
 #include "recurring/recurringsort.h"
+#include "widgets/dialogbuttons.h"
 #include "widgets/helpviewer.h"
 
 #include "recurring/recurringdescription.h"
@@ -16,28 +17,26 @@
 RecurringCheckList::RecurringCheckList(const QString &caption, const QSize &clientSize, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_list(new QListWidget(this))
-    , okbutton(new QPushButton(QStringLiteral("&Ok"), this))
-    , Allbutton(new QPushButton(QStringLiteral("&All"), this))
-    , Nonebutton(new QPushButton(QStringLiteral("&None"), this))
-    , CancelButton(new QPushButton(QStringLiteral("&Cancel"), this))
 {
+    const DialogButtons::OkCancel buttons
+        = DialogButtons::okCancel(*this, QStringLiteral("&Ok"), QStringLiteral("&Cancel"),
+            DialogButtons::Answer::Own, { QStringLiteral("&All"), QStringLiteral("&None") });
+    okbutton = buttons.ok;
+    Allbutton = buttons.actions[0];
+    Nonebutton = buttons.actions[1];
+    CancelButton = buttons.cancel;
+
     setWindowTitle(caption);
     setFont(QFont(QStringLiteral("Arial"), 8));
     m_list->setFont(QFont(QStringLiteral("Arial"), 9));
     m_list->setSelectionMode(QAbstractItemView::MultiSelection);
     m_list->setUniformItemSizes(true);
     m_list->setItemDelegate(new RecurringRowDelegate(RecurringRowDelegate::Style::Checks, m_list));
-    okbutton->setDefault(true);
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(okbutton, QDialogButtonBox::AcceptRole);
-    buttons->addButton(Allbutton, QDialogButtonBox::ActionRole);
-    buttons->addButton(Nonebutton, QDialogButtonBox::ActionRole);
-    buttons->addButton(CancelButton, QDialogButtonBox::RejectRole);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(m_list, 1);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
     resize(clientSize);
 
     connect(okbutton, &QPushButton::clicked, this, &RecurringCheckList::okbuttonClick);

@@ -37,8 +37,8 @@ protected:
 
 private:
     QListWidget *m_list;
-    QPushButton *okbutton;
-    QPushButton *Allbutton;
-    QPushButton *Nonebutton;
-    QPushButton *CancelButton;
+    QPushButton *okbutton = nullptr;
+    QPushButton *Allbutton = nullptr;
+    QPushButton *Nonebutton = nullptr;
+    QPushButton *CancelButton = nullptr;
 };

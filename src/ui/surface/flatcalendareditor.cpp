@@ -2,7 +2,7 @@
 
 #include "widgets/colorbutton.h"
 #include "widgets/commondialogs.h"
-#include "widgets/helpviewer.h"
+#include "widgets/dialogbuttons.h"
 #include "widgets/objectpreview.h"
 
 #include "objects/vflatcalendar.h"
@@ -144,11 +144,7 @@ void TFlatCalendarEditor::layoutControls()
 {
     QScrollArea *preview = scrolledPreview(*m_sample, QSize(260, 240));
 
-    auto *buttons
-        = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { HelpViewer::ShowHelpContext(kHelpTopic); });
+    QDialogButtonBox *buttons = DialogButtons::standardBox(*this, kHelpTopic);
 
     auto *columns = new QHBoxLayout;
     columns->addWidget(preview, 1);

@@ -1,7 +1,7 @@
 #include "surface/imagebrowser.h"
 
 #include "widgets/commondialogs.h"
-#include "widgets/helpviewer.h"
+#include "widgets/dialogbuttons.h"
 #include "widgets/picturefolderview.h"
 
 #include "objects/vimage.h"
@@ -63,11 +63,7 @@ void TVImageBrowser::buildControls()
     m_previewBox->setMinimumSize(220, 200);
     m_previewBox->setBackgroundRole(QPalette::Dark);
 
-    auto *buttons
-        = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { HelpViewer::ShowHelpContext(kHelpTopic); });
+    QDialogButtonBox *buttons = DialogButtons::standardBox(*this, kHelpTopic);
 
     auto *right = new QVBoxLayout;
     right->addWidget(m_previewBox, 1);

@@ -2,7 +2,7 @@
 
 #include "richtext/wprichtext.h"
 #include "richtext/wptoolbar.h"
-#include "widgets/helpviewer.h"
+#include "widgets/dialogbuttons.h"
 #include "widgets/pictures.h"
 
 #include "base/pageresolution.h"
@@ -61,11 +61,7 @@ TRichTextLabelEditor::TRichTextLabelEditor(QWidget *parent)
     m_scroll = new QScrollArea;
     m_scroll->setWidget(m_panel);
     m_scroll->setMinimumSize(640, 200); // room for the whole tool bar
-    auto *buttons
-        = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { HelpViewer::ShowHelpContext(kHelpTopic); });
+    QDialogButtonBox *buttons = DialogButtons::standardBox(*this, kHelpTopic);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_toolBar);
     layout->addWidget(m_scroll, 1);

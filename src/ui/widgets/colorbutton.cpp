@@ -1,9 +1,26 @@
 #include "widgets/colorbutton.h"
 
-#include "widgets/commondialogs.h"
-
+#include <QColorDialog>
 #include <QPainter>
 #include <QStyleOptionButton>
+
+#include <utility>
+
+static ColorButton::Chooser s_chooser = &ColorButton::systemColorDialog;
+
+bool ColorButton::systemColorDialog(QWidget *parent, QColor &color)
+{
+    const QColor chosen = QColorDialog::getColor(color, parent);
+    if (!chosen.isValid())
+        return false;
+    color = chosen;
+    return true;
+}
+
+ColorButton::Chooser ColorButton::setChooser(Chooser chooser)
+{
+    return std::exchange(s_chooser, chooser ? chooser : &ColorButton::systemColorDialog);
+}
 
 ColorButton::ColorButton(QWidget *parent)
     : ColorButton(QString(), parent)
@@ -28,7 +45,7 @@ void ColorButton::setColor(const QColor &color)
 void ColorButton::pickColor()
 {
     QColor chosen = m_color;
-    if (CommonDialogs::current().chooseColor(window(), chosen))
+    if (s_chooser(window(), chosen))
         setColor(chosen);
 }
 

@@ -1,9 +1,9 @@
 #include "widgets/commondialogs.h"
 
+#include "widgets/colorbutton.h"
 #include "widgets/fontcolordialog.h"
 
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QFontInfo>
@@ -24,6 +24,8 @@ CommonDialogs &CommonDialogs::current()
 
 CommonDialogs::Override::Override(CommonDialogs &dialogs)
     : m_previous(s_installed)
+    , m_previousChooser(ColorButton::setChooser(
+          [](QWidget *parent, QColor &color) { return current().chooseColor(parent, color); }))
 {
     s_installed = &dialogs;
 }
@@ -31,6 +33,7 @@ CommonDialogs::Override::Override(CommonDialogs &dialogs)
 CommonDialogs::Override::~Override()
 {
     s_installed = m_previous;
+    ColorButton::setChooser(m_previousChooser);
 }
 
 QMessageBox::StandardButton CommonDialogs::question(QWidget *parent, const QString &title,
@@ -121,11 +124,7 @@ bool CommonDialogs::chooseFont(QWidget *parent, QFont &font, QColor *color, Font
 
 bool CommonDialogs::chooseColor(QWidget *parent, QColor &color)
 {
-    const QColor chosen = QColorDialog::getColor(color, parent);
-    if (!chosen.isValid())
-        return false;
-    color = chosen;
-    return true;
+    return ColorButton::systemColorDialog(parent, color);
 }
 
 bool CommonDialogs::chooseItem(

@@ -79,6 +79,8 @@ public:
 
     private:
         CommonDialogs *m_previous;
+        // Colour buttons ask the installed dialogs through this while it lives.
+        bool (*m_previousChooser)(QWidget *, QColor &);
     };
 
     // The program's two shared message boxes: caption "Information" with

@@ -1,6 +1,7 @@
 #include "widgets/fontcolordialog.h"
 
 #include "widgets/colorbutton.h"
+#include "widgets/dialogbuttons.h"
 
 #include <QDialogButtonBox>
 #include <QFontDialog>
@@ -19,14 +20,10 @@ FontColorDialog::FontColorDialog(const QFont &font, const QColor &color, QWidget
     m_fontChooser->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     m_colorButton->setColor(color);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_colorButton);
     bottom->addStretch();
-    bottom->addWidget(buttons);
+    bottom->addWidget(DialogButtons::standardBox(*this, 0));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_fontChooser);

@@ -2,8 +2,8 @@
 // cell, storing on close, Tab between cells, the default font of empty
 // cells, pictures dropped on cells, clearing all cells.
 #include "app/calendarmain.h"
-#include "app/celleditbridge.h"
 #include "mainwindowfixture.h"
+#include "richtext/celleditbridge.h"
 #include "richtext/rtfreader.h"
 #include "richtext/wprichtext.h"
 #include "richtext/wptoolbar.h"

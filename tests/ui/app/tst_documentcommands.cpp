@@ -2,13 +2,13 @@
 // preferences of the main window, driven as a user would, with scripted
 // answers to its questions and real files on disk.
 #include "app/calendarmain.h"
-#include "app/celleditbridge.h"
 #include "app/mrufilelist.h"
 #include "mainwindowfixture.h"
 #include "objects/vplabel.h"
 #include "platform/inifile.h"
 #include "platform/preferences.h"
 #include "properties/calendarproperties.h"
+#include "richtext/celleditbridge.h"
 #include "surface/calendarpanel32.h"
 
 #include "modaldialogcanceller.h"

@@ -3,9 +3,9 @@
 // forward again; the modified state follows the saved one.
 #include "mainwindowfixture.h"
 
-#include "app/celleditbridge.h"
 #include "calendar/calendarfile.h"
 #include "objects/vplabel.h"
+#include "richtext/celleditbridge.h"
 #include "richtext/wprichtext.h"
 #include "surface/calendarpanel32.h"
 #include "surface/objectmenu.h"

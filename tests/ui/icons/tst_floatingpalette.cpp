@@ -6,11 +6,11 @@
 #include "icons/floatingpalette.h"
 #include "icons/iconlistbox.h"
 
-#include "app/celleditbridge.h"
 #include "document/pageexport.h"
 #include "iconlibraries.h"
 #include "mainwindowfixture.h"
 #include "platform/inifile.h"
+#include "richtext/celleditbridge.h"
 #include "surface/calendarpanel32.h"
 
 #include <QMenu>

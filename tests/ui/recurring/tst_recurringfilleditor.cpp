@@ -1,11 +1,11 @@
 // Filling while the main window's cell editor is open on a cell: the typed
 // text is stored first and the editor comes back on that cell.
 #include "app/calendarmain.h"
-#include "app/celleditbridge.h"
 #include "calendar/calendarpage.h"
 #include "mainwindowfixture.h"
 #include "recurring/recurringfillcommand.h"
 #include "recurring/recurringformula.h"
+#include "richtext/celleditbridge.h"
 #include "richtext/wprichtext.h"
 #include "surface/calendarpanel32.h"
 

@@ -6,10 +6,10 @@
 #include "scripteddialogs.h"
 #include "surfacefixture.h"
 
-#include "app/celleditbridge.h"
 #include "app/mainmenus.h"
 #include "objects/vplabel.h"
 #include "objects/vprichbaselabel.h"
+#include "richtext/celleditbridge.h"
 #include "richtext/rtfreader.h"
 #include "richtext/wprichtext.h"
 #include "surface/objectmenu.h"

@@ -3,7 +3,9 @@
 #include "scripteddialogs.h"
 #include "widgets/colorbutton.h"
 
+#include <QDialog>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 class TestColorButton : public QObject
@@ -15,6 +17,7 @@ private slots:
     void cancelKeepsTheColor();
     void sameColorIsNotAnnounced();
     void swatchShowsTheColor();
+    void systemDialogReturnsAfterOverride();
 };
 
 void TestColorButton::clickPicksAColor()
@@ -62,6 +65,31 @@ void TestColorButton::swatchShowsTheColor()
     const QColor left = image.pixelColor(image.width() / 10 + 4, image.height() / 2);
     QCOMPARE(left, QColor(0, 0, 255));
     QVERIFY(button.sizeHint().width() > button.fontMetrics().horizontalAdvance(button.text()));
+}
+
+void TestColorButton::systemDialogReturnsAfterOverride()
+{
+    ColorButton button;
+    button.setColor(Qt::blue);
+    {
+        ScriptedDialogs dialogs;
+        CommonDialogs::Override install(dialogs);
+        dialogs.colorChoices << QColor(Qt::red);
+        button.click();
+        QCOMPARE(button.color(), QColor(Qt::red));
+    }
+    // With the override gone the system's colour dialog opens; cancelled,
+    // it leaves the colour alone.
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        opened = dialog ? QString::fromLatin1(dialog->metaObject()->className()) : QString();
+        if (dialog)
+            dialog->reject();
+    });
+    button.click();
+    QCOMPARE(opened, QStringLiteral("QColorDialog"));
+    QCOMPARE(button.color(), QColor(Qt::red));
 }
 
 QTEST_MAIN(TestColorButton)

@@ -1,4 +1,4 @@
-#include "app/celleditbridge.h"
+#include "richtext/celleditbridge.h"
 
 #include "base/pageresolution.h"
 #include "base/zoom.h"
