@@ -75,11 +75,46 @@ void refreshLocalZone()
         localZone() = QTimeZone::utc();
 }
 
+// libical works a zone's changes out up to the year it is asked about, and
+// asked past the last year it covers (2582) it works them all out again at
+// every conversion. A zone's yearly rules repeat every 400 Gregorian years
+// (146097 days), so a later time is converted as many cycles earlier and
+// moved back: libical is never asked past kLastZoneYear.
+constexpr int kLastZoneYear = 2100;
+constexpr int kCycleYears = 400;
+constexpr qint64 kCycleSeconds = 146097 * kDay;
+
+// The moment of a time in its zone, in seconds since 1970 (UTC).
+qint64 zoneSeconds(icaltimetype time)
+{
+    qint64 cycles = 0;
+    if (time.zone && time.year > kLastZoneYear) {
+        cycles = (time.year - kLastZoneYear + kCycleYears - 1) / kCycleYears;
+        time.year -= int(cycles * kCycleYears);
+    }
+    return qint64(icaltime_as_timet_with_zone(time, time.zone)) + cycles * kCycleSeconds;
+}
+
+// The time in the zone of a moment; a zone's offsets are within a day of UTC.
+icaltimetype zoneTime(qint64 seconds, const icaltimezone *zone, bool isDate)
+{
+    static const qint64 lastDirect
+        = (QDate(kLastZoneYear, 12, 31).toJulianDay() - QDate(1970, 1, 1).toJulianDay()) * kDay;
+    qint64 cycles = 0;
+    if (zone && seconds > lastDirect) {
+        cycles = (seconds - lastDirect) / kCycleSeconds + 1;
+        seconds -= cycles * kCycleSeconds;
+    }
+    icaltimetype time = icaltime_from_timet_with_zone(time_t(seconds), isDate, zone);
+    time.year += int(cycles * kCycleYears);
+    return time;
+}
+
 // Local time of a date-time; midnight for a date.
 QDateTime localTime(const icaltimetype &time)
 {
     if (time.zone && !time.is_date)
-        return QDateTime::fromSecsSinceEpoch(icaltime_as_timet_with_zone(time, time.zone), localZone());
+        return QDateTime::fromSecsSinceEpoch(zoneSeconds(time), localZone());
     const QTime clock = time.is_date ? QTime(0, 0) : QTime(time.hour, time.minute, qMin(time.second, 59));
     return QDateTime(dateOf(time), clock, localZone());
 }
@@ -94,7 +129,7 @@ qint64 localSeconds(const icaltimetype &time)
 qint64 roughSeconds(const icaltimetype &time)
 {
     if (time.zone && !time.is_date)
-        return qint64(icaltime_as_timet_with_zone(time, time.zone));
+        return zoneSeconds(time);
     const qint64 days = dateOf(time).toJulianDay() - QDate(1970, 1, 1).toJulianDay();
     return days * kDay + (time.is_date ? 0 : time.hour * 3600 + time.minute * 60 + time.second);
 }
@@ -139,14 +174,6 @@ void readCategories(icalcomponent *event, QStringList &categories)
                 categories << trimmed;
         }
     }
-}
-
-int countOf(const short *values, int size)
-{
-    int count = 0;
-    while (count < size && values[count] != ICAL_RECURRENCE_ARRAY_MAX)
-        ++count;
-    return count;
 }
 
 // A set position beyond the largest set a rule's period can hold never
@@ -207,6 +234,14 @@ void readRecurrence(icalcomponent *component, icalcomponent *calendar, Event &ev
 }
 
 } // namespace
+
+int countOf(const short *values, int size)
+{
+    int count = 0;
+    while (count < size && values[count] != ICAL_RECURRENCE_ARRAY_MAX)
+        ++count;
+    return count;
+}
 
 QString nameOf(icalcomponent *calendar, const QString &fallback)
 {
@@ -297,10 +332,12 @@ public:
                 return true;
             });
         int added = 0;
+        bool full = false; // had more occurrences in the month than it may
+        // False once the event has all it may have.
         auto take = [&](const icaltimetype &time, const icaltimetype *ownEnd) {
             const InstanceKey key = keyOf(time);
             if (!seen.insert(key).second || excluded.count(key) || excluded.count(dateKeyOf(time)))
-                return;
+                return true;
             QDateTime start = localTime(time);
             qint64 length = event.length;
             if (ownEnd)
@@ -309,29 +346,44 @@ public:
             const Event *look = &event;
             if (const Event *change = latestChange(changes, key)) {
                 if (change->cancelled)
-                    return;
+                    return true;
                 look = change;
                 length = change->length;
                 start = change->allDay ? start.addDays(change->shift) : start.addSecs(change->shift);
             }
             if (!mayTouchWindow(start.toSecsSinceEpoch(), *look, length))
-                return;
-            if (addDays(*look, start, length, m_window, m_out) > 0)
-                ++added;
+                return true;
+            const qsizetype before = m_out.size();
+            if (addDays(*look, start, length, m_window, m_out) == 0)
+                return true;
+            if (added == ICalendarFile::kMaxOccurrencesPerEvent) {
+                m_out.resize(before); // one too many: it shows that some are left out
+                full = true;
+                return false;
+            }
+            ++added;
+            return true;
         };
+        bool stepsRanOut = false;
         if (event.rules.empty())
             take(event.start, nullptr); // the start is always an occurrence
-        for (const icalrecurrencetype &rule : event.rules)
-            followRule(event, rule, [&](const icaltimetype &time) {
-                take(time, nullptr);
-                return added < ICalendarFile::kMaxOccurrencesPerEvent;
-            });
-        for (const ExtraDate &extra : event.extraDates) {
-            if (added >= ICalendarFile::kMaxOccurrencesPerEvent)
+        for (const icalrecurrencetype &rule : event.rules) {
+            if (full)
                 break;
-            take(extra.start, extra.hasOwnEnd ? &extra.end : nullptr);
+            if (!followRule(event, rule, [&](const icaltimetype &time) { return take(time, nullptr); }))
+                stepsRanOut = true;
         }
+        for (const ExtraDate &extra : event.extraDates) {
+            if (full || !take(extra.start, extra.hasOwnEnd ? &extra.end : nullptr))
+                break;
+        }
+        if (full)
+            ++m_shortfall.overOccurrences;
+        else if (stepsRanOut)
+            ++m_shortfall.outOfSteps;
     }
+
+    [[nodiscard]] const ICalendarFile::Shortfall &shortfall() const { return m_shortfall; }
 
 private:
     // The last change made at or before the occurrence, if any.
@@ -355,48 +407,67 @@ private:
     }
 
     // Calls take(time) for each occurrence the rule gives near the month,
-    // until take returns false or the rule's steps run out.
-    template <typename Take> void followRule(const Event &event, const icalrecurrencetype &rule, Take take)
+    // until take returns false or the rule's steps run out. False when the
+    // steps ran out before the rule was done with the month.
+    template <typename Take> bool followRule(const Event &event, const icalrecurrencetype &rule, Take take)
     {
         const qint64 span = event.allDay ? event.length * kDay : event.length;
         const qint64 from = m_window.from - span;
         if (!icaltime_is_null_time(rule.until) && isValidTime(rule.until)
             && roughSeconds(rule.until) + kDay < from)
-            return; // over before the month
-        icalrecur_iterator *iterator = icalrecur_iterator_new(rule, event.start);
+            return true; // over before the month
+        // The rule runs on the zone's wall clock, as RFC 5545 has it; given
+        // the zone, libical would convert every step to compare it with
+        // UNTIL. A UNTIL in UTC becomes that wall clock's time once here.
+        icaltimetype start = event.start;
+        start.zone = nullptr;
+        icalrecurrencetype local = rule;
+        if (event.start.zone && !icaltime_is_null_time(rule.until) && isValidTime(rule.until)
+            && !rule.until.is_date && rule.until.zone && rule.until.zone != event.start.zone)
+            local.until = zoneTime(zoneSeconds(rule.until), event.start.zone, false);
+        local.until.zone = nullptr;
+        icalrecur_iterator *iterator = icalrecur_iterator_new(local, start);
         if (!iterator)
-            return;
+            return true;
         // Without a count, the rule can start near the month instead of
         // walking there from its first occurrence.
         if (rule.count == 0 && roughSeconds(event.start) + kDay < from) {
-            icaltimetype jump = icaltime_from_timet_with_zone(
-                time_t(from), event.start.is_date, event.start.zone ? event.start.zone : nullptr);
-            jump.zone = event.start.zone;
+            icaltimetype jump = zoneTime(from, event.start.zone, event.start.is_date);
+            jump.zone = nullptr;
             if (event.start.is_date) {
                 jump.is_date = 1;
                 jump.hour = jump.minute = jump.second = 0;
             }
             icalrecur_iterator_set_start(iterator, jump);
         }
-        for (int step = 0; step < ICalendarFile::kMaxRuleSteps && m_steps < ICalendarFile::kMaxStepsPerMonth;
-             ++step, ++m_steps) {
+        // The next occurrence in the event's zone, or null once the rule has
+        // no more for the month.
+        auto next = [&]() {
             icaltimetype time = icalrecur_iterator_next(iterator);
             if (icaltime_is_null_time(time) || !isValidTime(time))
-                break;
+                return icaltime_null_time();
             time.zone = event.start.zone;
             time.is_date = event.start.is_date;
-            const qint64 seconds = roughSeconds(time);
-            if (seconds > m_window.to + kDay)
-                break;
-            if (seconds + kDay >= from && !take(time))
-                break;
+            return roughSeconds(time) > m_window.to + kDay ? icaltime_null_time() : time;
+        };
+        bool done = false;
+        for (int step = 0;
+             !done && step < ICalendarFile::kMaxRuleSteps && m_steps < ICalendarFile::kMaxStepsPerMonth;
+             ++step, ++m_steps) {
+            const icaltimetype time = next();
+            done = icaltime_is_null_time(time) || (roughSeconds(time) + kDay >= from && !take(time));
         }
+        // When the steps ran out, the month lost something only if the rule had more for it.
+        if (!done)
+            done = icaltime_is_null_time(next());
         icalrecur_iterator_free(iterator);
+        return done;
     }
 
     const Window &m_window;
     QList<EventOccurrence> &m_out;
     int m_steps = 0; // of all rules together
+    ICalendarFile::Shortfall m_shortfall;
 };
 
 } // namespace
@@ -405,7 +476,7 @@ InstanceKey keyOf(const icaltimetype &time)
 {
     if (time.is_date)
         return dateKeyOf(time);
-    return { false, qint64(icaltime_as_timet_with_zone(time, time.zone)) };
+    return { false, zoneSeconds(time) };
 }
 
 namespace {
@@ -451,10 +522,13 @@ void collect(icalcomponent *calendar, const QString &fallbackName, std::vector<E
     }
 }
 
-QList<EventOccurrence> expand(const std::vector<Event> &events, int year, int month)
+QList<EventOccurrence> expand(
+    const std::vector<Event> &events, int year, int month, ICalendarFile::Shortfall *shortfall)
 {
     refreshLocalZone();
     QList<EventOccurrence> out;
+    if (shortfall)
+        *shortfall = {};
     const QDate first(year, month, 1);
     if (!first.isValid())
         return out;
@@ -493,6 +567,8 @@ QList<EventOccurrence> expand(const std::vector<Event> &events, int year, int mo
             expansion.single(event);
     }
     EventOrder::sort(out);
+    if (shortfall)
+        *shortfall = expansion.shortfall();
     return out;
 }
 
