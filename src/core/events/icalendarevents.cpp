@@ -79,8 +79,8 @@ void refreshLocalZone()
 // asked past the last year it covers (2582) it works them all out again at
 // every conversion. A zone's yearly rules repeat every 400 Gregorian years
 // (146097 days), so a later time is converted as many cycles earlier and
-// moved back: libical is never asked past kLastZoneYear.
-constexpr int kLastZoneYear = 2100;
+// moved back: libical is never asked past kLastZoneYear, nor, for a later
+// time, before 2100, when today's rules already hold.
 constexpr int kCycleYears = 400;
 constexpr qint64 kCycleSeconds = 146097 * kDay;
 

@@ -81,6 +81,10 @@ void collect(icalcomponent *calendar, const QString &fallbackName, std::vector<E
 
 [[nodiscard]] InstanceKey keyOf(const icaltimetype &time);
 
+// The last year libical is asked to convert a zone's times in; later times
+// are converted 400 years at a time earlier.
+constexpr int kLastZoneYear = 2500;
+
 // How many values a BY list of a rule holds.
 [[nodiscard]] int countOf(const short *values, int size);
 

@@ -18,11 +18,11 @@ namespace {
 // the zone says before its rule repeats.
 constexpr qint64 kMaxChangesPerYear = 12;
 
-// libical works a zone out up to five years past the year asked about, and
-// the events' times never ask past 2100 (nor before this year).
+// libical works a zone out up to five years past the year asked about (and
+// never less than five past this year).
 int lastExpandedYear()
 {
-    return qMax(2100, QDate::currentDate().year()) + 5;
+    return qMax(ICalendarEvents::kLastZoneYear, QDate::currentDate().year()) + 5;
 }
 
 // At most how many times a yearly rule fires in a year: libical walks
