@@ -365,13 +365,16 @@ public:
             return true;
         };
         bool stepsRanOut = false;
+        bool tooLate = false;
         if (event.rules.empty())
             take(event.start, nullptr); // the start is always an occurrence
         for (const icalrecurrencetype &rule : event.rules) {
             if (full)
                 break;
-            if (!followRule(event, rule, [&](const icaltimetype &time) { return take(time, nullptr); }))
-                stepsRanOut = true;
+            const Followed followed
+                = followRule(event, rule, [&](const icaltimetype &time) { return take(time, nullptr); });
+            stepsRanOut = stepsRanOut || followed == Followed::OutOfSteps;
+            tooLate = tooLate || followed == Followed::TooLate;
         }
         for (const ExtraDate &extra : event.extraDates) {
             if (full || !take(extra.start, extra.hasOwnEnd ? &extra.end : nullptr))
@@ -381,6 +384,8 @@ public:
             ++m_shortfall.overOccurrences;
         else if (stepsRanOut)
             ++m_shortfall.outOfSteps;
+        else if (tooLate)
+            ++m_shortfall.pastLastRuleYear;
     }
 
     [[nodiscard]] const ICalendarFile::Shortfall &shortfall() const { return m_shortfall; }
@@ -406,16 +411,28 @@ private:
         return start + span + kZoneMargin >= m_window.from && start <= m_window.to;
     }
 
+    enum class Followed {
+        Done, // through the month, or take had enough
+        OutOfSteps, // before the rule was done with the month
+        TooLate, // libical stops following rules before the month
+    };
+
     // Calls take(time) for each occurrence the rule gives near the month,
-    // until take returns false or the rule's steps run out. False when the
-    // steps ran out before the rule was done with the month.
-    template <typename Take> bool followRule(const Event &event, const icalrecurrencetype &rule, Take take)
+    // until take returns false or the rule's steps run out.
+    template <typename Take>
+    Followed followRule(const Event &event, const icalrecurrencetype &rule, Take take)
     {
         const qint64 span = event.allDay ? event.length * kDay : event.length;
         const qint64 from = m_window.from - span;
         if (!icaltime_is_null_time(rule.until) && isValidTime(rule.until)
             && roughSeconds(rule.until) + kDay < from)
-            return true; // over before the month
+            return Followed::Done; // over before the month
+        static const qint64 lastRuleSecond
+            = (QDate(ICalendarFile::kLastRuleYear + 1, 1, 1).toJulianDay() - QDate(1970, 1, 1).toJulianDay())
+            * kDay;
+        const bool pastRules = from > lastRuleSecond;
+        if (pastRules && rule.count == 0)
+            return Followed::TooLate; // libical would walk from the start to its last year
         // The rule runs on the zone's wall clock, as RFC 5545 has it; given
         // the zone, libical would convert every step to compare it with
         // UNTIL. A UNTIL in UTC becomes that wall clock's time once here.
@@ -428,7 +445,7 @@ private:
         local.until.zone = nullptr;
         icalrecur_iterator *iterator = icalrecur_iterator_new(local, start);
         if (!iterator)
-            return true;
+            return Followed::Done;
         // Without a count, the rule can start near the month instead of
         // walking there from its first occurrence.
         if (rule.count == 0 && roughSeconds(event.start) + kDay < from) {
@@ -440,12 +457,17 @@ private:
             }
             icalrecur_iterator_set_start(iterator, jump);
         }
+        int given = 0; // occurrences the rule gave
+        bool ended = false; // the rule gave its last
         // The next occurrence in the event's zone, or null once the rule has
         // no more for the month.
         auto next = [&]() {
             icaltimetype time = icalrecur_iterator_next(iterator);
-            if (icaltime_is_null_time(time) || !isValidTime(time))
+            if (icaltime_is_null_time(time) || !isValidTime(time)) {
+                ended = true;
                 return icaltime_null_time();
+            }
+            ++given;
             time.zone = event.start.zone;
             time.is_date = event.start.is_date;
             return roughSeconds(time) > m_window.to + kDay ? icaltime_null_time() : time;
@@ -461,7 +483,10 @@ private:
         if (!done)
             done = icaltime_is_null_time(next());
         icalrecur_iterator_free(iterator);
-        return done;
+        if (!done)
+            return Followed::OutOfSteps;
+        // A count left over when libical stopped at its last year.
+        return pastRules && ended && given < rule.count ? Followed::TooLate : Followed::Done;
     }
 
     const Window &m_window;

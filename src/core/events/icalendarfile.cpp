@@ -262,6 +262,11 @@ QString ICalendarFile::Shortfall::message(const QString &fileName, int year, int
                    .arg(events(overOccurrences)
                        + (overOccurrences == 1 ? QStringLiteral(" has") : QStringLiteral(" have")))
                    .arg(kMaxOccurrencesPerEvent);
+    if (pastLastRuleYear > 0)
+        why << QStringLiteral("%1 cannot be followed past %2")
+                   .arg(pastLastRuleYear == 1 ? QStringLiteral("1 recurring event")
+                                              : QStringLiteral("%1 recurring events").arg(pastLastRuleYear))
+                   .arg(kLastRuleYear);
     if (outOfSteps > 0)
         why << QStringLiteral("%1 too often to be followed to the end of the month")
                    .arg(events(outOfSteps)

@@ -39,14 +39,20 @@ public:
     // Real calendars nest three or four deep (VCALENDAR, VEVENT, VALARM);
     // libical builds and frees its tree by recursion.
     static constexpr int kMaxNesting = 32;
+    // libical follows recurrence rules up to the end of this year only.
+    static constexpr int kLastRuleYear = 2582;
 
     // The events of a month whose occurrences the limits cut off.
     struct Shortfall
     {
         int overOccurrences = 0; // had more than kMaxOccurrencesPerEvent in the month
         int outOfSteps = 0; // their rules ran out of steps before the month's end
+        int pastLastRuleYear = 0; // recurring into a month after kLastRuleYear
 
-        [[nodiscard]] bool isEmpty() const { return overOccurrences == 0 && outOfSteps == 0; }
+        [[nodiscard]] bool isEmpty() const
+        {
+            return overOccurrences == 0 && outOfSteps == 0 && pastLastRuleYear == 0;
+        }
         // One sentence naming the file and the month; empty when nothing was left out.
         [[nodiscard]] QString message(const QString &fileName, int year, int month) const;
     };

@@ -516,38 +516,48 @@ private slots:
     void leftOutEventsAreCounted_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("overOccurrences");
-        QTest::addColumn<int>("outOfSteps");
+        QTest::addColumn<int>("year"); // of the March expanded
+        QTest::addColumn<QList<int>>("shortfall"); // over the occurrences, out of steps, past 2582
         QTest::addColumn<int>("occurrences");
-        QTest::newRow("every second") << repeating(1, "20260301", "FREQ=SECONDLY") << 1 << 0 << 5000;
+        QTest::newRow("every second")
+            << repeating(1, "20260301", "FREQ=SECONDLY") << 2026 << QList { 1, 0, 0 } << 5000;
         QTest::newRow("as many as may be")
-            << repeating(1, "20260301", "FREQ=SECONDLY;COUNT=5000") << 0 << 0 << 5000;
+            << repeating(1, "20260301", "FREQ=SECONDLY;COUNT=5000") << 2026 << QList { 0, 0, 0 } << 5000;
         QTest::newRow("one more than may be")
-            << repeating(1, "20260301", "FREQ=SECONDLY;COUNT=5001") << 1 << 0 << 5000;
+            << repeating(1, "20260301", "FREQ=SECONDLY;COUNT=5001") << 2026 << QList { 1, 0, 0 } << 5000;
         QTest::newRow("counted from 1970")
-            << repeating(1, "19700101", "FREQ=MINUTELY;COUNT=2000000000") << 0 << 1 << 0;
+            << repeating(1, "19700101", "FREQ=MINUTELY;COUNT=2000000000") << 2026 << QList { 0, 1, 0 } << 0;
         // A day of the margin before the month takes 86400 steps of each:
         // the month's steps run out after ten.
         QTest::newRow("200 every second")
-            << repeating(200, "20260101", "FREQ=SECONDLY") << 10 << 190 << 50000;
-        QTest::newRow("done within the steps") << repeating(1, "19700101", "FREQ=DAILY") << 0 << 0 << 31;
+            << repeating(200, "20260101", "FREQ=SECONDLY") << 2026 << QList { 10, 190, 0 } << 50000;
+        QTest::newRow("done within the steps")
+            << repeating(1, "19700101", "FREQ=DAILY") << 2026 << QList { 0, 0, 0 } << 31;
+        QTest::newRow("weekly into 2600")
+            << repeating(1, "20260101", "FREQ=WEEKLY") << 2600 << QList { 0, 0, 1 } << 0;
+        QTest::newRow("until long before 2600")
+            << repeating(1, "20260101", "FREQ=WEEKLY;UNTIL=20300101T000000Z") << 2600 << QList { 0, 0, 0 }
+            << 0;
+        QTest::newRow("count used up long before 2600")
+            << repeating(1, "20260101", "FREQ=DAILY;COUNT=10") << 2600 << QList { 0, 0, 0 } << 0;
+        QTest::newRow("count left at libical's last year")
+            << repeating(1, "20260301", "FREQ=YEARLY;COUNT=1000") << 2600 << QList { 0, 0, 1 } << 0;
     }
 
     void leftOutEventsAreCounted()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(int, overOccurrences);
-        QFETCH(int, outOfSteps);
+        QFETCH(int, year);
+        QFETCH(QList<int>, shortfall);
         QFETCH(int, occurrences);
         const TimeZone local("UTC");
         ICalendarFile file;
         QString error;
         QVERIFY2(file.parse(bytes, QStringLiteral("tick.ics"), &error), qPrintable(error));
-        ICalendarFile::Shortfall shortfall { 7, 7 };
-        QCOMPARE(file.occurrences(2026, 3, &shortfall).size(), occurrences);
-        QCOMPARE(shortfall.overOccurrences, overOccurrences);
-        QCOMPARE(shortfall.outOfSteps, outOfSteps);
-        QCOMPARE(shortfall.message(QStringLiteral("tick.ics"), 2026, 3).isEmpty(), shortfall.isEmpty());
+        ICalendarFile::Shortfall found { 7, 7, 7 };
+        QCOMPARE(file.occurrences(year, 3, &found).size(), occurrences);
+        QCOMPARE(QList<int>({ found.overOccurrences, found.outOfSteps, found.pastLastRuleYear }), shortfall);
+        QCOMPARE(found.message(QStringLiteral("tick.ics"), year, 3).isEmpty(), found.isEmpty());
     }
 
     void leftOutEventsAreNamedInOneSentence()
@@ -561,6 +571,10 @@ private slots:
             QStringLiteral(
                 "a.ics: not every occurrence in December 1999 was used: 1 event repeats too often to be "
                 "followed to the end of the month."));
+        QCOMPARE((ICalendarFile::Shortfall { 0, 0, 3 }).message(QStringLiteral("a.ics"), 9999, 12),
+            QStringLiteral(
+                "a.ics: not every occurrence in December 9999 was used: 3 recurring events cannot be "
+                "followed past 2582."));
         QCOMPARE((ICalendarFile::Shortfall { 1, 0 }).message(QStringLiteral("a.ics"), 1999, 12),
             QStringLiteral(
                 "a.ics: not every occurrence in December 1999 was used: 1 event has more than 5000 "
