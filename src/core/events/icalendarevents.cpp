@@ -68,12 +68,87 @@ QTimeZone &localZone()
     return zone;
 }
 
+// The local zone's offsets near the month being expanded, looked up once:
+// Qt works each conversion out afresh (the zone's abbreviation too), and a
+// month may hold thousands of occurrences.
+class LocalClock
+{
+public:
+    // Moments outside from..to are looked up one by one.
+    void cover(qint64 from, qint64 to)
+    {
+        const QDateTime first = QDateTime::fromSecsSinceEpoch(from, Qt::UTC);
+        m_from = from;
+        m_to = to;
+        m_first = localZone().offsetFromUtc(first);
+        m_changes.clear();
+        for (const QTimeZone::OffsetData &change :
+            localZone().transitions(first, QDateTime::fromSecsSinceEpoch(to, Qt::UTC)))
+            m_changes.push_back({ change.atUtc.toSecsSinceEpoch(), change.offsetFromUtc });
+    }
+
+    [[nodiscard]] int offsetAt(qint64 utc) const
+    {
+        if (utc < m_from || utc > m_to)
+            return localZone().offsetFromUtc(QDateTime::fromSecsSinceEpoch(utc, Qt::UTC));
+        const auto after = std::upper_bound(m_changes.begin(), m_changes.end(), utc,
+            [](qint64 moment, const Change &change) { return moment < change.at; });
+        return after == m_changes.begin() ? m_first : std::prev(after)->offset;
+    }
+
+private:
+    struct Change
+    {
+        qint64 at;
+        int offset;
+    };
+    qint64 m_from = 1;
+    qint64 m_to = 0; // nothing covered
+    int m_first = 0;
+    std::vector<Change> m_changes;
+};
+
+LocalClock &localClock()
+{
+    static LocalClock clock;
+    return clock;
+}
+
 void refreshLocalZone()
 {
     localZone() = QTimeZone::systemTimeZone();
     if (!localZone().isValid())
         localZone() = QTimeZone::utc();
+    localClock().cover(1, 0);
 }
+
+qint64 floorDivide(qint64 value, qint64 divisor)
+{
+    return value / divisor - (value % divisor < 0 ? 1 : 0);
+}
+
+// A moment, and the date and time the local zone shows then.
+struct Moment
+{
+    qint64 utc = 0; // seconds since 1970
+    int offset = 0; // of local time
+
+    [[nodiscard]] static Moment at(qint64 utc) { return { utc, localClock().offsetAt(utc) }; }
+    [[nodiscard]] QDate date() const
+    {
+        return QDate::fromJulianDay(floorDivide(utc + offset, kDay) + QDate(1970, 1, 1).toJulianDay());
+    }
+    [[nodiscard]] QTime time() const
+    {
+        const qint64 local = utc + offset;
+        return QTime::fromMSecsSinceStartOfDay(int((local - floorDivide(local, kDay) * kDay) * 1000));
+    }
+    // The same clock time, days later: a day is not always 86400 seconds.
+    [[nodiscard]] Moment addDays(qint64 days) const
+    {
+        return at(QDateTime(date().addDays(days), time(), localZone()).toSecsSinceEpoch());
+    }
+};
 
 // libical works a zone's changes out up to the year it is asked about, and
 // asked past the last year it covers (2582) it works them all out again at
@@ -110,18 +185,14 @@ icaltimetype zoneTime(qint64 seconds, const icaltimezone *zone, bool isDate)
     return time;
 }
 
-// Local time of a date-time; midnight for a date.
-QDateTime localTime(const icaltimetype &time)
-{
-    if (time.zone && !time.is_date)
-        return QDateTime::fromSecsSinceEpoch(zoneSeconds(time), localZone());
-    const QTime clock = time.is_date ? QTime(0, 0) : QTime(time.hour, time.minute, qMin(time.second, 59));
-    return QDateTime(dateOf(time), clock, localZone());
-}
-
+// The moment of a date-time; of midnight for a date. Times without a zone
+// are local.
 qint64 localSeconds(const icaltimetype &time)
 {
-    return localTime(time).toSecsSinceEpoch();
+    if (time.zone && !time.is_date)
+        return zoneSeconds(time);
+    const QTime clock = time.is_date ? QTime(0, 0) : QTime(time.hour, time.minute, qMin(time.second, 59));
+    return QDateTime(dateOf(time), clock, localZone()).toSecsSinceEpoch();
 }
 
 // Within a day of localSeconds, and much cheaper: a rule may take many
@@ -273,8 +344,8 @@ struct Window
 };
 
 // Returns how many days of the month the occurrence covers.
-int addDays(const Event &event, const QDateTime &start, qint64 length, const Window &window,
-    QList<EventOccurrence> &out)
+int addDays(
+    const Event &event, const Moment &start, qint64 length, const Window &window, QList<EventOccurrence> &out)
 {
     const qsizetype before = out.size();
     EventOccurrence day;
@@ -291,8 +362,8 @@ int addDays(const Event &event, const QDateTime &start, qint64 length, const Win
         }
         return int(out.size() - before);
     }
-    const QDateTime end = start.addSecs(length);
-    const QDate lastDay = length > 0 ? end.addSecs(-1).date() : firstDay;
+    const Moment end = Moment::at(start.utc + length);
+    const QDate lastDay = length > 0 ? Moment::at(end.utc - 1).date() : firstDay;
     for (QDate date = qMax(firstDay, window.first); date <= qMin(lastDay, window.last);
          date = date.addDays(1)) {
         day.date = date;
@@ -314,9 +385,9 @@ public:
 
     void single(const Event &event)
     {
-        const QDateTime start = localTime(event.start);
-        if (mayTouchWindow(start.toSecsSinceEpoch(), event))
-            addDays(event, start, event.length, m_window, m_out);
+        const qint64 start = localSeconds(event.start);
+        if (mayTouchWindow(start, event))
+            addDays(event, Moment::at(start), event.length, m_window, m_out);
     }
 
     // changes: the event's RANGE=THISANDFUTURE overrides, earliest first.
@@ -338,21 +409,23 @@ public:
             const InstanceKey key = keyOf(time);
             if (!seen.insert(key).second || excluded.count(key) || excluded.count(dateKeyOf(time)))
                 return true;
-            QDateTime start = localTime(time);
+            Moment start { localSeconds(time) }; // its local time once it is known to be near
             qint64 length = event.length;
             if (ownEnd)
                 length = event.allDay ? qMax<qint64>(1, dateOf(time).daysTo(dateOf(*ownEnd)))
-                                      : qMax<qint64>(0, localSeconds(*ownEnd) - start.toSecsSinceEpoch());
+                                      : qMax<qint64>(0, localSeconds(*ownEnd) - start.utc);
             const Event *look = &event;
             if (const Event *change = latestChange(changes, key)) {
                 if (change->cancelled)
                     return true;
                 look = change;
                 length = change->length;
-                start = change->allDay ? start.addDays(change->shift) : start.addSecs(change->shift);
+                start = change->allDay ? Moment::at(start.utc).addDays(change->shift)
+                                       : Moment { start.utc + change->shift };
             }
-            if (!mayTouchWindow(start.toSecsSinceEpoch(), *look, length))
+            if (!mayTouchWindow(start.utc, *look, length))
                 return true;
+            start = Moment::at(start.utc);
             const qsizetype before = m_out.size();
             if (addDays(*look, start, length, m_window, m_out) == 0)
                 return true;
@@ -562,6 +635,8 @@ QList<EventOccurrence> expand(
     window.last = first.addMonths(1).addDays(-1);
     window.from = QDateTime(window.first, QTime(0, 0), localZone()).toSecsSinceEpoch() - kZoneMargin;
     window.to = QDateTime(window.last.addDays(1), QTime(0, 0), localZone()).toSecsSinceEpoch() + kZoneMargin;
+    // Events a year long or more are rare; their far ends are looked up one by one.
+    localClock().cover(window.from - 366 * kDay, window.to + 366 * kDay);
 
     // Occurrences that an event of the same UID moves, changes or cancels,
     // and the changes that go on to the later ones.
