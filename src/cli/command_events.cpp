@@ -8,6 +8,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cstdio>
+
 namespace {
 
 QJsonValue clockOf(const QTime &time)
@@ -30,8 +32,17 @@ int runEvents(const QCommandLineParser &parser, const QStringList &arguments)
     ICalendarFile file;
     if (!file.load(arguments.first(), &error))
         return CliSupport::fail(error);
+    ICalendarFile::Shortfall shortfall;
+    const QList<EventOccurrence> occurrences
+        = file.occurrences(page.mainCalYear(), page.mainCalMonth(), &shortfall);
+    // What the reader left out goes to standard error, where it does not spoil the JSON.
+    QStringList notes = file.notes();
+    if (!shortfall.isEmpty())
+        notes << shortfall.message(arguments.first(), page.mainCalYear(), page.mainCalMonth());
+    for (const QString &note : notes)
+        std::fprintf(stderr, "%s\n", qPrintable(note));
     QJsonArray out;
-    for (const EventOccurrence &occurrence : file.occurrences(page.mainCalYear(), page.mainCalMonth())) {
+    for (const EventOccurrence &occurrence : occurrences) {
         out.append(QJsonObject { { QStringLiteral("date"), occurrence.date.toString(Qt::ISODate) },
             { QStringLiteral("start"), clockOf(occurrence.start) },
             { QStringLiteral("end"), clockOf(occurrence.end) },

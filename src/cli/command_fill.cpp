@@ -88,6 +88,8 @@ int runFill(const QCommandLineParser &parser, const QStringList &arguments)
     CalendarDocument::FillResult filled;
     if (!document->fill(arguments.at(1), preferences.defaultEditorFont, &filled, &error))
         return CliSupport::fail(error);
+    if (!filled.note.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(filled.note));
     if (filled.candidates == 0)
         std::printf("%s\n",
             filled.events ? "No events fall in the current month"

@@ -138,7 +138,12 @@ bool CalendarDocument::fill(
         ICalendarFile events;
         if (!events.load(listFile, error))
             return false;
-        const QList<EventOccurrence> occurrences = events.occurrences(year, month);
+        ICalendarFile::Shortfall shortfall;
+        const QList<EventOccurrence> occurrences = events.occurrences(year, month, &shortfall);
+        QStringList notes = events.notes();
+        if (!shortfall.isEmpty())
+            notes << shortfall.message(listFile, year, month);
+        done.note = notes.join(QLatin1Char('\n'));
         done.candidates = int(occurrences.size());
         done.placed = fillOccurrences(occurrences, defaultFont);
     } else {

@@ -41,6 +41,9 @@ public:
         bool events = false; // the list was an iCalendar file
         int candidates = 0; // entries or occurrences that fall in the month
         int placed = 0; // texts placed into cells
+        // What an iCalendar file's reader left out or read otherwise (a
+        // sentence a line, naming the file); empty when nothing.
+        QString note;
     };
 
     CalendarDocument();

@@ -7,30 +7,46 @@
 
 namespace EventFill {
 
-QString timeText(const QTime &time, const QLocale &locale)
+namespace {
+
+QString shortTimeFormat(const QLocale &locale)
 {
     // Some locales' short form still carries seconds, which a day cell
     // has no room for.
     QString format = locale.timeFormat(QLocale::ShortFormat);
     static const QRegularExpression seconds(QStringLiteral("[:.]ss?"));
     format.remove(seconds);
-    return locale.toString(time, format.trimmed());
+    return format.trimmed();
+}
+
+QString cellTextIn(const EventOccurrence &occurrence, const QLocale &locale, const QString &timeFormat)
+{
+    if (!occurrence.isTimed())
+        return occurrence.summary;
+    return locale.toString(occurrence.start, timeFormat) + QLatin1Char(' ') + occurrence.summary;
+}
+
+} // namespace
+
+QString timeText(const QTime &time, const QLocale &locale)
+{
+    return locale.toString(time, shortTimeFormat(locale));
 }
 
 QString cellText(const EventOccurrence &occurrence, const QLocale &locale)
 {
-    if (!occurrence.isTimed())
-        return occurrence.summary;
-    return timeText(occurrence.start, locale) + QLatin1Char(' ') + occurrence.summary;
+    return cellTextIn(occurrence, locale, shortTimeFormat(locale));
 }
 
 QList<RecurringPlacements::Placement> placementsOf(
     const QList<EventOccurrence> &occurrences, int year, int month, const QLocale &locale)
 {
+    // The format once: a month may hold thousands of occurrences.
+    const QString timeFormat = shortTimeFormat(locale);
     QList<RecurringPlacements::Placement> placements;
     for (const EventOccurrence &occurrence : occurrences) {
         if (occurrence.date.year() == year && occurrence.date.month() == month)
-            placements.append({ occurrence.date.day(), cellText(occurrence, locale) });
+            placements.append({ occurrence.date.day(), cellTextIn(occurrence, locale, timeFormat) });
     }
     return placements;
 }

@@ -68,25 +68,131 @@ QTimeZone &localZone()
     return zone;
 }
 
+// The local zone's offsets near the month being expanded, looked up once:
+// Qt works each conversion out afresh (the zone's abbreviation too), and a
+// month may hold thousands of occurrences.
+class LocalClock
+{
+public:
+    // Moments outside from..to are looked up one by one.
+    void cover(qint64 from, qint64 to)
+    {
+        const QDateTime first = QDateTime::fromSecsSinceEpoch(from, Qt::UTC);
+        m_from = from;
+        m_to = to;
+        m_first = localZone().offsetFromUtc(first);
+        m_changes.clear();
+        for (const QTimeZone::OffsetData &change :
+            localZone().transitions(first, QDateTime::fromSecsSinceEpoch(to, Qt::UTC)))
+            m_changes.push_back({ change.atUtc.toSecsSinceEpoch(), change.offsetFromUtc });
+    }
+
+    [[nodiscard]] int offsetAt(qint64 utc) const
+    {
+        if (utc < m_from || utc > m_to)
+            return localZone().offsetFromUtc(QDateTime::fromSecsSinceEpoch(utc, Qt::UTC));
+        const auto after = std::upper_bound(m_changes.begin(), m_changes.end(), utc,
+            [](qint64 moment, const Change &change) { return moment < change.at; });
+        return after == m_changes.begin() ? m_first : std::prev(after)->offset;
+    }
+
+private:
+    struct Change
+    {
+        qint64 at;
+        int offset;
+    };
+    qint64 m_from = 1;
+    qint64 m_to = 0; // nothing covered
+    int m_first = 0;
+    std::vector<Change> m_changes;
+};
+
+LocalClock &localClock()
+{
+    static LocalClock clock;
+    return clock;
+}
+
 void refreshLocalZone()
 {
     localZone() = QTimeZone::systemTimeZone();
     if (!localZone().isValid())
         localZone() = QTimeZone::utc();
+    localClock().cover(1, 0);
 }
 
-// Local time of a date-time; midnight for a date.
-QDateTime localTime(const icaltimetype &time)
+qint64 floorDivide(qint64 value, qint64 divisor)
 {
-    if (time.zone && !time.is_date)
-        return QDateTime::fromSecsSinceEpoch(icaltime_as_timet_with_zone(time, time.zone), localZone());
-    const QTime clock = time.is_date ? QTime(0, 0) : QTime(time.hour, time.minute, qMin(time.second, 59));
-    return QDateTime(dateOf(time), clock, localZone());
+    return value / divisor - (value % divisor < 0 ? 1 : 0);
 }
 
+// A moment, and the date and time the local zone shows then.
+struct Moment
+{
+    qint64 utc = 0; // seconds since 1970
+    int offset = 0; // of local time
+
+    [[nodiscard]] static Moment at(qint64 utc) { return { utc, localClock().offsetAt(utc) }; }
+    [[nodiscard]] QDate date() const
+    {
+        return QDate::fromJulianDay(floorDivide(utc + offset, kDay) + QDate(1970, 1, 1).toJulianDay());
+    }
+    [[nodiscard]] QTime time() const
+    {
+        const qint64 local = utc + offset;
+        return QTime::fromMSecsSinceStartOfDay(int((local - floorDivide(local, kDay) * kDay) * 1000));
+    }
+    // The same clock time, days later: a day is not always 86400 seconds.
+    [[nodiscard]] Moment addDays(qint64 days) const
+    {
+        return at(QDateTime(date().addDays(days), time(), localZone()).toSecsSinceEpoch());
+    }
+};
+
+// libical works a zone's changes out up to the year it is asked about, and
+// asked past the last year it covers (2582) it works them all out again at
+// every conversion. A zone's yearly rules repeat every 400 Gregorian years
+// (146097 days), so a later time is converted as many cycles earlier and
+// moved back: libical is never asked past kLastZoneYear, nor, for a later
+// time, before 2100, when today's rules already hold.
+constexpr int kCycleYears = 400;
+constexpr qint64 kCycleSeconds = 146097 * kDay;
+
+// The moment of a time in its zone, in seconds since 1970 (UTC).
+qint64 zoneSeconds(icaltimetype time)
+{
+    qint64 cycles = 0;
+    if (time.zone && time.year > kLastZoneYear) {
+        cycles = (time.year - kLastZoneYear + kCycleYears - 1) / kCycleYears;
+        time.year -= int(cycles * kCycleYears);
+    }
+    return qint64(icaltime_as_timet_with_zone(time, time.zone)) + cycles * kCycleSeconds;
+}
+
+// The time in the zone of a moment; a zone's offsets are within a day of UTC.
+icaltimetype zoneTime(qint64 seconds, const icaltimezone *zone, bool isDate)
+{
+    static const qint64 lastDirect
+        = (QDate(kLastZoneYear, 12, 31).toJulianDay() - QDate(1970, 1, 1).toJulianDay()) * kDay;
+    qint64 cycles = 0;
+    if (zone && seconds > lastDirect) {
+        cycles = (seconds - lastDirect) / kCycleSeconds + 1;
+        seconds -= cycles * kCycleSeconds;
+    }
+    icaltimetype time = icaltime_from_timet_with_zone(time_t(seconds), isDate, zone);
+    time.year += int(cycles * kCycleYears);
+    return time;
+}
+
+// The moment of a date-time; of midnight for a date. Times without a zone
+// are local.
 qint64 localSeconds(const icaltimetype &time)
 {
-    return localTime(time).toSecsSinceEpoch();
+    if (time.zone && !time.is_date)
+        return zoneSeconds(time);
+    const QTime clock = time.is_date ? QTime(0, 0) : QTime(time.hour, time.minute, qMin(time.second, 59));
+    return QDateTime(dateOf(time), clock, localZone()).toSecsSinceEpoch();
 }
 
 // Within a day of localSeconds, and much cheaper: a rule may take many
@@ -94,7 +200,7 @@ qint64 localSeconds(const icaltimetype &time)
 qint64 roughSeconds(const icaltimetype &time)
 {
     if (time.zone && !time.is_date)
-        return qint64(icaltime_as_timet_with_zone(time, time.zone));
+        return zoneSeconds(time);
     const qint64 days = dateOf(time).toJulianDay() - QDate(1970, 1, 1).toJulianDay();
     return days * kDay + (time.is_date ? 0 : time.hour * 3600 + time.minute * 60 + time.second);
 }
@@ -139,14 +245,6 @@ void readCategories(icalcomponent *event, QStringList &categories)
                 categories << trimmed;
         }
     }
-}
-
-int countOf(const short *values, int size)
-{
-    int count = 0;
-    while (count < size && values[count] != ICAL_RECURRENCE_ARRAY_MAX)
-        ++count;
-    return count;
 }
 
 // A set position beyond the largest set a rule's period can hold never
@@ -208,6 +306,14 @@ void readRecurrence(icalcomponent *component, icalcomponent *calendar, Event &ev
 
 } // namespace
 
+int countOf(const short *values, int size)
+{
+    int count = 0;
+    while (count < size && values[count] != ICAL_RECURRENCE_ARRAY_MAX)
+        ++count;
+    return count;
+}
+
 QString nameOf(icalcomponent *calendar, const QString &fallback)
 {
     for (icalproperty *property = icalcomponent_get_first_property(calendar, ICAL_X_PROPERTY); property;
@@ -238,8 +344,8 @@ struct Window
 };
 
 // Returns how many days of the month the occurrence covers.
-int addDays(const Event &event, const QDateTime &start, qint64 length, const Window &window,
-    QList<EventOccurrence> &out)
+int addDays(
+    const Event &event, const Moment &start, qint64 length, const Window &window, QList<EventOccurrence> &out)
 {
     const qsizetype before = out.size();
     EventOccurrence day;
@@ -256,8 +362,8 @@ int addDays(const Event &event, const QDateTime &start, qint64 length, const Win
         }
         return int(out.size() - before);
     }
-    const QDateTime end = start.addSecs(length);
-    const QDate lastDay = length > 0 ? end.addSecs(-1).date() : firstDay;
+    const Moment end = Moment::at(start.utc + length);
+    const QDate lastDay = length > 0 ? Moment::at(end.utc - 1).date() : firstDay;
     for (QDate date = qMax(firstDay, window.first); date <= qMin(lastDay, window.last);
          date = date.addDays(1)) {
         day.date = date;
@@ -279,9 +385,9 @@ public:
 
     void single(const Event &event)
     {
-        const QDateTime start = localTime(event.start);
-        if (mayTouchWindow(start.toSecsSinceEpoch(), event))
-            addDays(event, start, event.length, m_window, m_out);
+        const qint64 start = localSeconds(event.start);
+        if (mayTouchWindow(start, event))
+            addDays(event, Moment::at(start), event.length, m_window, m_out);
     }
 
     // changes: the event's RANGE=THISANDFUTURE overrides, earliest first.
@@ -297,41 +403,65 @@ public:
                 return true;
             });
         int added = 0;
+        bool full = false; // had more occurrences in the month than it may
+        // False once the event has all it may have.
         auto take = [&](const icaltimetype &time, const icaltimetype *ownEnd) {
             const InstanceKey key = keyOf(time);
             if (!seen.insert(key).second || excluded.count(key) || excluded.count(dateKeyOf(time)))
-                return;
-            QDateTime start = localTime(time);
+                return true;
+            Moment start { localSeconds(time) }; // its local time once it is known to be near
             qint64 length = event.length;
             if (ownEnd)
                 length = event.allDay ? qMax<qint64>(1, dateOf(time).daysTo(dateOf(*ownEnd)))
-                                      : qMax<qint64>(0, localSeconds(*ownEnd) - start.toSecsSinceEpoch());
+                                      : qMax<qint64>(0, localSeconds(*ownEnd) - start.utc);
             const Event *look = &event;
             if (const Event *change = latestChange(changes, key)) {
                 if (change->cancelled)
-                    return;
+                    return true;
                 look = change;
                 length = change->length;
-                start = change->allDay ? start.addDays(change->shift) : start.addSecs(change->shift);
+                start = change->allDay ? Moment::at(start.utc).addDays(change->shift)
+                                       : Moment { start.utc + change->shift };
             }
-            if (!mayTouchWindow(start.toSecsSinceEpoch(), *look, length))
-                return;
-            if (addDays(*look, start, length, m_window, m_out) > 0)
-                ++added;
+            if (!mayTouchWindow(start.utc, *look, length))
+                return true;
+            start = Moment::at(start.utc);
+            const qsizetype before = m_out.size();
+            if (addDays(*look, start, length, m_window, m_out) == 0)
+                return true;
+            if (added == ICalendarFile::kMaxOccurrencesPerEvent) {
+                m_out.resize(before); // one too many: it shows that some are left out
+                full = true;
+                return false;
+            }
+            ++added;
+            return true;
         };
+        bool stepsRanOut = false;
+        bool tooLate = false;
         if (event.rules.empty())
             take(event.start, nullptr); // the start is always an occurrence
-        for (const icalrecurrencetype &rule : event.rules)
-            followRule(event, rule, [&](const icaltimetype &time) {
-                take(time, nullptr);
-                return added < ICalendarFile::kMaxOccurrencesPerEvent;
-            });
-        for (const ExtraDate &extra : event.extraDates) {
-            if (added >= ICalendarFile::kMaxOccurrencesPerEvent)
+        for (const icalrecurrencetype &rule : event.rules) {
+            if (full)
                 break;
-            take(extra.start, extra.hasOwnEnd ? &extra.end : nullptr);
+            const Followed followed
+                = followRule(event, rule, [&](const icaltimetype &time) { return take(time, nullptr); });
+            stepsRanOut = stepsRanOut || followed == Followed::OutOfSteps;
+            tooLate = tooLate || followed == Followed::TooLate;
         }
+        for (const ExtraDate &extra : event.extraDates) {
+            if (full || !take(extra.start, extra.hasOwnEnd ? &extra.end : nullptr))
+                break;
+        }
+        if (full)
+            ++m_shortfall.overOccurrences;
+        else if (stepsRanOut)
+            ++m_shortfall.outOfSteps;
+        else if (tooLate)
+            ++m_shortfall.pastLastRuleYear;
     }
+
+    [[nodiscard]] const ICalendarFile::Shortfall &shortfall() const { return m_shortfall; }
 
 private:
     // The last change made at or before the occurrence, if any.
@@ -354,49 +484,88 @@ private:
         return start + span + kZoneMargin >= m_window.from && start <= m_window.to;
     }
 
+    enum class Followed {
+        Done, // through the month, or take had enough
+        OutOfSteps, // before the rule was done with the month
+        TooLate, // libical stops following rules before the month
+    };
+
     // Calls take(time) for each occurrence the rule gives near the month,
     // until take returns false or the rule's steps run out.
-    template <typename Take> void followRule(const Event &event, const icalrecurrencetype &rule, Take take)
+    template <typename Take>
+    Followed followRule(const Event &event, const icalrecurrencetype &rule, Take take)
     {
         const qint64 span = event.allDay ? event.length * kDay : event.length;
         const qint64 from = m_window.from - span;
         if (!icaltime_is_null_time(rule.until) && isValidTime(rule.until)
             && roughSeconds(rule.until) + kDay < from)
-            return; // over before the month
-        icalrecur_iterator *iterator = icalrecur_iterator_new(rule, event.start);
+            return Followed::Done; // over before the month
+        static const qint64 lastRuleSecond
+            = (QDate(ICalendarFile::kLastRuleYear + 1, 1, 1).toJulianDay() - QDate(1970, 1, 1).toJulianDay())
+            * kDay;
+        const bool pastRules = from > lastRuleSecond;
+        if (pastRules && rule.count == 0)
+            return Followed::TooLate; // libical would walk from the start to its last year
+        // The rule runs on the zone's wall clock, as RFC 5545 has it; given
+        // the zone, libical would convert every step to compare it with
+        // UNTIL. A UNTIL in UTC becomes that wall clock's time once here.
+        icaltimetype start = event.start;
+        start.zone = nullptr;
+        icalrecurrencetype local = rule;
+        if (event.start.zone && !icaltime_is_null_time(rule.until) && isValidTime(rule.until)
+            && !rule.until.is_date && rule.until.zone && rule.until.zone != event.start.zone)
+            local.until = zoneTime(zoneSeconds(rule.until), event.start.zone, false);
+        local.until.zone = nullptr;
+        icalrecur_iterator *iterator = icalrecur_iterator_new(local, start);
         if (!iterator)
-            return;
+            return Followed::Done;
         // Without a count, the rule can start near the month instead of
         // walking there from its first occurrence.
         if (rule.count == 0 && roughSeconds(event.start) + kDay < from) {
-            icaltimetype jump = icaltime_from_timet_with_zone(
-                time_t(from), event.start.is_date, event.start.zone ? event.start.zone : nullptr);
-            jump.zone = event.start.zone;
+            icaltimetype jump = zoneTime(from, event.start.zone, event.start.is_date);
+            jump.zone = nullptr;
             if (event.start.is_date) {
                 jump.is_date = 1;
                 jump.hour = jump.minute = jump.second = 0;
             }
             icalrecur_iterator_set_start(iterator, jump);
         }
-        for (int step = 0; step < ICalendarFile::kMaxRuleSteps && m_steps < ICalendarFile::kMaxStepsPerMonth;
-             ++step, ++m_steps) {
+        int given = 0; // occurrences the rule gave
+        bool ended = false; // the rule gave its last
+        // The next occurrence in the event's zone, or null once the rule has
+        // no more for the month.
+        auto next = [&]() {
             icaltimetype time = icalrecur_iterator_next(iterator);
-            if (icaltime_is_null_time(time) || !isValidTime(time))
-                break;
+            if (icaltime_is_null_time(time) || !isValidTime(time)) {
+                ended = true;
+                return icaltime_null_time();
+            }
+            ++given;
             time.zone = event.start.zone;
             time.is_date = event.start.is_date;
-            const qint64 seconds = roughSeconds(time);
-            if (seconds > m_window.to + kDay)
-                break;
-            if (seconds + kDay >= from && !take(time))
-                break;
+            return roughSeconds(time) > m_window.to + kDay ? icaltime_null_time() : time;
+        };
+        bool done = false;
+        for (int step = 0;
+             !done && step < ICalendarFile::kMaxRuleSteps && m_steps < ICalendarFile::kMaxStepsPerMonth;
+             ++step, ++m_steps) {
+            const icaltimetype time = next();
+            done = icaltime_is_null_time(time) || (roughSeconds(time) + kDay >= from && !take(time));
         }
+        // When the steps ran out, the month lost something only if the rule had more for it.
+        if (!done)
+            done = icaltime_is_null_time(next());
         icalrecur_iterator_free(iterator);
+        if (!done)
+            return Followed::OutOfSteps;
+        // A count left over when libical stopped at its last year.
+        return pastRules && ended && given < rule.count ? Followed::TooLate : Followed::Done;
     }
 
     const Window &m_window;
     QList<EventOccurrence> &m_out;
     int m_steps = 0; // of all rules together
+    ICalendarFile::Shortfall m_shortfall;
 };
 
 } // namespace
@@ -405,7 +574,7 @@ InstanceKey keyOf(const icaltimetype &time)
 {
     if (time.is_date)
         return dateKeyOf(time);
-    return { false, qint64(icaltime_as_timet_with_zone(time, time.zone)) };
+    return { false, zoneSeconds(time) };
 }
 
 namespace {
@@ -451,10 +620,13 @@ void collect(icalcomponent *calendar, const QString &fallbackName, std::vector<E
     }
 }
 
-QList<EventOccurrence> expand(const std::vector<Event> &events, int year, int month)
+QList<EventOccurrence> expand(
+    const std::vector<Event> &events, int year, int month, ICalendarFile::Shortfall *shortfall)
 {
     refreshLocalZone();
     QList<EventOccurrence> out;
+    if (shortfall)
+        *shortfall = {};
     const QDate first(year, month, 1);
     if (!first.isValid())
         return out;
@@ -463,6 +635,8 @@ QList<EventOccurrence> expand(const std::vector<Event> &events, int year, int mo
     window.last = first.addMonths(1).addDays(-1);
     window.from = QDateTime(window.first, QTime(0, 0), localZone()).toSecsSinceEpoch() - kZoneMargin;
     window.to = QDateTime(window.last.addDays(1), QTime(0, 0), localZone()).toSecsSinceEpoch() + kZoneMargin;
+    // Events a year long or more are rare; their far ends are looked up one by one.
+    localClock().cover(window.from - 366 * kDay, window.to + 366 * kDay);
 
     // Occurrences that an event of the same UID moves, changes or cancels,
     // and the changes that go on to the later ones.
@@ -493,6 +667,8 @@ QList<EventOccurrence> expand(const std::vector<Event> &events, int year, int mo
             expansion.single(event);
     }
     EventOrder::sort(out);
+    if (shortfall)
+        *shortfall = expansion.shortfall();
     return out;
 }
 

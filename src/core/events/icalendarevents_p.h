@@ -4,6 +4,8 @@
 // sources sees its types.
 #include <libical/ical.h>
 
+#include "events/icalendarfile.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -72,9 +74,33 @@ struct Event
 // The events of a parsed calendar, in file order.
 void collect(icalcomponent *calendar, const QString &fallbackName, std::vector<Event> &events);
 
-// Every day of every occurrence of the events in the month, in EventOrder.
-[[nodiscard]] QList<EventOccurrence> expand(const std::vector<Event> &events, int year, int month);
+// Every day of every occurrence of the events in the month, in EventOrder;
+// shortfall (when given) counts the events the limits cut off.
+[[nodiscard]] QList<EventOccurrence> expand(
+    const std::vector<Event> &events, int year, int month, ICalendarFile::Shortfall *shortfall);
 
 [[nodiscard]] InstanceKey keyOf(const icaltimetype &time);
 
+// The last year libical is asked to convert a zone's times in; later times
+// are converted 400 years at a time earlier.
+constexpr int kLastZoneYear = 2500;
+
+// How many values a BY list of a rule holds.
+[[nodiscard]] int countOf(const short *values, int size);
+
 } // namespace ICalendarEvents
+
+namespace ICalendarZones {
+
+// What libical may still be given to expand, in zone changes, for one
+// file: each change a zone's rules make up to the last year it expands
+// costs a step there.
+constexpr qint64 kMaxChangesPerFile = 100000;
+
+// Takes out of the calendar's time zones that its events use the rules
+// libical could not expand in reasonable time, before it first expands
+// them; the observance is then one change at its start. Adds a note for
+// each rule taken out, naming the zone.
+void tame(icalcomponent *calendar, const QString &fileName, qint64 &budget, QStringList &notes);
+
+} // namespace ICalendarZones

@@ -4,6 +4,7 @@
 #include "platform/safefilereader.h"
 
 #include <QFileInfo>
+#include <QLocale>
 
 #include <vector>
 
@@ -56,21 +57,27 @@ std::vector<LogicalLine> unfold(const QByteArray &bytes)
     return lines;
 }
 
-// The first X-LIC-ERROR text found in the component or below it, leaving
-// out the missing ends that closing a broken parse adds.
-QString firstErrorIn(icalcomponent *component)
+// The first X-LIC-ERROR text found in the component or below it, in file
+// order, leaving out the missing ends that closing a broken parse adds.
+// Walked with a stack of its own: the depth is the file's to choose.
+QString firstErrorIn(icalcomponent *root)
 {
-    for (icalproperty *error = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY); error;
-         error = icalcomponent_get_next_property(component, ICAL_XLICERROR_PROPERTY)) {
-        const QString text = QString::fromUtf8(icalproperty_get_xlicerror(error));
-        if (!text.startsWith(QLatin1String("Missing END tag")))
-            return text;
-    }
-    for (icalcomponent *child = icalcomponent_get_first_component(component, ICAL_ANY_COMPONENT); child;
-         child = icalcomponent_get_next_component(component, ICAL_ANY_COMPONENT)) {
-        const QString text = firstErrorIn(child);
-        if (!text.isEmpty())
-            return text;
+    std::vector<icalcomponent *> pending { root };
+    std::vector<icalcomponent *> children;
+    while (!pending.empty()) {
+        icalcomponent *component = pending.back();
+        pending.pop_back();
+        for (icalproperty *error = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY);
+             error; error = icalcomponent_get_next_property(component, ICAL_XLICERROR_PROPERTY)) {
+            const QString text = QString::fromUtf8(icalproperty_get_xlicerror(error));
+            if (!text.startsWith(QLatin1String("Missing END tag")))
+                return text;
+        }
+        children.clear();
+        for (icalcomponent *child = icalcomponent_get_first_component(component, ICAL_ANY_COMPONENT); child;
+             child = icalcomponent_get_next_component(component, ICAL_ANY_COMPONENT))
+            children.push_back(child);
+        pending.insert(pending.end(), children.rbegin(), children.rend());
     }
     return {};
 }
@@ -94,12 +101,14 @@ struct ICalendarFile::Private
 {
     std::vector<icalcomponent *> calendars;
     std::vector<ICalendarEvents::Event> events;
+    QStringList notes;
     QString name;
 
     ~Private() { clear(); }
     void clear()
     {
         events.clear();
+        notes.clear();
         for (icalcomponent *calendar : calendars)
             icalcomponent_free(calendar);
         calendars.clear();
@@ -155,10 +164,18 @@ bool ICalendarFile::parse(const QByteArray &bytes, const QString &name, QString 
     int depth = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
         QByteArray &text = lines[i].text; // libical wants it writable
+        // libical would build its tree and free it by recursion, as deep as the file goes.
+        if (qstrnicmp(text.constData(), "BEGIN:", 6) == 0 && ++depth > kMaxNesting) {
+            (void)icalparser_clean(parser);
+            icalparser_free(parser);
+            return fail(lines[i].number,
+                QStringLiteral("%1 is nested %2 deep; calendars nest at most %3 deep")
+                    .arg(QString::fromUtf8(text.left(80)))
+                    .arg(depth)
+                    .arg(kMaxNesting));
+        }
         // libical would print its own warning for a stray END; say it here instead.
-        if (qstrnicmp(text.constData(), "BEGIN:", 6) == 0)
-            ++depth;
-        else if (qstrnicmp(text.constData(), "END:", 4) == 0 && --depth < 0) {
+        if (qstrnicmp(text.constData(), "END:", 4) == 0 && --depth < 0) {
             (void)icalparser_clean(parser);
             icalparser_free(parser);
             return fail(lines[i].number,
@@ -204,8 +221,11 @@ bool ICalendarFile::parse(const QByteArray &bytes, const QString &name, QString 
     }
     if (!d->calendars.empty())
         d->name = ICalendarEvents::nameOf(d->calendars.front(), d->name);
-    for (icalcomponent *calendar : d->calendars)
+    qint64 zoneBudget = ICalendarZones::kMaxChangesPerFile;
+    for (icalcomponent *calendar : d->calendars) {
+        ICalendarZones::tame(calendar, name, zoneBudget, d->notes); // before the events use the zones
         ICalendarEvents::collect(calendar, d->name, d->events);
+    }
     return true;
 }
 
@@ -219,7 +239,39 @@ int ICalendarFile::eventCount() const
     return int(d->events.size());
 }
 
-QList<EventOccurrence> ICalendarFile::occurrences(int year, int month) const
+QStringList ICalendarFile::notes() const
 {
-    return ICalendarEvents::expand(d->events, year, month);
+    return d->notes;
+}
+
+QList<EventOccurrence> ICalendarFile::occurrences(int year, int month, Shortfall *shortfall) const
+{
+    return ICalendarEvents::expand(d->events, year, month, shortfall);
+}
+
+QString ICalendarFile::Shortfall::message(const QString &fileName, int year, int month) const
+{
+    if (isEmpty())
+        return {};
+    auto events = [](int count) {
+        return count == 1 ? QStringLiteral("1 event") : QStringLiteral("%1 events").arg(count);
+    };
+    QStringList why;
+    if (overOccurrences > 0)
+        why << QStringLiteral("%1 more than %2 occurrences in the month (only the first %2 of each are used)")
+                   .arg(events(overOccurrences)
+                       + (overOccurrences == 1 ? QStringLiteral(" has") : QStringLiteral(" have")))
+                   .arg(kMaxOccurrencesPerEvent);
+    if (pastLastRuleYear > 0)
+        why << QStringLiteral("%1 cannot be followed past %2")
+                   .arg(pastLastRuleYear == 1 ? QStringLiteral("1 recurring event")
+                                              : QStringLiteral("%1 recurring events").arg(pastLastRuleYear))
+                   .arg(kLastRuleYear);
+    if (outOfSteps > 0)
+        why << QStringLiteral("%1 too often to be followed to the end of the month")
+                   .arg(events(outOfSteps)
+                       + (outOfSteps == 1 ? QStringLiteral(" repeats") : QStringLiteral(" repeat")));
+    return QStringLiteral("%1: not every occurrence in %2 was used: %3.")
+        .arg(fileName, QLocale::c().toString(QDate(year, month, 1), QStringLiteral("MMMM yyyy")),
+            why.join(QStringLiteral("; ")));
 }

@@ -22,6 +22,9 @@
 // Times with a time zone are shown in local time (the process's TZ); times
 // without one are local already; a zone neither the file nor the system
 // knows is read as local time.
+//
+// What the limits below leave out is counted, never dropped in silence:
+// notes() for the file, Shortfall for a month.
 class ICalendarFile
 {
 public:
@@ -33,6 +36,26 @@ public:
     static constexpr int kMaxOccurrencesPerEvent = 5000;
     static constexpr int kMaxRuleSteps = 200000;
     static constexpr int kMaxStepsPerMonth = 1000000;
+    // Real calendars nest three or four deep (VCALENDAR, VEVENT, VALARM);
+    // libical builds and frees its tree by recursion.
+    static constexpr int kMaxNesting = 32;
+    // libical follows recurrence rules up to the end of this year only.
+    static constexpr int kLastRuleYear = 2582;
+
+    // The events of a month whose occurrences the limits cut off.
+    struct Shortfall
+    {
+        int overOccurrences = 0; // had more than kMaxOccurrencesPerEvent in the month
+        int outOfSteps = 0; // their rules ran out of steps before the month's end
+        int pastLastRuleYear = 0; // recurring into a month after kLastRuleYear
+
+        [[nodiscard]] bool isEmpty() const
+        {
+            return overOccurrences == 0 && outOfSteps == 0 && pastLastRuleYear == 0;
+        }
+        // One sentence naming the file and the month; empty when nothing was left out.
+        [[nodiscard]] QString message(const QString &fileName, int year, int month) const;
+    };
 
     ICalendarFile();
     ~ICalendarFile();
@@ -51,8 +74,13 @@ public:
     // The calendar's own name (X-WR-CALNAME), else the file's base name.
     [[nodiscard]] QString calendarName() const;
     [[nodiscard]] int eventCount() const;
-    // Every day of every occurrence that falls in the month, in EventOrder.
-    [[nodiscard]] QList<EventOccurrence> occurrences(int year, int month) const;
+    // What the reader changed to read the file in reasonable time (a time
+    // zone's rule it left out), one sentence each naming the file.
+    [[nodiscard]] QStringList notes() const;
+    // Every day of every occurrence that falls in the month, in EventOrder;
+    // shortfall gets what the limits left out.
+    [[nodiscard]] QList<EventOccurrence> occurrences(
+        int year, int month, Shortfall *shortfall = nullptr) const;
 
 private:
     struct Private;

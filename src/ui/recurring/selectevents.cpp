@@ -36,12 +36,16 @@ TSelectEvents::TSelectEvents(
     , m_sources(new QComboBox(this))
     , m_categories(new QListWidget(this))
     , m_error(new QLabel(this))
+    , m_note(new QLabel(this))
 {
     m_sources->setObjectName(QStringLiteral("Sources"));
     m_categories->setObjectName(QStringLiteral("Categories"));
     m_categories->setMaximumHeight(90);
     m_error->setWordWrap(true);
     m_error->hide();
+    m_note->setObjectName(QStringLiteral("Note"));
+    m_note->setWordWrap(true);
+    m_note->hide();
     if (!firstFile.isEmpty())
         m_sources->addItem(QFileInfo(firstFile).fileName(), firstFile);
     for (const HolidayCalendars::Country &country : HolidayCalendars::countries(dataFolder)) {
@@ -54,6 +58,7 @@ TSelectEvents::TSelectEvents(
     top->insertWidget(1, new QLabel(QStringLiteral("Calendars and categories:"), this));
     top->insertWidget(2, m_categories);
     top->insertWidget(3, m_error);
+    top->insertWidget(4, m_note);
     connect(m_sources, qOverload<int>(&QComboBox::activated), this, &TSelectEvents::sourceChosen);
     connect(m_categories, &QListWidget::itemChanged, this, &TSelectEvents::categoryToggled);
     if (m_sources->count() > 1) {
@@ -70,11 +75,18 @@ QString TSelectEvents::errorText() const
     return m_error->isHidden() ? QString() : m_error->text();
 }
 
+QString TSelectEvents::noteText() const
+{
+    return m_note->isHidden() ? QString() : m_note->text();
+}
+
 bool TSelectEvents::showFile(const QString &fileName)
 {
     list()->clear();
     m_categories->clear();
     m_occurrences.clear();
+    m_note->clear();
+    m_note->hide();
     ICalendarFile file;
     QString error;
     const bool read = file.load(fileName, &error);
@@ -83,7 +95,13 @@ bool TSelectEvents::showFile(const QString &fileName)
     m_error->setHidden(read);
     if (!read)
         return false;
-    m_occurrences = file.occurrences(m_year, m_month);
+    ICalendarFile::Shortfall shortfall;
+    m_occurrences = file.occurrences(m_year, m_month, &shortfall);
+    QStringList notes = file.notes();
+    if (!shortfall.isEmpty())
+        notes << shortfall.message(fileName, m_year, m_month);
+    m_note->setText(notes.join(QLatin1Char('\n')));
+    m_note->setHidden(notes.isEmpty());
     QStringList groups;
     for (int i = 0; i < m_occurrences.size(); ++i) {
         const QString text = rowText(m_occurrences.at(i));

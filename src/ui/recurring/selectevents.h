@@ -28,6 +28,9 @@ public:
     [[nodiscard]] QListWidget *Categories() const { return m_categories; }
     // Why the file shown could not be read; empty when it could.
     [[nodiscard]] QString errorText() const;
+    // What the reader left out of the file shown or read otherwise; empty
+    // when nothing.
+    [[nodiscard]] QString noteText() const;
     // The file whose events are listed.
     [[nodiscard]] QString fileName() const { return m_fileName; }
     [[nodiscard]] QList<EventOccurrence> selectedOccurrences() const;
@@ -46,6 +49,7 @@ private:
     QComboBox *m_sources;
     QListWidget *m_categories;
     QLabel *m_error;
+    QLabel *m_note;
     QString m_fileName;
     QList<EventOccurrence> m_occurrences;
     int m_shownSource = 0;

@@ -75,6 +75,39 @@ QByteArray calendarOf(const QByteArray &body)
     return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//t//EN\r\n" + body + "END:VCALENDAR\r\n";
 }
 
+// A zone "Z" of one hour east whose observances are given, and one event
+// in it at 10:00 on the date.
+QByteArray zonedEvent(const QByteArray &observances, const QByteArray &date, const QByteArray &tzid = "Z")
+{
+    return calendarOf("BEGIN:VTIMEZONE\r\nTZID:Z\r\n" + observances + "END:VTIMEZONE\r\n"
+        + "BEGIN:VEVENT\r\nUID:m\r\nDTSTART;TZID=" + tzid + ":" + date + "T100000\r\nSUMMARY:Meeting\r\n"
+        + "END:VEVENT\r\n");
+}
+
+QByteArray observance(const char *kind, const char *start, const char *from, const char *to, const char *rule)
+{
+    return QByteArray("BEGIN:") + kind + "\r\nDTSTART:" + start + "\r\nTZOFFSETFROM:" + from
+        + "\r\nTZOFFSETTO:" + to + "\r\n" + (*rule ? QByteArray("RRULE:") + rule + "\r\n" : QByteArray())
+        + "END:" + kind + "\r\n";
+}
+
+// Central European time, by the rules given for its two observances.
+QByteArray europe(const char *summer, const char *winter, const char *start = "19700329T020000")
+{
+    return observance("DAYLIGHT", start, "+0100", "+0200", summer)
+        + observance("STANDARD", "19701025T030000", "+0200", "+0100", winter);
+}
+
+// Events starting at midnight UTC on the date, each repeating by the rule.
+QByteArray repeating(int events, const QByteArray &date, const QByteArray &rule)
+{
+    QByteArray body;
+    for (int i = 0; i < events; ++i)
+        body += "BEGIN:VEVENT\r\nUID:r" + QByteArray::number(i) + "\r\nDTSTART:" + date
+            + "T000000Z\r\nRRULE:" + rule + "\r\nSUMMARY:Tick\r\nEND:VEVENT\r\n";
+    return calendarOf(body);
+}
+
 } // namespace
 
 class TestICalendarFile : public QObject
@@ -297,6 +330,14 @@ private slots:
                                     << "Unable to read bad.ics: line 3: the file ends before END:VCALENDAR";
         QTest::newRow("zero byte") << calendarOf(QByteArray("SUMMARY:a\0b\r\n", 13))
                                    << "Unable to read bad.ics: line 4: a zero byte";
+        QTest::newRow("nested as deep as may be")
+            << calendarOf("BEGIN:VEVENT\r\n" + QByteArray("BEGIN:VALARM\r\n").repeated(30)
+                   + QByteArray("END:VALARM\r\n").repeated(30) + "DURATION:forever\r\nEND:VEVENT\r\n")
+            << "Unable to read bad.ics: line 65: Can't parse as DURATION";
+        QTest::newRow("nested too deep") << calendarOf(
+            QByteArray("BEGIN:VEVENT\r\n").repeated(32) + QByteArray("END:VEVENT\r\n").repeated(32))
+                                         << "Unable to read bad.ics: line 35: BEGIN:VEVENT is nested 33 "
+                                            "deep; calendars nest at most 32 deep";
     }
 
     void badFilesNameFileAndLine()
@@ -351,6 +392,193 @@ private slots:
         // are more than it may take, so it stops short of the month.
         QCOMPARE(occurrences.first().date, QDate(2026, 3, 1));
         QCOMPARE(occurrences.last().summary, QStringLiteral("Tick"));
+    }
+
+    void timeZoneRulesNoZoneHasAreTakenOut_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expected"); // the meeting's day and UTC time
+        QTest::addColumn<QString>("note"); // what the notes say, in part; empty: no note
+        const char *lastSundayInMarch = "FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU";
+        const char *lastSundayInOctober = "FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU";
+        QTest::newRow("every second")
+            << zonedEvent(
+                   observance("STANDARD", "19700101T000000", "+0100", "+0100", "FREQ=SECONDLY"), "20260305")
+            << "05 09:00"
+            << "time zone \"Z\": its STANDARD rule FREQ=SECONDLY changes the time more often";
+        QTest::newRow("every minute") << zonedEvent(
+            observance("STANDARD", "19700101T000000", "+0100", "+0100", "FREQ=MINUTELY"), "20260305")
+                                      << "05 09:00"
+                                      << "FREQ=MINUTELY";
+        QTest::newRow("every hour since 1900") << zonedEvent(
+            observance("STANDARD", "19000101T000000", "+0100", "+0100", "FREQ=HOURLY"), "20260305")
+                                               << "05 09:00"
+                                               << "FREQ=HOURLY";
+        // Yearly, but every hour of a day in each month.
+        QTest::newRow("yearly every hour") << zonedEvent(
+            europe(lastSundayInMarch,
+                "FREQ=YEARLY;BYMONTHDAY=1;BYHOUR=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,"
+                "19,20,21,22,23"),
+            "20260705") << "05 08:00"
+                                           << "its STANDARD rule FREQ=YEARLY;BYHOUR=0,1,2,3";
+        QTest::newRow("real zone, summer")
+            << zonedEvent(europe(lastSundayInMarch, lastSundayInOctober), "20260705") << "05 08:00"
+            << "";
+        QTest::newRow("real zone, winter")
+            << zonedEvent(europe(lastSundayInMarch, lastSundayInOctober), "20261105") << "05 09:00"
+            << "";
+        // Older programs wrote the last Sunday as the Sunday of its last seven days.
+        QTest::newRow("real zone, Sunday among days") << zonedEvent(
+            europe("FREQ=YEARLY;BYMONTH=3;BYMONTHDAY=25,26,27,28,29,30,31;BYDAY=SU", lastSundayInOctober),
+            "20260329") << "29 08:00"
+                                                      << "";
+        QTest::newRow("real zone from the first year")
+            << zonedEvent(europe(lastSundayInMarch, lastSundayInOctober, "00010329T020000"), "20260705")
+            << "05 08:00"
+            << "";
+        QTest::newRow("zone nothing uses") << zonedEvent(
+            observance("STANDARD", "19700101T000000", "+0100", "+0100", "FREQ=SECONDLY"), "20260305", "UTC")
+                                           << "05 10:00"
+                                           << "";
+        // Sixty observances whose yearly rules all run from the first year
+        // are more than libical can be given: the last of them go.
+        QByteArray many;
+        for (int i = 0; i < 60; ++i)
+            many += observance("STANDARD", "00010101T000000", "+0100", "+0100", "FREQ=YEARLY");
+        QTest::newRow("too many changes in all") << zonedEvent(many, "20260305") << "05 09:00"
+                                                 << "is one too many: the file's zones change the time";
+    }
+
+    void timeZoneRulesNoZoneHasAreTakenOut()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        QFETCH(QString, note);
+        const TimeZone local("UTC");
+        ICalendarFile file;
+        QString error;
+        QVERIFY2(file.parse(bytes, QStringLiteral("zone.ics"), &error), qPrintable(error));
+        const QByteArray date = bytes.mid(bytes.indexOf(":2026") + 1, 8);
+        QCOMPARE(describe(file.occurrences(2026, date.mid(4, 2).toInt())),
+            QStringList { expected + QStringLiteral("---:-- Meeting") });
+        if (note.isEmpty()) {
+            QCOMPARE(file.notes(), QStringList());
+        } else {
+            QVERIFY(!file.notes().isEmpty());
+            for (const QString &line : file.notes())
+                QVERIFY2(line.startsWith(QLatin1String("zone.ics: time zone \"Z\": its ")), qPrintable(line));
+            QVERIFY2(file.notes().first().contains(note), qPrintable(file.notes().first()));
+        }
+    }
+
+    // libical knows a zone's changes only up to 2582: later years follow
+    // its rules 400 years earlier, both ways of converting.
+    void farYearsKeepTheirZones_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<bool>("recurs"); // libical follows rules up to 2582 only
+        QTest::newRow("this century") << 2026 << true;
+        QTest::newRow("past the years converted directly") << 2550 << true;
+        QTest::newRow("past libical's last year") << 2826 << false;
+        QTest::newRow("the calendar's last year") << 9999 << false;
+    }
+
+    void farYearsKeepTheirZones()
+    {
+        QFETCH(int, year);
+        QFETCH(bool, recurs);
+        const TimeZone local("UTC");
+        // New York keeps summer time in July: 10:00 there is 14:00 UTC.
+        ICalendarFile file;
+        QString error;
+        QVERIFY2(file.parse(calendarOf("BEGIN:VEVENT\r\nUID:m\r\nDTSTART;TZID=America/New_York:"
+                                + QByteArray::number(year).rightJustified(4, '0')
+                                + "0705T100000\r\nDURATION:PT1H\r\nSUMMARY:Meeting\r\nEND:VEVENT\r\n"),
+                     "far.ics", &error),
+            qPrintable(error));
+        QCOMPARE(describe(file.occurrences(year, 7)), QStringList { "05 14:00-15:00 Meeting" });
+        if (!recurs)
+            return;
+        // A weekly rule reaches the month from long before it; 5 July 2026 is a Sunday.
+        ICalendarFile weekly;
+        QVERIFY(weekly.parse(
+            calendarOf("BEGIN:VEVENT\r\nUID:w\r\nDTSTART;TZID=America/New_York:20260705T100000\r\n"
+                       "DURATION:PT1H\r\nRRULE:FREQ=WEEKLY;UNTIL=99991231T000000Z\r\nSUMMARY:Weekly\r\n"
+                       "END:VEVENT\r\n"),
+            "far.ics", nullptr));
+        QDate sunday(year, 7, 1);
+        while (sunday.dayOfWeek() != Qt::Sunday)
+            sunday = sunday.addDays(1);
+        QCOMPARE(describe(weekly.occurrences(year, 7)).value(0),
+            QStringLiteral("%1 14:00-15:00 Weekly").arg(sunday.day(), 2, 10, QLatin1Char('0')));
+    }
+
+    void leftOutEventsAreCounted_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("year"); // of the March expanded
+        QTest::addColumn<QList<int>>("shortfall"); // over the occurrences, out of steps, past 2582
+        QTest::addColumn<int>("occurrences");
+        QTest::newRow("every second")
+            << repeating(1, "20260301", "FREQ=SECONDLY") << 2026 << QList { 1, 0, 0 } << 5000;
+        QTest::newRow("as many as may be")
+            << repeating(1, "20260301", "FREQ=SECONDLY;COUNT=5000") << 2026 << QList { 0, 0, 0 } << 5000;
+        QTest::newRow("one more than may be")
+            << repeating(1, "20260301", "FREQ=SECONDLY;COUNT=5001") << 2026 << QList { 1, 0, 0 } << 5000;
+        QTest::newRow("counted from 1970")
+            << repeating(1, "19700101", "FREQ=MINUTELY;COUNT=2000000000") << 2026 << QList { 0, 1, 0 } << 0;
+        // A day of the margin before the month takes 86400 steps of each:
+        // the month's steps run out after ten.
+        QTest::newRow("200 every second")
+            << repeating(200, "20260101", "FREQ=SECONDLY") << 2026 << QList { 10, 190, 0 } << 50000;
+        QTest::newRow("done within the steps")
+            << repeating(1, "19700101", "FREQ=DAILY") << 2026 << QList { 0, 0, 0 } << 31;
+        QTest::newRow("weekly into 2600")
+            << repeating(1, "20260101", "FREQ=WEEKLY") << 2600 << QList { 0, 0, 1 } << 0;
+        QTest::newRow("until long before 2600")
+            << repeating(1, "20260101", "FREQ=WEEKLY;UNTIL=20300101T000000Z") << 2600 << QList { 0, 0, 0 }
+            << 0;
+        QTest::newRow("count used up long before 2600")
+            << repeating(1, "20260101", "FREQ=DAILY;COUNT=10") << 2600 << QList { 0, 0, 0 } << 0;
+        QTest::newRow("count left at libical's last year")
+            << repeating(1, "20260301", "FREQ=YEARLY;COUNT=1000") << 2600 << QList { 0, 0, 1 } << 0;
+    }
+
+    void leftOutEventsAreCounted()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, year);
+        QFETCH(QList<int>, shortfall);
+        QFETCH(int, occurrences);
+        const TimeZone local("UTC");
+        ICalendarFile file;
+        QString error;
+        QVERIFY2(file.parse(bytes, QStringLiteral("tick.ics"), &error), qPrintable(error));
+        ICalendarFile::Shortfall found { 7, 7, 7 };
+        QCOMPARE(file.occurrences(year, 3, &found).size(), occurrences);
+        QCOMPARE(QList<int>({ found.overOccurrences, found.outOfSteps, found.pastLastRuleYear }), shortfall);
+        QCOMPARE(found.message(QStringLiteral("tick.ics"), year, 3).isEmpty(), found.isEmpty());
+    }
+
+    void leftOutEventsAreNamedInOneSentence()
+    {
+        QCOMPARE((ICalendarFile::Shortfall { 10, 190 }).message(QStringLiteral("tick.ics"), 2026, 3),
+            QStringLiteral(
+                "tick.ics: not every occurrence in March 2026 was used: 10 events have more than 5000 "
+                "occurrences in the month (only the first 5000 of each are used); 190 events repeat "
+                "too often to be followed to the end of the month."));
+        QCOMPARE((ICalendarFile::Shortfall { 0, 1 }).message(QStringLiteral("a.ics"), 1999, 12),
+            QStringLiteral(
+                "a.ics: not every occurrence in December 1999 was used: 1 event repeats too often to be "
+                "followed to the end of the month."));
+        QCOMPARE((ICalendarFile::Shortfall { 0, 0, 3 }).message(QStringLiteral("a.ics"), 9999, 12),
+            QStringLiteral(
+                "a.ics: not every occurrence in December 9999 was used: 3 recurring events cannot be "
+                "followed past 2582."));
+        QCOMPARE((ICalendarFile::Shortfall { 1, 0 }).message(QStringLiteral("a.ics"), 1999, 12),
+            QStringLiteral(
+                "a.ics: not every occurrence in December 1999 was used: 1 event has more than 5000 "
+                "occurrences in the month (only the first 5000 of each are used)."));
     }
 
     void shippedHolidaysCoverTheirYears()

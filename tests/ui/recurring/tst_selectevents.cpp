@@ -71,6 +71,15 @@ private slots:
         writeFile(m_home.filePath(QStringLiteral("Holidays/Germany.ics")),
             readFile(QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES "/Holidays/Germany.ics")));
         writeFile(m_home.filePath(QStringLiteral("broken.ics")), kEvents.left(100));
+        // A meeting in a zone that changes every second, and an event
+        // counted from 1970 that cannot be followed into the month.
+        writeFile(m_home.filePath(QStringLiteral("ticks.ics")),
+            "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//t//EN\r\nBEGIN:VTIMEZONE\r\nTZID:Z\r\n"
+            "BEGIN:STANDARD\r\nDTSTART:19700101T000000\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0100\r\n"
+            "RRULE:FREQ=SECONDLY\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\nBEGIN:VEVENT\r\nUID:z\r\n"
+            "DTSTART;TZID=Z:20260305T100000\r\nSUMMARY:Meeting\r\nEND:VEVENT\r\nBEGIN:VEVENT\r\nUID:m\r\n"
+            "DTSTART:19700101T000000Z\r\nRRULE:FREQ=MINUTELY;COUNT=2000000000\r\nSUMMARY:Tock\r\n"
+            "END:VEVENT\r\nEND:VCALENDAR\r\n");
     }
 
     void listsSourcesEventsAndCategories()
@@ -119,6 +128,26 @@ private slots:
         QVERIFY(dialog.errorText().contains(QLatin1String("broken.ics")));
         QCOMPARE(dialog.Events()->count(), 0);
         QVERIFY(dialog.fileName().isEmpty());
+    }
+
+    void eventsLeftOutAreNamedInTheDialog()
+    {
+        const QString ticks = m_home.filePath(QStringLiteral("ticks.ics"));
+        TSelectEvents dialog(2026, 3, ticks, m_home.path());
+        QCOMPARE(rows(dialog.Events()), QStringList({ "Thu 5   09:00 Meeting" })); // TZ=UTC
+        QCOMPARE(dialog.noteText(),
+            ticks
+                + QStringLiteral(
+                    ": time zone \"Z\": its STANDARD rule FREQ=SECONDLY changes the time more often "
+                    "than a real zone does; only its first change is used\n")
+                + ticks
+                + QStringLiteral(
+                    ": not every occurrence in March 2026 was used: 1 event repeats too often to be "
+                    "followed to the end of the month."));
+        QVERIFY(dialog.errorText().isEmpty());
+        // Another file says nothing of the first one's.
+        QVERIFY(dialog.showFile(m_home.filePath(QStringLiteral("home.ics"))));
+        QVERIFY(dialog.noteText().isEmpty());
     }
 
     void commandFillsTheChosenEventsAndRemembersTheFile()
