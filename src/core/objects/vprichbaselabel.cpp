@@ -3,11 +3,9 @@
 #include "objects/objectcodecs.h"
 
 #include "richtext/richtextrenderer.h"
-#include "richtext/rtfreader.h"
 #include "stream/recordtable.h"
 
 #include <QPainter>
-#include <QTextDocument>
 
 #include <cmath>
 
@@ -52,25 +50,14 @@ void TVPRichBaseLabel::paint(QPainter &painter, float scale) const
         painter.fillRect(rect, toQColor(m_bgColor));
     // The zoom is truncated to a whole percent, as the text engine takes it.
     const int zoomPercent = int(std::trunc(double(scale) * 100.0 + 1e-4));
-    if (!m_rtfText.isEmpty())
-        RichTextRenderer::draw(painter, document(), rect, zoomPercent);
+    if (!m_rtfText.isEmpty() && zoomPercent > 0) {
+        // Only what can show in the object is laid out.
+        m_text.update(m_rtfText.rtf(), QSizeF(rect.size()) * (100.0 / zoomPercent));
+        RichTextRenderer::draw(painter, m_text.document(), rect, zoomPercent);
+    }
     if (m_borderStyle == bsSingle)
         paintFrame(painter, rect);
     painter.restore();
-}
-
-QTextDocument &TVPRichBaseLabel::document() const
-{
-    if (!m_document) {
-        m_document = std::make_unique<QTextDocument>();
-        m_document->setUndoRedoEnabled(false);
-        RichTextRenderer::prepare(*m_document);
-    }
-    if (m_documentRtf != m_rtfText.rtf()) {
-        RtfReader::read(m_rtfText.rtf(), *m_document);
-        m_documentRtf = m_rtfText.rtf();
-    }
-    return *m_document;
 }
 
 QString TVPRichBaseLabel::className() const

@@ -3,11 +3,8 @@
 #include "objects/objecttypes.h"
 #include "objects/vgraphiccontrol.h"
 
+#include "richtext/richtextlimits.h"
 #include "richtext/wprtfstorage.h"
-
-#include <memory>
-
-class QTextDocument;
 
 // A block of formatted text laid out as a page exactly as large as the
 // object. The text is kept as RTF; laying it out is the rich-text engine's.
@@ -37,12 +34,9 @@ public:
     [[nodiscard]] const RecordTable &records() const override;
 
 private:
-    // The text read once and kept laid out until it changes.
-    QTextDocument &document() const;
-
     TWPRtfStorage m_rtfText;
-    mutable std::unique_ptr<QTextDocument> m_document;
-    mutable QByteArray m_documentRtf;
+    // The text read once and kept laid out until it changes.
+    mutable RichTextLimits::Document m_text;
     TBorderStyle m_borderStyle = bsSingle;
     bool m_transparent = true;
     TColor m_bgColor = clWhite;

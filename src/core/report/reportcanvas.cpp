@@ -1,5 +1,7 @@
 #include "report/reportcanvas.h"
 
+#include "report/outlinefaces.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -16,7 +18,8 @@ QFont ReportCanvas::deviceFont(const CalendarFont &font, double dotsPerInch)
     // Pixel-sized, so the font measures the same here as on the device.
     QFont face = font.toQFont(1.0f);
     face.setPixelSize(std::max(1, int(std::lround(std::abs(font.size) * dotsPerInch / 72.0))));
-    return face;
+    // Measured and drawn in the face that will be on the paper.
+    return OutlineFaces::forPaper(face);
 }
 
 double ReportCanvas::lineHeight(const CalendarFont &font, double dotsPerInch)

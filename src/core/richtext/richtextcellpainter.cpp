@@ -1,7 +1,7 @@
 #include "richtext/richtextcellpainter.h"
 
+#include "richtext/richtextlimits.h"
 #include "richtext/richtextrenderer.h"
-#include "richtext/rtfreader.h"
 #include "richtext/wprtfstorage.h"
 
 #include <QPaintDevice>
@@ -33,11 +33,12 @@ RichTextCellPainter::~RichTextCellPainter() = default;
 bool RichTextCellPainter::paint(
     QPainter &painter, const TWPRtfStorage &storage, const QRect &target, int zoomPercent) const
 {
-    if (storage.isEmpty() || target.isEmpty())
+    if (storage.isEmpty() || target.isEmpty() || zoomPercent <= 0)
         return false;
-    Entry &entry = entryFor(storage.rtf());
+    Entry &entry = entryFor(storage.rtf(), QSizeF(target.size()) * (100.0 / zoomPercent));
+    QTextDocument &document = entry.text.document();
     if (!rasterTarget(painter))
-        return RichTextRenderer::draw(painter, *entry.document, target, zoomPercent);
+        return RichTextRenderer::draw(painter, document, target, zoomPercent) || entry.text.cut();
     const qreal ratio = painter.device()->devicePixelRatioF();
     const QSize pixels = (QSizeF(target.size()) * ratio).toSize();
     if (entry.picture.size() != pixels || entry.pictureZoom != zoomPercent
@@ -46,26 +47,26 @@ bool RichTextCellPainter::paint(
         entry.picture.setDevicePixelRatio(ratio);
         entry.picture.fill(Qt::white);
         QPainter picturePainter(&entry.picture);
-        entry.overflows = RichTextRenderer::draw(
-            picturePainter, *entry.document, QRectF(QPointF(0, 0), QSizeF(target.size())), zoomPercent);
+        entry.overflows = RichTextRenderer::draw(picturePainter, document,
+                              QRectF(QPointF(0, 0), QSizeF(target.size())), zoomPercent)
+            || entry.text.cut();
         entry.pictureZoom = zoomPercent;
     }
     painter.drawImage(target.topLeft(), entry.picture);
     return entry.overflows;
 }
 
-RichTextCellPainter::Entry &RichTextCellPainter::entryFor(const QByteArray &rtf) const
+RichTextCellPainter::Entry &RichTextCellPainter::entryFor(const QByteArray &rtf, const QSizeF &area) const
 {
     auto found = m_entries.constFind(rtf);
-    if (found != m_entries.constEnd())
-        return **found;
-    if (m_entries.size() >= kCachedTexts)
-        m_entries.clear();
-    auto entry = std::make_shared<Entry>();
-    entry->document = std::make_unique<QTextDocument>();
-    entry->document->setUndoRedoEnabled(false);
-    RichTextRenderer::prepare(*entry->document);
-    RtfReader::read(rtf, *entry->document);
-    m_entries.insert(rtf, entry);
-    return *entry;
+    if (found == m_entries.constEnd()) {
+        if (m_entries.size() >= kCachedTexts)
+            m_entries.clear();
+        found = m_entries.insert(rtf, std::make_shared<Entry>());
+    }
+    Entry &entry = **found;
+    // Only what can show is laid out; a larger cell may read the text again.
+    if (entry.text.update(rtf, area))
+        entry.pictureZoom = 0;
+    return entry;
 }

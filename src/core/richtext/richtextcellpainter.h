@@ -1,6 +1,7 @@
 #pragma once
 
 #include "richtext/cellcontentpainter.h"
+#include "richtext/richtextlimits.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -8,12 +9,11 @@
 
 #include <memory>
 
-class QTextDocument;
-
 // The page's cell painter: reads each cell's text once into a laid-out
-// document and keeps it until the text changes. On raster targets it also
-// keeps the drawn cell as a picture, so repainting the page (every scroll,
-// every exposed window) copies 42 pictures instead of laying out text.
+// document, no more of it than the cell can show, and keeps it until the
+// text changes. On raster targets it also keeps the drawn cell as a
+// picture, so repainting the page (every scroll, every exposed window)
+// copies 42 pictures instead of laying out text.
 class RichTextCellPainter : public CellContentPainter
 {
 public:
@@ -26,13 +26,14 @@ public:
 private:
     struct Entry
     {
-        std::unique_ptr<QTextDocument> document;
+        RichTextLimits::Document text;
         QImage picture; // the text drawn on white at pictureZoom
         int pictureZoom = 0;
         bool overflows = false; // some of the text lies below the picture
     };
 
-    Entry &entryFor(const QByteArray &rtf) const;
+    // The entry of a text, holding at least what shows in area.
+    Entry &entryFor(const QByteArray &rtf, const QSizeF &area) const;
 
     mutable QHash<QByteArray, std::shared_ptr<Entry>> m_entries;
 };

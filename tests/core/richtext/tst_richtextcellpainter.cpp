@@ -431,6 +431,45 @@ private slots:
         QCOMPARE(table->format().columnWidthConstraints().value(0).type(), QTextLength::FixedLength);
     }
 
+    void hostileTextStaysInItsCell_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<float>("zoom");
+        QByteArray word(200000, 'a');
+        for (int i = 0; i < word.size(); ++i)
+            word[i] = char('a' + i % 26);
+        const QByteArray endless = "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\fs20\\cf1 " + word + "}";
+        QTest::newRow("200,000-letter word") << endless << 1.0f;
+        QTest::newRow("200,000-letter word at 60%") << endless << 0.6f;
+        QByteArray small = "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\fs10\\cf1 ";
+        for (int i = 0; i < 200000; ++i)
+            small += "dots ";
+        QTest::newRow("a megabyte of small words") << small + "}" << 1.0f;
+    }
+
+    void hostileTextStaysInItsCell()
+    {
+        // Drawn, inside the cell, with the sign that more did not fit.
+        QFETCH(QByteArray, rtf);
+        QFETCH(float, zoom);
+        m_page.setCellContents(10, rtf);
+        (void)m_page.recordCellTable(zoom);
+        QImage image(m_page.controlSizeAt(zoom), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PagePaintOptions options;
+        options.screen = true;
+        m_page.render(painter, zoom, options);
+        painter.end();
+        const TRect free = m_page.cellTable()[9].free;
+        const Ink ink = countInk(image, free, reddish);
+        QVERIFY2(ink.inside > 50, qPrintable(QString::number(ink.inside)));
+        QCOMPARE(ink.outside, 0);
+        // Lines down to the bottom of the cell.
+        QVERIFY(ink.lowestRow > free.bottom - (free.bottom - free.top) / 3);
+        QVERIFY(signIn(image, free));
+    }
+
     void picturesInCells()
     {
         QByteArray rtf = "{\\rtf1{\\pict\\wbitmap0\\picw16\\pich16\\wbmbitspixel1\\wbmwidthbytes2 ";

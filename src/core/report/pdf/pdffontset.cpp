@@ -1,5 +1,6 @@
 #include "report/pdf/pdffontset.h"
 
+#include "report/outlinefaces.h"
 #include "report/pdf/pdfdocument.h"
 
 #include <QtGui/private/qfontengine_p.h>
@@ -98,12 +99,30 @@ PdfFontSet::PdfFontSet(PdfDocument &document)
 
 PdfFontSet::~PdfFontSet() = default;
 
-PdfFontSet::Face *PdfFontSet::faceOf(QFontEngine &engine)
+QString PdfFontSet::faceKey(const QFontEngine &engine)
 {
     const QFontEngine::FaceId id = engine.faceId();
-    if (id.filename.isEmpty())
+    return id.filename.isEmpty()
+        ? QString()
+        : QString::fromUtf8(id.filename) + QLatin1Char('#') + QString::number(id.index);
+}
+
+bool PdfFontSet::hasOutlines(QFontEngine &engine)
+{
+    const QString key = faceKey(engine);
+    if (key.isEmpty())
+        return OutlineFaces::hasOutlines(engine);
+    auto known = m_outlines.constFind(key);
+    if (known == m_outlines.constEnd())
+        known = m_outlines.insert(key, OutlineFaces::hasOutlines(engine));
+    return *known;
+}
+
+PdfFontSet::Face *PdfFontSet::faceOf(QFontEngine &engine)
+{
+    const QString key = faceKey(engine);
+    if (key.isEmpty())
         return nullptr;
-    const QString key = QString::fromUtf8(id.filename) + QLatin1Char('#') + QString::number(id.index);
     const auto known = m_byFile.constFind(key);
     if (known != m_byFile.constEnd())
         return *known;

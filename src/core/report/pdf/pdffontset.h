@@ -27,6 +27,9 @@ public:
     // cannot go into the file this way: no font file behind it, outlines
     // other than TrueType's, or a licence that forbids it.
     [[nodiscard]] QByteArray use(QFontEngine &engine, const quint32 *glyphs, int count, quint16 *codes);
+    // Whether the face draws its glyphs from outlines of any kind; a face of
+    // pictures only (a bitmap font, colour emoji) does not.
+    [[nodiscard]] bool hasOutlines(QFontEngine &engine);
     // "/F1 4 0 R ..." for a page's resources.
     [[nodiscard]] QByteArray resources() const;
     // The font objects; call once, after the last page.
@@ -34,10 +37,13 @@ public:
 
 private:
     struct Face;
+    // The face's file name and index; empty without a file.
+    [[nodiscard]] static QString faceKey(const QFontEngine &engine);
     [[nodiscard]] Face *faceOf(QFontEngine &engine);
     void writeFace(const Face &face);
 
     PdfDocument &m_document;
     std::vector<std::unique_ptr<Face>> m_faces;
     QHash<QString, Face *> m_byFile; // file name and face index; null = refused
+    QHash<QString, bool> m_outlines; // file name and face index
 };

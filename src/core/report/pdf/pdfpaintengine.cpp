@@ -1,15 +1,18 @@
 #include "report/pdf/pdfpaintengine.h"
 
+#include "report/outlinefaces.h"
 #include "report/pdf/pdfdocument.h"
 #include "report/pdf/pdffontset.h"
 
 #include <QPainter>
 #include <QPixmap>
+#include <QtGui/private/qfont_p.h>
 #include <QtGui/private/qfontengine_p.h>
 #include <QtGui/private/qtextengine_p.h>
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -455,38 +458,57 @@ void PdfPaintEngine::drawTextItem(const QPointF &origin, const QTextItem &item)
     if (glyphs.isEmpty())
         return;
     QFontEngine *const multi = ti.fontEngine->type() == QFontEngine::Multi ? ti.fontEngine : nullptr;
-    openGroup(true);
-    appendColor(m_pen.color(), "rg");
-    applyAlpha(m_pen.color().alphaF(), 1);
-    m_content.append("BT\n");
     // Glyphs of one run come from one face; a fallback face starts a new run.
+    struct Run
+    {
+        qsizetype start = 0;
+        qsizetype end = 0;
+        QFontEngine *engine = nullptr;
+        QByteArray font;
+        QVarLengthArray<quint16> codes;
+    };
+    std::vector<Run> runs;
     for (qsizetype start = 0; start < glyphs.size();) {
         const glyph_t engineIndex = multi ? glyphs[start] >> 24 : 0;
         qsizetype end = start + 1;
         while (end < glyphs.size() && (multi ? glyphs[end] >> 24 : 0) == engineIndex)
             ++end;
-        QFontEngine *engine
-            = multi ? static_cast<QFontEngineMulti *>(multi)->engine(int(engineIndex)) : ti.fontEngine;
-        QVarLengthArray<glyph_t> run;
+        Run run;
+        run.start = start;
+        run.end = end;
+        run.engine = multi ? static_cast<QFontEngineMulti *>(multi)->engine(int(engineIndex)) : ti.fontEngine;
+        QVarLengthArray<glyph_t> indexes;
         for (qsizetype i = start; i < end; ++i)
-            run.append(glyphs[i] & 0xffffff);
-        QVarLengthArray<quint16> codes(run.size());
-        const QByteArray font = engine && !engine->synthesized()
-            ? m_fonts.use(*engine, run.constData(), int(run.size()), codes.data())
-            : QByteArray();
-        if (font.isEmpty()) {
-            refuse();
+            indexes.append(glyphs[i] & 0xffffff);
+        run.codes.resize(indexes.size());
+        if (run.engine && !run.engine->synthesized())
+            run.font = m_fonts.use(*run.engine, indexes.constData(), int(indexes.size()), run.codes.data());
+        if (run.font.isEmpty()) {
+            // A face of pictures only: its characters are set in an outline
+            // face where its glyphs would have been.
+            if (run.engine && !m_fonts.hasOutlines(*run.engine))
+                drawStandIns(origin, ti);
+            else
+                refuse();
             return;
         }
-        m_content.append('/').append(font).append(' ');
-        PdfDocument::appendNumber(m_content, engine->fontDef.pixelSize);
+        runs.push_back(std::move(run));
+        start = end;
+    }
+    openGroup(true);
+    appendColor(m_pen.color(), "rg");
+    applyAlpha(m_pen.color().alphaF(), 1);
+    m_content.append("BT\n");
+    for (const Run &run : runs) {
+        m_content.append('/').append(run.font).append(' ');
+        PdfDocument::appendNumber(m_content, run.engine->fontDef.pixelSize);
         m_content.append(" Tf\n");
         // Each glyph where shaping put it: the first by the text matrix, the
         // rest by their distance from the one before (y counts upwards there).
         QPointF last;
-        for (qsizetype i = start; i < end; ++i) {
+        for (qsizetype i = run.start; i < run.end; ++i) {
             const QPointF at(positions[i].x.toReal(), positions[i].y.toReal());
-            if (i == start) {
+            if (i == run.start) {
                 m_content.append("1 0 0 -1 ");
                 appendPoint(m_content, at);
                 m_content.append("Tm <");
@@ -494,14 +516,114 @@ void PdfPaintEngine::drawTextItem(const QPointF &origin, const QTextItem &item)
                 appendPoint(m_content, QPointF(at.x() - last.x(), last.y() - at.y()));
                 m_content.append("Td <");
             }
-            m_content.append(QByteArray::number(codes[i - start], 16).rightJustified(4, '0'))
+            m_content.append(QByteArray::number(run.codes[i - run.start], 16).rightJustified(4, '0'))
                 .append("> Tj\n");
             last = at;
         }
-        start = end;
     }
     m_content.append("ET\n");
     closeGroup();
+}
+
+void PdfPaintEngine::drawStandIns(const QPointF &origin, const QTextItemInt &ti)
+{
+    // Without the characters (a glyph run) or right to left there is no
+    // telling which glyph stands for what.
+    if (!ti.chars || !ti.logClusters || ti.num_chars <= 0 || (ti.flags & QTextItem::RightToLeft)) {
+        refuse();
+        return;
+    }
+    const QGlyphLayout &layout = ti.glyphs;
+    // Each glyph's place, as Qt sets them: printed glyphs one after another.
+    QVarLengthArray<QPointF> places(layout.numGlyphs);
+    QFixed x = QFixed::fromReal(origin.x());
+    for (int i = 0; i < layout.numGlyphs; ++i) {
+        places[i] = QPointF((x + layout.offsets[i].x).toReal(), origin.y() + layout.offsets[i].y.toReal());
+        if (!layout.attributes[i].dontPrint)
+            x += layout.advances[i] + QFixed::fromFixed(layout.justifications[i].space_18d6);
+    }
+    QFontEngine *const multi = ti.fontEngine->type() == QFontEngine::Multi ? ti.fontEngine : nullptr;
+    const auto engineOf = [&](glyph_t glyph) {
+        return multi ? static_cast<QFontEngineMulti *>(multi)->engine(int(glyph >> 24)) : ti.fontEngine;
+    };
+    openGroup(true);
+    appendColor(m_pen.color(), "rg");
+    applyAlpha(m_pen.color().alphaF(), 1);
+    m_content.append("BT\n");
+    QByteArray set; // the font and size last set
+    const auto show = [&](QFontEngine &engine, glyph_t glyph, const QPointF &at) {
+        quint16 code = 0;
+        const QByteArray font = engine.synthesized() ? QByteArray() : m_fonts.use(engine, &glyph, 1, &code);
+        if (font.isEmpty())
+            return false;
+        QByteArray size;
+        PdfDocument::appendNumber(size, engine.fontDef.pixelSize);
+        if (set != font + ' ' + size) {
+            set = font + ' ' + size;
+            m_content.append('/').append(set).append(" Tf\n");
+        }
+        m_content.append("1 0 0 -1 ");
+        appendPoint(m_content, at);
+        m_content.append("Tm <").append(QByteArray::number(code, 16).rightJustified(4, '0')).append("> Tj\n");
+        return true;
+    };
+    // Cluster by cluster: the characters that share their first glyph.
+    for (int c = 0; c < ti.num_chars;) {
+        const int first = ti.logClusters[c];
+        int next = c + 1;
+        while (next < ti.num_chars && ti.logClusters[next] == first)
+            ++next;
+        const int end
+            = std::min(next < ti.num_chars ? int(ti.logClusters[next]) : layout.numGlyphs, layout.numGlyphs);
+        if (first >= end) {
+            c = next;
+            continue;
+        }
+        QFontEngine *engine = engineOf(layout.glyphs[first]);
+        if (engine && !m_fonts.hasOutlines(*engine)) {
+            // The cluster's characters in an outline face of the same size
+            // from its first glyph's place on; one that no outline face
+            // has is left out.
+            QFontEngine *standIn = standInFor(*engine);
+            QVarLengthGlyphLayoutArray shaped(2 * (next - c));
+            int count = shaped.numGlyphs;
+            if (standIn && standIn->stringToCMap(ti.chars + c, next - c, &shaped, &count, {})) {
+                QPointF pen = places[first];
+                for (int i = 0; i < count; ++i) {
+                    QFontEngine *from = standIn->type() == QFontEngine::Multi
+                        ? static_cast<QFontEngineMulti *>(standIn)->engine(int(shaped.glyphs[i] >> 24))
+                        : standIn;
+                    if (from)
+                        (void)show(*from, shaped.glyphs[i] & 0xffffff, pen);
+                    pen.rx() += shaped.advances[i].toReal();
+                }
+            }
+        } else {
+            for (int g = first; g < end; ++g) {
+                if (!layout.attributes[g].dontPrint
+                    && !(engine && show(*engine, layout.glyphs[g] & 0xffffff, places[g]))) {
+                    refuse();
+                    return;
+                }
+            }
+        }
+        c = next;
+    }
+    m_content.append("ET\n");
+    closeGroup();
+}
+
+QFontEngine *PdfPaintEngine::standInFor(const QFontEngine &engine)
+{
+    const QFontDef &def = engine.fontDef;
+    const QString key
+        = QStringLiteral("%1/%2/%3/%4").arg(def.pixelSize).arg(def.weight).arg(def.style).arg(def.fixedPitch);
+    auto found = m_standIns.find(key);
+    if (found == m_standIns.end())
+        found = m_standIns.insert(key,
+            OutlineFaces::standIn(
+                def.pixelSize, int(def.weight), def.style != QFont::StyleNormal, def.fixedPitch));
+    return QFontPrivate::get(*found)->engineForScript(QChar::Script_Common);
 }
 
 void PdfPaintEngine::writePage()

@@ -4,6 +4,7 @@
 
 #include <QBrush>
 #include <QByteArray>
+#include <QFont>
 #include <QHash>
 #include <QList>
 #include <QPaintEngine>
@@ -13,12 +14,16 @@
 
 class PdfDocument;
 class PdfFontSet;
+class QFontEngine;
+class QTextItemInt;
 
 // Draws a page into PDF operators: paths, lines and rectangles filled with
 // solid colours or tiled pictures, pictures, and text in embedded TrueType
-// fonts. Anything else (gradients, hatching, other fonts, blend modes) marks
-// the page as one this writer cannot render; the caller then hands the page
-// to Qt's PDF writer.
+// fonts; text in a face of pictures only (a bitmap font, colour emoji) is
+// set in an outline face of its size in its place. Anything else
+// (gradients, hatching, other outline fonts, blend modes) marks the page as
+// one this writer cannot render; the caller then hands the page to Qt's PDF
+// writer.
 class PdfPaintEngine : public QPaintEngine
 {
 public:
@@ -69,6 +74,12 @@ private:
     [[nodiscard]] QByteArray imageObject(const QImage &image);
     // A tiling pattern of the brush's texture as the painter places it now.
     [[nodiscard]] QByteArray patternObject();
+    // The text item with the clusters of faces without outlines set in a
+    // stand-in face, character by character from their glyphs' places.
+    void drawStandIns(const QPointF &origin, const QTextItemInt &item);
+    // The outline face standing in for a face of pictures (a font engine of
+    // Qt's, kept alive by m_standIns).
+    [[nodiscard]] QFontEngine *standInFor(const QFontEngine &engine);
     void writePage();
 
     PdfDocument &m_document;
@@ -97,4 +108,5 @@ private:
     int m_patternCount = 0;
     QHash<int, QByteArray> m_alphaStates; // alpha in 1/255 steps, fill*256+stroke -> name
     QByteArray m_stateResources;
+    QHash<QString, QFont> m_standIns; // pixel size, weight, style, pitch -> font
 };
