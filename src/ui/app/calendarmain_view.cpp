@@ -1,5 +1,7 @@
 #include "app/calendarmain.h"
 
+#include "app/recoverykeeper.h"
+
 #include "app/celleditbridge.h"
 #include "base/zoom.h"
 #include "richtext/wprichtext.h"
@@ -44,6 +46,8 @@ void TCalendarMain::SetModified(bool modified)
 {
     if (modified)
         scheduleRecord();
+    else if (m_recovery)
+        m_recovery->discard(); // saved, reopened or given up: the copy goes
     m_document->setModified(modified);
     if (modified == isWindowModified())
         return;

@@ -149,6 +149,26 @@ private slots:
         QVERIFY(QFile::exists(path)); // listing never removes a readable copy
     }
 
+    // Another process's copy: held back while it runs, offered once it was
+    // killed.
+    void copyOfKilledProcessOffered()
+    {
+        QProcess other;
+        other.start(QStringLiteral("sleep"), { QStringLiteral("60") });
+        QVERIFY(other.waitForStarted());
+        CalendarDocument document;
+        fillDocument(document);
+        RecoveryCopy::Header header = RecoveryCopy::ownHeader(QStringLiteral("/x/Mine.DWF"));
+        header.pid = other.processId();
+        header.startTime = RecoveryCopy::processStartTime(header.pid);
+        QVERIFY(header.startTime > 0);
+        writeCopy(header, document.fileBytes(), QStringLiteral("other.dwr"));
+        QVERIFY(RecoveryCopy::abandoned(nullptr).isEmpty());
+        other.kill();
+        QVERIFY(other.waitForFinished());
+        QCOMPARE(RecoveryCopy::abandoned(nullptr).size(), 1);
+    }
+
     void ownCopyIsNeverOffered()
     {
         CalendarDocument document;
