@@ -16,6 +16,9 @@ RecoveryKeeper::RecoveryKeeper(CalendarDocument &document, QObject *parent)
     connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     m_thread.start(QThread::LowPriority);
     connect(&m_timer, &QTimer::timeout, this, &RecoveryKeeper::keepNow);
+    // A copy that was not written is tried again at the next interval, even
+    // with nothing new; an older copy on disk still goes with discard().
+    connect(this, &RecoveryKeeper::failed, this, [this] { m_lastCalendar = QByteArray(""); });
 }
 
 RecoveryKeeper::~RecoveryKeeper()

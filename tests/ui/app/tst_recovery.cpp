@@ -205,6 +205,39 @@ private slots:
         QVERIFY(copiesOnDisk().isEmpty());
     }
 
+    // A copy that cannot be written is told once, with the reason, and tried
+    // again; the work on screen is untouched.
+    void aCopyThatCannotBeWrittenIsToldOnce()
+    {
+        QFile blocker(RecoveryCopy::folder()); // a file where the folder belongs
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        TCalendarMain main;
+        QVERIFY(showSettled(main));
+        main.OpenCalendarFile(m_env->writeCalendar(QStringLiteral("Family.DWF"), 1, 3, 2026));
+        m_env->dialogs.messages.clear();
+        main.document().page().setUserTitle(QStringLiteral("Typed"));
+        main.SetModified(true);
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            main.recovery().keepNow();
+            main.recovery().waitForWorker();
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(m_env->dialogs.messages.size(), 1);
+        QCOMPARE(m_env->dialogs.messages[0].kind, QStringLiteral("warning"));
+        QVERIFY2(m_env->dialogs.messages[0].text.startsWith(
+                     QStringLiteral("Unable to write the recovery copy %1").arg(main.recovery().path())),
+            qPrintable(m_env->dialogs.messages[0].text));
+        QVERIFY(main.Modified());
+        QCOMPARE(main.document().page().userTitle(), QStringLiteral("Typed"));
+        // Once the folder can be made, the next interval's copy is written.
+        QVERIFY(QFile::remove(RecoveryCopy::folder()));
+        main.recovery().keepNow();
+        main.recovery().waitForWorker();
+        QVERIFY(QFile::exists(main.recovery().path()));
+        main.SetModified(false);
+    }
+
     // File > Preferences sets the interval: kept in DW.ini and used at once.
     void preferencesSetTheInterval_data()
     {
