@@ -6,6 +6,7 @@
 #include "document/recoverycopy.h"
 #include "objects/placedobjectclasses.h"
 #include "objects/vplabel.h"
+#include "richtext/wprtfstorage.h"
 
 #include <QtTest>
 
@@ -30,6 +31,7 @@ void BenchRecovery::snapshot()
             QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 Entry %1\\par}")
                 .arg(cell)
                 .toLatin1());
+    QVERIFY(page.cellStorage(41) && page.cellStorage(41)->plainText().contains(QStringLiteral("Entry 41")));
     TComponent &objects = document.objects();
     for (int i = 0; i < 200; ++i) {
         auto *label = new TVPLabel(&objects);
