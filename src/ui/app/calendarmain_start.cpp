@@ -152,9 +152,8 @@ bool TCalendarMain::recoverCopy(const RecoveryCopy::Copy &copy)
     // Undo stops at the recovered state, which is still unsaved.
     startHistory(false);
     SetModified(true);
-    // This run's own copy is on disk before the old one goes.
-    m_recovery->keepNow();
-    m_recovery->removeOther(copy.path);
+    // The old copy goes only once this run's own is on disk.
+    m_recovery->keepNow(copy.path);
     SetButtons();
     SetCaption();
     CalendarPanel->update();

@@ -15,7 +15,7 @@ RecoveryKeeper::RecoveryKeeper(CalendarDocument &document, QObject *parent)
     m_worker->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     m_thread.start(QThread::LowPriority);
-    connect(&m_timer, &QTimer::timeout, this, &RecoveryKeeper::keepNow);
+    connect(&m_timer, &QTimer::timeout, this, [this] { keepNow(); });
     // A copy that was not written is tried again at the next interval, even
     // with nothing new; an older copy on disk still goes with discard().
     connect(this, &RecoveryKeeper::failed, this, [this] { m_lastCalendar = QByteArray(""); });
@@ -43,7 +43,7 @@ void RecoveryKeeper::setInterval(int seconds)
     m_timer.start(m_intervalSeconds * 1000);
 }
 
-void RecoveryKeeper::keepNow()
+void RecoveryKeeper::keepNow(const QString &replaces)
 {
     if (!m_document.isModified()) {
         discard();
@@ -58,9 +58,11 @@ void RecoveryKeeper::keepNow()
     const QByteArray bytes = RecoveryCopy::encode(RecoveryCopy::ownHeader(m_document.fileName()), calendar);
     QMetaObject::invokeMethod(
         m_worker,
-        [this, path = m_path, bytes] {
+        [this, path = m_path, bytes, replaces] {
             QString error;
             if (!RecoveryCopy::write(path, bytes, &error))
+                emit failed(error);
+            else if (!replaces.isEmpty() && !RecoveryCopy::remove(replaces, &error))
                 emit failed(error);
         },
         Qt::QueuedConnection);
@@ -71,10 +73,10 @@ void RecoveryKeeper::discard()
     if (m_lastCalendar.isNull())
         return;
     m_lastCalendar = QByteArray();
-    removeOther(m_path);
+    removeFile(m_path);
 }
 
-void RecoveryKeeper::removeOther(const QString &path)
+void RecoveryKeeper::removeFile(const QString &path)
 {
     QMetaObject::invokeMethod(
         m_worker,

@@ -28,12 +28,11 @@ public:
     [[nodiscard]] const QString &path() const { return m_path; }
 
     // A copy of the calendar as it is now, when it has unsaved changes that
-    // differ from the last copy; otherwise this run's copy goes.
-    void keepNow();
+    // differ from the last copy; otherwise this run's copy goes. Once it is
+    // written, the copy at replaces (another run's) goes too.
+    void keepNow(const QString &replaces = QString());
     // This run's copy goes (after a save, on closing without saving).
     void discard();
-    // Another copy's file goes, after the writes asked before it.
-    void removeOther(const QString &path);
     // Waits until the worker has done everything asked so far.
     void waitForWorker();
 
@@ -43,6 +42,9 @@ signals:
     void failed(const QString &message);
 
 private:
+    // A copy's file goes, after the writes asked before it.
+    void removeFile(const QString &path);
+
     CalendarDocument &m_document;
     QString m_path;
     QTimer m_timer;

@@ -127,6 +127,28 @@ private slots:
             QCOMPARE(fileBytes(original), onDisk);
     }
 
+    // The recovered calendar's old copy stays until this run's own copy is
+    // on disk: here it cannot be written (a folder stands at its name).
+    void oldCopyKeptUntilOwnIsWritten()
+    {
+        const QString original = m_env->writeCalendar(QStringLiteral("Family.DWF"), 1, 3, 2026);
+        const QString left = plantCopy(original, QStringLiteral("Unsaved work"));
+        QVERIFY(QDir().mkpath(RecoveryCopy::ownPath()));
+        m_env->dialogs.choiceAnswers << 0;
+        TCalendarMain main;
+        QVERIFY(showSettled(main));
+        main.recovery().waitForWorker();
+        QCoreApplication::processEvents();
+        QCOMPARE(main.document().page().userTitle(), QStringLiteral("Unsaved work"));
+        QVERIFY(QFile::exists(left));
+        QVERIFY(m_env->messageTexts().join('|').contains(QStringLiteral("Is a directory")));
+        QVERIFY(QDir().rmdir(RecoveryCopy::ownPath()));
+        main.recovery().keepNow();
+        main.recovery().waitForWorker();
+        QVERIFY(QFile::exists(main.recovery().path()));
+        main.SetModified(false);
+    }
+
     void unreadableCopyReportedNotOffered()
     {
         const QString original = m_env->writeCalendar(QStringLiteral("Family.DWF"), 1, 3, 2026);
