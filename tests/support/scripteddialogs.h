@@ -15,7 +15,7 @@ class ScriptedDialogs : public CommonDialogs
 public:
     struct Message
     {
-        QString kind; // "question", "information", "warning", "print" or "page setup"
+        QString kind; // "question", "choice", "information", "warning", "print" or "page setup"
         QString title;
         QString text;
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
@@ -34,6 +34,7 @@ public:
     QList<std::function<bool(QPrinter &)>> printAnswers;
     QList<std::function<bool(QPrinter &)>> pageSetupAnswers;
     QList<bool> optOutAnswers; // the "Do not show this again" box; unticked when empty
+    QList<int> choiceAnswers; // the button pressed by its index; -1 (closed) when empty
 
     // What was asked.
     QList<Message> messages;
@@ -47,6 +48,11 @@ public:
     {
         messages << Message { QStringLiteral("question"), title, text, defaultButton };
         return questionAnswers.isEmpty() ? QMessageBox::No : questionAnswers.takeFirst();
+    }
+    int choose(QWidget *, const QString &title, const QString &text, const QStringList &, int) override
+    {
+        messages << Message { QStringLiteral("choice"), title, text };
+        return choiceAnswers.isEmpty() ? -1 : choiceAnswers.takeFirst();
     }
     void information(QWidget *, const QString &title, const QString &text) override
     {

@@ -63,7 +63,24 @@ bool CalendarDocument::open(const QString &fileName, QString *error, CalendarFil
     QByteArray bytes;
     if (!readWhole(fileName, false, &bytes, error))
         return false;
-    QBuffer file(&bytes);
+    return openBytes(bytes, fileName, error, report);
+}
+
+QByteArray CalendarDocument::fileBytes() const
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    if (!CalendarFile::write(buffer, m_page, &m_objects, &error, &m_otherMonths))
+        return {};
+    return buffer.data();
+}
+
+bool CalendarDocument::openBytes(
+    const QByteArray &bytes, const QString &fileName, QString *error, CalendarFile::ReadReport *report)
+{
+    QByteArray data = bytes;
+    QBuffer file(&data);
     file.open(QIODevice::ReadOnly);
     CalendarFile::ReadReport found;
     QString reason;

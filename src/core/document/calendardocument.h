@@ -76,6 +76,13 @@ public:
     // changes and error holds the message. A file whose object list broke
     // off opens with the objects read before the break (see the report).
     bool open(const QString &fileName, QString *error, CalendarFile::ReadReport *report = nullptr);
+    // The same from a calendar file's bytes already read; fileName becomes
+    // the document's file and names it in the message.
+    bool openBytes(const QByteArray &bytes, const QString &fileName, QString *error,
+        CalendarFile::ReadReport *report = nullptr);
+    // The calendar file's bytes as save would write them, other months'
+    // cells included; empty when the writer fails.
+    [[nodiscard]] QByteArray fileBytes() const;
     // The look of a style sheet over the page; cells, objects and the
     // document's file stay. On failure nothing changes.
     bool applyStyleSheet(const QString &fileName, QString *error, CalendarFile::ReadReport *report = nullptr);

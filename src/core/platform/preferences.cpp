@@ -5,6 +5,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace {
 
 const QString kZooming = QStringLiteral("Zooming");
@@ -12,6 +14,7 @@ const QString kFont = QStringLiteral("Default Font");
 const QString kIcons = QStringLiteral("Icons");
 const QString kHints = QStringLiteral("Hints");
 const QString kEvents = QStringLiteral("Events");
+const QString kRecovery = QStringLiteral("Recovery");
 
 QString defaultIconFile()
 {
@@ -52,6 +55,9 @@ void Preferences::load(const IniFile &ini)
     iconToolWanted = ini.readBool(kIcons, QStringLiteral("Visible"), defaults.iconToolWanted);
     hintsOn = ini.readBool(kHints, QStringLiteral("On"), defaults.hintsOn);
     eventsFileName = ini.readString(kEvents, QStringLiteral("File"), QString());
+    // A negative interval is read as none rather than as a busy loop.
+    recoveryIntervalSeconds = std::max(
+        0, ini.readInteger(kRecovery, QStringLiteral("Interval"), defaults.recoveryIntervalSeconds));
 }
 
 bool Preferences::save(IniFile &ini) const
@@ -70,5 +76,6 @@ bool Preferences::save(IniFile &ini) const
         && ini.writeBool(kHints, QStringLiteral("On"), hintsOn)
         && ini.writeString(
             kIcons, QStringLiteral("File"), iconFileName.isEmpty() ? defaultIconFile() : iconFileName)
-        && ini.writeString(kEvents, QStringLiteral("File"), eventsFileName) && batch.commit();
+        && ini.writeString(kEvents, QStringLiteral("File"), eventsFileName)
+        && ini.writeInteger(kRecovery, QStringLiteral("Interval"), recoveryIntervalSeconds) && batch.commit();
 }

@@ -18,6 +18,8 @@ struct Preferences
     bool iconToolWanted = true;
     bool hintsOn = true;
     QString eventsFileName; // the iCalendar file the cells were last filled from
+    // Seconds between recovery copies of unsaved changes; 0: none kept.
+    int recoveryIntervalSeconds = 120;
 
     [[nodiscard]] static CalendarFont defaultFont();
     [[nodiscard]] static QString fileName(); // <data folder>/DW.ini

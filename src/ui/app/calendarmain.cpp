@@ -2,11 +2,13 @@
 
 #include "app/mrufilelist.h"
 #include "app/printcommands.h"
+#include "app/recoverykeeper.h"
 #include "richtext/celleditbridge.h"
 #include "richtext/wprichtext.h"
 #include "richtext/wptoolbar.h"
 #include "surface/calendarpanel32.h"
 #include "surface/objecteditors.h"
+#include "widgets/commondialogs.h"
 #include "widgets/formplacement.h"
 
 #include <QAction>
@@ -70,6 +72,14 @@ TCalendarMain::TCalendarMain(QWidget *parent)
     setupCellEditing();
     ObjectEditors::install(*CalendarPanel);
     m_printing = new PrintCommands(*this);
+    m_recovery = new RecoveryKeeper(*m_document, this);
+    connect(m_recovery, &RecoveryKeeper::failed, this, [this](const QString &message) {
+        // Said once: a full disk would otherwise interrupt every interval.
+        if (m_recoveryWarned)
+            return;
+        m_recoveryWarned = true;
+        CommonDialogs::current().warning(this, QStringLiteral("Datewright"), message);
+    });
     connectCommands();
     setupUndo();
     setupEditCommands();
@@ -82,6 +92,10 @@ TCalendarMain::TCalendarMain(QWidget *parent)
 TCalendarMain::~TCalendarMain()
 {
     qApp->removeEventFilter(this);
+    // Leaving cleanly leaves no copy behind; the keeper goes before the
+    // document it copies.
+    m_recovery->discard();
+    delete m_recovery;
     // The page widget goes before the document whose page and objects it shows.
     CalendarPanel->setPlacedObjects(nullptr);
     delete takeCentralWidget();
@@ -135,6 +149,7 @@ void TCalendarMain::connectCommands()
         m_cellEditing->mnuClearAllCellContentsClick();
     });
     connect(m.DefaultEditorFont1, &QAction::triggered, this, &TCalendarMain::DefaultEditorFont1Click);
+    connect(m.mnuPreferences, &QAction::triggered, this, &TCalendarMain::mnuPreferencesClick);
     connect(m.mnuFillCalendarwithRecurringDates, &QAction::triggered, this,
         &TCalendarMain::mnuFillCalendarwithRecurringDatesClick);
     connect(m.mnuFillFromICalendar, &QAction::triggered, this, [this] { mnuFillFromICalendarClick(); });

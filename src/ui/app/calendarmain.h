@@ -16,6 +16,10 @@
 #include <memory>
 
 class PrintCommands;
+class RecoveryKeeper;
+namespace RecoveryCopy {
+struct Copy;
+}
 class QLabel;
 class QScrollArea;
 class TCalendarPanel32;
@@ -63,6 +67,8 @@ public:
     // Print Calendar, Print Setup and the PDF and PNG exports, with the
     // printer kept for the run.
     [[nodiscard]] PrintCommands &printing() const { return *m_printing; }
+    // The recovery copy of unsaved changes.
+    [[nodiscard]] RecoveryKeeper &recovery() const { return *m_recovery; }
 
     // A calendar named on the command line: opened at start instead of the
     // newest recent file.
@@ -91,6 +97,7 @@ public slots:
     void mnuPropertiesClick();
     void mnuUserTitleClick();
     void DefaultEditorFont1Click();
+    void mnuPreferencesClick();
     void mnuShowHintClick();
     void mnuEditrecurringDatesClick();
     void mnuFillCalendarwithRecurringDatesClick();
@@ -186,6 +193,10 @@ private:
         const QString &title, const QString &extension, const QString &filter) const;
     void propertiesDialog();
     bool CheckPrinters();
+    // Copies left by runs that ended without saving: each offered to
+    // recover, discard or keep for later; true when one was recovered.
+    bool offerRecoveryCopies();
+    bool recoverCopy(const RecoveryCopy::Copy &copy);
     [[nodiscard]] QString proposedFileName() const;
     [[nodiscard]] QString preferencesFileName() const;
 
@@ -203,6 +214,11 @@ private:
     TFloatingPalette *IconTool = nullptr;
     Preferences m_preferences;
     PrintCommands *m_printing = nullptr;
+    RecoveryKeeper *m_recovery = nullptr;
+    bool m_recoveryWarned = false; // a failed copy is told once a run
+    // The calendar's file opened damaged: saves go to a new name, so the
+    // file keeps what could not be read.
+    bool m_openedDamaged = false;
 
     QString m_startupFile;
     QString m_pendingChange; // the name of the step being made

@@ -1,5 +1,7 @@
 #include "app/calendarmain.h"
 
+#include "app/preferencesdialog.h"
+#include "app/recoverykeeper.h"
 #include "base/zoom.h"
 #include "icons/floatingpalette.h"
 #include "platform/inifile.h"
@@ -86,6 +88,17 @@ void TCalendarMain::DefaultEditorFont1Click()
         SavePreferences();
     }
     SetDefaultFontNow();
+}
+
+void TCalendarMain::mnuPreferencesClick()
+{
+    const IconToolAside aside(*this);
+    PreferencesDialog dialog(m_preferences, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.applyTo(m_preferences);
+    m_recovery->setInterval(m_preferences.recoveryIntervalSeconds);
+    SavePreferences();
 }
 
 void TCalendarMain::SetDefaultFontNow()

@@ -64,7 +64,7 @@ bool TCalendarMain::CheckSaveNeeded()
         return false;
     if (answer != QMessageBox::Yes)
         return true;
-    if (m_document->fileName().isEmpty()) {
+    if (m_document->fileName().isEmpty() || m_openedDamaged) {
         mnuSaveAsClick();
         // Cancelling the file dialog or a failed save keeps the changes and
         // stops the command that asked.
@@ -87,6 +87,7 @@ void TCalendarMain::New1Click()
         return;
     SetModified(true);
     m_document->setFileName(QString());
+    m_openedDamaged = false;
     CalendarPanel->page().clearAllCells();
     CalendarPanel->DeleteAllObjects();
     showPage(true);
@@ -160,6 +161,7 @@ void TCalendarMain::OpenCalendarFile(const QString &fileName)
     if (opened) {
         SetModified(false);
         startHistory(true);
+        m_openedDamaged = report.damaged;
     }
     SetButtons();
     CheckFloaterStatus();
@@ -173,8 +175,7 @@ void TCalendarMain::OpenCalendarFile(const QString &fileName)
     if (opened && report.damaged)
         CommonDialogs::current().warning(this, QStringLiteral("Datewright"),
             CalendarFile::damagedMessage(fileName, report.objectsRead)
-                + QStringLiteral("\nSaving it under its own name drops the objects "
-                                 "that could not be read."));
+                + QStringLiteral("\nSave proposes a new name, so the file itself stays as it is."));
     if (opened && report.extrasRefused)
         CommonDialogs::current().warning(
             this, QStringLiteral("Datewright"), CalendarFile::extrasRefusedMessage(fileName));
@@ -199,8 +200,10 @@ bool TCalendarMain::SaveCalendarFile(const QString &fileName)
             recordChange();
         saved = m_document->saveAs(fileName, &error);
     }
-    if (saved)
+    if (saved) {
         SetModified(false);
+        m_openedDamaged = false; // the calendar's file is now a whole one
+    }
     if (restoreScale >= 0.2f && restoreScale <= 1.0f)
         CalendarPanel->SetScale(restoreScale);
     CalendarPanel->setSuspendPainting(false);
@@ -215,6 +218,11 @@ bool TCalendarMain::SaveCalendarFile(const QString &fileName)
 
 void TCalendarMain::mnuSaveClick()
 {
+    // Writing over a damaged file would drop for good what could not be read.
+    if (m_openedDamaged) {
+        mnuSaveAsClick();
+        return;
+    }
     if (!m_document->fileName().isEmpty())
         SaveCalendarFile(m_document->fileName());
 }
@@ -224,8 +232,10 @@ void TCalendarMain::mnuSaveAsClick()
     CommonDialogs::FileRequest request;
     request.title = QStringLiteral("Save Calendar File");
     request.folder = startFolder(m_document->fileName());
+    const QFileInfo current(m_document->fileName());
     request.fileName = m_document->fileName().isEmpty() ? proposedFileName()
-                                                        : QFileInfo(m_document->fileName()).fileName();
+        : m_openedDamaged ? current.completeBaseName() + QStringLiteral(" (repaired).dwf")
+                          : current.fileName();
     request.filter = QStringLiteral("Calendar File (*.DWF *.dwf)");
     request.defaultSuffix = QStringLiteral("DWF");
     request.confirmOverwrite = true;

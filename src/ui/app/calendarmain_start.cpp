@@ -1,7 +1,9 @@
 #include "app/calendarmain.h"
 
 #include "app/mrufilelist.h"
+#include "app/recoverykeeper.h"
 #include "base/zoom.h"
+#include "document/recoverycopy.h"
 #include "icons/floatingpalette.h"
 #include "icons/iconlistbox.h"
 #include "platform/datafolder.h"
@@ -14,7 +16,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPrinterInfo>
 
 // --- start and close -----------------------------------------------------------
@@ -74,13 +78,16 @@ void TCalendarMain::FormActivate()
     // message sits over the page rather than over an empty screen.
     m_printerCheckPending = true;
     CalendarPanel->page().resetToDefaultStyle();
-    if (!m_startupFile.isEmpty())
+    // Work a run lost comes before any file: a recovered calendar is the one
+    // shown, unsaved.
+    const bool recovered = offerRecoveryCopies();
+    if (!recovered && !m_startupFile.isEmpty())
         OpenCalendarFile(m_startupFile);
-    else if (!RecentFiles->files().isEmpty() && QFileInfo::exists(RecentFiles->files().first()))
+    else if (!recovered && !RecentFiles->files().isEmpty() && QFileInfo::exists(RecentFiles->files().first()))
         OpenCalendarFile(RecentFiles->files().first());
-    showPage(!m_document->fileName().isEmpty());
+    showPage(recovered || !m_document->fileName().isEmpty());
     m_menus.mnuSave->setEnabled(false);
-    SetModified(false);
+    SetModified(recovered);
     m_firstActivation = false;
     SetButtons();
     SetCaption();
@@ -91,6 +98,66 @@ void TCalendarMain::FormActivate()
     SetButtons();
     CalendarPanel->setSuspendPainting(false);
     CalendarPanel->update();
+}
+
+bool TCalendarMain::offerRecoveryCopies()
+{
+    QStringList damaged;
+    const QList<RecoveryCopy::Copy> copies = RecoveryCopy::abandoned(&damaged);
+    for (const QString &message : damaged)
+        CommonDialogs::current().warning(this, QStringLiteral("Datewright"), message);
+    for (const RecoveryCopy::Copy &copy : copies) {
+        const QString calendar = copy.header.originalFileName.isEmpty()
+            ? QStringLiteral("a new calendar that was never saved")
+            : QDir::toNativeSeparators(copy.header.originalFileName);
+        const QString when = QLocale().toString(copy.header.written.toLocalTime(), QLocale::ShortFormat);
+        const QString text = QStringLiteral("Datewright ended without saving the changes to %1.\n"
+                                            "A recovery copy written %2 was kept.\n\n"
+                                            "Recover it, discard it, or decide at a later start?")
+                                 .arg(calendar, when);
+        const int answer = CommonDialogs::current().choose(this, QStringLiteral("Recover Calendar"), text,
+            { QStringLiteral("&Recover"), QStringLiteral("&Discard"), QStringLiteral("&Later") }, 0);
+        if (answer == 0) {
+            // One calendar is shown at a time: the others wait for a later start.
+            if (recoverCopy(copy))
+                return true;
+        } else if (answer == 1) {
+            QString error;
+            if (!RecoveryCopy::remove(copy.path, &error))
+                CommonDialogs::current().warning(this, QStringLiteral("Datewright"), error);
+        }
+    }
+    return false;
+}
+
+bool TCalendarMain::recoverCopy(const RecoveryCopy::Copy &copy)
+{
+    CalendarPanel->setSuspendPainting(true);
+    const float restoreScale = CalendarPanel->scale();
+    if (restoreScale != 1.0f)
+        CalendarPanel->SetScale(1.0f);
+    CalendarPanel->setLoading(true);
+    QString error;
+    const bool restored = RecoveryCopy::restore(copy, *m_document, &error);
+    CalendarPanel->HookAllObjects();
+    CalendarPanel->setLoading(false);
+    if (restoreScale != 1.0f)
+        CalendarPanel->SetScale(restoreScale);
+    CalendarPanel->setSuspendPainting(false);
+    if (!restored) {
+        CommonDialogs::current().warning(this, QStringLiteral("Datewright"), error);
+        return false;
+    }
+    m_openedDamaged = false; // a copy that opens is a whole calendar
+    // Undo stops at the recovered state, which is still unsaved.
+    startHistory(false);
+    SetModified(true);
+    // The old copy goes only once this run's own is on disk.
+    m_recovery->keepNow(copy.path);
+    SetButtons();
+    SetCaption();
+    CalendarPanel->update();
+    return true;
 }
 
 bool TCalendarMain::CheckPrinters()
@@ -127,6 +194,9 @@ void TCalendarMain::closeEvent(QCloseEvent *event)
         return;
     }
     FormClose();
+    // Closing without saving gives the changes up, and the copy with them.
+    m_recovery->discard();
+    m_recovery->waitForWorker();
     event->accept();
 }
 
@@ -157,6 +227,7 @@ void TCalendarMain::LoadPreferences()
     m_iconToolWanted = m_preferences.iconToolWanted;
     m_menus.mnuShowHint->setChecked(m_preferences.hintsOn);
     m_cellEditing->setDefaultFont(m_preferences.defaultEditorFont);
+    m_recovery->setInterval(m_preferences.recoveryIntervalSeconds);
 }
 
 bool TCalendarMain::SavePreferences()

@@ -1,5 +1,6 @@
 #include "app/calendarmain.h"
 
+#include "app/recoverykeeper.h"
 #include "base/zoom.h"
 #include "richtext/celleditbridge.h"
 #include "richtext/wprichtext.h"
@@ -44,6 +45,8 @@ void TCalendarMain::SetModified(bool modified)
 {
     if (modified)
         scheduleRecord();
+    else if (m_recovery)
+        m_recovery->discard(); // saved, reopened or given up: the copy goes
     m_document->setModified(modified);
     if (modified == isWindowModified())
         return;

@@ -131,6 +131,9 @@ MainMenus MainMenus::build(QMainWindow *window)
         m.FileMenu, "mnuClearAllCellContents", QStringLiteral("Clear &All Cell Contents"), "edit-clear");
     m.DefaultEditorFont1 = addItem(
         m.FileMenu, "DefaultEditorFont1", QStringLiteral("&Default Editor Font"), "preferences-desktop-font");
+    m.mnuPreferences
+        = addItem(m.FileMenu, "mnuPreferences", QStringLiteral("Pr&eferences..."), "preferences-other");
+    m.mnuPreferences->setMenuRole(QAction::PreferencesRole);
     m.FileMenu->addSeparator();
     m.mnuFillCalendarwithRecurringDates = addItem(m.FileMenu, "mnuFillCalendarwithRecurringDates",
         QStringLiteral("Fill Calendar with Recurring Dates"), "datewright-recurring-fill");

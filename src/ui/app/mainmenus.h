@@ -35,6 +35,7 @@ struct MainMenus
     QAction *mnuCancelChanges = nullptr;
     QAction *mnuClearAllCellContents = nullptr;
     QAction *DefaultEditorFont1 = nullptr;
+    QAction *mnuPreferences = nullptr;
     QAction *mnuFillCalendarwithRecurringDates = nullptr;
     QAction *mnuEditrecurringDates = nullptr;
     // The cells filled from an iCalendar file or a shipped holiday calendar.

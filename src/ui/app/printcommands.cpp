@@ -1,8 +1,8 @@
 #include "app/printcommands.h"
 
 #include "app/calendarmain.h"
-#include "app/celleditbridge.h"
 #include "app/printmonthsdialog.h"
+#include "richtext/celleditbridge.h"
 #include "surface/calendarpanel32.h"
 #include "widgets/commondialogs.h"
 

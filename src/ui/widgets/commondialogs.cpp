@@ -11,6 +11,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -40,6 +41,23 @@ QMessageBox::StandardButton CommonDialogs::question(QWidget *parent, const QStri
     const QString &text, QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     return QMessageBox::question(parent, title, text, buttons, defaultButton);
+}
+
+int CommonDialogs::choose(
+    QWidget *parent, const QString &title, const QString &text, const QStringList &buttons, int defaultIndex)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton *> pushed;
+    for (int i = 0; i < buttons.size(); ++i) {
+        // The last button takes Escape, so closing the box never picks the first.
+        const auto role = i == buttons.size() - 1 ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
+        QPushButton *button = box.addButton(buttons.at(i), role);
+        if (i == defaultIndex)
+            box.setDefaultButton(button);
+        pushed << button;
+    }
+    box.exec();
+    return static_cast<int>(pushed.indexOf(box.clickedButton()));
 }
 
 void CommonDialogs::information(QWidget *parent, const QString &title, const QString &text)

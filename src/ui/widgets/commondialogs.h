@@ -60,6 +60,10 @@ public:
     // run; true when the user accepts, the printer then holding the choice.
     virtual bool print(QWidget *parent, QPrinter &printer);
     virtual bool pageSetup(QWidget *parent, QPrinter &printer);
+    // A question answered by one of several named buttons: the index of the
+    // one pressed, -1 when the box was closed without one.
+    virtual int choose(QWidget *parent, const QString &title, const QString &text, const QStringList &buttons,
+        int defaultIndex);
     // An information box with a "Do not show this again" check box; true
     // when the user ticked it.
     virtual bool informationWithOptOut(QWidget *parent, const QString &title, const QString &text);

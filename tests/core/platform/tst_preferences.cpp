@@ -177,6 +177,31 @@ private slots:
         QVERIFY(text.indexOf("Visible=1") < text.indexOf("[Hints]"));
     }
 
+    void recoveryIntervalReadAndWritten_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("missing") << QByteArray() << 120;
+        QTest::newRow("off") << QByteArray("[Recovery]\r\nInterval=0\r\n") << 0;
+        QTest::newRow("set") << QByteArray("[recovery]\r\ninterval=30\r\n") << 30;
+        QTest::newRow("negative is off") << QByteArray("[Recovery]\r\nInterval=-5\r\n") << 0;
+        QTest::newRow("unreadable") << QByteArray("[Recovery]\r\nInterval=soon\r\n") << 120;
+    }
+    void recoveryIntervalReadAndWritten()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, seconds);
+        if (!file.isNull())
+            writeFile(iniPath(), file);
+        IniFile ini(iniPath());
+        Preferences preferences;
+        preferences.load(ini);
+        QCOMPARE(preferences.recoveryIntervalSeconds, seconds);
+        preferences.recoveryIntervalSeconds = seconds + 1;
+        QVERIFY(preferences.save(ini));
+        QCOMPARE(IniFile(iniPath()).readInteger("Recovery", "Interval", -1), seconds + 1);
+    }
+
     void recentFilesKeepTheNewestFiveWithoutDuplicates()
     {
         RecentFileList list;

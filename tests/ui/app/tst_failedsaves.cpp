@@ -176,6 +176,67 @@ private slots:
                 .arg(file)));
     }
 
+    // A damaged file is never written over by Save: Save As proposes a new
+    // name, and only once saved whole does Save go to the calendar's file.
+    void aDamagedCalendarIsSavedUnderANewName_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("answered"); // the Save As dialog given a name
+        QTest::newRow("save") << QStringLiteral("save") << true;
+        QTest::newRow("save cancelled") << QStringLiteral("save") << false;
+        QTest::newRow("save as") << QStringLiteral("save as") << true;
+        QTest::newRow("close, saving changes") << QStringLiteral("close") << true;
+        QTest::newRow("close, name not given") << QStringLiteral("close") << false;
+    }
+    void aDamagedCalendarIsSavedUnderANewName()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, answered);
+        MainWindowEnvironment env;
+        const QString file = env.path(QStringLiteral("objects.DWF"));
+        CalendarPage page;
+        page.resetToDefaultStyle();
+        TComponent objects;
+        for (int i = 0; i < 2; ++i)
+            (new TVPLabel(&objects))->setParent(&objects);
+        QString error;
+        QVERIFY2(CalendarFile::save(file, page, &objects, &error), qPrintable(error));
+        const QByteArray damaged = readFile(file).chopped(8);
+        writeFile(file, damaged);
+        const QString repaired = env.path(QStringLiteral("objects (repaired).dwf"));
+        TCalendarMain main;
+        QVERIFY(showSettled(main));
+        main.OpenCalendarFile(file);
+        QCOMPARE(main.placedObjects().componentCount(), 1);
+        main.calendarPanel()->page().setUserTitle(QStringLiteral("Changed"));
+        main.SetModified(true);
+        if (answered)
+            env.dialogs.saveNames << repaired;
+        const int asked = env.dialogs.fileRequests.size();
+        if (command == QLatin1String("save"))
+            main.mnuSaveClick();
+        else if (command == QLatin1String("save as"))
+            main.mnuSaveAsClick();
+        else {
+            env.dialogs.questionAnswers << QMessageBox::Yes; // "Save changes?"
+            main.close();
+        }
+        QCOMPARE(env.dialogs.fileRequests.size(), asked + 1);
+        QCOMPARE(env.dialogs.fileRequests.last().fileName, QStringLiteral("objects (repaired).dwf"));
+        QCOMPARE(readFile(file), damaged);
+        QCOMPARE(QFile::exists(repaired), answered);
+        QCOMPARE(main.CalendarFileName(), answered ? repaired : file);
+        QCOMPARE(main.Modified(), !answered);
+        // A close whose save was not made stays open with the changes.
+        QCOMPARE(main.isVisible(), command != QLatin1String("close") || !answered);
+        if (answered) {
+            // The new file is whole: Save now writes to it without asking.
+            main.mnuSaveClick();
+            QCOMPARE(env.dialogs.fileRequests.size(), asked + 1);
+        }
+        main.SetModified(false);
+    }
+
     void noFileToOpenIsRefusedWithTheReason()
     {
         MainWindowEnvironment env;

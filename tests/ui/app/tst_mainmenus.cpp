@@ -38,7 +38,7 @@ private slots:
                 "Save As JPG File", "Export as PD&F...", "Export as P&NG...", "Print &Months...",
                 "Export Months as PDF...", "Export Months as PNG...", "-", "&Properties",
                 "User Defined Title", "&Cancel Changes", "Clear &All Cell Contents", "&Default Editor Font",
-                "-", "Fill Calendar with Recurring Dates", "Edit Recurring Dates",
+                "Pr&eferences...", "-", "Fill Calendar with Recurring Dates", "Edit Recurring Dates",
                 "Fill from iCalendar File...", "-", "P&rint Calendar", "Print Set&up", "-", "E&xit" }));
         QCOMPARE(menus.mnuSave->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
         QCOMPARE(captions(menus.mnuOnLine), QStringList({ "Visit Our Internet Website" }));

@@ -4,11 +4,11 @@
 #include "mainwindowfixture.h"
 #include "pdfprobe.h"
 
-#include "app/celleditbridge.h"
 #include "app/printcommands.h"
 #include "app/printmonthsdialog.h"
 #include "objects/vimage.h"
 #include "properties/calendarproperties.h"
+#include "richtext/celleditbridge.h"
 #include "richtext/wprichtext.h"
 #include "surface/calendarpanel32.h"
 #include "surface/objectmenu.h"

@@ -3,7 +3,9 @@
 #include "scripteddialogs.h"
 #include "widgets/fontcolordialog.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
 
@@ -14,6 +16,8 @@ class TestCommonDialogs : public QObject
 private slots:
     void overrideInstallsAndRestores();
     void askYesNoConsentsOnlyOnYes_data();
+    void chooseAnswersWithTheButtonsIndex_data();
+    void chooseAnswersWithTheButtonsIndex();
     void askYesNoConsentsOnlyOnYes();
     void showInformationUsesItsCaption();
     void fontColorDialogStartsFromTheGivenFontAndColor();
@@ -62,6 +66,49 @@ void TestCommonDialogs::askYesNoConsentsOnlyOnYes()
     QCOMPARE(dialogs.messages[0].kind, QStringLiteral("question"));
     QCOMPARE(dialogs.messages[0].title, QStringLiteral("Save"));
     QCOMPARE(dialogs.messages[0].text, QStringLiteral("Save changes?"));
+}
+
+// The real box: a named button pressed, Enter taking the default and
+// Escape the last button, never the first.
+void TestCommonDialogs::chooseAnswersWithTheButtonsIndex_data()
+{
+    QTest::addColumn<QString>("press"); // a button's caption, or a key
+    QTest::addColumn<int>("index");
+    QTest::newRow("first") << QStringLiteral("&Recover") << 0;
+    QTest::newRow("middle") << QStringLiteral("&Discard") << 1;
+    QTest::newRow("enter takes the default") << QStringLiteral("Enter") << 1;
+    QTest::newRow("escape takes the last") << QStringLiteral("Escape") << 2;
+}
+
+void TestCommonDialogs::chooseAnswersWithTheButtonsIndex()
+{
+    QFETCH(QString, press);
+    QFETCH(int, index);
+    QString text;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, &answer, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        answer.stop();
+        text = box->text();
+        if (press == QLatin1String("Enter"))
+            QTest::keyClick(box, Qt::Key_Return);
+        else if (press == QLatin1String("Escape"))
+            QTest::keyClick(box, Qt::Key_Escape);
+        else {
+            for (QAbstractButton *button : box->buttons()) {
+                if (button->text() == press)
+                    button->click();
+            }
+        }
+    });
+    answer.start(20);
+    const int chosen = CommonDialogs::current().choose(nullptr, QStringLiteral("Recover Calendar"),
+        QStringLiteral("Which?"),
+        { QStringLiteral("&Recover"), QStringLiteral("&Discard"), QStringLiteral("&Later") }, 1);
+    QCOMPARE(text, QStringLiteral("Which?"));
+    QCOMPARE(chosen, index);
 }
 
 void TestCommonDialogs::showInformationUsesItsCaption()
