@@ -65,9 +65,9 @@ public:
 
     // Style sheets (.DWS) hold the page's look; everything else is a calendar.
     [[nodiscard]] static bool isStyleSheetName(const QString &fileName);
-    // "Unable to open NAME: REASON" when the system gave a reason, else
-    // "Unable to open NAME. Possibly corrupted, possibly not a Calendar file"
-    // (or "... Calendar Style file").
+    // "Unable to open NAME: REASON" when the system gave a reason, else the
+    // message that the file may be damaged or of another kind, naming the
+    // kind it should be (a calendar or a style sheet).
     [[nodiscard]] static QString openFailedMessage(
         const QString &fileName, const QString &reason, bool styleSheet);
 
