@@ -315,7 +315,7 @@ void TestObjectRecords::badPictureDataFails()
 void TestObjectRecords::unknownPropertyFails()
 {
     TComponent owner;
-    for (const QByteArray name :
+    for (const QByteArray &name :
         { QByteArray("Colour"), QByteArray("Picture.Size"), QByteArray("Font.Face") }) {
         RecordBytes r = commonHead(name == "Picture.Size" ? "TVImage" : "TVPLabel", "X", 1, 2, 3, 4);
         r.prop(name).i8(1).end().end();
