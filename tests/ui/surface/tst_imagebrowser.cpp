@@ -84,7 +84,8 @@ void TestImageBrowser::startsInTheShippedClipArt()
     const QStringList shipped
         = QDir(QStringLiteral(DATEWRIGHT_SOURCE_RESOURCES "/ClipArt")).entryList(QDir::Files, QDir::Name);
     QCOMPARE(browser.fileNames(), shipped);
-    for (const QString &name : QStringList { "Sun.bmp", "Apple.pcx", "Birthday Cake.wmf" }) {
+    for (const QString &name :
+        { QStringLiteral("Sun.bmp"), QStringLiteral("Apple.pcx"), QStringLiteral("Birthday Cake.wmf") }) {
         QVERIFY2(browser.selectFile(name), qPrintable(name));
         QCOMPARE(browser.picture().size().width(), name.endsWith(".wmf") ? 192 : 288);
     }
