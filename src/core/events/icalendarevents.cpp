@@ -11,6 +11,53 @@
 
 namespace ICalendarEvents {
 
+int countOf(const short *values, int size)
+{
+    int count = 0;
+    while (count < size && values[count] != ICAL_RECURRENCE_ARRAY_MAX)
+        ++count;
+    return count;
+}
+
+qint64 occurrencesPerPeriod(const icalrecurrencetype &rule)
+{
+    const int months = countOf(rule.by_month, ICAL_BY_MONTH_SIZE);
+    const int monthDays = countOf(rule.by_month_day, ICAL_BY_MONTHDAY_SIZE);
+    const int weekDays = countOf(rule.by_day, ICAL_BY_DAY_SIZE);
+    qint64 days = -1; // no day part: the start's day
+    auto limit = [&days](qint64 bound) { days = days < 0 ? bound : qMin(days, bound); };
+    // "-1SU" names one day a month (or a year), "SU" up to five a month.
+    auto weekDaysIn = [&](qint64 numbered, qint64 unnumbered) {
+        qint64 bound = 0;
+        for (int i = 0; i < weekDays; ++i)
+            bound += icalrecurrencetype_day_position(rule.by_day[i]) != 0 ? numbered : unnumbered;
+        return bound;
+    };
+    if (rule.freq == ICAL_YEARLY_RECURRENCE) {
+        const qint64 monthsOrAll = months > 0 ? months : 12;
+        if (const int yearDays = countOf(rule.by_year_day, ICAL_BY_YEARDAY_SIZE))
+            limit(yearDays);
+        if (monthDays > 0)
+            limit(monthDays * monthsOrAll);
+        if (const int weeks = countOf(rule.by_week_no, ICAL_BY_WEEKNO_SIZE))
+            limit(weeks * 7LL);
+        if (weekDays > 0)
+            limit(weekDaysIn(qMax(1, months), months > 0 ? 5LL * months : 53));
+        if (days < 0)
+            days = qMax(1, months);
+    } else if (rule.freq == ICAL_MONTHLY_RECURRENCE) {
+        if (monthDays > 0)
+            limit(monthDays);
+        if (weekDays > 0)
+            limit(weekDaysIn(1, 5));
+    } else if (rule.freq == ICAL_WEEKLY_RECURRENCE && weekDays > 0) {
+        limit(weekDays);
+    }
+    return qBound(qint64(1), days, qint64(366)) * qMax(1, countOf(rule.by_hour, ICAL_BY_HOUR_SIZE))
+        * qMax(1, countOf(rule.by_minute, ICAL_BY_MINUTE_SIZE))
+        * qMax(1, countOf(rule.by_second, ICAL_BY_SECOND_SIZE));
+}
+
 namespace {
 
 constexpr qint64 kDay = 86400;
@@ -251,13 +298,7 @@ void readCategories(icalcomponent *event, QStringList &categories)
 // matches, and libical would search centuries for it.
 bool setPositionsCanMatch(const icalrecurrencetype &rule)
 {
-    const qint64 days = rule.freq == ICAL_YEARLY_RECURRENCE ? 366
-        : rule.freq == ICAL_MONTHLY_RECURRENCE              ? 31
-        : rule.freq == ICAL_WEEKLY_RECURRENCE               ? 7
-                                                            : 1;
-    const qint64 largest = days * qMax(1, countOf(rule.by_hour, ICAL_BY_HOUR_SIZE))
-        * qMax(1, countOf(rule.by_minute, ICAL_BY_MINUTE_SIZE))
-        * qMax(1, countOf(rule.by_second, ICAL_BY_SECOND_SIZE));
+    const qint64 largest = occurrencesPerPeriod(rule);
     const int positions = countOf(rule.by_set_pos, ICAL_BY_SETPOS_SIZE);
     for (int i = 0; i < positions; ++i) {
         if (qAbs(qint64(rule.by_set_pos[i])) > largest)
@@ -305,14 +346,6 @@ void readRecurrence(icalcomponent *component, icalcomponent *calendar, Event &ev
 }
 
 } // namespace
-
-int countOf(const short *values, int size)
-{
-    int count = 0;
-    while (count < size && values[count] != ICAL_RECURRENCE_ARRAY_MAX)
-        ++count;
-    return count;
-}
 
 QString nameOf(icalcomponent *calendar, const QString &fallback)
 {

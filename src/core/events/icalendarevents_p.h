@@ -88,6 +88,11 @@ constexpr int kLastZoneYear = 2500;
 // How many values a BY list of a rule holds.
 [[nodiscard]] int countOf(const short *values, int size);
 
+// At most how many times one period of the rule (a year for a yearly rule,
+// a month for a monthly one...) fires before BYSETPOS picks among them:
+// libical walks through them all.
+[[nodiscard]] qint64 occurrencesPerPeriod(const icalrecurrencetype &rule);
+
 } // namespace ICalendarEvents
 
 namespace ICalendarZones {

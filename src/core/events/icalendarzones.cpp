@@ -25,36 +25,6 @@ int lastExpandedYear()
     return qMax(ICalendarEvents::kLastZoneYear, QDate::currentDate().year()) + 5;
 }
 
-// At most how many times a yearly rule fires in a year: libical walks
-// through all of them, even those a BYSETPOS then leaves out.
-qint64 changesPerYear(const icalrecurrencetype &rule)
-{
-    using ICalendarEvents::countOf;
-    const int months = countOf(rule.by_month, ICAL_BY_MONTH_SIZE);
-    const qint64 monthsOrAll = months > 0 ? months : 12;
-    qint64 days = -1; // no day part: the start's day, in each month given
-    auto limit = [&days](qint64 bound) { days = days < 0 ? bound : qMin(days, bound); };
-    if (const int yearDays = countOf(rule.by_year_day, ICAL_BY_YEARDAY_SIZE))
-        limit(yearDays);
-    if (const int monthDays = countOf(rule.by_month_day, ICAL_BY_MONTHDAY_SIZE))
-        limit(monthDays * monthsOrAll);
-    if (const int weeks = countOf(rule.by_week_no, ICAL_BY_WEEKNO_SIZE))
-        limit(weeks * 7LL);
-    if (const int weekDays = countOf(rule.by_day, ICAL_BY_DAY_SIZE)) {
-        qint64 bound = 0; // "-1SU" once a month given (or a year), "SU" up to five times a month
-        for (int i = 0; i < weekDays; ++i) {
-            const bool numbered = icalrecurrencetype_day_position(rule.by_day[i]) != 0;
-            bound += numbered ? qMax(1, months) : (months > 0 ? 5LL * months : 53);
-        }
-        limit(bound);
-    }
-    if (days < 0)
-        days = qMax(1, months);
-    return qMin<qint64>(days, 366) * qMax(1, countOf(rule.by_hour, ICAL_BY_HOUR_SIZE))
-        * qMax(1, countOf(rule.by_minute, ICAL_BY_MINUTE_SIZE))
-        * qMax(1, countOf(rule.by_second, ICAL_BY_SECOND_SIZE));
-}
-
 // The zones the calendar's events name.
 QSet<QByteArray> zonesUsed(icalcomponent *calendar)
 {
@@ -94,7 +64,8 @@ QStringList tameObservance(
     for (icalproperty *property = icalcomponent_get_first_property(observance, ICAL_RRULE_PROPERTY); property;
          property = icalcomponent_get_next_property(observance, ICAL_RRULE_PROPERTY)) {
         icalrecurrencetype rule = icalproperty_get_rrule(property);
-        const qint64 perYear = rule.freq == ICAL_YEARLY_RECURRENCE ? changesPerYear(rule) : 0;
+        const qint64 perYear
+            = rule.freq == ICAL_YEARLY_RECURRENCE ? ICalendarEvents::occurrencesPerPeriod(rule) : 0;
         const bool notAZone = rule.freq != ICAL_YEARLY_RECURRENCE || perYear > kMaxChangesPerYear;
         if (notAZone || perYear * years > budget) {
             notes << QStringLiteral("%1: time zone \"%2\": its %3 rule %4 %5; only its first change is used")

@@ -581,6 +581,46 @@ private slots:
                 "occurrences in the month (only the first 5000 of each are used)."));
     }
 
+    // libical searches for centuries for a set position its period's set
+    // cannot reach; such a rule is dropped, and the event is its start alone.
+    void setPositionsBeyondTheirSetAreDropped_data()
+    {
+        QTest::addColumn<QByteArray>("rule");
+        QTest::addColumn<int>("month"); // of 1997
+        QTest::addColumn<QString>("days");
+        QTest::newRow("third of three weekdays")
+            << QByteArray("FREQ=MONTHLY;BYDAY=TU,WE,TH;BYSETPOS=3") << 10 << "7";
+        QTest::newRow("third of the start's day")
+            << QByteArray("FREQ=MONTHLY;COUNT=39;BYSETPOS=3") << 10 << "";
+        QTest::newRow("last Monday of the year")
+            << QByteArray("FREQ=YEARLY;BYDAY=MO;BYSETPOS=-1") << 12 << "29";
+        QTest::newRow("54th Monday of the year")
+            << QByteArray("FREQ=YEARLY;BYDAY=MO;BYSETPOS=54") << 12 << "";
+        QTest::newRow("third of two weekdays")
+            << QByteArray("FREQ=WEEKLY;BYDAY=MO,TU;BYSETPOS=3") << 10 << "";
+        QTest::newRow("second of the start's day") << QByteArray("FREQ=WEEKLY;BYSETPOS=2") << 10 << "";
+    }
+
+    void setPositionsBeyondTheirSetAreDropped()
+    {
+        QFETCH(QByteArray, rule);
+        QFETCH(int, month);
+        QFETCH(QString, days);
+        const TimeZone local("UTC");
+        ICalendarFile file;
+        QString error;
+        QVERIFY2(file.parse(calendarOf("BEGIN:VEVENT\r\nUID:p\r\nDTSTART:19970904T090000Z\r\nRRULE:" + rule
+                                + "\r\nSUMMARY:Set\r\nEND:VEVENT\r\n"),
+                     "set.ics", &error),
+            qPrintable(error));
+        QList<int> found;
+        for (const EventOccurrence &occurrence : file.occurrences(1997, month))
+            found << occurrence.date.day();
+        QCOMPARE(found, daysOf(days));
+        if (days.isEmpty()) // dropped
+            QCOMPARE(describe(file.occurrences(1997, 9)), QStringList { "04 09:00---:-- Set" });
+    }
+
     void shippedHolidaysCoverTheirYears()
     {
         const QList<HolidayCalendars::Country> countries
