@@ -81,6 +81,23 @@ QByteArray PdfDocument::finish(int catalog, int info)
     return std::move(m_out);
 }
 
+void PdfDocument::appendPoint(QByteArray &out, QPointF point)
+{
+    appendNumber(out, point.x());
+    out.append(' ');
+    appendNumber(out, point.y());
+    out.append(' ');
+}
+
+void PdfDocument::appendMatrix(QByteArray &out, const QTransform &t)
+{
+    for (const double value : { t.m11(), t.m12(), t.m21(), t.m22() }) {
+        appendNumber(out, value, 6);
+        out.append(' ');
+    }
+    appendPoint(out, QPointF(t.dx(), t.dy()));
+}
+
 void PdfDocument::appendNumber(QByteArray &out, double value, int decimals)
 {
     if (!std::isfinite(value))

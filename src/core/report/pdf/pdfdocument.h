@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPointF>
+#include <QTransform>
 
 #include <vector>
 
@@ -24,6 +26,10 @@ public:
     // Coordinates need three decimals; the parts of a matrix that turns or
     // scales need more, as their error grows with the distance.
     static void appendNumber(QByteArray &out, double value, int decimals = 3);
+    // A point, and a matrix (its turning and scaling parts more exactly), each
+    // number followed by a blank.
+    static void appendPoint(QByteArray &out, QPointF point);
+    static void appendMatrix(QByteArray &out, const QTransform &t);
     static QByteArray reference(int number);
     // A literal string with its delimiters, the characters PDF reserves escaped.
     static QByteArray literal(const QByteArray &text);
