@@ -60,7 +60,6 @@ qint64 occurrencesPerPeriod(const icalrecurrencetype &rule)
 
 namespace {
 
-constexpr qint64 kDay = 86400;
 // Time zones lie within a day of UTC; a margin of a day on each side of the
 // month finds every occurrence that local time puts in it.
 constexpr qint64 kZoneMargin = kDay;
@@ -98,158 +97,6 @@ bool isValidTime(const icaltimetype &time)
 {
     return !icaltime_is_null_time(time) && QDate::isValid(time.year, time.month, time.day) && time.hour >= 0
         && time.hour < 24 && time.minute >= 0 && time.minute < 60 && time.second >= 0 && time.second <= 60;
-}
-
-QDate dateOf(const icaltimetype &time)
-{
-    return QDate(time.year, time.month, time.day);
-}
-
-// The local zone, looked up again at each reading and expanding so that a
-// changed TZ counts. Qt's own zone keeps its rules loaded: the C library's
-// local time looks at /etc/localtime again for every conversion, which made
-// a large file take seconds.
-QTimeZone &localZone()
-{
-    static QTimeZone zone;
-    return zone;
-}
-
-// The local zone's offsets near the month being expanded, looked up once:
-// Qt works each conversion out afresh (the zone's abbreviation too), and a
-// month may hold thousands of occurrences.
-class LocalClock
-{
-public:
-    // Moments outside from..to are looked up one by one.
-    void cover(qint64 from, qint64 to)
-    {
-        const QDateTime first = QDateTime::fromSecsSinceEpoch(from, Qt::UTC);
-        m_from = from;
-        m_to = to;
-        m_first = localZone().offsetFromUtc(first);
-        m_changes.clear();
-        for (const QTimeZone::OffsetData &change :
-            localZone().transitions(first, QDateTime::fromSecsSinceEpoch(to, Qt::UTC)))
-            m_changes.push_back({ change.atUtc.toSecsSinceEpoch(), change.offsetFromUtc });
-    }
-
-    [[nodiscard]] int offsetAt(qint64 utc) const
-    {
-        if (utc < m_from || utc > m_to)
-            return localZone().offsetFromUtc(QDateTime::fromSecsSinceEpoch(utc, Qt::UTC));
-        const auto after = std::upper_bound(m_changes.begin(), m_changes.end(), utc,
-            [](qint64 moment, const Change &change) { return moment < change.at; });
-        return after == m_changes.begin() ? m_first : std::prev(after)->offset;
-    }
-
-private:
-    struct Change
-    {
-        qint64 at;
-        int offset;
-    };
-    qint64 m_from = 1;
-    qint64 m_to = 0; // nothing covered
-    int m_first = 0;
-    std::vector<Change> m_changes;
-};
-
-LocalClock &localClock()
-{
-    static LocalClock clock;
-    return clock;
-}
-
-void refreshLocalZone()
-{
-    localZone() = QTimeZone::systemTimeZone();
-    if (!localZone().isValid())
-        localZone() = QTimeZone::utc();
-    localClock().cover(1, 0);
-}
-
-qint64 floorDivide(qint64 value, qint64 divisor)
-{
-    return value / divisor - (value % divisor < 0 ? 1 : 0);
-}
-
-// A moment, and the date and time the local zone shows then.
-struct Moment
-{
-    qint64 utc = 0; // seconds since 1970
-    int offset = 0; // of local time
-
-    [[nodiscard]] static Moment at(qint64 utc) { return { utc, localClock().offsetAt(utc) }; }
-    [[nodiscard]] QDate date() const
-    {
-        return QDate::fromJulianDay(floorDivide(utc + offset, kDay) + QDate(1970, 1, 1).toJulianDay());
-    }
-    [[nodiscard]] QTime time() const
-    {
-        const qint64 local = utc + offset;
-        return QTime::fromMSecsSinceStartOfDay(int((local - floorDivide(local, kDay) * kDay) * 1000));
-    }
-    // The same clock time, days later: a day is not always 86400 seconds.
-    [[nodiscard]] Moment addDays(qint64 days) const
-    {
-        return at(QDateTime(date().addDays(days), time(), localZone()).toSecsSinceEpoch());
-    }
-};
-
-// libical works a zone's changes out up to the year it is asked about, and
-// asked past the last year it covers (2582) it works them all out again at
-// every conversion. A zone's yearly rules repeat every 400 Gregorian years
-// (146097 days), so a later time is converted as many cycles earlier and
-// moved back: libical is never asked past kLastZoneYear, nor, for a later
-// time, before 2100, when today's rules already hold.
-constexpr int kCycleYears = 400;
-constexpr qint64 kCycleSeconds = 146097 * kDay;
-
-// The moment of a time in its zone, in seconds since 1970 (UTC).
-qint64 zoneSeconds(icaltimetype time)
-{
-    qint64 cycles = 0;
-    if (time.zone && time.year > kLastZoneYear) {
-        cycles = (time.year - kLastZoneYear + kCycleYears - 1) / kCycleYears;
-        time.year -= int(cycles * kCycleYears);
-    }
-    return qint64(icaltime_as_timet_with_zone(time, time.zone)) + cycles * kCycleSeconds;
-}
-
-// The time in the zone of a moment; a zone's offsets are within a day of UTC.
-icaltimetype zoneTime(qint64 seconds, const icaltimezone *zone, bool isDate)
-{
-    static const qint64 lastDirect
-        = (QDate(kLastZoneYear, 12, 31).toJulianDay() - QDate(1970, 1, 1).toJulianDay()) * kDay;
-    qint64 cycles = 0;
-    if (zone && seconds > lastDirect) {
-        cycles = (seconds - lastDirect) / kCycleSeconds + 1;
-        seconds -= cycles * kCycleSeconds;
-    }
-    icaltimetype time = icaltime_from_timet_with_zone(time_t(seconds), isDate, zone);
-    time.year += int(cycles * kCycleYears);
-    return time;
-}
-
-// The moment of a date-time; of midnight for a date. Times without a zone
-// are local.
-qint64 localSeconds(const icaltimetype &time)
-{
-    if (time.zone && !time.is_date)
-        return zoneSeconds(time);
-    const QTime clock = time.is_date ? QTime(0, 0) : QTime(time.hour, time.minute, qMin(time.second, 59));
-    return QDateTime(dateOf(time), clock, localZone()).toSecsSinceEpoch();
-}
-
-// Within a day of localSeconds, and much cheaper: a rule may take many
-// steps before it nears the month, and local time is worked out only there.
-qint64 roughSeconds(const icaltimetype &time)
-{
-    if (time.zone && !time.is_date)
-        return zoneSeconds(time);
-    const qint64 days = dateOf(time).toJulianDay() - QDate(1970, 1, 1).toJulianDay();
-    return days * kDay + (time.is_date ? 0 : time.hour * 3600 + time.minute * 60 + time.second);
 }
 
 icaltimetype timeProperty(icalcomponent *event, icalcomponent *calendar, icalproperty_kind kind)
@@ -669,7 +516,7 @@ QList<EventOccurrence> expand(
     window.from = QDateTime(window.first, QTime(0, 0), localZone()).toSecsSinceEpoch() - kZoneMargin;
     window.to = QDateTime(window.last.addDays(1), QTime(0, 0), localZone()).toSecsSinceEpoch() + kZoneMargin;
     // Events a year long or more are rare; their far ends are looked up one by one.
-    localClock().cover(window.from - 366 * kDay, window.to + 366 * kDay);
+    coverLocalTime(window.from - 366 * kDay, window.to + 366 * kDay);
 
     // Occurrences that an event of the same UID moves, changes or cancels,
     // and the changes that go on to the later ones.

@@ -6,10 +6,13 @@
 
 #include "events/icalendarfile.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTime>
+#include <QTimeZone>
 
 #include <vector>
 
@@ -92,6 +95,45 @@ constexpr int kLastZoneYear = 2500;
 // a month for a monthly one...) fires before BYSETPOS picks among them:
 // libical walks through them all.
 [[nodiscard]] qint64 occurrencesPerPeriod(const icalrecurrencetype &rule);
+
+// --- time (icalendartime.cpp) ------------------------------------------------
+
+constexpr qint64 kDay = 86400;
+
+[[nodiscard]] QDate dateOf(const icaltimetype &time);
+// The local zone, looked up again at each reading and expanding so that a
+// changed TZ counts.
+[[nodiscard]] QTimeZone &localZone();
+void refreshLocalZone();
+// The local zone's offsets near the month being expanded, looked up once:
+// Qt works each conversion out afresh (the zone's abbreviation too), and a
+// month may hold thousands of occurrences. Moments outside the covered
+// span are looked up one by one.
+void coverLocalTime(qint64 from, qint64 to);
+
+// A moment, and the date and time the local zone shows then.
+struct Moment
+{
+    qint64 utc = 0; // seconds since 1970
+    int offset = 0; // of local time
+
+    [[nodiscard]] static Moment at(qint64 utc);
+    [[nodiscard]] QDate date() const;
+    [[nodiscard]] QTime time() const;
+    // The same clock time, days later: a day is not always 86400 seconds.
+    [[nodiscard]] Moment addDays(qint64 days) const;
+};
+
+// The moment of a time in its zone, in seconds since 1970 (UTC).
+[[nodiscard]] qint64 zoneSeconds(icaltimetype time);
+// The time in the zone of a moment; a zone's offsets are within a day of UTC.
+[[nodiscard]] icaltimetype zoneTime(qint64 seconds, const icaltimezone *zone, bool isDate);
+// The moment of a date-time; of midnight for a date. Times without a zone
+// are local.
+[[nodiscard]] qint64 localSeconds(const icaltimetype &time);
+// Within a day of localSeconds, and much cheaper: a rule may take many
+// steps before it nears the month, and local time is worked out only there.
+[[nodiscard]] qint64 roughSeconds(const icaltimetype &time);
 
 } // namespace ICalendarEvents
 
