@@ -161,11 +161,12 @@ function main() {
       const regional = new Holidays(code, region);
       regional.setLanguages(language);
       const own = collect(regional, (kind) => MAIN_KINDS.has(kind));
+      // A day the country already keeps is not the region's own, whatever
+      // the region calls it ("Maifeiertag" for "Erster Mai").
+      const nationalDays = new Set([...main.values()].flatMap((event) => [...event.days]));
       for (const [name, event] of own) {
-        const national = main.get(name);
-        if (national)
-          for (const day of national.days)
-            event.days.delete(day);
+        for (const day of nationalDays)
+          event.days.delete(day);
         if (event.days.size === 0)
           own.delete(name);
       }

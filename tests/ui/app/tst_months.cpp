@@ -345,7 +345,7 @@ void TestMonths::pictureChangesWithTheMonth()
     m_main->OpenCalendarFile(m_file);
     auto *image = dynamic_cast<TVImage *>(m_main->placedObjects().children().front());
     QVERIFY(image);
-    const auto entry = [this, image] {
+    const auto entry = [this, &image] {
         std::unique_ptr<QMenu> menu(m_main->calendarPanel()->objectMenu().build(*image));
         for (QAction *action : menu->actions())
             if (action->text() == QStringLiteral("Picture Changes with the Month...")) {
