@@ -30,16 +30,6 @@ bool readWhole(const QString &fileName, bool styleSheet, QByteArray *bytes, QStr
     return false;
 }
 
-// What kind of list a file is goes by its content: an exported calendar
-// may be called anything.
-bool isICalendar(const QString &fileName)
-{
-    QFile file(fileName);
-    if (!SafeFileReader::notAFileReason(fileName).isEmpty() || !file.open(QIODevice::ReadOnly))
-        return false; // the list reader says why
-    return ICalendarFile::looksLikeICalendar(file.read(64));
-}
-
 } // namespace
 
 CalendarDocument::CalendarDocument() = default;
@@ -150,7 +140,7 @@ bool CalendarDocument::fill(
     FillResult done;
     const int year = m_page.mainCalYear();
     const int month = m_page.mainCalMonth();
-    done.events = isICalendar(listFile);
+    done.events = ICalendarFile::isICalendarFile(listFile);
     if (done.events) {
         ICalendarFile events;
         if (!events.load(listFile, error))

@@ -7,7 +7,6 @@
 #include "recurring/recurringplacements.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -56,8 +55,7 @@ FillSources::~FillSources() = default;
 
 bool FillSources::add(const QString &fileName, QString *error)
 {
-    QFile file(fileName);
-    const bool calendar = file.open(QIODevice::ReadOnly) && ICalendarFile::looksLikeICalendar(file.read(64));
+    const bool calendar = ICalendarFile::isICalendarFile(fileName);
     if (calendar) {
         auto events = std::make_unique<ICalendarFile>();
         if (!events->load(fileName, error))

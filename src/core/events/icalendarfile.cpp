@@ -3,6 +3,7 @@
 #include "events/icalendarevents_p.h"
 #include "platform/safefilereader.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -121,6 +122,14 @@ ICalendarFile::ICalendarFile()
 }
 
 ICalendarFile::~ICalendarFile() = default;
+
+bool ICalendarFile::isICalendarFile(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!SafeFileReader::notAFileReason(fileName).isEmpty() || !file.open(QIODevice::ReadOnly))
+        return false;
+    return looksLikeICalendar(file.read(64));
+}
 
 bool ICalendarFile::looksLikeICalendar(const QByteArray &start)
 {

@@ -70,6 +70,11 @@ public:
 
     // Whether bytes begin like an iCalendar file, whatever the file is called.
     [[nodiscard]] static bool looksLikeICalendar(const QByteArray &start);
+    // Whether the file's start is an iCalendar's: what kind of list a file
+    // is goes by its content, as an exported calendar may be called
+    // anything. False for what is no file to read (a pipe is never waited
+    // on); the list's reader then says why.
+    [[nodiscard]] static bool isICalendarFile(const QString &fileName);
 
     // The calendar's own name (X-WR-CALNAME), else the file's base name.
     [[nodiscard]] QString calendarName() const;
